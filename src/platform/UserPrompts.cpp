@@ -1,0 +1,41 @@
+#include "platform/UserPrompts.h"
+
+#include <cstdio>
+
+namespace {
+
+// Without a window system the answer is the default button, so batch use never blocks.
+class ConsolePrompts : public IUserPrompts {
+public:
+    int MessageBox(const std::string& text, const std::string& caption, unsigned type) override
+    {
+        std::fprintf(stderr, "[%s] %s\n", caption.c_str(), text.c_str());
+        switch (type & MB_TYPEMASK) {
+        case MB_YESNO:
+        case MB_YESNOCANCEL: return IDYES;
+        case MB_ABORTRETRYIGNORE: return IDABORT;
+        case MB_RETRYCANCEL: return IDRETRY;
+        default: return IDOK;
+        }
+    }
+    bool FileDialog(FileDialogRequest&) override { return false; }
+};
+
+ConsolePrompts g_consolePrompts;
+IUserPrompts* g_prompts = nullptr;
+std::string g_caption = "Tessaron";
+
+}  // namespace
+
+IUserPrompts& UserPrompts() { return g_prompts ? *g_prompts : g_consolePrompts; }
+
+void SetUserPrompts(IUserPrompts* prompts) { g_prompts = prompts; }
+
+void SetMessageBoxCaption(const std::string& caption) { g_caption = caption; }
+
+const std::string& MessageBoxCaption() { return g_caption; }
+
+int AfxMessageBox(const std::string& text, unsigned type)
+{
+    return UserPrompts().MessageBox(text, g_caption, type);
+}

@@ -24,7 +24,7 @@ int CGratingStatements::ReadGratingCompos(int n)
     CZSegment& z = m_ctx.zsegs[n];
     const CKeywordLineList& lines = m_ctx.lines;
     const int layerCount = lines.CountLayerLines();
-    const int columnCount = z.m_nColumnCount;
+    const int columnCount = z.GetColumnCount();
     int row = 0;
     const int count = lines.GetCount();
     for (int i = 0; i < count; ++i) {
@@ -38,7 +38,7 @@ int CGratingStatements::ReadGratingCompos(int n)
             AfxMessageBox("Grating_compos is not correct!", MB_OK);
             break;
         }
-        const CKeywordLine& line = lines.GetLine(i);
+        const CKeywordLine& line = lines[i];
         const std::string columnText = line.GetParam("column_num");
         if (columnText.empty()) continue;
         const int column = AtoI(columnText) - 1;
@@ -70,7 +70,7 @@ int CGratingStatements::ReadGratingCompos(int n)
             ReadHiLoVarSymbols(line, rec.m_strLoActiveMacro, rec.m_dLoAVar, false, false);
         rec.m_nPresent = 1;
         // Only the rows in use have a layer to carry the composition.
-        if (z.m_Columns[column].HasRow(row)) z.m_Columns[column].Layer(row).m_Grating = rec;
+        if (z.GetColumn(column).HasRow(row)) z.Column(column).Layer(row).m_Grating = rec;
     }
     return 1;
 }
@@ -104,9 +104,8 @@ bool CGratingStatements::IsComplete(const CGratingComposRec& rec)
 
 bool CGratingStatements::IsGratingComplete(int n, int column, int row)
 {
-    CColumnRec& col = m_ctx.zsegs[n].m_Columns[column];
-    if (!col.HasRow(row)) return false;
-    CLayerRec& layer = col.Layer(row);
+    if (!m_ctx.zsegs[n].GetColumn(column).HasRow(row)) return false;
+    CLayerRec& layer = m_ctx.zsegs[n].Column(column).Layer(row);
     layer.m_nEmbedded = IsComplete(layer.m_Grating) ? 1 : 0;
     return layer.m_nEmbedded == 1;
 }
@@ -149,10 +148,10 @@ CKeywordLine CGratingStatements::FormatGratingCompos(const CGratingComposRec& re
 
 bool CGratingStatements::WriteGratingCompos(int n, int column, int row)
 {
-    const CColumnRec& col = m_ctx.zsegs[n].m_Columns[column];
+    const CColumnRec& col = m_ctx.zsegs[n].GetColumn(column);
     if (!col.HasRow(row)) return false;
     const CGratingComposRec& rec = col.GetLayer(row).m_Grating;
     if (!IsComplete(rec)) return false;
-    m_ctx.lines.AppendLine(FormatGratingCompos(rec, column));
+    m_ctx.lines.Append(FormatGratingCompos(rec, column));
     return true;
 }

@@ -9,7 +9,7 @@ const char* const kLayerWords[] = {"top", "middle", "bottom"};
 
 int ColumnCount(const CZSegment& z)
 {
-    return std::min(z.m_nColumnCount, static_cast<int>(z.m_Columns.size()));
+    return z.GetColumnCount();
 }
 
 }  // namespace
@@ -17,7 +17,8 @@ int ColumnCount(const CZSegment& z)
 void CLabelStatements::ClearZsegmentLabels(int n)
 {
     CZSegment& z = m_ctx.zsegs[n];
-    for (CColumnRec& column : z.m_Columns) {
+    for (int c = 0; c < z.GetColumnCount(); ++c) {
+        CColumnRec& column = z.Column(c);
         column.m_Labels.clear();
         for (int row = 0; row < column.GetLayersInUse(); ++row) column.Layer(row).m_Labels.clear();
     }
@@ -43,8 +44,8 @@ void CLabelStatements::ReadLabelPositions(int n)
         for (int k = a + 1; k < b; ++k) {
             if (lines.GetKeyword(k) != "column_position") continue;
             CLabelRec label;
-            ParseLabelPosition(true, lines.GetLine(k), label);
-            z.m_Columns[target].m_Labels.push_back(label);
+            ParseLabelPosition(true, lines[k], label);
+            z.Column(target).m_Labels.push_back(label);
         }
     }
 
@@ -56,9 +57,9 @@ void CLabelStatements::ReadLabelPositions(int n)
         for (int k = a + 1; k < b; ++k) {
             if (lines.GetKeyword(k) != "layer_position") continue;
             CLabelRec label;
-            ParseLabelPosition(false, lines.GetLine(k), label);
+            ParseLabelPosition(false, lines[k], label);
             for (int c = 0; c < ColumnCount(z); ++c)
-                if (z.m_Columns[c].HasRow(row)) z.m_Columns[c].Layer(row).m_Labels.push_back(label);
+                if (z.GetColumn(c).HasRow(row)) z.Column(c).Layer(row).m_Labels.push_back(label);
         }
     }
 }
@@ -114,7 +115,7 @@ void CLabelStatements::WriteColumnLabels(int n, int column, std::vector<CKeyword
     if (!IsInUse(n)) return;
     const CZSegment& z = m_ctx.zsegs[n];
     if (column < 0 || column >= ColumnCount(z)) return;
-    for (const CLabelRec& label : z.m_Columns[column].m_Labels) {
+    for (const CLabelRec& label : z.GetColumn(column).m_Labels) {
         CKeywordLine line;
         if (FormatLabelPosition(true, line, label)) out.push_back(line);
     }
@@ -126,7 +127,7 @@ void CLabelStatements::CollectLayerLabels(int n, int row, std::vector<CLabelRec>
     if (!IsInUse(n)) return;
     const CZSegment& z = m_ctx.zsegs[n];
     for (int c = 0; c < ColumnCount(z); ++c) {
-        const CColumnRec& column = z.m_Columns[c];
+        const CColumnRec& column = z.GetColumn(c);
         if (!column.HasRow(row)) continue;
         const CLayerRec& layer = column.GetLayer(row);
         if (layer.m_Material.m_Bulk.m_strName == "void") continue;
@@ -138,14 +139,6 @@ void CLabelStatements::CollectLayerLabels(int n, int row, std::vector<CLabelRec>
     }
 }
 
-void CLabelStatements::SetLayerLabels(int n, int row, const std::vector<CLabelRec>& labels)
-{
-    if (!IsInUse(n)) return;
-    CZSegment& z = m_ctx.zsegs[n];
-    for (int c = 0; c < ColumnCount(z); ++c)
-        if (z.m_Columns[c].HasRow(row)) z.m_Columns[c].Layer(row).m_Labels = labels;
-}
-
 void CLabelStatements::WriteLayerLabels(int n, int row, std::vector<CKeywordLine>& out) const
 {
     out.clear();
@@ -155,21 +148,4 @@ void CLabelStatements::WriteLayerLabels(int n, int row, std::vector<CKeywordLine
         CKeywordLine line;
         if (FormatLabelPosition(false, line, label)) out.push_back(line);
     }
-}
-
-void CLabelStatements::MakeUniqueLabels(std::vector<CLabelRec> newLabels, std::vector<CLabelRec>& existing)
-{
-    std::vector<CLabelRec> kept;
-    for (const CLabelRec& old : existing) {
-        bool replaced = false;
-        for (const CLabelRec& fresh : newLabels) replaced = replaced || old.IsSameLabel(fresh);
-        if (!replaced) kept.push_back(old);
-    }
-    std::vector<CLabelRec> result = kept;
-    for (const CLabelRec& fresh : newLabels) {
-        bool taken = false;
-        for (const CLabelRec& have : kept) taken = taken || have.IsSamePosition(fresh);
-        if (!taken) result.push_back(fresh);
-    }
-    existing = result;
 }

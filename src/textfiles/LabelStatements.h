@@ -18,8 +18,6 @@ public:
     void ReadLabelPositions(int n);
     // The row's labels: the union, by text, over the row's layers in use that are not "void".
     void CollectLayerLabels(int n, int row, std::vector<CLabelRec>& out) const;
-    // Every layer in use of the row gets a copy of the labels.
-    void SetLayerLabels(int n, int row, const std::vector<CLabelRec>& labels);
     // The statements of one column's labels / of one row's labels, in order.
     void WriteColumnLabels(int n, int column, std::vector<CKeywordLine>& out) const;
     void WriteLayerLabels(int n, int row, std::vector<CKeywordLine>& out) const;
@@ -28,9 +26,6 @@ public:
     static void ParseLabelPosition(bool column, const CKeywordLine& line, CLabelRec& out);
     // A label into its statement; false (nothing built) for a label without a location.
     static bool FormatLabelPosition(bool column, CKeywordLine& out, const CLabelRec& label);
-    // Merges new labels into existing ones: existing labels identical to a new one go, then each
-    // new label whose position no kept label has is added.
-    static void MakeUniqueLabels(std::vector<CLabelRec> newLabels, std::vector<CLabelRec>& existing);
 
 private:
     bool IsInUse(int n) const { return n >= 0 && n < m_ctx.zsegCount && n < static_cast<int>(m_ctx.zsegs.size()); }

@@ -17,8 +17,8 @@ int GroupBlockOf(const std::string& keyword)
 
 CLayerRec* CLayerComments::RowCommentHolder(CZSegment& z, int row)
 {
-    for (int c = 0; c < z.m_nColumnCount && c < static_cast<int>(z.m_Columns.size()); ++c)
-        if (z.m_Columns[c].HasRow(row)) return &z.m_Columns[c].Layer(row);
+    for (int c = 0; c < z.GetColumnCount(); ++c)
+        if (z.GetColumn(c).HasRow(row)) return &z.Column(c).Layer(row);
     return nullptr;
 }
 

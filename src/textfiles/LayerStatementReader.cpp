@@ -59,7 +59,7 @@ int CLayerStatementReader::ReadLayerStatements(int nZSeg)
     CZSegment& z = m_ctx.zsegs[nZSeg];
     const int columns = m_ctx.lines.CountColumnLines();
     if (columns < 1) {
-        z.m_nColumnCount = 0;
+        z.SetColumnCount(0);
         return 0;
     }
     if (!IsReadableStructure(m_ctx.lines)) return 0;
@@ -67,15 +67,14 @@ int CLayerStatementReader::ReadLayerStatements(int nZSeg)
     ReadContactMacroLines(m_ctx.lines);
     if (m_ctx.copyLines && m_ctx.copyLines != &m_ctx.lines) ReadContactMacroLines(*m_ctx.copyLines);
 
-    z.m_nColumnCount = columns;
+    z.SetColumnCount(columns);
     z.m_nColumnSlots = kMaxColumns;
-    z.m_Columns.resize(kMaxColumns);
     z.m_SideContacts.clear();
     const int rows = m_ctx.lines.CountLayerLines();
     z.m_nTotalXMesh = 0;
     z.m_nTotalYMesh = 0;
-    z.m_strFirstComment = m_ctx.lines.GetFirstComment();
-    z.m_strHeaderComment = m_ctx.lines.GetHeaderComment();
+    z.m_strHeaderComment[0] = m_ctx.lines.GetFirstComment();
+    z.m_strHeaderComment[1] = m_ctx.lines.GetHeaderComment();
 
     m_materLines.clear();
     m_layerLines.clear();
@@ -91,15 +90,14 @@ int CLayerStatementReader::ReadLayerStatements(int nZSeg)
         // Rows beyond a column's layers in use are read like the others and then dropped.
         std::vector<CLayerRec> unused(columns);
         auto cell = [&](int k) -> CLayerRec& {
-            CColumnRec& column = z.m_Columns[k];
+            CColumnRec& column = z.Column(k);
             return column.HasRow(j) ? column.Layer(j) : unused[k];
         };
         for (int k = 0; k < columns; ++k) ReadLayerMaterial(cell(k), j * columns + k + 1);
         const CKeywordLine section = RowSectionStatement(j);
         for (int k = 0; k < columns; ++k) {
             CLayerRec& layer = cell(k);
-            layer.m_VcselLine = section;
-            ReadLayerGeometry(layer, z.m_Columns[k], j, k);
+            ReadLayerGeometry(layer, z.GetColumn(k), section, j, k);
         }
     }
 
@@ -120,13 +118,13 @@ CKeywordLine CLayerStatementReader::RowSectionStatement(int row) const
     const int from = row > 0 ? m_layerLines[row - 1] + 1 : 0;
     CKeywordLine section;
     for (int i = from; i < m_layerLines[row]; ++i)
-        if (m_ctx.lines.GetKeyword(i) == "vcsel_section") section = m_ctx.lines.GetLine(i);
+        if (m_ctx.lines.GetKeyword(i) == "vcsel_section") section = m_ctx.lines[i];
     return section;
 }
 
 void CLayerStatementReader::ReadColumn(int nZSeg, int k, int layerCount)
 {
-    CColumnRec& column = m_ctx.zsegs[nZSeg].m_Columns[k];
+    CColumnRec& column = m_ctx.zsegs[nZSeg].Column(k);
     const CKeywordLineList& lines = m_ctx.lines;
     column.m_nColumnIndex = k;
     column.SetLayerCount(CColumnRec::kMaxLayers);
@@ -148,15 +146,15 @@ void CLayerStatementReader::ReadColumn(int nZSeg, int k, int layerCount)
 void CLayerStatementReader::ReadContactRanges(int nZSeg, int k, bool bottom)
 {
     const char* keyword = bottom ? "bottom_contact" : "top_contact";
-    CColumnContacts& contacts = m_ctx.zsegs[nZSeg].m_Columns[k].m_Contacts;
+    CColumnContacts& contacts = m_ctx.zsegs[nZSeg].Column(k).m_Contacts;
     if (bottom)
         contacts.SetBottomCount(0);
     else
         contacts.SetTopCount(0);
 
     const CColumnContacts* previous = nullptr;
-    if (nZSeg > 0 && k < static_cast<int>(m_ctx.zsegs[nZSeg - 1].m_Columns.size()))
-        previous = &m_ctx.zsegs[nZSeg - 1].m_Columns[k].m_Contacts;
+    if (nZSeg > 0 && k < static_cast<int>(m_ctx.zsegs[nZSeg - 1].GetColumnCount()))
+        previous = &m_ctx.zsegs[nZSeg - 1].GetColumn(k).m_Contacts;
 
     int position = 0;
     while (m_ctx.lines.FindLine(keyword, position, k + 1)) {
@@ -196,7 +194,7 @@ void CLayerStatementReader::ReadLayerMaterial(CLayerRec& layer, int n)
     const CKeywordLineList& lines = m_ctx.lines;
     const int index = n <= static_cast<int>(m_materLines.size()) ? m_materLines[n - 1] : -1;
     static const CKeywordLine kNone;
-    const CKeywordLine& statement = index >= 0 ? lines.GetLine(index) : kNone;
+    const CKeywordLine& statement = index >= 0 ? lines[index] : kNone;
     auto param = [&](const std::string& name) { return statement.GetParam(name); };
     auto hasParamContaining = [&](const std::string& part) { return statement.IndexOfParamContaining(part) >= 0; };
 
@@ -277,16 +275,17 @@ void CLayerStatementReader::ReadLayerMaterial(CLayerRec& layer, int n)
         const int next = n < static_cast<int>(m_materLines.size()) ? m_materLines[n] : lines.GetCount();
         for (int i = index + 1; i < next; ++i) {
             if (lines.GetKeyword(i).compare(0, 10, "new_doping") == 0) {
-                doping.m_strNewDoping = lines.GetLine(i).FormatParams();
+                doping.m_strNewDoping = lines[i].FormatParams();
                 break;
             }
         }
     }
 }
 
-void CLayerStatementReader::ReadLayerGeometry(CLayerRec& layer, const CColumnRec& column, int j, int k)
+void CLayerStatementReader::ReadLayerGeometry(CLayerRec& layer, const CColumnRec& column,
+                                              const CKeywordLine& section, int j, int k)
 {
-    const CKeywordLine& statement = m_ctx.lines.GetLine(m_layerLines[j]);
+    const CKeywordLine& statement = m_ctx.lines[m_layerLines[j]];
     auto param = [&](const std::string& name) { return statement.GetParam(name); };
 
     layer.m_nColumn = k;
@@ -298,7 +297,7 @@ void CLayerStatementReader::ReadLayerGeometry(CLayerRec& layer, const CColumnRec
     layer.m_Mesh.m_nExtraHigh = AtoI(param("xp2"));
 
     layer.m_Vcsel.m_strVcselType = param("vcsel_type");
-    if (!layer.m_Vcsel.m_strVcselType.empty()) CVcselSectionStatements::ReadLayerSection(layer.m_VcselLine, layer);
+    if (!layer.m_Vcsel.m_strVcselType.empty()) CVcselSectionStatements::ReadLayerSection(section, layer);
 
     layer.m_Mesh.m_dShiftCenter = AtoF(param("shift_center"));
 
@@ -315,7 +314,9 @@ void CLayerStatementReader::ReadLayerGeometry(CLayerRec& layer, const CColumnRec
     const std::string upper = param(StrFormat("upper_w%d", k + 1));
     if (!upper.empty()) {
         layer.m_fUpperWidth = static_cast<float>(AtoF(upper));
-        g_CurLayerParams.MarkWidthsEdited();
+        g_CurLayerParams.m_bLowerWidthChanged = 1;
+        g_CurLayerParams.m_bUpperWidthChanged = 1;
+        g_CurLayerParams.m_bWidthChanged = 0;
     }
     const std::string lower = param(StrFormat("lower_w%d", k + 1));
     if (!lower.empty()) layer.m_fLowerWidth = static_cast<float>(AtoF(lower));

@@ -40,7 +40,7 @@ private:
     void ReadColumn(int nZSeg, int k, int layerCount);
     void ReadContactRanges(int nZSeg, int k, bool bottom);
     void ReadLayerMaterial(CLayerRec& layer, int n);
-    void ReadLayerGeometry(CLayerRec& layer, const CColumnRec& column, int j, int k);
+    void ReadLayerGeometry(CLayerRec& layer, const CColumnRec& column, const CKeywordLine& section, int j, int k);
     CKeywordLine RowSectionStatement(int row) const;
 
     CLayerFileContext& m_ctx;

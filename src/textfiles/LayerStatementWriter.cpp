@@ -44,15 +44,14 @@ void CLayerStatementWriter::WriteLayerStatements(int nZSeg)
 {
     m_nZSeg = nZSeg;
     CZSegment& z = m_ctx.zsegs[nZSeg];
-    m_nColumns = std::min(z.m_nColumnCount, static_cast<int>(z.m_Columns.size()));
-    if (m_nColumns < 0) m_nColumns = 0;
+    m_nColumns = z.GetColumnCount();
 
     AppendComments(z.m_strComments[CLayerComments::BeforeBegin]);
-    m_ctx.lines.AppendLine(NewStatement("begin_layer"));
+    m_ctx.lines.Append(NewStatement("begin_layer"));
     AppendSeparator();
     CKeywordLine rotation = NewStatement("rotation");
     AppendParam(rotation, "angle", StrFormat("%f", z.GetAngle()));
-    m_ctx.lines.AppendLine(rotation);
+    m_ctx.lines.Append(rotation);
 
     AppendComments(z.m_strComments[CLayerComments::BeforeColumns]);
     WriteColumns();
@@ -67,8 +66,8 @@ void CLayerStatementWriter::WriteLayerStatements(int nZSeg)
     m_nRows = 0;
     m_nReference = 0;
     for (int c = 0; c < m_nColumns; ++c) {
-        if (z.m_Columns[c].GetLayersInUse() > m_nRows) {
-            m_nRows = z.m_Columns[c].GetLayersInUse();
+        if (z.GetColumn(c).GetLayersInUse() > m_nRows) {
+            m_nRows = z.GetColumn(c).GetLayersInUse();
             m_nReference = c;
         }
     }
@@ -81,14 +80,14 @@ void CLayerStatementWriter::WriteLayerStatements(int nZSeg)
     WriteContactRanges(false);
     AppendSeparator();
     AppendComments(z.m_strComments[CLayerComments::BeforeEnd]);
-    m_ctx.lines.AppendLine(NewStatement("end_layer"));
+    m_ctx.lines.Append(NewStatement("end_layer"));
 
     WriteContactMacroLines(m_ctx.lines);
 }
 
 const CLayerRec& CLayerStatementWriter::RowLayer(int column, int row) const
 {
-    const CColumnRec& col = m_ctx.zsegs[m_nZSeg].m_Columns[column];
+    const CColumnRec& col = m_ctx.zsegs[m_nZSeg].GetColumn(column);
     if (col.HasRow(row)) return col.GetLayer(row);
     return row == m_nCurrentRow ? m_fillers[column] : m_prevFillers[column];
 }
@@ -98,9 +97,9 @@ void CLayerStatementWriter::PrepareFillers(int row)
     m_prevFillers.swap(m_fillers);
     m_nCurrentRow = row;
     const CZSegment& z = m_ctx.zsegs[m_nZSeg];
-    const CLayerRec& reference = z.m_Columns[m_nReference].GetLayer(row);
+    const CLayerRec& reference = z.GetColumn(m_nReference).GetLayer(row);
     for (int c = 0; c < m_nColumns; ++c) {
-        const CColumnRec& column = z.m_Columns[c];
+        const CColumnRec& column = z.GetColumn(c);
         if (column.HasRow(row)) continue;
         // A column shorter than the others is written with an empty layer in the rows it lacks:
         // a fresh layer with the row's thickness and mesh, as wide as the column's top layer.
@@ -130,18 +129,18 @@ void CLayerStatementWriter::AppendComments(std::string block)
 {
     while (!block.empty()) {
         const std::string line = CLayerComments::PopCommentLine(block);
-        if (!line.empty()) m_ctx.lines.AppendLine(NewStatement(line));
+        if (!line.empty()) m_ctx.lines.Append(NewStatement(line));
     }
 }
 
 void CLayerStatementWriter::AppendStatements(const std::vector<CKeywordLine>& statements)
 {
-    for (const CKeywordLine& line : statements) m_ctx.lines.AppendLine(line);
+    for (const CKeywordLine& line : statements) m_ctx.lines.Append(line);
 }
 
 void CLayerStatementWriter::AppendSeparator()
 {
-    m_ctx.lines.AppendLine(NewStatement("$"));
+    m_ctx.lines.Append(NewStatement("$"));
 }
 
 CKeywordLine CLayerStatementWriter::FormatColumn(const CColumnRec& column, int k) const
@@ -160,7 +159,7 @@ void CLayerStatementWriter::WriteColumns()
 {
     CLabelStatements labels(m_ctx);
     for (int k = 0; k < m_nColumns; ++k) {
-        m_ctx.lines.AppendLine(FormatColumn(m_ctx.zsegs[m_nZSeg].m_Columns[k], k));
+        m_ctx.lines.Append(FormatColumn(m_ctx.zsegs[m_nZSeg].GetColumn(k), k));
         std::vector<CKeywordLine> statements;
         labels.WriteColumnLabels(m_nZSeg, k, statements);
         AppendStatements(statements);
@@ -171,7 +170,7 @@ void CLayerStatementWriter::WriteContactRanges(bool bottom)
 {
     const CZSegment& z = m_ctx.zsegs[m_nZSeg];
     for (int k = 0; k < m_nColumns; ++k) {
-        const CColumnContacts& contacts = z.m_Columns[k].m_Contacts;
+        const CColumnContacts& contacts = z.GetColumn(k).m_Contacts;
         const int count = bottom ? contacts.GetBottomCount() : contacts.GetTopCount();
         for (int i = 0; i < count; ++i) {
             const CContactRange& range = bottom ? static_cast<const CContactRange&>(contacts.Bottom(i))
@@ -186,7 +185,7 @@ void CLayerStatementWriter::WriteContactRanges(bool bottom)
             if (IsSetContactValue(range.m_dBarrier)) AppendParam(line, "barrier", StrFormat("%8.6f", range.m_dBarrier));
             if (IsSetContactValue(range.m_dWorkFunction))
                 AppendParam(line, "work_function", StrFormat("%8.6f", range.m_dWorkFunction));
-            m_ctx.lines.AppendLine(line);
+            m_ctx.lines.Append(line);
         }
     }
 }
@@ -205,18 +204,18 @@ void CLayerStatementWriter::WriteRow(int row, std::vector<std::string>& writtenT
         const CLayerRec& layer = RowLayer(c, row);
         if (materials.WriteLayerMacro(layer, c) != 0) continue;
         gratings.IsGratingComplete(m_nZSeg, c, row);
-        m_ctx.lines.AppendLine(FormatLayerMater(layer, c));
+        m_ctx.lines.Append(FormatLayerMater(layer, c));
         if (!layer.m_Doping.m_strNewDoping.empty()) {
             CKeywordLine newDoping;
             std::string text = layer.m_Doping.m_strNewDoping;
             newDoping.Parse(text);
             newDoping.SetText(std::string());
-            m_ctx.lines.AppendLine(newDoping);
+            m_ctx.lines.Append(newDoping);
         }
     }
     for (int c = 0; c < m_nColumns; ++c) gratings.WriteGratingCompos(m_nZSeg, c, row);
 
-    m_ctx.lines.AppendLine(FormatLayer(row));
+    m_ctx.lines.Append(FormatLayer(row));
     CSideContactStatements(m_ctx).WriteSideContacts(m_nZSeg, row);
     std::vector<CKeywordLine> labels;
     CLabelStatements(m_ctx).WriteLayerLabels(m_nZSeg, row, labels);
@@ -335,7 +334,7 @@ CKeywordLine CLayerStatementWriter::FormatLayer(int row)
         for (int c = 0; c < m_nColumns; ++c) {
             const CLayerRec& layer = RowLayer(c, row);
             const CLayerRec& below = RowLayer(c, row - 1);
-            const float base = ColumnBaseWidth(z.m_Columns[c]);
+            const float base = ColumnBaseWidth(z.GetColumn(c));
             const bool atBase = layer.m_fUpperWidth == base && layer.m_fLowerWidth == base;
             if (!atBase && (below.m_fUpperWidth == below.m_fLowerWidth || layer.m_fUpperWidth != layer.m_fLowerWidth))
                 appendTrapezoid(c, layer);

@@ -7,7 +7,7 @@
 
 int CMaterialStatements::WriteLayerMacro(int n, int column, int row)
 {
-    return WriteLayerMacro(m_ctx.zsegs[n].m_Columns[column].GetLayer(row), column);
+    return WriteLayerMacro(m_ctx.zsegs[n].GetColumn(column).GetLayer(row), column);
 }
 
 int CMaterialStatements::WriteLayerMacro(const CLayerRec& layer, int column)
@@ -21,7 +21,7 @@ int CMaterialStatements::WriteLayerMacro(const CLayerRec& layer, int column)
     const int count = std::min(GetMacroParamCount("bulk", name), 6);
     for (int i = 1; i <= count; ++i)
         AppendParam(line, StrFormat("var%d", i), StrFormat("%8.6f", layer.m_Material.m_Bulk.m_dVar[i - 1]));
-    m_ctx.lines.AppendLine(line);
+    m_ctx.lines.Append(line);
     return 1;
 }
 

@@ -35,7 +35,7 @@ int CSideContactStatements::ReadSideContacts(int n)
             current.RemoveAll();
             current.m_nRow = row;
         } else if (keyword == "left_contact" || keyword == "right_contact") {
-            const CKeywordLine& line = m_ctx.lines.GetLine(i);
+            const CKeywordLine& line = m_ctx.lines[i];
             CContactRec contact;
             contact.m_nContactNum = AtoI(line.GetParam("contact_num"));
             contact.m_strType = line.GetParam("contact_type");
@@ -102,7 +102,7 @@ int CSideContactStatements::WriteSideContacts(int n, int row)
 {
     for (const CContactList& group : m_ctx.zsegs[n].m_SideContacts) {
         if (group.m_nRow != row) continue;
-        for (const CContactRec& contact : group.m_Contacts) m_ctx.lines.AppendLine(FormatSideContact(contact));
+        for (const CContactRec& contact : group.m_Contacts) m_ctx.lines.Append(FormatSideContact(contact));
     }
     return 1;
 }

@@ -80,10 +80,10 @@ CKeywordLine CVcselSectionStatements::FormatSection(const CVcselSection& s)
 void CVcselSectionStatements::WriteVcselSections(std::vector<std::string>& written, int n, int row)
 {
     const CZSegment& z = m_ctx.zsegs[n];
-    if (z.m_Columns.empty()) return;
-    const std::string type = z.m_Columns[0].GetLayer(row).m_Vcsel.m_strVcselType;
+    if (z.GetColumnCount() == 0) return;
+    const std::string type = z.GetColumn(0).GetLayer(row).m_Vcsel.m_strVcselType;
     if (type.empty() || std::find(written.begin(), written.end(), type) != written.end()) return;
     written.push_back(type);
     for (const CVcselSection& section : m_ctx.vcselSections)
-        if (section.m_strVcselType == type) m_ctx.lines.AppendLine(FormatSection(section));
+        if (section.m_strVcselType == type) m_ctx.lines.Append(FormatSection(section));
 }

@@ -1,17 +1,18 @@
 // Feeds arbitrary bytes to the ".mac" library reader and checks every definition it makes can be
 // queried whole.
+#include "platform/Archive.h"
 #include "textfiles/MacroList.h"
 
 #include <cstddef>
 #include <cstdint>
-#include <sstream>
 #include <string>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
+    CArchive archive;
+    archive.OpenLoadFromMemory(std::string(reinterpret_cast<const char*>(data), size), "fuzz.mac");
     CMacroList list;
-    list.Read(in);
+    list.Read(archive);
     for (int i = 0; i < list.GetCount(); ++i) {
         const CMacroDef& def = list.GetDef(i);
         def.IsValid();

@@ -5,7 +5,10 @@
 #include <map>
 #include <string>
 
+#include "textfiles/KeywordLineList.h"
+
 class CMaterialSet {
 public:
     std::map<int, std::string> m_Includes;  // source id -> raw text of the include statement
+    CKeywordLineList m_Lines;               // the file's lines, include statements expanded
 };

@@ -105,3 +105,15 @@ enum : int {
     ID_ZSEG_COPY = 32937,
     ID_ZSEG_PASTE = 32938,
 };
+
+// The dynamic "z-segment%i" entries of the Z-segment menu, in z-segment order. The first twenty
+// are the ids the menu always had (entry 1 is 61467 and entry 12 is 61466: the table's order, not
+// the numbers, gives the z-segment); a device holds up to 40 z-segments, so twenty more follow
+// from a free range.
+constexpr int kZsegmentMenuIdCount = 40;
+constexpr int kZsegmentMenuIds[kZsegmentMenuIdCount] = {
+    61467, 61447, 61448, 61449, 61450, 61451, 61452, 61453, 61454, 61455,
+    61456, 61466, 61458, 61459, 61460, 61461, 61462, 61463, 61464, 61465,
+    34001, 34002, 34003, 34004, 34005, 34006, 34007, 34008, 34009, 34010,
+    34011, 34012, 34013, 34014, 34015, 34016, 34017, 34018, 34019, 34020,
+};

@@ -1,0 +1,134 @@
+#include "render/View2dState.h"
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+void Identity(double m[16])
+{
+    std::fill(m, m + 16, 0.0);
+    m[0] = m[5] = m[10] = m[15] = 1.0;
+}
+
+// glOrtho as a column-major matrix.
+void Ortho(double m[16], double l, double r, double b, double t, double n, double f)
+{
+    Identity(m);
+    m[0] = 2.0 / (r - l);
+    m[5] = 2.0 / (t - b);
+    m[10] = -2.0 / (f - n);
+    m[12] = -(r + l) / (r - l);
+    m[13] = -(t + b) / (t - b);
+    m[14] = -(f + n) / (f - n);
+}
+
+} // namespace
+
+void ResetView2d(CView2dState& view)
+{
+    view.tx = view.ty = 2.0f;
+    view.sx = view.sy = 1.0f;
+    view.zoomX = view.zoomY = true;
+}
+
+void SetProjection2d(CView2dState& view, int width, int height)
+{
+    // A window squeezed to nothing still gets a usable projection.
+    width = std::max(width, 1);
+    height = std::max(height, 1);
+    view.clientWidth = width;
+    view.clientHeight = height;
+    view.viewport[0] = 0;
+    view.viewport[1] = 0;
+    view.viewport[2] = width;
+    view.viewport[3] = height;
+    view.contactBarThickness = 0.2f / view.sy;
+
+    Ortho(view.projection, 0.0, kView2dHeight * width / height, 0.0, kView2dHeight, -1100.0, 1100.0);
+
+    // translate(tx, ty, 0) * scale(sx, sy, 1)
+    Identity(view.modelview);
+    view.modelview[0] = view.sx;
+    view.modelview[5] = view.sy;
+    view.modelview[12] = view.tx;
+    view.modelview[13] = view.ty;
+}
+
+void LoadProjection2d(const CView2dState& view)
+{
+    glViewport(view.viewport[0], view.viewport[1], view.viewport[2], view.viewport[3]);
+    glMatrixMode(GL_PROJECTION);
+    glLoadMatrixd(view.projection);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadMatrixd(view.modelview);
+}
+
+CClientPoint ProjectPoint(const CView2dState& view, CModelPoint world)
+{
+    double wx = 0, wy = 0, wz = 0;
+    gluProject(world.x, world.y, 0.0, view.modelview, view.projection, view.viewport, &wx, &wy, &wz);
+    return {int(std::trunc(wx + 0.5)), int(std::trunc(view.viewport[3] - wy - 0.5))};
+}
+
+CModelPoint UnProjectPoint(const CView2dState& view, CClientPoint client)
+{
+    double ox = 0, oy = 0, oz = 0;
+    gluUnProject(client.x, double(view.viewport[3] - client.y), 0.0, view.modelview, view.projection,
+                 view.viewport, &ox, &oy, &oz);
+    return {float(ox), float(oy)};
+}
+
+CClientRect WorldRectToClient(const CView2dState& view, const CModelRect& world)
+{
+    CClientPoint a = ProjectPoint(view, {world.left, world.top});
+    CClientPoint b = ProjectPoint(view, {world.right, world.bottom});
+    return {a.x, a.y, b.x, b.y};
+}
+
+CModelRect ClientRectToWorld(const CView2dState& view, const CClientRect& client)
+{
+    CModelPoint a = UnProjectPoint(view, {client.left, client.top});
+    CModelPoint b = UnProjectPoint(view, {client.right, client.bottom});
+    CModelRect r;
+    r.top = a.y;
+    r.left = a.x;
+    r.right = b.x;
+    r.bottom = b.y;
+    return r;
+}
+
+bool IsDegenerate(const CModelRect& rect)
+{
+    return rect.top == rect.bottom && rect.left == rect.right;
+}
+
+bool FitStep2d(CView2dState& view, const CModelRect& target, bool keepScales)
+{
+    if (IsDegenerate(target)) return false;
+    const CClientRect c = WorldRectToClient(view, target);
+    const double kw = view.clientWidth, kh = view.clientHeight;
+    const double cw = c.right - c.left, ch = c.bottom - c.top;
+    double ax = 1.0, ay = 1.0;
+    if (!keepScales) {
+        // A target smaller than a pixel both ways would give an infinite scale.
+        if (cw <= 0 && ch <= 0) return false;
+        const double kx = cw > 0 ? 0.8 * kw / cw * view.sx : HUGE_VAL;
+        const double ky = ch > 0 ? 0.8 * kh / ch * view.sy : HUGE_VAL;
+        const double k = kx < ky ? kx : ky;
+        ax = k / view.sx;
+        ay = k / view.sy;
+        view.sx = view.sy = float(k);
+    }
+    // Half the margins, in pixels of the present projection.
+    const int dx = int(std::trunc((kw - cw * ax) / ax * 0.5 + 0.5));
+    const int dy = int(std::trunc((kh - ch * ay) / ay * 0.5 + 0.5));
+    const CModelRect w = ClientRectToWorld(view, {0, 0, dx, dy});
+    view.tx = (w.right - w.left) * view.sx - target.left * view.sx;
+    view.ty = (w.top - w.bottom) * view.sy - target.bottom * view.sy;
+    SetProjection2d(view, view.clientWidth, view.clientHeight);
+    return true;
+}

@@ -1,0 +1,8 @@
+#include "series/LayerFileIndex.h"
+
+void CLayerFileIndex::Clear()
+{
+    m_strPath.clear();
+    m_Includes.clear();
+    m_Items.clear();
+}

@@ -1,0 +1,23 @@
+#pragma once
+// An application for tests: a chosen mode, and a record of the macro and recent-file calls.
+// Installs itself for its lifetime.
+
+#include "platform/AppServices.h"
+
+#include <string>
+#include <vector>
+
+class FakeAppServices : public IAppServices {
+public:
+    explicit FakeAppServices(bool threeD = true) : mode3d(threeD) { SetAppServices(this); }
+    ~FakeAppServices() override { SetAppServices(nullptr); }
+
+    bool Is3dMode() const override { return mode3d; }
+    void ClearLayerMacros() override { calls.push_back("ClearLayerMacros"); }
+    void LoadLayerMacros(const std::string& path) override { calls.push_back("LoadLayerMacros " + path); }
+    void AddToRecentFileList(const std::string& path) override { recentFiles.push_back(path); }
+
+    bool mode3d;
+    std::vector<std::string> calls;
+    std::vector<std::string> recentFiles;
+};

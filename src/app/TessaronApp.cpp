@@ -8,9 +8,14 @@
 #include "platform/Profile.h"
 #include "platform/TextureImage.h"
 #include "platform/UserPrompts.h"
+#if __has_include("textfiles/LayerParamFlags.h")
 #include "textfiles/LayerParamFlags.h"
+#define TESSARON_HAS_PARAM_FLAGS 1
+#endif
 
 #include <wx/filename.h>
+#include <wx/display.h>
+#include <wx/gdicmn.h>
 #include <wx/utils.h>
 
 #include <algorithm>
@@ -91,7 +96,9 @@ void CTessaronApp::ResetState()
     FreeTextureImages();
     m_macros = CMacroList();
     m_libraryMacros = CMacroList();
+#ifdef TESSARON_HAS_MACRO_LIBRARY
     m_layerMacros = CMacroLibrary();
+#endif
     m_loadMacroIndex.RemoveAll();
     m_activeLayerMacroIndex.RemoveAll();
     m_b3dMode = 1;
@@ -128,6 +135,8 @@ bool CTessaronApp::InitInstance()
         return false;
     m_pMainFrame->Maximize(true);
     m_pMainFrame->Show(true);
+    if (!m_pMainFrame->IsMaximized())  // no window manager to do it (a bare X server)
+        m_pMainFrame->SetSize(wxGetClientDisplayRect());
     m_pMainFrame->DragAcceptFiles(true);
     return true;
 }
@@ -203,12 +212,16 @@ void CTessaronApp::LoadMacroDefinitions()
     more.SetPath(root + "more.mac");
     more.Reload();
     m_macros.AddAll(more);
+#ifdef TESSARON_HAS_MACRO_LIBRARY
     CMacroLibrary contact;
     contact.AddContactMacro();
     m_macros.AddAll(contact.GetMacroList());
+#endif
     m_libraryMacros = m_macros;
     IndexSpecialMacros();
+#ifdef TESSARON_HAS_PARAM_FLAGS
     FillLayerParamFlags();
+#endif
 }
 
 void CTessaronApp::IndexSpecialMacros()
@@ -230,15 +243,21 @@ void CTessaronApp::IndexSpecialMacros()
 
 void CTessaronApp::LoadLayerMacros(const std::string& path)
 {
+#ifdef TESSARON_HAS_MACRO_LIBRARY
     m_layerMacros.LoadFromLayerFile(path);
     m_macros.AddAll(m_layerMacros.GetMacroList());
+#else
+    (void)path;
+#endif
     IndexSpecialMacros();
 }
 
 void CTessaronApp::ClearLayerMacros()
 {
     m_macros = m_libraryMacros;
+#ifdef TESSARON_HAS_MACRO_LIBRARY
     m_layerMacros.GetMacroList().RemoveAll();
+#endif
     IndexSpecialMacros();
 }
 

@@ -1,7 +1,8 @@
 #include "textfiles/MacroDef.h"
 
+#include "platform/StringUtil.h"
+
 #include <algorithm>
-#include <cctype>
 
 const char* const g_specialChars[] = {"~", "`", "!", "@", "#", "$", "%", "^", "*", "&",
                                       "(", ")", "+", "?", "=", "\\", "|", "{", "}", "[",
@@ -18,13 +19,6 @@ bool IsInvalidWord(const std::string& text)
 {
     return CMacroDef::IsSpecialChar(g_specialChars, g_nSpecialChars, text)
            || CMacroDef::IsSpecialChar(kInvalidWordChars, 2, text);
-}
-
-std::string ToLower(std::string text)
-{
-    for (char& c : text)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return text;
 }
 
 std::string EntryAt(const std::vector<std::string>& entries, int i)
@@ -100,7 +94,7 @@ void CMacroDef::Normalize()
 {
     m_params = m_tokens;
     RemoveSymbolTriples();
-    if (m_tokens.size() > 3 && ToLower(m_strComment).find("free-style") == std::string::npos)
+    if (m_tokens.size() > 3 && ToLowerAscii(m_strComment).find("free-style") == std::string::npos)
         m_tokens[3] = m_tokens[3] + "_old_style";
 }
 

@@ -1,73 +1,15 @@
 #include "textfiles/MacroLib.h"
 
+#include "platform/Archive.h"
+#include "platform/Path.h"
 #include "platform/Profile.h"
+#include "platform/StringUtil.h"
 #include "platform/UserPrompts.h"
+#include "textfiles/KeywordLineList.h"
 
-#include <cctype>
-#include <cstdio>
-#include <fstream>
 #include <sstream>
 
 namespace {
-
-const char kWhite[] = " \t\r\n\v\f";
-
-std::string TrimRight(std::string text)
-{
-    const std::string::size_type end = text.find_last_not_of(kWhite);
-    text.erase(end == std::string::npos ? 0 : end + 1);
-    return text;
-}
-
-std::string Trim(const std::string& text)
-{
-    const std::string right = TrimRight(text);
-    const std::string::size_type begin = right.find_first_not_of(kWhite);
-    return begin == std::string::npos ? std::string() : right.substr(begin);
-}
-
-bool BeginsWith(const std::string& text, const std::string& prefix)
-{
-    return text.compare(0, prefix.size(), prefix) == 0;
-}
-
-bool Contains(const std::string& text, const std::string& part)
-{
-    return text.find(part) != std::string::npos;
-}
-
-std::string ToLower(std::string text)
-{
-    for (char& c : text)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return text;
-}
-
-// One physical line: up to LF or CR LF, the break not included.
-bool ReadPhysicalLine(std::istream& in, std::string& line)
-{
-    if (!std::getline(in, line))
-        return false;
-    if (!line.empty() && line.back() == '\r')
-        line.pop_back();
-    return true;
-}
-
-// One physical line, trimmed on the right, with every "&&" continuation joined to it.
-bool ReadLogicalLine(std::istream& in, std::string& text)
-{
-    if (!ReadPhysicalLine(in, text))
-        return false;
-    text = TrimRight(text);
-    std::string next;
-    while (text.size() >= 2 && text.compare(text.size() - 2, 2, "&&") == 0) {
-        text.erase(text.size() - 2);
-        if (!ReadPhysicalLine(in, next))
-            break;
-        text += TrimRight(next);
-    }
-    return true;
-}
 
 // The words of an end line, separated by white space.
 std::vector<std::string> SplitWords(const std::string& line)
@@ -80,34 +22,16 @@ std::vector<std::string> SplitWords(const std::string& line)
     return out;
 }
 
-std::string NativePath(std::string path)
-{
-    for (char& c : path)
-        if (c == '\\')
-            c = '/';
-    return path;
-}
-
-// The folder of a path, up to and including its last separator.
-std::string FolderOf(const std::string& path)
-{
-    const std::string::size_type slash = path.find_last_of("\\/");
-    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-}
-
 }  // namespace
 
 void CMacroLib::Load()
 {
-    std::ifstream file(NativePath(m_strPath), std::ios::binary);
-    if (!file.is_open()) {
-        if (!OfferSearchFor())
-            return;
-        file.open(NativePath(m_strPath), std::ios::binary);
-        if (!file.is_open())
+    CArchive archive;
+    if (!archive.OpenLoad(m_strPath)) {
+        if (!OfferSearchFor() || !archive.OpenLoad(m_strPath))
             return;
     }
-    Read(file);
+    Read(archive);
 }
 
 // Asks the user to find a library that is not where it was expected; true with the path replaced.
@@ -122,23 +46,23 @@ bool CMacroLib::OfferSearchFor()
     if (!UserPrompts().FileDialog(request) || request.chosenPaths.empty())
         return false;
     m_strPath = request.chosenPaths.front();
-    Profile().WriteProfileString("Settings", "macPath", FolderOf(m_strPath));
+    Profile().WriteProfileString("Settings", "macPath", PathFolder(m_strPath));
     return true;
 }
 
-void CMacroLib::Read(std::istream& in)
+void CMacroLib::Read(CArchive& archive)
 {
-    SkipHeaderBlock(in);
+    SkipHeaderBlock(archive);
     std::string comment;
     std::string line;
-    while (ReadLogicalLine(in, line)) {
+    while (CKeywordLineList::ReadLogicalLine(archive, line)) {
         if (line.size() < 3)
             continue;
         line = Trim(line);
-        if (IsCommentFrameLine(line) && !ReadCommentBlock(in, line, comment))
+        if (IsCommentFrameLine(line) && !ReadCommentBlock(archive, line, comment))
             break;
-        if (BeginsWith(line, "begin_macro") || BeginsWith(line, "begin_active_layer")) {
-            ParseMacroBlock(in, comment, BeginsWith(line, "begin_active_layer"));
+        if (StartsWith(line, "begin_macro") || StartsWith(line, "begin_active_layer")) {
+            ParseMacroBlock(archive, comment, StartsWith(line, "begin_active_layer"));
             comment.clear();
         }
     }
@@ -146,10 +70,10 @@ void CMacroLib::Read(std::istream& in)
 
 // A comment block: the frame line and the "$" lines after it. The first longer line that is not
 // a comment ends the block and is left in the line for the caller; false at the end of the file.
-bool CMacroLib::ReadCommentBlock(std::istream& in, std::string& line, std::string& comment)
+bool CMacroLib::ReadCommentBlock(CArchive& archive, std::string& line, std::string& comment)
 {
     comment = line + "\r\n";
-    while (ReadLogicalLine(in, line)) {
+    while (CKeywordLineList::ReadLogicalLine(archive, line)) {
         line = Trim(line);
         if (line.size() <= 3)
             continue;
@@ -160,11 +84,11 @@ bool CMacroLib::ReadCommentBlock(std::istream& in, std::string& line, std::strin
     return false;
 }
 
-void CMacroLib::SkipHeaderBlock(std::istream& in)
+void CMacroLib::SkipHeaderBlock(CArchive& archive)
 {
     std::string line;
     bool frameSeen = false;
-    while (ReadLogicalLine(in, line)) {
+    while (CKeywordLineList::ReadLogicalLine(archive, line)) {
         if (line.size() < 3)
             continue;
         if (IsCommentFrameLine(Trim(line))) {
@@ -175,21 +99,21 @@ void CMacroLib::SkipHeaderBlock(std::istream& in)
     }
 }
 
-void CMacroLib::ParseMacroBlock(std::istream& in, const std::string& comment, bool activeLayer)
+void CMacroLib::ParseMacroBlock(CArchive& archive, const std::string& comment, bool activeLayer)
 {
     const bool freeStyle = Contains(comment, "free-style");
     std::string line;
-    if (!ReadLogicalLine(in, line))  // the line after the begin line carries nothing we use
+    if (!CKeywordLineList::ReadLogicalLine(archive, line))  // the line after the begin line carries nothing we use
         return;
     std::vector<std::string> names;
     bool ended = false;
-    while (ReadLogicalLine(in, line)) {
+    while (CKeywordLineList::ReadLogicalLine(archive, line)) {
         line = Trim(line);
         if (Contains(line, "end_active_layer") || Contains(line, "end_macro")) {
             ended = true;
             break;
         }
-        if (BeginsWith(line, "function"))
+        if (StartsWith(line, "function"))
             AddFunctionParams(line, names, freeStyle);
     }
     if (!ended)  // a block cut off by the end of the file has no name to go by
@@ -253,7 +177,7 @@ void CMacroLib::AddParamName(std::string name, std::vector<std::string>& names, 
 
 bool CMacroLib::IsKeptMacroParam(const std::string& name, bool freeStyle)
 {
-    const std::string lower = ToLower(name);
+    const std::string lower = ToLowerAscii(name);
     if (Contains(lower, "doping_") || Contains(lower, "trap_"))
         return false;
     return !(freeStyle && Contains(lower, "temper"));
@@ -263,6 +187,6 @@ bool CMacroLib::IsCommentFrameLine(const std::string& line)
 {
     if (line.size() < 4 || line[0] != '$')
         return false;
-    const std::string::size_type at = line.find_first_not_of(kWhite, 1);
+    const std::string::size_type at = line.find_first_not_of(" \t\r\n\v\f", 1);
     return at != std::string::npos && (line[at] == '*' || line[at] == '=');
 }

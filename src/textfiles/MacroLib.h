@@ -5,7 +5,8 @@
 
 #include "textfiles/MacroDef.h"
 
-#include <istream>
+class CArchive;
+
 #include <string>
 #include <vector>
 
@@ -24,14 +25,14 @@ public:
     // Reads the file at the path; when it is missing, offers to search for it.
     void Load();
     // Reads a library's text: the header, then comment blocks and macro blocks up to the end.
-    void Read(std::istream& in);
+    void Read(CArchive& archive);
 
     // Builds a definition from a usage text and its comment and appends it.
     void ParseMacroText(const std::string& usage, const std::string& comment);
     // Reads one macro block after its begin line and appends its definition.
-    void ParseMacroBlock(std::istream& in, const std::string& comment, bool activeLayer);
+    void ParseMacroBlock(CArchive& archive, const std::string& comment, bool activeLayer);
     // Reads past the file header: up to the first comment frame line and the next one.
-    void SkipHeaderBlock(std::istream& in);
+    void SkipHeaderBlock(CArchive& archive);
 
     static void AddParamName(std::string name, std::vector<std::string>& names, bool freeStyle);
     static bool IsKeptMacroParam(const std::string& name, bool freeStyle);
@@ -43,7 +44,7 @@ protected:
 
 private:
     bool OfferSearchFor();
-    static bool ReadCommentBlock(std::istream& in, std::string& line, std::string& comment);
+    static bool ReadCommentBlock(CArchive& archive, std::string& line, std::string& comment);
     static void AddFunctionParams(const std::string& line, std::vector<std::string>& names,
                                   bool freeStyle);
     static std::string MakeUsageText(const std::string& name, const std::vector<std::string>& names,

@@ -1,12 +1,12 @@
 #include "textfiles/MacroLib.h"
 #include "textfiles/MacroList.h"
 
+#include "platform/Archive.h"
 #include "platform/Profile.h"
 #include "support/ScriptedPrompts.h"
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -25,8 +25,9 @@ struct Expected {
 std::vector<Expected> Parse(const std::string& text)
 {
     CMacroLib lib;
-    std::istringstream in(text);
-    lib.Read(in);
+    CArchive archive;
+    archive.OpenLoadFromMemory(text, "test.mac");
+    lib.Read(archive);
     std::vector<Expected> out;
     for (int i = 0; i < lib.GetCount(); ++i)
         out.push_back({lib.GetDef(i).GetMacroName(), lib.GetDef(i).GetUsage()});
@@ -113,8 +114,9 @@ TEST(MacroLib, CommentBlocks)
     };
     for (const Case& c : cases) {
         CMacroLib lib;
-        std::istringstream in(c.text);
-        lib.Read(in);
+        CArchive archive;
+        archive.OpenLoadFromMemory(c.text, "test.mac");
+        lib.Read(archive);
         ASSERT_EQ(lib.GetCount(), 1) << c.text;
         EXPECT_EQ(lib.GetDef(0).GetComment(), c.comment) << c.text;
     }

@@ -97,6 +97,7 @@ int CLayerStatementReader::ReadLayerStatements(int nZSeg)
         const CKeywordLine section = RowSectionStatement(j);
         for (int k = 0; k < columns; ++k) {
             CLayerRec& layer = cell(k);
+            layer.m_VcselStatement = section;
             ReadLayerGeometry(layer, z.GetColumn(k), section, j, k);
         }
     }

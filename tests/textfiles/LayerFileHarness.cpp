@@ -151,6 +151,7 @@ void ExpectSameLayer(const CLayerRec& e, const CLayerRec& a, const std::string& 
     EXPECT_FIELD(m_Vcsel.m_fSectionLoss);
     EXPECT_FIELD(m_Vcsel.m_fSectionIndex);
     EXPECT_FIELD(m_nVcselFlag);
+    EXPECT_EQ(e.m_VcselStatement.FormatParams(), a.m_VcselStatement.FormatParams()) << where << "VCSEL statement";
     EXPECT_FIELD(m_Material.m_Bulk.m_strName);
     EXPECT_FIELD(m_Material.m_Active.m_strName);
     for (int i = 0; i < 6; ++i) {

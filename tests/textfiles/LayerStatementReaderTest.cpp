@@ -41,7 +41,7 @@ TEST_F(RidgeFixture, ZSegmentAndColumns)
     };
     const Expect expected[] = {
         {4, 2.5f, 6, 1.2f, 0.0, 0, "ridge", 1, -9999.0},
-        {4, 4.0f, 8, 0.8f, 0.5, 1, "trench", 4, 0.75},
+        {4, 4.0f, 8, 0.8f, 0.5, 0, "trench", 4, 0.75},
     };
     for (int c = 0; c < 2; ++c) {
         SCOPED_TRACE(c);

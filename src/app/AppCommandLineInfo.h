@@ -1,0 +1,18 @@
+#pragma once
+// The command line of the program: a file to open, and the start-mode flags "2" and "3" (written
+// "-2", "/2", "-3", "/3"), which are accepted and decide nothing. Other flags are ignored.
+
+#include <string>
+#include <vector>
+
+class CAppCommandLineInfo {
+public:
+    enum ShellCommand { FileNew, FileOpen };
+
+    void ParseParam(const std::string& param, bool isFlag, bool isLast);
+    void ParseCommandLine(const std::vector<std::string>& args);  // args without the program
+
+    int m_nStartMode = 0;
+    ShellCommand m_nShellCommand = FileNew;
+    std::string m_strFileName;
+};

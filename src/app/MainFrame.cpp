@@ -1,0 +1,357 @@
+#include "app/MainFrame.h"
+
+#include "CommandIds.h"
+#include "MenuResources.h"
+#include "app/TessaronApp.h"
+#include "app/ToolBarArt.h"
+#include "platform/DocumentBase.h"
+#include "platform/UserPrompts.h"
+
+#include <wx/accel.h>
+#include <wx/menu.h>
+#include <wx/panel.h>
+#include <wx/statusbr.h>
+#include <wx/toolbar.h>
+#include <wx/utils.h>
+
+#include <set>
+
+namespace {
+
+constexpr int kMenuTimerId = 2;
+constexpr int kMenuTimerDelay = 100;
+constexpr int kRecentFilePosition = 11;   // index of the recent-file entries in the File menu
+
+// The status text of a command: the name its tool-bar button carries.
+wxString CommandText(int id, bool b3dMode)
+{
+    for (const ToolButtonRes& b : ModeToolButtons(b3dMode))
+        if (b.id == id)
+            return b.text;
+    return wxEmptyString;
+}
+
+wxAcceleratorEntry ToWxAccelerator(const AccelRes& a)
+{
+    int flags = wxACCEL_NORMAL;
+    if (a.ctrl)
+        flags |= wxACCEL_CTRL;
+    if (a.alt)
+        flags |= wxACCEL_ALT;
+    if (a.shift)
+        flags |= wxACCEL_SHIFT;
+    return wxAcceleratorEntry(flags, a.key == AccelKey::Delete ? int(WXK_DELETE) : int(a.letter), a.id);
+}
+
+// The shortcut text of an accelerator as the menus write it ("Ctrl+N", "Alt+L").
+wxString ShortcutText(const AccelRes& a)
+{
+    wxString s;
+    if (a.ctrl)
+        s += "Ctrl+";
+    if (a.alt)
+        s += "Alt+";
+    if (a.shift)
+        s += "Shift+";
+    return s + (a.key == AccelKey::Delete ? wxString("Delete") : wxString(a.letter));
+}
+
+}  // namespace
+
+CMainFrame::CMainFrame(CTessaronApp& app, CDocumentBase& doc)
+    : CPersistentFrame(app.AppTitle()), m_app(app), m_doc(doc), m_menuTimer(this, kMenuTimerId)
+{
+    CreateToolBarForMode();
+    CreateStatusBarPanes();
+    SetMenuBar(BuildMenuBar(false));
+    CreateAcceleratorTable();
+    OnCreateClient();
+    m_doc.SetViews(this);
+
+    Bind(wxEVT_CLOSE_WINDOW, &CMainFrame::OnClose, this);
+    Bind(wxEVT_TIMER, &CMainFrame::OnTimer, this, kMenuTimerId);
+    Bind(wxEVT_IDLE, &CMainFrame::OnIdleUpdateIndicators, this);
+    Bind(wxEVT_DROP_FILES, &CMainFrame::OnDropFiles, this);
+    Bind(wxEVT_MENU, &CMainFrame::OnMoveScene, this, ID_MOVE_SCENE);
+    Bind(wxEVT_MENU, &CMainFrame::OnAppExit, this, ID_APP_EXIT);
+    Bind(wxEVT_MENU, &CMainFrame::OnViewToolBar, this, ID_VIEW_TOOLBAR);
+    Bind(wxEVT_MENU, &CMainFrame::OnViewStatusBar, this, ID_VIEW_STATUS_BAR);
+    Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateViewToolBar, this, ID_VIEW_TOOLBAR);
+    Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateViewStatusBar, this, ID_VIEW_STATUS_BAR);
+    Bind(wxEVT_MENU, &CMainFrame::OnRecentFile, this, ID_FILE_MRU_FILE1, ID_FILE_MRU_FILE4);
+    Bind(wxEVT_MENU, [this](wxCommandEvent&) { m_app.OnFileNew(); }, ID_FILE_NEW);
+    Bind(wxEVT_MENU, [this](wxCommandEvent&) { m_app.OnFileOpen(); }, ID_FILE_OPEN);
+    // Saving belongs to the document; these run when it did not take the command itself.
+    Bind(wxEVT_MENU, [this](wxCommandEvent&) { m_doc.DoFileSave(); UpdateTitle(); }, ID_FILE_SAVE);
+    Bind(wxEVT_MENU, [this](wxCommandEvent&) { m_doc.DoSave(""); UpdateTitle(); }, ID_FILE_SAVE_AS);
+
+    m_menuTimer.Start(kMenuTimerDelay);
+    UpdateTitle();
+}
+
+CMainFrame::~CMainFrame()
+{
+    m_menuTimer.Stop();
+    m_doc.SetViews(nullptr);
+    SavePlacement();
+    m_app.OnMainFrameDestroyed();
+}
+
+bool CMainFrame::CreateToolBarForMode()
+{
+    wxToolBar* bar = CreateToolBar(wxTB_FLAT | wxTB_HORIZONTAL, wxID_ANY);
+    if (!bar)
+        return false;
+    bar->SetToolBitmapSize(wxSize(kToolBitmapWidth, kToolBitmapHeight));
+    for (const ToolButtonRes& b : ModeToolButtons(m_app.Is3dMode())) {
+        if (b.id == 0)
+            bar->AddSeparator();
+        else
+            bar->AddTool(b.id, b.text, ToolBarBitmap(b.id), b.text, wxITEM_NORMAL)->SetLongHelp(b.text);
+    }
+    return bar->Realize();
+}
+
+void CMainFrame::CreateStatusBarPanes()
+{
+    wxStatusBar* bar = CreateStatusBar(5);
+    const int textWidth = bar->GetTextExtent("SCRL").GetWidth() + 12;
+    const int widths[5] = {-1, bar->GetTextExtent("Prompt").GetWidth() + 12, textWidth, textWidth, textWidth};
+    bar->SetStatusWidths(5, widths);
+    SetStatusBarPane(0);
+    bar->SetStatusText("Ready", 0);
+    bar->SetStatusText("Prompt", 1);
+}
+
+void CMainFrame::CreateAcceleratorTable()
+{
+    // The menus carry some shortcuts themselves; the table adds the rest (Delete, Ctrl+Delete,
+    // and the shortcuts a mode's menus do not show), so no key is bound twice.
+    std::set<std::pair<wxString, int>> shownByMenus;
+    for (const MenuRes& menu : ModeMenus(m_app.Is3dMode()))
+        for (const MenuItemRes& item : menu.items)
+            if (item.label && *item.shortcut)
+                shownByMenus.insert({item.shortcut, item.id});
+    std::vector<wxAcceleratorEntry> entries;
+    for (const AccelRes& a : ModeAccelerators())
+        if (!shownByMenus.count({ShortcutText(a), a.id}))
+            entries.push_back(ToWxAccelerator(a));
+    SetAcceleratorTable(wxAcceleratorTable(int(entries.size()), entries.data()));
+}
+
+void CMainFrame::OnCreateClient()
+{
+    // The 2-D view of the current z-segment fills the client area.
+    auto* view = new wxPanel(this, wxID_ANY);
+    view->SetBackgroundColour(*wxWHITE);
+    m_pView = view;
+}
+
+wxMenuBar* CMainFrame::BuildMenuBar(bool withPictures) const
+{
+    const bool b3d = m_app.Is3dMode();
+    std::set<int> pictured;
+    for (const ToolButtonRes& b : ModeToolButtons(b3d))
+        if (b.id)
+            pictured.insert(b.id);
+    auto* bar = new wxMenuBar;
+    for (const MenuRes& res : ModeMenus(b3d)) {
+        auto* menu = new wxMenu;
+        for (const MenuItemRes& item : res.items) {
+            if (!item.label) {
+                menu->AppendSeparator();
+                continue;
+            }
+            wxString label = item.label;
+            if (*item.shortcut)
+                label += wxString("\t") + item.shortcut;
+            const bool checkable = item.id == ID_VIEW_TOOLBAR || item.id == ID_VIEW_STATUS_BAR;
+            auto* entry = new wxMenuItem(menu, item.id, label, CommandText(item.id, b3d),
+                                         checkable ? wxITEM_CHECK : wxITEM_NORMAL);
+            if (withPictures && !checkable && pictured.count(item.id))
+                entry->SetBitmap(ToolBarBitmap(item.id));
+            menu->Append(entry);
+        }
+        bar->Append(menu, res.title);
+    }
+    return bar;
+}
+
+void CMainFrame::LoadModeMenu()
+{
+    wxMenuBar* old = GetMenuBar();
+    SetMenuBar(BuildMenuBar(true));
+    delete old;
+    UpdateRecentFileMenu();
+}
+
+void CMainFrame::UpdateRecentFileMenu()
+{
+    wxMenuBar* bar = GetMenuBar();
+    if (!bar)
+        return;
+    wxMenu* file = bar->GetMenu(0);
+    for (int id = ID_FILE_MRU_FILE1; id <= ID_FILE_MRU_FILE4; ++id)
+        if (wxMenuItem* item = file->FindChildItem(id))
+            file->Destroy(item);
+    const std::vector<std::string>& files = m_app.GetRecentFiles();
+    if (files.empty()) {
+        file->Insert(kRecentFilePosition, ID_FILE_MRU_FILE1, "Recent File")->Enable(false);
+        return;
+    }
+    for (size_t i = 0; i < files.size(); ++i)
+        file->Insert(kRecentFilePosition + i, ID_FILE_MRU_FILE1 + int(i),
+                     wxString::Format("&%d %s", int(i + 1), wxString::FromUTF8(files[i])));
+}
+
+void CMainFrame::UpdateTitle()
+{
+    const std::string& title = m_doc.GetTitle();
+    SetTitle(wxString::FromUTF8(title.empty() ? "Untitled" : title) + " - " + m_app.AppTitle());
+}
+
+void CMainFrame::OnDocumentReplaced()
+{
+    UpdateTitle();
+    InitialUpdate2d();
+}
+
+bool CMainFrame::RunCommand(int id)
+{
+    wxCommandEvent event(wxEVT_MENU, id);
+    event.SetEventObject(this);
+    return ProcessWindowEvent(event);
+}
+
+bool CMainFrame::TryBefore(wxEvent& event)
+{
+    const wxEventType type = event.GetEventType();
+    if (type == wxEVT_MENU) {
+        if (m_pView && m_pView->GetEventHandler()->ProcessEventLocally(event))
+            return true;
+        if (m_doc.OnCommand(event.GetId()))
+            return true;
+    } else if (type == wxEVT_UPDATE_UI) {
+        if (m_pView && m_pView->GetEventHandler()->ProcessEventLocally(event))
+            return true;
+        const CommandState state = m_doc.QueryCommand(event.GetId());
+        if (state.handled) {
+            auto& ui = static_cast<wxUpdateUIEvent&>(event);
+            ui.Enable(state.enabled);
+            if (state.hasCheck)
+                ui.Check(state.checked);
+            return true;
+        }
+    }
+    return CPersistentFrame::TryBefore(event);
+}
+
+void CMainFrame::OnClose(wxCloseEvent& event)
+{
+    m_bClosing = 1;
+    if (event.CanVeto() && !m_doc.SaveModified()) {
+        // The user kept the document open: the frame is not closing after all.
+        m_bClosing = 0;
+        event.Veto();
+        return;
+    }
+    SavePlacement();
+    Destroy();
+}
+
+void CMainFrame::OnTimer(wxTimerEvent&)
+{
+    m_menuTimer.Stop();
+    LoadModeMenu();
+}
+
+void CMainFrame::OnIdleUpdateIndicators(wxIdleEvent& event)
+{
+    wxStatusBar* bar = GetStatusBar();
+    if (bar) {
+        const struct { int pane; wxKeyCode key; const char* text; } indicators[] = {
+            {2, WXK_CAPITAL, "CAP"}, {3, WXK_NUMLOCK, "NUM"}, {4, WXK_SCROLL, "SCRL"}};
+        for (const auto& ind : indicators) {
+            const wxString text = wxGetKeyState(ind.key) ? ind.text : "";
+            if (bar->GetStatusText(ind.pane) != text)
+                bar->SetStatusText(text, ind.pane);
+        }
+    }
+    event.Skip();
+}
+
+void CMainFrame::OnDropFiles(wxDropFilesEvent& event)
+{
+    // A drop opens a file as File Open does; one document at a time, so the first file.
+    if (event.GetNumberOfFiles() > 0)
+        m_app.OpenDocumentFile(event.GetFiles()[0].ToStdString(wxConvUTF8));
+}
+
+void CMainFrame::OnMoveScene(wxCommandEvent&)
+{
+    AfxMessageBox("   Please press the shift key and move mouse \n to scroll layer scene!");
+}
+
+void CMainFrame::OnAppExit(wxCommandEvent&) { Close(false); }
+
+void CMainFrame::OnViewToolBar(wxCommandEvent&)
+{
+    if (wxToolBar* bar = GetToolBar()) {
+        bar->Show(!bar->IsShown());
+        SendSizeEvent();
+    }
+}
+
+void CMainFrame::OnViewStatusBar(wxCommandEvent&)
+{
+    if (wxStatusBar* bar = GetStatusBar()) {
+        bar->Show(!bar->IsShown());
+        SendSizeEvent();
+    }
+}
+
+void CMainFrame::OnUpdateViewToolBar(wxUpdateUIEvent& event)
+{
+    event.Check(GetToolBar() && GetToolBar()->IsShown());
+}
+
+void CMainFrame::OnUpdateViewStatusBar(wxUpdateUIEvent& event)
+{
+    event.Check(GetStatusBar() && GetStatusBar()->IsShown());
+}
+
+void CMainFrame::OnRecentFile(wxCommandEvent& event) { m_app.OpenRecentFile(event.GetId() - ID_FILE_MRU_FILE1); }
+
+void CMainFrame::ShowNextStepPrompt(int i)
+{
+    // Needs an active view whose document has a 2-D view; otherwise there is nowhere to show it.
+    if (!m_pView || !HasGL2dView())
+        return;
+    StartPrompt(i);
+}
+
+// ---- the document's way to its views ----
+
+void CMainFrame::UpdateAllViews(int /*hint*/)
+{
+    if (m_pView)
+        m_pView->Refresh(false);
+}
+
+bool CMainFrame::HasGL2dView() const { return false; }
+
+void CMainFrame::StartPrompt(int /*index*/) {}
+
+void CMainFrame::SetLayerInfoFont() {}
+
+void CMainFrame::SetPromptFont() {}
+
+int CMainFrame::GetGridFlag() const { return 0; }
+
+void CMainFrame::SetGridFlag(int /*flag*/) {}
+
+void CMainFrame::InitialUpdate2d()
+{
+    if (m_pView)
+        m_pView->Refresh(false);
+}

@@ -1,0 +1,74 @@
+#pragma once
+// The one top-level window of both modes: tool bar, five-pane status bar, the mode's menu bar,
+// the view of the document, and the routing of commands (active view, then document, then this
+// frame, then the application). It is also the document's way to its views.
+
+#include "app/PersistentFrame.h"
+#include "platform/ViewsHub.h"
+
+#include <wx/timer.h>
+
+class CDocumentBase;
+class CTessaronApp;
+class wxMenuBar;
+class wxWindow;
+
+class CMainFrame : public CPersistentFrame, public IViewsHub {
+public:
+    CMainFrame(CTessaronApp& app, CDocumentBase& doc);
+    ~CMainFrame() override;
+
+    // Builds and installs the menu bar with the tool-bar pictures beside its commands.
+    void LoadModeMenu();
+    // Requests next-step prompt i of the 2-D view (0 when the device has no z-segment).
+    void ShowNextStepPrompt(int i);
+    // The document was replaced by New or Open: title, views and menus follow.
+    void OnDocumentReplaced();
+    void UpdateRecentFileMenu();
+    void UpdateTitle();
+
+    // Runs a command through the frame's routing as a menu choice would.
+    bool RunCommand(int id);
+
+    wxWindow* GetActiveView() const { return m_pView; }
+    int m_bClosing = 0;
+
+    // IViewsHub.
+    void UpdateAllViews(int hint) override;
+    bool HasGL2dView() const override;
+    bool HasGL3dView() const override { return false; }
+    void StartPrompt(int index) override;
+    void SetLayerInfoFont() override;
+    void SetPromptFont() override;
+    int GetGridFlag() const override;
+    void SetGridFlag(int flag) override;
+    void InitialUpdate2d() override;
+    void ZoomOrigin() override {}
+
+protected:
+    bool TryBefore(wxEvent& event) override;
+
+private:
+    bool CreateToolBarForMode();
+    void CreateStatusBarPanes();
+    void CreateAcceleratorTable();
+    void OnCreateClient();
+    wxMenuBar* BuildMenuBar(bool withPictures) const;
+
+    void OnClose(wxCloseEvent& event);
+    void OnTimer(wxTimerEvent& event);
+    void OnIdleUpdateIndicators(wxIdleEvent& event);
+    void OnDropFiles(wxDropFilesEvent& event);
+    void OnMoveScene(wxCommandEvent& event);
+    void OnAppExit(wxCommandEvent& event);
+    void OnViewToolBar(wxCommandEvent& event);
+    void OnViewStatusBar(wxCommandEvent& event);
+    void OnUpdateViewToolBar(wxUpdateUIEvent& event);
+    void OnUpdateViewStatusBar(wxUpdateUIEvent& event);
+    void OnRecentFile(wxCommandEvent& event);
+
+    CTessaronApp& m_app;
+    CDocumentBase& m_doc;
+    wxWindow* m_pView = nullptr;
+    wxTimer m_menuTimer;
+};

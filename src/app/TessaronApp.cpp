@@ -1,0 +1,372 @@
+#include "app/TessaronApp.h"
+
+#include "app/MainFrame.h"
+#include "app/ShellRegistration.h"
+#include "app/WxProfile.h"
+#include "model/TessaronDoc.h"
+#include "platform/FatalExit.h"
+#include "platform/Profile.h"
+#include "platform/TextureImage.h"
+#include "platform/UserPrompts.h"
+#if __has_include("textfiles/LayerParamFlags.h")
+#include "textfiles/LayerParamFlags.h"
+#define TESSARON_HAS_PARAM_FLAGS 1
+#endif
+
+#include <wx/filename.h>
+#include <wx/display.h>
+#include <wx/gdicmn.h>
+#include <wx/utils.h>
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+
+namespace {
+
+constexpr int kRecentFileCount = 4;
+const char* const kRecentSection = "Recent File List";
+
+bool PathExists(const std::string& path)
+{
+    std::error_code ec;
+    return std::filesystem::exists(std::filesystem::path(path), ec);
+}
+
+// Start-up messages have no owner window and an OK button.
+void StartupMessage(const std::string& text) { UserPrompts().MessageBox(text, MessageBoxCaption(), MB_OK); }
+
+std::string Lower(std::string s)
+{
+    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+    return s;
+}
+
+// argv[0] made absolute against the current folder, without resolving links: the name the program
+// was started by selects its mode. A bare name is looked up along PATH.
+std::string ProgramPathFromArgv0(const std::string& argv0)
+{
+    if (argv0.find('/') == std::string::npos) {
+        wxString found;
+        if (wxFindFileInPath(&found, wxGetenv("PATH"), wxString::FromUTF8(argv0)))
+            return found.ToStdString(wxConvUTF8);
+    }
+    wxFileName name(wxString::FromUTF8(argv0));
+    name.MakeAbsolute();
+    return name.GetFullPath().ToStdString(wxConvUTF8);
+}
+
+}  // namespace
+
+CTessaronApp* TheApp() { return dynamic_cast<CTessaronApp*>(wxTheApp); }
+
+CTessaronApp::CTessaronApp() = default;
+
+CTessaronApp::~CTessaronApp()
+{
+    if (&AppServices() == this)
+        SetAppServices(nullptr);
+}
+
+bool CTessaronApp::OnInit()
+{
+    // The wx command-line parser stays out: the program reads its own arguments.
+    m_strProgramPath = ProgramPathFromArgv0(argc > 0 ? argv[0].ToStdString(wxConvUTF8) : std::string());
+    m_arguments.clear();
+    for (int i = 1; i < argc; ++i)
+        m_arguments.push_back(argv[i].ToStdString(wxConvUTF8));
+    SetUserPrompts(&m_wxPrompts);
+    if (InitInstance())
+        return true;
+    // A start that stops still stores its mode; the process then ends with a failure code.
+    ExitInstance();
+    return false;
+}
+
+int CTessaronApp::OnExit()
+{
+    const int code = ExitInstance();
+    if (&UserPrompts() == &m_wxPrompts)
+        SetUserPrompts(nullptr);
+    return code;
+}
+
+void CTessaronApp::ResetState()
+{
+    FreeTextureImages();
+    m_macros = CMacroList();
+    m_libraryMacros = CMacroList();
+#ifdef TESSARON_HAS_MACRO_LIBRARY
+    m_layerMacros = CMacroLibrary();
+#endif
+    m_loadMacroIndex.RemoveAll();
+    m_activeLayerMacroIndex.RemoveAll();
+    m_b3dMode = 1;
+    m_bBuilder = 0;
+    m_nNextStartMode = 0;
+    m_recentFiles.clear();
+}
+
+bool CTessaronApp::InitInstance()
+{
+    ResetState();
+    SetMessageBoxCaption("Brenvik");
+    if (!LoadTextureImages())
+        return false;
+    m_b3dMode = 0;
+    m_bBuilder = 1;
+
+    m_profile = std::make_unique<CWxProfile>("Brenvik");
+    SetProfile(m_profile.get());
+    LoadRecentFileList();
+
+    CAppCommandLineInfo info;
+    info.ParseCommandLine(m_arguments);
+
+    ChooseMode();
+    m_nNextStartMode = m_b3dMode;
+    SetMessageBoxCaption(AppTitle());
+    SetAppServices(this);
+
+    RegisterLayerFileType();
+    LoadMacroDefinitions();
+
+    if (!ProcessShellCommand(info))
+        return false;
+    m_pMainFrame->Maximize(true);
+    m_pMainFrame->Show(true);
+    if (!m_pMainFrame->IsMaximized())  // no window manager to do it (a bare X server)
+        m_pMainFrame->SetSize(wxGetClientDisplayRect());
+    m_pMainFrame->DragAcceptFiles(true);
+    return true;
+}
+
+int CTessaronApp::ExitInstance()
+{
+    Profile().WriteProfileInt("Settings", "status", m_nNextStartMode);
+    FreeTextureImages();
+    if (&AppServices() == this)
+        SetAppServices(nullptr);
+    if (&Profile() == m_profile.get())
+        SetProfile(nullptr);
+    m_profile.reset();
+    return 0;
+}
+
+std::string CTessaronApp::RootFolder() const
+{
+    // Program folder: the path cut before its last separator; root: that folder's parent.
+    const size_t programEnd = m_strProgramPath.rfind('/');
+    if (programEnd == std::string::npos)
+        return {};
+    const std::string programFolder = m_strProgramPath.substr(0, programEnd);
+    const size_t rootEnd = programFolder.rfind('/');
+    if (rootEnd == std::string::npos)
+        return {};
+    return programFolder.substr(0, rootEnd + 1);
+}
+
+bool CTessaronApp::LoadTextureImages()
+{
+    for (int i = 0; i < kTextureImageCount; ++i) {
+        const std::string root = RootFolder();
+        if (root.empty() || root == "/") {
+            StartupMessage("can't find GUI\\data dir");
+            return false;
+        }
+        const std::string path = root + "GUI/Data/" + std::to_string(TextureFileNumber(i)) + ".bmp";
+        if (!PathExists(path)) {
+            StartupMessage("You lost data directory:" + path + "! \nPlease contact with Veltrane Software Inc.");
+            return false;
+        }
+        g_TextureImages[i] = LoadTextureBitmap(path.c_str());
+    }
+    return true;
+}
+
+void CTessaronApp::ChooseMode()
+{
+    // The title is the program file's name without folder and extension.
+    wxFileName program(wxString::FromUTF8(m_strProgramPath));
+    const std::string title = Lower(program.GetName().ToStdString(wxConvUTF8));
+    const bool builder = title == "brenvik";
+    m_b3dMode = builder ? 0 : 1;
+    m_bBuilder = builder ? 1 : 0;
+}
+
+void CTessaronApp::RegisterLayerFileType() { CShellRegistration::RegisterLayerFileType(m_strProgramPath); }
+
+void CTessaronApp::LoadMacroDefinitions()
+{
+    const std::string root = RootFolder();
+    for (const char* name : {"veltrane.mac", "more.mac"}) {
+        const std::string path = root + name;
+        if (!PathExists(path)) {
+            StartupMessage(path + " is not exist");
+            FatalExit(-1);
+        }
+    }
+    m_macros.SetPath(root + "veltrane.mac");
+    m_macros.Reload();
+    CMacroList more;
+    more.SetPath(root + "more.mac");
+    more.Reload();
+    m_macros.AddAll(more);
+#ifdef TESSARON_HAS_MACRO_LIBRARY
+    CMacroLibrary contact;
+    contact.AddContactMacro();
+    m_macros.AddAll(contact.GetMacroList());
+#endif
+    m_libraryMacros = m_macros;
+    IndexSpecialMacros();
+#ifdef TESSARON_HAS_PARAM_FLAGS
+    FillLayerParamFlags();
+#endif
+}
+
+void CTessaronApp::IndexSpecialMacros()
+{
+    m_loadMacroIndex.RemoveAll();
+    m_activeLayerMacroIndex.RemoveAll();
+    m_macros.ResetCursor();
+    CMacroDef def;
+    while (m_macros.GetNext(def)) {
+        if (!def.IsValid())
+            continue;
+        const int count = (def.GetTokenCount() - 1) / 3 - 1;
+        if (def.GetToken(0) == "load_macro")
+            m_loadMacroIndex.Add(def.GetToken(3), count);
+        if (def.GetToken(0) == "get_active_layer")
+            m_activeLayerMacroIndex.Add(def.GetToken(3), count);
+    }
+}
+
+void CTessaronApp::LoadLayerMacros(const std::string& path)
+{
+#ifdef TESSARON_HAS_MACRO_LIBRARY
+    m_layerMacros.LoadFromLayerFile(path);
+    m_macros.AddAll(m_layerMacros.GetMacroList());
+#else
+    (void)path;
+#endif
+    IndexSpecialMacros();
+}
+
+void CTessaronApp::ClearLayerMacros()
+{
+    m_macros = m_libraryMacros;
+#ifdef TESSARON_HAS_MACRO_LIBRARY
+    m_layerMacros.GetMacroList().RemoveAll();
+#endif
+    IndexSpecialMacros();
+}
+
+void CTessaronApp::CreateMainFrame()
+{
+    m_pDocument = std::make_unique<CTessaronDoc>();
+    m_pMainFrame = new CMainFrame(*this, *m_pDocument);
+    SetTopWindow(m_pMainFrame);
+}
+
+bool CTessaronApp::ProcessShellCommand(const CAppCommandLineInfo& info)
+{
+    CreateMainFrame();
+    if (info.m_nShellCommand == CAppCommandLineInfo::FileOpen) {
+        if (!OpenDocumentFile(info.m_strFileName)) {
+            m_pMainFrame->Destroy();
+            m_pMainFrame = nullptr;
+            return false;
+        }
+        return true;
+    }
+    OnFileNew();
+    return true;
+}
+
+void CTessaronApp::OnFileNew()
+{
+    if (!m_pDocument || !m_pDocument->SaveModified())
+        return;
+    m_pDocument->SetTitle("Untitled");
+    m_pDocument->OnNewDocument();
+    if (m_pMainFrame)
+        m_pMainFrame->OnDocumentReplaced();
+}
+
+void CTessaronApp::OnFileOpen()
+{
+    FileDialogRequest request;
+    request.open = true;
+    request.filter = m_b3dMode ? "3d Sol Files(*.sol)|*.sol|Layer Files(*.layer)|*.layer||"
+                               : "Layer Files(*.layer)|*.layer||";
+    if (!UserPrompts().FileDialog(request) || request.chosenPaths.empty())
+        return;
+    OpenDocumentFile(request.chosenPaths.front());
+}
+
+bool CTessaronApp::OpenDocumentFile(const std::string& path)
+{
+    if (!m_pDocument || !m_pDocument->SaveModified())
+        return false;
+    wxFileName name(wxString::FromUTF8(path));
+    name.MakeAbsolute();
+    const std::string fullPath = name.GetFullPath().ToStdString(wxConvUTF8);
+    const bool opened = m_pDocument->OnOpenDocument(fullPath);
+    if (opened) {
+        m_pDocument->SetPathName(fullPath, true);
+        m_pDocument->SetModifiedFlag(false);
+    } else if (m_pDocument->IsModified()) {
+        // The failed open changed the document: start afresh rather than show a half-read device.
+        m_pDocument->SetTitle("Untitled");
+        m_pDocument->OnNewDocument();
+    }
+    if (m_pMainFrame)
+        m_pMainFrame->OnDocumentReplaced();
+    return opened;
+}
+
+void CTessaronApp::OpenRecentFile(int index)
+{
+    if (index < 0 || index >= int(m_recentFiles.size()))
+        return;
+    const std::string path = m_recentFiles[index];
+    if (!OpenDocumentFile(path)) {
+        // A recent file that cannot be opened leaves the list, as the framework's list does.
+        auto it = std::find(m_recentFiles.begin(), m_recentFiles.end(), path);
+        if (it != m_recentFiles.end())
+            m_recentFiles.erase(it);
+        SaveRecentFileList();
+        if (m_pMainFrame)
+            m_pMainFrame->UpdateRecentFileMenu();
+    }
+}
+
+void CTessaronApp::AddToRecentFileList(const std::string& path)
+{
+    if (path.empty())
+        return;
+    m_recentFiles.erase(std::remove(m_recentFiles.begin(), m_recentFiles.end(), path), m_recentFiles.end());
+    m_recentFiles.insert(m_recentFiles.begin(), path);
+    if (m_recentFiles.size() > size_t(kRecentFileCount))
+        m_recentFiles.resize(kRecentFileCount);
+    SaveRecentFileList();
+    if (m_pMainFrame)
+        m_pMainFrame->UpdateRecentFileMenu();
+}
+
+void CTessaronApp::LoadRecentFileList()
+{
+    m_recentFiles.clear();
+    for (int i = 1; i <= kRecentFileCount; ++i) {
+        const std::string path = Profile().GetProfileString(kRecentSection, "File" + std::to_string(i));
+        if (!path.empty())
+            m_recentFiles.push_back(path);
+    }
+}
+
+void CTessaronApp::SaveRecentFileList()
+{
+    for (int i = 1; i <= kRecentFileCount; ++i)
+        Profile().WriteProfileString(kRecentSection, "File" + std::to_string(i),
+                                     i <= int(m_recentFiles.size()) ? m_recentFiles[i - 1] : "");
+}

@@ -1,0 +1,152 @@
+#pragma once
+// The one document of both modes (layer builder and 3-D device editor). It owns the device (the
+// z-segment records), the statements of the open ".layer" file, the per-z-segment material sets,
+// the seg-info list, the VCSEL section definitions, a z-segment clipboard and, through its second
+// base, the undo history; every editing command of the program is a member of it.
+//
+// The commands are spread over several sources by subject: TessaronDoc.cpp (life cycle,
+// selection, drawing support, tidy-up, command routing), TessaronDocUndo.cpp, TessaronDocSegInfo.cpp,
+// TessaronDocColours.cpp, TessaronDocContacts.cpp, TessaronDocLabels.cpp, TessaronDocVcsel.cpp.
+
+#include "model/CurLayerParams.h"
+#include "model/MaterialSet.h"
+#include "model/SegInfoList.h"
+#include "model/UndoHistory.h"
+#include "model/ZSegment.h"
+#include "platform/DocumentBase.h"
+#include "textfiles/KeywordLineList.h"
+
+#include <string>
+#include <vector>
+
+// Where a label stands: its text with the z-segment, column and row (row -1 for a column label),
+// all counted from 0.
+struct CLabelLocation {
+    std::string m_strText;
+    int m_nZSeg = -1;
+    int m_nColumn = -1;
+    int m_nRow = -1;
+};
+
+class CTessaronDoc : public CDocumentBase, public CUndoHistory {
+public:
+    static constexpr int kZSegmentRecords = CZSegment::kMaxZSegments;
+    static constexpr double kUnsetScale = -9999.0;
+
+    CTessaronDoc();
+    ~CTessaronDoc() override;
+
+    // --- The device and what goes with it ---
+    CKeywordLineList m_LayerLines;        // statements of the ".layer" text being read or written
+    CKeywordLineList m_LoadedLines;       // copy of the layer lines right after a ".layer" read
+    std::vector<CMaterialSet> m_MaterialSets;  // one per z-segment, in z-segment order
+    CSegInfoList m_SegInfoList;
+    unsigned char m_bHasSelection = 0;    // some layer is selected
+    std::vector<CZSegment> m_ZSegments;   // g_nZSegCount of them in use, from the front
+    std::vector<CVcselSection> m_VcselSections;  // keyed by their VCSEL type (section name)
+    CZSegment m_ZSegClipboard;            // taken by the z-segment material copy
+    int m_nForcedSelection = 0;           // 1 while a sheet runs on a substitute selection
+    int m_nLastSheetAccepted = 0;
+    int m_nRefColumn = 0;                 // reference column and layer of the mesh counts
+    int m_nRefLayer = 0;
+    int m_nProductCode = 2;               // the simulator the ".sol" deck is written for
+    int m_nTargetSimulator = 2;           // 1 Corvex3D, 2 Lumivo
+    int m_nContactUpdateMode = -1;        // -1 nothing known, 0 contact parameters, 1 ranges
+    int m_nCylinder = 0;                  // "Cylinder coordinate"
+    double m_dScale[2] = {kUnsetScale, kUnsetScale};
+
+    // --- Life cycle ---
+    void DeleteContents() override;
+    bool OnNewDocument() override;
+
+    // --- Selection and drawing support ---
+    // Selects one layer (indices from 0) or, with zseg -1, clears every selection.
+    void SetSelection(int zseg, int column, int row);
+    // Refreshes layer indices, edge flags and the column layout of every z-segment in use.
+    void PrepareDrawing(bool clamp, float minHeight);
+    // After a column or layer edit: drops empty rows, repairs the selection, prunes the VCSEL list.
+    void TidyCurrentZsegment();
+    bool RemoveEmptyLayerRow(int row);
+    bool DeleteLayerFromColumn(int column, int row);
+    // The document's path when it names a ".layer" or ".sol" file, else "".
+    std::string GetDocFileName() const;
+    // The current z-segment (g_nCurZSeg - 1), or nullptr when none is current.
+    CZSegment* GetCurrentZSegment();
+    const CZSegment* GetCurrentZSegment() const;
+
+    // --- Z-segment menu ---
+    void SelectZsegment(int index);
+    // The dynamic entries: a separator and "z-segment%i" for each z-segment in use.
+    std::vector<MenuItemData> GetZsegmentMenuItems() const;
+    // Index of a z-segment menu id (0 for entry 1), -1 for any other id.
+    static int ZsegmentIndexOfMenuId(int id);
+
+    // --- Commands ---
+    bool OnCommand(int id) override;
+    CommandState QueryCommand(int id) const override;
+    void OnEditUndo();
+    void OnEditRedo();
+
+    // --- Seg-info synchronisation ---
+    void BuildSegInfoList();
+    void UpdateZsegmentsFromSegInfo();
+    void UpdateSegInfoFromZsegments();
+    // Forces one z plane under the isolated-layer method; true when the only z-segment gets its
+    // first real z extent (the views are then reset).
+    bool ApplyIsolatedLayerRule(float from, float to);
+
+    // --- Colours ---
+    void PickLayerColour(const CLayerMaterial& material, const CLayerDoping& doping, int& colour,
+                         int& pattern, int skipColumn, int skipRow, int skipZSeg);
+    void RecountLayerColours();
+    // Equal layers share a (colour, pattern) pair; each new kind takes the next pair.
+    int AssignLayerColours();
+    int RenumberContacts() { return AssignLayerColours(); }
+
+    // --- Contacts ---
+    void UpdateContacts();
+    void UpdateContactLayers();
+    void UpdateRangeContacts();
+    void ApplyContactParameters(int zseg, const double params[4]);
+
+    // --- Labels ---
+    void CollectLabelsExceptRow(int zseg, int skipRow, std::vector<CLabelLocation>& out) const;
+    void CollectLabelsExceptColumn(int zseg, int skipColumn, std::vector<CLabelLocation>& out) const;
+    bool IsLabelFree(const std::string& text) const;
+    bool IsRowLabelFree(int zseg, int row, const std::string& text) const;
+    bool IsColumnLabelFree(int zseg, int column, const std::string& text) const;
+    void AssignDefaultLabels(int zseg);
+    void SetColumnAndRowLabels(int zseg, int column, int row, std::vector<CLabelRec> rowLabels,
+                               std::vector<CLabelRec> columnLabels);
+    void CollectEditLayerLabels(std::vector<CLabelRec>& out) const;
+    void CheckLabelsUnique() const;
+    // The union, by text, of the labels of the row's non-"void" layers.
+    void CollectLayerLabels(int zseg, int row, std::vector<CLabelRec>& out) const;
+    void SetRowLabels(int zseg, int row, const std::vector<CLabelRec>& labels);
+    static void MergeLabelLists(std::vector<CLabelRec> a, std::vector<CLabelRec>& b);
+
+    // --- VCSEL section names ---
+    void CollectUsedMacroNames(std::vector<std::string>& names) const;
+    bool IsMacroNameUsed(const std::string& name) const;
+    int FindMacroNameInOtherRow(int row, const std::string& name) const;
+    std::string GetLastMacroName(int row) const;
+    void ApplyVcselSection(const std::string& name, int flag, CVcselSection section);
+
+protected:
+    void CaptureSnapshot(CDocSnapshot& snapshot) const override;
+    void RestoreSnapshot(const CDocSnapshot& snapshot) override;
+
+private:
+    friend class CDocSnapshot;
+    // The largest count of layers in use over the columns of z-segment zseg.
+    int GetMaxRowCount(int zseg) const;
+    void CollectLabels(int zseg, int skipRow, int skipColumn, std::vector<CLabelLocation>& out) const;
+    void CollectAllLabels(int zseg, int skipRow, int skipColumn, std::vector<CLabelLocation>& out) const;
+};
+
+// Puts every process-wide state of the document back to its state at program start: the edit
+// block (images, edit mode, page flags), the z-segment counters, the clipboard number, the colour
+// usage and the keyword-line counter and include table of the text files. The deck settings
+// (g_strIsolatedMethod) are left as they are: a new document keeps the chosen 3-D method.
+// Used by File New and by test fixtures.
+void ResetProcessState();

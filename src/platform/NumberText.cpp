@@ -1,0 +1,336 @@
+#include "platform/NumberText.h"
+
+#include <cctype>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <locale.h>
+
+namespace {
+
+locale_t CLocale()
+{
+    static locale_t c = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(0));
+    return c;
+}
+
+// Switches the calling thread to the "C" locale for the lifetime of the object.
+class ScopedCLocale {
+public:
+    ScopedCLocale() : m_previous(uselocale(CLocale())) {}
+    ~ScopedCLocale() { uselocale(m_previous); }
+    ScopedCLocale(const ScopedCLocale&) = delete;
+    ScopedCLocale& operator=(const ScopedCLocale&) = delete;
+
+private:
+    locale_t m_previous;
+};
+
+bool IsCSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Length of the decimal number at the start of text (after white space), 0 when there is none.
+std::size_t ScanDecimalNumber(const char* text)
+{
+    const char* p = text;
+    while (IsCSpace(*p))
+        ++p;
+    if (*p == '+' || *p == '-')
+        ++p;
+    bool digits = false;
+    while (IsDigit(*p)) {
+        ++p;
+        digits = true;
+    }
+    if (*p == '.') {
+        ++p;
+        while (IsDigit(*p)) {
+            ++p;
+            digits = true;
+        }
+    }
+    if (!digits)
+        return 0;
+    if (*p == 'e' || *p == 'E') {
+        const char* q = p + 1;
+        if (*q == '+' || *q == '-')
+            ++q;
+        if (IsDigit(*q)) {
+            while (IsDigit(*q))
+                ++q;
+            p = q;
+        }
+    }
+    return static_cast<std::size_t>(p - text);
+}
+
+// Widens the exponent of a formatted floating-point number to at least three digits.
+void WidenExponent(std::string& number)
+{
+    std::size_t e = number.find_first_of("eE");
+    if (e == std::string::npos)
+        return;
+    std::size_t digits = e + 1;
+    if (digits < number.size() && (number[digits] == '+' || number[digits] == '-'))
+        ++digits;
+    std::size_t end = digits;
+    while (end < number.size() && IsDigit(number[end]))
+        ++end;
+    if (end > digits && end - digits < 3)
+        number.insert(digits, 3 - (end - digits), '0');
+}
+
+// Pads a formatted number to the field width the way printf does.
+void PadField(std::string& piece, int width, bool leftAlign, bool zeroPad)
+{
+    if (width <= 0 || static_cast<int>(piece.size()) >= width)
+        return;
+    std::size_t fill = static_cast<std::size_t>(width) - piece.size();
+    if (leftAlign) {
+        piece.append(fill, ' ');
+        return;
+    }
+    bool finite = piece.find_first_of("iInN") == std::string::npos;
+    if (zeroPad && finite) {
+        std::size_t at = (!piece.empty() && (piece[0] == '-' || piece[0] == '+' || piece[0] == ' ')) ? 1 : 0;
+        piece.insert(at, fill, '0');
+    } else {
+        piece.insert(0, fill, ' ');
+    }
+}
+
+template <typename T>
+std::string FormatOne(const std::string& spec, T value)
+{
+    char small[128];
+    int n = std::snprintf(small, sizeof small, spec.c_str(), value);
+    if (n < 0)
+        return std::string();
+    if (static_cast<std::size_t>(n) < sizeof small)
+        return std::string(small, static_cast<std::size_t>(n));
+    std::string big(static_cast<std::size_t>(n) + 1, '\0');
+    std::snprintf(&big[0], big.size(), spec.c_str(), value);
+    big.resize(static_cast<std::size_t>(n));
+    return big;
+}
+
+}  // namespace
+
+double StrToD(const char* text, std::size_t* consumed)
+{
+    std::size_t length = text ? ScanDecimalNumber(text) : 0;
+    if (consumed)
+        *consumed = length;
+    if (length == 0)
+        return 0.0;
+    std::string number(text, length);
+    return strtod_l(number.c_str(), nullptr, CLocale());
+}
+
+double StrToD(const std::string& text, std::size_t* consumed) { return StrToD(text.c_str(), consumed); }
+
+double AtoF(const std::string& text) { return StrToD(text.c_str(), nullptr); }
+
+long AtoL(const std::string& text)
+{
+    const char* p = text.c_str();
+    while (IsCSpace(*p))
+        ++p;
+    bool negative = false;
+    if (*p == '+' || *p == '-')
+        negative = *p++ == '-';
+    // Accumulate the magnitude, saturating just above the range so overflow clamps.
+    const unsigned long long limit = static_cast<unsigned long long>(LONG_MAX) + 1ULL;
+    unsigned long long magnitude = 0;
+    for (; IsDigit(*p); ++p) {
+        magnitude = magnitude * 10 + static_cast<unsigned long long>(*p - '0');
+        if (magnitude > limit)
+            magnitude = limit;
+    }
+    if (negative)
+        return magnitude >= limit ? LONG_MIN : -static_cast<long>(magnitude);
+    return magnitude >= limit ? LONG_MAX : static_cast<long>(magnitude);
+}
+
+int AtoI(const std::string& text)
+{
+    long value = AtoL(text);
+    if (value > INT_MAX)
+        return INT_MAX;
+    if (value < INT_MIN)
+        return INT_MIN;
+    return static_cast<int>(value);
+}
+
+std::string StrFormat(const char* format, ...)
+{
+    va_list args;
+    va_start(args, format);
+    std::string result = StrFormatV(format, args);
+    va_end(args);
+    return result;
+}
+
+std::string StrFormatV(const char* format, va_list argsIn)
+{
+    ScopedCLocale cLocale;
+    va_list args;
+    va_copy(args, argsIn);
+    std::string out;
+    const char* p = format;
+    while (*p) {
+        if (*p != '%') {
+            out += *p++;
+            continue;
+        }
+        const char* start = p++;
+        if (*p == '%') {
+            out += '%';
+            ++p;
+            continue;
+        }
+        std::string flags;
+        while (*p && std::strchr("-+ #0", *p))
+            flags += *p++;
+        int width = -1;
+        if (*p == '*') {
+            width = va_arg(args, int);
+            if (width < 0) {
+                flags += '-';
+                width = -width;
+            }
+            ++p;
+        } else if (IsDigit(*p)) {
+            width = 0;
+            while (IsDigit(*p))
+                width = width * 10 + (*p++ - '0');
+        }
+        int precision = -1;
+        if (*p == '.') {
+            ++p;
+            precision = 0;
+            if (*p == '*') {
+                precision = va_arg(args, int);
+                ++p;
+            } else {
+                while (IsDigit(*p))
+                    precision = precision * 10 + (*p++ - '0');
+            }
+        }
+        std::string length;
+        while (*p && std::strchr("hlLqjzt", *p))
+            length += *p++;
+        char conversion = *p;
+        if (!conversion) {
+            out.append(start);
+            break;
+        }
+        ++p;
+        bool leftAlign = flags.find('-') != std::string::npos;
+        bool zeroPad = flags.find('0') != std::string::npos;
+        std::string bareFlags;
+        for (char f : flags)
+            if (f != '-' && f != '0')
+                bareFlags += f;
+        std::string spec = "%" + bareFlags;
+        if (precision >= 0)
+            spec += "." + std::to_string(precision < 0 ? 0 : precision);
+        std::string piece;
+        switch (conversion) {
+        case 'e': case 'E': case 'f': case 'F': case 'g': case 'G': case 'a': case 'A': {
+            spec += length == "L" ? "L" : "";
+            spec += conversion;
+            if (length == "L")
+                piece = FormatOne(spec, va_arg(args, long double));
+            else
+                piece = FormatOne(spec, va_arg(args, double));
+            if (conversion == 'e' || conversion == 'E' || conversion == 'g' || conversion == 'G')
+                WidenExponent(piece);
+            PadField(piece, width, leftAlign, zeroPad);
+            out += piece;
+            continue;
+        }
+        default:
+            break;
+        }
+        // Everything else formats as printf does, field width included.
+        std::string fullSpec(start, static_cast<std::size_t>(p - start));
+        if (fullSpec.find('*') != std::string::npos) {
+            fullSpec = "%" + flags + (width >= 0 ? std::to_string(width) : "") +
+                       (precision >= 0 ? "." + std::to_string(precision) : "") + length + conversion;
+        }
+        switch (conversion) {
+        case 'd': case 'i':
+            if (length == "ll" || length == "q" || length == "j")
+                piece = FormatOne(fullSpec, va_arg(args, long long));
+            else if (length == "l" || length == "z" || length == "t")
+                piece = FormatOne(fullSpec, va_arg(args, long));
+            else
+                piece = FormatOne(fullSpec, va_arg(args, int));
+            break;
+        case 'u': case 'o': case 'x': case 'X':
+            if (length == "ll" || length == "q" || length == "j")
+                piece = FormatOne(fullSpec, va_arg(args, unsigned long long));
+            else if (length == "l" || length == "z" || length == "t")
+                piece = FormatOne(fullSpec, va_arg(args, unsigned long));
+            else
+                piece = FormatOne(fullSpec, va_arg(args, unsigned int));
+            break;
+        case 'c':
+            piece = FormatOne(fullSpec, va_arg(args, int));
+            break;
+        case 's': {
+            const char* s = va_arg(args, const char*);
+            piece = FormatOne(fullSpec, s ? s : "(null)");
+            break;
+        }
+        case 'p':
+            piece = FormatOne(fullSpec, va_arg(args, void*));
+            break;
+        default:
+            // Unknown conversion: copied as written, no argument taken.
+            piece = fullSpec;
+            break;
+        }
+        out += piece;
+    }
+    va_end(args);
+    return out;
+}
+
+void NormalizeNumberText(std::string& text)
+{
+    if (text.empty())
+        return;
+    std::size_t used = 0;
+    double value = StrToD(text, &used);
+    bool leftOver = used < text.size();
+    if (value == 0.0) {
+        if (!leftOver)
+            text = "0";
+        return;
+    }
+    if (leftOver)
+        return;
+    std::size_t point = text.find('.');
+    if (point == std::string::npos)
+        return;
+    std::size_t e = text.find_first_of("eE");
+    std::string mantissa = e == std::string::npos ? text : text.substr(0, e);
+    std::string exponent = e == std::string::npos ? std::string() : text.substr(e);
+    std::size_t mantissaPoint = mantissa.find('.');
+    if (mantissaPoint != std::string::npos) {
+        while (mantissa.size() > mantissaPoint + 1 && mantissa.back() == '0')
+            mantissa.pop_back();
+    }
+    if (!exponent.empty()) {
+        std::size_t digits = 1;
+        if (digits < exponent.size() && (exponent[digits] == '+' || exponent[digits] == '-'))
+            ++digits;
+        std::size_t firstNonZero = exponent.find_first_not_of('0', digits);
+        if (firstNonZero != std::string::npos && firstNonZero > digits)
+            exponent.erase(digits, firstNonZero - digits);
+    }
+    text = mantissa + exponent;
+}

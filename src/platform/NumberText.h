@@ -1,0 +1,38 @@
+#pragma once
+// Number text, independent of the user's locale. Every number the program reads from or writes to a
+// file goes through here: the GUI toolkit may switch the process to a locale with "," as decimal
+// separator, and the structure files must not change with it.
+//
+// Reading follows the leading-number rules of the C runtime the files were first written with:
+// leading white space, an optional sign, decimal digits with an optional point, an optional exponent;
+// whatever follows the number is ignored, and a text without a number reads as 0. Hexadecimal
+// numbers, "inf" and "nan" are not numbers here.
+//
+// Formatting is printf-style; the exponent of "%e", "%E", "%g" and "%G" carries at least three
+// digits ("1.000000e+018"), as that runtime wrote it, and files depend on it.
+
+#include <cstdarg>
+#include <cstddef>
+#include <string>
+
+// Reads the leading decimal number of the text. consumed (when given) receives the number of
+// characters used, leading white space included; 0 when the text does not start with a number.
+double StrToD(const std::string& text, std::size_t* consumed = nullptr);
+double StrToD(const char* text, std::size_t* consumed = nullptr);
+
+// atof: the leading number of the text, 0.0 when there is none.
+double AtoF(const std::string& text);
+// atoi: the leading integer of the text (white space, sign, digits), 0 when there is none; values
+// beyond the range of int are clamped to it.
+int AtoI(const std::string& text);
+// strtol-like: leading integer, clamped to long.
+long AtoL(const std::string& text);
+
+// printf-style formatting in the "C" locale with three-digit exponents (see above).
+std::string StrFormat(const char* format, ...) __attribute__((format(printf, 1, 2)));
+std::string StrFormatV(const char* format, va_list args);
+
+// The compact text of a number: a text that is wholly one decimal number is shortened (zero becomes
+// "0", zeros at the end of the fraction go, the point stays, leading zeros of the exponent go:
+// "2.500" -> "2.5", "2.000" -> "2.", "1.50e+05" -> "1.5e+5"); every other text stays as it is.
+void NormalizeNumberText(std::string& text);

@@ -1,0 +1,55 @@
+#include "platform/StringUtil.h"
+
+bool IsWhiteSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
+
+std::string TrimLeft(const std::string& text)
+{
+    std::size_t start = 0;
+    while (start < text.size() && IsWhiteSpace(text[start]))
+        ++start;
+    return text.substr(start);
+}
+
+std::string TrimRight(const std::string& text)
+{
+    std::size_t end = text.size();
+    while (end > 0 && IsWhiteSpace(text[end - 1]))
+        --end;
+    return text.substr(0, end);
+}
+
+std::string Trim(const std::string& text) { return TrimLeft(TrimRight(text)); }
+
+std::string ToLowerAscii(std::string text)
+{
+    for (char& c : text)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return text;
+}
+
+std::string ToUpperAscii(std::string text)
+{
+    for (char& c : text)
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+    return text;
+}
+
+int CompareNoCase(const std::string& a, const std::string& b)
+{
+    std::string la = ToLowerAscii(a);
+    std::string lb = ToLowerAscii(b);
+    return la.compare(lb) < 0 ? -1 : (la == lb ? 0 : 1);
+}
+
+bool EqualsNoCase(const std::string& a, const std::string& b) { return a.size() == b.size() && CompareNoCase(a, b) == 0; }
+
+bool StartsWith(const std::string& text, const std::string& prefix) { return text.compare(0, prefix.size(), prefix) == 0; }
+
+bool EndsWith(const std::string& text, const std::string& suffix)
+{
+    return text.size() >= suffix.size() && text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
+}
+
+bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }

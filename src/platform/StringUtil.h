@@ -1,0 +1,24 @@
+#pragma once
+// Small byte-string helpers in place of the string class the structure files were first handled with.
+// Texts are std::string holding bytes; "white space" is blank, TAB, CR, LF, vertical tab and form feed;
+// case folding touches the ASCII letters only.
+
+#include <string>
+
+bool IsWhiteSpace(char c);
+
+std::string TrimLeft(const std::string& text);
+std::string TrimRight(const std::string& text);
+std::string Trim(const std::string& text);
+
+std::string ToLowerAscii(std::string text);
+std::string ToUpperAscii(std::string text);
+
+// Comparison ignoring the case of ASCII letters.
+bool EqualsNoCase(const std::string& a, const std::string& b);
+// <0, 0, >0 like strcmp, ignoring the case of ASCII letters.
+int CompareNoCase(const std::string& a, const std::string& b);
+
+bool StartsWith(const std::string& text, const std::string& prefix);
+bool EndsWith(const std::string& text, const std::string& suffix);
+bool Contains(const std::string& text, const std::string& part);

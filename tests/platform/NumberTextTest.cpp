@@ -1,0 +1,153 @@
+#include "platform/NumberText.h"
+#include "platform/ProcessRunner.h"
+#include "support/TempFolder.h"
+#include "textfiles/KeywordLine.h"
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cstdlib>
+#include <locale.h>
+
+TEST(NumberText, LeadingNumberReading)
+{
+    struct Case {
+        const char* text;
+        double value;
+        std::size_t consumed;
+    };
+    const Case cases[] = {
+        {"1.5", 1.5, 3},       {"  -2.5e3xyz", -2500.0, 8}, {"1e", 1.0, 1},      {"1e+", 1.0, 1},
+        {".5", 0.5, 2},        {"5.", 5.0, 2},              {".", 0.0, 0},       {"abc", 0.0, 0},
+        {"", 0.0, 0},          {"0x1A", 0.0, 1},            {"inf", 0.0, 0},     {"nan", 0.0, 0},
+        {"+7,5", 7.0, 2},      {"\t\n3", 3.0, 3},           {"1.5E-2", 0.015, 6}, {"-", 0.0, 0},
+    };
+    for (const Case& c : cases) {
+        std::size_t used = 99;
+        EXPECT_DOUBLE_EQ(StrToD(c.text, &used), c.value) << c.text;
+        EXPECT_EQ(used, c.consumed) << c.text;
+        EXPECT_DOUBLE_EQ(AtoF(c.text), c.value) << c.text;
+    }
+}
+
+TEST(NumberText, LeadingIntegerReading)
+{
+    struct Case {
+        const char* text;
+        int value;
+    };
+    const Case cases[] = {{"12", 12},   {"  -3x", -3}, {"+4", 4},          {"2.9", 2},
+                          {"", 0},      {"x1", 0},     {"99999999999", 2147483647},
+                          {"-99999999999", -2147483647 - 1}};
+    for (const Case& c : cases)
+        EXPECT_EQ(AtoI(c.text), c.value) << c.text;
+}
+
+TEST(NumberText, FormattingWritesThreeDigitExponents)
+{
+    EXPECT_EQ(StrFormat("%e", 1e18), "1.000000e+018");
+    EXPECT_EQ(StrFormat("%E", -2.5e-7), "-2.500000E-007");
+    EXPECT_EQ(StrFormat("%g", 1e18), "1e+018");
+    EXPECT_EQ(StrFormat("%g", 1e-5), "1e-005");
+    EXPECT_EQ(StrFormat("%g", 0.0001), "0.0001");
+    EXPECT_EQ(StrFormat("%G", 1.5e20), "1.5E+020");
+    EXPECT_EQ(StrFormat("%e", 1e100), "1.000000e+100");
+    EXPECT_EQ(StrFormat("%4.2e", 1e17), "1.00e+017");
+    EXPECT_EQ(StrFormat("[%12.4e]", 1.5), "[ 1.5000e+000]");
+    EXPECT_EQ(StrFormat("[%-12.3e]", 1.5), "[1.500e+000  ]");
+    EXPECT_EQ(StrFormat("[%013.3e]", -1.5), "[-001.500e+000]");
+    EXPECT_EQ(StrFormat("[%+.1e]", 25.0), "[+2.5e+001]");
+    EXPECT_EQ(StrFormat("[%*.*e]", 11, 1, 3.0), "[   3.0e+000]");
+    EXPECT_EQ(StrFormat("%f %.2f %.0f", 1.5, 12.3456, 2.5), "1.500000 12.35 2");
+    EXPECT_EQ(StrFormat("%d,%s,%5.1f%%", 7, "ohmic", 0.25), "7,ohmic,  0.2%");
+    EXPECT_EQ(StrFormat("n_doping%d=%4.2e", 1, 1.0e18), "n_doping1=1.00e+018");
+    EXPECT_EQ(StrFormat("%s", "e+05 stays"), "e+05 stays");
+    EXPECT_EQ(StrFormat("%ld %lu %x %c", -5L, 6UL, 255u, 'q'), "-5 6 ff q");
+}
+
+TEST(NumberText, NormalizeNumberText)
+{
+    struct Case {
+        const char* in;
+        const char* out;
+    };
+    const Case cases[] = {
+        {"0.100000", "0.1"},        {"2.000000", "2."},          {"12.340000", "12.34"},
+        {"-3.500", "-3.5"},         {"0.000000", "0"},           {"-0.0", "0"},
+        {"1.00e+018", "1.e+18"},    {"1.500000e-005", "1.5e-5"}, {"2.5E+003", "2.5E+3"},
+        {"1.0e+100", "1.e+100"},    {"1.0e+000", "1.e+000"},     {"12", "12"},
+        {"1e5", "1e5"},             {"12.50abc", "12.50abc"},    {"ohmic", "ohmic"},
+        {"", ""},                   {".50", ".5"},               {"1.5e105", "1.5e105"},
+        {"1.50e+05", "1.5e+5"},     {"2.500", "2.5"},            {"0", "0"},
+        {"[1.50 2]", "[1.50 2]"},   {"1.50 ", "1.50 "},          {"0abc", "0abc"},
+    };
+    for (const Case& c : cases) {
+        std::string text = c.in;
+        NormalizeNumberText(text);
+        EXPECT_EQ(text, c.out) << "input '" << c.in << "'";
+    }
+}
+
+namespace {
+
+// A locale with "," as decimal separator: the system's de_DE when installed, otherwise one built
+// for the test with localedef into a temporary folder.
+class CommaLocale {
+public:
+    CommaLocale()
+    {
+        m_name = "de_DE.UTF-8";
+        if (Try())
+            return;
+        ProcessRequest request;
+        request.argv = {"localedef", "-i", "de_DE", "-f", "UTF-8", m_folder.File("de_DE.UTF-8")};
+        ProcessResult result = ProcessRunner().Run(request);
+        if (!result.started)
+            return;
+        ::setenv("LOCPATH", m_folder.Path().c_str(), 1);
+        Try();
+    }
+    ~CommaLocale()
+    {
+        if (m_locale)
+            freelocale(m_locale);
+    }
+    bool Available() const { return m_locale != static_cast<locale_t>(0); }
+    const std::string& Name() const { return m_name; }
+
+private:
+    bool Try()
+    {
+        m_locale = newlocale(LC_ALL_MASK, m_name.c_str(), static_cast<locale_t>(0));
+        return Available();
+    }
+    TempFolder m_folder;
+    std::string m_name;
+    locale_t m_locale = static_cast<locale_t>(0);
+};
+
+}  // namespace
+
+TEST(NumberText, CommaDecimalLocaleChangesNothing)
+{
+    CommaLocale comma;
+    if (!comma.Available())
+        GTEST_SKIP() << "no locale with a decimal comma can be made here";
+    std::string previous = std::setlocale(LC_ALL, nullptr);
+    ASSERT_NE(std::setlocale(LC_ALL, comma.Name().c_str()), nullptr);
+    char probe[16];
+    std::snprintf(probe, sizeof probe, "%.1f", 1.5);
+    EXPECT_STREQ(probe, "1,5");  // the process really uses the comma now
+
+    EXPECT_EQ(StrFormat("%f %e %g", 1.5, 2.5e-7, 0.25), "1.500000 2.500000e-007 0.25");
+    EXPECT_DOUBLE_EQ(AtoF("1.5"), 1.5);
+    EXPECT_DOUBLE_EQ(AtoF("1,5"), 1.0);
+    std::string number = "12.340000";
+    NormalizeNumberText(number);
+    EXPECT_EQ(number, "12.34");
+    CKeywordLine line;
+    line.Parse(std::string("layer d=0.100 w=2.50e+01"));
+    EXPECT_EQ(line.CanonicalLines(), "layer  d=0.1  w=2.5e+1\r\n");
+
+    std::setlocale(LC_ALL, previous.c_str());
+}

@@ -1,0 +1,68 @@
+#include "platform/Clock.h"
+#include "platform/FatalExit.h"
+#include "platform/ProcessRunner.h"
+#include "platform/ShellOpen.h"
+#include "support/FatalExitTrap.h"
+#include "support/RecordingClock.h"
+#include "support/RecordingProcessRunner.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+TEST(Clock, SleepsGoThroughTheInstalledClock)
+{
+    RecordingClock clock;
+    for (int i = 0; i < 10; ++i)
+        SleepMs(500);
+    EXPECT_EQ(clock.sleeps, std::vector<unsigned>(10, 500));
+    EXPECT_EQ(Clock().TickCount(), 5000);
+}
+
+TEST(FatalExit, AnInstalledHandlerSeesTheCode)
+{
+    FatalExitTrap trap;
+    try {
+        FatalExit(-1);
+        FAIL() << "FatalExit returned";
+    } catch (const CFatalExitCalled& called) {
+        EXPECT_EQ(called.code, -1);
+    }
+}
+
+TEST(ProcessRunner, RunsAChildAndReportsItsExitStatus)
+{
+    TempFolder temp;
+    struct Case {
+        std::vector<std::string> argv;
+        std::string folder;
+        bool started;
+        int exitCode;
+    };
+    const Case cases[] = {
+        {{"sh", "-c", "exit 3"}, "", true, 3},
+        {{"sh", "-c", "echo made > out.txt"}, temp.Path(), true, 0},
+        {{"sh", "-c", "kill -TERM $$"}, "", true, 128 + 15},
+        {{"no-such-program-tessaron"}, "", false, -1},
+    };
+    for (const Case& c : cases) {
+        ProcessRequest request;
+        request.argv = c.argv;
+        request.workingFolder = c.folder;
+        ProcessResult result = ProcessRunner().Run(request);
+        EXPECT_EQ(result.started, c.started) << c.argv[0];
+        EXPECT_EQ(result.exitCode, c.exitCode) << c.argv.back();
+    }
+    EXPECT_EQ(temp.Read("out.txt"), "made\n");
+}
+
+TEST(ShellOpen, OpensWithXdgOpenThroughTheProcessRunner)
+{
+    RecordingProcessRunner runner;
+    runner.results.push_back({true, 0});
+    runner.results.push_back({true, 4});
+    EXPECT_TRUE(ShellOpener().OpenWithDefaultProgram("HTML\\TsnUserManual\\Tessaron.html"));
+    EXPECT_FALSE(ShellOpener().OpenWithDefaultProgram("https://example.org/x"));
+    ASSERT_EQ(runner.requests.size(), 2u);
+    EXPECT_EQ(runner.requests[0].argv, (std::vector<std::string>{"xdg-open", "HTML/TsnUserManual/Tessaron.html"}));
+    EXPECT_EQ(runner.requests[1].argv, (std::vector<std::string>{"xdg-open", "https://example.org/x"}));
+}

@@ -1,0 +1,453 @@
+#include "model/ZSegment.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+CLayerRec Layer(const std::string& bulk, float height, float lower, float upper)
+{
+    CLayerRec layer;
+    layer.m_Material.m_Bulk.m_strName = bulk;
+    layer.m_fHeight = height;
+    layer.m_fWidth = lower;
+    layer.m_fLowerWidth = lower;
+    layer.m_fUpperWidth = upper;
+    return layer;
+}
+
+CColumnRec Column(std::initializer_list<CLayerRec> layers)
+{
+    CColumnRec column;
+    column.SetLayerCount(CColumnRec::kMaxLayers);
+    for (const CLayerRec& layer : layers)
+        column.AppendLayer(layer);
+    return column;
+}
+
+CContactRec Side(int side, int number, size_t outlinePoints = 0)
+{
+    CContactRec contact;
+    contact.m_nSide = side;
+    contact.m_nContactNum = number;
+    for (size_t i = 0; i < outlinePoints; ++i)
+        contact.m_Outline.push_back(CPoint3f(float(i), float(number), 0.0f));
+    return contact;
+}
+
+CContactList Group(int row, std::vector<CContactRec> contacts)
+{
+    CContactList group;
+    group.m_nRow = row;
+    group.m_Contacts = std::move(contacts);
+    return group;
+}
+
+struct FixedThickness : IContactBarThickness {
+    float GetContactBarThickness() const override { return 0.1f; }
+};
+
+}  // namespace
+
+TEST(ZSegment, ConstructionAndClear)
+{
+    CZSegment fresh;
+    EXPECT_TRUE(fresh.m_Sections.empty());
+    EXPECT_EQ(fresh.m_Params.m_strTaperLink, "yes");
+    EXPECT_EQ(fresh.m_nSelectedColumn, -1);
+    EXPECT_EQ(fresh.m_ColumnClipboard.GetLayersInUse(), 0);
+    EXPECT_EQ(fresh.m_ColumnClipboard.m_nColumnIndex, -1);
+
+    CZSegment seg;
+    seg.Clear();
+    ASSERT_EQ(seg.m_Sections.size(), 2u);
+    EXPECT_EQ(seg.m_Sections[0].m_nKind, 0);
+    EXPECT_EQ(seg.m_Sections[1].m_nKind, 1);
+    EXPECT_FLOAT_EQ(seg.m_Sections[1].m_fRatio, 1.0f);
+    EXPECT_EQ(seg.m_Sections[0].GetText(), "section  length=5.e-5  sec_num=1  mesh_points=7");
+    EXPECT_EQ(seg.m_Params.m_strTaperLink, "yes");
+
+    // Clear empties the device data but keeps comments, mesh totals, header texts and column slots.
+    seg.AppendColumn(Column({Layer("gaas", 1, 1, 1)}));
+    seg.m_nSelectionKind = 1;
+    seg.m_nSelectedColumn = 0;
+    seg.m_nSelectedRow = 0;
+    seg.m_strLayerFile = "dev.layer";
+    seg.m_Params.m_dZTo = 5.0;
+    seg.m_Params.m_strTaperLink = "no";
+    seg.m_SideContacts.push_back(Group(0, {Side(0, 1)}));
+    seg.m_MeshTriangles.resize(3);
+    seg.m_LayerClipboard.resize(1);
+    seg.m_strComments[COMMENT_BEFORE_END_LAYER] = "$ end";
+    seg.m_nTotalXMesh = 40;
+    seg.m_strHeaderComment[0] = "laser";
+    seg.m_nColumnSlots = 20;
+    seg.m_SweepIndex.m_strPath = "dev.layer";
+    seg.Clear();
+    EXPECT_EQ(seg.GetColumnCount(), 0);
+    EXPECT_EQ(seg.m_nSelectionKind, 0);
+    EXPECT_EQ(seg.m_nSelectedColumn, -1);
+    EXPECT_EQ(seg.m_nSelectedRow, -1);
+    EXPECT_TRUE(seg.m_strLayerFile.empty());
+    EXPECT_DOUBLE_EQ(seg.m_Params.m_dZTo, 0.0);
+    EXPECT_EQ(seg.m_Params.m_strTaperLink, "yes");
+    EXPECT_TRUE(seg.m_SideContacts.empty());
+    EXPECT_TRUE(seg.m_MeshTriangles.empty());
+    EXPECT_TRUE(seg.m_LayerClipboard.empty());
+    EXPECT_EQ(seg.m_Sections.size(), 2u);
+    EXPECT_EQ(seg.m_strComments[COMMENT_BEFORE_END_LAYER], "$ end");
+    EXPECT_EQ(seg.m_nTotalXMesh, 40);
+    EXPECT_EQ(seg.m_strHeaderComment[0], "laser");
+    EXPECT_EQ(seg.m_nColumnSlots, 20);
+    EXPECT_EQ(seg.m_SweepIndex.m_strPath, "dev.layer");
+}
+
+TEST(ZSegment, ColumnAccessBeyondTheColumnsInUse)
+{
+    CZSegment seg;
+    seg.SetColumnCount(2);
+    seg.Column(1).AppendLayer(Layer("gaas", 1, 1, 1));
+    EXPECT_THROW(seg.Column(2), std::out_of_range);
+    EXPECT_EQ(seg.GetColumn(5).GetLayersInUse(), 0);
+    seg.SetColumnCount(1);
+    seg.SetColumnCount(2);
+    EXPECT_EQ(seg.Column(1).GetLayersInUse(), 0);  // a column taken back into use is fresh
+    EXPECT_TRUE(seg.InsertColumn(0, Column({Layer("inp", 1, 1, 1)})));
+    EXPECT_FALSE(seg.InsertColumn(4, CColumnRec()));
+    EXPECT_EQ(seg.Column(0).GetLayer(0).m_Material.m_Bulk.m_strName, "inp");
+    EXPECT_TRUE(seg.RemoveColumn(0));
+    EXPECT_FALSE(seg.RemoveColumn(2));
+    EXPECT_EQ(seg.GetColumnCount(), 2);
+}
+
+TEST(ZSegment, HasLayer)
+{
+    CZSegment seg;
+    seg.AppendColumn(Column({Layer("gaas", 1, 1, 1), Layer("void", 1, 1, 1)}));
+    const struct {
+        int column, row;
+        bool has;
+    } cases[] = {{0, 0, true}, {0, 1, true}, {0, 2, false}, {-1, 0, false}, {0, -1, false}, {1, 0, false}};
+    for (const auto& c : cases)
+        EXPECT_EQ(seg.HasLayer(c.column, c.row), c.has) << c.column << "," << c.row;
+}
+
+TEST(ZSegment, ColumnCopyFillsTheColumnClipboard)
+{
+    CZSegment seg;
+    CColumnRec column;
+    for (int i = 0; i < 12; ++i)
+        column.AppendLayer(Layer("gaas", 0.1f * (i + 1), 2, 2));
+    column.Layer(4).m_nSelected = 1;
+    column.m_nSelectedLayer = 4;
+    column.m_Contacts.AddTop(CTopContact());
+    seg.AppendColumn(column);
+    seg.AppendColumn(Column({Layer("inp", 1, 1, 1)}));
+    seg.m_LayerClipboard.resize(1);
+    seg.m_nSelectedColumn = 0;
+
+    seg.CopySelectedColumn();
+    const CColumnRec& clip = seg.m_ColumnClipboard;
+    EXPECT_EQ(clip.GetLayerSlots(), CColumnRec::kMaxLayers);
+    ASSERT_EQ(clip.GetLayersInUse(), 12);
+    for (int i = 0; i < 12; ++i) {
+        EXPECT_FLOAT_EQ(clip.GetLayer(i).m_fHeight, 0.1f * (i + 1)) << i;
+        EXPECT_EQ(clip.GetLayer(i).m_nSelected, 0) << i;
+    }
+    EXPECT_EQ(clip.m_nSelectedLayer, 4);
+    EXPECT_EQ(clip.m_Contacts.GetTopCount(), 1);
+    EXPECT_TRUE(seg.m_LayerClipboard.empty());
+    EXPECT_EQ(seg.Column(0).GetLayer(4).m_nSelected, 1);  // the source keeps its mark
+
+    // Layer Copy takes exactly one layer and empties the column clipboard.
+    seg.m_nSelectedColumn = 1;
+    seg.m_nSelectedRow = 0;
+    seg.CopySelectedLayer();
+    EXPECT_EQ(seg.m_ColumnClipboard.GetLayersInUse(), 0);
+    EXPECT_EQ(seg.m_ColumnClipboard.GetLayerSlots(), 0);
+    ASSERT_EQ(seg.m_LayerClipboard.size(), 1u);
+    EXPECT_EQ(seg.m_LayerClipboard[0].m_Material.m_Bulk.m_strName, "inp");
+}
+
+TEST(ZSegment, LayoutColumnsShiftsTheZRange)
+{
+    CZSegment seg;
+    seg.m_Params.m_dZFrom = 0.0;
+    seg.m_Params.m_dZTo = 10.0;
+    seg.AppendColumn(Column({Layer("gaas", 1, 2, 2)}));
+    seg.AppendColumn(Column({Layer("gaas", 5, 3, 3), Layer("inp", 1, 3, 3)}));
+    seg.LayoutColumns(false, 0.0f, 0.02, 0.01);
+    const CLayerRec& layer = seg.GetColumn(1).GetLayer(1);
+    EXPECT_FLOAT_EQ(layer.m_fZFrom, 0.02f);
+    EXPECT_FLOAT_EQ(layer.m_fZTo, 10.03f);
+    EXPECT_DOUBLE_EQ(seg.m_Params.m_dZTo, 10.0);
+    // Column 1 row 0 takes column 0's height and starts at its bottom-right corner.
+    EXPECT_FLOAT_EQ(seg.GetColumn(1).GetLayer(0).m_fHeight, 1.0f);
+    EXPECT_FLOAT_EQ(seg.GetColumn(1).GetLayer(0).m_C.x, 2.0f);
+}
+
+TEST(ZSegment, BoundingRect)
+{
+    struct Case {
+        const char* what;
+        float row1Width;
+        int chosenRow;
+    };
+    // Widths are compared as whole micrometres: 3.2 beats the 3 kept from 3.9, 2.5 does not.
+    const Case cases[] = {{"narrower by less than a whole unit", 3.2f, 1}, {"narrower", 2.5f, 0}};
+    for (const Case& c : cases) {
+        CZSegment seg;
+        seg.AppendColumn(Column({Layer("gaas", 1, 1, 1)}));
+        seg.AppendColumn(Column({Layer("gaas", 1, 3.9f, 3.9f), Layer("gaas", 2, c.row1Width, c.row1Width)}));
+        seg.LayoutColumns(false, 0.0f, 0.0, 0.0);
+        seg.Column(1).Layer(1).m_fLowerWidth = c.row1Width;  // the layout copied row 0's upper width
+        float rect[4];
+        seg.GetBoundingRect(rect);
+        const CLayerRec& chosen = seg.GetColumn(1).GetLayer(c.chosenRow);
+        EXPECT_FLOAT_EQ(rect[0], seg.GetColumn(1).GetLayer(1).m_A.y) << c.what;
+        EXPECT_FLOAT_EQ(rect[1], 0.0f) << c.what;
+        EXPECT_FLOAT_EQ(rect[2], chosen.m_D.x) << c.what;
+        EXPECT_FLOAT_EQ(rect[3], 0.0f) << c.what;
+    }
+
+    // The lower edge wins when it is the wider one.
+    CZSegment trapezoid;
+    trapezoid.AppendColumn(Column({Layer("gaas", 1, 5.0f, 2.0f)}));
+    trapezoid.LayoutColumns(false, 0.0f, 0.0, 0.0);
+    float rect[4];
+    trapezoid.GetBoundingRect(rect);
+    EXPECT_FLOAT_EQ(rect[2], 5.0f);
+
+    CZSegment empty;
+    float zero[4] = {1, 1, 1, 1};
+    empty.GetBoundingRect(zero);
+    EXPECT_FLOAT_EQ(zero[0] + zero[1] + zero[2] + zero[3], 0.0f);
+    empty.AppendColumn(CColumnRec());
+    empty.AppendColumn(Column({Layer("gaas", 1, 1, 1)}));
+    float zero2[4] = {1, 1, 1, 1};
+    empty.GetBoundingRect(zero2);
+    EXPECT_FLOAT_EQ(zero2[0] + zero2[1] + zero2[2] + zero2[3], 0.0f);
+}
+
+TEST(ZSegment, TaperVerticesAndEdges)
+{
+    CZSegment seg;
+    seg.m_Params.m_dZTo = 4.0;
+    seg.AppendColumn(Column({Layer("gaas", 1, 2, 1)}));
+    seg.AppendColumn(Column({Layer("gaas", 1, 3, 3)}));
+    seg.AppendColumn(CColumnRec());
+    seg.LayoutColumns(false, 0.0f, 0.0, 0.0);
+    const float bottoms[] = {5.0f};
+    const float tops[] = {4.0f};
+    seg.MarkTaperColumns(1, bottoms, tops);
+    EXPECT_EQ(seg.GetColumn(0).m_nTaperLine, 0);
+    EXPECT_EQ(seg.GetColumn(1).m_nTaperLine, 1);
+
+    CPoint3f p, q;
+    EXPECT_FALSE(seg.GetTaperEdge(0, p, q, true));   // not flagged
+    EXPECT_FALSE(seg.GetTaperEdge(-1, p, q, true));
+    EXPECT_FALSE(seg.GetTaperEdge(3, p, q, true));
+    seg.Column(2).m_nTaperLine = 1;
+    EXPECT_FALSE(seg.GetTaperEdge(2, p, q, true));   // no layers
+    ASSERT_TRUE(seg.GetTaperEdge(1, p, q, true));
+    EXPECT_FLOAT_EQ(p.x, 5.0f);
+    EXPECT_FLOAT_EQ(q.x, 4.0f);
+    EXPECT_FLOAT_EQ(q.y, 1.0f);
+    EXPECT_FLOAT_EQ(p.z, 4.0f);
+    ASSERT_TRUE(seg.GetTaperEdge(1, p, q, false));
+    EXPECT_FLOAT_EQ(q.z, 0.0f);
+
+    std::vector<CPoint3f> edges{CPoint3f()};
+    seg.CollectTaperEdges(edges);
+    ASSERT_EQ(edges.size(), 2u);
+    seg.BuildTaperPoints();
+    EXPECT_EQ(seg.m_Params.m_nTaperPointCount, 1);
+    EXPECT_FLOAT_EQ(seg.m_Params.m_fTaperPoints[0][0], 5.0f);
+    EXPECT_FLOAT_EQ(seg.m_Params.m_fTaperPoints[0][1], 4.0f);
+}
+
+TEST(ZSegment, TaperPointsKeepTheFirstNine)
+{
+    CZSegment seg;
+    for (int c = 0; c < 11; ++c)
+        seg.AppendColumn(Column({Layer("gaas", 1, 1, 1)}));
+    seg.LayoutColumns(false, 0.0f, 0.0, 0.0);
+    for (int c = 0; c < 11; ++c)
+        seg.Column(c).m_nTaperLine = c == 0 ? 0 : 1;  // ten flagged columns
+    seg.m_Params.m_nSpare = 77;
+    seg.m_Params.m_dAngle = 12.5;
+    seg.BuildTaperPoints();
+    EXPECT_EQ(seg.m_Params.m_nTaperPointCount, CZSegmentParams::kMaxTaperPoints);
+    for (int k = 0; k < CZSegmentParams::kMaxTaperPoints; ++k) {
+        EXPECT_FLOAT_EQ(seg.m_Params.m_fTaperPoints[k][0], float(k + 2)) << k;
+        EXPECT_FLOAT_EQ(seg.m_Params.m_fTaperPoints[k][1], float(k + 2)) << k;
+    }
+    EXPECT_EQ(seg.m_Params.m_nSpare, 77);  // nothing written past the nine pairs
+    EXPECT_DOUBLE_EQ(seg.m_Params.m_dAngle, 12.5);
+}
+
+TEST(ZSegment, SetSectionRecordOnlyWhenThereIsNone)
+{
+    CSectionRecord record;
+    record.m_nKind = 1;
+    record.m_fRatio = 0.25f;
+    record.SetText("section length=1e-6");
+
+    CZSegment none;
+    none.SetSectionRecord(record);
+    ASSERT_EQ(none.m_Sections.size(), 1u);
+    EXPECT_EQ(none.m_Sections[0].m_nKind, 1);
+    EXPECT_FLOAT_EQ(none.m_Sections[0].m_fRatio, 1.0f);
+    EXPECT_EQ(none.m_Sections[0].GetText(), "section length=1e-6");
+
+    CZSegment some;
+    some.Clear();
+    some.SetSectionRecord(record);
+    ASSERT_EQ(some.m_Sections.size(), 2u);
+    EXPECT_EQ(some.m_Sections[0].GetText(), CSectionRecord::kDefaultText);
+}
+
+TEST(ZSegment, ContactRangesAreNumberedAcrossColumns)
+{
+    CZSegment seg;
+    CColumnRec a = Column({Layer("gaas", 1, 4, 4)});
+    CColumnRec voids = Column({Layer("void", 1, 4, 4)});
+    CColumnRec b = Column({Layer("gaas", 1, 4, 4)});
+    for (int i = 0; i < 2; ++i) {
+        CTopContact r;
+        r.m_nContactNum = 10 + i;
+        a.m_Contacts.AddTop(r);
+    }
+    voids.m_Contacts.SetTopCount(3);
+    CTopContact last;
+    last.m_nContactNum = 30;
+    last.m_fFrom = 1.0f;
+    last.m_fTo = 2.0f;
+    b.m_Contacts.AddTop(last);
+    CBottomContact bottom;
+    bottom.m_nContactNum = 40;
+    b.m_Contacts.AddBottom(bottom);
+    seg.AppendColumn(a);
+    seg.AppendColumn(voids);
+    seg.AppendColumn(b);
+    seg.LayoutColumns(false, 0.0f, 0.0, 0.0);
+
+    EXPECT_EQ(seg.GetTopContactCount(), 3);
+    EXPECT_EQ(seg.GetBottomContactCount(), 1);
+    const struct {
+        int n;
+        bool found;
+        int number;
+    } cases[] = {{0, true, 10}, {1, true, 11}, {2, true, 30}, {3, false, 0}, {-1, false, 0}};
+    for (const auto& c : cases) {
+        CTopContact out;
+        out.m_nContactNum = 0;
+        EXPECT_EQ(seg.GetTopContact(c.n, out), c.found) << c.n;
+        EXPECT_EQ(out.m_nContactNum, c.number) << c.n;
+    }
+    CBottomContact outBottom;
+    EXPECT_TRUE(seg.GetBottomContact(0, outBottom));
+    EXPECT_EQ(outBottom.m_nContactNum, 40);
+    EXPECT_FALSE(seg.GetBottomContact(1, outBottom));
+
+    FixedThickness thickness;
+    CPoint3f pts[4];
+    ASSERT_TRUE(seg.GetTopContactBar(2, pts, thickness, false));
+    const CLayerRec& carrier = seg.GetColumn(2).GetLayer(0);
+    EXPECT_FLOAT_EQ(pts[0].x, carrier.m_A.x + 1.0f);
+    EXPECT_FLOAT_EQ(pts[2].y, carrier.m_D.y + 0.1f);
+    EXPECT_FALSE(seg.GetTopContactBar(3, pts, thickness, false));
+    EXPECT_FALSE(CZSegment().GetBottomContactBar(0, pts, thickness, false));
+}
+
+TEST(ZSegment, SideContactQueries)
+{
+    CZSegment none;
+    CContactRec out;
+    CPoint3f pts[4];
+    EXPECT_EQ(none.CountLeftContacts(), 0);
+    EXPECT_EQ(none.CountRightContacts(), 0);
+    EXPECT_FALSE(none.GetLeftContact(0, out));
+    EXPECT_FALSE(none.GetRightContactFace(0, pts, nullptr, true));
+    EXPECT_EQ(none.MatchSideContacts(1, 0, 0), 0);
+
+    CZSegment seg;
+    seg.m_SideContacts.push_back(Group(0, {Side(0, 1, 8), Side(1, 2, 8), Side(0, 3, 4)}));
+    seg.m_SideContacts.push_back(Group(1, {Side(0, 4)}));
+    EXPECT_EQ(seg.CountLeftContacts(), 3);
+    EXPECT_EQ(seg.CountRightContacts(), 1);
+
+    const struct {
+        int side, n;
+        bool found;
+        int number;
+    } lookups[] = {{0, 0, true, 1}, {0, 1, true, 3}, {0, 2, true, 4}, {0, 3, false, 0},
+                   {1, 0, true, 2}, {1, 1, false, 0}, {0, -1, false, 0}};
+    for (const auto& c : lookups) {
+        CContactRec found;
+        found.m_nContactNum = 0;
+        bool ok = c.side == 0 ? seg.GetLeftContact(c.n, found) : seg.GetRightContact(c.n, found);
+        EXPECT_EQ(ok, c.found) << c.side << "/" << c.n;
+        EXPECT_EQ(found.m_nContactNum, c.number) << c.side << "/" << c.n;
+    }
+
+    // Faces: points 1-4 for face true, 5-8 for false; only with exactly eight outline points.
+    ASSERT_TRUE(seg.GetLeftContactFace(0, pts, nullptr, true));
+    EXPECT_FLOAT_EQ(pts[0].x, 0.0f);
+    EXPECT_FLOAT_EQ(pts[3].x, 3.0f);
+    ASSERT_TRUE(seg.GetRightContactFace(0, pts, nullptr, false));
+    EXPECT_FLOAT_EQ(pts[0].x, 4.0f);
+    EXPECT_FLOAT_EQ(pts[0].y, 2.0f);
+    EXPECT_FALSE(seg.GetLeftContactFace(1, pts, nullptr, true));  // four outline points
+    EXPECT_FALSE(seg.GetLeftContactFace(2, pts, nullptr, true));  // none
+
+    // Ordinals within one row: found answers the ordinal, missing answers 0.
+    EXPECT_EQ(seg.MatchSideContacts(1, 0, 0), 1);
+    EXPECT_EQ(seg.MatchSideContacts(2, 0, 0), 0);
+    EXPECT_EQ(seg.MatchSideContacts(0, 1, 0), 0);
+    EXPECT_EQ(seg.MatchSideContacts(1, 1, 0), 0);
+    EXPECT_EQ(seg.MatchSideContacts(1, 0, 2), 0);
+    seg.m_SideContacts[0].m_Contacts.push_back(Side(0, 5));
+    EXPECT_EQ(seg.MatchSideContacts(2, 0, 0), 2);
+}
+
+TEST(ZSegment, CopyIsWholeAndIndependent)
+{
+    CZSegment a;
+    a.Clear();
+    a.AppendColumn(Column({Layer("gaas", 1, 2, 2), Layer("inp", 1, 2, 2)}));
+    a.m_SideContacts.push_back(Group(0, {Side(1, 7, 8)}));
+    a.m_SweepIndex.m_Items.resize(2);
+    a.m_strComments[2] = "$ bottom";
+    CZSegment b(a);
+    a.Column(0).Layer(1).m_fHeight = 9.0f;
+    a.m_SideContacts.clear();
+    EXPECT_FLOAT_EQ(b.GetColumn(0).GetLayer(1).m_fHeight, 1.0f);
+    EXPECT_EQ(b.CountRightContacts(), 1);
+    EXPECT_EQ(b.m_SweepIndex.m_Items.size(), 2u);
+    EXPECT_EQ(b.m_strComments[2], "$ bottom");
+    EXPECT_EQ(b.m_Sections.size(), 2u);
+}
+
+TEST(ZSegmentParams, ResetKeepsTaperPoints)
+{
+    CZSegmentParams params;
+    EXPECT_EQ(params.m_nZPlanes, 1);
+    EXPECT_EQ(params.m_nMethod, -1);
+    params.m_strTaperLink = "no";
+    params.m_dZFrom = 1.0;
+    params.m_dZTo = 2.0;
+    params.m_nZPlanes = 3;
+    params.m_nMethod = 2;
+    params.m_nTaperPointCount = 2;
+    params.m_fTaperPoints[1][1] = 4.5f;
+    params.m_dAngle = 30.0;
+    params.Reset();
+    EXPECT_EQ(params.m_strTaperLink, "yes");
+    EXPECT_DOUBLE_EQ(params.m_dZFrom, 0.0);
+    EXPECT_DOUBLE_EQ(params.m_dZTo, 0.0);
+    EXPECT_EQ(params.m_nZPlanes, 1);
+    EXPECT_EQ(params.m_nMethod, -1);
+    EXPECT_EQ(params.m_nTaperPointCount, 0);
+    EXPECT_DOUBLE_EQ(params.m_dAngle, 0.0);
+    EXPECT_FLOAT_EQ(params.m_fTaperPoints[1][1], 4.5f);
+}

@@ -1,0 +1,42 @@
+#pragma once
+// A document for tests, with an in-memory settings store, a scripted prompt, a fake application
+// and a recording views hub, and helpers that build a small device in it. Every test starts from
+// the process state of a fresh program (ResetProcessState) with the isolated-layer method "no".
+
+#include "model/TessaronDoc.h"
+#include "platform/Profile.h"
+#include "support/FakeAppServices.h"
+#include "support/FakeViewsHub.h"
+#include "support/ScriptedPrompts.h"
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <memory>
+#include <string>
+
+// A layer of the given bulk macro ("void" for an empty layer) and size.
+CLayerRec MakeLayer(const std::string& bulk, float height = 1.0f, float width = 2.0f);
+
+class DocFixture : public ::testing::Test {
+protected:
+    DocFixture();
+    ~DocFixture() override;
+
+    // Gives the document its 40 records with `count` in use and z-segment 1 current.
+    void UseZSegments(int count);
+    CZSegment& Seg(int zseg) { return doc().m_ZSegments.at(zseg); }
+    // Appends a column whose rows hold layers of the given bulk macros.
+    CColumnRec& AddColumn(int zseg, std::initializer_list<std::string> bulks);
+    CLayerRec& LayerAt(int zseg, int column, int row) { return Seg(zseg).Column(column).Layer(row); }
+
+    CTessaronDoc& doc() { return *m_doc; }
+
+    CMemoryProfile profile;
+    ScriptedPrompts prompts;
+    FakeAppServices app;
+    FakeViewsHub views;
+
+private:
+    std::unique_ptr<CTessaronDoc> m_doc;
+};

@@ -79,6 +79,11 @@ AppTree::AppTree(const std::vector<std::string>& omit)
             fs::copy_file(stage / f, root / f);
 }
 
+void AppTree::Replace(const std::string& name, const std::string& source) const
+{
+    fs::copy_file(source, fs::path(m_folder.Path()) / name, fs::copy_options::overwrite_existing);
+}
+
 CTessaronApp& TestApp() { return *static_cast<CTessaronApp*>(wxTheApp); }
 
 bool StartApp(const AppTree& tree, const std::string& programName, const std::vector<std::string>& args)

@@ -18,6 +18,8 @@ public:
     // Copies the staged textures and macro libraries, leaving out any file named in `omit`
     // (relative to the root, e.g. "GUI/Data/8.bmp" or "more.mac").
     explicit AppTree(const std::vector<std::string>& omit = {});
+    // Puts a copy of `source` in place of the root-relative file `name`.
+    void Replace(const std::string& name, const std::string& source) const;
     std::string Root() const { return m_folder.Path() + "/"; }
     std::string Program(const std::string& name) const { return m_folder.Path() + "/bin/" + name; }
     const TempFolder& Folder() const { return m_folder; }

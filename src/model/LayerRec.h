@@ -8,6 +8,7 @@
 
 #include "model/LayerBlocks.h"
 #include "model/Point3f.h"
+#include "textfiles/KeywordLine.h"
 
 // Exposed-edge bits of CLayerRec::m_wEdgeFlags, set before every drawing.
 enum : std::uint16_t {
@@ -50,6 +51,7 @@ public:
     int m_nRed = 0;              // drawn red: drop target of a layer drag
     int m_nWhite = 0;            // drawn white
     std::string m_strSheetText;  // stored by the property sheet when accepted
+    CKeywordLine m_VcselStatement;  // the layer's "vcsel_section" statement as read
     std::string m_strComment;    // written as comment lines ahead of the row (first column's layer)
     CGratingComposRec m_Grating;
     int m_nSolveWave = 1;        // "solve_wave": 1 yes, 0 no

@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "platform/Archive.h"
+#include "platform/NumberText.h"
+
 std::string g_strIsolatedMethod = "no";
 
 namespace {
@@ -38,6 +41,7 @@ void CZSegment::Clear()
     m_nSelectedRow = -1;
     m_nSpare = 0;
     m_strLayerFile.clear();
+    ClearKeywordLists();
     m_Params.Reset();
     m_MeshTriangles.clear();
     m_SideContacts.clear();
@@ -226,6 +230,84 @@ void CZSegment::SetSectionRecord(CSectionRecord record)
         return;
     record.m_fRatio = 1.0f;
     m_Sections.push_back(record);
+}
+
+void CZSegment::BuildSectionStatements(float taperLength)
+{
+    auto hasKind = [this](int kind) {
+        return std::any_of(m_Sections.begin(), m_Sections.end(),
+                           [kind](const CSectionRecord& r) { return r.m_nKind == kind; });
+    };
+    if (m_Sections.empty()) {
+        m_Sections.push_back(SectionOfKind(0));
+        m_Sections.push_back(SectionOfKind(1));
+    } else {
+        if (!hasKind(0))
+            m_Sections.insert(m_Sections.begin() + 1, SectionOfKind(0));
+        if (!hasKind(1))
+            m_Sections.push_back(SectionOfKind(1));
+    }
+    // Ratios are relative to the z-segment (kind 0) or to the gap after it; lengths are in metres.
+    double length = m_Params.m_dZTo - m_Params.m_dZFrom;
+    for (CSectionRecord& record : m_Sections) {
+        if (record.GetText().empty())
+            continue;
+        CKeywordLine line;
+        line.Parse(record.GetText());
+        double span = record.m_nKind == 0 ? length : static_cast<double>(taperLength);
+        line.SetParam("length", StrFormat("%e", record.m_fRatio * span * 1e-6), true);
+        record.SetText(line.FormatParams());
+    }
+}
+
+// --- Statement groups ---
+
+CKeywordLineList* CZSegment::GetGroup(int group)
+{
+    switch (group) {
+    case GROUP_GAIN: return &m_GainLines;
+    case GROUP_DOPING: return &m_DopingLines;
+    case GROUP_MATER: return &m_MaterLines;
+    default: return nullptr;
+    }
+}
+
+const CKeywordLineList* CZSegment::GetGroup(int group) const
+{
+    return const_cast<CZSegment*>(this)->GetGroup(group);
+}
+
+void CZSegment::LoadStatementGroup(int group, const std::string& path)
+{
+    CKeywordLineList* lines = GetGroup(group);
+    if (!lines)
+        return;
+    lines->RemoveAll();
+    CArchive archive;
+    if (!archive.OpenLoad(path))
+        return;
+    lines->Serialize(archive);
+    archive.Close();
+}
+
+void CZSegment::WriteStatementGroup(int group, const std::string& path)
+{
+    CKeywordLineList* lines = GetGroup(group);
+    if (!lines || lines->IsEmpty())
+        return;
+    CArchive archive;
+    if (!archive.OpenStore(path))
+        return;
+    lines->Serialize(archive);
+    archive.Close();
+}
+
+void CZSegment::ClearKeywordLists()
+{
+    m_MaterialLines.RemoveAll();
+    m_GainLines.RemoveAll();
+    m_DopingLines.RemoveAll();
+    m_MaterLines.RemoveAll();
 }
 
 // --- Contact ranges ---

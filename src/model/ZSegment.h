@@ -18,8 +18,17 @@
 #include "model/SectionRecord.h"
 #include "model/ZSegmentParams.h"
 #include "series/LayerFileIndex.h"
+#include "textfiles/KeywordLine.h"
+#include "textfiles/KeywordLineList.h"
 
 // Comment blocks of a z-segment's ".layer" file, by where they stand.
+// Statement groups of the companion files of the ".sol" deck.
+enum {
+    GROUP_GAIN = 0,     // ".gain"
+    GROUP_DOPING = 1,   // ".doping"
+    GROUP_MATER = 2,    // ".mater"
+};
+
 enum {
     COMMENT_BEFORE_BEGIN_LAYER = 0,
     COMMENT_BEFORE_COLUMNS = 1,
@@ -38,6 +47,10 @@ public:
     CZSegmentParams m_Params;
     std::vector<CSectionRecord> m_Sections;  // "section" statements in the ".sol" deck
     std::string m_strLayerFile;              // path of the z-segment's ".layer" file
+    CKeywordLineList m_MaterialLines;        // the z-segment's material block in the ".sol" deck
+    CKeywordLineList m_GainLines;            // GROUP_GAIN
+    CKeywordLineList m_DopingLines;          // GROUP_DOPING
+    CKeywordLineList m_MaterLines;           // GROUP_MATER
     int m_nSelectionKind = 0;                // 0 nothing selected, 1 a layer
     int m_nSelectedRow = -1;
     int m_nSelectedColumn = -1;
@@ -110,6 +123,19 @@ public:
     // --- Sections ---
     // Gives the z-segment one section when it has none.
     void SetSectionRecord(CSectionRecord record);
+    // Completes the sections (one inside, one in the gap after) and sets each one's "length" in
+    // metres from its ratio and the z-segment's length, or the gap's taperLength for gap sections.
+    void BuildSectionStatements(float taperLength);
+
+    // --- Statement groups ---
+    // Loads a companion file (includes expanded) into a GROUP_* group; an unreadable file leaves it
+    // empty. Another group number changes nothing.
+    void LoadStatementGroup(int group, const std::string& path);
+    // Writes a non-empty group to path; an empty group leaves any existing file untouched.
+    void WriteStatementGroup(int group, const std::string& path);
+    void AddZmaterLine(CKeywordLine line) { m_MaterialLines.Append(line); }
+    // Empties the material-block lines and the three groups.
+    void ClearKeywordLists();
 
     // --- Contact ranges across the columns in use ---
     int GetTopContactCount() const;
@@ -154,6 +180,8 @@ public:
 private:
     std::vector<CColumnRec> m_Columns;   // exactly the columns in use
 
+    CKeywordLineList* GetGroup(int group);
+    const CKeywordLineList* GetGroup(int group) const;
     int CountSideContacts(int side) const;
     const CContactRec* FindSideContact(int side, int n) const;
     bool GetSideContactFace(int side, int n, CPoint3f pts[4], bool face) const;

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "textfiles/KeywordLineList.h"
+
 // One sweepable value.
 struct CLayerFileItem {
     int m_nZSeg = 0;          // z-segment index, from 0
@@ -26,6 +28,7 @@ class CLayerFileIndex {
 public:
     std::string m_strPath;                   // ".layer" path of the last load, "" when empty
     std::map<int, std::string> m_Includes;   // source id -> include name as the statement gives it
+    CKeywordLineList m_Lines;                // statements of the file and its includes, in reading order
     std::vector<CLayerFileItem> m_Items;     // in recording order
 
     CLayerFileIndex() = default;

@@ -73,6 +73,10 @@ public:
     void RemoveParam(int index);
     // RemoveParam of the first parameter with exactly that name; nothing when there is none.
     void RemoveParamByName(const std::string& name);
+    // Replace the name or the value of the parameter at index (must be valid); nothing else changes,
+    // neither the raw text nor the modified flag.
+    void SetParamName(int index, const std::string& name) { m_params[static_cast<std::size_t>(index)].m_strName = name; }
+    void SetParamValue(int index, const std::string& value) { m_params[static_cast<std::size_t>(index)].m_strValue = value; }
 
     // The parameter's text in the given form (see KeywordParam.h).
     std::string GetParamText(const CKeywordParam& param, ParamTextForm form) const { return param.GetText(form); }

@@ -59,16 +59,19 @@ TEST(LayerRec, CopyIsDeepAndComplete)
     a.m_Labels.push_back({"top", 0, -9999.0});
     a.m_Grating.m_strHiMacro = "algaas";
     a.m_nSpare2 = 7;
+    a.m_VcselStatement.Parse(std::string("vcsel_section vcsel_type=top"));
     CLayerRec b(a);
     CLayerRec c;
     c = a;
     a.m_Labels[0].m_strText = "changed";
     a.m_Grating.m_strHiMacro.clear();
+    a.m_VcselStatement.SetParam("vcsel_type", "bottom", true);
     for (const CLayerRec* copy : {&b, &c}) {
         EXPECT_EQ(copy->m_Labels.at(0).m_strText, "top");
         EXPECT_EQ(copy->m_Grating.m_strHiMacro, "algaas");
         EXPECT_EQ(copy->m_strComment, "$ row one");
         EXPECT_EQ(copy->m_nSpare2, 7);
+        EXPECT_EQ(copy->m_VcselStatement.GetParam("vcsel_type"), "top");
         EXPECT_FLOAT_EQ(copy->m_fUpperWidth, 2.0f);
     }
 }

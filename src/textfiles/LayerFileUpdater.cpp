@@ -1,0 +1,238 @@
+#include "textfiles/LayerFileUpdater.h"
+
+#include "platform/NumberText.h"
+#include "platform/Path.h"
+#include "platform/StringUtil.h"
+#include "textfiles/ContactMacroLines.h"
+#include "textfiles/LayerFileUpdaterText.h"
+
+#include <algorithm>
+
+const std::string g_strLayerMaterDefault =
+    "layer_mater solve_wave=yes embedded_structure=0 n_newdoping_index=0 p_newdoping_index=0";
+const std::string g_strZStructureDefault = "z_structure link_taper_contact=yes";
+
+namespace layer_updater {
+
+bool IsBlockKeyword(const std::string& keyword)
+{
+    static const char* const blocks[] = {"begin_layer", "end_layer", "begin", "end", "begin_zsol", "end_zsol"};
+    for (const char* block : blocks)
+        if (EqualsNoCase(keyword, block))
+            return true;
+    return false;
+}
+
+std::string KindCovering(const CKeywordLine& line)
+{
+    if (IsNonStructureLine(line))
+        return "";
+    const std::string& k = line.m_strKeyword;
+    if (EqualsNoCase(k, "column"))
+        return "column";
+    if (EqualsNoCase(k, "layer") || EqualsNoCase(k, "layer_mater") || EqualsNoCase(k, "grating_compos") ||
+        Contains(k, "new_doping"))
+        return "layer";
+    if (EqualsNoCase(k, "bottom_contact"))
+        return "bottom_contact";
+    if (EqualsNoCase(k, "top_contact"))
+        return "top_contact";
+    if (EqualsNoCase(k, "vcsel_section"))
+        return "vcsel_section";
+    return "";
+}
+
+bool IsRegeneratedStatement(const CKeywordLine& line)
+{
+    const std::string& k = line.m_strKeyword;
+    return EqualsNoCase(k, "vcsel_section") || k == "left_contact" || k == "right_contact" ||
+           k == "layer_position" || k == "column_position";
+}
+
+std::string IncludeFileName(const CKeywordLine& line)
+{
+    return Trim(line.GetParam("file"));
+}
+
+}  // namespace layer_updater
+
+using namespace layer_updater;
+
+bool IsNonStructureLine(const CKeywordLine& line)
+{
+    const std::string& k = line.m_strKeyword;
+    if (k.empty() || k[0] == '$' || IsBlockKeyword(k))
+        return true;
+    for (char digit = '0'; digit <= '9'; ++digit)
+        if (Contains(k, std::string("new_doping") + digit))
+            return false;
+    static const char* const structure[] = {"layer",       "layer_mater",   "top_contact",
+                                            "bottom_contact", "column",     "vcsel_section",
+                                            "grating_compos", "left_contact", "right_contact"};
+    for (const char* word : structure)
+        if (EqualsNoCase(k, word))
+            return false;
+    return true;
+}
+
+CLayerFileUpdater::CLayerFileUpdater() = default;
+CLayerFileUpdater::~CLayerFileUpdater() = default;
+
+void CLayerFileUpdater::SetPath(std::string path)
+{
+    m_strPath = std::move(path);
+}
+
+void CLayerFileUpdater::GetFolder(std::string& folder) const
+{
+    folder.clear();
+    if (m_strPath.size() <= 1)
+        return;
+    std::size_t last = FindLastSeparator(m_strPath);
+    if (last != std::string::npos)
+        folder = m_strPath.substr(0, last + 1);
+}
+
+std::string CLayerFileUpdater::GetFolder() const
+{
+    std::string folder;
+    GetFolder(folder);
+    return folder;
+}
+
+void CLayerFileUpdater::AppendFreshRebuilt(const CKeywordLineList& fresh, CKeywordLineList& result) const
+{
+    for (const CKeywordLine& line : fresh.m_lines) {
+        CKeywordLine copy = line;
+        RebuildLineText(copy);
+        result.Append(copy);
+    }
+}
+
+void CLayerFileUpdater::Update(CKeywordLineList old, CKeywordLineList& fresh, CKeywordLineList& result)
+{
+    m_units.clear();
+    m_writtenUnits.clear();
+
+    // Preparing the old lines. Included blocks are sorted out first, while the statements that
+    // are regenerated below still show which blocks hold them.
+    PrepareIncludeUnits(old);
+    RemoveVcselSectionLines(old);
+    RemoveSideContactLines(old);
+    RemovePositionLines(old);
+    double angle = 0.0;
+    if (GetRotation(fresh, angle))
+        UpdateRotation(old, angle);
+    m_includedLines.clear();
+    ClearGratingMacroParams(old);
+    InlineIncludesOnColumnChange(old, fresh);
+    NormalizeContactMacroParams(old, 1);
+    NormalizeTopBottomContacts(old);
+
+    if (old.IsEmpty()) {
+        AppendFreshRebuilt(fresh, result);
+        RemoveDefaultParams(result);
+        NormalizeContactMacroParams(result, 0);
+        UpdateDopingParams(result);
+        return;
+    }
+
+    result.RemoveAll();
+    MatchStructureLines(old, fresh);
+    UpdateLayerMaterPass(old, fresh);
+    InlineUnitsHoldingAnchors(old, fresh);
+
+    // First walk: each merge kind is written where its first statement stood in the old file.
+    bool hasStructure = false;
+    const int oldCount = old.GetCount();
+    for (int i = 0; i < oldCount && i < old.GetCount(); ++i) {
+        const CKeywordLine& line = old[i];
+        if (line.m_nLine < 0 || IsNonStructureLine(line))
+            continue;
+        hasStructure = true;
+        const std::string keyword = line.m_strKeyword;
+        if (keyword == "column" || keyword == "bottom_contact" || keyword == "top_contact" ||
+            keyword == "vcsel_section")
+            MergeStatement(old, fresh, result, keyword);
+        else if (keyword == "layer_mater" || keyword == "grating_compos")
+            MergeStatement(old, fresh, result, "layer");
+    }
+
+    if (!hasStructure) {
+        // Nothing of the old file can anchor the fresh statements: they are written whole. The
+        // side contacts and label positions are left to the placing passes below, which would
+        // otherwise add each of them a second time.
+        result.RemoveAll();
+        CKeywordLineList anchored;
+        for (const CKeywordLine& line : fresh.m_lines)
+            if (!IsRegeneratedStatement(line) || EqualsNoCase(line.m_strKeyword, "vcsel_section"))
+                anchored.Append(line);
+        AppendFreshRebuilt(anchored, result);
+    } else {
+        // Second walk: kinds that had no statement in the old file.
+        for (int i = 0; i < fresh.GetCount(); ++i) {
+            if (fresh[i].m_nLine != -2)
+                continue;
+            const std::string& keyword = fresh[i].m_strKeyword;
+            if (keyword == "column" || keyword == "bottom_contact" || keyword == "top_contact" ||
+                keyword == "vcsel_section")
+                MergeStatement(old, fresh, result, keyword);
+            else if (keyword == "layer_mater" || keyword == "grating_compos")
+                MergeStatement(old, fresh, result, "layer");
+        }
+        // Whatever no walk reached (a partner whose keyword differs in case only, a row statement
+        // without a material statement) is still written: no statement of the model may vanish.
+        for (int i = 0; i < fresh.GetCount(); ++i) {
+            if (fresh[i].m_nLine == -1)
+                continue;
+            std::string kind = KindCovering(fresh[i]);
+            if (!kind.empty())
+                MergeStatement(old, fresh, result, kind);
+        }
+        // Third walk: the plain lines not yet written, in old order.
+        for (int i = 0; i < old.GetCount(); ++i) {
+            CKeywordLine& line = old[i];
+            if (line.m_nLine < 0 || !IsNonStructureLine(line))
+                continue;
+            if (std::find(m_includedLines.begin(), m_includedLines.end(), i) != m_includedLines.end())
+                continue;
+            result.Append(line);
+            line.m_nLine = -1;
+        }
+    }
+    RemoveDefaultParams(result);
+    NormalizeContactMacroParams(result, 0);
+    PlaceSideContacts(fresh, result);
+    PlaceColumnPositions(fresh, result);
+    PlaceLayerPositions(fresh, result);
+    UpdateVcselSections(fresh, result);
+    UpdateDopingParams(result);
+}
+
+void RemoveVcselSectionLines(CKeywordLineList& list)
+{
+    auto& lines = list.m_lines;
+    lines.erase(std::remove_if(lines.begin(), lines.end(),
+                               [](const CKeywordLine& l) { return EqualsNoCase(l.m_strKeyword, "vcsel_section"); }),
+                lines.end());
+}
+
+void RemoveSideContactLines(CKeywordLineList& list)
+{
+    auto& lines = list.m_lines;
+    lines.erase(std::remove_if(lines.begin(), lines.end(),
+                               [](const CKeywordLine& l) {
+                                   return l.m_strKeyword == "left_contact" || l.m_strKeyword == "right_contact";
+                               }),
+                lines.end());
+}
+
+void RemovePositionLines(CKeywordLineList& list)
+{
+    auto& lines = list.m_lines;
+    lines.erase(std::remove_if(lines.begin(), lines.end(),
+                               [](const CKeywordLine& l) {
+                                   return l.m_strKeyword == "layer_position" || l.m_strKeyword == "column_position";
+                               }),
+                lines.end());
+}

@@ -1,0 +1,131 @@
+#pragma once
+// Merges the statements freshly written for one z-segment (the fresh list) into the lines its
+// ".layer" file had when it was loaded (the old list), so that a save keeps what the program does
+// not own: comments, unknown statements, the user's own parameters and layout, and include
+// statements whose files are unchanged.
+//
+// Working numbers during Update (m_nLine):
+//   old list:   >= 0 not yet written, -1 copied to the result, -(load number) merged with a fresh one
+//   fresh list: -1 done, -2 structure statement without an old partner, >= 0 partner's load number
+
+#include "textfiles/KeywordLineList.h"
+
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+class CKeywordLine;
+class CMacroList;
+
+// The two default statements: a parameter whose name and value text equal one of theirs is left
+// out of a written statement of the same keyword.
+extern const std::string g_strLayerMaterDefault;
+extern const std::string g_strZStructureDefault;
+
+// True for a plain line (comment, block keyword, any statement the updater does not merge).
+bool IsNonStructureLine(const CKeywordLine& line);
+
+bool IsNumberText(std::string text);
+bool IsDigitChar(char c);
+// True when the two value texts say the same: numerically when the first is a number text,
+// otherwise ignoring case; both are trimmed first.
+bool CompareValueText(std::string a, std::string b);
+
+// Removals of the statements that are regenerated from the model on every save.
+void RemoveVcselSectionLines(CKeywordLineList& list);
+void RemoveSideContactLines(CKeywordLineList& list);
+void RemovePositionLines(CKeywordLineList& list);
+
+class CLayerFileUpdater {
+public:
+    CLayerFileUpdater();
+    virtual ~CLayerFileUpdater();
+
+    // The file being written (or any file in its folder): included files are copied beside it.
+    void SetPath(std::string path);
+    // The application's macro list, which tells whether a material macro takes parameters (none:
+    // every macro counts as unknown).
+    void SetMacroList(CMacroList* macros) { m_pMacros = macros; }
+    void GetFolder(std::string& folder) const;
+    std::string GetFolder() const;
+
+    // Fills result (pass an empty list) from the old lines and the fresh statements. Consumes the
+    // entries of g_includeTable whose include statements it writes.
+    void Update(CKeywordLineList old, CKeywordLineList& fresh, CKeywordLineList& result);
+
+    // Pairing and merge.
+    void MatchStructureLines(CKeywordLineList& old, CKeywordLineList& fresh);
+    void MergeStatement(CKeywordLineList& old, CKeywordLineList& fresh, CKeywordLineList& result,
+                        std::string kind);
+    void CopyPrecedingLines(CKeywordLineList& old, CKeywordLineList& result, int j);
+    static bool IsSameStatement(const CKeywordLine& o, const CKeywordLine& f);
+    void MergeParams(const CKeywordLine& o, CKeywordLine& f, CKeywordLine& out);
+    static void RebuildLineText(CKeywordLine& line);
+
+    // Lookups of the old partner of a fresh statement; each returns the partner's index or -1 and
+    // hands the partner's load number and source id to the fresh statement (-2 without partner).
+    static void NormalizeValue(std::string& s);
+    static int FindNthColumn(const CKeywordLineList& old, CKeywordLine& fresh);
+    static int FindNthLayer(const CKeywordLineList& old, CKeywordLine& fresh, int n);
+    static int FindLayerMaterOfColumn(const CKeywordLineList& old, CKeywordLine& fresh, int n);
+    static int FindGratingComposOfColumn(const CKeywordLineList& old, CKeywordLine& fresh, int n);
+    static int FindTopContact(const CKeywordLineList& old, CKeywordLine& fresh);
+    static int FindBottomContact(const CKeywordLineList& old, CKeywordLine& fresh);
+    static int FindNewDoping(const CKeywordLineList& old, CKeywordLine layerMater, CKeywordLine& fresh,
+                             int n);
+    static int FindVcselSection(const CKeywordLineList& old, CKeywordLine& fresh);
+
+    // Default parameters.
+    static bool RemoveMatchingParams(CKeywordLine pattern, CKeywordLine& s, bool matchValue);
+    static void RemoveDefaultParamsOfLine(CKeywordLine& s);
+    static void RemoveDefaultParams(CKeywordLineList& list);
+
+    // Material and grating parameter clearing.
+    static void ClearGratingMacroParams(CKeywordLineList& old);
+    void UpdateLayerMaterPass(CKeywordLineList& old, CKeywordLineList fresh);
+    void ClearLayerMaterParams(CKeywordLine& o, CKeywordLine f);
+    bool MacroSymbolsChanged(CKeywordLine o, CKeywordLine f);
+    bool ActiveSymbolsChanged(CKeywordLine o, CKeywordLine f);
+    std::map<std::string, bool> GetMergeFlags(CKeywordLine o, CKeywordLine f);
+
+    // Regenerated statements.
+    static bool GetRotation(const CKeywordLineList& list, double& angle);
+    void UpdateRotation(CKeywordLineList& old, double angle);
+    void InlineIncludesOnColumnChange(CKeywordLineList& old, CKeywordLineList& fresh);
+    void PlaceSideContacts(CKeywordLineList fresh, CKeywordLineList& result);
+    void PlaceColumnPositions(CKeywordLineList fresh, CKeywordLineList& result);
+    void PlaceLayerPositions(CKeywordLineList fresh, CKeywordLineList& result);
+    void UpdateVcselSections(CKeywordLineList fresh, CKeywordLineList& result);
+    static void UpdateDopingParams(CKeywordLineList& list);
+
+private:
+    // An included block: the lines of one include statement of the main file together with the
+    // lines of the files it includes in turn. Its lines all carry the block's source id.
+    struct IncludeUnit {
+        bool decided = false;  // the comparison with the fresh statements has been made
+        bool same = false;     // every statement of the block says what the model says
+    };
+
+    void PrepareIncludeUnits(CKeywordLineList& old);
+    void InlineUnit(CKeywordLineList& old, CKeywordLineList& fresh, int source);
+    void InlineUnitOfOldLine(CKeywordLineList& old, int index);
+    void InlineUnitsHoldingAnchors(CKeywordLineList& old, CKeywordLineList& fresh);
+    bool IsUnitUnchanged(const CKeywordLineList& old, const CKeywordLineList& fresh, int source);
+    int UnitStart(const CKeywordLineList& old, int source) const;
+    bool CanWriteIncludeBack(int source) const;
+    void WriteIncludeBack(CKeywordLineList& old, CKeywordLineList& result, int source);
+    void CopyIncludedFile(const std::string& fromFolder, const std::string& toFolder,
+                          const std::string& name, int depth) const;
+    void AppendFreshRebuilt(const CKeywordLineList& fresh, CKeywordLineList& result) const;
+    int CountLayersInInclude(const CKeywordLine& includeLine) const;
+    template <class Test>
+    void PlaceAfterAnchors(CKeywordLineList& fresh, CKeywordLineList& result, Test isPlaced,
+                           const char* const* skipPrefixes, int skipCount);
+
+    std::string m_strPath;
+    CMacroList* m_pMacros = nullptr;
+    std::vector<int> m_includedLines;
+    std::map<int, IncludeUnit> m_units;
+    std::set<int> m_writtenUnits;  // blocks whose include statement this update has written
+};

@@ -1,0 +1,122 @@
+// Clearing of the macro parameters of old material and grating statements, which the fresh
+// statements supply anew, and the flag map of a material statement's merge.
+
+#include "textfiles/LayerFileUpdater.h"
+
+#include "platform/NumberText.h"
+#include "textfiles/LayerParamFlags.h"
+#include "textfiles/MacroList.h"
+
+void ReparseFlattenedKeepNumber(CKeywordLine& s);
+
+namespace {
+
+std::string NumberedNames(const char* stem, int from, int to)
+{
+    std::string text;
+    for (int i = from; i <= to; ++i)
+        text += StrFormat(" %s%d=0", stem, i);
+    return text;
+}
+
+// Removes every parameter of s that the pattern names, whatever its value; s stays exactly as it
+// was when it holds none of them.
+void ClearByPattern(const CKeywordLine& pattern, CKeywordLine& s)
+{
+    const CKeywordLine saved = s;
+    ReparseFlattenedKeepNumber(s);
+    if (!CLayerFileUpdater::RemoveMatchingParams(pattern, s, false))
+        s = saved;
+}
+
+}  // namespace
+
+void CLayerFileUpdater::ClearGratingMacroParams(CKeywordLineList& old)
+{
+    std::string text = "grating_compos";
+    for (const char* side : {"hi_", "lo_"}) {
+        std::string prefix = side;
+        text += NumberedNames((prefix + "var_symbol").c_str(), 1, 5);
+        text += NumberedNames((prefix + "var").c_str(), 1, 5);
+        text += NumberedNames((prefix + "avar_symbol").c_str(), 1, 5);
+        text += NumberedNames((prefix + "avar").c_str(), 1, 5);
+    }
+    CKeywordLine pattern;
+    pattern.Parse(text);
+    for (CKeywordLine& line : old.m_lines)
+        if (line.m_strKeyword == "grating_compos")
+            ClearByPattern(pattern, line);
+}
+
+void CLayerFileUpdater::UpdateLayerMaterPass(CKeywordLineList& old, CKeywordLineList fresh)
+{
+    for (CKeywordLine& o : old.m_lines) {
+        if (o.m_strKeyword != "layer_mater")
+            continue;
+        for (const CKeywordLine& f : fresh.m_lines)
+            if (f.m_strKeyword == "layer_mater" && f.m_nLine == o.m_nLine) {
+                ClearLayerMaterParams(o, f);
+                break;
+            }
+    }
+}
+
+void CLayerFileUpdater::ClearLayerMaterParams(CKeywordLine& o, CKeywordLine f)
+{
+    std::string text = "layer_mater n_newdoping_index=0 p_newdoping_index=0";
+    if (MacroSymbolsChanged(o, f))
+        text += NumberedNames("var_symbol", 1, 6) + NumberedNames("var", 1, 6) +
+                " grade_var=0 grade_from=0 grade_to=0";
+    if (ActiveSymbolsChanged(o, f))
+        text += NumberedNames("avar_symbol", 1, 6) + NumberedNames("avar", 1, 6);
+    CKeywordLine pattern;
+    pattern.Parse(text);
+    ClearByPattern(pattern, o);
+}
+
+namespace {
+
+// Whether the old statement's macro (named by nameParam) takes parameters the fresh statement
+// supplies anew: it changed, or it is a macro the application knows with parameters.
+bool SymbolsChanged(CMacroList* macros, const CKeywordLine& o, const CKeywordLine& f, const char* nameParam,
+                    const char* symbolStem)
+{
+    std::string a = o.GetParam(nameParam);
+    std::string b = f.GetParam(nameParam);
+    if (a != b)
+        return true;
+    bool freeStyle = false;
+    for (int i = 1; i <= 6 && !freeStyle; ++i)
+        freeStyle = !o.GetParam(StrFormat("%s%d", symbolStem, i)).empty();
+    if (macros == nullptr)
+        return false;
+    int c1 = macros->GetParamCountOf(a);
+    if (freeStyle)
+        return c1 != 0;
+    int c2 = macros->GetParamCountOf(a + "_old_style");
+    return c1 != 0 || c2 != 0;
+}
+
+}  // namespace
+
+bool CLayerFileUpdater::MacroSymbolsChanged(CKeywordLine o, CKeywordLine f)
+{
+    return SymbolsChanged(m_pMacros, o, f, "macro_name", "var_symbol");
+}
+
+bool CLayerFileUpdater::ActiveSymbolsChanged(CKeywordLine o, CKeywordLine f)
+{
+    return SymbolsChanged(m_pMacros, o, f, "active_macro", "avar_symbol");
+}
+
+std::map<std::string, bool> CLayerFileUpdater::GetMergeFlags(CKeywordLine o, CKeywordLine f)
+{
+    std::map<std::string, bool> flags = g_layerParamFlags;
+    if (o.m_strKeyword == "layer_mater") {
+        if (!MacroSymbolsChanged(o, f))
+            flags.erase("var");
+        if (!ActiveSymbolsChanged(o, f))
+            flags.erase("avar");
+    }
+    return flags;
+}

@@ -1,0 +1,285 @@
+// Included blocks: whether an include statement can be written back for them, or whether their
+// lines have to be merged into the saved file itself.
+//
+// A block is everything one include statement of the main file brought in, the files it includes
+// in turn among it. The load gives nested lines ids of their own (depth * 500 + index) that do not
+// say which block they belong to, and two blocks at the same depth can share them; the block is
+// therefore found by position and all its lines are given the id of its include statement. A block
+// is written back as its include statement only when every statement in it says what the model
+// says, nothing new falls inside it and no regenerated statement is anchored inside it; otherwise
+// its lines are merged like lines of the main file (nothing is lost, nothing written twice).
+
+#include "textfiles/LayerFileUpdater.h"
+
+#include "platform/Archive.h"
+#include "platform/FileSystem.h"
+#include "platform/Path.h"
+#include "platform/StringUtil.h"
+#include "platform/UserPrompts.h"
+#include "textfiles/LayerFileUpdaterText.h"
+
+#include <algorithm>
+#include <filesystem>
+
+using namespace layer_updater;
+
+namespace {
+
+constexpr int kNestedSource = 1000;  // ids of lines included by an included file start here
+
+bool IsNested(int source) { return source >= kNestedSource; }
+
+// True for a relative name that stays inside its folder.
+bool IsSafeRelativeName(const std::string& name)
+{
+    if (name.empty() || IsPathSeparator(name[0]) || (name.size() > 1 && name[1] == ':'))
+        return false;
+    std::size_t start = 0;
+    while (start <= name.size()) {
+        std::size_t end = start;
+        while (end < name.size() && !IsPathSeparator(name[end]))
+            ++end;
+        if (name.compare(start, end - start, "..") == 0 && end - start == 2)
+            return false;
+        start = end + 1;
+    }
+    return true;
+}
+
+bool IsSameFile(const std::string& a, const std::string& b)
+{
+    std::error_code error;
+    bool same = std::filesystem::equivalent(NativePath(a), NativePath(b), error);
+    return same && !error;
+}
+
+}  // namespace
+
+void CLayerFileUpdater::PrepareIncludeUnits(CKeywordLineList& old)
+{
+    const int count = old.GetCount();
+    int i = 0;
+    while (i < count) {
+        if (old[i].m_nSource <= 0) {
+            ++i;
+            continue;
+        }
+        const int begin = i;
+        while (i < count && old[i].m_nSource > 0)
+            ++i;
+        const int end = i;
+
+        // Owner of each nested line: the block of the main file's include around it.
+        bool ambiguous = true;
+        for (int k = begin; k < end; ++k)
+            if (!IsNested(old[k].m_nSource))
+                ambiguous = false;
+        std::vector<int> owner(static_cast<std::size_t>(end - begin), 0);
+        for (int k = begin; k < end && !ambiguous; ++k) {
+            int source = old[k].m_nSource;
+            if (!IsNested(source)) {
+                owner[static_cast<std::size_t>(k - begin)] = source;
+                continue;
+            }
+            int before = 0, after = 0;
+            for (int b = k - 1; b >= begin && before == 0; --b)
+                if (!IsNested(old[b].m_nSource))
+                    before = old[b].m_nSource;
+            for (int a = k + 1; a < end && after == 0; ++a)
+                if (!IsNested(old[a].m_nSource))
+                    after = old[a].m_nSource;
+            if (before != 0 && after != 0 && before != after)
+                ambiguous = true;  // the end of one block or the start of the next
+            owner[static_cast<std::size_t>(k - begin)] = before != 0 ? before : after;
+        }
+        for (int k = begin; k < end; ++k)
+            old[k].m_nSource = ambiguous ? 0 : owner[static_cast<std::size_t>(k - begin)];
+    }
+
+    // A block holding statements that are regenerated from the model cannot be written back: the
+    // regenerated statements go into the main file and its copy would still hold the old ones.
+    for (int k = 0; k < old.GetCount(); ++k)
+        if (old[k].m_nSource > 0 && IsRegeneratedStatement(old[k]))
+            InlineUnitOfOldLine(old, k);
+}
+
+void CLayerFileUpdater::InlineUnitOfOldLine(CKeywordLineList& old, int index)
+{
+    const int source = old[index].m_nSource;
+    if (source <= 0)
+        return;
+    for (CKeywordLine& line : old.m_lines)
+        if (line.m_nSource == source)
+            line.m_nSource = 0;
+}
+
+void CLayerFileUpdater::InlineUnit(CKeywordLineList& old, CKeywordLineList& fresh, int source)
+{
+    if (source <= 0)
+        return;
+    for (CKeywordLine& line : old.m_lines)
+        if (line.m_nSource == source)
+            line.m_nSource = 0;
+    for (CKeywordLine& line : fresh.m_lines)
+        if (line.m_nSource == source)
+            line.m_nSource = 0;
+    m_units.erase(source);
+}
+
+void CLayerFileUpdater::InlineUnitsHoldingAnchors(CKeywordLineList& old, CKeywordLineList& fresh)
+{
+    // Side contacts and layer positions follow their layer's "layer" statement; an include stands
+    // for the layers of its file, so only the last of them can anchor after it.
+    auto isLastLayerOfUnit = [&old](int source, int loadNumber) {
+        for (int k = old.GetCount() - 1; k >= 0; --k)
+            if (old[k].m_nSource == source && old[k].m_strKeyword == "layer")
+                return old[k].m_nLine == loadNumber;
+        return false;
+    };
+    int lastLayer = -1;
+    int lastColumn = -1;
+    for (int i = 0; i < fresh.GetCount(); ++i) {
+        const std::string keyword = fresh[i].m_strKeyword;
+        if (keyword == "layer") {
+            lastLayer = i;
+        } else if (keyword == "column") {
+            lastColumn = i;
+        } else if (keyword == "left_contact" || keyword == "right_contact" || keyword == "layer_position") {
+            if (lastLayer < 0)
+                continue;
+            int source = fresh[lastLayer].m_nSource;
+            if (source > 0 && !isLastLayerOfUnit(source, fresh[lastLayer].m_nLine))
+                InlineUnit(old, fresh, source);
+        } else if (keyword == "column_position") {
+            // Column positions are placed only after "column" statements of the saved file itself.
+            if (lastColumn >= 0 && fresh[lastColumn].m_nSource > 0)
+                InlineUnit(old, fresh, fresh[lastColumn].m_nSource);
+        } else if (EqualsNoCase(keyword, "vcsel_section")) {
+            // A VCSEL section goes before the first material statement of its layer.
+            for (int m = i + 1; m < fresh.GetCount(); ++m)
+                if (fresh[m].m_strKeyword == "layer_mater") {
+                    if (fresh[m].m_nSource > 0)
+                        InlineUnit(old, fresh, fresh[m].m_nSource);
+                    break;
+                }
+        }
+    }
+}
+
+bool CLayerFileUpdater::IsUnitUnchanged(const CKeywordLineList& old, const CKeywordLineList& fresh, int source)
+{
+    IncludeUnit& unit = m_units[source];
+    if (unit.decided)
+        return unit.same;
+    unit.decided = true;
+    unit.same = false;
+
+    std::vector<int> partners;
+    for (const CKeywordLine& o : old.m_lines) {
+        if (o.m_nSource != source || IsNonStructureLine(o))
+            continue;
+        if (o.m_nLine < 0)
+            return false;
+        int partner = -1;
+        for (int f = 0; f < fresh.GetCount(); ++f) {
+            const CKeywordLine& line = fresh[f];
+            if (line.m_nLine != o.m_nLine || line.m_nSource != source || IsNonStructureLine(line))
+                continue;
+            if (partner >= 0)
+                return false;  // two fresh statements claim one old one
+            partner = f;
+        }
+        if (partner < 0 || !IsSameStatement(o, fresh[partner]))
+            return false;
+        partners.push_back(partner);
+    }
+    if (partners.empty() || !std::is_sorted(partners.begin(), partners.end()))
+        return false;
+    // Nothing new may fall inside the block.
+    for (int f = partners.front(); f <= partners.back(); ++f)
+        if (!IsNonStructureLine(fresh[f]) && std::find(partners.begin(), partners.end(), f) == partners.end())
+            return false;
+    unit.same = true;
+    return true;
+}
+
+int CLayerFileUpdater::UnitStart(const CKeywordLineList& old, int source) const
+{
+    for (int i = 0; i < old.GetCount(); ++i)
+        if (old[i].m_nSource == source)
+            return i;
+    return -1;
+}
+
+bool CLayerFileUpdater::CanWriteIncludeBack(int source) const
+{
+    return m_writtenUnits.count(source) > 0 || g_includeTable.count(source) > 0;
+}
+
+void CLayerFileUpdater::WriteIncludeBack(CKeywordLineList& old, CKeywordLineList& result, int source)
+{
+    for (int i = 0; i < old.GetCount(); ++i)
+        if (old[i].m_nSource == source && IsNonStructureLine(old[i]) &&
+            std::find(m_includedLines.begin(), m_includedLines.end(), i) == m_includedLines.end())
+            m_includedLines.push_back(i);
+    if (m_writtenUnits.count(source) > 0)
+        return;  // the include statement stands in the result already
+    auto entry = g_includeTable.find(source);
+    if (entry == g_includeTable.end())
+        return;
+    m_writtenUnits.insert(source);
+
+    CKeywordLine out;
+    out.Parse(entry->second);
+    out.m_strText = entry->second;
+    CopyPrecedingLines(old, result, UnitStart(old, source));
+    result.Append(out);
+    g_includeTable.erase(entry);
+    CopyIncludedFile(g_strIncludeFolder, GetFolder(), IncludeFileName(out), 0);
+}
+
+void CLayerFileUpdater::CopyIncludedFile(const std::string& fromFolder, const std::string& toFolder,
+                                         const std::string& name, int depth) const
+{
+    // Only a name inside the saved file's folder is copied; nothing is written elsewhere.
+    if (depth > kMaxIncludeDepth || !IsSafeRelativeName(name))
+        return;
+    const std::string relative = NativePath(name);
+    const std::string from = ResolveExistingPath(fromFolder + relative);
+    const std::string to = NativePath(toFolder + relative);
+    if (!FileExists(from))
+        return;
+    if (IsSameFile(from, to))
+        return;  // saved in place: the file is already there (and its includes beside it)
+    if (!MakeDirectoryPath(to, true) || !CopyFileBytes(from, to))
+        return;
+    // The files it includes are looked for beside it: they go along.
+    CArchive archive;
+    if (!archive.OpenLoad(from))
+        return;
+    CKeywordLineList lines;
+    lines.SerializeFlat(archive);
+    for (const CKeywordLine& line : lines.m_lines)
+        if (line.m_strKeyword == "include")
+            CopyIncludedFile(PathFolder(from), PathFolder(to), IncludeFileName(line), depth + 1);
+}
+
+int CLayerFileUpdater::CountLayersInInclude(const CKeywordLine& includeLine) const
+{
+    const std::string path = GetFolder() + IncludeFileName(includeLine);
+    CArchive archive;
+    if (!archive.OpenLoad(path)) {
+        AfxMessageBox("Can't open file " + path, MB_OK);
+        return 0;
+    }
+    // Counting must not disturb the load state of the document's own file.
+    const int counter = g_nKeywordLineCounter;
+    const std::map<int, std::string> table = g_includeTable;
+    const std::string folder = g_strIncludeFolder;
+    CKeywordLineList lines;
+    lines.Serialize(archive, 0, 0);
+    g_nKeywordLineCounter = counter;
+    g_includeTable = table;
+    g_strIncludeFolder = folder;
+    return lines.CountLayerLines();
+}

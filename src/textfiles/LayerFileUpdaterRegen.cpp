@@ -1,0 +1,260 @@
+// Statements regenerated on every save: the rotation angle, side contacts, label positions and
+// VCSEL sections put back after the statements they belong to, and the per-column doping moved from
+// the "layer" statements into the material statements.
+
+#include "textfiles/LayerFileUpdater.h"
+
+#include "platform/NumberText.h"
+#include "platform/StringUtil.h"
+#include "textfiles/LayerFileUpdaterText.h"
+
+using namespace layer_updater;
+
+bool CLayerFileUpdater::GetRotation(const CKeywordLineList& list, double& angle)
+{
+    for (const CKeywordLine& line : list.m_lines)
+        if (line.m_strKeyword == "rotation") {
+            angle = AtoF(line.GetParam("angle"));
+            return true;
+        }
+    return false;
+}
+
+void CLayerFileUpdater::UpdateRotation(CKeywordLineList& old, double angle)
+{
+    for (int i = 0; i < old.GetCount(); ++i) {
+        CKeywordLine& r = old[i];
+        if (r.m_strKeyword != "rotation")
+            continue;
+        const std::string before = r.GetParam("angle");
+        const std::string written = StrFormat("%.2f", angle);
+        r.SetParam("angle", written, true);
+        r.Parse(r.FormatParams());
+        // An included file is copied as it is: a new angle in it must go into the saved file.
+        if (r.m_nSource > 0 && StrFormat("%.2f", AtoF(before)) != written)
+            InlineUnitOfOldLine(old, i);
+        return;
+    }
+    CKeywordLine line;
+    const std::string value = StrFormat("%f", angle);
+    line.Parse("rotation angle=" + value);
+    for (int i = 0; i < old.GetCount(); ++i) {
+        if (!Contains(old[i].m_strKeyword, "begin"))
+            continue;
+        // The new statement belongs to the saved file: a block that would hold it is given up.
+        InlineUnitOfOldLine(old, i);
+        CKeywordLineList one;
+        one.Append(line);
+        old.InsertLines(i + 1, one);
+        ++i;
+    }
+}
+
+void CLayerFileUpdater::InlineIncludesOnColumnChange(CKeywordLineList& old, CKeywordLineList& fresh)
+{
+    if (old.FindNthLine("begin_layer", 1) < 0)
+        return;
+    if (old.CountColumnLines() == fresh.CountColumnLines())
+        return;
+    for (CKeywordLine& line : old.m_lines)
+        if (line.m_nSource > 0)
+            line.m_nSource = 0;
+    for (CKeywordLine& line : fresh.m_lines)
+        if (line.m_nSource > 0)
+            line.m_nSource = 0;
+}
+
+namespace {
+
+bool StartsWithAny(const std::string& text, const char* const* prefixes, int count)
+{
+    for (int i = 0; i < count; ++i)
+        if (StartsWith(text, prefixes[i]))
+            return true;
+    return false;
+}
+
+CKeywordLine ParsedCopy(const CKeywordLine& line)
+{
+    CKeywordLine copy = line;
+    copy.Parse(line.m_strText);
+    return copy;
+}
+
+int ColumnNumberOf(const CKeywordLine& line)
+{
+    std::string value = line.GetParam("column_num");
+    return AtoI(value.empty() ? "1" : value);
+}
+
+}  // namespace
+
+// Places each fresh statement for which isPlaced is true after the result statement that stands for
+// the same layer: layers are counted over "layer" statements and the layers of included files.
+template <class Test>
+void CLayerFileUpdater::PlaceAfterAnchors(CKeywordLineList& fresh, CKeywordLineList& result, Test isPlaced,
+                                          const char* const* skipPrefixes, int skipCount)
+{
+    int k = -1;
+    for (const CKeywordLine& f : fresh.m_lines) {
+        if (f.m_strKeyword == "layer") {
+            ++k;
+            continue;
+        }
+        if (f.m_strKeyword == "include") {
+            k += CountLayersInInclude(f);
+            continue;
+        }
+        if (!isPlaced(f))
+            continue;
+        CKeywordLine placed = f;
+        RebuildLineText(placed);
+        int r = -1;
+        for (int i = 0; i < result.GetCount(); ++i) {
+            CKeywordLine copy = ParsedCopy(result[i]);
+            const std::string& text = copy.m_strText;
+            if (StartsWith(text, "layer "))
+                ++r;
+            else if (StartsWith(text, "include "))
+                r += CountLayersInInclude(copy);
+            else
+                continue;
+            int e = i;
+            while (e + 1 < result.GetCount() && StartsWithAny(result[e + 1].m_strText, skipPrefixes, skipCount))
+                ++e;
+            if (r == k) {
+                CKeywordLineList one;
+                one.Append(placed);
+                result.InsertLines(e + 1, one);
+                break;
+            }
+            i = e;
+        }
+    }
+}
+
+void CLayerFileUpdater::PlaceSideContacts(CKeywordLineList fresh, CKeywordLineList& result)
+{
+    static const char* const skip[] = {"left_contact ", "right_contact "};
+    PlaceAfterAnchors(
+        fresh, result,
+        [](const CKeywordLine& f) { return f.m_strKeyword == "left_contact" || f.m_strKeyword == "right_contact"; },
+        skip, 2);
+}
+
+void CLayerFileUpdater::PlaceLayerPositions(CKeywordLineList fresh, CKeywordLineList& result)
+{
+    static const char* const skip[] = {"layer_position "};
+    PlaceAfterAnchors(
+        fresh, result, [](const CKeywordLine& f) { return f.m_strKeyword == "layer_position"; }, skip, 1);
+}
+
+void CLayerFileUpdater::PlaceColumnPositions(CKeywordLineList fresh, CKeywordLineList& result)
+{
+    int c = -1;
+    for (const CKeywordLine& f : fresh.m_lines) {
+        if (f.m_strKeyword == "column") {
+            c = ColumnNumberOf(f);
+            continue;
+        }
+        if (f.m_strKeyword != "column_position")
+            continue;
+        CKeywordLine placed = f;
+        RebuildLineText(placed);
+        for (int i = 0; i < result.GetCount(); ++i) {
+            CKeywordLine copy = ParsedCopy(result[i]);
+            if (!StartsWith(copy.m_strText, "column ") || ColumnNumberOf(copy) != c)
+                continue;
+            int e = i;
+            while (e + 1 < result.GetCount() && StartsWith(result[e + 1].m_strText, "column_position "))
+                ++e;
+            CKeywordLineList one;
+            one.Append(placed);
+            result.InsertLines(e + 1, one);
+            break;
+        }
+    }
+}
+
+void CLayerFileUpdater::UpdateVcselSections(CKeywordLineList fresh, CKeywordLineList& result)
+{
+    for (CKeywordLine& line : result.m_lines) {
+        std::string text = Trim(line.m_strText);
+        line.Parse(text);
+        line.m_strText = text;
+    }
+    RemoveVcselSectionLines(result);
+
+    int k = 0;
+    for (const CKeywordLine& f : fresh.m_lines) {
+        if (f.m_strKeyword == "layer") {
+            ++k;
+            continue;
+        }
+        if (!EqualsNoCase(f.m_strKeyword, "vcsel_section"))
+            continue;
+        CKeywordLine placed = f;
+        RebuildLineText(placed);
+        // m counts the layers that stand before each result statement, those of kept include files
+        // among them, so that a section finds its own layer behind an include.
+        int m = 0;
+        for (int j = 0; j < result.GetCount(); ++j) {
+            if (result[j].m_strKeyword == "layer")
+                ++m;
+            else if (result[j].m_strKeyword == "include")
+                m += CountLayersInInclude(result[j]);
+            if (m != k)
+                continue;
+            int target = -1;
+            for (int t = j; t < result.GetCount() && target < 0; ++t)
+                if (result[t].m_strKeyword == "layer_mater")
+                    target = t;
+            if (target >= 0) {
+                CKeywordLineList one;
+                one.Append(placed);
+                result.InsertLines(target, one);
+            }
+            break;
+        }
+    }
+}
+
+void CLayerFileUpdater::UpdateDopingParams(CKeywordLineList& list)
+{
+    int c = 1;
+    for (CKeywordLine& s : list.m_lines) {
+        if (s.m_strKeyword == "layer") {
+            ++c;
+            continue;
+        }
+        if (s.m_strKeyword != "layer_mater")
+            continue;
+        const std::string column = s.GetParam("column_num");
+        for (const char* kind : {"n_doping", "p_doping"}) {
+            std::string value = list.GetNthLineParam("layer", c, kind + column);
+            if (value.empty())
+                continue;
+            s.m_params.emplace_back(kind, value);
+            s.WrapText();
+            break;
+        }
+    }
+    for (int i = 1; i <= 100; ++i) {
+        bool removed = false;
+        const std::string n = StrFormat("n_doping%d", i);
+        const std::string p = StrFormat("p_doping%d", i);
+        for (CKeywordLine& line : list.m_lines) {
+            if (line.m_strKeyword != "layer")
+                continue;
+            for (const std::string& name : {n, p})
+                for (int k = 0; k < line.GetParamCount(); ++k)
+                    if (line.m_params[static_cast<std::size_t>(k)].m_strName == name) {
+                        line.RemoveParam(k);
+                        removed = true;
+                        break;
+                    }
+        }
+        if (!removed)
+            break;
+    }
+}

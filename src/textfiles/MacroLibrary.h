@@ -1,0 +1,61 @@
+#pragma once
+// The macros derived from the open ".layer" file, and the built-in contact macro.
+//
+// A ".layer" file may name material macros no library defines: a "layer_mater" statement's
+// "macro_name" (bulk) and "active_macro" (active layer), with their variables var1..var6 /
+// avar1..avar6 and, for free-style macros, the symbols var_symbol1.. / avar_symbol1... So the
+// property pages can list and edit such layers, a user macro definition is derived for every such
+// name when the file is opened. A free-style definition keeps its plain name, an old-style one is
+// known as name + "_old_style".
+
+#include "textfiles/KeywordLineList.h"
+#include "textfiles/MacroList.h"
+
+#include <string>
+
+class CMacroLibrary {
+public:
+    CMacroLibrary() = default;
+    virtual ~CMacroLibrary() = default;
+
+    // The application's list of known macros: a name it already defines gets no user macro.
+    void SetApplicationMacros(CMacroList* appMacros) { m_pAppMacros = appMacros; }
+
+    // Forgets the derived macros; when the path names a ".layer" file, derives that file's.
+    void LoadFromLayerFile(const std::string& path);
+    // Reads the file's statements (flat: no numbering, no includes) into the statement store. The
+    // store is emptied first, so a file that cannot be opened leaves it empty.
+    void ReadLayerFile(const std::string& path);
+    // ReadLayerFile, then a bulk and an active-layer macro for every "layer_mater" statement.
+    void ReadUserMacros(const std::string& path);
+    // The bulk user macro of a "layer_mater" statement, when no list defines it yet; true when made.
+    bool MakeUserMacro(CKeywordLine statement);
+    // The active-layer user macro of a "layer_mater" statement, likewise.
+    bool MakeActiveLayerMacro(CKeywordLine statement);
+    // Empties the list and adds the two built-in contact macros (old style and free style).
+    void AddContactMacro();
+
+    CMacroList& GetMacroList() { return m_macroList; }
+    const CKeywordLineList& GetStatements() const { return m_statements; }
+
+private:
+    struct MacroKind {
+        const char* nameParam;    // "macro_name" or "active_macro"
+        const char* symbolParam;  // "var_symbol" or "avar_symbol"
+        const char* varParam;     // "var" or "avar"
+        const char* usageHead;    // the usage text up to the name
+    };
+    bool MakeMacro(const CKeywordLine& statement, const MacroKind& kind);
+    bool IsDefined(const std::string& name);
+
+    CMacroList m_macroList;
+    CKeywordLineList m_statements;
+    CMacroList* m_pAppMacros = nullptr;
+};
+
+// Empty-layer names: ".layer" files store "void" (or "void" + more), the records hold
+// "void macro" (or "void macro" + the same). Prefix tests are exact and case-sensitive.
+void ToVoidMacroName(std::string& name);    // stored form to record form
+void FromVoidMacroName(std::string& name);  // record form to stored form
+// True for an empty-layer name: at most one character, or beginning with "void".
+bool IsVoidMacroName(const std::string& name);

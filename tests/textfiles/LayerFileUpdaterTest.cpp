@@ -1,0 +1,411 @@
+#include "textfiles/LayerFileUpdater.h"
+
+#include "platform/Archive.h"
+#include "platform/FileIO.h"
+#include "platform/FileSystem.h"
+#include "platform/StringUtil.h"
+#include "support/ScriptedPrompts.h"
+#include "textfiles/LayerParamFlags.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+namespace {
+
+const std::string kFolder = std::string(TESSARON_FIXTURES) + "/updater/";
+
+// A z-segment file as the document records it when it is loaded.
+struct LoadedFile {
+    CKeywordLineList lines;
+    std::map<int, std::string> includes;
+    std::string includeFolder;
+};
+
+LoadedFile LoadOld(const std::string& path)
+{
+    g_nKeywordLineCounter = 0;
+    g_includeTable.clear();
+    LoadedFile loaded;
+    CArchive archive;
+    EXPECT_TRUE(archive.OpenLoad(path)) << path;
+    EXPECT_TRUE(loaded.lines.Serialize(archive, 0, 0));
+    loaded.includes = g_includeTable;
+    loaded.includeFolder = g_strIncludeFolder;
+    return loaded;
+}
+
+// Statements as the writer hands them over: keyword and parameters, no text, numbers 0.
+CKeywordLineList LoadFresh(const std::string& name)
+{
+    CArchive archive;
+    EXPECT_TRUE(archive.OpenLoad(kFolder + name)) << name;
+    CKeywordLineList fresh;
+    fresh.SerializeFlat(archive);
+    for (CKeywordLine& line : fresh.m_lines) {
+        line.m_strText.clear();
+        line.m_nLine = 0;
+        line.m_nSource = 0;
+    }
+    return fresh;
+}
+
+std::string ReadBytes(const std::string& path)
+{
+    std::string bytes;
+    EXPECT_TRUE(ReadFileBytes(path, bytes)) << path;
+    return bytes;
+}
+
+// Runs one save of the merge as the document does and returns the bytes stored.
+std::string Merge(const LoadedFile& old, const std::string& freshName, const std::string& savePath)
+{
+    g_includeTable = old.includes;
+    g_strIncludeFolder = old.includeFolder;
+    CKeywordLineList fresh = LoadFresh(freshName);
+    CLayerFileUpdater updater;
+    updater.SetPath(savePath);
+    CKeywordLineList result;
+    updater.Update(old.lines, fresh, result);
+    return result.StoreRawText();
+}
+
+class TempFolder {
+public:
+    TempFolder()
+    {
+        char pattern[] = "/tmp/updater_test_XXXXXX";
+        m_path = mkdtemp(pattern);
+        m_path += "/";
+    }
+    ~TempFolder() { std::filesystem::remove_all(m_path); }
+    const std::string& Path() const { return m_path; }
+
+private:
+    std::string m_path;
+};
+
+class LayerFileUpdaterTest : public ::testing::Test {
+protected:
+    void SetUp() override { FillLayerParamFlags(); }
+};
+
+}  // namespace
+
+// ------------------------------------------------------------------ value tests and small passes
+
+TEST_F(LayerFileUpdaterTest, KeywordFlagMapHoldsItsEntries)
+{
+    EXPECT_EQ(g_layerParamFlags.size(), 47u);
+    const std::pair<const char*, bool> samples[] = {{"solve_wave", false}, {"var", false},   {"avar", false},
+                                                    {"column_num", true},  {"d", true},      {"w", false},
+                                                    {"work_function", true}, {"barrier", false},
+                                                    {"embedded_structure", false}, {"file", true}};
+    for (const auto& sample : samples)
+        EXPECT_EQ(g_layerParamFlags.at(sample.first), sample.second) << sample.first;
+    FillLayerParamFlags();
+    EXPECT_EQ(g_layerParamFlags.size(), 47u);
+}
+
+TEST_F(LayerFileUpdaterTest, CompareValueText)
+{
+    const struct {
+        const char* a;
+        const char* b;
+        bool same;
+    } cases[] = {{"0.10", "0.1", true},  {"1e3", "1000", true}, {"abc", "ABC", true}, {" 5 ", "5", true},
+                 {"0", "abc", true},     {"", "0", true},       {"abc", "0", false},  {"1", "2", false}};
+    for (const auto& c : cases)
+        EXPECT_EQ(CompareValueText(c.a, c.b), c.same) << c.a << " vs " << c.b;
+}
+
+TEST_F(LayerFileUpdaterTest, NumberTextAndNormalizedValue)
+{
+    for (const char* text : {"", "1.2.3", "--", "5 5", "1e5", "-2.5E-3"})
+        EXPECT_TRUE(IsNumberText(text)) << text;
+    for (const char* text : {"abc", "1e", "1.5um", "x1"})
+        EXPECT_FALSE(IsNumberText(text)) << text;
+
+    const struct {
+        const char* in;
+        const char* out;
+    } cases[] = {{"0.000", "0"},           {"-0", "0"},          {"2.50", "2.5"},        {"3.000", "3."},
+                 {"1.50e+005", "1.5e+5"},  {"1.0e-010", "1.e-10"}, {"2e+005", "2e+005"}, {"1.5 um", "1.5 um"},
+                 {"abc", "abc"},           {"10.0", "10."},      {"1.0e+000", "1.e+000"}, {"1.5e105", "1.5e105"},
+                 {"1.5e+105", "1.5e+105"}, {"0e5", "0"},         {"100", "100"},         {"1e05", "1e05"},
+                 {"7.", "7."},             {"", ""}};
+    for (const auto& c : cases) {
+        std::string s = c.in;
+        CLayerFileUpdater::NormalizeValue(s);
+        EXPECT_EQ(s, c.out) << c.in;
+    }
+}
+
+TEST_F(LayerFileUpdaterTest, FolderOfThePath)
+{
+    const struct {
+        const char* path;
+        const char* folder;
+    } cases[] = {{"C:\\a\\b.layer", "C:\\a\\"}, {"b.layer", ""}, {"\\", ""}, {"/tmp/x/b.layer", "/tmp/x/"}, {"", ""}};
+    for (const auto& c : cases) {
+        CLayerFileUpdater updater;
+        updater.SetPath(c.path);
+        EXPECT_EQ(updater.GetFolder(), c.folder) << c.path;
+    }
+}
+
+TEST_F(LayerFileUpdaterTest, DefaultParametersAreLeftOut)
+{
+    const struct {
+        const char* in;
+        const char* out;
+    } cases[] = {
+        {"layer_mater macro_name=gaas solve_wave=yes column_num=1", "layer_mater  macro_name=gaas  column_num=1"},
+        {"layer_mater macro_name=gaas solve_wave=no", "layer_mater macro_name=gaas solve_wave=no"},
+        {"layer_mater embedded_structure=0.0", "layer_mater embedded_structure=0.0"},
+        {"layer_mater SOLVE_WAVE=yes", "layer_mater SOLVE_WAVE=yes"},
+        {"z_structure link_taper_contact=yes z=1", "z_structure  z=1"},
+        {"column solve_wave=yes &&\r\n  r=1", "column solve_wave=yes &&\r\n  r=1"},
+    };
+    for (const auto& c : cases) {
+        CKeywordLine line;
+        line.Parse(c.in);
+        line.m_strText = c.in;
+        CLayerFileUpdater::RemoveDefaultParamsOfLine(line);
+        EXPECT_EQ(line.m_strText, c.out) << c.in;
+    }
+}
+
+TEST_F(LayerFileUpdaterTest, CanonicalRebuildWrapsAtTheLimit)
+{
+    CKeywordLine line;
+    line.Parse("layer d=0.500000 n=3 r=1.000000");
+    CLayerFileUpdater::RebuildLineText(line);
+    EXPECT_EQ(line.m_strText, "layer  d=0.5  n=3  r=1.");
+
+    CKeywordLine longKeyword;
+    longKeyword.m_strKeyword = std::string(90, 'k');
+    CLayerFileUpdater::RebuildLineText(longKeyword);
+    EXPECT_EQ(longKeyword.m_strText, std::string(77, 'k') + " &&\r\n  " + std::string(13, 'k'));
+
+    CKeywordLine many;
+    many.Parse("grating_compos hi_macro_name=ingaas_long_name lo_macro_name=algaas_long_name grating_order=2 "
+               "column_num=2");
+    CLayerFileUpdater::RebuildLineText(many);
+    EXPECT_EQ(many.m_strText,
+              "grating_compos  hi_macro_name=ingaas_long_name &&\r\n"
+              "    lo_macro_name=algaas_long_name  grating_order=2  column_num=2");
+
+    // A long comment stays one line: a "$" line is not continued when read back.
+    CKeywordLine comment;
+    comment.Parse("$ " + std::string(100, 'c'));
+    CLayerFileUpdater::RebuildLineText(comment);
+    EXPECT_EQ(comment.m_strText, "$ " + std::string(100, 'c'));
+}
+
+TEST_F(LayerFileUpdaterTest, DopingMovesIntoTheMaterialStatements)
+{
+    CKeywordLineList list;
+    for (const char* text : {"layer_mater macro_name=a column_num=1", "layer_mater macro_name=b column_num=2",
+                             "layer d=1 n_doping1=1e17 p_doping2=5e16", "layer_mater macro_name=c column_num=2",
+                             "layer d=2 n_doping2=3e16"}) {
+        CKeywordLine line;
+        line.Parse(text);
+        list.Append(line);
+    }
+    CLayerFileUpdater::UpdateDopingParams(list);
+    EXPECT_EQ(list[0].m_strText, "layer_mater macro_name=a column_num=1 n_doping=1e17");
+    EXPECT_EQ(list[1].m_strText, "layer_mater macro_name=b column_num=2 p_doping=5e16");
+    EXPECT_EQ(list[2].m_strText, "layer  d=1");
+    EXPECT_EQ(list[3].m_strText, "layer_mater macro_name=c column_num=2 n_doping=3e16");
+    // i = 1 removed something, i = 2 too: the second layer statement loses n_doping2 as well.
+    EXPECT_EQ(list[4].m_strText, "layer  d=2");
+
+    // A list where no "layer" statement carries a parameter numbered 1 keeps the others.
+    CKeywordLineList other;
+    CKeywordLine layer;
+    layer.Parse("layer d=1 n_doping2=1e17");
+    other.Append(layer);
+    CLayerFileUpdater::UpdateDopingParams(other);
+    EXPECT_EQ(other[0].m_strText, "layer d=1 n_doping2=1e17");
+}
+
+TEST_F(LayerFileUpdaterTest, RotationIsWrittenIntoTheOldLines)
+{
+    CKeywordLine begin, rotation, column;
+    begin.Parse("begin_layer");
+    rotation.Parse("rotation angle=0");
+    column.Parse("column column_num=1");
+    CLayerFileUpdater updater;
+
+    CKeywordLineList withRotation;
+    for (const CKeywordLine& line : {begin, rotation, column})
+        withRotation.Append(line);
+    updater.UpdateRotation(withRotation, 12.5);
+    ASSERT_EQ(withRotation.GetCount(), 3);
+    EXPECT_EQ(withRotation[1].m_strText, "rotation angle=12.50");
+
+    CKeywordLineList without;
+    for (const CKeywordLine& line : {begin, column})
+        without.Append(line);
+    updater.UpdateRotation(without, 12.5);
+    ASSERT_EQ(without.GetCount(), 3);
+    EXPECT_EQ(without[1].m_strText, "rotation angle=12.500000");
+}
+
+// ------------------------------------------------------------------ whole saves against golden files
+
+namespace {
+
+struct SaveCase {
+    const char* oldFile;
+    const char* freshFile;
+    const char* golden;
+};
+
+const SaveCase kSaveCases[] = {
+    {"device.layer", "device_unchanged.fresh", "device_unchanged.layer"},
+    {"device.layer", "device_edited.fresh", "device_edited.layer"},
+    {"device.layer", "device_new_row.fresh", "device_new_row.layer"},
+    {"device.layer", "device_removed_row.fresh", "device_removed_row.layer"},
+    {"device.layer", "device_new_column.fresh", "device_new_column.layer"},
+    {"nested_main.layer", "nested_unchanged.fresh", "nested_unchanged.layer"},
+    {"nested_main.layer", "nested_edited.fresh", "nested_edited.layer"},
+    {"nested_main.layer", "nested_contact_last.fresh", "nested_contact_last.layer"},
+    {"nested_main.layer", "nested_contact_inside.fresh", "nested_contact_inside.layer"},
+};
+
+// The name of a save case in test output.
+std::string CaseName(const SaveCase& c) { return std::string(c.oldFile) + " + " + c.freshFile; }
+
+}  // namespace
+
+TEST_F(LayerFileUpdaterTest, SavesGiveTheMergedText)
+{
+    for (const SaveCase& c : kSaveCases) {
+        TempFolder out;
+        LoadedFile old = LoadOld(kFolder + c.oldFile);
+        std::string saved = Merge(old, c.freshFile, out.Path() + c.oldFile);
+        if (std::getenv("TESSARON_WRITE_GOLDEN"))
+            WriteFileAtomic(kFolder + "golden/" + c.golden, saved);
+        EXPECT_EQ(saved, ReadBytes(kFolder + "golden/" + c.golden)) << CaseName(c);
+    }
+}
+
+TEST_F(LayerFileUpdaterTest, ASaveIsAFixedPoint)
+{
+    for (const SaveCase& c : kSaveCases) {
+        TempFolder out;
+        const std::string path = out.Path() + c.oldFile;
+        LoadedFile old = LoadOld(kFolder + c.oldFile);
+        std::string first = Merge(old, c.freshFile, path);
+        ASSERT_TRUE(WriteFileAtomic(path, first));
+        LoadedFile reopened = LoadOld(path);
+        std::string second = Merge(reopened, c.freshFile, path);
+        EXPECT_EQ(second, first) << CaseName(c);
+    }
+}
+
+TEST_F(LayerFileUpdaterTest, NoStatementOfTheUserIsLost)
+{
+    // After a save that edits something: every plain line of the old file (comments, block
+    // keywords, statements the program does not know) is still there, every parameter the program
+    // does not own keeps its value, and every statement of the model is written exactly once.
+    auto isUserParam = [](std::string name) {
+        while (!name.empty() && IsDigitChar(name.back()))
+            name.pop_back();
+        return g_layerParamFlags.count(name) == 0;
+    };
+    for (const SaveCase& c : kSaveCases) {
+        TempFolder out;
+        const std::string path = out.Path() + c.oldFile;
+        LoadedFile old = LoadOld(kFolder + c.oldFile);
+        ASSERT_TRUE(WriteFileAtomic(path, Merge(old, c.freshFile, path)));
+        const bool rowRemoved = std::string(c.freshFile).find("removed") != std::string::npos;
+        CKeywordLineList written = LoadOld(path).lines;
+        std::string text;
+        for (const CKeywordLine& w : written.m_lines)
+            text += Trim(w.m_strText) + "\n";
+        for (const CKeywordLine& line : old.lines.m_lines) {
+            if (line.m_strKeyword == "rotation")
+                continue;  // rewritten with the model's angle
+            const bool plain = IsNonStructureLine(line);
+            if (plain && line.m_strKeyword != "layer_position" && line.m_strKeyword != "column_position") {
+                EXPECT_NE(text.find(Trim(line.m_strText) + "\n"), std::string::npos)
+                    << CaseName(c) << ": " << line.m_strText;
+            }
+            for (const CKeywordParam& p : line.m_params) {
+                if (!plain && isUserParam(p.m_strName) && !rowRemoved) {
+                    EXPECT_NE(text.find(p.m_strName + "=" + p.m_strValue), std::string::npos)
+                        << CaseName(c) << ": " << p.m_strName;
+                }
+            }
+        }
+        CKeywordLineList fresh = LoadFresh(c.freshFile);
+        for (const char* keyword : {"column", "layer", "layer_mater", "bottom_contact", "top_contact", "left_contact",
+                                    "right_contact", "layer_position", "column_position"})
+            EXPECT_EQ(written.CountKeyword(keyword), fresh.CountKeyword(keyword)) << CaseName(c) << ": " << keyword;
+    }
+}
+
+TEST_F(LayerFileUpdaterTest, UnchangedIncludeIsWrittenBackAndCopiedWithItsNestedFile)
+{
+    TempFolder out;
+    LoadedFile old = LoadOld(kFolder + "nested_main.layer");
+    std::string saved = Merge(old, "nested_unchanged.fresh", out.Path() + "copy.layer");
+    EXPECT_NE(saved.find("include file=rows.inc\r\n"), std::string::npos);
+    EXPECT_EQ(ReadBytes(out.Path() + "rows.inc"), ReadBytes(kFolder + "rows.inc"));
+    EXPECT_EQ(ReadBytes(out.Path() + "inner.inc"), ReadBytes(kFolder + "inner.inc"));
+
+    // Saved in place: nothing is copied over itself and the files stay as they were.
+    const std::string before = ReadBytes(kFolder + "rows.inc");
+    Merge(old, "nested_unchanged.fresh", kFolder + "nested_main.layer");
+    EXPECT_EQ(ReadBytes(kFolder + "rows.inc"), before);
+}
+
+TEST_F(LayerFileUpdaterTest, IncludedFilesAreCopiedOnlyInsideTheSaveFolder)
+{
+    TempFolder source, target;
+    ASSERT_TRUE(MakeDirectoryPath(source.Path() + "sub/x", false));
+    const struct {
+        const char* include;
+        const char* file;    // where the included file lies, below the source folder
+        const char* copied;  // where it must appear below the target folder, "" for nowhere
+    } cases[] = {
+        {"sub\\row.inc", "sub/row.inc", "sub/row.inc"},
+        {"../row.inc", "sub/row.inc", ""},
+    };
+    for (const auto& c : cases) {
+        const std::string body = "layer_mater macro_name=inp column_num=1 solve_wave=yes embedded_structure=0\r\n"
+                                 "layer d=2 n=5 r=1\r\n";
+        ASSERT_TRUE(WriteFileAtomic(source.Path() + c.file, body));
+        const std::string mainDir = std::string(c.include).rfind("..", 0) == 0 ? source.Path() + "sub/x/" : source.Path();
+        const std::string main = "begin_layer\r\ncolumn column_num=1 w=2 mesh_num=4 r=1\r\ninclude file=" +
+                                 std::string(c.include) + "\r\nend_layer\r\n";
+        ASSERT_TRUE(WriteFileAtomic(mainDir + "main.layer", main));
+        LoadedFile old = LoadOld(mainDir + "main.layer");
+        ASSERT_EQ(old.lines.GetCount(), 5) << c.include;
+        g_includeTable = old.includes;
+        g_strIncludeFolder = old.includeFolder;
+        CKeywordLineList fresh;
+        for (const char* text : {"begin_layer", "column column_num=1 w=2.000000 mesh_num=4 r=1.000000",
+                                 "layer_mater macro_name=inp column_num=1 solve_wave=yes embedded_structure=0",
+                                 "layer d=2.000000 n=5 r=1.000000", "end_layer"}) {
+            CKeywordLine line;
+            line.Parse(text);
+            fresh.Append(line);
+        }
+        CLayerFileUpdater updater;
+        updater.SetPath(target.Path() + "main.layer");
+        CKeywordLineList result;
+        ScriptedPrompts prompts;
+        prompts.AllowUnscripted();
+        updater.Update(old.lines, fresh, result);
+        if (*c.copied) {
+            EXPECT_EQ(ReadBytes(target.Path() + c.copied), body) << c.include;
+        } else {
+            EXPECT_FALSE(FileExists(target.Path() + "../row.inc")) << c.include;
+        }
+    }
+}

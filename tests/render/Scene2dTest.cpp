@@ -1,0 +1,329 @@
+#include "render/LayerDrawing.h"
+#include "render/Scene2d.h"
+#include "render/View2dState.h"
+#include "DrawingFixture.h"
+#include "support/OffscreenGL.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+// Lets the test messages show colours as numbers.
+void PrintTo(const CRgb& c, std::ostream* os)
+{
+    *os << "(" << int(c.r) << ", " << int(c.g) << ", " << int(c.b) << ")";
+}
+
+namespace {
+
+CRgb Colour(int index)
+{
+    CRgb c;
+    EXPECT_TRUE(MaterialIndexColour(index, c.r, c.g, c.b));
+    return c;
+}
+
+const CRgb kWhite{255, 255, 255};
+const CRgb kBlack{0, 0, 0};
+const CRgb kLightBlue{176, 216, 255};
+const CRgb kGrid{192, 192, 192};
+
+class Scene2d : public ::testing::Test {
+protected:
+    static constexpr int kWidth = 800, kHeight = 600;
+    COffscreenGL gl{kWidth, kHeight};
+    CView2dState view;
+    CZSegment seg = MakeFixtureSegment();
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(gl.IsValid()) << gl.Error();
+        SetupGL2d();
+        SetProjection2d(view, kWidth, kHeight); // tx = ty = 2, one model unit 37.5 pixels
+    }
+
+    void Prepare() { PrepareSegment(seg, view.contactBarThickness); }
+
+    void Render(bool grid = false, bool withSegment = true)
+    {
+        CScene2d scene;
+        scene.segment = withSegment ? &seg : nullptr;
+        scene.currentZSeg = withSegment ? 1 : 0;
+        scene.backGrid = grid;
+        RenderScene2d(view, scene);
+        glFinish();
+    }
+
+    void PrepareAndRender(bool grid = false)
+    {
+        Prepare();
+        Render(grid);
+    }
+
+    CRgb Pixel(int x, int y) const
+    {
+        auto p = gl.ClientPixel(x, y);
+        return {p[0], p[1], p[2]};
+    }
+    // The pixel under a model point.
+    CRgb At(float x, float y) const
+    {
+        CClientPoint p = ProjectPoint(view, {x, y});
+        return Pixel(p.x, p.y);
+    }
+    bool BlackNear(float x, float y) const
+    {
+        CClientPoint p = ProjectPoint(view, {x, y});
+        for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx)
+                if (Pixel(p.x + dx, p.y + dy) == kBlack) return true;
+        return false;
+    }
+    // How many pixels of the column under model x, scanning model y from y0 to y1, have colour c.
+    int RunHeight(float x, float y0, float y1, CRgb c) const
+    {
+        CClientPoint a = ProjectPoint(view, {x, y0}), b = ProjectPoint(view, {x, y1});
+        int n = 0;
+        for (int y = std::min(a.y, b.y); y <= std::max(a.y, b.y); ++y) n += Pixel(a.x, y) == c;
+        return n;
+    }
+};
+
+struct ColourCase {
+    const char* what;
+    float x, y;
+    CRgb expected;
+};
+
+TEST_F(Scene2d, LayersAreFilledByTheirColourIndexAndEmptyOnesLightBlue)
+{
+    PrepareAndRender();
+    const ColourCase cases[] = {
+        {"column 0 row 0, colour 3", 2, 0.5f, Colour(3)},
+        {"thin layer, colour 6", 2, 1.1f, Colour(6)},
+        {"column 0 top layer, colour 12", 2, 3.2f, Colour(12)},
+        {"column 1 row 0, colour 5", 5.5f, 0.5f, Colour(5)},
+        {"column 1 thin layer, colour 9", 5.5f, 1.1f, Colour(9)},
+        {"\"void macro\" layer", 2, 2.0f, kLightBlue},
+        {"empty column", 8, 0.5f, kLightBlue},
+        {"exactly \"void\" is not drawn", 5.5f, 2.0f, kWhite},
+        {"beside the device", 10, 0.5f, kWhite},
+    };
+    for (const ColourCase& c : cases) EXPECT_EQ(At(c.x, c.y), c.expected) << c.what;
+}
+
+struct FlagCase {
+    const char* what;
+    int row;
+    int selected, white, red;
+    CRgb expected;
+};
+
+TEST_F(Scene2d, SelectionHighlightAndDropTargetOverrideTheColour)
+{
+    const FlagCase cases[] = {
+        {"selected", 0, 1, 0, 0, {60, 60, 60}},
+        {"highlighted", 0, 0, 1, 0, kWhite},
+        {"drop target", 0, 0, 0, 1, {255, 0, 0}},
+        {"selected drop target", 0, 1, 0, 1, {255, 0, 0}},
+        {"selected and highlighted", 0, 1, 1, 0, kWhite},
+        {"selected empty layer", 2, 1, 0, 0, {60, 60, 60}},
+        {"empty drop target", 2, 0, 0, 1, {255, 0, 0}},
+    };
+    const float centreY[] = {0.5f, 1.1f, 2.0f};
+    for (const FlagCase& c : cases) {
+        Prepare();
+        CLayerRec& l = seg.Column(0).Layer(c.row);
+        l.m_nSelected = c.selected;
+        l.m_nWhite = c.white;
+        l.m_nRed = c.red;
+        Render();
+        EXPECT_EQ(At(2, centreY[c.row]), c.expected) << c.what;
+        EXPECT_EQ(At(5.5f, 0.5f), Colour(5)) << c.what << ": the neighbour keeps its colour";
+        l.m_nSelected = l.m_nWhite = l.m_nRed = 0;
+    }
+}
+
+TEST_F(Scene2d, EveryDrawnLayerHasABlackOutline)
+{
+    PrepareAndRender();
+    EXPECT_TRUE(BlackNear(0, 0.5f)) << "left edge";
+    EXPECT_TRUE(BlackNear(4, 0.5f)) << "edge between columns 0 and 1";
+    EXPECT_TRUE(BlackNear(2, 1.0f)) << "edge between rows 0 and 1";
+    EXPECT_TRUE(BlackNear(2, 3.7f)) << "top edge under the contact bar";
+    EXPECT_TRUE(BlackNear(8, 1.2f)) << "top edge of an empty layer";
+    EXPECT_TRUE(BlackNear(9, 0.5f)) << "right edge of the device";
+    // One pixel wide: a few pixels inside the layer the colour is back.
+    EXPECT_EQ(At(0.1f, 0.5f), Colour(3));
+    EXPECT_EQ(At(2, 0.9f), Colour(3));
+}
+
+TEST_F(Scene2d, ContactBarsSitOnTheHighestAndUnderTheLowestNonEmptyLayer)
+{
+    PrepareAndRender();
+    // Column 0: top range 1..3 above the top layer (y 3.7), bottom range 0.5..3.5 under row 0.
+    EXPECT_EQ(At(2, 3.8f), kBlack);
+    EXPECT_EQ(At(0.5f, 3.8f), kWhite) << "left of the top range";
+    EXPECT_EQ(At(2, 4.0f), kWhite) << "above the bar";
+    EXPECT_EQ(At(2, -0.1f), kBlack);
+    EXPECT_EQ(At(0.25f, -0.1f), kWhite) << "left of the bottom range";
+    // Column 1: its top layer is exactly "void", so the bar sits on the thin layer (top y 1.2).
+    EXPECT_EQ(At(5.25f, 1.3f), kBlack);
+    EXPECT_EQ(At(6.5f, 1.3f), kWhite) << "right of the range";
+    // Column 2 has only empty layers: no bar at all.
+    EXPECT_EQ(At(8, 1.3f), kWhite);
+    EXPECT_EQ(At(8, -0.1f), kWhite);
+}
+
+TEST_F(Scene2d, ContactBarsKeepTheirScreenThicknessWhenZoomedInY)
+{
+    struct Zoom {
+        float sy, ty;
+    };
+    for (Zoom z : {Zoom{1, 2}, Zoom{2, 2}, Zoom{5, -10}}) {
+        view.sy = z.sy;
+        view.ty = z.ty;
+        SetProjection2d(view, kWidth, kHeight);
+        PrepareAndRender();
+        // 0.2 projection units are 7.5 pixels; the grey outline takes a pixel at each end.
+        const float top = seg.Column(0).Layer(3).m_A.y;
+        const int black = RunHeight(2, top - 0.1f / z.sy, top + 2 * view.contactBarThickness, kBlack);
+        EXPECT_GE(black, 6) << "sy " << z.sy;
+        EXPECT_LE(black, 9) << "sy " << z.sy;
+    }
+}
+
+TEST_F(Scene2d, ThinLayersAreDrawnAtLeastTheContactBarThicknessTall)
+{
+    struct Zoom {
+        float sy, ty;
+        double pixels; // drawn height on screen
+    };
+    // 0.2 projection units are 7.5 pixels; at sy 40 the true 0.01 is taller (15 pixels).
+    for (Zoom z : {Zoom{1, 2, 7.5}, Zoom{2, 2, 7.5}, Zoom{40, -37, 15}}) {
+        view.sy = z.sy;
+        view.ty = z.ty;
+        SetProjection2d(view, kWidth, kHeight);
+        PrepareAndRender();
+        const int n = RunHeight(2, 0.95f, 1.0f + 2 * std::max(0.01f, view.contactBarThickness), Colour(6));
+        EXPECT_GE(n, z.pixels - 2.5) << "sy " << z.sy;
+        EXPECT_LE(n, z.pixels + 0.5) << "sy " << z.sy;
+    }
+}
+
+TEST_F(Scene2d, BackGridLinesEveryPointEightUnitsEveryFifthBlack)
+{
+    Render(true, false);
+    // Model x = 0.8 i lies at pixel 75 + 30 i; the pixel row at model y 0.4 crosses no horizontal line.
+    const int y = ProjectPoint(view, {0, 0.4f}).y;
+    auto lineAt = [&](int x) {
+        for (int dx = -1; dx <= 1; ++dx) {
+            CRgb c = Pixel(x + dx, y);
+            if (c == kBlack || c == kGrid) return c;
+        }
+        return kWhite;
+    };
+    for (int i = -2; i <= 23; ++i) {
+        const int x = 75 + 30 * i;
+        const bool major = i % 5 == 0;
+        EXPECT_EQ(lineAt(x), major ? kBlack : kGrid) << "line " << i;
+        EXPECT_EQ(Pixel(x + 15, y), kWhite) << "between lines " << i << " and " << i + 1;
+    }
+    // The grid lies behind the device.
+    PrepareAndRender(true);
+    EXPECT_EQ(At(0.8f, 0.5f), Colour(3));
+    EXPECT_EQ(lineAt(75 + 30 * 12), kGrid) << "x 9.6, right of the device";
+}
+
+TEST_F(Scene2d, NoZSegmentDrawsOnlyTheBackground)
+{
+    Render(false, false);
+    EXPECT_EQ(At(2, 0.5f), kWhite);
+    EXPECT_EQ(Pixel(400, 300), kWhite);
+}
+
+TEST_F(Scene2d, FitFillsEightyPercentOfTheWindowCentred)
+{
+    for (int i = 0; i < 3; ++i) {
+        Prepare();
+        float r[4];
+        seg.GetBoundingRect(r);
+        CModelRect target;
+        target.top = r[0];
+        target.left = r[1];
+        target.right = r[2];
+        target.bottom = r[3];
+        ASSERT_TRUE(FitStep2d(view, target, false));
+    }
+    PrepareAndRender();
+    // The device is 9 wide and under 4 tall: the width limits, 640 of 800 pixels.
+    const int y = ProjectPoint(view, {0, 0.5f}).y;
+    int first = -1, last = -1;
+    for (int x = 0; x < kWidth; ++x)
+        if (!(Pixel(x, y) == kWhite)) {
+            if (first < 0) first = x;
+            last = x;
+        }
+    EXPECT_NEAR(last - first + 1, 640, 3);
+    EXPECT_NEAR(first, kWidth - 1 - last, 3);
+    // Vertically centred too: the layers' top and bottom edges lie equally far from the borders.
+    float r[4];
+    seg.GetBoundingRect(r);
+    const int top = ProjectPoint(view, {2, r[0]}).y;
+    const int bottom = ProjectPoint(view, {2, r[3]}).y;
+    EXPECT_NEAR(top, kHeight - bottom, 4);
+    EXPECT_FLOAT_EQ(view.sx, view.sy);
+}
+
+TEST_F(Scene2d, BatchedLayersDrawTheSamePictureAsOneLayerAtATime)
+{
+    Prepare();
+    seg.Column(0).Layer(2).m_nSelected = 1;
+    seg.Column(1).Layer(0).m_nRed = 1;
+    LoadProjection2d(view);
+    glClearColor(1, 1, 1, 1);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    DrawLayers2d(seg, 1);
+    const std::vector<uint8_t> batched = gl.ReadFrame();
+
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    CLayerDrawOptions o;
+    o.currentZSeg = 1;
+    for (const CColumnRec& column : seg.GetColumns())
+        for (const CLayerRec& layer : column.GetLayers())
+            if (layer.m_Material.m_Bulk.m_strName != "void") DrawLayerGL(layer, o);
+    const std::vector<uint8_t> single = gl.ReadFrame();
+
+    ASSERT_EQ(batched.size(), single.size());
+    size_t differing = 0;
+    for (size_t i = 0; i < batched.size(); i += 3)
+        differing += batched[i] != single[i] || batched[i + 1] != single[i + 1] || batched[i + 2] != single[i + 2];
+    EXPECT_EQ(differing, 0u);
+}
+
+TEST_F(Scene2d, FlatDrawingLeavesTheStencilAloneThreeDMarksIt)
+{
+    Prepare();
+    LoadProjection2d(view);
+    glClearStencil(5);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
+    const CLayerRec& layer = seg.Column(0).Layer(0);
+    CLayerDrawOptions o;
+    o.currentZSeg = 1;
+    DrawLayerGL(layer, o);
+    CClientPoint p = ProjectPoint(view, {2, 0.5f});
+    GLubyte stencil = 0;
+    glReadPixels(p.x, kHeight - 1 - p.y, 1, 1, GL_STENCIL_INDEX, GL_UNSIGNED_BYTE, &stencil);
+    EXPECT_EQ(stencil, 5);
+    EXPECT_FALSE(glIsEnabled(GL_STENCIL_TEST));
+
+    o.flat = false;
+    o.noSides = false;
+    DrawLayerGL(layer, o);
+    glReadPixels(p.x, kHeight - 1 - p.y, 1, 1, GL_STENCIL_INDEX, GL_UNSIGNED_BYTE, &stencil);
+    EXPECT_EQ(stencil, 1);
+    EXPECT_FALSE(glIsEnabled(GL_STENCIL_TEST)) << "the attributes are restored";
+    EXPECT_EQ(At(2, 0.5f), Colour(3)) << "front face seen head-on keeps the layer colour";
+}
+
+} // namespace

@@ -274,6 +274,8 @@ const SaveCase kSaveCases[] = {
     {"nested_main.layer", "nested_edited.fresh", "nested_edited.layer"},
     {"nested_main.layer", "nested_contact_last.fresh", "nested_contact_last.layer"},
     {"nested_main.layer", "nested_contact_inside.fresh", "nested_contact_inside.layer"},
+    {"nested_main.layer", "nested_vcsel.fresh", "nested_vcsel.layer"},
+    {"doping.layer", "doping_twice.fresh", "doping_twice.layer"},
 };
 
 // The name of a save case in test output.
@@ -344,7 +346,8 @@ TEST_F(LayerFileUpdaterTest, NoStatementOfTheUserIsLost)
         }
         CKeywordLineList fresh = LoadFresh(c.freshFile);
         for (const char* keyword : {"column", "layer", "layer_mater", "bottom_contact", "top_contact", "left_contact",
-                                    "right_contact", "layer_position", "column_position"})
+                                    "right_contact", "layer_position", "column_position", "vcsel_section",
+                                    "new_doping1", "new_doping2"})
             EXPECT_EQ(written.CountKeyword(keyword), fresh.CountKeyword(keyword)) << CaseName(c) << ": " << keyword;
     }
 }
@@ -408,4 +411,22 @@ TEST_F(LayerFileUpdaterTest, IncludedFilesAreCopiedOnlyInsideTheSaveFolder)
             EXPECT_FALSE(FileExists(target.Path() + "../row.inc")) << c.include;
         }
     }
+}
+
+TEST_F(LayerFileUpdaterTest, AFileWithoutStatementsTakesEveryFreshStatementOnce)
+{
+    // Old lines that are comments only anchor nothing: the fresh statements are written whole, and
+    // the side contacts and label positions are placed once each.
+    TempFolder out;
+    ASSERT_TRUE(WriteFileAtomic(out.Path() + "notes.layer", "$ only a note\r\n"));
+    LoadedFile old = LoadOld(out.Path() + "notes.layer");
+    std::string saved = Merge(old, "device_unchanged.fresh", out.Path() + "notes.layer");
+    CKeywordLineList written;
+    CArchive archive;
+    archive.OpenLoadFromMemory(saved, out.Path() + "notes.layer");
+    ASSERT_TRUE(written.SerializeFlat(archive));
+    CKeywordLineList fresh = LoadFresh("device_unchanged.fresh");
+    for (const char* keyword : {"left_contact", "layer_position", "column_position", "layer", "column"})
+        EXPECT_EQ(written.CountKeyword(keyword), fresh.CountKeyword(keyword)) << keyword;
+    EXPECT_EQ(saved.find("$ only a note"), std::string::npos);
 }

@@ -117,3 +117,9 @@ constexpr int kZsegmentMenuIds[kZsegmentMenuIdCount] = {
     34001, 34002, 34003, 34004, 34005, 34006, 34007, 34008, 34009, 34010,
     34011, 34012, 34013, 34014, 34015, 34016, 34017, 34018, 34019, 34020,
 };
+
+// wxWidgets takes window, menu and tool ids below 32767 only, so a command travels through the
+// wx windows as its number minus this offset; the frame turns it back before routing it on.
+constexpr int kWxIdOffset = 30000;
+constexpr int WxId(int commandId) { return commandId - kWxIdOffset; }
+constexpr int CommandIdOfWx(int wxId) { return wxId + kWxIdOffset; }

@@ -4,6 +4,7 @@
 #include "MenuResources.h"
 #include "app/TessaronApp.h"
 #include "app/ToolBarArt.h"
+#include "model/CurLayerParams.h"
 #include "platform/DocumentBase.h"
 #include "platform/UserPrompts.h"
 
@@ -15,6 +16,7 @@
 #include <wx/utils.h>
 
 #include <set>
+#include <vector>
 
 namespace {
 
@@ -40,20 +42,7 @@ wxAcceleratorEntry ToWxAccelerator(const AccelRes& a)
         flags |= wxACCEL_ALT;
     if (a.shift)
         flags |= wxACCEL_SHIFT;
-    return wxAcceleratorEntry(flags, a.key == AccelKey::Delete ? int(WXK_DELETE) : int(a.letter), a.id);
-}
-
-// The shortcut text of an accelerator as the menus write it ("Ctrl+N", "Alt+L").
-wxString ShortcutText(const AccelRes& a)
-{
-    wxString s;
-    if (a.ctrl)
-        s += "Ctrl+";
-    if (a.alt)
-        s += "Alt+";
-    if (a.shift)
-        s += "Shift+";
-    return s + (a.key == AccelKey::Delete ? wxString("Delete") : wxString(a.letter));
+    return wxAcceleratorEntry(flags, a.key == AccelKey::Delete ? int(WXK_DELETE) : int(a.letter), WxId(a.id));
 }
 
 }  // namespace
@@ -72,18 +61,18 @@ CMainFrame::CMainFrame(CTessaronApp& app, CDocumentBase& doc)
     Bind(wxEVT_TIMER, &CMainFrame::OnTimer, this, kMenuTimerId);
     Bind(wxEVT_IDLE, &CMainFrame::OnIdleUpdateIndicators, this);
     Bind(wxEVT_DROP_FILES, &CMainFrame::OnDropFiles, this);
-    Bind(wxEVT_MENU, &CMainFrame::OnMoveScene, this, ID_MOVE_SCENE);
-    Bind(wxEVT_MENU, &CMainFrame::OnAppExit, this, ID_APP_EXIT);
-    Bind(wxEVT_MENU, &CMainFrame::OnViewToolBar, this, ID_VIEW_TOOLBAR);
-    Bind(wxEVT_MENU, &CMainFrame::OnViewStatusBar, this, ID_VIEW_STATUS_BAR);
-    Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateViewToolBar, this, ID_VIEW_TOOLBAR);
-    Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateViewStatusBar, this, ID_VIEW_STATUS_BAR);
-    Bind(wxEVT_MENU, &CMainFrame::OnRecentFile, this, ID_FILE_MRU_FILE1, ID_FILE_MRU_FILE4);
-    Bind(wxEVT_MENU, [this](wxCommandEvent&) { m_app.OnFileNew(); }, ID_FILE_NEW);
-    Bind(wxEVT_MENU, [this](wxCommandEvent&) { m_app.OnFileOpen(); }, ID_FILE_OPEN);
+    Bind(wxEVT_MENU, &CMainFrame::OnMoveScene, this, WxId(ID_MOVE_SCENE));
+    Bind(wxEVT_MENU, &CMainFrame::OnAppExit, this, WxId(ID_APP_EXIT));
+    Bind(wxEVT_MENU, &CMainFrame::OnViewToolBar, this, WxId(ID_VIEW_TOOLBAR));
+    Bind(wxEVT_MENU, &CMainFrame::OnViewStatusBar, this, WxId(ID_VIEW_STATUS_BAR));
+    Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateViewToolBar, this, WxId(ID_VIEW_TOOLBAR));
+    Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateViewStatusBar, this, WxId(ID_VIEW_STATUS_BAR));
+    Bind(wxEVT_MENU, &CMainFrame::OnRecentFile, this, WxId(ID_FILE_MRU_FILE1), WxId(ID_FILE_MRU_FILE4));
+    Bind(wxEVT_MENU, [this](wxCommandEvent&) { m_app.OnFileNew(); }, WxId(ID_FILE_NEW));
+    Bind(wxEVT_MENU, [this](wxCommandEvent&) { m_app.OnFileOpen(); }, WxId(ID_FILE_OPEN));
     // Saving belongs to the document; these run when it did not take the command itself.
-    Bind(wxEVT_MENU, [this](wxCommandEvent&) { m_doc.DoFileSave(); UpdateTitle(); }, ID_FILE_SAVE);
-    Bind(wxEVT_MENU, [this](wxCommandEvent&) { m_doc.DoSave(""); UpdateTitle(); }, ID_FILE_SAVE_AS);
+    Bind(wxEVT_MENU, [this](wxCommandEvent&) { m_doc.DoFileSave(); UpdateTitle(); }, WxId(ID_FILE_SAVE));
+    Bind(wxEVT_MENU, [this](wxCommandEvent&) { m_doc.DoSave(""); UpdateTitle(); }, WxId(ID_FILE_SAVE_AS));
 
     m_menuTimer.Start(kMenuTimerDelay);
     UpdateTitle();
@@ -107,7 +96,7 @@ bool CMainFrame::CreateToolBarForMode()
         if (b.id == 0)
             bar->AddSeparator();
         else
-            bar->AddTool(b.id, b.text, ToolBarBitmap(b.id), b.text, wxITEM_NORMAL)->SetLongHelp(b.text);
+            bar->AddTool(WxId(b.id), b.text, ToolBarBitmap(b.id), b.text, wxITEM_NORMAL)->SetLongHelp(b.text);
     }
     return bar->Realize();
 }
@@ -125,17 +114,11 @@ void CMainFrame::CreateStatusBarPanes()
 
 void CMainFrame::CreateAcceleratorTable()
 {
-    // The menus carry some shortcuts themselves; the table adds the rest (Delete, Ctrl+Delete,
-    // and the shortcuts a mode's menus do not show), so no key is bound twice.
-    std::set<std::pair<wxString, int>> shownByMenus;
-    for (const MenuRes& menu : ModeMenus(m_app.Is3dMode()))
-        for (const MenuItemRes& item : menu.items)
-            if (item.label && *item.shortcut)
-                shownByMenus.insert({item.shortcut, item.id});
+    // The whole table belongs to the frame, so a shortcut wins over a menu's mnemonic (Alt+L is
+    // New Column, not the Layer menu); the shortcut texts in the menus are for reading.
     std::vector<wxAcceleratorEntry> entries;
     for (const AccelRes& a : ModeAccelerators())
-        if (!shownByMenus.count({ShortcutText(a), a.id}))
-            entries.push_back(ToWxAccelerator(a));
+        entries.push_back(ToWxAccelerator(a));
     SetAcceleratorTable(wxAcceleratorTable(int(entries.size()), entries.data()));
 }
 
@@ -166,7 +149,7 @@ wxMenuBar* CMainFrame::BuildMenuBar(bool withPictures) const
             if (*item.shortcut)
                 label += wxString("\t") + item.shortcut;
             const bool checkable = item.id == ID_VIEW_TOOLBAR || item.id == ID_VIEW_STATUS_BAR;
-            auto* entry = new wxMenuItem(menu, item.id, label, CommandText(item.id, b3d),
+            auto* entry = new wxMenuItem(menu, WxId(item.id), label, CommandText(item.id, b3d),
                                          checkable ? wxITEM_CHECK : wxITEM_NORMAL);
             if (withPictures && !checkable && pictured.count(item.id))
                 entry->SetBitmap(ToolBarBitmap(item.id));
@@ -192,15 +175,15 @@ void CMainFrame::UpdateRecentFileMenu()
         return;
     wxMenu* file = bar->GetMenu(0);
     for (int id = ID_FILE_MRU_FILE1; id <= ID_FILE_MRU_FILE4; ++id)
-        if (wxMenuItem* item = file->FindChildItem(id))
+        if (wxMenuItem* item = file->FindChildItem(WxId(id)))
             file->Destroy(item);
     const std::vector<std::string>& files = m_app.GetRecentFiles();
     if (files.empty()) {
-        file->Insert(kRecentFilePosition, ID_FILE_MRU_FILE1, "Recent File")->Enable(false);
+        file->Insert(kRecentFilePosition, WxId(ID_FILE_MRU_FILE1), "Recent File")->Enable(false);
         return;
     }
     for (size_t i = 0; i < files.size(); ++i)
-        file->Insert(kRecentFilePosition + i, ID_FILE_MRU_FILE1 + int(i),
+        file->Insert(kRecentFilePosition + i, WxId(ID_FILE_MRU_FILE1 + int(i)),
                      wxString::Format("&%d %s", int(i + 1), wxString::FromUTF8(files[i])));
 }
 
@@ -218,7 +201,7 @@ void CMainFrame::OnDocumentReplaced()
 
 bool CMainFrame::RunCommand(int id)
 {
-    wxCommandEvent event(wxEVT_MENU, id);
+    wxCommandEvent event(wxEVT_MENU, WxId(id));
     event.SetEventObject(this);
     return ProcessWindowEvent(event);
 }
@@ -227,14 +210,17 @@ bool CMainFrame::TryBefore(wxEvent& event)
 {
     const wxEventType type = event.GetEventType();
     if (type == wxEVT_MENU) {
+        // A command that is shown disabled does not run, whichever way it was sent.
+        if (!IsCommandEnabled(event.GetId()))
+            return true;
         if (m_pView && m_pView->GetEventHandler()->ProcessEventLocally(event))
             return true;
-        if (m_doc.OnCommand(event.GetId()))
+        if (m_doc.OnCommand(CommandIdOfWx(event.GetId())))
             return true;
     } else if (type == wxEVT_UPDATE_UI) {
         if (m_pView && m_pView->GetEventHandler()->ProcessEventLocally(event))
             return true;
-        const CommandState state = m_doc.QueryCommand(event.GetId());
+        const CommandState state = m_doc.QueryCommand(CommandIdOfWx(event.GetId()));
         if (state.handled) {
             auto& ui = static_cast<wxUpdateUIEvent&>(event);
             ui.Enable(state.enabled);
@@ -244,6 +230,14 @@ bool CMainFrame::TryBefore(wxEvent& event)
         }
     }
     return CPersistentFrame::TryBefore(event);
+}
+
+bool CMainFrame::IsCommandEnabled(int wxId)
+{
+    wxUpdateUIEvent ui(wxId);
+    ui.SetEventObject(this);
+    HandleWindowEvent(ui);
+    return !ui.GetSetEnabled() || ui.GetEnabled();
 }
 
 void CMainFrame::OnClose(wxCloseEvent& event)
@@ -320,14 +314,14 @@ void CMainFrame::OnUpdateViewStatusBar(wxUpdateUIEvent& event)
     event.Check(GetStatusBar() && GetStatusBar()->IsShown());
 }
 
-void CMainFrame::OnRecentFile(wxCommandEvent& event) { m_app.OpenRecentFile(event.GetId() - ID_FILE_MRU_FILE1); }
+void CMainFrame::OnRecentFile(wxCommandEvent& event) { m_app.OpenRecentFile(CommandIdOfWx(event.GetId()) - ID_FILE_MRU_FILE1); }
 
 void CMainFrame::ShowNextStepPrompt(int i)
 {
     // Needs an active view whose document has a 2-D view; otherwise there is nowhere to show it.
     if (!m_pView || !HasGL2dView())
         return;
-    StartPrompt(i);
+    StartPrompt(g_nZSegCount >= 1 ? i : 0);
 }
 
 // ---- the document's way to its views ----

@@ -29,6 +29,8 @@ public:
 
     // Runs a command through the frame's routing as a menu choice would.
     bool RunCommand(int id);
+    // Whether the command's enabling rule (view, document or frame) lets it run.
+    bool IsCommandEnabled(int wxId);
 
     wxWindow* GetActiveView() const { return m_pView; }
     int m_bClosing = 0;

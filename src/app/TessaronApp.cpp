@@ -96,9 +96,8 @@ void CTessaronApp::ResetState()
     FreeTextureImages();
     m_macros = CMacroList();
     m_libraryMacros = CMacroList();
-#ifdef TESSARON_HAS_MACRO_LIBRARY
     m_layerMacros = CMacroLibrary();
-#endif
+    m_layerMacros.SetApplicationMacros(&m_macros);
     m_loadMacroIndex.RemoveAll();
     m_activeLayerMacroIndex.RemoveAll();
     m_b3dMode = 1;
@@ -212,11 +211,9 @@ void CTessaronApp::LoadMacroDefinitions()
     more.SetPath(root + "more.mac");
     more.Reload();
     m_macros.AddAll(more);
-#ifdef TESSARON_HAS_MACRO_LIBRARY
     CMacroLibrary contact;
     contact.AddContactMacro();
     m_macros.AddAll(contact.GetMacroList());
-#endif
     m_libraryMacros = m_macros;
     IndexSpecialMacros();
 #ifdef TESSARON_HAS_PARAM_FLAGS
@@ -243,21 +240,15 @@ void CTessaronApp::IndexSpecialMacros()
 
 void CTessaronApp::LoadLayerMacros(const std::string& path)
 {
-#ifdef TESSARON_HAS_MACRO_LIBRARY
     m_layerMacros.LoadFromLayerFile(path);
     m_macros.AddAll(m_layerMacros.GetMacroList());
-#else
-    (void)path;
-#endif
     IndexSpecialMacros();
 }
 
 void CTessaronApp::ClearLayerMacros()
 {
     m_macros = m_libraryMacros;
-#ifdef TESSARON_HAS_MACRO_LIBRARY
     m_layerMacros.GetMacroList().RemoveAll();
-#endif
     IndexSpecialMacros();
 }
 

@@ -7,10 +7,7 @@
 #include "app/MacroIndexList.h"
 #include "app/WxUserPrompts.h"
 #include "platform/AppServices.h"
-#if __has_include("textfiles/MacroLibrary.h")
 #include "textfiles/MacroLibrary.h"
-#define TESSARON_HAS_MACRO_LIBRARY 1
-#endif
 #include "textfiles/MacroList.h"
 
 #include <wx/app.h>
@@ -72,9 +69,7 @@ public:
     // The title of the mode ("Brenvik" or "Tessaron") and its document filter.
     std::string AppTitle() const { return m_b3dMode ? "Tessaron" : "Brenvik"; }
 
-#ifdef TESSARON_HAS_MACRO_LIBRARY
     CMacroLibrary m_layerMacros;
-#endif
     CMacroList m_macros;
     CMacroIndexList m_loadMacroIndex;
     CMacroIndexList m_activeLayerMacroIndex;

@@ -1,12 +1,8 @@
 #include "model/LayerRec.h"
 
-namespace {
+#include "textfiles/MacroLibrary.h"
 
-// A bulk macro name that marks an empty layer: at most one character, or beginning with "void".
-bool IsVoidName(const std::string& name)
-{
-    return name.size() <= 1 || name.compare(0, 4, "void") == 0;
-}
+namespace {
 
 struct Rgb {
     unsigned char r, g, b;
@@ -36,7 +32,7 @@ void Widen(const CPoint3f& p, float& minX, float& maxX, float& minY, float& maxY
 
 bool CLayerRec::IsEmpty() const
 {
-    return IsVoidName(m_Material.m_Bulk.m_strName);
+    return IsVoidMacroName(m_Material.m_Bulk.m_strName);
 }
 
 void CLayerRec::SetExtent(CPoint3f origin, float shift, bool clampHeight, float minHeight)

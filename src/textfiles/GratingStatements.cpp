@@ -1,0 +1,157 @@
+#include "textfiles/GratingStatements.h"
+
+#include <cmath>
+
+#include "platform/NumberText.h"
+#include "platform/UserPrompts.h"
+
+namespace {
+
+bool IsSetGratingValue(double value)
+{
+    return std::fabs(value + 9999.0) > 0.1;
+}
+
+double ReadDouble(const std::string& text, double fallback)
+{
+    return text.empty() ? fallback : AtoF(text);
+}
+
+}  // namespace
+
+int CGratingStatements::ReadGratingCompos(int n)
+{
+    CZSegment& z = m_ctx.zsegs[n];
+    const CKeywordLineList& lines = m_ctx.lines;
+    const int layerCount = lines.CountLayerLines();
+    const int columnCount = z.GetColumnCount();
+    int row = 0;
+    const int count = lines.GetCount();
+    for (int i = 0; i < count; ++i) {
+        const std::string keyword = lines.GetKeyword(i);
+        if (keyword == "layer") {
+            ++row;
+            continue;
+        }
+        if (keyword != "grating_compos") continue;
+        if (row >= layerCount) {
+            AfxMessageBox("Grating_compos is not correct!", MB_OK);
+            break;
+        }
+        const CKeywordLine& line = lines[i];
+        const std::string columnText = line.GetParam("column_num");
+        if (columnText.empty()) continue;
+        const int column = AtoI(columnText) - 1;
+        if (column < 0 || column >= columnCount) continue;
+
+        CGratingComposRec rec;
+        rec.m_nColumn = column;
+        rec.m_dHigh = ReadDouble(line.GetParam("d_high"), 0.1);
+        rec.m_dFall = ReadDouble(line.GetParam("d_fall"), 0.0);
+        rec.m_dLow = ReadDouble(line.GetParam("d_low"), 0.1);
+        rec.m_dRise = ReadDouble(line.GetParam("d_rise"), 0.0);
+        rec.m_strHiMacro = line.GetParam("hi_macro_name");
+        rec.m_strHiActiveMacro = line.GetParam("hi_active_macro");
+        rec.m_strLoMacro = line.GetParam("lo_macro_name");
+        rec.m_strLoActiveMacro = line.GetParam("lo_active_macro");
+        const std::string order = line.GetParam("grating_order");
+        rec.m_nGratingOrder = order.empty() ? 1 : AtoI(order);
+        for (int k = 0; k < 5; ++k) {
+            rec.m_dHiVar[k] = ReadDouble(line.GetParam(StrFormat("hi_var%d", k + 1)), -9999.0);
+            rec.m_dHiAVar[k] = ReadDouble(line.GetParam(StrFormat("hi_avar%d", k + 1)), -9999.0);
+            rec.m_dLoVar[k] = ReadDouble(line.GetParam(StrFormat("lo_var%d", k + 1)), -9999.0);
+            rec.m_dLoAVar[k] = ReadDouble(line.GetParam(StrFormat("lo_avar%d", k + 1)), -9999.0);
+        }
+        if (!rec.m_strHiMacro.empty()) ReadHiLoVarSymbols(line, rec.m_strHiMacro, rec.m_dHiVar, true, true);
+        if (!rec.m_strHiActiveMacro.empty())
+            ReadHiLoVarSymbols(line, rec.m_strHiActiveMacro, rec.m_dHiAVar, false, true);
+        if (!rec.m_strLoMacro.empty()) ReadHiLoVarSymbols(line, rec.m_strLoMacro, rec.m_dLoVar, true, false);
+        if (!rec.m_strLoActiveMacro.empty())
+            ReadHiLoVarSymbols(line, rec.m_strLoActiveMacro, rec.m_dLoAVar, false, false);
+        rec.m_nPresent = 1;
+        // Only the rows in use have a layer to carry the composition.
+        if (z.GetColumn(column).HasRow(row)) z.Column(column).Layer(row).m_Grating = rec;
+    }
+    return 1;
+}
+
+void CGratingStatements::ReadHiLoVarSymbols(const CKeywordLine& line, const std::string& macroName,
+                                            double values[5], bool bulk, bool hi)
+{
+    double read[5];
+    for (int k = 0; k < 5; ++k) read[k] = values[k];
+    CMacroDef def;
+    if (!m_ctx.macros.Find(macroName, def)) def = CMacroDef();
+    const char* symbolFormat = bulk ? (hi ? "hi_var_symbol%d" : "lo_var_symbol%d")
+                                    : (hi ? "hi_avar_symbol%d" : "lo_avar_symbol%d");
+    for (int k = 1; k <= 5; ++k) {
+        const std::string symbol = line.GetParam(StrFormat(symbolFormat, k));
+        if (symbol.empty()) continue;
+        for (int j = 1; j <= 5; ++j) {
+            if (def.FindParamValue(StrFormat("var_symbol%d", j)) == symbol) {
+                values[j - 1] = read[k - 1];
+                break;
+            }
+        }
+    }
+}
+
+bool CGratingStatements::IsComplete(const CGratingComposRec& rec)
+{
+    return rec.m_nColumn >= 0 && rec.m_nPresent != 0 && !rec.m_strHiMacro.empty() &&
+           !rec.m_strHiActiveMacro.empty() && !rec.m_strLoMacro.empty() && !rec.m_strLoActiveMacro.empty();
+}
+
+bool CGratingStatements::IsGratingComplete(int n, int column, int row)
+{
+    if (!m_ctx.zsegs[n].GetColumn(column).HasRow(row)) return false;
+    CLayerRec& layer = m_ctx.zsegs[n].Column(column).Layer(row);
+    layer.m_nEmbedded = IsComplete(layer.m_Grating) ? 1 : 0;
+    return layer.m_nEmbedded == 1;
+}
+
+void CGratingStatements::AppendVariables(CKeywordLine& line, const std::string& macroName,
+                                         const double values[5], const char* symbolFormat,
+                                         const char* valueFormat)
+{
+    CMacroDef def;
+    const bool known = m_ctx.macros.Find(macroName, def);
+    for (int k = 1; k <= 5; ++k) {
+        if (!IsSetGratingValue(values[k - 1])) continue;
+        if (known) {
+            const std::string symbol = def.FindParamValue(StrFormat("var_symbol%d", k));
+            if (!symbol.empty()) AppendParam(line, StrFormat(symbolFormat, k), symbol);
+        }
+        AppendParam(line, StrFormat(valueFormat, k), StrFormat("%f", values[k - 1]));
+    }
+}
+
+CKeywordLine CGratingStatements::FormatGratingCompos(const CGratingComposRec& rec, int column)
+{
+    CKeywordLine line = NewStatement("grating_compos");
+    AppendParam(line, "d_high", StrFormat("%f", rec.m_dHigh));
+    AppendParam(line, "d_low", StrFormat("%f", rec.m_dLow));
+    AppendParam(line, "d_fall", StrFormat("%f", rec.m_dFall));
+    AppendParam(line, "d_rise", StrFormat("%f", rec.m_dRise));
+    AppendParam(line, "hi_macro_name", rec.m_strHiMacro);
+    AppendVariables(line, rec.m_strHiMacro, rec.m_dHiVar, "hi_var_symbol%d", "hi_var%d");
+    AppendParam(line, "hi_active_macro", rec.m_strHiActiveMacro);
+    AppendVariables(line, rec.m_strHiActiveMacro, rec.m_dHiAVar, "hi_avar_symbol%d", "hi_avar%d");
+    AppendParam(line, "lo_macro_name", rec.m_strLoMacro);
+    AppendVariables(line, rec.m_strLoMacro, rec.m_dLoVar, "lo_var_symbol%d", "lo_var%d");
+    AppendParam(line, "lo_active_macro", rec.m_strLoActiveMacro);
+    AppendVariables(line, rec.m_strLoActiveMacro, rec.m_dLoAVar, "lo_avar_symbol%d", "lo_avar%d");
+    AppendParam(line, "grating_order", StrFormat("%d", rec.m_nGratingOrder));
+    AppendParam(line, "column_num", StrFormat("%d", column + 1));
+    return line;
+}
+
+bool CGratingStatements::WriteGratingCompos(int n, int column, int row)
+{
+    const CColumnRec& col = m_ctx.zsegs[n].GetColumn(column);
+    if (!col.HasRow(row)) return false;
+    const CGratingComposRec& rec = col.GetLayer(row).m_Grating;
+    if (!IsComplete(rec)) return false;
+    m_ctx.lines.Append(FormatGratingCompos(rec, column));
+    return true;
+}

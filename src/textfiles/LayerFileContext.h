@@ -1,0 +1,28 @@
+#pragma once
+// What the ".layer" reader and writer need of the document: its z-segments, the statement list of
+// the open ".layer" text (and the copy kept beside it), the VCSEL section definitions read with the
+// file, and the application's macro list. The document builds one for each read or write; the
+// statement classes of the ".layer" file work only through it, so they run without a document.
+
+#include <string>
+#include <vector>
+
+#include "model/LayerBlocks.h"
+#include "model/ZSegment.h"
+#include "textfiles/KeywordLine.h"
+#include "textfiles/KeywordLineList.h"
+#include "textfiles/MacroList.h"
+
+struct CLayerFileContext {
+    std::vector<CZSegment>& zsegs;             // the document's z-segments, from 0
+    int zsegCount;                             // how many of them are in use
+    CKeywordLineList& lines;                   // statements of the open ".layer" text
+    CKeywordLineList* copyLines;               // the copy kept beside them; may be null
+    std::vector<CVcselSection>& vcselSections; // the document's VCSEL section definitions
+    CMacroList& macros;                        // the application's macro list
+};
+
+// A statement built in memory: keyword and parameters, numbers 0, no raw text.
+CKeywordLine NewStatement(const std::string& keyword);
+// Appends a parameter (name and value) at the end of a statement built in memory.
+void AppendParam(CKeywordLine& line, const std::string& name, const std::string& value);

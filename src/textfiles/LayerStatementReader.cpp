@@ -1,0 +1,345 @@
+#include "textfiles/LayerStatementReader.h"
+
+#include <algorithm>
+
+#include "model/CurLayerParams.h"
+#include "platform/NumberText.h"
+#include "platform/StringUtil.h"
+#include "textfiles/ContactMacroLines.h"
+#include "textfiles/GratingStatements.h"
+#include "textfiles/LabelStatements.h"
+#include "textfiles/LayerComments.h"
+#include "textfiles/MacroLibrary.h"
+#include "textfiles/SideContactStatements.h"
+#include "textfiles/VcselSectionStatements.h"
+
+namespace {
+
+double UnsetOr(const std::string& text)
+{
+    return text.empty() ? -9999.0 : AtoF(text);
+}
+
+// Number of contact statements of the keyword whose "column_num" names the column (from 1).
+int CountColumnContacts(const CKeywordLineList& lines, const char* keyword, int column)
+{
+    int count = 0;
+    int position = 0;
+    while (lines.FindLine(keyword, position, column)) ++count;
+    return count;
+}
+
+bool HasEndAfterBegin(const CKeywordLineList& lines)
+{
+    const int begin = lines.FindNthLine("begin_layer", 1);
+    if (begin < 0) return true;
+    for (int i = begin + 1; i < lines.GetCount(); ++i)
+        if (lines.GetKeyword(i) == "end_layer") return true;
+    return false;
+}
+
+}  // namespace
+
+bool CLayerStatementReader::IsReadableStructure(const CKeywordLineList& lines)
+{
+    const int columns = lines.CountColumnLines();
+    const int rows = lines.CountLayerLines();
+    if (columns > kMaxColumns || rows > kMaxRows) return false;
+    for (int column = 1; column <= columns; ++column) {
+        if (CountColumnContacts(lines, "bottom_contact", column) > kMaxContactRanges) return false;
+        if (CountColumnContacts(lines, "top_contact", column) > kMaxContactRanges) return false;
+        // Materials of rows whose "layer" statement never came: the text was cut off.
+        if (lines.CountColumnMacroLines(column - 1) > rows) return false;
+    }
+    return HasEndAfterBegin(lines);
+}
+
+int CLayerStatementReader::ReadLayerStatements(int nZSeg)
+{
+    CZSegment& z = m_ctx.zsegs[nZSeg];
+    const int columns = m_ctx.lines.CountColumnLines();
+    if (columns < 1) {
+        z.SetColumnCount(0);
+        return 0;
+    }
+    if (!IsReadableStructure(m_ctx.lines)) return 0;
+
+    ReadContactMacroLines(m_ctx.lines);
+    if (m_ctx.copyLines && m_ctx.copyLines != &m_ctx.lines) ReadContactMacroLines(*m_ctx.copyLines);
+
+    z.SetColumnCount(columns);
+    z.m_nColumnSlots = kMaxColumns;
+    z.m_SideContacts.clear();
+    const int rows = m_ctx.lines.CountLayerLines();
+    z.m_nTotalXMesh = 0;
+    z.m_nTotalYMesh = 0;
+    z.m_strHeaderComment[0] = m_ctx.lines.GetFirstComment();
+    z.m_strHeaderComment[1] = m_ctx.lines.GetHeaderComment();
+
+    m_materLines.clear();
+    m_layerLines.clear();
+    for (int i = 0; i < m_ctx.lines.GetCount(); ++i) {
+        const std::string& keyword = m_ctx.lines.GetKeyword(i);
+        if (keyword == "layer_mater") m_materLines.push_back(i);
+        if (keyword == "layer") m_layerLines.push_back(i);
+    }
+
+    for (int k = 0; k < columns; ++k) ReadColumn(nZSeg, k, rows);
+
+    for (int j = 0; j < rows; ++j) {
+        // Rows beyond a column's layers in use are read like the others and then dropped.
+        std::vector<CLayerRec> unused(columns);
+        auto cell = [&](int k) -> CLayerRec& {
+            CColumnRec& column = z.Column(k);
+            return column.HasRow(j) ? column.Layer(j) : unused[k];
+        };
+        for (int k = 0; k < columns; ++k) ReadLayerMaterial(cell(k), j * columns + k + 1);
+        const CKeywordLine section = RowSectionStatement(j);
+        for (int k = 0; k < columns; ++k) {
+            CLayerRec& layer = cell(k);
+            layer.m_VcselStatement = section;
+            ReadLayerGeometry(layer, z.GetColumn(k), section, j, k);
+        }
+    }
+
+    CVcselSectionStatements(m_ctx).RebuildSectionList();
+    CGratingStatements(m_ctx).ReadGratingCompos(nZSeg);
+    CSideContactStatements sides(m_ctx);
+    sides.ReadSideContacts(nZSeg);
+    sides.LinkSideContactsToPrevious(nZSeg);
+    CLabelStatements(m_ctx).ReadLabelPositions(nZSeg);
+    sides.ReadRotation(nZSeg);
+    CLayerComments(m_ctx).CollectComments(nZSeg);
+    return 1;
+}
+
+CKeywordLine CLayerStatementReader::RowSectionStatement(int row) const
+{
+    // The last "vcsel_section" statement between the row's "layer" statement and the one before.
+    const int from = row > 0 ? m_layerLines[row - 1] + 1 : 0;
+    CKeywordLine section;
+    for (int i = from; i < m_layerLines[row]; ++i)
+        if (m_ctx.lines.GetKeyword(i) == "vcsel_section") section = m_ctx.lines[i];
+    return section;
+}
+
+void CLayerStatementReader::ReadColumn(int nZSeg, int k, int layerCount)
+{
+    CColumnRec& column = m_ctx.zsegs[nZSeg].Column(k);
+    const CKeywordLineList& lines = m_ctx.lines;
+    column.m_nColumnIndex = k;
+    column.SetLayerCount(CColumnRec::kMaxLayers);
+    const int materials = lines.CountColumnMacroLines(k);
+    column.SetLayersInUse(materials > 0 ? materials : layerCount);
+
+    auto param = [&](const char* name) { return lines.GetNthLineParam("column", k + 1, name); };
+    column.m_Size.m_fLowerWidth = static_cast<float>(AtoF(param("w")));
+    column.m_Mesh.m_nMeshNum = AtoI(param("mesh_num"));
+    column.m_Mesh.m_fRatio = static_cast<float>(AtoF(param("r")));
+    column.m_Mesh.m_dShiftCenter = AtoF(param("shift_center"));
+    column.m_Mesh.m_nExtraLow = AtoI(param("xp1"));
+    column.m_Mesh.m_nExtraHigh = AtoI(param("xp2"));
+
+    ReadContactRanges(nZSeg, k, true);
+    ReadContactRanges(nZSeg, k, false);
+}
+
+void CLayerStatementReader::ReadContactRanges(int nZSeg, int k, bool bottom)
+{
+    const char* keyword = bottom ? "bottom_contact" : "top_contact";
+    CColumnContacts& contacts = m_ctx.zsegs[nZSeg].Column(k).m_Contacts;
+    if (bottom)
+        contacts.SetBottomCount(0);
+    else
+        contacts.SetTopCount(0);
+
+    const CColumnContacts* previous = nullptr;
+    if (nZSeg > 0 && k < static_cast<int>(m_ctx.zsegs[nZSeg - 1].GetColumnCount()))
+        previous = &m_ctx.zsegs[nZSeg - 1].GetColumn(k).m_Contacts;
+
+    int position = 0;
+    while (m_ctx.lines.FindLine(keyword, position, k + 1)) {
+        auto param = [&](const char* name) { return m_ctx.lines.GetColumnParam(keyword, k + 1, name, position - 1); };
+        CContactRange range;
+        range.m_nContactNum = AtoI(param("contact_num"));
+        range.m_fFrom = static_cast<float>(AtoF(param("from")));
+        range.m_fTo = static_cast<float>(AtoF(param("to")));
+        range.m_strType = param("contact_type");
+        range.m_nLink = 0;
+        range.m_dWorkFunction = UnsetOr(param("work_function"));
+        range.m_dBarrier = UnsetOr(param("barrier"));
+        const int index = bottom ? contacts.GetBottomCount() : contacts.GetTopCount();
+        // Linked when the previous z-segment's same column has a range in use at this index with
+        // the same contact number.
+        if (previous) {
+            const int previousCount = bottom ? previous->GetBottomCount() : previous->GetTopCount();
+            if (index < previousCount) {
+                const int number = bottom ? previous->Bottom(index).m_nContactNum : previous->Top(index).m_nContactNum;
+                if (number == range.m_nContactNum) range.m_nLink = 1;
+            }
+        }
+        if (bottom) {
+            CBottomContact stored;
+            static_cast<CContactRange&>(stored) = range;
+            contacts.AddBottom(stored);
+        } else {
+            CTopContact stored;
+            static_cast<CContactRange&>(stored) = range;
+            contacts.AddTop(stored);
+        }
+    }
+}
+
+void CLayerStatementReader::ReadLayerMaterial(CLayerRec& layer, int n)
+{
+    const CKeywordLineList& lines = m_ctx.lines;
+    const int index = n <= static_cast<int>(m_materLines.size()) ? m_materLines[n - 1] : -1;
+    static const CKeywordLine kNone;
+    const CKeywordLine& statement = index >= 0 ? lines[index] : kNone;
+    auto param = [&](const std::string& name) { return statement.GetParam(name); };
+    auto hasParamContaining = [&](const std::string& part) { return statement.IndexOfParamContaining(part) >= 0; };
+
+    // The remark: the comment standing directly before the statement.
+    layer.m_strMaterialComment.clear();
+    if (index > 0 && StartsWith(lines.GetKeyword(index - 1), "$")) layer.m_strMaterialComment = lines.GetKeyword(index - 1);
+
+    CMacroParamSet& bulk = layer.m_Material.m_Bulk;
+    const std::string name = param("macro_name");
+    bulk.m_strName = name;
+    ToVoidMacroName(bulk.m_strName);
+    const bool contact = StartsWith(name, "contact");
+    for (int v = 1; v <= 6; ++v) {
+        const std::string value = param(StrFormat("var%d", v));
+        bulk.m_dVar[v - 1] = contact && value.empty() ? -9999.0 : AtoF(value);
+    }
+    // A statement with variables but no symbols names an old-style macro. The test is on parts of
+    // names, so "avar1" counts as "var1" too.
+    bool hasVar = hasParamContaining("grade_var");
+    bool hasSymbol = false;
+    for (int v = 1; v <= 6; ++v) {
+        hasVar = hasVar || hasParamContaining(StrFormat("var%d", v));
+        hasSymbol = hasSymbol || hasParamContaining(StrFormat("var_symbol%d", v));
+    }
+    if (hasVar && !hasSymbol)
+        bulk.m_strName += "_old_style";
+    else
+        ReadVarSymbols(statement, name, bulk.m_dVar, true);
+
+    CMacroParamSet& active = layer.m_Material.m_Active;
+    const std::string activeName = param("active_macro");
+    active.m_strName = activeName.empty() ? "void" : activeName;
+    ToVoidMacroName(active.m_strName);
+    bool hasAvar = false;
+    bool hasAsymbol = false;
+    for (int v = 1; v <= 6; ++v) {
+        active.m_dVar[v - 1] = AtoF(param(StrFormat("avar%d", v)));
+        hasAvar = hasAvar || hasParamContaining(StrFormat("avar%d", v));
+        hasAsymbol = hasAsymbol || hasParamContaining(StrFormat("avar_symbol%d", v));
+    }
+    if (!activeName.empty()) {
+        if (hasAvar && !hasAsymbol)
+            active.m_strName += "_old_style";
+        else
+            ReadVarSymbols(statement, activeName, active.m_dVar, false);
+    }
+
+    const std::string solveWave = param("solve_wave");
+    layer.m_nSolveWave = solveWave.empty() || solveWave == "yes" ? 1 : 0;
+    const std::string embedded = param("embedded_structure");
+    layer.m_nEmbedded = embedded.empty() ? 0 : AtoI(embedded);
+    CLayerDoping& doping = layer.m_Doping;
+    doping.m_nNNewDopingIndex = AtoI(param("n_newdoping_index"));
+    doping.m_nPNewDopingIndex = AtoI(param("p_newdoping_index"));
+
+    doping.m_fValue = 0.0f;
+    const std::string nDoping = param("n_doping");
+    const std::string pDoping = param("p_doping");
+    if (!nDoping.empty()) {
+        doping.m_strKind = "n";
+        doping.m_fValue = static_cast<float>(AtoF(nDoping));
+    } else if (!pDoping.empty()) {
+        doping.m_strKind = "p";
+        doping.m_fValue = static_cast<float>(AtoF(pDoping));
+    } else {
+        doping.m_strKind = "none";
+    }
+
+    CLayerGrading& grading = layer.m_Material.m_Grading;
+    grading.m_nGradeVar = AtoI(param("grade_var"));
+    grading.m_fGradeFrom = static_cast<float>(AtoF(param("grade_from")));
+    grading.m_fGradeTo = static_cast<float>(AtoF(param("grade_to")));
+    grading.m_strDirection = "+y";
+
+    // The whole statement is kept, so that a save writes it back with its parameters.
+    doping.m_strNewDoping.clear();
+    if (index >= 0) {
+        const int next = n < static_cast<int>(m_materLines.size()) ? m_materLines[n] : lines.GetCount();
+        for (int i = index + 1; i < next; ++i) {
+            if (lines.GetKeyword(i).compare(0, 10, "new_doping") == 0) {
+                doping.m_strNewDoping = lines[i].FormatParams();
+                break;
+            }
+        }
+    }
+}
+
+void CLayerStatementReader::ReadLayerGeometry(CLayerRec& layer, const CColumnRec& column,
+                                              const CKeywordLine& section, int j, int k)
+{
+    const CKeywordLine& statement = m_ctx.lines[m_layerLines[j]];
+    auto param = [&](const std::string& name) { return statement.GetParam(name); };
+
+    layer.m_nColumn = k;
+    layer.m_nRow = j;
+    layer.m_fHeight = static_cast<float>(AtoF(param("d")));
+    layer.m_Mesh.m_nMeshNum = AtoI(param("n"));
+    layer.m_Mesh.m_fRatio = static_cast<float>(AtoF(param("r")));
+    layer.m_Mesh.m_nExtraLow = AtoI(param("xp1"));
+    layer.m_Mesh.m_nExtraHigh = AtoI(param("xp2"));
+
+    layer.m_Vcsel.m_strVcselType = param("vcsel_type");
+    if (!layer.m_Vcsel.m_strVcselType.empty()) CVcselSectionStatements::ReadLayerSection(section, layer);
+
+    layer.m_Mesh.m_dShiftCenter = AtoF(param("shift_center"));
+
+    const std::string dopingName = statement.FindParamContaining(StrFormat("_doping%d", k + 1));
+    if (!dopingName.empty()) {
+        layer.m_Doping.m_strKind = dopingName.substr(0, 1);
+        layer.m_Doping.m_fValue = static_cast<float>(AtoF(param(dopingName)));
+    }
+    const std::string tail = param("gaussian_tail");
+    layer.m_Doping.m_fGaussianTail = tail.empty() ? 0.001f : static_cast<float>(AtoF(tail));
+
+    const float width = column.m_Size.m_fLowerWidth;
+    layer.m_fWidth = layer.m_fUpperWidth = layer.m_fLowerWidth = width;
+    const std::string upper = param(StrFormat("upper_w%d", k + 1));
+    if (!upper.empty()) {
+        layer.m_fUpperWidth = static_cast<float>(AtoF(upper));
+        g_CurLayerParams.m_bLowerWidthChanged = 1;
+        g_CurLayerParams.m_bUpperWidthChanged = 1;
+        g_CurLayerParams.m_bWidthChanged = 0;
+    }
+    const std::string lower = param(StrFormat("lower_w%d", k + 1));
+    if (!lower.empty()) layer.m_fLowerWidth = static_cast<float>(AtoF(lower));
+    const std::string own = param(StrFormat("w%d", k + 1));
+    if (!own.empty()) layer.m_fWidth = layer.m_fUpperWidth = layer.m_fLowerWidth = static_cast<float>(AtoF(own));
+}
+
+void CLayerStatementReader::ReadVarSymbols(const CKeywordLine& line, const std::string& macroName, double vars[6],
+                                           bool bulk)
+{
+    double saved[6];
+    std::copy(vars, vars + 6, saved);
+    CMacroDef def;
+    if (!m_ctx.macros.Find(macroName, def)) def = CMacroDef();
+    for (int p = 1; p <= 6; ++p) {
+        const std::string symbol = line.GetParam(StrFormat(bulk ? "var_symbol%d" : "avar_symbol%d", p));
+        if (symbol.empty()) continue;
+        for (int q = 1; q <= 6; ++q) {
+            if (def.FindParamValue(StrFormat("var_symbol%d", q)) == symbol) {
+                vars[q - 1] = saved[p - 1];
+                break;
+            }
+        }
+    }
+}

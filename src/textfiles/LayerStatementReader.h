@@ -1,0 +1,49 @@
+#pragma once
+// The ".layer" reader: builds one z-segment from the statements of a ".layer" text.
+//
+//   the i-th "column" statement            column i - 1
+//   "bottom_contact", "top_contact"        the next range of the column named by "column_num"
+//   the (j + 1)-th "layer" statement       row j of every column
+//   the n-th "layer_mater" statement       row j, column k, where n = j * C + k + 1
+//
+// Text that does not fit the records (more than 20 columns, more than 500 rows, more than 8 bottom
+// or top contacts for a column) or that is cut off (no "end_layer" after "begin_layer", or fewer
+// rows than a column's materials ask for) is refused before anything is changed.
+
+#include <string>
+#include <vector>
+
+#include "textfiles/LayerFileContext.h"
+
+class CLayerStatementReader {
+public:
+    static constexpr int kMaxColumns = 20;
+    static constexpr int kMaxRows = 500;
+    static constexpr int kMaxContactRanges = 8;
+
+    explicit CLayerStatementReader(CLayerFileContext& ctx) : m_ctx(ctx) {}
+
+    // Builds z-segment nZSeg from the statement list. 1 when built; 0 when the list has no
+    // "column" statement or cannot be read (the caller shows "File data error!"); on 0 the
+    // z-segment is as it was, but for a column count of 0 when there is no "column" statement.
+    int ReadLayerStatements(int nZSeg);
+
+    // True when the statements fit the records and are complete.
+    static bool IsReadableStructure(const CKeywordLineList& lines);
+
+    // Puts the six variables of a macro, read in file order, into the order of the macro's
+    // definition by the statement's symbol parameters ("var_symbol%d" for the bulk macro,
+    // "avar_symbol%d" for the active one).
+    void ReadVarSymbols(const CKeywordLine& line, const std::string& macroName, double vars[6], bool bulk);
+
+private:
+    void ReadColumn(int nZSeg, int k, int layerCount);
+    void ReadContactRanges(int nZSeg, int k, bool bottom);
+    void ReadLayerMaterial(CLayerRec& layer, int n);
+    void ReadLayerGeometry(CLayerRec& layer, const CColumnRec& column, const CKeywordLine& section, int j, int k);
+    CKeywordLine RowSectionStatement(int row) const;
+
+    CLayerFileContext& m_ctx;
+    std::vector<int> m_materLines;  // indexes of the "layer_mater" statements, in order
+    std::vector<int> m_layerLines;  // indexes of the "layer" statements, in order
+};

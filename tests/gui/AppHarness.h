@@ -1,0 +1,41 @@
+#pragma once
+// Runs the real application object in the test process: a root folder tree like the staged one
+// (bin/, GUI/Data/<n>.bmp, the two macro libraries), start-up through InitInstance with a chosen
+// program name and arguments, and an orderly shut-down. HOME points at a temporary folder for the
+// whole test program, so settings and desktop files land there.
+
+#include "support/TempFolder.h"
+#include "app/TessaronApp.h"
+
+#include <string>
+#include <vector>
+
+class CMainFrame;
+
+// The folder tree the program finds above its own folder.
+class AppTree {
+public:
+    // Copies the staged textures and macro libraries, leaving out any file named in `omit`
+    // (relative to the root, e.g. "GUI/Data/8.bmp" or "more.mac").
+    explicit AppTree(const std::vector<std::string>& omit = {});
+    // Puts a copy of `source` in place of the root-relative file `name`.
+    void Replace(const std::string& name, const std::string& source) const;
+    std::string Root() const { return m_folder.Path() + "/"; }
+    std::string Program(const std::string& name) const { return m_folder.Path() + "/bin/" + name; }
+    const TempFolder& Folder() const { return m_folder; }
+
+private:
+    TempFolder m_folder;
+};
+
+CTessaronApp& TestApp();
+// Runs InitInstance for the program `programName` in the tree; the result of InitInstance.
+bool StartApp(const AppTree& tree, const std::string& programName, const std::vector<std::string>& args = {});
+// Closes the main frame (when there is one) without questions and runs ExitInstance.
+void StopApp();
+CMainFrame* Frame();
+// Lets pending events and idle processing run.
+void PumpEvents(int milliseconds = 0);
+// The settings file of the running user, read afresh.
+int ProfileIntFromFile(const std::string& section, const std::string& entry, int defaultValue);
+std::string ProfileStringFromFile(const std::string& section, const std::string& entry);

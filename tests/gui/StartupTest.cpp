@@ -1,0 +1,163 @@
+// Start-up and shut-down of the real application object against temporary folder trees.
+
+#include "AppHarness.h"
+#include "support/ScriptedPrompts.h"
+#include "app/MainFrame.h"
+#include "app/ShellRegistration.h"
+#include "app/WxProfile.h"
+#include "platform/FatalExit.h"
+#include "platform/TextureImage.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+std::string ReadAll(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+struct FatalExitThrows {
+    FatalExitThrows() { SetFatalExitHandler([](int code) { throw CFatalExitCalled{code}; }); }
+    ~FatalExitThrows() { SetFatalExitHandler({}); }
+};
+
+}  // namespace
+
+TEST(Startup, ModeFollowsTheProgramNameAndIsStoredAtExit)
+{
+    const struct {
+        const char* program;
+        std::vector<std::string> args;
+        int b3dMode;
+    } cases[] = {
+        {"brenvik", {}, 0},
+        {"Brenvik", {}, 0},             // the title is compared lower-cased
+        {"brenvik.bin", {}, 0},         // ... without its extension
+        {"tessaron", {}, 1},
+        {"tessaron", {"-2"}, 1},        // the start-mode flags decide nothing
+        {"brenvik", {"/3"}, 0},
+    };
+    AppTree tree;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.program);
+        ScriptedPrompts prompts;
+        ASSERT_TRUE(StartApp(tree, c.program, c.args));
+        EXPECT_EQ(TestApp().m_b3dMode, c.b3dMode);
+        EXPECT_EQ(TestApp().m_bBuilder, c.b3dMode ? 0 : 1);
+        ASSERT_NE(Frame(), nullptr);
+        EXPECT_TRUE(Frame()->IsShown());
+        EXPECT_EQ(Frame()->GetTitle().ToStdString(), std::string("Untitled - ") + (c.b3dMode ? "Tessaron" : "Brenvik"));
+        StopApp();
+        EXPECT_EQ(ProfileIntFromFile("Settings", "status", -5), c.b3dMode);
+        EXPECT_TRUE(prompts.Texts().empty());
+    }
+}
+
+TEST(Startup, LoadsEveryTextureWithEntriesFifteenOnReadAgainFromTheFirstFiles)
+{
+    AppTree tree;
+    ScriptedPrompts prompts;
+    ASSERT_TRUE(StartApp(tree, "brenvik"));
+    for (int i = 0; i < kTextureImageCount; ++i) {
+        ASSERT_NE(g_TextureImages[i], nullptr) << i;
+        EXPECT_EQ(g_TextureImages[i]->sizeX, 32);
+        EXPECT_EQ(g_TextureImages[i]->sizeY, 32);
+    }
+    EXPECT_NE(g_TextureImages[15].get(), g_TextureImages[0].get());
+    EXPECT_EQ(g_TextureImages[15]->data, g_TextureImages[0]->data);
+    EXPECT_EQ(g_TextureImages[22]->data, g_TextureImages[7]->data);
+    EXPECT_NE(g_TextureImages[1]->data, g_TextureImages[0]->data);
+    StopApp();
+    EXPECT_EQ(g_TextureImages[0], nullptr);  // freed at exit
+}
+
+TEST(Startup, AMissingBitmapStopsWithItsMessageAfterTheFilesBeforeIt)
+{
+    AppTree tree({"GUI/Data/8.bmp"});
+    ScriptedPrompts prompts;
+    prompts.AnswerNext(IDOK);
+    EXPECT_FALSE(StartApp(tree, "tessaron"));
+    EXPECT_EQ(prompts.Texts(), std::vector<std::string>{"You lost data directory:" + tree.Root() +
+                                                        "GUI/Data/8.bmp! \nPlease contact with Veltrane Software Inc."});
+    EXPECT_NE(g_TextureImages[7], nullptr);
+    EXPECT_EQ(g_TextureImages[8], nullptr);
+    EXPECT_EQ(Frame(), nullptr);
+    StopApp();
+    // Start-up stopped before the mode choice: the stored mode is 0.
+    EXPECT_EQ(ProfileIntFromFile("Settings", "status", -5), 0);
+}
+
+TEST(Startup, AProgramWithoutAParentFolderCannotFindItsData)
+{
+    ScriptedPrompts prompts;
+    prompts.AnswerNext(IDOK);
+    TestApp().SetProgramPath("/brenvik");
+    TestApp().SetArguments({});
+    EXPECT_FALSE(TestApp().InitInstance());
+    EXPECT_EQ(prompts.Texts(), std::vector<std::string>{"can't find GUI\\data dir"});
+    TestApp().ExitInstance();
+}
+
+TEST(Startup, AMissingMacroLibraryEndsTheProcessWithMinusOne)
+{
+    for (const char* missing : {"veltrane.mac", "more.mac"}) {
+        SCOPED_TRACE(missing);
+        AppTree tree({missing});
+        ScriptedPrompts prompts;
+        prompts.AnswerNext(IDOK);
+        FatalExitThrows intercept;
+        {
+            CWxProfile clear("Brenvik");
+            clear.WriteProfileString("Settings", "status", "");
+        }
+        TestApp().SetProgramPath(tree.Program("brenvik"));
+        TestApp().SetArguments({});
+        try {
+            TestApp().InitInstance();
+            ADD_FAILURE() << "start-up went on without " << missing;
+        } catch (const CFatalExitCalled& exit) {
+            EXPECT_EQ(exit.code, -1);
+        }
+        EXPECT_EQ(prompts.Texts(), std::vector<std::string>{tree.Root() + missing + " is not exist"});
+        EXPECT_EQ(Frame(), nullptr);
+        // The process ends at once: nothing is stored.
+        EXPECT_EQ(ProfileIntFromFile("Settings", "status", -5), -5);
+    }
+}
+
+TEST(Startup, RegistersLayerFilesWithTheDesktop)
+{
+    AppTree tree;
+    ScriptedPrompts prompts;
+    ASSERT_TRUE(StartApp(tree, "brenvik"));
+    EXPECT_EQ(ReadAll(CShellRegistration::MimePackagePath()), CShellRegistration::MimePackageText());
+    const std::string entry = ReadAll(CShellRegistration::DesktopEntryPath());
+    EXPECT_NE(entry.find("Exec=\"" + tree.Program("brenvik") + "\" -2 %f\n"), std::string::npos) << entry;
+    EXPECT_NE(CShellRegistration::MimePackageText().find("<glob pattern=\"*.layer\"/>"), std::string::npos);
+    StopApp();
+}
+
+TEST(Startup, DesktopEntryQuotesAwkwardProgramPaths)
+{
+    const std::string text = CShellRegistration::DesktopEntryText("/opt/my apps/100%/\"x\"/brenvik");
+    EXPECT_NE(text.find("Exec=\"/opt/my apps/100%%/\\\\\"x\\\\\"/brenvik\" -2 %f\n"), std::string::npos) << text;
+}
+
+TEST(Startup, ExitWritesTheWindowPlacement)
+{
+    AppTree tree;
+    ScriptedPrompts prompts;
+    ASSERT_TRUE(StartApp(tree, "brenvik"));
+    StopApp();
+    const std::string rect = ProfileStringFromFile("Window size", "Rect");
+    ASSERT_EQ(rect.size(), 19u) << rect;  // "%04d %04d %04d %04d"
+    EXPECT_EQ(ProfileIntFromFile("Window size", "icon", -5), 0);
+    EXPECT_NE(ProfileIntFromFile("Window size", "max", -5), -5);
+}

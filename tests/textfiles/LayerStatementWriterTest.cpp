@@ -1,0 +1,117 @@
+#include <gtest/gtest.h>
+
+#include "LayerFileHarness.h"
+#include "support/ScriptedPrompts.h"
+#include "textfiles/LayerComments.h"
+#include "textfiles/LayerStatementReader.h"
+#include "textfiles/LayerStatementWriter.h"
+
+namespace {
+
+const char* const kFixtures[] = {"ridge_two_columns.layer", "three_columns_include.layer"};
+
+// Every fixture, read and written again, gives the bytes of its golden file.
+TEST(LayerStatementWriter, FixturesWriteTheirGoldenBytes)
+{
+    for (const char* name : kFixtures) {
+        SCOPED_TRACE(name);
+        ScriptedPrompts prompts;
+        LayerFileHarness h;
+        ASSERT_TRUE(h.LoadFixture(name));
+        ASSERT_EQ(1, h.Read(0));
+        EXPECT_EQ(ReadFileBytes(kLayerFixtures + "golden/" + name), h.WriteText(0));
+        EXPECT_TRUE(prompts.Texts().empty());
+    }
+}
+
+// What the writer writes reads back into the same records.
+TEST(LayerStatementWriter, ReadWriteReadGivesTheSameRecords)
+{
+    LayerFileHarness first;
+    ASSERT_TRUE(first.LoadFixture("ridge_two_columns.layer"));
+    ASSERT_EQ(1, first.Read(0));
+    const std::string written = first.WriteText(0);
+
+    LayerFileHarness second;
+    ASSERT_TRUE(second.LoadText(written));
+    ASSERT_EQ(1, second.Read(0));
+    ExpectSameZSegment(first.zsegs[0], second.zsegs[0]);
+    ASSERT_EQ(first.vcsel.size(), second.vcsel.size());
+    EXPECT_EQ(written, second.WriteText(0));
+}
+
+// A short column is written with empty layers in the rows it lacks; once read back they are layers
+// of their own, and from then on the text stays the same.
+TEST(LayerStatementWriter, ShortColumnsSettleAfterOneSave)
+{
+    LayerFileHarness first;
+    ASSERT_TRUE(first.LoadFixture("three_columns_include.layer"));
+    ASSERT_EQ(1, first.Read(0));
+    const std::string written = first.WriteText(0);
+
+    LayerFileHarness second;
+    ASSERT_TRUE(second.LoadText(written));
+    ASSERT_EQ(1, second.Read(0));
+    const CColumnRec& filled = second.zsegs[0].GetColumn(1);
+    ASSERT_EQ(3, filled.GetLayersInUse());
+    for (int row = 1; row < 3; ++row) {
+        SCOPED_TRACE(row);
+        const CLayerRec& filler = filled.GetLayer(row);
+        EXPECT_EQ("void macro", filler.m_Material.m_Bulk.m_strName);
+        EXPECT_EQ("none", filler.m_Doping.m_strKind);
+        EXPECT_FLOAT_EQ(1.5f, filler.m_fLowerWidth);
+        EXPECT_FLOAT_EQ(first.zsegs[0].GetColumn(0).GetLayer(row).m_fHeight, filler.m_fHeight);
+    }
+    EXPECT_EQ(written, second.WriteText(0));
+}
+
+// A z-segment whose columns hold nothing from earlier rows: the writer never reads a row below 0
+// and writes the rows a column lacks from a fresh layer, not from what the column held before.
+TEST(LayerStatementWriter, EmptyColumnTakesItsOwnWidthAndFreshFillers)
+{
+    LayerFileHarness h;
+    CZSegment& z = h.zsegs[0];
+    z.SetColumnCount(2);
+    CColumnRec& full = z.Column(0);
+    full.m_Size.m_fLowerWidth = 2.0f;
+    full.SetLayerCount(500);
+    full.SetLayersInUse(1);
+    CLayerRec& only = full.Layer(0);
+    only.m_fHeight = 1.0f;
+    only.m_fUpperWidth = only.m_fLowerWidth = 2.0f;
+    only.m_Mesh.m_nMeshNum = 3;
+    only.m_Mesh.m_fRatio = 1.0f;
+    only.m_Material.m_Bulk.m_strName = "gaas";
+    only.m_Material.m_Active.m_strName = "void macro";
+    only.m_Doping.m_strKind = "none";
+
+    CColumnRec& empty = z.Column(1);
+    empty.m_Size.m_fLowerWidth = 1.25f;
+    empty.SetLayerCount(500);
+    // Rows the column once had and lost must not come back.
+    empty.SetLayersInUse(1);
+    empty.Layer(0).m_Material.m_Bulk.m_strName = "stale";
+    empty.Layer(0).m_Labels.push_back(CLabelRec{"stale", 0, -9999.0});
+    empty.SetLayersInUse(0);
+
+    const std::string text = h.WriteText(0);
+    EXPECT_NE(std::string::npos, text.find("column column_num=2 w=1.25 mesh_num=0 r=0\r\n")) << text;
+    EXPECT_NE(std::string::npos, text.find("layer_mater macro_name=void column_num=2 solve_wave=yes embedded_structure=0\r\n"))
+        << text;
+    EXPECT_NE(std::string::npos, text.find("layer d=1. n=3 r=1.\r\n")) << text;
+    EXPECT_EQ(std::string::npos, text.find("stale")) << text;
+    EXPECT_EQ(0, z.GetColumn(1).GetLayersInUse());
+}
+
+TEST(LayerStatementWriter, ZSegmentWithoutColumns)
+{
+    LayerFileHarness h;
+    CZSegment& z = h.zsegs[0];
+    for (int i = 0; i < 5; ++i) z.m_strComments[i] = "$ block " + std::to_string(i) + "\n";
+    z.SetAngle(-3.5);
+    EXPECT_EQ("$ block 0\r\nbegin_layer\r\n$\r\nrotation angle=-3.5\r\n$ block 1\r\n$\r\n$ block 2\r\n"
+              "$ block 3\r\n$\r\n$ block 4\r\nend_layer\r\n",
+              h.WriteText(0));
+}
+
+}  // namespace

@@ -4,6 +4,7 @@
 #include "MenuResources.h"
 #include "app/TessaronApp.h"
 #include "app/ToolBarArt.h"
+#include "model/CurLayerParams.h"
 #include "platform/DocumentBase.h"
 #include "platform/UserPrompts.h"
 
@@ -320,7 +321,7 @@ void CMainFrame::ShowNextStepPrompt(int i)
     // Needs an active view whose document has a 2-D view; otherwise there is nowhere to show it.
     if (!m_pView || !HasGL2dView())
         return;
-    StartPrompt(i);
+    StartPrompt(g_nZSegCount >= 1 ? i : 0);
 }
 
 // ---- the document's way to its views ----

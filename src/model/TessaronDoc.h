@@ -87,6 +87,25 @@ public:
     void OnEditUndo();
     void OnEditRedo();
 
+    // --- Mesh counts ---
+    // Chooses the reference column and row of z-segment index and numbers its materials.
+    void PrepareAutoMesh(int index);
+    // Fills every mesh count of z-segment index that is still 0 from its sizes.
+    void AutoMeshZsegment(int index);
+    // False (after a warning) when a z-segment has an unset mesh count and no total mesh counts.
+    bool CheckZsegmentMeshTotals() const;
+    void FindMinLayerMesh(int zseg, int& row, int& smallest) const;
+    void FindMinColumnMesh(int zseg, int& column, int& smallest) const;
+    // Asks about the first unset mesh count; true when the save may go on.
+    bool ConfirmMeshesBeforeSave();
+    void RaiseMinimumMeshCounts();
+    // Keeps the current z-segment's side contacts within the height of their rows.
+    void ClampSideContactExtents();
+    // Reloads every z-segment's sweep index from its ".layer" file.
+    void RefreshLayerFileIndexes();
+    // A message box of the document's views (the save warnings: caption "Warning").
+    int ViewMessageBox(const std::string& text, const std::string& caption, unsigned type) const;
+
     // --- Seg-info synchronisation ---
     void BuildSegInfoList();
     void UpdateZsegmentsFromSegInfo();
@@ -138,6 +157,8 @@ protected:
 
 private:
     friend class CDocSnapshot;
+    std::vector<std::vector<int>> m_AutoMeshTags;  // material tags of the automatic mesh, [column][row]
+
     // The largest count of layers in use over the columns of z-segment zseg.
     int GetMaxRowCount(int zseg) const;
     void CollectLabels(int zseg, int skipRow, int skipColumn, std::vector<CLabelLocation>& out) const;

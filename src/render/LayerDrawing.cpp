@@ -283,7 +283,7 @@ struct BarFace {
     float v[4][3];
 };
 
-void DrawBar(const float x[2], const float base[2], float t, float zBack, float zFront, bool top)
+void DrawBar(const float x[2], const float base[2], float t, float zBack, float zFront, bool top, bool threeD)
 {
     const float s = top ? t : -t;
     const float p[4][2] = {{x[0], base[0]}, {x[1], base[1]}, {x[1], base[1] + s}, {x[0], base[0] + s}};
@@ -303,7 +303,9 @@ void DrawBar(const float x[2], const float base[2], float t, float zBack, float 
     for (int f = 0; f < 5; ++f)
         for (int k = 0; k < 4; ++k) at(corner[f][k], front[f][k] ? zFront : zBack, faces[f].v[k]);
 
-    MarkStencil();
+    // The 3-D view masks its outlines with the stencil; the 2-D view has no stencil buffer, so
+    // there the full-window clear per bar would only cost time.
+    if (threeD) MarkStencil();
     glColor3ub(0, 0, 0);
     glBegin(GL_QUADS);
     for (const BarFace& f : faces) {
@@ -337,7 +339,7 @@ void DrawContacts(const CColumnRec& column, float thickness, float zScale, bool 
                                      : static_cast<const CContactRange&>(column.m_Contacts.Bottom(i));
         const float x[2] = {start.x + r.m_fFrom, start.x + r.m_fTo};
         const float base[2] = {start.y, stop.y};
-        DrawBar(x, base, t, zBack, zFront, top);
+        DrawBar(x, base, t, zBack, zFront, top, threeD);
     }
 }
 

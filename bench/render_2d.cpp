@@ -1,0 +1,163 @@
+// Frame time of the 2-D view's scene for a large z-segment (20 columns x 500 layers) drawn
+// offscreen at 1280 x 1024, next to a reference that draws the same rectangles and outlines in one
+// glBegin(GL_QUADS) and one GL_LINES batch, in the same run.
+
+#include "model/ZSegment.h"
+#include "render/LayerDrawing.h"
+#include "render/Scene2d.h"
+#include "render/View2dState.h"
+#include "support/OffscreenGL.h"
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+constexpr int kWidth = 1280, kHeight = 1024;
+constexpr int kColumns = 20, kRows = 500;
+
+COffscreenGL& Context()
+{
+    static COffscreenGL gl(kWidth, kHeight);
+    return gl;
+}
+
+CZSegment MakeLargeSegment()
+{
+    CZSegment seg;
+    seg.m_Params.m_dZTo = 10.0;
+    seg.SetColumnCount(kColumns);
+    for (int c = 0; c < kColumns; ++c) {
+        CColumnRec& column = seg.Column(c);
+        column.m_nColumnIndex = c;
+        column.SetLayerCount(CColumnRec::kMaxLayers);
+        column.SetLayersInUse(kRows);
+        for (int r = 0; r < kRows; ++r) {
+            CLayerRec& l = column.Layer(r);
+            l.m_fHeight = 0.02f + 0.01f * float((r * 7 + c) % 11);
+            l.m_fWidth = l.m_fUpperWidth = l.m_fLowerWidth = 1.0f + 0.1f * float(c % 3);
+            l.m_nColour = (r + c) % 23;
+            l.m_Material.m_Bulk.m_strName = (r % 37 == 5) ? "void macro" : "GaAs";
+            l.m_nZSeg = 0;
+            l.m_nColumn = c;
+            l.m_nRow = r;
+            l.m_wEdgeFlags = EDGE_LAST_ZSEG | EDGE_FIRST_ZSEG;
+        }
+        CTopContact top;
+        top.m_fFrom = 0.2f;
+        top.m_fTo = 0.8f;
+        column.m_Contacts.AddTop(top);
+        CBottomContact bottom;
+        bottom.m_fFrom = 0.1f;
+        bottom.m_fTo = 0.9f;
+        column.m_Contacts.AddBottom(bottom);
+    }
+    return seg;
+}
+
+// The device fitted into the window, as the view shows it after opening a file.
+struct Fixture {
+    CZSegment seg = MakeLargeSegment();
+    CView2dState view;
+    Fixture()
+    {
+        Context().MakeCurrent();
+        SetupGL2d();
+        SetProjection2d(view, kWidth, kHeight);
+        for (int i = 0; i < 3; ++i) {
+            seg.LayoutColumns(true, view.contactBarThickness, 0.0, 0.01);
+            float r[4];
+            seg.GetBoundingRect(r);
+            FitStep2d(view, {r[0], r[1], r[2], r[3]}, false);
+        }
+        seg.LayoutColumns(true, view.contactBarThickness, 0.0, 0.01);
+    }
+};
+
+Fixture& Shared()
+{
+    static Fixture f;
+    return f;
+}
+
+bool ReadyOrSkip(benchmark::State& state)
+{
+    if (Context().IsValid()) return true;
+    state.SkipWithError(("no offscreen GL context: " + Context().Error()).c_str());
+    return false;
+}
+
+void BM_Scene2d(benchmark::State& state)
+{
+    if (!ReadyOrSkip(state)) return;
+    Fixture& f = Shared();
+    CScene2d scene;
+    scene.segment = &f.seg;
+    scene.currentZSeg = 1;
+    scene.backGrid = true;
+    for (auto _ : state) {
+        RenderScene2d(f.view, scene);
+        glFinish();
+    }
+    state.counters["layers"] = kColumns * kRows;
+}
+BENCHMARK(BM_Scene2d)->Unit(benchmark::kMillisecond);
+
+// One DrawLayerGL (its own glBegin/glEnd and attribute push) per layer, for comparison.
+void BM_LayersOneAtATime(benchmark::State& state)
+{
+    if (!ReadyOrSkip(state)) return;
+    Fixture& f = Shared();
+    CLayerDrawOptions o;
+    o.currentZSeg = 1;
+    for (auto _ : state) {
+        LoadProjection2d(f.view);
+        glClearColor(1, 1, 1, 1);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        glPushMatrix();
+        glTranslatef(0, 0, -10.0f);
+        for (const CColumnRec& column : f.seg.GetColumns())
+            for (const CLayerRec& layer : column.GetLayers()) DrawLayerGL(layer, o);
+        glPopMatrix();
+        glFinish();
+    }
+}
+BENCHMARK(BM_LayersOneAtATime)->Unit(benchmark::kMillisecond);
+
+// The reference: the same rectangles and outlines, precomputed, in one quad and one line batch.
+void BM_ReferenceBatch(benchmark::State& state)
+{
+    if (!ReadyOrSkip(state)) return;
+    Fixture& f = Shared();
+    std::vector<float> quads, lines;
+    std::vector<CRgb> colours;
+    for (const CColumnRec& column : f.seg.GetColumns())
+        for (const CLayerRec& l : column.GetLayers()) {
+            colours.push_back(LayerFillColour(l));
+            for (const CPoint3f* p : {&l.m_C, &l.m_B, &l.m_D, &l.m_A}) quads.insert(quads.end(), {p->x, p->y});
+            const CPoint3f* loop[5] = {&l.m_A, &l.m_C, &l.m_B, &l.m_D, &l.m_A};
+            for (int i = 0; i < 4; ++i)
+                lines.insert(lines.end(), {loop[i]->x, loop[i]->y, loop[i + 1]->x, loop[i + 1]->y});
+        }
+    for (auto _ : state) {
+        LoadProjection2d(f.view);
+        glClearColor(1, 1, 1, 1);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        glBegin(GL_QUADS);
+        for (size_t i = 0; i < colours.size(); ++i) {
+            glColor3ub(colours[i].r, colours[i].g, colours[i].b);
+            for (int k = 0; k < 4; ++k) glVertex3f(quads[i * 8 + k * 2], quads[i * 8 + k * 2 + 1], 0.01f);
+        }
+        glEnd();
+        glColor3ub(0, 0, 0);
+        glBegin(GL_LINES);
+        for (size_t i = 0; i + 1 < lines.size(); i += 2) glVertex3f(lines[i], lines[i + 1], 0.01f);
+        glEnd();
+        glFinish();
+    }
+}
+BENCHMARK(BM_ReferenceBatch)->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -15,12 +15,15 @@
 #include "model/ZSegment.h"
 #include "platform/DocumentBase.h"
 #include "textfiles/KeywordLineList.h"
+#include "textfiles/MacroList.h"
 
 #include <string>
 #include <vector>
 
 // Where a label stands: its text with the z-segment, column and row (row -1 for a column label),
 // all counted from 0.
+struct CLayerFileContext;
+
 struct CLabelLocation {
     std::string m_strText;
     int m_nZSeg = -1;
@@ -58,6 +61,25 @@ public:
     // --- Life cycle ---
     void DeleteContents() override;
     bool OnNewDocument() override;
+    // The application's macro list, which the ".layer" reader, writer and merge consult; until
+    // the application hands its list over, an empty one serves.
+    void SetMacroList(CMacroList* macros) { m_pMacroList = macros; }
+    CMacroList& GetMacroList() { return m_pMacroList ? *m_pMacroList : m_NoMacros; }
+
+    // --- Opening and saving ---
+    // Opens a ".layer" file; false when the file cannot be read or its statements cannot be
+    // translated (the document is then empty) and for formats the program does not read.
+    bool OnOpenDocument(const std::string& path) override;
+    // Reads a ".layer" file as z-segment 1; false (an empty new document) when it cannot.
+    bool ReadLayerFile(const std::string& path);
+    void AppendSegmentMaterialSet();
+    // Save and Save As: false when nothing or not everything was written.
+    bool OnFileSave();
+    bool OnFileSaveAs();
+    bool DoFileSave() override;
+    bool OnSaveDocument(const std::string& path) override;
+    // Writes the current z-segment as a ".layer" file, merged into the lines it had when read.
+    bool SaveCurrentZsegmentLayerFile(const std::string& path);
 
     // --- Selection and drawing support ---
     // Selects one layer (indices from 0) or, with zseg -1, clears every selection.
@@ -157,6 +179,13 @@ protected:
 
 private:
     friend class CDocSnapshot;
+    CMacroList* m_pMacroList = nullptr;
+    CMacroList m_NoMacros;
+    bool m_bLayerLinesComplete = false;  // the last load of the layer lines read every include
+
+    CLayerFileContext LayerFileContext(CKeywordLineList* copyLines);
+    bool LoadLayerLines(const std::string& path);
+    bool WarnNoData() const;
     std::vector<std::vector<int>> m_AutoMeshTags;  // material tags of the automatic mesh, [column][row]
 
     // The largest count of layers in use over the columns of z-segment zseg.

@@ -14,8 +14,6 @@
 #endif
 
 #include <wx/filename.h>
-#include <wx/display.h>
-#include <wx/gdicmn.h>
 #include <wx/utils.h>
 
 #include <algorithm>
@@ -134,8 +132,6 @@ bool CTessaronApp::InitInstance()
         return false;
     m_pMainFrame->Maximize(true);
     m_pMainFrame->Show(true);
-    if (!m_pMainFrame->IsMaximized())  // no window manager to do it (a bare X server)
-        m_pMainFrame->SetSize(wxGetClientDisplayRect());
     m_pMainFrame->DragAcceptFiles(true);
     return true;
 }

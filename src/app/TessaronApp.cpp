@@ -108,13 +108,13 @@ bool CTessaronApp::InitInstance()
 {
     ResetState();
     SetMessageBoxCaption("Brenvik");
+    // The settings store is there from the first step, so a start that stops still stores its mode.
+    m_profile = std::make_unique<CWxProfile>("Brenvik");
+    SetProfile(m_profile.get());
     if (!LoadTextureImages())
         return false;
     m_b3dMode = 0;
     m_bBuilder = 1;
-
-    m_profile = std::make_unique<CWxProfile>("Brenvik");
-    SetProfile(m_profile.get());
     LoadRecentFileList();
 
     CAppCommandLineInfo info;

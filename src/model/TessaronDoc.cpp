@@ -335,6 +335,8 @@ bool CTessaronDoc::OnCommand(int id)
         return true;
     }
     switch (id) {
+    case ID_FILE_SAVE: OnFileSave(); return true;
+    case ID_FILE_SAVE_AS: OnFileSaveAs(); return true;
     case ID_EDIT_UNDO: OnEditUndo(); return true;
     case ID_EDIT_REDO: OnEditRedo(); return true;
     default: return CDocumentBase::OnCommand(id);

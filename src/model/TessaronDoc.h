@@ -15,12 +15,15 @@
 #include "model/ZSegment.h"
 #include "platform/DocumentBase.h"
 #include "textfiles/KeywordLineList.h"
+#include "textfiles/MacroList.h"
 
 #include <string>
 #include <vector>
 
 // Where a label stands: its text with the z-segment, column and row (row -1 for a column label),
 // all counted from 0.
+struct CLayerFileContext;
+
 struct CLabelLocation {
     std::string m_strText;
     int m_nZSeg = -1;
@@ -58,6 +61,25 @@ public:
     // --- Life cycle ---
     void DeleteContents() override;
     bool OnNewDocument() override;
+    // The application's macro list, which the ".layer" reader, writer and merge consult; until
+    // the application hands its list over, an empty one serves.
+    void SetMacroList(CMacroList* macros) { m_pMacroList = macros; }
+    CMacroList& GetMacroList() { return m_pMacroList ? *m_pMacroList : m_NoMacros; }
+
+    // --- Opening and saving ---
+    // Opens a ".layer" file; false when the file cannot be read or its statements cannot be
+    // translated (the document is then empty) and for formats the program does not read.
+    bool OnOpenDocument(const std::string& path) override;
+    // Reads a ".layer" file as z-segment 1; false (an empty new document) when it cannot.
+    bool ReadLayerFile(const std::string& path);
+    void AppendSegmentMaterialSet();
+    // Save and Save As: false when nothing or not everything was written.
+    bool OnFileSave();
+    bool OnFileSaveAs();
+    bool DoFileSave() override;
+    bool OnSaveDocument(const std::string& path) override;
+    // Writes the current z-segment as a ".layer" file, merged into the lines it had when read.
+    bool SaveCurrentZsegmentLayerFile(const std::string& path);
 
     // --- Selection and drawing support ---
     // Selects one layer (indices from 0) or, with zseg -1, clears every selection.
@@ -86,6 +108,25 @@ public:
     CommandState QueryCommand(int id) const override;
     void OnEditUndo();
     void OnEditRedo();
+
+    // --- Mesh counts ---
+    // Chooses the reference column and row of z-segment index and numbers its materials.
+    void PrepareAutoMesh(int index);
+    // Fills every mesh count of z-segment index that is still 0 from its sizes.
+    void AutoMeshZsegment(int index);
+    // False (after a warning) when a z-segment has an unset mesh count and no total mesh counts.
+    bool CheckZsegmentMeshTotals() const;
+    void FindMinLayerMesh(int zseg, int& row, int& smallest) const;
+    void FindMinColumnMesh(int zseg, int& column, int& smallest) const;
+    // Asks about the first unset mesh count; true when the save may go on.
+    bool ConfirmMeshesBeforeSave();
+    void RaiseMinimumMeshCounts();
+    // Keeps the current z-segment's side contacts within the height of their rows.
+    void ClampSideContactExtents();
+    // Reloads every z-segment's sweep index from its ".layer" file.
+    void RefreshLayerFileIndexes();
+    // A message box of the document's views (the save warnings: caption "Warning").
+    int ViewMessageBox(const std::string& text, const std::string& caption, unsigned type) const;
 
     // --- Seg-info synchronisation ---
     void BuildSegInfoList();
@@ -138,6 +179,15 @@ protected:
 
 private:
     friend class CDocSnapshot;
+    CMacroList* m_pMacroList = nullptr;
+    CMacroList m_NoMacros;
+    bool m_bLayerLinesComplete = false;  // the last load of the layer lines read every include
+
+    CLayerFileContext LayerFileContext(CKeywordLineList* copyLines);
+    bool LoadLayerLines(const std::string& path);
+    bool WarnNoData() const;
+    std::vector<std::vector<int>> m_AutoMeshTags;  // material tags of the automatic mesh, [column][row]
+
     // The largest count of layers in use over the columns of z-segment zseg.
     int GetMaxRowCount(int zseg) const;
     void CollectLabels(int zseg, int skipRow, int skipColumn, std::vector<CLabelLocation>& out) const;

@@ -113,6 +113,7 @@ void CLayerFileUpdater::Update(CKeywordLineList old, CKeywordLineList& fresh, CK
 {
     m_units.clear();
     m_writtenUnits.clear();
+    m_includeLayerCounts.clear();
 
     // Preparing the old lines. Included blocks are sorted out first, while the statements that
     // are regenerated below still show which blocks hold them.

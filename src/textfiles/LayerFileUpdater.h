@@ -118,7 +118,7 @@ private:
     void CopyIncludedFile(const std::string& fromFolder, const std::string& toFolder,
                           const std::string& name, int depth) const;
     void AppendFreshRebuilt(const CKeywordLineList& fresh, CKeywordLineList& result) const;
-    int CountLayersInInclude(const CKeywordLine& includeLine) const;
+    int CountLayersInInclude(const CKeywordLine& includeLine);
     template <class Test>
     void PlaceAfterAnchors(CKeywordLineList& fresh, CKeywordLineList& result, Test isPlaced,
                            const char* const* skipPrefixes, int skipCount);
@@ -128,4 +128,5 @@ private:
     std::vector<int> m_includedLines;
     std::map<int, IncludeUnit> m_units;
     std::set<int> m_writtenUnits;  // blocks whose include statement this update has written
+    std::map<std::string, int> m_includeLayerCounts;  // "layer" statements of included files
 };

@@ -7,6 +7,8 @@
 #include "textfiles/LayerParamFlags.h"
 #include "textfiles/MacroList.h"
 
+#include <unordered_map>
+
 void ReparseFlattenedKeepNumber(CKeywordLine& s);
 
 namespace {
@@ -50,14 +52,17 @@ void CLayerFileUpdater::ClearGratingMacroParams(CKeywordLineList& old)
 
 void CLayerFileUpdater::UpdateLayerMaterPass(CKeywordLineList& old, CKeywordLineList fresh)
 {
+    // The first fresh material statement of each number: after the pairing, its partner's.
+    std::unordered_map<int, const CKeywordLine*> partners;
+    for (const CKeywordLine& f : fresh.m_lines)
+        if (f.m_strKeyword == "layer_mater")
+            partners.emplace(f.m_nLine, &f);
     for (CKeywordLine& o : old.m_lines) {
         if (o.m_strKeyword != "layer_mater")
             continue;
-        for (const CKeywordLine& f : fresh.m_lines)
-            if (f.m_strKeyword == "layer_mater" && f.m_nLine == o.m_nLine) {
-                ClearLayerMaterParams(o, f);
-                break;
-            }
+        auto it = partners.find(o.m_nLine);
+        if (it != partners.end())
+            ClearLayerMaterParams(o, *it->second);
     }
 }
 

@@ -264,13 +264,19 @@ void CLayerFileUpdater::CopyIncludedFile(const std::string& fromFolder, const st
             CopyIncludedFile(PathFolder(from), PathFolder(to), IncludeFileName(line), depth + 1);
 }
 
-int CLayerFileUpdater::CountLayersInInclude(const CKeywordLine& includeLine) const
+int CLayerFileUpdater::CountLayersInInclude(const CKeywordLine& includeLine)
 {
     const std::string path = GetFolder() + IncludeFileName(includeLine);
+    // Each placed statement counts the layers again: a file is read (and a missing one reported)
+    // once per save.
+    auto known = m_includeLayerCounts.find(path);
+    if (known != m_includeLayerCounts.end())
+        return known->second;
+    int& count = m_includeLayerCounts[path];
     CArchive archive;
     if (!archive.OpenLoad(path)) {
         AfxMessageBox("Can't open file " + path, MB_OK);
-        return 0;
+        return count = 0;
     }
     // Counting must not disturb the load state of the document's own file.
     const int counter = g_nKeywordLineCounter;
@@ -281,5 +287,5 @@ int CLayerFileUpdater::CountLayersInInclude(const CKeywordLine& includeLine) con
     g_nKeywordLineCounter = counter;
     g_includeTable = table;
     g_strIncludeFolder = folder;
-    return lines.CountLayerLines();
+    return count = lines.CountLayerLines();
 }

@@ -5,8 +5,8 @@
 #include "platform/NumberText.h"
 #include "platform/StringUtil.h"
 #include "textfiles/LayerFileUpdaterText.h"
+#include "textfiles/OldStatementIndex.h"
 
-#include <functional>
 
 using namespace layer_updater;
 
@@ -78,117 +78,139 @@ void CLayerFileUpdater::NormalizeValue(std::string& s)
 
 namespace {
 
-// The shared scan of the lookups: visits the structure statements of the old list with their index
-// and hands the fresh statement the numbers of the first one that passes.
-int FindPartner(const CKeywordLineList& old, CKeywordLine& fresh,
-                const std::function<bool(const CKeywordLine&)>& passes)
-{
-    for (int i = 0; i < old.GetCount(); ++i) {
-        const CKeywordLine& line = old[i];
-        if (IsNonStructureLine(line))
-            continue;
-        if (passes(line)) {
-            fresh.m_nLine = line.m_nLine;
-            fresh.m_nSource = line.m_nSource;
-            return i;
-        }
-    }
-    fresh.m_nLine = -2;
-    return -1;
-}
-
 std::string Key(const CKeywordLine& line, const char* name)
 {
     return Trim(line.GetParam(name));
 }
 
-// A statement of keyword (ignoring case) and column key that has exactly n "layer" statements
-// before it.
-int FindOfColumnInLayer(const CKeywordLineList& old, CKeywordLine& fresh, int n, const char* keyword)
-{
-    const std::string column = Key(fresh, "column_num");
-    int layers = 0;
-    return FindPartner(old, fresh, [&](const CKeywordLine& line) {
-        if (line.m_strKeyword == "layer") {
-            ++layers;
-            return false;
-        }
-        return EqualsNoCase(line.m_strKeyword, keyword) && layers == n && Key(line, "column_num") == column;
-    });
-}
-
-int FindContact(const CKeywordLineList& old, CKeywordLine& fresh, const char* keyword)
-{
-    const std::string column = Key(fresh, "column_num");
-    const std::string number = Key(fresh, "contact_num");
-    return FindPartner(old, fresh, [&](const CKeywordLine& line) {
-        return EqualsNoCase(line.m_strKeyword, keyword) && Key(line, "column_num") == column &&
-               Key(line, "contact_num") == number;
-    });
-}
-
 }  // namespace
 
-int CLayerFileUpdater::FindNthColumn(const CKeywordLineList& old, CKeywordLine& fresh)
+// The old structure statements, indexed by what the lookups ask for. Every key keeps the first
+// statement that has it, as a scan of the old list in order would find it.
+COldStatementIndex::COldStatementIndex(const CKeywordLineList& old)
 {
-    const std::string column = Key(fresh, "column_num");
-    return FindPartner(old, fresh, [&](const CKeywordLine& line) {
-        return EqualsNoCase(line.m_strKeyword, "column") && Key(line, "column_num") == column;
-    });
-}
-
-int CLayerFileUpdater::FindNthLayer(const CKeywordLineList& old, CKeywordLine& fresh, int n)
-{
-    int layers = 0;
-    return FindPartner(old, fresh, [&](const CKeywordLine& line) {
-        if (!EqualsNoCase(line.m_strKeyword, "layer"))
-            return false;
-        return layers++ == n;
-    });
-}
-
-int CLayerFileUpdater::FindLayerMaterOfColumn(const CKeywordLineList& old, CKeywordLine& fresh, int n)
-{
-    return FindOfColumnInLayer(old, fresh, n, "layer_mater");
-}
-
-int CLayerFileUpdater::FindGratingComposOfColumn(const CKeywordLineList& old, CKeywordLine& fresh, int n)
-{
-    return FindOfColumnInLayer(old, fresh, n, "grating_compos");
-}
-
-int CLayerFileUpdater::FindTopContact(const CKeywordLineList& old, CKeywordLine& fresh)
-{
-    return FindContact(old, fresh, "top_contact");
-}
-
-int CLayerFileUpdater::FindBottomContact(const CKeywordLineList& old, CKeywordLine& fresh)
-{
-    return FindContact(old, fresh, "bottom_contact");
-}
-
-int CLayerFileUpdater::FindNewDoping(const CKeywordLineList& old, CKeywordLine layerMater, CKeywordLine& fresh, int n)
-{
-    const std::string column = Key(layerMater, "column_num");
-    int layers = 0;
+    int layers = 0;      // "layer" statements (exact keyword) so far
+    int anyLayers = 0;   // "layer" statements ignoring case so far
     std::string lastMaterColumn;
-    return FindPartner(old, fresh, [&](const CKeywordLine& line) {
+    for (int i = 0; i < old.GetCount(); ++i) {
+        const CKeywordLine& line = old[i];
+        if (IsNonStructureLine(line))
+            continue;
         const std::string& keyword = line.m_strKeyword;
-        bool passes = Contains(keyword, "new_doping") && layers == n && lastMaterColumn == column;
+        if (EqualsNoCase(keyword, "column"))
+            m_columns.emplace(Key(line, "column_num"), i);
+        if (EqualsNoCase(keyword, "layer"))
+            m_layers.emplace(anyLayers++, i);
+        if (EqualsNoCase(keyword, "layer_mater"))
+            m_maters.emplace(std::make_pair(layers, Key(line, "column_num")), i);
+        if (EqualsNoCase(keyword, "grating_compos"))
+            m_gratings.emplace(std::make_pair(layers, Key(line, "column_num")), i);
+        if (EqualsNoCase(keyword, "top_contact"))
+            m_tops.emplace(std::make_pair(Key(line, "column_num"), Key(line, "contact_num")), i);
+        if (EqualsNoCase(keyword, "bottom_contact"))
+            m_bottoms.emplace(std::make_pair(Key(line, "column_num"), Key(line, "contact_num")), i);
+        if (Contains(keyword, "new_doping"))
+            m_newDopings.emplace(std::make_pair(layers, lastMaterColumn), i);
+        if (EqualsNoCase(keyword, "vcsel_section"))
+            m_vcsels.emplace(Key(line, "vcsel_type"), i);
         if (keyword == "layer")
             ++layers;
         else if (keyword == "layer_mater")
             lastMaterColumn = Key(line, "column_num");
-        return passes;
-    });
+    }
+}
+
+int COldStatementIndex::Hand(const CKeywordLineList& old, CKeywordLine& fresh, int index)
+{
+    if (index < 0) {
+        fresh.m_nLine = -2;
+        return -1;
+    }
+    fresh.m_nLine = old[index].m_nLine;
+    fresh.m_nSource = old[index].m_nSource;
+    return index;
+}
+
+int COldStatementIndex::Column(const CKeywordLineList& old, CKeywordLine& fresh) const
+{
+    return Hand(old, fresh, Lookup(m_columns, Key(fresh, "column_num")));
+}
+
+int COldStatementIndex::Layer(const CKeywordLineList& old, CKeywordLine& fresh, int n) const
+{
+    return Hand(old, fresh, Lookup(m_layers, n));
+}
+
+int COldStatementIndex::Mater(const CKeywordLineList& old, CKeywordLine& fresh, int n) const
+{
+    return Hand(old, fresh, Lookup(m_maters, std::make_pair(n, Key(fresh, "column_num"))));
+}
+
+int COldStatementIndex::Grating(const CKeywordLineList& old, CKeywordLine& fresh, int n) const
+{
+    return Hand(old, fresh, Lookup(m_gratings, std::make_pair(n, Key(fresh, "column_num"))));
+}
+
+int COldStatementIndex::Top(const CKeywordLineList& old, CKeywordLine& fresh) const
+{
+    return Hand(old, fresh, Lookup(m_tops, std::make_pair(Key(fresh, "column_num"), Key(fresh, "contact_num"))));
+}
+
+int COldStatementIndex::Bottom(const CKeywordLineList& old, CKeywordLine& fresh) const
+{
+    return Hand(old, fresh,
+                Lookup(m_bottoms, std::make_pair(Key(fresh, "column_num"), Key(fresh, "contact_num"))));
+}
+
+int COldStatementIndex::NewDoping(const CKeywordLineList& old, const CKeywordLine& layerMater, CKeywordLine& fresh,
+                                  int n) const
+{
+    return Hand(old, fresh, Lookup(m_newDopings, std::make_pair(n, Key(layerMater, "column_num"))));
+}
+
+int COldStatementIndex::Vcsel(const CKeywordLineList& old, CKeywordLine& fresh) const
+{
+    return Hand(old, fresh, Lookup(m_vcsels, Key(fresh, "vcsel_type")));
+}
+
+int CLayerFileUpdater::FindNthColumn(const CKeywordLineList& old, CKeywordLine& fresh)
+{
+    return COldStatementIndex(old).Column(old, fresh);
+}
+
+int CLayerFileUpdater::FindNthLayer(const CKeywordLineList& old, CKeywordLine& fresh, int n)
+{
+    return COldStatementIndex(old).Layer(old, fresh, n);
+}
+
+int CLayerFileUpdater::FindLayerMaterOfColumn(const CKeywordLineList& old, CKeywordLine& fresh, int n)
+{
+    return COldStatementIndex(old).Mater(old, fresh, n);
+}
+
+int CLayerFileUpdater::FindGratingComposOfColumn(const CKeywordLineList& old, CKeywordLine& fresh, int n)
+{
+    return COldStatementIndex(old).Grating(old, fresh, n);
+}
+
+int CLayerFileUpdater::FindTopContact(const CKeywordLineList& old, CKeywordLine& fresh)
+{
+    return COldStatementIndex(old).Top(old, fresh);
+}
+
+int CLayerFileUpdater::FindBottomContact(const CKeywordLineList& old, CKeywordLine& fresh)
+{
+    return COldStatementIndex(old).Bottom(old, fresh);
+}
+
+int CLayerFileUpdater::FindNewDoping(const CKeywordLineList& old, CKeywordLine layerMater, CKeywordLine& fresh, int n)
+{
+    return COldStatementIndex(old).NewDoping(old, layerMater, fresh, n);
 }
 
 int CLayerFileUpdater::FindVcselSection(const CKeywordLineList& old, CKeywordLine& fresh)
 {
-    const std::string type = Key(fresh, "vcsel_type");
-    return FindPartner(old, fresh, [&](const CKeywordLine& line) {
-        return EqualsNoCase(line.m_strKeyword, "vcsel_section") && Key(line, "vcsel_type") == type;
-    });
+    return COldStatementIndex(old).Vcsel(old, fresh);
 }
 
 bool CLayerFileUpdater::RemoveMatchingParams(CKeywordLine pattern, CKeywordLine& s, bool matchValue)

@@ -5,11 +5,15 @@
 #include "platform/StringUtil.h"
 #include "textfiles/LayerFileUpdaterText.h"
 #include "textfiles/LayerParamFlags.h"
+#include "textfiles/OldStatementIndex.h"
+
+#include <unordered_map>
 
 using namespace layer_updater;
 
 void CLayerFileUpdater::MatchStructureLines(CKeywordLineList& old, CKeywordLineList& fresh)
 {
+    const COldStatementIndex index(old);
     int k = 0;
     CKeywordLine remembered;  // the last fresh "layer_mater" statement, with its partner's numbers
     for (CKeywordLine& line : fresh.m_lines) {
@@ -20,23 +24,23 @@ void CLayerFileUpdater::MatchStructureLines(CKeywordLineList& old, CKeywordLineL
         CKeywordLine work = line;
         const std::string& keyword = line.m_strKeyword;
         if (keyword == "column") {
-            FindNthColumn(old, work);
+            index.Column(old, work);
         } else if (keyword == "layer") {
-            FindNthLayer(old, work, k);
+            index.Layer(old, work, k);
             ++k;
         } else if (keyword == "layer_mater") {
-            FindLayerMaterOfColumn(old, work, k);
+            index.Mater(old, work, k);
             remembered = work;
         } else if (keyword == "grating_compos") {
-            FindGratingComposOfColumn(old, work, k);
+            index.Grating(old, work, k);
         } else if (keyword == "top_contact") {
-            FindTopContact(old, work);
+            index.Top(old, work);
         } else if (keyword == "bottom_contact") {
-            FindBottomContact(old, work);
+            index.Bottom(old, work);
         } else if (Contains(keyword, "new_doping")) {
-            FindNewDoping(old, remembered, work, k);
+            index.NewDoping(old, remembered, work, k);
         } else if (keyword == "vcsel_section") {
-            FindVcselSection(old, work);
+            index.Vcsel(old, work);
         }
         line.m_nLine = work.m_nLine;
         line.m_nSource = work.m_nSource;
@@ -46,6 +50,12 @@ void CLayerFileUpdater::MatchStructureLines(CKeywordLineList& old, CKeywordLineL
 void CLayerFileUpdater::MergeStatement(CKeywordLineList& old, CKeywordLineList& fresh, CKeywordLineList& result,
                                        std::string kind)
 {
+    // Old structure statements by their number; a merged one has its number negated and no
+    // longer answers to it.
+    std::unordered_map<int, int> byNumber;
+    for (int o = 0; o < old.GetCount(); ++o)
+        if (old[o].m_nLine >= 0 && !IsNonStructureLine(old[o]))
+            byNumber.emplace(old[o].m_nLine, o);
     for (int i = 0; i < fresh.GetCount(); ++i) {
         if (KindCovering(fresh[i]) != kind)
             continue;
@@ -56,11 +66,9 @@ void CLayerFileUpdater::MergeStatement(CKeywordLineList& old, CKeywordLineList& 
                 break;
             int j = -1;
             if (n >= 0) {
-                for (int o = 0; o < old.GetCount(); ++o)
-                    if (old[o].m_nLine == n && !IsNonStructureLine(old[o])) {
-                        j = o;
-                        break;
-                    }
+                auto it = byNumber.find(n);
+                if (it != byNumber.end() && old[it->second].m_nLine == n)
+                    j = it->second;
             }
             if (j < 0) {
                 // No partner, or its partner was taken by an earlier statement (two fresh

@@ -74,6 +74,16 @@ bool StartsWithAny(const std::string& text, const char* const* prefixes, int cou
     return false;
 }
 
+// Whether the statement's text, trimmed of white space, begins with the prefix.
+bool TrimmedStartsWith(const CKeywordLine& line, const char* prefix)
+{
+    const std::string& text = line.m_strText;
+    std::size_t start = 0;
+    while (start < text.size() && IsWhiteSpace(text[start]))
+        ++start;
+    return text.compare(start, std::char_traits<char>::length(prefix), prefix) == 0;
+}
+
 CKeywordLine ParsedCopy(const CKeywordLine& line)
 {
     CKeywordLine copy = line;
@@ -96,6 +106,10 @@ void CLayerFileUpdater::PlaceAfterAnchors(CKeywordLineList& fresh, CKeywordLineL
                                           const char* const* skipPrefixes, int skipCount)
 {
     int k = -1;
+    // k never falls, and what is inserted counts no layer: each search can start at the anchor the
+    // previous one found, with the count it had there, instead of at the top of the result.
+    int resumeAt = 0;
+    int resumeCount = -1;
     for (const CKeywordLine& f : fresh.m_lines) {
         if (f.m_strKeyword == "layer") {
             ++k;
@@ -109,14 +123,13 @@ void CLayerFileUpdater::PlaceAfterAnchors(CKeywordLineList& fresh, CKeywordLineL
             continue;
         CKeywordLine placed = f;
         RebuildLineText(placed);
-        int r = -1;
-        for (int i = 0; i < result.GetCount(); ++i) {
-            CKeywordLine copy = ParsedCopy(result[i]);
-            const std::string& text = copy.m_strText;
-            if (StartsWith(text, "layer "))
+        int r = resumeCount;
+        for (int i = resumeAt; i < result.GetCount(); ++i) {
+            const int countBefore = r;
+            if (TrimmedStartsWith(result[i], "layer "))
                 ++r;
-            else if (StartsWith(text, "include "))
-                r += CountLayersInInclude(copy);
+            else if (TrimmedStartsWith(result[i], "include "))
+                r += CountLayersInInclude(ParsedCopy(result[i]));
             else
                 continue;
             int e = i;
@@ -126,6 +139,8 @@ void CLayerFileUpdater::PlaceAfterAnchors(CKeywordLineList& fresh, CKeywordLineL
                 CKeywordLineList one;
                 one.Append(placed);
                 result.InsertLines(e + 1, one);
+                resumeAt = i;
+                resumeCount = countBefore;
                 break;
             }
             i = e;
@@ -162,8 +177,7 @@ void CLayerFileUpdater::PlaceColumnPositions(CKeywordLineList fresh, CKeywordLin
         CKeywordLine placed = f;
         RebuildLineText(placed);
         for (int i = 0; i < result.GetCount(); ++i) {
-            CKeywordLine copy = ParsedCopy(result[i]);
-            if (!StartsWith(copy.m_strText, "column ") || ColumnNumberOf(copy) != c)
+            if (!TrimmedStartsWith(result[i], "column ") || ColumnNumberOf(ParsedCopy(result[i])) != c)
                 continue;
             int e = i;
             while (e + 1 < result.GetCount() && StartsWith(result[e + 1].m_strText, "column_position "))
@@ -221,6 +235,10 @@ void CLayerFileUpdater::UpdateVcselSections(CKeywordLineList fresh, CKeywordLine
 
 void CLayerFileUpdater::UpdateDopingParams(CKeywordLineList& list)
 {
+    std::vector<int> layers;  // the "layer" statements, in order
+    for (int i = 0; i < list.GetCount(); ++i)
+        if (list[i].m_strKeyword == "layer")
+            layers.push_back(i);
     int c = 1;
     for (CKeywordLine& s : list.m_lines) {
         if (s.m_strKeyword == "layer") {
@@ -231,7 +249,9 @@ void CLayerFileUpdater::UpdateDopingParams(CKeywordLineList& list)
             continue;
         const std::string column = s.GetParam("column_num");
         for (const char* kind : {"n_doping", "p_doping"}) {
-            std::string value = list.GetNthLineParam("layer", c, kind + column);
+            std::string value;
+            if (c <= static_cast<int>(layers.size()))
+                value = list[layers[static_cast<std::size_t>(c - 1)]].GetParam(kind + column);
             if (value.empty())
                 continue;
             s.m_params.emplace_back(kind, value);

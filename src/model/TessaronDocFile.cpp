@@ -1,0 +1,262 @@
+// Opening and saving documents. A ".layer" document is one cross-section, read as z-segment 1 and
+// saved as the current z-segment's file; every save merges the freshly written statements into the
+// lines the file had when it was read, so that text the program does not own survives.
+
+#include "model/TessaronDoc.h"
+
+#include "CommandIds.h"
+#include "platform/AppServices.h"
+#include "platform/Archive.h"
+#include "platform/Clock.h"
+#include "platform/FatalExit.h"
+#include "platform/FileIO.h"
+#include "platform/Path.h"
+#include "platform/StringUtil.h"
+#include "platform/UserPrompts.h"
+#include "platform/ViewsHub.h"
+#include "textfiles/LayerFileContext.h"
+#include "textfiles/LayerFileUpdater.h"
+#include "textfiles/LayerStatementReader.h"
+#include "textfiles/LayerStatementWriter.h"
+
+namespace {
+
+const char kUnsupportedFormat[] = "Now it do not support this foramt!";
+const char kNoData[] = "No data! Can't save.";
+constexpr int kOpenRetries = 10;
+constexpr unsigned kOpenRetryDelayMs = 500;
+
+bool CanReadFile(const std::string& path)
+{
+    std::string bytes;
+    return ReadFileBytes(ResolveExistingPath(path), bytes);
+}
+
+}  // namespace
+
+CLayerFileContext CTessaronDoc::LayerFileContext(CKeywordLineList* copyLines)
+{
+    return CLayerFileContext{m_ZSegments, g_nZSegCount, m_LayerLines, copyLines, m_VcselSections, GetMacroList()};
+}
+
+// ---------------------------------------------------------------------------------------------
+// Opening
+
+bool CTessaronDoc::OnOpenDocument(const std::string& path)
+{
+    g_nKeywordLineCounter = 0;
+    g_nClipboardZSeg = 0;
+    m_MaterialSets.clear();
+    g_EditLayer.m_Grating.Reset();
+    g_EditLayer.m_Mesh.m_dShiftCenter = 0.0;
+    g_EditLayer.m_strComment.clear();
+    for (CZSegment& segment : m_ZSegments)
+        segment.Clear();
+    m_ZSegClipboard.Clear();
+    m_SegInfoList.Clear();
+
+    if (!CanReadFile(path)) {
+        // Nothing is created in place of a missing file: the document is left empty.
+        OnNewDocument();
+        AfxMessageBox("Can't open the file " + path + "!", MB_OK);
+        return false;
+    }
+    DeleteContents();
+    SetModifiedFlag(false);
+
+    const std::string lower = ToLowerAscii(path);
+    if (Contains(lower, ".zdim") || Contains(lower, ".sol")) {
+        AfxMessageBox(kUnsupportedFormat, MB_OK);
+        return false;
+    }
+    if (Contains(lower, ".layer") && !ReadLayerFile(path))
+        return false;
+    SetPathName(path, true);
+    if (m_pViews)
+        m_pViews->StartPrompt(5);
+    AppServices().LoadLayerMacros(path);
+    return true;
+}
+
+bool CTessaronDoc::LoadLayerLines(const std::string& path)
+{
+    m_LayerLines.RemoveAll();
+    g_nKeywordLineCounter = 0;
+    g_includeTable.clear();
+    CArchive archive;
+    if (!archive.OpenLoad(path))
+        return false;
+    m_bLayerLinesComplete = m_LayerLines.Serialize(archive, 0, 0);
+    archive.Close();
+    return true;
+}
+
+bool CTessaronDoc::ReadLayerFile(const std::string& path)
+{
+    OnNewDocument();
+    // A file another program still holds may become readable in a moment.
+    bool opened = LoadLayerLines(path);
+    for (int retry = 1; !opened && retry <= kOpenRetries; ++retry) {
+        opened = LoadLayerLines(path);
+        if (!opened)
+            SleepMs(kOpenRetryDelayMs);
+    }
+    if (!opened) {
+        AfxMessageBox("cannt read layer file!", MB_OK);
+        FatalExit(-1);
+    }
+
+    m_ZSegments.resize(kZSegmentRecords);
+    for (CZSegment& segment : m_ZSegments)
+        segment.Clear();
+    m_ZSegClipboard.Clear();
+
+    // The include failure was reported by the load; the statements are not the file's.
+    bool read = m_bLayerLinesComplete;
+    if (read) {
+        AppendSegmentMaterialSet();
+        m_LoadedLines = m_LayerLines;
+        g_nZSegCount = 1;
+        CLayerFileContext context = LayerFileContext(&m_LoadedLines);
+        read = CLayerStatementReader(context).ReadLayerStatements(0) != 0;
+        if (!read)
+            AfxMessageBox("File data error!", MB_OK);
+    }
+    if (!read) {
+        m_ZSegments.clear();
+        g_nZSegCount = 0;
+        g_nCurZSeg = 0;
+        OnNewDocument();
+        return false;
+    }
+
+    CZSegment& segment = m_ZSegments[0];
+    segment.m_Params.m_dZFrom = 0.0;
+    segment.m_Params.m_dZTo = 0.0;
+    segment.m_Params.m_nZPlanes = 1;
+    if (segment.GetColumnCount() > 0) {
+        segment.Column(0).m_fTaperPoint[0] = 0.0f;
+        segment.Column(0).m_fTaperPoint[1] = 0.0f;
+    }
+    g_nCurZSeg = 1;
+    segment.m_strLayerFile = path;
+    RenumberContacts();
+    RecountLayerColours();
+    SetSelection(-1, -1, -1);
+    BuildSegInfoList();
+    RefreshLayerFileIndexes();
+    return true;
+}
+
+void CTessaronDoc::AppendSegmentMaterialSet()
+{
+    CMaterialSet set;
+    set.m_Includes = g_includeTable;
+    set.m_Lines = m_LayerLines;
+    m_MaterialSets.push_back(set);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Saving
+
+bool CTessaronDoc::WarnNoData() const
+{
+    ViewMessageBox(kNoData, "Warning", MB_OK | MB_ICONEXCLAMATION);
+    return false;
+}
+
+bool CTessaronDoc::OnFileSave()
+{
+    if (!IsModified())
+        return true;
+    return DoFileSave();
+}
+
+bool CTessaronDoc::DoFileSave()
+{
+    if (g_nZSegCount < 1)
+        return WarnNoData();
+    const std::string name = Trim(GetDocFileName());
+    if (name.empty())
+        return OnFileSaveAs();
+    if (!CheckZsegmentMeshTotals())
+        return false;
+    return OnSaveDocument(name);
+}
+
+bool CTessaronDoc::OnFileSaveAs()
+{
+    if (g_nZSegCount < 1)
+        return WarnNoData();
+    if (!CheckZsegmentMeshTotals())
+        return false;
+    FileDialogRequest request;
+    request.open = false;
+    request.defaultExt = "sol";
+    request.filter = AppServices().Is3dMode()
+                         ? "3d Sol Files (*.sol)|*.sol|Layer Files (*.layer)|*.layer||"
+                         : "Layer Files (*.layer)|*.layer||";
+    if (!UserPrompts().FileDialog(request) || request.chosenPaths.empty())
+        return false;
+    // Every z-segment file is named after the new file.
+    const int naming = m_SegInfoList.m_nNaming;
+    m_SegInfoList.m_nNaming = 0;
+    const bool saved = OnSaveDocument(request.chosenPaths.front());
+    m_SegInfoList.m_nNaming = naming;
+    return saved;
+}
+
+bool CTessaronDoc::OnSaveDocument(const std::string& path)
+{
+    m_dScale[0] = m_dScale[1] = kUnsetScale;
+    if (!ConfirmMeshesBeforeSave())
+        return true;
+    CheckLabelsUnique();
+
+    const std::string lower = ToLowerAscii(path);
+    if (Contains(lower, ".sol")) {
+        AfxMessageBox(kUnsupportedFormat, MB_OK);
+        return false;
+    }
+    if (Contains(lower, ".layer")) {
+        if (!GetCurrentZSegment())
+            return WarnNoData();
+        if (AppServices().Is3dMode())
+            AfxMessageBox(" Now your save type is layer. \nYou can use save as menu to save as sol type!", MB_OK);
+        if (!SaveCurrentZsegmentLayerFile(path)) {
+            AfxMessageBox("Can't write the file " + path + "!", MB_OK);
+            return false;
+        }
+        SetPathName(path, true);
+        GetCurrentZSegment()->m_strLayerFile = path;
+    }
+    SetModifiedFlag(false);
+    RefreshLayerFileIndexes();
+    return true;
+}
+
+bool CTessaronDoc::SaveCurrentZsegmentLayerFile(const std::string& path)
+{
+    const int index = g_nCurZSeg - 1;
+    if (!GetCurrentZSegment())
+        return false;
+    AutoMeshZsegment(index);
+    CArchive archive;
+    if (!archive.OpenStore(path))
+        return false;
+    m_LayerLines.RemoveAll();
+    CLayerFileContext context = LayerFileContext(nullptr);
+    CLayerStatementWriter(context).WriteLayerStatements(index);
+
+    CKeywordLineList old;
+    if (index < static_cast<int>(m_MaterialSets.size())) {
+        old = m_MaterialSets[index].m_Lines;
+        g_includeTable = m_MaterialSets[index].m_Includes;
+    }
+    CLayerFileUpdater updater;
+    updater.SetPath(path);
+    updater.SetMacroList(&GetMacroList());
+    CKeywordLineList merged;
+    updater.Update(old, m_LayerLines, merged);
+    return merged.Serialize(archive, 0, 0) && archive.Close();
+}

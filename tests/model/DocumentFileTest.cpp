@@ -1,0 +1,312 @@
+#include "platform/FileIO.h"
+#include "platform/FileSystem.h"
+#include "support/DocFixture.h"
+#include "support/FatalExitTrap.h"
+#include "support/RecordingClock.h"
+#include "support/TempFolder.h"
+#include "textfiles/LayerFileHarness.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace {
+
+const std::string kFixtures = TESSARON_FIXTURES "/";
+const char kNoData[] = "No data! Can't save.";
+const char kUnsupported[] = "Now it do not support this foramt!";
+
+std::string Bytes(const std::string& path)
+{
+    std::string bytes;
+    ReadFileBytes(path, bytes);
+    return bytes;
+}
+
+class DocumentFile : public DocFixture {
+protected:
+    DocumentFile() { doc().SetMacroList(&harness.macros); }
+    // Copies fixture files into the temporary folder; returns the path of the first.
+    std::string Stage(std::initializer_list<std::string> names)
+    {
+        std::string first;
+        for (const std::string& name : names) {
+            const std::string path = folder.Write(name.substr(name.find('/') + 1), Bytes(kFixtures + name));
+            if (first.empty())
+                first = path;
+        }
+        return first;
+    }
+
+    LayerFileHarness harness;
+    TempFolder folder;
+};
+
+}  // namespace
+
+TEST_F(DocumentFile, OpeningALayerFileMakesItZSegmentOne)
+{
+    const std::string path = Stage({"layer/ridge_two_columns.layer"});
+    doc().CheckPoint();
+    views.prompts.clear();
+    ASSERT_TRUE(doc().OnOpenDocument(path));
+    EXPECT_EQ(doc().m_ZSegments.size(), 40u);
+    EXPECT_EQ(g_nZSegCount, 1);
+    EXPECT_EQ(g_nCurZSeg, 1);
+    EXPECT_EQ(Seg(0).GetColumnCount(), 2);
+    EXPECT_EQ(Seg(0).m_strLayerFile, path);
+    EXPECT_EQ(Seg(0).m_Params.m_dZTo, 0.0);
+    EXPECT_EQ(doc().m_MaterialSets.size(), 1u);
+    EXPECT_EQ(doc().m_LoadedLines.GetCount(), doc().m_LayerLines.GetCount());
+    ASSERT_EQ(doc().m_SegInfoList.GetCount(), 1);
+    EXPECT_EQ(doc().m_SegInfoList.GetAt(0)->m_strName, "ridge_two_columns");
+    EXPECT_EQ(doc().GetSnapshotCount(), 0);
+    EXPECT_EQ(doc().m_bHasSelection, 0);
+    EXPECT_FALSE(doc().IsModified());
+    EXPECT_EQ(doc().GetPathName(), path);
+    EXPECT_EQ(views.prompts, (std::vector<int>{0, 5}));
+    EXPECT_EQ(app.calls.back(), "LoadLayerMacros " + path);
+    EXPECT_EQ(app.recentFiles.back(), path);
+    // The colour usage counts the layers read, and the sweep index knows the file.
+    int counted = 0;
+    for (auto& row : g_ColourUsage)
+        for (int cell : row)
+            counted += cell;
+    EXPECT_EQ(counted, 8);
+    EXPECT_EQ(Seg(0).m_SweepIndex.m_strPath, path);
+    EXPECT_FALSE(Seg(0).m_SweepIndex.m_Items.empty());
+    EXPECT_TRUE(prompts.Texts().empty());
+}
+
+TEST_F(DocumentFile, SavingAnOpenedFileMergesIntoItsOwnText)
+{
+    app.mode3d = false;
+    const std::string path = Stage({"updater/device.layer"});
+    ASSERT_TRUE(doc().OnOpenDocument(path));
+    doc().SetModifiedFlag();
+    ASSERT_TRUE(doc().OnFileSave());
+    EXPECT_EQ(Bytes(path), Bytes(kFixtures + "updater/golden/device_unchanged.layer"));
+    EXPECT_FALSE(doc().IsModified());
+    EXPECT_TRUE(prompts.Texts().empty());
+}
+
+TEST_F(DocumentFile, AnEditedDeviceSurvivesSaveAndReopen)
+{
+    app.mode3d = false;
+    const std::string path = Stage({"layer/ridge_two_columns.layer"});
+    ASSERT_TRUE(doc().OnOpenDocument(path));
+    // Rows are aligned across the columns: a row's thickness is every column's.
+    LayerAt(0, 0, 1).m_fHeight = LayerAt(0, 1, 1).m_fHeight = 0.75f;
+    LayerAt(0, 1, 0).m_Material.m_Bulk.m_strName = "inp";
+    Seg(0).Column(0).m_Labels.push_back(CLabelRec{"mid", 1, -9999.0});
+    doc().SetModifiedFlag();
+    const std::string saved = folder.File("saved.layer");
+    prompts.ChooseFileNext(saved);
+    ASSERT_TRUE(doc().OnFileSaveAs());
+    EXPECT_EQ(doc().GetPathName(), saved);
+    EXPECT_EQ(Seg(0).m_strLayerFile, saved);
+    const CZSegment edited = Seg(0);
+
+    CTessaronDoc reopened;
+    reopened.SetMacroList(&harness.macros);
+    ASSERT_TRUE(reopened.OnOpenDocument(saved));
+    ExpectSameZSegment(edited, reopened.m_ZSegments[0]);
+}
+
+TEST_F(DocumentFile, SavingAgainWritesTheSameBytes)
+{
+    app.mode3d = false;
+    const std::string path = Stage({"updater/device.layer"});
+    for (int round = 0; round < 2; ++round) {
+        CTessaronDoc again;
+        again.SetMacroList(&harness.macros);
+        ASSERT_TRUE(again.OnOpenDocument(path));
+        again.SetModifiedFlag();
+        ASSERT_TRUE(again.OnFileSave());
+        EXPECT_EQ(Bytes(path), Bytes(kFixtures + "updater/golden/device_unchanged.layer")) << round;
+    }
+}
+
+TEST_F(DocumentFile, AFileThatCannotBeOpenedLeavesAnEmptyDocument)
+{
+    const std::string missing = folder.File("missing.layer");
+    UseZSegments(2);
+    prompts.AnswerNext(IDOK);
+    EXPECT_FALSE(doc().OnOpenDocument(missing));
+    EXPECT_EQ(prompts.Texts(), std::vector<std::string>{"Can't open the file " + missing + "!"});
+    EXPECT_FALSE(FileExists(missing));
+    EXPECT_EQ(g_nZSegCount, 0);
+    EXPECT_EQ(g_nCurZSeg, 0);
+    EXPECT_EQ(doc().GetDocFileName(), "");
+}
+
+TEST_F(DocumentFile, FormatsThatAreNotReadAndUntranslatableFilesFail)
+{
+    struct Case {
+        const char* name;
+        const char* text;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"dev.SOL", "title\r\n", kUnsupported},
+        {"dev.zdim", "x\r\n", kUnsupported},
+        {"dev.sol.layer", "begin_layer\r\nend_layer\r\n", kUnsupported},
+        {"flat.layer", "begin_layer\r\nlayer d=1\r\nend_layer\r\n", "File data error!"},
+    };
+    for (const Case& c : cases) {
+        prompts.Clear();
+        prompts.AnswerNext(IDOK);
+        EXPECT_FALSE(doc().OnOpenDocument(folder.Write(c.name, c.text))) << c.name;
+        EXPECT_EQ(prompts.Texts(), std::vector<std::string>{c.message}) << c.name;
+        EXPECT_EQ(g_nZSegCount, 0) << c.name;
+        EXPECT_EQ(doc().GetDocFileName(), "") << c.name;
+    }
+    // A file with no known extension reads nothing but is named and gives its macros.
+    const std::string other = folder.Write("notes.txt", "anything\r\n");
+    EXPECT_TRUE(doc().OnOpenDocument(other));
+    EXPECT_EQ(doc().GetPathName(), other);
+    EXPECT_EQ(app.calls.back(), "LoadLayerMacros " + other);
+}
+
+TEST_F(DocumentFile, AnUnreadableLayerFileIsRetriedTenTimesThenEndsTheProgram)
+{
+    RecordingClock clock;
+    FatalExitTrap trap;
+    prompts.AnswerNext(IDOK);
+    try {
+        doc().ReadLayerFile(folder.File("gone.layer"));
+        ADD_FAILURE() << "the program went on";
+    } catch (const CFatalExitCalled& exit) {
+        EXPECT_EQ(exit.code, -1);
+    }
+    EXPECT_EQ(clock.sleeps, std::vector<unsigned>(10, 500u));
+    EXPECT_EQ(prompts.Texts(), std::vector<std::string>{"cannt read layer file!"});
+}
+
+namespace {
+
+// A clock that puts the file in place during the n-th wait.
+class AppearingFileClock : public RecordingClock {
+public:
+    AppearingFileClock(std::string path, std::string bytes, std::size_t at)
+        : m_path(std::move(path)), m_bytes(std::move(bytes)), m_at(at) {}
+    void Sleep(unsigned milliseconds) override
+    {
+        RecordingClock::Sleep(milliseconds);
+        if (sleeps.size() == m_at)
+            WriteFileAtomic(m_path, m_bytes);
+    }
+
+private:
+    std::string m_path, m_bytes;
+    std::size_t m_at;
+};
+
+}  // namespace
+
+TEST_F(DocumentFile, ALayerFileThatBecomesReadableIsRead)
+{
+    const std::string path = folder.File("late.layer");
+    AppearingFileClock clock(path, Bytes(kFixtures + "updater/device.layer"), 3);
+    EXPECT_TRUE(doc().ReadLayerFile(path));
+    EXPECT_EQ(clock.sleeps.size(), 3u);
+    EXPECT_EQ(g_nZSegCount, 1);
+    EXPECT_EQ(Seg(0).GetColumnCount(), 2);
+}
+
+TEST_F(DocumentFile, SaveWarnsWithoutDataAndDoesNothingWhenUnmodified)
+{
+    EXPECT_TRUE(doc().OnFileSave());  // not modified: nothing at all
+    doc().SetModifiedFlag();
+    prompts.AnswerNext(IDOK);
+    EXPECT_FALSE(doc().OnFileSave());
+    prompts.AnswerNext(IDOK);
+    EXPECT_FALSE(doc().OnFileSaveAs());
+    ASSERT_EQ(prompts.Shown_().size(), 2u);
+    for (const auto& shown : prompts.Shown_()) {
+        EXPECT_EQ(shown.text, kNoData);
+        EXPECT_EQ(shown.caption, "Warning");
+        EXPECT_EQ(shown.type, unsigned(MB_OK | MB_ICONEXCLAMATION));
+    }
+    EXPECT_TRUE(doc().IsModified());
+    EXPECT_TRUE(prompts.FileDialogs().empty());
+}
+
+TEST_F(DocumentFile, SaveAsOffersTheModesFiltersAndKeepsTheNamingFlag)
+{
+    for (bool threeD : {true, false}) {
+        app.mode3d = threeD;
+        const std::string path = Stage({"updater/device.layer"});
+        ASSERT_TRUE(doc().OnOpenDocument(path));
+        doc().m_SegInfoList.m_nNaming = 1;
+        prompts.Clear();
+        prompts.ChooseFileNext("");
+        EXPECT_FALSE(doc().OnFileSaveAs());  // cancelled
+        const std::string target = folder.File(threeD ? "as3d.layer" : "as2d.layer");
+        prompts.ChooseFileNext(target);
+        if (threeD)
+            prompts.AnswerNext(IDOK);
+        ASSERT_TRUE(doc().OnFileSaveAs());
+        ASSERT_EQ(prompts.FileDialogs().size(), 2u);
+        const FileDialogRequest& request = prompts.FileDialogs()[0];
+        EXPECT_FALSE(request.open);
+        EXPECT_EQ(request.defaultExt, "sol");
+        EXPECT_EQ(request.filter, threeD ? "3d Sol Files (*.sol)|*.sol|Layer Files (*.layer)|*.layer||"
+                                         : "Layer Files (*.layer)|*.layer||");
+        EXPECT_EQ(prompts.Texts(),
+                  threeD ? std::vector<std::string>{" Now your save type is layer. \n"
+                                                    "You can use save as menu to save as sol type!"}
+                         : std::vector<std::string>{});
+        EXPECT_EQ(Bytes(target), Bytes(kFixtures + "updater/golden/device_unchanged.layer"));
+        EXPECT_EQ(doc().m_SegInfoList.m_nNaming, 1);
+    }
+}
+
+TEST_F(DocumentFile, AFailedWriteReportsKeepsTheFlagAndTheOldFile)
+{
+    app.mode3d = false;
+    const std::string path = Stage({"updater/device.layer"});
+    ASSERT_TRUE(doc().OnOpenDocument(path));
+    doc().SetModifiedFlag();
+    struct Case {
+        std::string target;
+        bool existsBefore;
+    };
+    std::filesystem::create_directory(folder.File("taken.layer"));
+    const Case cases[] = {
+        {folder.File("no_such_folder/dev.layer"), false},
+        {folder.File("taken.layer"), true},  // a folder stands where the file would go
+    };
+    for (const Case& c : cases) {
+        prompts.Clear();
+        prompts.AnswerNext(IDOK);
+        EXPECT_FALSE(doc().OnSaveDocument(c.target)) << c.target;
+        EXPECT_EQ(prompts.Texts(), std::vector<std::string>{"Can't write the file " + c.target + "!"});
+        EXPECT_TRUE(doc().IsModified());
+        EXPECT_EQ(doc().GetPathName(), path);
+        EXPECT_EQ(Seg(0).m_strLayerFile, path);
+        EXPECT_EQ(std::filesystem::is_directory(c.target), c.existsBefore);
+    }
+    EXPECT_EQ(Bytes(path), Bytes(kFixtures + "updater/device.layer"));
+    // Saving a deck is not offered yet: nothing is written.
+    prompts.Clear();
+    prompts.AnswerNext(IDOK);
+    EXPECT_FALSE(doc().OnSaveDocument(folder.File("dev.sol")));
+    EXPECT_EQ(prompts.Texts(), std::vector<std::string>{kUnsupported});
+    EXPECT_FALSE(FileExists(folder.File("dev.sol")));
+}
+
+TEST_F(DocumentFile, DecliningTheMeshQuestionWritesNothing)
+{
+    app.mode3d = false;
+    const std::string path = Stage({"updater/device.layer"});
+    ASSERT_TRUE(doc().OnOpenDocument(path));
+    LayerAt(0, 1, 0).m_Mesh.m_nMeshNum = 0;
+    doc().SetModifiedFlag();
+    prompts.AnswerNext(IDNO);
+    EXPECT_TRUE(doc().OnFileSave());
+    EXPECT_EQ(prompts.Texts(),
+              std::vector<std::string>{"Mesh for facet 1 layer 1 has not been set, Do you still wish to save?"});
+    EXPECT_TRUE(doc().IsModified());
+    EXPECT_EQ(Bytes(path), Bytes(kFixtures + "updater/device.layer"));
+}

@@ -239,3 +239,24 @@ TEST(LayerComments, GroupKeepsEveryBlockAndWritesItFirst)
 }
 
 }  // namespace
+
+namespace {
+
+// A "new_doping" statement after a layer's material statement travels with the layer, parameters
+// included, and is written back right after it.
+TEST(LayerReader, NewDopingStatementTravelsWithItsLayer)
+{
+    LayerFileHarness h;
+    ASSERT_TRUE(h.LoadText("column column_num=1 w=1\nlayer_mater macro_name=a column_num=1 n_doping=1e24\n"
+                           "new_doping_gauss peak=1e24 width=0.1\nlayer d=1 n=1 r=1\n"
+                           "layer_mater macro_name=b column_num=1\nlayer d=2 n=1 r=1\n"));
+    ASSERT_EQ(1, h.Read(0));
+    EXPECT_EQ("new_doping_gauss peak=1e24 width=0.1", h.zsegs[0].GetColumn(0).GetLayer(0).m_Doping.m_strNewDoping);
+    EXPECT_EQ("", h.zsegs[0].GetColumn(0).GetLayer(1).m_Doping.m_strNewDoping);
+    const std::string text = h.WriteText(0);
+    EXPECT_NE(std::string::npos,
+              text.find("   n_newdoping_index=0\r\nnew_doping_gauss peak=1e24 width=0.1\r\nlayer d=1."))
+        << text;
+}
+
+}  // namespace

@@ -43,7 +43,7 @@ CGL2dView::CGL2dView(wxWindow* parent, CTessaronDoc* doc)
 {
     // The legacy (compatibility) profile: the drawing is OpenGL 1.1 immediate mode.
     wxGLContextAttrs ctxAttrs;
-    ctxAttrs.CompatibilityProfile().EndList();
+    ctxAttrs.PlatformDefaults().CompatibilityProfile().EndList();
     m_context = std::make_unique<wxGLContext>(this, nullptr, &ctxAttrs);
     if (!m_context->IsOK()) m_context = std::make_unique<wxGLContext>(this);
 

@@ -14,8 +14,6 @@
 #endif
 
 #include <wx/filename.h>
-#include <wx/display.h>
-#include <wx/gdicmn.h>
 #include <wx/utils.h>
 
 #include <algorithm>
@@ -110,13 +108,13 @@ bool CTessaronApp::InitInstance()
 {
     ResetState();
     SetMessageBoxCaption("Brenvik");
+    // The settings store is there from the first step, so a start that stops still stores its mode.
+    m_profile = std::make_unique<CWxProfile>("Brenvik");
+    SetProfile(m_profile.get());
     if (!LoadTextureImages())
         return false;
     m_b3dMode = 0;
     m_bBuilder = 1;
-
-    m_profile = std::make_unique<CWxProfile>("Brenvik");
-    SetProfile(m_profile.get());
     LoadRecentFileList();
 
     CAppCommandLineInfo info;
@@ -134,8 +132,6 @@ bool CTessaronApp::InitInstance()
         return false;
     m_pMainFrame->Maximize(true);
     m_pMainFrame->Show(true);
-    if (!m_pMainFrame->IsMaximized())  // no window manager to do it (a bare X server)
-        m_pMainFrame->SetSize(wxGetClientDisplayRect());
     m_pMainFrame->DragAcceptFiles(true);
     return true;
 }

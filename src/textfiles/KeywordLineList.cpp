@@ -187,11 +187,14 @@ std::string CKeywordLineList::StoreFlatText() const
 
 // ---------------------------------------------------------------- queries
 
-std::string CKeywordLineList::GetKeyword(int index) const { return (*this)[index].m_strKeyword; }
+std::string CKeywordLineList::GetKeyword(int index) const
+{
+    return index >= 0 && index < GetCount() ? (*this)[index].m_strKeyword : std::string();
+}
 
 std::string CKeywordLineList::GetLineParam(int index, const std::string& name) const
 {
-    return (*this)[index].GetParam(name);
+    return index >= 0 && index < GetCount() ? (*this)[index].GetParam(name) : std::string();
 }
 
 int CKeywordLineList::CountKeyword(const std::string& keyword) const

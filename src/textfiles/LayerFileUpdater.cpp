@@ -114,6 +114,7 @@ void CLayerFileUpdater::Update(CKeywordLineList old, CKeywordLineList& fresh, CK
     m_units.clear();
     m_writtenUnits.clear();
     m_includeLayerCounts.clear();
+    m_beforeClearing.clear();
 
     // Preparing the old lines. Included blocks are sorted out first, while the statements that
     // are regenerated below still show which blocks hold them.
@@ -125,6 +126,7 @@ void CLayerFileUpdater::Update(CKeywordLineList old, CKeywordLineList& fresh, CK
     if (GetRotation(fresh, angle))
         UpdateRotation(old, angle);
     m_includedLines.clear();
+    RememberBeforeClearing(old, "grating_compos");
     ClearGratingMacroParams(old);
     InlineIncludesOnColumnChange(old, fresh);
     NormalizeContactMacroParams(old, 1);
@@ -140,6 +142,7 @@ void CLayerFileUpdater::Update(CKeywordLineList old, CKeywordLineList& fresh, CK
 
     result.RemoveAll();
     MatchStructureLines(old, fresh);
+    RememberBeforeClearing(old, "layer_mater");
     UpdateLayerMaterPass(old, fresh);
     InlineUnitsHoldingAnchors(old, fresh);
 
@@ -208,6 +211,53 @@ void CLayerFileUpdater::Update(CKeywordLineList old, CKeywordLineList& fresh, CK
     PlaceLayerPositions(fresh, result);
     UpdateVcselSections(fresh, result);
     UpdateDopingParams(result);
+    KeepDopingTexts(old, result);
+}
+
+void CLayerFileUpdater::RememberBeforeClearing(const CKeywordLineList& old, const char* keyword)
+{
+    for (const CKeywordLine& line : old.m_lines)
+        if (line.m_strKeyword == keyword && line.m_nLine > 0)
+            m_beforeClearing.emplace(line.m_nLine, line);
+}
+
+void CLayerFileUpdater::KeepDopingTexts(const CKeywordLineList& old, CKeywordLineList& result)
+{
+    // The doping a material statement gets from its row's "layer" statement is the fresh value in
+    // compact form; when the old material statement of the same row and column held the same value
+    // in the user's own text, that text is kept, so that saving a saved file changes nothing.
+    std::map<std::pair<int, std::string>, const CKeywordLine*> oldMaters;
+    int layers = 0;
+    for (const CKeywordLine& line : old.m_lines) {
+        if (line.m_strKeyword == "layer")
+            ++layers;
+        else if (line.m_strKeyword == "layer_mater")
+            oldMaters.emplace(std::make_pair(layers, Trim(line.GetParam("column_num"))), &line);
+    }
+    layers = 0;
+    for (CKeywordLine& line : result.m_lines) {
+        if (line.m_strKeyword == "layer") {
+            ++layers;
+            continue;
+        }
+        if (line.m_strKeyword == "include") {
+            layers += CountLayersInInclude(line);
+            continue;
+        }
+        if (line.m_strKeyword != "layer_mater" || line.m_params.empty())
+            continue;
+        CKeywordParam& doping = line.m_params.back();
+        if ((doping.m_strName != "n_doping" && doping.m_strName != "p_doping") || !doping.HasNoSourceText())
+            continue;
+        auto it = oldMaters.find(std::make_pair(layers, Trim(line.GetParam("column_num"))));
+        if (it == oldMaters.end())
+            continue;
+        const std::string text = it->second->GetParam(doping.m_strName);
+        if (!text.empty() && text != doping.m_strValue && CompareValueText(text, doping.m_strValue)) {
+            doping.m_strValue = text;
+            line.WrapText();
+        }
+    }
 }
 
 void RemoveVcselSectionLines(CKeywordLineList& list)

@@ -8,6 +8,7 @@
 //   old list:   >= 0 not yet written, -1 copied to the result, -(load number) merged with a fresh one
 //   fresh list: -1 done, -2 structure statement without an old partner, >= 0 partner's load number
 
+#include "textfiles/KeywordLine.h"
 #include "textfiles/KeywordLineList.h"
 
 #include <map>
@@ -118,6 +119,8 @@ private:
     void CopyIncludedFile(const std::string& fromFolder, const std::string& toFolder,
                           const std::string& name, int depth) const;
     void AppendFreshRebuilt(const CKeywordLineList& fresh, CKeywordLineList& result) const;
+    void RememberBeforeClearing(const CKeywordLineList& old, const char* keyword);
+    void KeepDopingTexts(const CKeywordLineList& old, CKeywordLineList& result);
     int CountLayersInInclude(const CKeywordLine& includeLine);
     template <class Test>
     void PlaceAfterAnchors(CKeywordLineList& fresh, CKeywordLineList& result, Test isPlaced,
@@ -129,4 +132,7 @@ private:
     std::map<int, IncludeUnit> m_units;
     std::set<int> m_writtenUnits;  // blocks whose include statement this update has written
     std::map<std::string, int> m_includeLayerCounts;  // "layer" statements of included files
+    // Material and grating statements as they were before their macro parameters were cleared, by
+    // load number.
+    std::map<int, CKeywordLine> m_beforeClearing;
 };

@@ -126,19 +126,42 @@ void CLayerFileUpdater::CopyPrecedingLines(CKeywordLineList& old, CKeywordLineLi
 
 namespace {
 
-// What it means that one statement lacks a parameter the other has (value v on the side that has it).
-bool MissingParamIsChange(const std::string& name, const std::string& v)
+// Parameters the model writes only when they differ from their default (or are set at all): a
+// statement of the model that lacks one says "default", so an old value must not survive it, and a
+// new value must not be taken for no change.
+bool IsOptionalModelParam(const std::string& keyword, const std::string& name)
 {
+    if (keyword == "layer")
+        return name == "shift_center" || name == "gaussian_tail" || name == "vcsel_type";
+    if (keyword == "column")
+        return name == "shift_center";
+    if (keyword == "layer_mater")
+        return name == "insulator_macro";
+    if (keyword == "top_contact" || keyword == "bottom_contact")
+        return name == "contact_type" || name == "barrier" || name == "work_function";
+    return false;
+}
+
+// What it means that one statement lacks a parameter the other has (value v on the side that has
+// it, which is the fresh statement when fromModel is set).
+bool MissingParamIsChange(const std::string& keyword, const std::string& name, const std::string& v, bool fromModel)
+{
+    if (IsOptionalModelParam(keyword, name))
+        return true;
+    if ((name == "solve_wave" && v == "yes") || (name == "active_macro" && v == "void"))
+        return false;  // what the file means without them
+    // A value the model writes and the old statement lacks is new: keeping the old text would lose
+    // it (an old statement without "macro_name" would stay without it).
+    if (fromModel)
+        return true;
     auto it = g_layerParamFlags.find(name);
     if (it == g_layerParamFlags.end())
         return true;
-    if (it->second)
-        return false;
-    return !((name == "solve_wave" && v == "yes") || (name == "active_macro" && v == "void"));
+    return !it->second;
 }
 
 // True when every parameter of a has an equal counterpart in b (or may be missing there).
-bool ParamsCoveredBy(const CKeywordLine& a, const CKeywordLine& b)
+bool ParamsCoveredBy(const CKeywordLine& a, const CKeywordLine& b, const std::string& keyword, bool aIsFresh)
 {
     for (const CKeywordParam& p : a.m_params) {
         const std::string& v = p.m_strValue;
@@ -149,7 +172,7 @@ bool ParamsCoveredBy(const CKeywordLine& a, const CKeywordLine& b)
             continue;
         if (!w.empty())
             return false;
-        if (MissingParamIsChange(p.m_strName, v))
+        if (MissingParamIsChange(keyword, p.m_strName, v, aIsFresh))
             return false;
     }
     return true;
@@ -170,6 +193,37 @@ CKeywordParam TextOnlyParam(const std::string& prefix, const std::string& value)
     return p;
 }
 
+// Index of the first parameter of f with that name, -1 when none.
+int FindParam(const CKeywordLine& f, const std::string& name)
+{
+    for (int k = 0; k < f.GetParamCount(); ++k)
+        if (f.m_params[static_cast<std::size_t>(k)].m_strName == name)
+            return k;
+    return -1;
+}
+
+// The text of an old parameter whose fresh counterpart has the value: the old text when both say
+// the same, the fresh value in compact form otherwise.
+std::string MergedValueText(const CKeywordParam& p, const std::string& freshValue)
+{
+    if (CompareValueText(p.m_strValue, freshValue))
+        return p.m_strSourceValue;
+    std::string value = freshValue;
+    CLayerFileUpdater::NormalizeValue(value);
+    return value;
+}
+
+bool SameTexts(const std::vector<CKeywordParam>& built, const std::vector<CKeywordParam>& read)
+{
+    if (built.size() != read.size())
+        return false;
+    for (std::size_t i = 0; i < built.size(); ++i)
+        if (built[i].m_strSourcePrefix != read[i].m_strSourcePrefix ||
+            built[i].m_strSourceValue != read[i].m_strSourceValue)
+            return false;
+    return true;
+}
+
 }  // namespace
 
 bool CLayerFileUpdater::IsSameStatement(const CKeywordLine& o, const CKeywordLine& f)
@@ -182,7 +236,7 @@ bool CLayerFileUpdater::IsSameStatement(const CKeywordLine& o, const CKeywordLin
         return false;
     if (oPlain)
         return o.m_strKeyword == f.m_strKeyword;
-    return ParamsCoveredBy(o, f) && ParamsCoveredBy(f, o);
+    return ParamsCoveredBy(o, f, o.m_strKeyword, false) && ParamsCoveredBy(f, o, o.m_strKeyword, true);
 }
 
 void CLayerFileUpdater::MergeParams(const CKeywordLine& o, CKeywordLine& f, CKeywordLine& out)
@@ -191,45 +245,53 @@ void CLayerFileUpdater::MergeParams(const CKeywordLine& o, CKeywordLine& f, CKey
         out = o;
         return;
     }
+    // The statement as it was before its macro parameters were cleared: a cleared parameter takes
+    // the fresh value where it stood, so that the user's order survives and a second save writes
+    // what the first one wrote.
+    auto before = m_beforeClearing.find(o.m_nLine);
+    const CKeywordLine& u = (o.m_nLine > 0 && before != m_beforeClearing.end()) ? before->second : o;
+
     out = CKeywordLine();
     out.m_strKeyword = o.m_strKeyword;
-    out.m_nSource = o.m_nSource;
     std::map<std::string, bool> flags = GetMergeFlags(o, f);
-    for (const CKeywordParam& p : o.m_params) {
-        int match = -1;
-        for (int k = 0; k < f.GetParamCount(); ++k)
-            if (f.m_params[static_cast<std::size_t>(k)].m_strName == p.m_strName) {
-                match = k;
-                break;
-            }
+    std::size_t kept = 0;  // o's parameters are those of u that were not cleared, in u's order
+    for (const CKeywordParam& p : u.m_params) {
+        const bool cleared = !(kept < o.m_params.size() && o.m_params[kept].m_strName == p.m_strName);
+        if (!cleared)
+            ++kept;
+        int match = FindParam(f, p.m_strName);
         if (match >= 0) {
-            std::string value = f.m_params[static_cast<std::size_t>(match)].m_strValue;
-            if (CompareValueText(p.m_strValue, value))
-                value = p.m_strSourceValue;
-            else
-                NormalizeValue(value);
-            out.m_params.push_back(TextOnlyParam(p.m_strSourcePrefix, value));
+            const std::string value = MergedValueText(p, f.m_params[static_cast<std::size_t>(match)].m_strValue);
             f.m_params.erase(f.m_params.begin() + match);
+            if (!value.empty())
+                out.m_params.push_back(TextOnlyParam(p.m_strSourcePrefix, value));
             continue;
         }
+        if (cleared || IsOptionalModelParam(o.m_strKeyword, p.m_strName))
+            continue;  // the model says it is not there
         auto it = flags.find(StripTrailingDigits(p.m_strName));
         if (it != flags.end() && !it->second)
             continue;  // the model no longer writes it
         out.m_params.push_back(TextOnlyParam(p.m_strSourcePrefix, p.m_strSourceValue));
     }
     for (const CKeywordParam& p : f.m_params) {
+        // "name=" with nothing after it would take the next parameter as its value when read back;
+        // an empty value reads the same as none.
         std::string value = p.m_strValue;
         NormalizeValue(value);
-        out.m_params.push_back(TextOnlyParam(" " + p.m_strName + "=", value));
+        if (!value.empty())
+            out.m_params.push_back(TextOnlyParam(" " + p.m_strName + "=", value));
+    }
+    if (SameTexts(out.m_params, u.m_params)) {
+        out = u;  // nothing changed after all: the text stays as the user laid it out
+        return;
     }
     out.RebuildText(ParamTextForm::asRead);
     out.WrapText();
     // Keep the line sound for whoever reads its parameters: parse the written text back.
     std::string text = out.m_strText;
-    int source = out.m_nSource;
     out.Parse(text);
     out.m_strText = text;
-    out.m_nSource = source;
 }
 
 void CLayerFileUpdater::RebuildLineText(CKeywordLine& line)
@@ -243,6 +305,8 @@ void CLayerFileUpdater::RebuildLineText(CKeywordLine& line)
         current = "  " + current.substr(77);
     }
     for (const CKeywordParam& p : line.m_params) {
+        if (p.m_strValue.empty())
+            continue;  // would swallow the next parameter when read back
         std::string t = p.GetText(ParamTextForm::canonical);
         if (t.size() + current.size() + 1 > 77) {
             text += current + kBreak;

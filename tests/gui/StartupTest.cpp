@@ -161,3 +161,15 @@ TEST(Startup, ExitWritesTheWindowPlacement)
     EXPECT_EQ(ProfileIntFromFile("Window size", "icon", -5), 0);
     EXPECT_NE(ProfileIntFromFile("Window size", "max", -5), -5);
 }
+
+TEST(Startup, AnUnreadableBitmapLeavesItsEntryEmptyAndStartUpGoesOn)
+{
+    AppTree tree;
+    tree.Folder().Write("GUI/Data/3.bmp", "not a bitmap");
+    ScriptedPrompts prompts;
+    ASSERT_TRUE(StartApp(tree, "brenvik"));
+    EXPECT_EQ(g_TextureImages[3], nullptr);
+    EXPECT_NE(g_TextureImages[4], nullptr);
+    EXPECT_TRUE(prompts.Texts().empty());
+    StopApp();
+}

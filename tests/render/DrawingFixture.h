@@ -1,7 +1,9 @@
 #pragma once
-// A small z-segment for the drawing tests, built in memory, and the preparation the document does
-// before every frame (indices, edge flags, layout with the thin-layer clamp).
+// A small z-segment for the drawing tests, built in memory, and a document holding it as its only
+// (and current) z-segment, so the tests prepare the drawing exactly as the views do.
 
+#include "model/CurLayerParams.h"
+#include "model/TessaronDoc.h"
 #include "model/ZSegment.h"
 
 #include <string>
@@ -48,29 +50,6 @@ inline void AddBottomContact(CZSegment& seg, int column, float from, float to)
     seg.Column(column).m_Contacts.AddBottom(r);
 }
 
-// What the document's drawing preparation does for the only z-segment of a device: indices and
-// edge flags of every layer in use, then the layout with the thin-layer clamp.
-inline void PrepareSegment(CZSegment& seg, float leastThickness)
-{
-    const int columns = seg.GetColumnCount();
-    for (int c = 0; c < columns; ++c) {
-        CColumnRec& column = seg.Column(c);
-        const int rows = column.GetLayersInUse();
-        for (int r = 0; r < rows; ++r) {
-            CLayerRec& l = column.Layer(r);
-            l.m_nZSeg = 0;
-            l.m_nColumn = c;
-            l.m_nRow = r;
-            l.m_wEdgeFlags |= EDGE_LAST_ZSEG | EDGE_FIRST_ZSEG;
-            if (r == rows - 1) l.m_wEdgeFlags |= EDGE_TOP_LAYER;
-            if (r == 0) l.m_wEdgeFlags |= EDGE_BOTTOM_LAYER;
-            if (c == 0 || seg.GetColumn(c - 1).GetLayersInUse() <= r) l.m_wEdgeFlags |= EDGE_LEFT_FACE;
-            if (c == columns - 1 || seg.GetColumn(c + 1).GetLayersInUse() <= r) l.m_wEdgeFlags |= EDGE_RIGHT_FACE;
-        }
-    }
-    seg.LayoutColumns(true, leastThickness, 0.0, 0.01);
-}
-
 // Three columns (widths 4, 3 and 2, so 9 wide) over a z range 0 to 10:
 //   column 0: GaAs (green, 1 thick), a thin AlAs layer (0.01, colour 6), an empty "void macro"
 //             layer (1.5), a top layer of colour 12 (1); a top contact 1..3 and a bottom one 0.5..3.5
@@ -90,4 +69,13 @@ inline CZSegment MakeFixtureSegment()
     AddTopContact(seg, 1, 0.5f, 2);
     AddTopContact(seg, 2, 0, 2);
     return seg;
+}
+
+// Makes the fixture the document's only z-segment, current; returns it.
+inline CZSegment& UseFixtureSegment(CTessaronDoc& doc)
+{
+    doc.m_ZSegments.assign(1, MakeFixtureSegment());
+    g_nZSegCount = 1;
+    g_nCurZSeg = 1;
+    return doc.m_ZSegments[0];
 }

@@ -33,7 +33,8 @@ protected:
     static constexpr int kWidth = 800, kHeight = 600;
     COffscreenGL gl{kWidth, kHeight};
     CView2dState view;
-    CZSegment seg = MakeFixtureSegment();
+    CTessaronDoc doc;
+    CZSegment& seg = UseFixtureSegment(doc);
 
     void SetUp() override
     {
@@ -42,7 +43,8 @@ protected:
         SetProjection2d(view, kWidth, kHeight); // tx = ty = 2, one model unit 37.5 pixels
     }
 
-    void Prepare() { PrepareSegment(seg, view.contactBarThickness); }
+    // As the view does before every frame: indices, edge flags, layout with the thin-layer clamp.
+    void Prepare() { doc.PrepareDrawing(true, view.contactBarThickness); }
 
     void Render(bool grid = false, bool withSegment = true)
     {

@@ -315,6 +315,8 @@ TEST(KeywordLineList, LookupsOfTheLayerReader)
     EXPECT_EQ(list.FindNthLine("layer", 4), -1);
     EXPECT_EQ(list.GetNthLineParam("layer", 3, "d"), "3");
     EXPECT_EQ(list.GetNthLineParam("layer", 4, "d"), "");
+    EXPECT_EQ(list.GetLineParam(3, "w"), "2");
+    EXPECT_EQ(list.GetKeyword(-1) + list.GetKeyword(list.GetCount()) + list.GetLineParam(99, "d"), "");
     EXPECT_EQ(list.FindNthLineParamContaining("layer_mater", 2, "doping"), "n_doping2");
     EXPECT_TRUE(list.NthLineHasParamContaining("layer_mater", 2, "doping"));
     EXPECT_FALSE(list.NthLineHasParamContaining("layer_mater", 5, "doping"));

@@ -2,6 +2,7 @@
 
 #include "LayerFileHarness.h"
 #include "support/ScriptedPrompts.h"
+#include "textfiles/LayerComments.h"
 #include "textfiles/LayerStatementReader.h"
 
 namespace {
@@ -205,6 +206,57 @@ TEST(LayerReader, GratingAfterTheLastRowIsReported)
     EXPECT_DOUBLE_EQ(0.1, g.m_dHigh);
     EXPECT_EQ(1, g.m_nGratingOrder);
     EXPECT_EQ(2.0, h.zsegs[0].GetAngle());
+}
+
+}  // namespace
+
+namespace {
+
+// Comments before any statement of a group are all kept for the group, in order, and written back
+// in front of its first statement; a lone "$" separator is not a comment.
+TEST(LayerComments, GroupKeepsEveryBlockAndWritesItFirst)
+{
+    LayerFileHarness h;
+    ASSERT_TRUE(h.LoadText("begin_layer\n$\n$ first column\ncolumn column_num=1 w=1\n$ second column\n"
+                           "column column_num=2 w=1\n$ note\n$\nlayer d=1\nend_layer\n$ after the end\n"));
+    ASSERT_EQ(1, h.Read(0));
+    const CZSegment& z = h.zsegs[0];
+    EXPECT_EQ("", z.m_strComments[CLayerComments::BeforeBegin]);
+    EXPECT_EQ("$ first column\n$ second column\n", z.m_strComments[CLayerComments::BeforeColumns]);
+    EXPECT_EQ("$ note\n$\n", z.GetColumn(0).GetLayer(0).m_strComment);
+    EXPECT_EQ("", z.m_strComments[CLayerComments::BeforeEnd]);
+
+    const std::string text = h.WriteText(0);
+    EXPECT_NE(std::string::npos, text.find("$ first column\r\n$ second column\r\ncolumn column_num=1")) << text;
+    EXPECT_NE(std::string::npos, text.find("$ note\r\n$\r\nlayer_mater")) << text;
+
+    std::string block;
+    EXPECT_EQ("", CLayerComments::PopCommentLine(block));
+    block = "$ a\n$ b\n";
+    EXPECT_EQ("$ a", CLayerComments::PopCommentLine(block));
+    EXPECT_EQ("$ b", CLayerComments::PopCommentLine(block));
+    EXPECT_EQ("", block);
+}
+
+}  // namespace
+
+namespace {
+
+// A "new_doping" statement after a layer's material statement travels with the layer, parameters
+// included, and is written back right after it.
+TEST(LayerReader, NewDopingStatementTravelsWithItsLayer)
+{
+    LayerFileHarness h;
+    ASSERT_TRUE(h.LoadText("column column_num=1 w=1\nlayer_mater macro_name=a column_num=1 n_doping=1e24\n"
+                           "new_doping_gauss peak=1e24 width=0.1\nlayer d=1 n=1 r=1\n"
+                           "layer_mater macro_name=b column_num=1\nlayer d=2 n=1 r=1\n"));
+    ASSERT_EQ(1, h.Read(0));
+    EXPECT_EQ("new_doping_gauss peak=1e24 width=0.1", h.zsegs[0].GetColumn(0).GetLayer(0).m_Doping.m_strNewDoping);
+    EXPECT_EQ("", h.zsegs[0].GetColumn(0).GetLayer(1).m_Doping.m_strNewDoping);
+    const std::string text = h.WriteText(0);
+    EXPECT_NE(std::string::npos,
+              text.find("   n_newdoping_index=0\r\nnew_doping_gauss peak=1e24 width=0.1\r\nlayer d=1."))
+        << text;
 }
 
 }  // namespace

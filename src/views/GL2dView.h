@@ -1,0 +1,78 @@
+#pragma once
+// The 2-D view: the current z-segment of the document as a flat cross-section in an orthographic
+// projection 16 units high, drawn by src/render through this window's own OpenGL context. The
+// projection state and the conversions live in CView2dState; this class owns the window, the one
+// context (kept for the view's whole life, textures uploaded into it once) and the view options.
+
+#include "render/LayerDrawing.h"
+#include "render/View2dState.h"
+
+#include <wx/glcanvas.h>
+#include <wx/timer.h>
+
+#include <memory>
+
+class CTessaronDoc;
+
+class CGL2dView : public wxGLCanvas {
+public:
+    CGL2dView(wxWindow* parent, CTessaronDoc* doc);
+    ~CGL2dView() override;
+
+    // After every new or opened document: translation 2, 2, scales 1, both axes zoom; the next
+    // paint projects and fits the current z-segment.
+    void OnInitialUpdate();
+    // Any document change: repaint.
+    void OnUpdate(int hint);
+
+    // Projection for the present client size, then the document's drawing preparation and a repaint.
+    void SetProjection();
+    // Scales and centres the current z-segment (or the selected layer, scales kept) in 80 % of the
+    // window.
+    void FitCurrentSegment();
+    // The fit three times, so that thin layers drawn at the contact-bar thickness settle.
+    void OnZoomOrigin();
+
+    CClientPoint ProjectPoint(CModelPoint world) const { return ::ProjectPoint(m_state, world); }
+    CModelPoint UnProjectPoint(CClientPoint client) const { return ::UnProjectPoint(m_state, client); }
+    CClientRect WorldRectToClient(const CModelRect& world) const { return ::WorldRectToClient(m_state, world); }
+    CModelRect ClientRectToWorld(const CClientRect& client) const { return ::ClientRectToWorld(m_state, client); }
+
+    CView2dState& State() { return m_state; }
+    const CView2dState& State() const { return m_state; }
+    float GetContactBarThickness() const { return m_state.contactBarThickness; }
+
+    // View options kept in the settings section "CGL2dView".
+    int GetGridFlag() const { return m_nBackGrid; }
+    void SetGridFlag(int flag) { m_nBackGrid = flag; }
+    int m_nLayerInfo = 1;    // "Layer_ViewLayerInfo": the hover box
+    int m_nPromptWnd = 1;    // "Layer_ViewPromptWnd": the next-step prompt window
+    int m_nMinSpacing = 1;   // "Set minimum spacing"; nothing else reads it
+
+    // Renders one frame now (also used by tests that read the frame back).
+    void Render();
+
+private:
+    void OnPaint(wxPaintEvent& event);
+    void OnSize(wxSizeEvent& event);
+    void OnEraseBackground(wxEraseEvent&) {}
+    void OnSettingsTimer(wxTimerEvent& event);
+    void OnWindowDestroy(wxWindowDestroyEvent& event);
+
+    bool MakeCurrent();
+    void SetupOpenGL();
+    void PrepareDocument();
+    void LoadOptions();
+    void SaveOptions();
+
+    CTessaronDoc* m_pDoc;
+    std::unique_ptr<wxGLContext> m_context;
+    bool m_bSetupPending = true;   // projection and fit at the next paint
+    bool m_bGLReady = false;       // context state and textures set up (once per context)
+    bool m_bOptionsSaved = false;
+    const bool m_bThinLayers = true; // layers thinner than a contact bar are drawn that thick
+    CView2dState m_state;
+    int m_nBackGrid = 1;           // "Layer_ViewGrid"
+    GLuint m_textureNames[kTextureNameCount] = {};
+    wxTimer m_settingsTimer;
+};

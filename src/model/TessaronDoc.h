@@ -81,6 +81,23 @@ public:
     // Writes the current z-segment as a ".layer" file, merged into the lines it had when read.
     bool SaveCurrentZsegmentLayerFile(const std::string& path);
 
+    // --- One z-segment's ".layer" file (TessaronDocLayerFile.cpp); z-segment indexes from 0 ---
+    // Reads the statements of a ".layer" file, includes expanded; false (list unchanged) for an
+    // empty path, a file that does not exist or whose path holds no ".layer" after its first
+    // character, a file that cannot be opened, and (list emptied) an include that cannot be read.
+    bool LoadLayerStatements(std::string path, CKeywordLineList& list);
+    // Reads a ".layer" file into z-segment n with its material set; it becomes the current and the
+    // last z-segment. Nothing changes when the file cannot be read.
+    void LoadZsegmentLayerFile(std::string path, int n);
+    // Writes z-segment n to path, merged into the material set of index n; false when the file
+    // cannot be written.
+    bool SaveZsegmentLayerFile(int n, std::string path);
+    // Inserts a z-segment at n read from a ".layer" file, with the z range given (kept after the
+    // z-segment before it) and an empty material set; the caller counts it. False, with the
+    // z-segments and the material sets as they were, when the file cannot be read or translated
+    // ("File data error!") or no z-segment can be added.
+    bool LoadLayerFileAsZsegment(int n, double zFrom, double zTo, std::string path);
+
     // --- Selection and drawing support ---
     // Selects one layer (indices from 0) or, with zseg -1, clears every selection.
     void SetSelection(int zseg, int column, int row);

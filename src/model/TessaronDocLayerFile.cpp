@@ -1,0 +1,172 @@
+// One z-segment's ".layer" file: reading it into a z-segment (the spreadsheet import, the New
+// z-segment command), reading its statements only (the spreadsheet export reads back what it
+// wrote), and writing one z-segment merged into the text its file had when it was read.
+//
+// The material sets stay aligned with the z-segments: set n is always the text of z-segment n's
+// file, so a save never merges one z-segment into another's text.
+
+#include "model/TessaronDoc.h"
+
+#include "platform/AppServices.h"
+#include "platform/Archive.h"
+#include "platform/FileSystem.h"
+#include "platform/UserPrompts.h"
+#include "textfiles/LayerFileContext.h"
+#include "textfiles/LayerFileUpdater.h"
+#include "textfiles/LayerStatementReader.h"
+#include "textfiles/LayerStatementWriter.h"
+
+#include <algorithm>
+
+namespace {
+
+const char kFileDataError[] = "File data error!";
+
+// A numbered load of a ".layer" file as the first file of a new load: numbers from 1, includes
+// recorded afresh.
+bool LoadNumbered(CArchive& archive, CKeywordLineList& list, bool resetCounter)
+{
+    list.RemoveAll();
+    if (resetCounter)
+        g_nKeywordLineCounter = 0;
+    g_includeTable.clear();
+    return list.Serialize(archive, 0, 0);
+}
+
+}  // namespace
+
+bool CTessaronDoc::LoadLayerStatements(std::string path, CKeywordLineList& list)
+{
+    if (path.empty() || !FileExists(path) || path.find(".layer", 1) == std::string::npos)
+        return false;
+    CArchive archive;
+    if (!archive.OpenLoad(path))
+        return false;
+    const bool loaded = LoadNumbered(archive, list, true);
+    archive.Close();
+    return loaded;
+}
+
+void CTessaronDoc::LoadZsegmentLayerFile(std::string path, int n)
+{
+    if (n < 0 || n >= kZSegmentRecords)
+        return;
+    CArchive archive;
+    if (!archive.OpenLoad(path))
+        return;
+    const bool loaded = LoadNumbered(archive, m_LayerLines, true);
+    archive.Close();
+    if (!loaded)
+        return;  // an include could not be read: reported by the load, nothing taken over
+
+    // The text as loaded becomes z-segment n's material set, at its own index.
+    if (static_cast<int>(m_MaterialSets.size()) <= n)
+        m_MaterialSets.resize(static_cast<std::size_t>(n) + 1);
+    m_MaterialSets[static_cast<std::size_t>(n)].m_Includes = g_includeTable;
+    m_MaterialSets[static_cast<std::size_t>(n)].m_Lines = m_LayerLines;
+    CopyKeywordLines(m_LayerLines, m_LoadedLines);
+
+    if (static_cast<int>(m_ZSegments.size()) <= n)
+        m_ZSegments.resize(static_cast<std::size_t>(n) + 1);
+    g_nZSegCount = n + 1;
+    CLayerFileContext context = LayerFileContext(&m_LoadedLines);
+    CLayerStatementReader(context).ReadLayerStatements(n);
+
+    CZSegment& segment = m_ZSegments[static_cast<std::size_t>(n)];
+    segment.m_Params.m_dZFrom = 0.0;
+    segment.m_Params.m_dZTo = 0.0;
+    segment.m_Params.m_nZPlanes = 1;
+    g_nCurZSeg = n + 1;
+    AssignLayerColours();
+    RecountLayerColours();
+    SetSelection(-1, -1, -1);
+}
+
+bool CTessaronDoc::SaveZsegmentLayerFile(int n, std::string path)
+{
+    if (n < 0 || n >= static_cast<int>(m_ZSegments.size()))
+        return false;
+    AutoMeshZsegment(n);
+    m_LayerLines.RemoveAll();
+    CLayerFileContext context = LayerFileContext(nullptr);
+    CLayerStatementWriter(context).WriteLayerStatements(n);
+
+    CKeywordLineList old;
+    if (n < static_cast<int>(m_MaterialSets.size())) {
+        g_includeTable = m_MaterialSets[static_cast<std::size_t>(n)].m_Includes;
+        old = m_MaterialSets[static_cast<std::size_t>(n)].m_Lines;
+    }
+    CArchive archive;
+    if (!archive.OpenStore(path))
+        return false;
+    CKeywordLineList result;
+    CLayerFileUpdater updater;
+    updater.SetPath(path);
+    updater.SetMacroList(&GetMacroList());
+    updater.Update(old, m_LayerLines, result);
+    // The file is put in place only when it was written whole.
+    return result.Serialize(archive, 0, 0) && archive.Close();
+}
+
+bool CTessaronDoc::LoadLayerFileAsZsegment(int n, double zFrom, double zTo, std::string path)
+{
+    if (path.empty())
+        return false;
+    CArchive archive;
+    if (!archive.OpenLoad(path))
+        return false;
+    const int inUse = std::max(0, g_nZSegCount);
+    if (n < 0 || n > inUse || inUse >= kZSegmentRecords) {
+        AfxMessageBox(kFileDataError, MB_OK);
+        return false;
+    }
+
+    // The new z-segment and an empty material set go in at n; the records beyond the ones in use
+    // are spare, so the vector keeps its length.
+    m_ZSegments.insert(m_ZSegments.begin() + n, CZSegment());
+    const bool spareDropped = static_cast<int>(m_ZSegments.size()) > kZSegmentRecords;
+    if (spareDropped)
+        m_ZSegments.pop_back();
+    const bool setInserted = n <= static_cast<int>(m_MaterialSets.size());
+    if (setInserted)
+        m_MaterialSets.insert(m_MaterialSets.begin() + n, CMaterialSet());
+    auto undoInsert = [&]() {
+        m_ZSegments.erase(m_ZSegments.begin() + n);
+        if (spareDropped)
+            m_ZSegments.emplace_back();
+        if (setInserted)
+            m_MaterialSets.erase(m_MaterialSets.begin() + n);
+    };
+
+    const bool loaded = LoadNumbered(archive, m_LayerLines, false);
+    archive.Close();
+    if (!loaded) {
+        undoInsert();  // the load has said which include it could not read
+        return false;
+    }
+    CLayerFileContext context = LayerFileContext(nullptr);
+    if (CLayerStatementReader(context).ReadLayerStatements(n) == 0) {
+        AfxMessageBox(kFileDataError, MB_OK);
+        undoInsert();
+        return false;
+    }
+
+    CZSegment& segment = m_ZSegments[static_cast<std::size_t>(n)];
+    segment.m_strLayerFile = path;
+    segment.m_Params.m_dZFrom = zFrom;
+    segment.m_Params.m_dZTo = zTo;
+    segment.m_Params.m_nZPlanes = 1;
+    if (segment.GetColumnCount() > 0) {
+        segment.Column(0).m_fTaperPoint[0] = 0.0f;
+        segment.Column(0).m_fTaperPoint[1] = 0.0f;
+    }
+    if (n > 0) {
+        const double previousTo = m_ZSegments[static_cast<std::size_t>(n) - 1].m_Params.m_dZTo;
+        if (segment.m_Params.m_dZFrom < previousTo)
+            segment.m_Params.m_dZFrom = previousTo;
+        if (segment.m_Params.m_dZTo < segment.m_Params.m_dZFrom)
+            segment.m_Params.m_dZTo = segment.m_Params.m_dZFrom;
+    }
+    AppServices().LoadLayerMacros(path);
+    return true;
+}

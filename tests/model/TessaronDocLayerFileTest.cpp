@@ -1,0 +1,149 @@
+#include "platform/FileIO.h"
+#include "support/DocFixture.h"
+#include "support/TempFolder.h"
+#include "textfiles/LayerFileHarness.h"
+#include "textfiles/LayerParamFlags.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const std::string kFixtures = TESSARON_FIXTURES "/";
+
+std::string Bytes(const std::string& path)
+{
+    std::string bytes;
+    ReadFileBytes(path, bytes);
+    return bytes;
+}
+
+class DocLayerFile : public DocFixture {
+protected:
+    DocLayerFile()
+    {
+        FillLayerParamFlags();
+        doc().SetMacroList(&harness.macros);
+    }
+    std::string Stage(const std::string& fixture)
+    {
+        return folder.Write(fixture.substr(fixture.find('/') + 1), Bytes(kFixtures + fixture));
+    }
+    // Opens the ridge fixture as the document: one z-segment with its material set.
+    void OpenRidge()
+    {
+        ASSERT_TRUE(doc().OnOpenDocument(Stage("layer/ridge_two_columns.layer")));
+        prompts.Clear();
+    }
+
+    LayerFileHarness harness;
+    TempFolder folder;
+};
+
+}  // namespace
+
+TEST_F(DocLayerFile, StatementsAreReadOnlyFromLayerFiles)
+{
+    const std::string good = Stage("layer/ridge_two_columns.layer");
+    const std::string capitals = folder.Write("shout.LAYER", Bytes(good));
+    const std::string missingInclude = folder.Write("broken.layer", "begin_layer\r\ninclude file=gone.inc\r\nend_layer\r\n");
+    prompts.AllowUnscripted();  // the load names the include it cannot read
+    const struct {
+        std::string path;
+        bool read;
+    } cases[] = {{"", false}, {folder.File("none.layer"), false}, {capitals, false}, {good, true}, {missingInclude, false}};
+    for (const auto& c : cases) {
+        CKeywordLineList list;
+        EXPECT_EQ(doc().LoadLayerStatements(c.path, list), c.read) << c.path;
+        EXPECT_EQ(list.IsEmpty(), !c.read) << c.path;
+    }
+}
+
+TEST_F(DocLayerFile, LoadedZSegmentKeepsItsTextAtItsOwnIndex)
+{
+    OpenRidge();
+    const std::string other = Stage("layer/three_columns_include.layer");
+    Stage("layer/one_row.inc");
+    doc().LoadZsegmentLayerFile(other, 1);
+    EXPECT_EQ(g_nZSegCount, 2);
+    EXPECT_EQ(g_nCurZSeg, 2);
+    EXPECT_EQ(Seg(1).GetColumnCount(), 3);
+    EXPECT_EQ(Seg(1).m_Params.m_dZTo, 0.0);
+    ASSERT_EQ(doc().m_MaterialSets.size(), 2u);
+    EXPECT_EQ(doc().m_MaterialSets[1].m_Lines.GetNthLineParam("column", 3, "xp2"), "1");
+    EXPECT_EQ(doc().m_MaterialSets[1].m_Includes.size(), 1u);
+    EXPECT_EQ(doc().m_MaterialSets[0].m_Lines.CountColumnLines(), 2);
+}
+
+TEST_F(DocLayerFile, SavingAZSegmentMergesIntoItsRecordedText)
+{
+    OpenRidge();
+    const std::string out = folder.File("saved.layer");
+    ASSERT_TRUE(doc().SaveZsegmentLayerFile(0, out));
+    const std::string first = Bytes(out);
+    EXPECT_EQ(first, Bytes(kFixtures + "updater/golden/ridge_two_columns_unchanged.layer"));
+    // A second save merges into the text as loaded again, not into the file the first one wrote.
+    ASSERT_TRUE(doc().SaveZsegmentLayerFile(0, out));
+    EXPECT_EQ(Bytes(out), first);
+    EXPECT_FALSE(doc().SaveZsegmentLayerFile(0, folder.File("no/such/folder/x.layer")));
+    EXPECT_TRUE(prompts.Texts().empty());
+}
+
+TEST_F(DocLayerFile, NewZSegmentFromAFileGoesInWithAnEmptyMaterialSet)
+{
+    OpenRidge();
+    Seg(0).m_Params.m_dZTo = 2.0;
+    const std::string other = Stage("layer/three_columns_include.layer");
+    Stage("layer/one_row.inc");
+    const struct {
+        double from, to;
+        double wantFrom, wantTo;
+    } cases[] = {{3.0, 5.0, 3.0, 5.0}, {1.0, 5.0, 2.0, 5.0}, {1.0, 1.5, 2.0, 2.0}};
+    for (const auto& c : cases) {
+        ASSERT_TRUE(doc().LoadLayerFileAsZsegment(1, c.from, c.to, other));
+        EXPECT_EQ(Seg(1).m_Params.m_dZFrom, c.wantFrom);
+        EXPECT_EQ(Seg(1).m_Params.m_dZTo, c.wantTo);
+        EXPECT_EQ(Seg(1).m_strLayerFile, other);
+        EXPECT_EQ(Seg(1).GetColumnCount(), 3);
+        // The material set of z-segment 1 is empty; z-segment 0 keeps its own.
+        ASSERT_GE(doc().m_MaterialSets.size(), 2u);
+        EXPECT_TRUE(doc().m_MaterialSets[1].m_Lines.IsEmpty());
+        EXPECT_EQ(doc().m_MaterialSets[0].m_Lines.CountColumnLines(), 2);
+        EXPECT_EQ(doc().m_ZSegments.size(), 40u);
+        EXPECT_EQ(g_nZSegCount, 1);  // the caller counts the new z-segment
+        doc().m_ZSegments.erase(doc().m_ZSegments.begin() + 1);
+        doc().m_ZSegments.emplace_back();
+        doc().m_MaterialSets.erase(doc().m_MaterialSets.begin() + 1);
+    }
+}
+
+TEST_F(DocLayerFile, AFailedNewZSegmentLeavesTheDeviceAsItWas)
+{
+    OpenRidge();
+    const std::string garbage = folder.Write("garbage.layer", "begin_layer\r\nlayer d=1\r\nend_layer\r\n");
+    const std::string good = Stage("layer/ridge_two_columns.layer");
+    const struct {
+        const char* what;
+        int count;
+        std::string path;
+        bool message;
+    } cases[] = {
+        {"statements that are no device", 1, garbage, true},
+        {"no room for another z-segment", 40, good, true},
+        {"no such file", 1, folder.File("none.layer"), false},
+    };
+    for (const auto& c : cases) {
+        g_nZSegCount = c.count;
+        const int columns = Seg(1).GetColumnCount();
+        prompts.Clear();
+        if (c.message)
+            prompts.AnswerNext(IDOK);
+        EXPECT_FALSE(doc().LoadLayerFileAsZsegment(1, 0.0, 1.0, c.path)) << c.what;
+        EXPECT_EQ(prompts.Texts(), c.message ? std::vector<std::string>{"File data error!"} : std::vector<std::string>{})
+            << c.what;
+        EXPECT_EQ(g_nZSegCount, c.count) << c.what;
+        EXPECT_EQ(doc().m_ZSegments.size(), 40u) << c.what;
+        EXPECT_EQ(Seg(0).GetColumnCount(), 2) << c.what;
+        EXPECT_EQ(Seg(1).GetColumnCount(), columns) << c.what;
+        EXPECT_EQ(doc().m_MaterialSets.size(), 1u) << c.what;
+    }
+}

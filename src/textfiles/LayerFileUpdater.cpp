@@ -194,11 +194,13 @@ void CLayerFileUpdater::Update(CKeywordLineList old, CKeywordLineList& fresh, CK
                 MergeStatement(old, fresh, result, kind);
         }
         // Third walk: the plain lines not yet written, in old order.
+        std::vector<bool> included(static_cast<std::size_t>(old.GetCount()), false);
+        for (int i : m_includedLines)
+            if (i >= 0 && i < old.GetCount())
+                included[static_cast<std::size_t>(i)] = true;
         for (int i = 0; i < old.GetCount(); ++i) {
             CKeywordLine& line = old[i];
-            if (line.m_nLine < 0 || !IsNonStructureLine(line))
-                continue;
-            if (std::find(m_includedLines.begin(), m_includedLines.end(), i) != m_includedLines.end())
+            if (line.m_nLine < 0 || !IsNonStructureLine(line) || included[static_cast<std::size_t>(i)])
                 continue;
             result.Append(line);
             line.m_nLine = -1;

@@ -218,12 +218,11 @@ bool CLayerFileUpdater::CanWriteIncludeBack(int source) const
 
 void CLayerFileUpdater::WriteIncludeBack(CKeywordLineList& old, CKeywordLineList& result, int source)
 {
-    for (int i = 0; i < old.GetCount(); ++i)
-        if (old[i].m_nSource == source && IsNonStructureLine(old[i]) &&
-            std::find(m_includedLines.begin(), m_includedLines.end(), i) == m_includedLines.end())
-            m_includedLines.push_back(i);
     if (m_writtenUnits.count(source) > 0)
-        return;  // the include statement stands in the result already
+        return;  // the include statement stands in the result already, its lines are listed
+    for (int i = 0; i < old.GetCount(); ++i)
+        if (old[i].m_nSource == source && IsNonStructureLine(old[i]))
+            m_includedLines.push_back(i);
     auto entry = g_includeTable.find(source);
     if (entry == g_includeTable.end())
         return;

@@ -252,6 +252,28 @@ TEST_F(LayerFileUpdaterTest, RotationIsWrittenIntoTheOldLines)
     updater.UpdateRotation(without, 12.5);
     ASSERT_EQ(without.GetCount(), 3);
     EXPECT_EQ(without[1].m_strText, "rotation angle=12.500000");
+
+    // An included file is written back as it is: a new angle in it, or a new statement among its
+    // lines, takes the whole block into the saved file.
+    const struct {
+        const char* what;
+        bool rotationIncluded;
+        double angle;
+        bool inlined;
+    } cases[] = {{"same angle in an include", true, 0.0, false},
+                 {"new angle in an include", true, 12.5, true},
+                 {"new statement after an included begin_layer", false, 12.5, true}};
+    for (const auto& c : cases) {
+        CKeywordLineList old;
+        old.Append(begin);
+        if (c.rotationIncluded)
+            old.Append(rotation);
+        old.Append(column);
+        for (CKeywordLine& line : old.m_lines)
+            line.m_nSource = line.m_strKeyword == "column" ? 0 : 501;
+        updater.UpdateRotation(old, c.angle);
+        EXPECT_EQ(old[0].m_nSource, c.inlined ? 0 : 501) << c.what;
+    }
 }
 
 // ------------------------------------------------------------------ whole saves against golden files

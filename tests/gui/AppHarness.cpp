@@ -89,6 +89,10 @@ CTessaronApp& TestApp() { return *static_cast<CTessaronApp*>(wxTheApp); }
 bool StartApp(const AppTree& tree, const std::string& programName, const std::vector<std::string>& args)
 {
     StopApp();
+    // Every start begins with settings of its own (no recent files of an earlier test).
+    static int starts = 0;
+    const std::string config = std::string(std::getenv("HOME")) + "/.config-" + std::to_string(++starts);
+    setenv("XDG_CONFIG_HOME", config.c_str(), 1);
     TestApp().SetProgramPath(tree.Program(programName));
     TestApp().SetArguments(args);
     g_running = true;

@@ -7,6 +7,7 @@
 #include "app/WxProfile.h"
 #include "platform/FatalExit.h"
 #include "platform/TextureImage.h"
+#include "textfiles/LayerParamFlags.h"
 
 #include <gtest/gtest.h>
 
@@ -74,6 +75,7 @@ TEST(Startup, LoadsEveryTextureWithEntriesFifteenOnReadAgainFromTheFirstFiles)
     EXPECT_EQ(g_TextureImages[15]->data, g_TextureImages[0]->data);
     EXPECT_EQ(g_TextureImages[22]->data, g_TextureImages[7]->data);
     EXPECT_NE(g_TextureImages[1]->data, g_TextureImages[0]->data);
+    EXPECT_EQ(g_layerParamFlags.size(), 47u);  // the keyword flag map is filled once at start-up
     StopApp();
     EXPECT_EQ(g_TextureImages[0], nullptr);  // freed at exit
 }

@@ -6,6 +6,7 @@
 #include "LayerFileHarness.h"
 #include "platform/Archive.h"
 #include "platform/FileIO.h"
+#include "platform/StringUtil.h"
 #include "support/ScriptedPrompts.h"
 #include "textfiles/LayerFileUpdater.h"
 #include "textfiles/LayerParamFlags.h"
@@ -245,6 +246,53 @@ TEST_F(LayerFileUpdaterDeviceTest, SavingASavedFileAgainChangesNothing)
             const CZSegment& read = reopened.h.zsegs[0];
             AlignWhatTheFileOwns(edited, read);
             ExpectSameZSegment(edited, read);
+        }
+    }
+}
+
+TEST_F(LayerFileUpdaterDeviceTest, EveryStatementOfTheFileSurvivesAnEditElsewhere)
+{
+    auto isUserParam = [](std::string name) {
+        while (!name.empty() && name.back() >= '0' && name.back() <= '9')
+            name.pop_back();
+        return g_layerParamFlags.count(name) == 0;
+    };
+    for (const char* fixture : kFixtures) {
+        for (const Edit& edit : kEdits) {
+            if (std::string(edit.name) == "removed_row")
+                continue;  // the removed row takes its statements along
+            SCOPED_TRACE(GoldenName(fixture, edit.name));
+            ScratchFolder out;
+            LoadedDevice device;
+            ASSERT_TRUE(device.Load(ReadFileBytes(kLayerFixtures + fixture), kLayerFixtures + fixture));
+            edit.apply(device.h.zsegs[0]);
+            const std::string saved = device.Save(out.Path() + fixture);
+            const CKeywordLineList fresh = device.h.lines;
+
+            CKeywordLineList written;
+            CArchive archive;
+            archive.OpenLoadFromMemory(saved, out.Path() + fixture);
+            ASSERT_TRUE(written.Serialize(archive, 0, 0));
+            std::string text;
+            for (const CKeywordLine& line : written.m_lines)
+                text += Trim(line.m_strText) + "\n";
+            for (const CKeywordLine& line : device.old.m_lines) {
+                const bool plain = IsNonStructureLine(line);
+                if (plain && line.m_strKeyword != "rotation" && line.m_strKeyword != "layer_position" &&
+                    line.m_strKeyword != "column_position") {
+                    EXPECT_NE(text.find(Trim(line.m_strText) + "\n"), std::string::npos) << line.m_strText;
+                }
+                for (const CKeywordParam& p : line.m_params) {
+                    if (!plain && isUserParam(p.m_strName)) {
+                        EXPECT_NE(text.find(p.m_strName + "=" + p.m_strValue), std::string::npos) << p.m_strName;
+                    }
+                }
+            }
+            // Every statement of the model is written once.
+            for (const char* keyword : {"column", "layer", "layer_mater", "grating_compos", "bottom_contact",
+                                        "top_contact", "left_contact", "right_contact", "layer_position",
+                                        "column_position", "vcsel_section"})
+                EXPECT_EQ(written.CountKeyword(keyword), fresh.CountKeyword(keyword)) << keyword;
         }
     }
 }

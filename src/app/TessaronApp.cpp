@@ -251,6 +251,7 @@ void CTessaronApp::ClearLayerMacros()
 void CTessaronApp::CreateMainFrame()
 {
     m_pDocument = std::make_unique<CTessaronDoc>();
+    m_pDocument->SetMacroList(&m_macros);
     m_pMainFrame = new CMainFrame(*this, *m_pDocument);
     SetTopWindow(m_pMainFrame);
 }

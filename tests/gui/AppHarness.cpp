@@ -2,7 +2,7 @@
 
 #include "app/MainFrame.h"
 #include "app/WxProfile.h"
-#include "platform/DocumentBase.h"
+#include "model/TessaronDoc.h"
 
 #include <gtest/gtest.h>
 #include <wx/evtloop.h>
@@ -105,7 +105,7 @@ void StopApp()
         return;
     g_running = false;
     if (CMainFrame* frame = Frame()) {
-        if (CDocumentBase* doc = TestApp().GetDocument())
+        if (CTessaronDoc* doc = TestApp().GetDocument())
             doc->SetModifiedFlag(false);
         frame->Close(true);
     }

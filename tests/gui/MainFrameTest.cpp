@@ -4,7 +4,7 @@
 #include "CommandIds.h"
 #include "support/ScriptedPrompts.h"
 #include "app/MainFrame.h"
-#include "platform/DocumentBase.h"
+#include "model/TessaronDoc.h"
 
 #include <gtest/gtest.h>
 #include <wx/menu.h>

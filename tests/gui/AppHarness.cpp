@@ -65,10 +65,11 @@ bool g_running = false;
 
 }  // namespace
 
-AppTree::AppTree(const std::vector<std::string>& omit)
+AppTree::AppTree(const std::vector<std::string>& omit, const std::string& under)
+    : m_root(under.empty() ? m_folder.Path() : m_folder.Path() + "/" + under)
 {
     const fs::path stage(TESSARON_STAGE_DIR);
-    const fs::path root(m_folder.Path());
+    const fs::path root(m_root);
     fs::create_directories(root / "bin");
     fs::create_directories(root / "GUI" / "Data");
     std::vector<std::string> files = {"veltrane.mac", "more.mac"};
@@ -81,7 +82,7 @@ AppTree::AppTree(const std::vector<std::string>& omit)
 
 void AppTree::Replace(const std::string& name, const std::string& source) const
 {
-    fs::copy_file(source, fs::path(m_folder.Path()) / name, fs::copy_options::overwrite_existing);
+    fs::copy_file(source, fs::path(m_root) / name, fs::copy_options::overwrite_existing);
 }
 
 CTessaronApp& TestApp() { return *static_cast<CTessaronApp*>(wxTheApp); }

@@ -175,3 +175,17 @@ TEST(Startup, AnUnreadableBitmapLeavesItsEntryEmptyAndStartUpGoesOn)
     EXPECT_TRUE(prompts.Texts().empty());
     StopApp();
 }
+
+TEST(Startup, AProgramPathOfAnyLengthFindsItsData)
+{
+    std::string deep;
+    for (int i = 0; i < 12; ++i)
+        deep += (i ? "/" : "") + std::string(40, char('a' + i));
+    AppTree tree({}, deep);
+    ASSERT_GT(tree.Program("brenvik").size(), 500u);
+    ScriptedPrompts prompts;
+    ASSERT_TRUE(StartApp(tree, "brenvik"));
+    EXPECT_NE(g_TextureImages[0], nullptr);
+    EXPECT_GT(TestApp().m_macros.GetCount(), 0);
+    StopApp();
+}

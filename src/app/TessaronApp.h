@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-class CDocumentBase;
+class CTessaronDoc;
 class CMainFrame;
 class CWxProfile;
 
@@ -60,7 +60,7 @@ public:
     // The folder above the program's folder, with a trailing "/"; empty when there is none.
     std::string RootFolder() const;
 
-    CDocumentBase* GetDocument() const { return m_pDocument.get(); }
+    CTessaronDoc* GetDocument() const { return m_pDocument.get(); }
     CMainFrame* GetMainFrame() const { return m_pMainFrame; }
     void OnMainFrameDestroyed() { m_pMainFrame = nullptr; }
     const std::vector<std::string>& GetRecentFiles() const { return m_recentFiles; }
@@ -91,7 +91,7 @@ private:
     std::vector<std::string> m_arguments;
     std::unique_ptr<CWxProfile> m_profile;
     CWxUserPrompts m_wxPrompts;
-    std::unique_ptr<CDocumentBase> m_pDocument;
+    std::unique_ptr<CTessaronDoc> m_pDocument;
     CMainFrame* m_pMainFrame = nullptr;
     std::vector<std::string> m_recentFiles;
 };

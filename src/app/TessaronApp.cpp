@@ -162,7 +162,7 @@ bool CTessaronApp::LoadTextureImages()
 {
     for (int i = 0; i < kTextureImageCount; ++i) {
         const std::string root = RootFolder();
-        if (root.empty() || root == "/") {
+        if (root.empty()) {
             StartupMessage("can't find GUI\\data dir");
             return false;
         }

@@ -43,7 +43,6 @@ public:
     // Application commands and the macros of the open file.
     void OnFileNew();
     void OnFileOpen();
-    void OnAppAbout();
     bool OpenDocumentFile(const std::string& path);
     void LoadLayerMacros(const std::string& path) override;
     void ClearLayerMacros() override;
@@ -66,7 +65,7 @@ public:
     const std::vector<std::string>& GetRecentFiles() const { return m_recentFiles; }
     void OpenRecentFile(int index);
 
-    // The title of the mode ("Brenvik" or "Tessaron") and its document filter.
+    // The title of the mode: "Brenvik" or "Tessaron".
     std::string AppTitle() const { return m_b3dMode ? "Tessaron" : "Brenvik"; }
 
     CMacroLibrary m_layerMacros;

@@ -90,6 +90,11 @@ TEST(FileCommands, FileOpenAndADropOpenOneFileEach)
     Frame()->GetEventHandler()->ProcessEvent(drop);
     EXPECT_EQ(doc->GetPathName(), second);
 
+    // The recent-file entries open their files.
+    EXPECT_EQ(RecentFileLabels(), (std::vector<std::string>{"&1 " + second, "&2 " + first}));
+    Frame()->RunCommand(ID_FILE_MRU_FILE1 + 1);
+    EXPECT_EQ(doc->GetPathName(), first);
+
     Frame()->RunCommand(ID_FILE_NEW);
     EXPECT_EQ(Frame()->GetTitle().ToStdString(), "Untitled - Brenvik");
     StopApp();

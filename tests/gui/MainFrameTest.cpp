@@ -247,3 +247,23 @@ TEST(MainFrame, OpenDialogOffersTheFilesOfTheMode)
         StopApp();
     }
 }
+
+TEST(MainFrame, ViewCommandsShowAndHideTheBarsAndExitCloses)
+{
+    AppTree tree;
+    ScriptedPrompts prompts;
+    ASSERT_TRUE(StartApp(tree, "brenvik"));
+    CMainFrame* frame = Frame();
+    for (int id : {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR}) {
+        wxWindow* bar = id == ID_VIEW_TOOLBAR ? static_cast<wxWindow*>(frame->GetToolBar())
+                                              : static_cast<wxWindow*>(frame->GetStatusBar());
+        frame->RunCommand(id);
+        EXPECT_FALSE(bar->IsShown()) << id;
+        frame->RunCommand(id);
+        EXPECT_TRUE(bar->IsShown()) << id;
+    }
+    frame->RunCommand(ID_APP_EXIT);
+    PumpEvents();
+    EXPECT_EQ(Frame(), nullptr);
+    StopApp();
+}

@@ -96,14 +96,14 @@ void BM_Scene2d(benchmark::State& state)
     CScene2d scene;
     scene.segment = &f.seg;
     scene.currentZSeg = 1;
-    scene.backGrid = true;
+    scene.backGrid = state.range(0) != 0;
     for (auto _ : state) {
         RenderScene2d(f.view, scene);
         glFinish();
     }
     state.counters["layers"] = kColumns * kRows;
 }
-BENCHMARK(BM_Scene2d)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Scene2d)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
 
 // One DrawLayerGL (its own glBegin/glEnd and attribute push) per layer, for comparison.
 void BM_LayersOneAtATime(benchmark::State& state)

@@ -5,12 +5,12 @@
 #include "app/TessaronApp.h"
 #include "app/ToolBarArt.h"
 #include "model/CurLayerParams.h"
-#include "platform/DocumentBase.h"
+#include "model/TessaronDoc.h"
+#include "views/GL2dView.h"
 #include "platform/UserPrompts.h"
 
 #include <wx/accel.h>
 #include <wx/menu.h>
-#include <wx/panel.h>
 #include <wx/statusbr.h>
 #include <wx/toolbar.h>
 #include <wx/utils.h>
@@ -47,7 +47,7 @@ wxAcceleratorEntry ToWxAccelerator(const AccelRes& a)
 
 }  // namespace
 
-CMainFrame::CMainFrame(CTessaronApp& app, CDocumentBase& doc)
+CMainFrame::CMainFrame(CTessaronApp& app, CTessaronDoc& doc)
     : CPersistentFrame(app.AppTitle()), m_app(app), m_doc(doc), m_menuTimer(this, kMenuTimerId)
 {
     CreateToolBarForMode();
@@ -70,9 +70,6 @@ CMainFrame::CMainFrame(CTessaronApp& app, CDocumentBase& doc)
     Bind(wxEVT_MENU, &CMainFrame::OnRecentFile, this, WxId(ID_FILE_MRU_FILE1), WxId(ID_FILE_MRU_FILE4));
     Bind(wxEVT_MENU, [this](wxCommandEvent&) { m_app.OnFileNew(); }, WxId(ID_FILE_NEW));
     Bind(wxEVT_MENU, [this](wxCommandEvent&) { m_app.OnFileOpen(); }, WxId(ID_FILE_OPEN));
-    // Saving belongs to the document; these run when it did not take the command itself.
-    Bind(wxEVT_MENU, [this](wxCommandEvent&) { m_doc.DoFileSave(); UpdateTitle(); }, WxId(ID_FILE_SAVE));
-    Bind(wxEVT_MENU, [this](wxCommandEvent&) { m_doc.DoSave(""); UpdateTitle(); }, WxId(ID_FILE_SAVE_AS));
 
     m_menuTimer.Start(kMenuTimerDelay);
     UpdateTitle();
@@ -124,10 +121,9 @@ void CMainFrame::CreateAcceleratorTable()
 
 void CMainFrame::OnCreateClient()
 {
-    // The 2-D view of the current z-segment fills the client area.
-    auto* view = new wxPanel(this, wxID_ANY);
-    view->SetBackgroundColour(*wxWHITE);
-    m_pView = view;
+    // The 2-D view of the current z-segment fills the client area (in the 3-D editor too, until
+    // the frame has a 3-D view to put beside it).
+    m_pView = new CGL2dView(this, &m_doc);
 }
 
 wxMenuBar* CMainFrame::BuildMenuBar(bool withPictures) const
@@ -189,8 +185,13 @@ void CMainFrame::UpdateRecentFileMenu()
 
 void CMainFrame::UpdateTitle()
 {
-    const std::string& title = m_doc.GetTitle();
-    SetTitle(wxString::FromUTF8(title.empty() ? "Untitled" : title) + " - " + m_app.AppTitle());
+    // The document's title follows its path (a Save As changes it): the frame shows it.
+    std::string title = m_doc.GetTitle();
+    if (title.find_first_not_of(' ') == std::string::npos)
+        title = "Untitled";
+    const wxString text = wxString::FromUTF8(title) + " - " + m_app.AppTitle();
+    if (GetTitle() != text)
+        SetTitle(text);
 }
 
 void CMainFrame::OnDocumentReplaced()
@@ -198,6 +199,8 @@ void CMainFrame::OnDocumentReplaced()
     UpdateTitle();
     InitialUpdate2d();
 }
+
+wxWindow* CMainFrame::GetActiveView() const { return m_pView; }
 
 bool CMainFrame::RunCommand(int id)
 {
@@ -261,6 +264,7 @@ void CMainFrame::OnTimer(wxTimerEvent&)
 
 void CMainFrame::OnIdleUpdateIndicators(wxIdleEvent& event)
 {
+    UpdateTitle();
     wxStatusBar* bar = GetStatusBar();
     if (bar) {
         const struct { int pane; wxKeyCode key; const char* text; } indicators[] = {
@@ -326,26 +330,32 @@ void CMainFrame::ShowNextStepPrompt(int i)
 
 // ---- the document's way to its views ----
 
-void CMainFrame::UpdateAllViews(int /*hint*/)
+void CMainFrame::UpdateAllViews(int hint)
 {
     if (m_pView)
-        m_pView->Refresh(false);
+        m_pView->OnUpdate(hint);
 }
 
-bool CMainFrame::HasGL2dView() const { return false; }
+bool CMainFrame::HasGL2dView() const { return m_pView != nullptr; }
 
+// The prompt window and the hover box come with the views' later work; until then there is
+// nothing to show a prompt in or to set a font for.
 void CMainFrame::StartPrompt(int /*index*/) {}
 
 void CMainFrame::SetLayerInfoFont() {}
 
 void CMainFrame::SetPromptFont() {}
 
-int CMainFrame::GetGridFlag() const { return 0; }
+int CMainFrame::GetGridFlag() const { return m_pView ? m_pView->GetGridFlag() : 0; }
 
-void CMainFrame::SetGridFlag(int /*flag*/) {}
+void CMainFrame::SetGridFlag(int flag)
+{
+    if (m_pView)
+        m_pView->SetGridFlag(flag);
+}
 
 void CMainFrame::InitialUpdate2d()
 {
     if (m_pView)
-        m_pView->Refresh(false);
+        m_pView->OnInitialUpdate();
 }

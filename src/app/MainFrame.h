@@ -8,14 +8,15 @@
 
 #include <wx/timer.h>
 
-class CDocumentBase;
+class CGL2dView;
+class CTessaronDoc;
 class CTessaronApp;
 class wxMenuBar;
 class wxWindow;
 
 class CMainFrame : public CPersistentFrame, public IViewsHub {
 public:
-    CMainFrame(CTessaronApp& app, CDocumentBase& doc);
+    CMainFrame(CTessaronApp& app, CTessaronDoc& doc);
     ~CMainFrame() override;
 
     // Builds and installs the menu bar with the tool-bar pictures beside its commands.
@@ -32,7 +33,8 @@ public:
     // Whether the command's enabling rule (view, document or frame) lets it run.
     bool IsCommandEnabled(int wxId);
 
-    wxWindow* GetActiveView() const { return m_pView; }
+    wxWindow* GetActiveView() const;
+    CGL2dView* GetGL2dView() const { return m_pView; }
     int m_bClosing = 0;
 
     // IViewsHub.
@@ -70,7 +72,7 @@ private:
     void OnRecentFile(wxCommandEvent& event);
 
     CTessaronApp& m_app;
-    CDocumentBase& m_doc;
-    wxWindow* m_pView = nullptr;
+    CTessaronDoc& m_doc;
+    CGL2dView* m_pView = nullptr;
     wxTimer m_menuTimer;
 };

@@ -8,10 +8,7 @@
 #include "platform/Profile.h"
 #include "platform/TextureImage.h"
 #include "platform/UserPrompts.h"
-#if __has_include("textfiles/LayerParamFlags.h")
 #include "textfiles/LayerParamFlags.h"
-#define TESSARON_HAS_PARAM_FLAGS 1
-#endif
 
 #include <wx/filename.h>
 #include <wx/utils.h>
@@ -165,7 +162,7 @@ bool CTessaronApp::LoadTextureImages()
 {
     for (int i = 0; i < kTextureImageCount; ++i) {
         const std::string root = RootFolder();
-        if (root.empty() || root == "/") {
+        if (root.empty()) {
             StartupMessage("can't find GUI\\data dir");
             return false;
         }
@@ -212,9 +209,7 @@ void CTessaronApp::LoadMacroDefinitions()
     m_macros.AddAll(contact.GetMacroList());
     m_libraryMacros = m_macros;
     IndexSpecialMacros();
-#ifdef TESSARON_HAS_PARAM_FLAGS
     FillLayerParamFlags();
-#endif
 }
 
 void CTessaronApp::IndexSpecialMacros()
@@ -251,6 +246,7 @@ void CTessaronApp::ClearLayerMacros()
 void CTessaronApp::CreateMainFrame()
 {
     m_pDocument = std::make_unique<CTessaronDoc>();
+    m_pDocument->SetMacroList(&m_macros);
     m_pMainFrame = new CMainFrame(*this, *m_pDocument);
     SetTopWindow(m_pMainFrame);
 }

@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-class CDocumentBase;
+class CTessaronDoc;
 class CMainFrame;
 class CWxProfile;
 
@@ -43,7 +43,6 @@ public:
     // Application commands and the macros of the open file.
     void OnFileNew();
     void OnFileOpen();
-    void OnAppAbout();
     bool OpenDocumentFile(const std::string& path);
     void LoadLayerMacros(const std::string& path) override;
     void ClearLayerMacros() override;
@@ -60,13 +59,13 @@ public:
     // The folder above the program's folder, with a trailing "/"; empty when there is none.
     std::string RootFolder() const;
 
-    CDocumentBase* GetDocument() const { return m_pDocument.get(); }
+    CTessaronDoc* GetDocument() const { return m_pDocument.get(); }
     CMainFrame* GetMainFrame() const { return m_pMainFrame; }
     void OnMainFrameDestroyed() { m_pMainFrame = nullptr; }
     const std::vector<std::string>& GetRecentFiles() const { return m_recentFiles; }
     void OpenRecentFile(int index);
 
-    // The title of the mode ("Brenvik" or "Tessaron") and its document filter.
+    // The title of the mode: "Brenvik" or "Tessaron".
     std::string AppTitle() const { return m_b3dMode ? "Tessaron" : "Brenvik"; }
 
     CMacroLibrary m_layerMacros;
@@ -91,7 +90,7 @@ private:
     std::vector<std::string> m_arguments;
     std::unique_ptr<CWxProfile> m_profile;
     CWxUserPrompts m_wxPrompts;
-    std::unique_ptr<CDocumentBase> m_pDocument;
+    std::unique_ptr<CTessaronDoc> m_pDocument;
     CMainFrame* m_pMainFrame = nullptr;
     std::vector<std::string> m_recentFiles;
 };

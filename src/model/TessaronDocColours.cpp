@@ -124,32 +124,34 @@ int CTessaronDoc::AssignLayerColours()
                     layer.m_nPattern = 0;
                     continue;
                 }
-                int found = 0;
-                int differ = 0;
                 // Earlier layers: z-segments up to this one and in each the columns up to this
-                // column's index; in this very column only the rows below.
-                for (int s2 = 0; s2 <= s; ++s2) {
+                // column's index; in this very column only the rows below. Rows of a column end
+                // at its first missing layer. The last identical one in that order lends its pair,
+                // so the walk runs backwards and stops at the first find.
+                bool found = false;
+                bool compared = false;
+                for (int s2 = s; s2 >= 0 && !found; --s2) {
                     const CZSegment& other = m_ZSegments[s2];
-                    for (int c2 = 0; c2 <= c; ++c2) {
+                    for (int c2 = c; c2 >= 0 && !found; --c2) {
                         const bool ownColumn = s2 == s && c2 == c;
                         const int rows = ownColumn ? j : column.GetLayersInUse();
-                        for (int j2 = 0; j2 < rows; ++j2) {
-                            if (!other.HasLayer(c2, j2)) {
-                                ++differ;
-                                break;
-                            }
+                        const int present = std::min(rows, c2 < other.GetColumnCount()
+                                                               ? other.GetColumn(c2).GetLayersInUse()
+                                                               : 0);
+                        compared = compared || rows > 0;
+                        for (int j2 = present - 1; j2 >= 0; --j2) {
                             const CLayerRec& earlier = other.GetColumn(c2).GetLayer(j2);
                             if (IsIdenticalForColours(earlier, layer)) {
-                                ++found;
                                 layer.m_nColour = earlier.m_nColour;
                                 layer.m_nPattern = earlier.m_nPattern;
-                            } else {
-                                ++differ;
+                                found = true;
+                                break;
                             }
                         }
                     }
                 }
-                if (found == 0 && differ > 0) {
+                const int differ = compared && !found ? 1 : 0;
+                if (!found && differ > 0) {
                     patternCounter = (patternCounter + 1) % kColours;
                     colourCounter = (colourCounter + 1) % kColours;
                     layer.m_nColour = colourCounter;

@@ -72,16 +72,17 @@ void CTessaronDoc::PrepareAutoMesh(int index)
                 m_AutoMeshTags[0][0] = 1;
                 continue;
             }
+            // The last equal layer in column-then-row order gives its tag: walk backwards.
             bool found = false;
-            bool compared = false;
-            for (int c2 = 0; c2 <= c; ++c2) {
-                for (int j2 = 0; j2 <= j; ++j2) {
+            const bool compared = true;  // every layer but the first has an earlier one
+            for (int c2 = c; c2 >= 0 && !found; --c2) {
+                for (int j2 = j; j2 >= 0; --j2) {
                     if (c2 == c && j2 == j)
                         continue;
-                    compared = true;
                     if (SameMaterial(layerAt(c, j), layerAt(c2, j2))) {
                         m_AutoMeshTags[c][j] = m_AutoMeshTags[c2][j2];
                         found = true;
+                        break;
                     }
                 }
             }

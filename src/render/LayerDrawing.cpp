@@ -160,16 +160,22 @@ void MarkStencil()
 
 } // namespace
 
-CRgb LayerFillColour(const CLayerRec& layer)
+namespace {
+
+CRgb FillColour(const CLayerRec& layer, bool empty)
 {
     CRgb c = kUnknownColour;
     MaterialIndexColour(layer.m_nColour, c.r, c.g, c.b);
-    if (layer.IsEmpty()) c = kEmptyColour;
+    if (empty) c = kEmptyColour;
     if (layer.m_nSelected) c = kSelectedColour;
     if (layer.m_nWhite) c = kHighlightColour;
     if (layer.m_nRed) c = kDropTargetColour;
     return c;
 }
+
+} // namespace
+
+CRgb LayerFillColour(const CLayerRec& layer) { return FillColour(layer, layer.IsEmpty()); }
 
 void DrawLayerGL(const CLayerRec& layer, const CLayerDrawOptions& o)
 {
@@ -216,8 +222,9 @@ void DrawLayerGL(const CLayerRec& layer, const CLayerDrawOptions& o)
 
 void CFlatLayerBatch::Add(const CLayerRec& l, int currentZSeg)
 {
-    const CRgb colour = LayerFillColour(l);
-    const float z = l.m_fZTo + DepthOffset(l);
+    const bool empty = l.IsEmpty();
+    const CRgb colour = FillColour(l, empty);
+    const float z = l.m_fZTo + (empty ? -0.2f : 0.0f); // as DepthOffset
     for (const CPoint3f* p : {&l.m_C, &l.m_B, &l.m_D, &l.m_A}) m_quads.push_back({p->x, p->y, z, colour});
     if (!DrawsFrontOutline(l, currentZSeg)) return;
     // The loop upper-left, lower-left, lower-right, upper-right as four separate segments.

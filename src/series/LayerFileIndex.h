@@ -56,6 +56,7 @@ public:
 
 private:
     std::string m_strLoadError;
+    std::map<std::string, std::vector<int>> m_KeywordLines;  // statements by keyword, while building
 
     bool ReadLines(const std::string& path, const std::string& bytes, int depth, int index);
     void BuildItems(int zsegIndex);

@@ -134,6 +134,9 @@ void CLayerFileIndex::BuildItems(int z)
     const int columns = m_Lines.CountColumnLines();
     if (columns < 1)
         return;
+    m_KeywordLines.clear();
+    for (int i = 0; i < m_Lines.GetCount(); ++i)
+        m_KeywordLines[m_Lines.GetKeyword(i)].push_back(i);
     static const char* const kColumnParams[] = {"w", "mesh_num", "r", "shift_center", "xp1", "xp2"};
     static const int kColumnIds[] = {1, 50, 51, 52, 53, 54};
     for (int c = 0; c < columns; ++c) {
@@ -149,7 +152,9 @@ void CLayerFileIndex::BuildItems(int z)
                 AddParamItemOfNthLine("layer_mater", n, "var" + std::to_string(v), z, l, s, 9 + v);
             for (int v = 1; v <= 6; ++v)
                 AddParamItemOfNthLine("layer_mater", n, "avar" + std::to_string(v), z, l, s, 19 + v);
-            const std::string gradeVar = m_Lines.GetNthLineParam("layer_mater", n, "grade_var");
+            const std::vector<int>& maters = m_KeywordLines["layer_mater"];
+            const std::string gradeVar =
+                n <= static_cast<int>(maters.size()) ? m_Lines.GetLineParam(maters[n - 1], "grade_var") : "";
             if (!gradeVar.empty()) {
                 const int g = std::atoi(gradeVar.c_str());
                 AddParamItemOfNthLine("layer_mater", n, "grade_from", z, l, s, 28 + 2 * g);
@@ -182,6 +187,7 @@ void CLayerFileIndex::BuildItems(int z)
     IndexGratingCompos(z);
     for (const char* keyword : {"bottom_contact", "top_contact", "left_contact", "right_contact"})
         IndexContacts(z, keyword);
+    m_KeywordLines.clear();
 }
 
 void CLayerFileIndex::IndexGratingCompos(int z)
@@ -243,9 +249,9 @@ void CLayerFileIndex::IndexContacts(int z, const std::string& keyword)
 void CLayerFileIndex::AddParamItemOfNthLine(const std::string& keyword, int n, const std::string& name, int z,
                                             int first, int second, int id)
 {
-    const int line = m_Lines.FindNthLine(keyword, n);
-    if (line >= 0)
-        AddParamItem(line, name, z, first, second, id);
+    const std::vector<int>& lines = m_KeywordLines[keyword];
+    if (n >= 1 && n <= static_cast<int>(lines.size()))
+        AddParamItem(lines[n - 1], name, z, first, second, id);
 }
 
 void CLayerFileIndex::AddParamItem(int index, const std::string& name, int z, int first, int second, int id)

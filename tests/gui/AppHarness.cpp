@@ -2,7 +2,7 @@
 
 #include "app/MainFrame.h"
 #include "app/WxProfile.h"
-#include "platform/DocumentBase.h"
+#include "model/TessaronDoc.h"
 
 #include <gtest/gtest.h>
 #include <wx/evtloop.h>
@@ -65,10 +65,11 @@ bool g_running = false;
 
 }  // namespace
 
-AppTree::AppTree(const std::vector<std::string>& omit)
+AppTree::AppTree(const std::vector<std::string>& omit, const std::string& under)
+    : m_root(under.empty() ? m_folder.Path() : m_folder.Path() + "/" + under)
 {
     const fs::path stage(TESSARON_STAGE_DIR);
-    const fs::path root(m_folder.Path());
+    const fs::path root(m_root);
     fs::create_directories(root / "bin");
     fs::create_directories(root / "GUI" / "Data");
     std::vector<std::string> files = {"veltrane.mac", "more.mac"};
@@ -81,7 +82,7 @@ AppTree::AppTree(const std::vector<std::string>& omit)
 
 void AppTree::Replace(const std::string& name, const std::string& source) const
 {
-    fs::copy_file(source, fs::path(m_folder.Path()) / name, fs::copy_options::overwrite_existing);
+    fs::copy_file(source, fs::path(m_root) / name, fs::copy_options::overwrite_existing);
 }
 
 CTessaronApp& TestApp() { return *static_cast<CTessaronApp*>(wxTheApp); }
@@ -89,6 +90,10 @@ CTessaronApp& TestApp() { return *static_cast<CTessaronApp*>(wxTheApp); }
 bool StartApp(const AppTree& tree, const std::string& programName, const std::vector<std::string>& args)
 {
     StopApp();
+    // Every start begins with settings of its own (no recent files of an earlier test).
+    static int starts = 0;
+    const std::string config = std::string(std::getenv("HOME")) + "/.config-" + std::to_string(++starts);
+    setenv("XDG_CONFIG_HOME", config.c_str(), 1);
     TestApp().SetProgramPath(tree.Program(programName));
     TestApp().SetArguments(args);
     g_running = true;
@@ -105,7 +110,7 @@ void StopApp()
         return;
     g_running = false;
     if (CMainFrame* frame = Frame()) {
-        if (CDocumentBase* doc = TestApp().GetDocument())
+        if (CTessaronDoc* doc = TestApp().GetDocument())
             doc->SetModifiedFlag(false);
         frame->Close(true);
     }

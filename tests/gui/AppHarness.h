@@ -17,15 +17,17 @@ class AppTree {
 public:
     // Copies the staged textures and macro libraries, leaving out any file named in `omit`
     // (relative to the root, e.g. "GUI/Data/8.bmp" or "more.mac").
-    explicit AppTree(const std::vector<std::string>& omit = {});
+    // With `under`, the tree lies in that sub-folder of the temporary folder.
+    explicit AppTree(const std::vector<std::string>& omit = {}, const std::string& under = "");
     // Puts a copy of `source` in place of the root-relative file `name`.
     void Replace(const std::string& name, const std::string& source) const;
-    std::string Root() const { return m_folder.Path() + "/"; }
-    std::string Program(const std::string& name) const { return m_folder.Path() + "/bin/" + name; }
+    std::string Root() const { return m_root + "/"; }
+    std::string Program(const std::string& name) const { return m_root + "/bin/" + name; }
     const TempFolder& Folder() const { return m_folder; }
 
 private:
     TempFolder m_folder;
+    std::string m_root;
 };
 
 CTessaronApp& TestApp();

@@ -4,7 +4,7 @@
 #include "CommandIds.h"
 #include "support/ScriptedPrompts.h"
 #include "app/MainFrame.h"
-#include "platform/DocumentBase.h"
+#include "model/TessaronDoc.h"
 
 #include <gtest/gtest.h>
 #include <wx/menu.h>
@@ -246,4 +246,24 @@ TEST(MainFrame, OpenDialogOffersTheFilesOfTheMode)
         EXPECT_EQ(Frame()->GetTitle().ToStdString().rfind("Untitled - ", 0), 0u);
         StopApp();
     }
+}
+
+TEST(MainFrame, ViewCommandsShowAndHideTheBarsAndExitCloses)
+{
+    AppTree tree;
+    ScriptedPrompts prompts;
+    ASSERT_TRUE(StartApp(tree, "brenvik"));
+    CMainFrame* frame = Frame();
+    for (int id : {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR}) {
+        wxWindow* bar = id == ID_VIEW_TOOLBAR ? static_cast<wxWindow*>(frame->GetToolBar())
+                                              : static_cast<wxWindow*>(frame->GetStatusBar());
+        frame->RunCommand(id);
+        EXPECT_FALSE(bar->IsShown()) << id;
+        frame->RunCommand(id);
+        EXPECT_TRUE(bar->IsShown()) << id;
+    }
+    frame->RunCommand(ID_APP_EXIT);
+    PumpEvents();
+    EXPECT_EQ(Frame(), nullptr);
+    StopApp();
 }

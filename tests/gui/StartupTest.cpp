@@ -7,6 +7,7 @@
 #include "app/WxProfile.h"
 #include "platform/FatalExit.h"
 #include "platform/TextureImage.h"
+#include "textfiles/LayerParamFlags.h"
 
 #include <gtest/gtest.h>
 
@@ -74,6 +75,7 @@ TEST(Startup, LoadsEveryTextureWithEntriesFifteenOnReadAgainFromTheFirstFiles)
     EXPECT_EQ(g_TextureImages[15]->data, g_TextureImages[0]->data);
     EXPECT_EQ(g_TextureImages[22]->data, g_TextureImages[7]->data);
     EXPECT_NE(g_TextureImages[1]->data, g_TextureImages[0]->data);
+    EXPECT_EQ(g_layerParamFlags.size(), 47u);  // the keyword flag map is filled once at start-up
     StopApp();
     EXPECT_EQ(g_TextureImages[0], nullptr);  // freed at exit
 }
@@ -171,5 +173,19 @@ TEST(Startup, AnUnreadableBitmapLeavesItsEntryEmptyAndStartUpGoesOn)
     EXPECT_EQ(g_TextureImages[3], nullptr);
     EXPECT_NE(g_TextureImages[4], nullptr);
     EXPECT_TRUE(prompts.Texts().empty());
+    StopApp();
+}
+
+TEST(Startup, AProgramPathOfAnyLengthFindsItsData)
+{
+    std::string deep;
+    for (int i = 0; i < 12; ++i)
+        deep += (i ? "/" : "") + std::string(40, char('a' + i));
+    AppTree tree({}, deep);
+    ASSERT_GT(tree.Program("brenvik").size(), 500u);
+    ScriptedPrompts prompts;
+    ASSERT_TRUE(StartApp(tree, "brenvik"));
+    EXPECT_NE(g_TextureImages[0], nullptr);
+    EXPECT_GT(TestApp().m_macros.GetCount(), 0);
     StopApp();
 }

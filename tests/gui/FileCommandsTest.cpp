@@ -1,0 +1,112 @@
+// Opening and saving ".layer" files through the program's own paths: the command line, File
+// Open, a drop on the window, Save and Save As; saved bytes match the updater's golden files.
+
+#include "AppHarness.h"
+#include "CommandIds.h"
+#include "app/MainFrame.h"
+#include "model/TessaronDoc.h"
+#include "support/ScriptedPrompts.h"
+
+#include <gtest/gtest.h>
+#include <wx/menu.h>
+
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+const std::string kLayer = std::string(TESSARON_FIXTURES) + "/layer/";
+
+std::string Fixture(const std::string& name)
+{
+    std::ifstream in(kLayer + name, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+std::vector<std::string> RecentFileLabels()
+{
+    std::vector<std::string> labels;
+    wxMenu* file = Frame()->GetMenuBar()->GetMenu(0);
+    for (int id = ID_FILE_MRU_FILE1; id <= ID_FILE_MRU_FILE4; ++id)
+        if (wxMenuItem* item = file->FindChildItem(WxId(id)))
+            labels.push_back(item->GetItemLabel().ToStdString());
+    return labels;
+}
+
+}  // namespace
+
+TEST(FileCommands, OpenFromTheCommandLineThenSaveAndSaveAsWriteTheUpdatedFile)
+{
+    AppTree tree;
+    // The libraries define the macros the golden files were written with.
+    tree.Replace("veltrane.mac", std::string(TESSARON_FIXTURES) + "/app/veltrane.mac");
+    tree.Replace("more.mac", std::string(TESSARON_FIXTURES) + "/app/more.mac");
+    TempFolder work;
+    const std::string path = work.Write("device.layer", Fixture("../updater/device.layer"));
+    const std::string golden = Fixture("../updater/golden/device_unchanged.layer");
+    ASSERT_FALSE(golden.empty());
+    ScriptedPrompts prompts;
+    ASSERT_TRUE(StartApp(tree, "brenvik", {"-2", path}));
+    CTessaronDoc* doc = TestApp().GetDocument();
+    EXPECT_EQ(doc->GetPathName(), path);
+    EXPECT_EQ(Frame()->GetTitle().ToStdString(), "device.layer - Brenvik");
+
+    doc->SetModifiedFlag(true);
+    Frame()->RunCommand(ID_FILE_SAVE);
+    EXPECT_FALSE(doc->IsModified());
+    EXPECT_EQ(work.Read("device.layer"), golden);
+
+    prompts.ChooseFileNext(work.File("copy.layer"));
+    Frame()->RunCommand(ID_FILE_SAVE_AS);
+    ASSERT_EQ(prompts.FileDialogs().size(), 1u);
+    EXPECT_FALSE(prompts.FileDialogs()[0].open);
+    EXPECT_EQ(work.Read("copy.layer"), golden);
+    EXPECT_EQ(doc->GetPathName(), work.File("copy.layer"));
+    PumpEvents();
+    EXPECT_EQ(Frame()->GetTitle().ToStdString(), "copy.layer - Brenvik");
+    EXPECT_EQ(RecentFileLabels(), (std::vector<std::string>{"&1 " + work.File("copy.layer"), "&2 " + path}));
+    StopApp();
+}
+
+TEST(FileCommands, FileOpenAndADropOpenOneFileEach)
+{
+    AppTree tree;
+    TempFolder work;
+    const std::string first = work.Write("first.layer", Fixture("ridge_two_columns.layer"));
+    const std::string second = work.Write("second.layer", Fixture("ridge_two_columns.layer"));
+    ScriptedPrompts prompts;
+    ASSERT_TRUE(StartApp(tree, "brenvik"));
+    CTessaronDoc* doc = TestApp().GetDocument();
+
+    prompts.ChooseFileNext(first);
+    Frame()->RunCommand(ID_FILE_OPEN);
+    EXPECT_EQ(doc->GetPathName(), first);
+    EXPECT_EQ(Frame()->GetTitle().ToStdString(), "first.layer - Brenvik");
+
+    auto* dropped = new wxString[2]{wxString::FromUTF8(second), wxString::FromUTF8(first)};  // the event owns it
+    wxDropFilesEvent drop(wxEVT_DROP_FILES, 2, dropped);
+    Frame()->GetEventHandler()->ProcessEvent(drop);
+    EXPECT_EQ(doc->GetPathName(), second);
+
+    // The recent-file entries open their files.
+    EXPECT_EQ(RecentFileLabels(), (std::vector<std::string>{"&1 " + second, "&2 " + first}));
+    Frame()->RunCommand(ID_FILE_MRU_FILE1 + 1);
+    EXPECT_EQ(doc->GetPathName(), first);
+
+    Frame()->RunCommand(ID_FILE_NEW);
+    EXPECT_EQ(Frame()->GetTitle().ToStdString(), "Untitled - Brenvik");
+    StopApp();
+}
+
+TEST(FileCommands, TheExampleDeviceOpensAsScriptsRunStartsIt)
+{
+    AppTree tree;
+    ScriptedPrompts prompts;
+    const std::string example = std::string(TESSARON_FIXTURES) + "/../../examples/ridge.layer";
+    ASSERT_TRUE(StartApp(tree, "brenvik", {example}));
+    EXPECT_EQ(Frame()->GetTitle().ToStdString(), "ridge.layer - Brenvik");
+    EXPECT_FALSE(TestApp().GetDocument()->IsModified());
+    StopApp();
+}

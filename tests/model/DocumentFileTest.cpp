@@ -310,3 +310,18 @@ TEST_F(DocumentFile, DecliningTheMeshQuestionWritesNothing)
     EXPECT_TRUE(doc().IsModified());
     EXPECT_EQ(Bytes(path), Bytes(kFixtures + "updater/device.layer"));
 }
+
+TEST_F(DocumentFile, ALayerSaveWithoutACurrentZSegmentWritesNothing)
+{
+    app.mode3d = false;
+    const std::string path = Stage({"updater/device.layer"});
+    ASSERT_TRUE(doc().OnOpenDocument(path));
+    g_nCurZSeg = 0;
+    doc().SetModifiedFlag();
+    const std::string target = folder.File("other.layer");
+    prompts.AnswerNext(IDOK);
+    EXPECT_FALSE(doc().OnSaveDocument(target));
+    EXPECT_EQ(prompts.Texts(), std::vector<std::string>{kNoData});
+    EXPECT_FALSE(FileExists(target));
+    EXPECT_TRUE(doc().IsModified());
+}

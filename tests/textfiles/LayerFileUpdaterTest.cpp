@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <functional>
 #include <filesystem>
 
 namespace {
@@ -451,4 +452,111 @@ TEST_F(LayerFileUpdaterTest, AFileWithoutStatementsTakesEveryFreshStatementOnce)
     for (const char* keyword : {"left_contact", "layer_position", "column_position", "layer", "column"})
         EXPECT_EQ(written.CountKeyword(keyword), fresh.CountKeyword(keyword)) << keyword;
     EXPECT_EQ(saved.find("$ only a note"), std::string::npos);
+}
+
+namespace {
+
+CKeywordLineList Numbered(std::initializer_list<const char*> texts)
+{
+    CKeywordLineList list;
+    int number = 0;
+    for (const char* text : texts) {
+        CKeywordLine line;
+        line.Parse(text);
+        line.m_nLine = ++number;
+        list.Append(line);
+    }
+    return list;
+}
+
+CKeywordLine Statement(const char* text)
+{
+    CKeywordLine line;
+    line.Parse(text);
+    return line;
+}
+
+}  // namespace
+
+TEST_F(LayerFileUpdaterTest, PartnersAreFoundByKindAndKey)
+{
+    const CKeywordLineList old = Numbered({
+        "$ a comment", "column column_num=01", "column column_num= 2", "layer_mater macro_name=a column_num=1",
+        "new_doping1 x=1", "new_doping2 x=2", "layer d=1", "layer_mater macro_name=b column_num=1",
+        "grating_compos column_num=1", "layer d=2", "top_contact column_num=1 contact_num=3",
+        "bottom_contact column_num=1 contact_num=3", "vcsel_section vcsel_type=dbr",
+    });
+    const struct {
+        const char* what;
+        std::function<int(CKeywordLine&)> find;
+        const char* fresh;
+        int index;
+    } cases[] = {
+        {"column 01 is no partner of 1", [&](CKeywordLine& f) { return CLayerFileUpdater::FindNthColumn(old, f); },
+         "column column_num=1", -1},
+        {"blanks around a key do not count", [&](CKeywordLine& f) { return CLayerFileUpdater::FindNthColumn(old, f); },
+         "column column_num=2", 2},
+        {"second layer", [&](CKeywordLine& f) { return CLayerFileUpdater::FindNthLayer(old, f, 1); }, "layer d=5", 9},
+        {"no third layer", [&](CKeywordLine& f) { return CLayerFileUpdater::FindNthLayer(old, f, 2); }, "layer d=5", -1},
+        {"material of the second layer",
+         [&](CKeywordLine& f) { return CLayerFileUpdater::FindLayerMaterOfColumn(old, f, 1); },
+         "layer_mater column_num=1", 7},
+        {"grating of the first layer",
+         [&](CKeywordLine& f) { return CLayerFileUpdater::FindGratingComposOfColumn(old, f, 0); },
+         "grating_compos column_num=1", -1},
+        {"grating of the second layer",
+         [&](CKeywordLine& f) { return CLayerFileUpdater::FindGratingComposOfColumn(old, f, 1); },
+         "grating_compos column_num=1", 8},
+        {"every new doping finds the first of its layer and column",
+         [&](CKeywordLine& f) {
+             return CLayerFileUpdater::FindNewDoping(old, Statement("layer_mater column_num=1"), f, 0);
+         },
+         "new_doping2 x=9", 4},
+        {"top contact", [&](CKeywordLine& f) { return CLayerFileUpdater::FindTopContact(old, f); },
+         "top_contact column_num=1 contact_num=3", 10},
+        {"bottom contact of another number", [&](CKeywordLine& f) { return CLayerFileUpdater::FindBottomContact(old, f); },
+         "bottom_contact column_num=1 contact_num=4", -1},
+        {"VCSEL section", [&](CKeywordLine& f) { return CLayerFileUpdater::FindVcselSection(old, f); },
+         "vcsel_section vcsel_type=dbr", 12},
+    };
+    for (const auto& c : cases) {
+        CKeywordLine fresh = Statement(c.fresh);
+        EXPECT_EQ(c.find(fresh), c.index) << c.what;
+        EXPECT_EQ(fresh.m_nLine, c.index < 0 ? -2 : c.index + 1) << c.what;
+    }
+}
+
+TEST_F(LayerFileUpdaterTest, MacroParametersAreClearedBeforeTheMerge)
+{
+    CKeywordLineList gratings = Numbered({"grating_compos hi_var1=0.3 hi_var_symbol1=x grating_model=1 hi_var6=2 lo_avar6=1",
+                                          "grating_compos  d_high=1 &&\r\n  d_low=2"});
+    gratings[1].m_strText = "grating_compos  d_high=1 &&\r\n  d_low=2";
+    CLayerFileUpdater::ClearGratingMacroParams(gratings);
+    EXPECT_EQ(gratings[0].m_strText, "grating_compos  grating_model=1  hi_var6=2  lo_avar6=1");
+    EXPECT_EQ(gratings[0].m_nLine, 1);
+    EXPECT_EQ(gratings[1].m_strText, "grating_compos  d_high=1 &&\r\n  d_low=2");
+
+    const char* const old = "layer_mater macro_name=a var_symbol1=x var1=1 var7=3 grade_var=1 n_newdoping_index=2 "
+                            "avar1=4 column_num=1";
+    const struct {
+        const char* what;
+        const char* fresh;
+        const char* cleared;
+        bool varFlag;   // "var" still in the merge flags
+    } cases[] = {
+        {"another bulk macro", "layer_mater macro_name=b column_num=1",
+         "layer_mater  macro_name=a  var7=3  avar1=4  column_num=1", true},
+        {"the same macro, unknown to the program", "layer_mater macro_name=a column_num=1",
+         "layer_mater  macro_name=a  var_symbol1=x  var1=1  var7=3  grade_var=1  avar1=4 &&\r\n   column_num=1",
+         false},
+    };
+    for (const auto& c : cases) {
+        CLayerFileUpdater updater;
+        CKeywordLine o = Statement(old);
+        updater.ClearLayerMaterParams(o, Statement(c.fresh));
+        EXPECT_EQ(o.m_strText, c.cleared) << c.what;
+        EXPECT_EQ(updater.GetMergeFlags(Statement(old), Statement(c.fresh)).count("var") > 0, c.varFlag) << c.what;
+    }
+    CLayerFileUpdater updater;
+    EXPECT_EQ(updater.GetMergeFlags(Statement("column w=1"), Statement("column w=2")).size(), 47u);
 }

@@ -185,3 +185,19 @@ inline std::vector<ToolButtonRes> ModeToolButtons(bool b3dMode)
                            {ID_VIEW_PERSPECTIVE, "Perspective Projection"}, {ID_VIEW_DISTANCE, "Change Distance"}});
     return b;
 }
+
+// The commands the 2-D and 3-D views handle themselves. A command that neither a view, the
+// document, the frame nor the application handles is shown disabled.
+inline bool IsViewCommand(int id)
+{
+    switch (id) {
+    case ID_ZOOM_IN: case ID_ZOOM_OUT: case ID_ZOOM_ORIGIN: case ID_ZOOM_ONLY_X: case ID_ZOOM_ONLY_Y:
+    case ID_ZOOM_BOTH: case ID_VIEW_PARALLEL: case ID_VIEW_PERSPECTIVE: case ID_VIEW_DISTANCE:
+    case ID_3D_ROTATION: case ID_3D_MOVE: case ID_3D_ZOOM: case ID_3D_ZOOM_X: case ID_3D_ZOOM_Y:
+    case ID_3D_ZOOM_Z: case ID_VIEW_LAYER_INFO: case ID_VIEW_PROMPT_WINDOW: case ID_OPTIONS_MIN_SPACING:
+    case ID_ZSEG_PASTE_MATERIAL:
+        return true;
+    default:
+        return false;
+    }
+}

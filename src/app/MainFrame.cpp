@@ -33,6 +33,18 @@ wxString CommandText(int id, bool b3dMode)
     return wxEmptyString;
 }
 
+// The commands the frame and the application handle.
+bool IsFrameCommand(int id)
+{
+    switch (id) {
+    case ID_FILE_NEW: case ID_FILE_OPEN: case ID_APP_EXIT: case ID_MOVE_SCENE: case ID_VIEW_TOOLBAR:
+    case ID_VIEW_STATUS_BAR:
+        return true;
+    default:
+        return id >= ID_FILE_MRU_FILE1 && id <= ID_FILE_MRU_FILE4;
+    }
+}
+
 wxAcceleratorEntry ToWxAccelerator(const AccelRes& a)
 {
     int flags = wxACCEL_NORMAL;
@@ -54,6 +66,7 @@ CMainFrame::CMainFrame(CTessaronApp& app, CTessaronDoc& doc)
     CreateStatusBarPanes();
     SetMenuBar(BuildMenuBar(false));
     CreateAcceleratorTable();
+    CollectCommandIds();
     OnCreateClient();
     m_doc.SetViews(this);
 
@@ -117,6 +130,20 @@ void CMainFrame::CreateAcceleratorTable()
     for (const AccelRes& a : ModeAccelerators())
         entries.push_back(ToWxAccelerator(a));
     SetAcceleratorTable(wxAcceleratorTable(int(entries.size()), entries.data()));
+}
+
+void CMainFrame::CollectCommandIds()
+{
+    const bool b3d = m_app.Is3dMode();
+    for (const MenuRes& menu : ModeMenus(b3d))
+        for (const MenuItemRes& item : menu.items)
+            if (item.label)
+                m_commandIds.insert(item.id);
+    for (const ToolButtonRes& b : ModeToolButtons(b3d))
+        if (b.id)
+            m_commandIds.insert(b.id);
+    for (const AccelRes& a : ModeAccelerators())
+        m_commandIds.insert(a.id);
 }
 
 void CMainFrame::OnCreateClient()
@@ -223,12 +250,17 @@ bool CMainFrame::TryBefore(wxEvent& event)
     } else if (type == wxEVT_UPDATE_UI) {
         if (m_pView && m_pView->GetEventHandler()->ProcessEventLocally(event))
             return true;
-        const CommandState state = m_doc.QueryCommand(CommandIdOfWx(event.GetId()));
+        const int id = CommandIdOfWx(event.GetId());
+        auto& ui = static_cast<wxUpdateUIEvent&>(event);
+        const CommandState state = m_doc.QueryCommand(id);
         if (state.handled) {
-            auto& ui = static_cast<wxUpdateUIEvent&>(event);
             ui.Enable(state.enabled);
             if (state.hasCheck)
                 ui.Check(state.checked);
+            return true;
+        }
+        if (m_commandIds.count(id) && !IsFrameCommand(id) && !IsViewCommand(id)) {
+            ui.Enable(false);  // nobody handles it
             return true;
         }
     }

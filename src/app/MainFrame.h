@@ -8,6 +8,8 @@
 
 #include <wx/timer.h>
 
+#include <set>
+
 class CGL2dView;
 class CTessaronDoc;
 class CTessaronApp;
@@ -57,6 +59,7 @@ private:
     void CreateStatusBarPanes();
     void CreateAcceleratorTable();
     void OnCreateClient();
+    void CollectCommandIds();
     wxMenuBar* BuildMenuBar(bool withPictures) const;
 
     void OnClose(wxCloseEvent& event);
@@ -75,4 +78,5 @@ private:
     CTessaronDoc& m_doc;
     CGL2dView* m_pView = nullptr;
     wxTimer m_menuTimer;
+    std::set<int> m_commandIds;   // the commands of the menus, tool bar and shortcuts
 };

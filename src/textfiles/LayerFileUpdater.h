@@ -4,6 +4,11 @@
 // not own: comments, unknown statements, the user's own parameters and layout, and include
 // statements whose files are unchanged.
 //
+// Use: construct, SetPath (the file being written), SetMacroList, restore g_includeTable from the
+// z-segment's material set, Update(old lines, fresh statements, empty result), store the result
+// with the numbered store (CKeywordLineList::Serialize). Included files written back as their
+// include statement are copied from g_strIncludeFolder to the folder of the path.
+//
 // Working numbers during Update (m_nLine):
 //   old list:   >= 0 not yet written, -1 copied to the result, -(load number) merged with a fresh one
 //   fresh list: -1 done, -2 structure statement without an old partner, >= 0 partner's load number
@@ -16,7 +21,6 @@
 #include <string>
 #include <vector>
 
-class CKeywordLine;
 class CMacroList;
 
 // The two default statements: a parameter whose name and value text equal one of theirs is left

@@ -41,7 +41,8 @@ CGL2dView::CGL2dView(wxWindow* parent, CTessaronDoc* doc)
       m_pDoc(doc),
       m_settingsTimer(this)
 {
-    // The legacy (compatibility) profile: the drawing is OpenGL 1.1 immediate mode.
+    // The legacy (compatibility) profile: the drawing is OpenGL 1.1 immediate mode. The platform
+    // defaults ask for direct rendering; an indirect context is refused by many X servers.
     wxGLContextAttrs ctxAttrs;
     ctxAttrs.PlatformDefaults().CompatibilityProfile().EndList();
     m_context = std::make_unique<wxGLContext>(this, nullptr, &ctxAttrs);

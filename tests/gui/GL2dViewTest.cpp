@@ -2,6 +2,9 @@
 // the back-grid option survives in the settings.
 
 #include "AppHarness.h"
+#include "app/MainFrame.h"
+#include "model/CurLayerParams.h"
+#include "model/TessaronDoc.h"
 #include "render/DrawingFixture.h"
 #include "platform/Profile.h"
 #include "views/GL2dView.h"
@@ -24,6 +27,20 @@ struct Rgb {
 
 void PrintTo(const Rgb& c, std::ostream* os) { *os << "(" << c.r << ", " << c.g << ", " << c.b << ")"; }
 
+// What the screen shows at a client point of a window. Each test case runs in its own process
+// (as CTest runs them), so no window of an earlier case is left on the screen.
+Rgb ScreenPixel(wxWindow* window, CClientPoint p)
+{
+    const wxPoint at = window->ClientToScreen(wxPoint(p.x, p.y));
+    wxBitmap bitmap(1, 1, 24);
+    wxMemoryDC memory(bitmap);
+    wxScreenDC screen;
+    memory.Blit(0, 0, 1, 1, &screen, at.x, at.y);
+    memory.SelectObject(wxNullBitmap);
+    const wxImage image = bitmap.ConvertToImage();
+    return {image.GetRed(0, 0), image.GetGreen(0, 0), image.GetBlue(0, 0)};
+}
+
 // A frame holding only the view, on a document whose only z-segment is the fixture.
 class ViewWindow {
 public:
@@ -41,25 +58,16 @@ public:
     }
     ~ViewWindow()
     {
+        // Off the screen at once, so later screen reads see only their own windows.
+        m_frame->Hide();
         m_frame->Destroy();
-        PumpEvents();
+        PumpEvents(100);
     }
     CGL2dView& View() { return *m_view; }
     CTessaronDoc& Doc() { return m_doc; }
 
     // What the screen shows at a client point of the view.
-    Rgb ScreenPixel(CClientPoint p)
-    {
-        const wxPoint at = m_view->ClientToScreen(wxPoint(p.x, p.y));
-        wxBitmap bitmap(1, 1, 24);
-        wxMemoryDC memory(bitmap);
-        wxScreenDC screen;
-        memory.Blit(0, 0, 1, 1, &screen, at.x, at.y);
-        memory.SelectObject(wxNullBitmap);
-        const wxImage image = bitmap.ConvertToImage();
-        return {image.GetRed(0, 0), image.GetGreen(0, 0), image.GetBlue(0, 0)};
-    }
-    Rgb ModelPixel(float x, float y) { return ScreenPixel(m_view->ProjectPoint({x, y})); }
+    Rgb ModelPixel(float x, float y) { return ScreenPixel(m_view, m_view->ProjectPoint({x, y})); }
 
 private:
     CTessaronDoc m_doc;
@@ -91,18 +99,56 @@ TEST(GL2dView, ShowsTheCurrentZSegmentFittedInTheWindow)
         float x, y;
         Rgb expected;
     };
+    const float barY = window.Doc().m_ZSegments[0].Column(0).Layer(3).m_A.y + view.GetContactBarThickness() / 2;
     const Probe probes[] = {
         {"column 0 row 0", 2, 0.5f, Colour(3)},
         {"column 1 row 0", 5.5f, 0.5f, Colour(5)},
         {"empty layer", 8, 0.5f, {176, 216, 255}},
-        {"top contact bar", 2, 0, {0, 0, 0}},
+        {"top contact bar", 2, barY, {0, 0, 0}},
     };
-    for (const Probe& p : probes) {
-        float y = p.y;
-        if (std::string(p.what) == "top contact bar")
-            y = window.Doc().m_ZSegments[0].Column(0).Layer(3).m_A.y + view.GetContactBarThickness() / 2;
-        EXPECT_EQ(window.ModelPixel(p.x, y), p.expected) << p.what;
-    }
+    for (const Probe& p : probes) EXPECT_EQ(window.ModelPixel(p.x, p.y), p.expected) << p.what;
+}
+
+TEST(GL2dView, ProgramOpenedOnALayerFileShowsTheDevice)
+{
+    AppTree tree;
+    const std::string path = std::string(TESSARON_FIXTURES) + "/layer/ridge_two_columns.layer";
+    ASSERT_TRUE(StartApp(tree, "brenvik", {path}));
+    ASSERT_NE(Frame(), nullptr);
+    auto* view = dynamic_cast<CGL2dView*>(Frame()->GetActiveView());
+    ASSERT_NE(view, nullptr);
+    PumpEvents(800); // the splash window closes, the frame settles
+    view->Refresh(false);
+    view->Update();
+    PumpEvents(100);
+
+    CTessaronDoc* doc = TestApp().GetDocument();
+    ASSERT_EQ(g_nCurZSeg, 1);
+    const CZSegment& seg = doc->m_ZSegments[0];
+    ASSERT_EQ(seg.GetColumnCount(), 2);
+
+    // Fitted: the device fills 80 % of the client area in its limiting direction.
+    float r[4];
+    seg.GetBoundingRect(r);
+    const CClientRect device = view->WorldRectToClient({r[0], r[1], r[2], r[3]});
+    const wxSize size = view->GetClientSize();
+    const double fx = double(device.right - device.left) / size.GetWidth();
+    const double fy = double(device.bottom - device.top) / size.GetHeight();
+    EXPECT_NEAR(std::max(fx, fy), 0.8, 0.01);
+
+    // Every non-empty layer shows its colour at its centre, on the screen.
+    int probed = 0;
+    for (const CColumnRec& column : seg.GetColumns())
+        for (const CLayerRec& layer : column.GetLayers()) {
+            if (layer.IsEmpty()) continue;
+            const float x = (layer.m_A.x + layer.m_B.x + layer.m_C.x + layer.m_D.x) / 4;
+            const float y = (layer.m_A.y + layer.m_C.y) / 2;
+            EXPECT_EQ(ScreenPixel(view, view->ProjectPoint({x, y})), Colour(layer.m_nColour))
+                << "column " << layer.m_nColumn << " row " << layer.m_nRow;
+            ++probed;
+        }
+    EXPECT_GE(probed, 6);
+    StopApp();
 }
 
 TEST(GL2dView, BackGridOptionIsKeptInTheSettings)

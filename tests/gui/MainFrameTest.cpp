@@ -267,3 +267,16 @@ TEST(MainFrame, ViewCommandsShowAndHideTheBarsAndExitCloses)
     EXPECT_EQ(Frame(), nullptr);
     StopApp();
 }
+
+TEST(MainFrame, CommandsNobodyHandlesAreDisabled)
+{
+    AppTree tree;
+    ScriptedPrompts prompts;
+    ASSERT_TRUE(StartApp(tree, "brenvik"));
+    CMainFrame* frame = Frame();
+    for (int id : {ID_SHIFT_C, ID_ALT_M, ID_ALT_I, ID_ALT_O, ID_ALT_R, ID_ALT_W})
+        EXPECT_FALSE(frame->IsCommandEnabled(WxId(id))) << id;
+    for (int id : std::vector<int>{ID_FILE_NEW, ID_FILE_OPEN, ID_APP_EXIT, ID_MOVE_SCENE, ID_ZOOM_IN, ID_VIEW_TOOLBAR})
+        EXPECT_TRUE(frame->IsCommandEnabled(WxId(id))) << id;
+    StopApp();
+}

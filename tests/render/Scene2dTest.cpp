@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <ostream>
 
 // Lets the test messages show colours as numbers.
@@ -235,6 +236,38 @@ TEST_F(Scene2d, BackGridLinesEveryPointEightUnitsEveryFifthBlack)
     PrepareAndRender(true);
     EXPECT_EQ(At(0.8f, 0.5f), Colour(3));
     EXPECT_EQ(lineAt(75 + 30 * 12), kGrid) << "x 9.6, right of the device";
+}
+
+TEST_F(Scene2d, MeshTrianglesAreStretchedIntoTheirLayerAsWhiteOutlines)
+{
+    // Plotted while column 0 row 0 was 2 wide; the layer is 4 wide now.
+    CMeshElement e;
+    e.m_nZSeg = 0;
+    e.m_nColumn = 0;
+    e.m_nRow = 0;
+    e.m_Vertex[0] = CPoint3f(0, 0, 0);
+    e.m_Vertex[1] = CPoint3f(2, 0, 0);
+    e.m_Vertex[2] = CPoint3f(0, 1, 0);
+    const float box[4] = {0, 2, 0, 1};
+    std::copy(box, box + 4, e.m_fBox);
+    seg.m_MeshTriangles.push_back(e);
+    CMeshElement unassigned = e; // in no layer: never drawn
+    unassigned.m_nColumn = unassigned.m_nRow = unassigned.m_nZSeg = -1;
+    unassigned.m_Vertex[0] = CPoint3f(5, 0.2f, 0);
+    unassigned.m_Vertex[1] = CPoint3f(6.5f, 0.2f, 0);
+    unassigned.m_Vertex[2] = CPoint3f(5, 0.8f, 0);
+    seg.m_MeshTriangles.push_back(unassigned);
+    PrepareAndRender();
+
+    auto whiteNear = [&](float x, float y) {
+        CClientPoint p = ProjectPoint(view, {x, y});
+        for (int dy = -1; dy <= 1; ++dy)
+            if (Pixel(p.x, p.y + dy) == kWhite) return true;
+        return false;
+    };
+    EXPECT_TRUE(whiteNear(2, 0.5f)) << "the long edge runs from (4, 0) to (0, 1)";
+    EXPECT_EQ(At(1, 0.3f), Colour(3)) << "inside the triangle the layer shows";
+    EXPECT_FALSE(whiteNear(5.75f, 0.2f)) << "a triangle in no layer";
 }
 
 TEST_F(Scene2d, NoZSegmentDrawsOnlyTheBackground)

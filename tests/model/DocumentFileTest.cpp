@@ -409,6 +409,8 @@ TEST_F(DocumentFile, AFailedOpenAfterAnOpenDocumentLeavesNothingOfIt)
         {"dev.zdim", "x\r\n", kUnsupported},
         {"flat.layer", "begin_layer\r\nlayer d=1\r\nend_layer\r\n", "File data error!"},
         {"gone.layer", nullptr, "Can't open file " + folder.File("gone.layer")},
+        {"noinc.layer", "begin_layer\r\ninclude file=gone.inc\r\nend_layer\r\n",
+         "Can't open file " + folder.File("gone.inc")},
     };
     for (const Case& c : cases) {
         const std::string good = Stage({"updater/device.layer"});
@@ -439,4 +441,23 @@ TEST_F(DocumentFile, ALayerSaveWithoutACurrentZSegmentWritesNothing)
     EXPECT_EQ(prompts.Texts(), std::vector<std::string>{kNoData});
     EXPECT_FALSE(FileExists(target));
     EXPECT_TRUE(doc().IsModified());
+}
+
+TEST_F(DocumentFile, SweepIndexesAreReloadedAndAnUnreadableIncludeIsReported)
+{
+    UseZSegments(2);
+    Seg(0).m_strLayerFile = folder.Write("a.layer", "column w=1.5\r\nlayer d=2\r\n");
+    Seg(1).m_strLayerFile = folder.Write("b.layer", "column w=1\r\ninclude file=gone.inc\r\n");
+    prompts.AnswerNext(IDOK);
+    doc().RefreshLayerFileIndexes();
+    EXPECT_EQ(prompts.Texts(), std::vector<std::string>{"Can't open file " + folder.File("gone.inc")});
+    ASSERT_FALSE(Seg(0).m_SweepIndex.m_Items.empty());
+    const CLayerFileItem& width = Seg(0).m_SweepIndex.m_Items[0];
+    EXPECT_EQ(width.m_strFile, Seg(0).m_strLayerFile);
+    EXPECT_EQ(width.m_nLine, 0);
+    EXPECT_EQ(width.m_nStart, 9);
+    EXPECT_EQ(width.m_nEnd, 12);
+    EXPECT_EQ(width.m_nZSeg, 0);
+    EXPECT_TRUE(Seg(1).m_SweepIndex.m_Items.empty());
+    EXPECT_EQ(Seg(1).m_SweepIndex.m_strPath, Seg(1).m_strLayerFile);
 }

@@ -29,6 +29,21 @@ int CountColumnContacts(const CKeywordLineList& lines, const char* keyword, int 
     return count;
 }
 
+// The name of the row statement's doping parameter of a column (from 1), such as "n_doping2"; ""
+// when there is none. The column number must end there: "n_doping12" is no doping of column 1.
+std::string ColumnDopingName(const CKeywordLine& statement, int column)
+{
+    const std::string part = StrFormat("_doping%d", column);
+    for (const CKeywordParam& param : statement.m_params) {
+        const std::string& name = param.m_strName;
+        for (std::size_t at = name.find(part); at != std::string::npos; at = name.find(part, at + 1)) {
+            const std::size_t after = at + part.size();
+            if (after == name.size() || name[after] < '0' || name[after] > '9') return name;
+        }
+    }
+    return std::string();
+}
+
 bool HasEndAfterBegin(const CKeywordLineList& lines)
 {
     const int begin = lines.FindNthLine("begin_layer", 1);
@@ -302,7 +317,7 @@ void CLayerStatementReader::ReadLayerGeometry(CLayerRec& layer, const CColumnRec
 
     layer.m_Mesh.m_dShiftCenter = AtoF(param("shift_center"));
 
-    const std::string dopingName = statement.FindParamContaining(StrFormat("_doping%d", k + 1));
+    const std::string dopingName = ColumnDopingName(statement, k + 1);
     if (!dopingName.empty()) {
         layer.m_Doping.m_strKind = dopingName.substr(0, 1);
         layer.m_Doping.m_fValue = static_cast<float>(AtoF(param(dopingName)));

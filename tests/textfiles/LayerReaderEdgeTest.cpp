@@ -190,6 +190,26 @@ TEST(LayerReader, DopingWidthsAndSections)
     EXPECT_EQ("no", h.vcsel[0].m_strActive);
 }
 
+// A row's doping parameter belongs to the column its number names in whole: "n_doping12" is the
+// doping of column 12, not of column 1.
+TEST(LayerReader, DopingOfTwoDigitColumns)
+{
+    std::string text;
+    for (int c = 1; c <= 12; ++c) text += "column column_num=" + std::to_string(c) + " w=1\n";
+    for (int c = 1; c <= 12; ++c) text += "layer_mater macro_name=a column_num=" + std::to_string(c) + "\n";
+    text += "layer d=1 n_doping12=5e22 p_doping2=1e23 n_doping11=2e22\n";
+    LayerFileHarness h;
+    ASSERT_TRUE(h.LoadText(text));
+    ASSERT_EQ(1, h.Read(0));
+    std::vector<std::string> kinds;
+    for (int c = 0; c < 12; ++c) kinds.push_back(h.zsegs[0].GetColumn(c).GetLayer(0).m_Doping.m_strKind);
+    EXPECT_EQ((std::vector<std::string>{"none", "p", "none", "none", "none", "none", "none", "none", "none", "none",
+                                        "n", "n"}),
+              kinds);
+    EXPECT_FLOAT_EQ(2e22f, h.zsegs[0].GetColumn(10).GetLayer(0).m_Doping.m_fValue);
+    EXPECT_FLOAT_EQ(5e22f, h.zsegs[0].GetColumn(11).GetLayer(0).m_Doping.m_fValue);
+}
+
 TEST(LayerReader, GratingAfterTheLastRowIsReported)
 {
     ScriptedPrompts prompts;

@@ -103,6 +103,64 @@ TEST(LayerStatementWriter, EmptyColumnTakesItsOwnWidthAndFreshFillers)
     EXPECT_EQ(0, z.GetColumn(1).GetLayersInUse());
 }
 
+CLayerRec SizedLayer(float height, float upper, float lower)
+{
+    CLayerRec layer;
+    layer.m_fHeight = height;
+    layer.m_fUpperWidth = upper;
+    layer.m_fLowerWidth = lower;
+    layer.m_Material.m_Bulk.m_strName = "gaas";
+    layer.m_Material.m_Active.m_strName = "void macro";
+    layer.m_Doping.m_strKind = "none";
+    return layer;
+}
+
+// Width parameters of the row statements, the reference column of two equally tall columns, and
+// the unset barrier and work function of contact ranges.
+TEST(LayerStatementWriter, RowWidthsReferenceColumnAndContactRanges)
+{
+    LayerFileHarness h;
+    CZSegment& z = h.zsegs[0];
+    z.SetColumnCount(2);
+    CColumnRec& tapered = z.Column(0);
+    tapered.SetLayersInUse(3);
+    tapered.Layer(0) = SizedLayer(1.0f, 2.0f, 3.0f);
+    tapered.Layer(1) = SizedLayer(2.0f, 3.0f, 3.0f);
+    tapered.Layer(2) = SizedLayer(3.0f, 3.0f, 3.0f);
+    CColumnRec& straight = z.Column(1);
+    straight.SetLayersInUse(3);
+    straight.Layer(0) = SizedLayer(5.0f, 4.0f, 4.0f);
+    straight.Layer(1) = SizedLayer(6.0f, 4.5f, 4.5f);
+    straight.Layer(2) = SizedLayer(7.0f, 4.0f, 4.0f);
+    straight.Layer(2).m_Doping.m_fGaussianTail = 0.002f;
+
+    CBottomContact workOnly;
+    workOnly.m_fTo = 3.0f;
+    workOnly.m_strType = "ohmic";
+    workOnly.m_dBarrier = -9999.0;
+    workOnly.m_dWorkFunction = 0.5;
+    tapered.m_Contacts.AddBottom(workOnly);
+    CBottomContact nearlyUnset;
+    nearlyUnset.m_fTo = 4.0f;
+    nearlyUnset.m_strType = "Ohmic";
+    nearlyUnset.m_dBarrier = -9998.99995;
+    straight.m_Contacts.AddBottom(nearlyUnset);
+
+    const std::string text = h.WriteText(0);
+    const char* const expected[] = {
+        "bottom_contact column_num=1 from=0 to=3. contact_num=1 contact_type=ohmic &&\r\n   work_function=0.5\r\n"
+        "bottom_contact column_num=2 from=0 to=4. contact_num=1\r\n",
+        // The first column is the reference; a trapezoid gives both widths, the rectangle above it
+        // its width, and a row back at the column's width nothing.
+        "layer d=1. n=0 r=0 upper_w1=2. lower_w1=3.\r\n",
+        "layer d=2. n=0 r=0 w1=3. upper_w2=4.5 lower_w2=4.5\r\n",
+        "layer d=3. n=0 r=0\r\n",
+    };
+    for (const char* part : expected) EXPECT_NE(std::string::npos, text.find(part)) << part << "\n" << text;
+    // Only the first column's layer gives the row its Gaussian tail.
+    EXPECT_EQ(std::string::npos, text.find("gaussian_tail")) << text;
+}
+
 TEST(LayerStatementWriter, ZSegmentWithoutColumns)
 {
     LayerFileHarness h;

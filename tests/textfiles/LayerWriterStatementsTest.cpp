@@ -5,6 +5,7 @@
 #include "textfiles/GratingStatements.h"
 #include "textfiles/LabelStatements.h"
 #include "textfiles/LayerStatementWriter.h"
+#include "textfiles/MaterialStatements.h"
 #include "textfiles/SideContactStatements.h"
 #include "textfiles/VcselSectionStatements.h"
 
@@ -89,6 +90,48 @@ TEST(LayerWriterStatements, XlamVariableNearZeroIsLeftOut)
     EXPECT_EQ("layer_mater macro_name=laser column_num=1 var_symbol1=x var1=0.100000 var_symbol2=xlam var2=1.300000 "
               "solve_wave=yes embedded_structure=0",
               CLayerStatementWriter(h.ctx).FormatLayerMater(layer, 0).FormatParams());
+}
+
+// The statement of a contact layer, before its variables get their file names.
+TEST(LayerWriterStatements, ContactLayerMacro)
+{
+    struct Case {
+        const char* bulk;
+        int result;
+        const char* expected;  // "" for no statement
+    };
+    const Case cases[] = {
+        {"contact", 1, "layer_mater macro_name=contact column_num=3 var1=2.000000 var2=1.000000 var3=0.700000 var4=4.100000"},
+        {"contact_old_style", 1, "layer_mater macro_name=contact column_num=3 var1=2.000000 var2=1.000000 var3=0.700000 "
+                                 "var4=4.100000"},
+        {"contact_pair_old_style", 1, "layer_mater macro_name=contact column_num=3 var1=2.000000 var2=1.000000"},
+        // Not in the macro list: no variables.
+        {"contact_gold", 1, "layer_mater macro_name=contact column_num=3"},
+        // A macro asking for more variables than a layer holds gets the six it has.
+        {"contact_wide", 1, "layer_mater macro_name=contact column_num=3 var1=2.000000 var2=1.000000 var3=0.700000 "
+                            "var4=4.100000 var5=5.000000 var6=6.000000"},
+        {"mycontact", 0, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.bulk);
+        LayerFileHarness h;
+        h.macros.ParseMacroText("$  load_macro name=contact_pair mater=#m var1=#n var2=#t", "$ old\r\n");
+        h.macros.ParseMacroText("$  load_macro name=contact_wide mater=#m var1=#a var2=#b var3=#c var4=#d var5=#e "
+                                "var6=#f var7=#g",
+                                "$ free-style\r\n");
+        CLayerRec layer = MaterialLayer(c.bulk);
+        const double vars[6] = {2, 1, 0.7, 4.1, 5, 6};
+        std::copy(vars, vars + 6, layer.m_Material.m_Bulk.m_dVar);
+        EXPECT_EQ(c.result, CMaterialStatements(h.ctx).WriteLayerMacro(layer, 2));
+        EXPECT_EQ(*c.expected ? 1 : 0, h.lines.GetCount());
+        if (h.lines.GetCount() > 0) {
+            EXPECT_EQ(c.expected, h.lines[0].FormatParams());
+        }
+    }
+    for (const char* name : {"sio2", "tio2", "vacuum", "air", "sin", "alas_oxide", "fe_inp"})
+        EXPECT_TRUE(CMaterialStatements::IsInsulatorMaterial(name)) << name;
+    for (const char* name : {"SIO2", "sio2_old_style", "si", ""})
+        EXPECT_FALSE(CMaterialStatements::IsInsulatorMaterial(name)) << name;
 }
 
 TEST(LayerWriterStatements, VcselSections)

@@ -65,7 +65,8 @@ bool CTessaronDoc::OnOpenDocument(const std::string& path)
     DeleteContents();
     SetModifiedFlag(false);
 
-    const std::string lower = ToLowerAscii(path);
+    // The type is told by the file name: a folder such as "runs.sol" says nothing about it.
+    const std::string lower = ToLowerAscii(PathFileName(path));
     if (Contains(lower, ".zdim") || Contains(lower, ".sol")) {
         AfxMessageBox(kUnsupportedFormat, MB_OK);
         // Nothing of the previous document, its name included, may stay behind a failed open.
@@ -218,7 +219,7 @@ bool CTessaronDoc::OnSaveDocument(const std::string& path)
         return false;
     CheckLabelsUnique();
 
-    const std::string lower = ToLowerAscii(path);
+    const std::string lower = ToLowerAscii(PathFileName(path));
     // Only ".layer" files are written; any other name would write nothing and still look saved.
     if (Contains(lower, ".sol") || !Contains(lower, ".layer")) {
         AfxMessageBox(kUnsupportedFormat, MB_OK);

@@ -461,3 +461,30 @@ TEST_F(DocumentFile, SweepIndexesAreReloadedAndAnUnreadableIncludeIsReported)
     EXPECT_TRUE(Seg(1).m_SweepIndex.m_Items.empty());
     EXPECT_EQ(Seg(1).m_SweepIndex.m_strPath, Seg(1).m_strLayerFile);
 }
+
+TEST_F(DocumentFile, TheFileNameNotItsFolderTellsTheType)
+{
+    app.mode3d = false;
+    const std::string bytes = Bytes(kFixtures + "updater/device.layer");
+    struct Case {
+        const char* file;
+        bool layer;  // read as a ".layer" file
+    };
+    const Case cases[] = {
+        {"runs.sol/dev.layer", true},
+        {"old.zdim/dev.layer", true},
+        {"dev.layer.d/readme.txt", false},
+    };
+    for (const Case& c : cases) {
+        const std::string path = folder.Write(c.file, bytes);
+        EXPECT_TRUE(doc().OnOpenDocument(path)) << c.file;
+        EXPECT_EQ(g_nZSegCount, c.layer ? 1 : 0) << c.file;
+        EXPECT_EQ(doc().GetPathName(), path) << c.file;
+    }
+    ASSERT_TRUE(doc().OnOpenDocument(folder.File("runs.sol/dev.layer")));
+    doc().SetModifiedFlag();
+    const std::string saved = folder.File("runs.sol/saved.layer");
+    ASSERT_TRUE(doc().OnSaveDocument(saved));
+    EXPECT_EQ(Bytes(saved), Bytes(kFixtures + "updater/golden/device_unchanged.layer"));
+    EXPECT_TRUE(prompts.Texts().empty());
+}

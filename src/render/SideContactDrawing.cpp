@@ -1,6 +1,7 @@
 #include "render/SideContactDrawing.h"
 
 #include "model/ZSegment.h"
+#include "render/PolarDrawing.h"
 
 #include <GL/gl.h>
 
@@ -51,6 +52,8 @@ bool ComputeSideBar(const CPoint3f& e0, const CPoint3f& e1, float outward, float
     return true;
 }
 
+CPoint3f Point(Vec2 p) { return CPoint3f(p.x, p.y, 0); }
+
 void V(Vec2 p, float z) { glVertex3f(p.x, p.y, z); }
 
 // Both end faces, the two faces across the bar and the outer face; the face against the carrier
@@ -88,8 +91,10 @@ void DrawSideFace(const CLayerRec& layer, const CPoint3f& e0, const CPoint3f& e1
     const float t = SideBarThickness(thickness, threeD);
     if (!ComputeSideBar(e0, e1, outward, layer.m_fHeight, from, to, t, bar)) return;
     const float z0 = zScale * layer.m_fZFrom, z1 = zScale * layer.m_fZTo;
-    (void)cylinder;
-    DrawFlatSideBar(bar, z0, z1);
+    if (cylinder)
+        DrawPolarBox(Point(bar.o1), Point(bar.b1), Point(bar.b2), Point(bar.o2), z0, z1);
+    else
+        DrawFlatSideBar(bar, z0, z1);
 }
 
 } // namespace

@@ -11,6 +11,7 @@ class CZSegment;
 // the face from the lower edge in the layer's own thickness (spread over the drawn edge, which a
 // thin layer may have stretched), `thickness` out of the face, over the layer's z range times
 // zScale. With threeD the thickness is at least 0.01 (the 3-D view's value may be 0 or NaN).
+// In cylinder coordinates the bar is swept over the z range read as angles.
 void DrawSideFaceLow(const CLayerRec& layer, float thickness, bool cylinder, float from, float to, float zScale,
                      bool threeD);
 void DrawSideFaceHigh(const CLayerRec& layer, float thickness, bool cylinder, float from, float to, float zScale,

@@ -91,4 +91,36 @@ TEST_F(SideContactDrawing, LayerWithoutThicknessGetsNoBar)
     EXPECT_FALSE(BlackAt(3.3f, 0.7f));
 }
 
+TEST_F(SideContactDrawing, InCylinderCoordinatesTheBarIsSweptOverItsAngles)
+{
+    // A layer of radii 1 to 5, heights 0 to 1, over the angles 0 to 90: its left face is the
+    // inner one, and the bar on it runs from radius 0.5 to 1.
+    CLayerRec layer = MakeTrapezoid(1);
+    layer.m_fLowerWidth = layer.m_fUpperWidth = 4;
+    layer.SetExtent(CPoint3f(1, 0, 0), 0, false, 0);
+    layer.m_fZFrom = 0;
+    layer.m_fZTo = 90;
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(-1, 5, -1, 3, -50, 50);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glRotatef(90, 1, 0, 0); // looking down the cylinder axis: the screen shows (x, -z)
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
+    DrawSideFaceLow(layer, 0.5f, true, 0, 1, 1.0f, true);
+    auto polar = [](float r, float degrees) {
+        const float t = degrees * 3.14159265f / 180;
+        return std::make_pair(r * std::cos(t), r * std::sin(t));
+    };
+    struct Case {
+        float r, degrees;
+        bool black;
+    };
+    for (Case c : {Case{0.75f, 45, true}, Case{0.75f, 10, true}, Case{0.75f, 80, true}, Case{1.25f, 45, false},
+                   Case{0.3f, 45, false}, Case{0.75f, 120, false}}) {
+        const auto p = polar(c.r, c.degrees);
+        EXPECT_EQ(BlackAt(p.first, p.second), c.black) << "radius " << c.r << " at " << c.degrees;
+    }
+}
+
 } // namespace

@@ -104,6 +104,8 @@ void CTessaronApp::ResetState()
 bool CTessaronApp::InitInstance()
 {
     ResetState();
+    // Message boxes carry the application's title, "Brenvik" in both modes; the frame's title
+    // comes from the mode.
     SetMessageBoxCaption("Brenvik");
     // The settings store is there from the first step, so a start that stops still stores its mode.
     m_profile = std::make_unique<CWxProfile>("Brenvik");
@@ -119,7 +121,6 @@ bool CTessaronApp::InitInstance()
 
     ChooseMode();
     m_nNextStartMode = m_b3dMode;
-    SetMessageBoxCaption(AppTitle());
     SetAppServices(this);
 
     RegisterLayerFileType();

@@ -65,7 +65,7 @@ public:
     const std::vector<std::string>& GetRecentFiles() const { return m_recentFiles; }
     void OpenRecentFile(int index);
 
-    // The title of the mode: "Brenvik" or "Tessaron".
+    // The window title of the mode: "Brenvik" or "Tessaron".
     std::string AppTitle() const { return m_b3dMode ? "Tessaron" : "Brenvik"; }
 
     CMacroLibrary m_layerMacros;

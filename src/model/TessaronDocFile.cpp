@@ -23,6 +23,7 @@ namespace {
 
 const char kUnsupportedFormat[] = "Now it do not support this foramt!";
 const char kNoData[] = "No data! Can't save.";
+const char kCantCreate[] = "Can't create file!";
 constexpr int kOpenRetries = 10;
 constexpr unsigned kOpenRetryDelayMs = 500;
 
@@ -58,15 +59,18 @@ bool CTessaronDoc::OnOpenDocument(const std::string& path)
     if (!CanReadFile(path)) {
         // Nothing is created in place of a missing file: the document is left empty.
         OnNewDocument();
-        AfxMessageBox("Can't open the file " + path + "!", MB_OK);
+        AfxMessageBox("Can't open file " + path, MB_OK);
         return false;
     }
     DeleteContents();
     SetModifiedFlag(false);
 
-    const std::string lower = ToLowerAscii(path);
+    // The type is told by the file name: a folder such as "runs.sol" says nothing about it.
+    const std::string lower = ToLowerAscii(PathFileName(path));
     if (Contains(lower, ".zdim") || Contains(lower, ".sol")) {
         AfxMessageBox(kUnsupportedFormat, MB_OK);
+        // Nothing of the previous document, its name included, may stay behind a failed open.
+        OnNewDocument();
         return false;
     }
     if (Contains(lower, ".layer") && !ReadLayerFile(path))
@@ -209,27 +213,28 @@ bool CTessaronDoc::OnFileSaveAs()
 bool CTessaronDoc::OnSaveDocument(const std::string& path)
 {
     m_dScale[0] = m_dScale[1] = kUnsetScale;
+    // Declining the question saves nothing, so the save has not happened: a close that asked for
+    // it must not go on and drop the device.
     if (!ConfirmMeshesBeforeSave())
-        return true;
+        return false;
     CheckLabelsUnique();
 
-    const std::string lower = ToLowerAscii(path);
-    if (Contains(lower, ".sol")) {
+    const std::string lower = ToLowerAscii(PathFileName(path));
+    // Only ".layer" files are written; any other name would write nothing and still look saved.
+    if (Contains(lower, ".sol") || !Contains(lower, ".layer")) {
         AfxMessageBox(kUnsupportedFormat, MB_OK);
         return false;
     }
-    if (Contains(lower, ".layer")) {
-        if (!GetCurrentZSegment())
-            return WarnNoData();
-        if (AppServices().Is3dMode())
-            AfxMessageBox(" Now your save type is layer. \nYou can use save as menu to save as sol type!", MB_OK);
-        if (!SaveCurrentZsegmentLayerFile(path)) {
-            AfxMessageBox("Can't write the file " + path + "!", MB_OK);
-            return false;
-        }
-        SetPathName(path, true);
-        GetCurrentZSegment()->m_strLayerFile = path;
+    if (!GetCurrentZSegment())
+        return WarnNoData();
+    if (AppServices().Is3dMode())
+        AfxMessageBox(" Now your save type is layer. \nYou can use save as menu to save as sol type!", MB_OK);
+    if (!SaveCurrentZsegmentLayerFile(path)) {
+        AfxMessageBox(kCantCreate, MB_OK);
+        return false;
     }
+    SetPathName(path, true);
+    GetCurrentZSegment()->m_strLayerFile = path;
     SetModifiedFlag(false);
     RefreshLayerFileIndexes();
     return true;

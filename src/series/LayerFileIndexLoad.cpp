@@ -119,7 +119,7 @@ bool CLayerFileIndex::ReadLines(const std::string& path, const std::string& byte
         const std::string includedPath = PathFolder(path) + included;
         std::string includedBytes;
         if (!ReadFileBytes(ResolveExistingPath(includedPath), includedBytes)) {
-            m_strLoadError = "Can't open the included file " + includedPath + "!";
+            m_strLoadError = "Can't open file " + includedPath;
             return false;
         }
         m_Includes.emplace((depth + 1) * 500 + includes, included);

@@ -123,7 +123,7 @@ bool CKeywordLineList::LoadNumbered(CArchive& archive, int depth, int index, std
         }
         CArchive included;
         if (!included.OpenLoad(path)) {
-            m_strLoadError = "Can't open include file " + path;
+            m_strLoadError = "Can't open file " + path;
             return false;
         }
         std::string identity = FileIdentity(path);

@@ -219,11 +219,12 @@ TEST(MainFrame, MoveSceneTellsHowToScroll)
 {
     AppTree tree;
     ScriptedPrompts prompts;
-    ASSERT_TRUE(StartApp(tree, "brenvik"));
+    ASSERT_TRUE(StartApp(tree, "tessaron"));  // the caption is the application's in both modes
     prompts.AnswerNext(IDOK);
     Frame()->RunCommand(ID_MOVE_SCENE);
     EXPECT_EQ(prompts.Texts(),
               std::vector<std::string>{"   Please press the shift key and move mouse \n to scroll layer scene!"});
+    EXPECT_EQ(prompts.Shown_()[0].caption, "Brenvik");
     StopApp();
 }
 

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 // Two columns, two rows, a VCSEL section, a grating and contacts; blank lines, a continuation line
@@ -136,11 +138,56 @@ TEST(LayerFileIndex, UnreadableFilesLeaveTheIndexEmptyOrReportTheInclude)
 
     const std::string path = folder.Write("dev.layer", "column w=1\r\ninclude file=gone.inc\r\nlayer d=1\r\n");
     EXPECT_FALSE(index.Load(path, 0));
-    EXPECT_NE(index.GetLoadError().find("gone.inc"), std::string::npos);
+    EXPECT_EQ(index.GetLoadError(), "Can't open file " + folder.File("gone.inc"));
     EXPECT_EQ(index.m_Lines.GetCount(), 2);
     EXPECT_TRUE(index.m_Items.empty());
 
     // No "column" statement: no items at all.
     EXPECT_TRUE(index.Load(folder.Write("flat.layer", "layer d=1\r\n"), 0));
     EXPECT_TRUE(index.m_Items.empty());
+}
+
+TEST(LayerFileIndex, EdgeCasesOfValuesCommentsAndGratings)
+{
+    TempFolder folder;
+    ScriptedPrompts prompts;
+    struct Case {
+        const char* name;
+        const char* text;
+        int id, layer, column;
+        const char* value;  // nullptr: no such item
+        int line;
+        const char* message;  // shown while loading, nullptr for none
+    };
+    const Case cases[] = {
+        // A bracketed value gives its first word; of a parameter written twice the first counts.
+        {"bracket.layer", "column column_num=1 w=[1 2] w=3\r\n", 1, 0, 0, "[1", 0, nullptr},
+        {"twice.layer", "column column_num=1 w=4 w=5\r\n", 1, 0, 0, "4", 0, nullptr},
+        // A "$" line ending in "&&" continues only in a macro file.
+        {"note.layer", "column w=1\r\n$ note &&\r\nlayer d=2\r\n", 0, 0, 0, "2", 2, nullptr},
+        {"note.mac", "column w=1\r\n$ note &&\r\nlayer d=2\r\n", 0, 0, 0, nullptr, 0, nullptr},
+        // A grating after the last layer belongs to no layer: reported, not indexed.
+        {"grating.layer", "column column_num=1 w=1\r\nlayer d=1\r\ngrating_compos column_num=1 d_high=0.2\r\n", 70,
+         1, 0, nullptr, 0, "Grating_compos is not correct!"},
+    };
+    for (const Case& c : cases) {
+        prompts.Clear();
+        if (c.message)
+            prompts.AnswerNext(IDOK);
+        CLayerFileIndex index;
+        ASSERT_TRUE(index.Load(folder.Write(c.name, c.text), 0)) << c.name;
+        EXPECT_EQ(prompts.Texts(), c.message ? std::vector<std::string>{c.message} : std::vector<std::string>{})
+            << c.name;
+        const auto found = std::find_if(index.m_Items.begin(), index.m_Items.end(), [&c](const CLayerFileItem& item) {
+            return item.m_nParamId == c.id && (item.m_nFirst == -1 || item.m_nFirst == c.layer) &&
+                   (item.m_nSecond == -1 || item.m_nSecond == c.column);
+        });
+        if (!c.value) {
+            EXPECT_EQ(found, index.m_Items.end()) << c.name;
+            continue;
+        }
+        ASSERT_NE(found, index.m_Items.end()) << c.name;
+        EXPECT_EQ(found->m_strValue, c.value) << c.name;
+        EXPECT_EQ(found->m_nLine, c.line) << c.name;
+    }
 }

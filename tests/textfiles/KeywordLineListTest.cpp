@@ -207,8 +207,8 @@ TEST(KeywordLineList, AFailedIncludeFailsTheWholeLoad)
         std::string message;
     };
     const Case cases[] = {
-        {"missing.layer", "Can't open include file " + folder + "gone.inc"},
-        {"nofile.layer", "Can't open include file " + folder},
+        {"missing.layer", "Can't open file " + folder + "gone.inc"},
+        {"nofile.layer", "Can't open file " + folder},
         {"self.layer", "Include file " + folder + "SELF.layer includes itself"},
         {"cycle.layer", "Include file " + folder + "ping.inc includes itself"},
         {"deep.layer", "Include files are nested too deeply at " + folder + "d" +

@@ -1,4 +1,5 @@
 #include "render/PolarDrawing.h"
+#include "render/StencilEdges.h"
 
 #include <GL/gl.h>
 
@@ -65,11 +66,7 @@ void DrawPolarBox(const CPoint3f& p0, const CPoint3f& p1, const CPoint3f& p2, co
     for (size_t i = 0; i < pieces.size(); ++i) {
         const double b0 = pieces[i].from, b1 = pieces[i].to;
         glColor3f(0, 0, 0);
-        glClearStencil(0);
-        glClear(GL_STENCIL_BUFFER_BIT);
-        glEnable(GL_STENCIL_TEST);
-        glStencilFunc(GL_ALWAYS, 1, ~0u);
-        glStencilOp(GL_KEEP, GL_KEEP, GL_REPLACE);
+        MarkStencil();
         glBegin(GL_QUADS);
         Quad(p0, p1, b0, p2, p3, b0);
         Quad(p0, p1, b1, p2, p3, b1);
@@ -78,14 +75,7 @@ void DrawPolarBox(const CPoint3f& p0, const CPoint3f& p1, const CPoint3f& p2, co
         Quad(p1, p2, b0, p2, p1, b1);
         glEnd();
 
-        glDisable(GL_LIGHTING);
-        glStencilFunc(GL_NOTEQUAL, 1, ~0u);
-        glStencilOp(GL_KEEP, GL_KEEP, GL_REPLACE);
-        glLineWidth(1.5f);
-        glEnable(GL_LINE_SMOOTH);
-        glEnable(GL_BLEND);
-        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-        glHint(GL_LINE_SMOOTH_HINT, GL_NICEST);
+        BeginMaskedSmoothEdges();
         glColor3f(0.5f, 0.5f, 0.5f);
         glBegin(GL_LINES);
         for (const CPoint3f* p : {&p0, &p3, &p1, &p2}) Line(*p, b0, *p, b1);

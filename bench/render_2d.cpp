@@ -105,6 +105,25 @@ void BM_Scene2d(benchmark::State& state)
 }
 BENCHMARK(BM_Scene2d)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
 
+// The layers alone as the scene draws them (the batch rebuilt from the records every frame), the
+// like-for-like figure next to the reference below.
+void BM_Layers2dBatched(benchmark::State& state)
+{
+    if (!ReadyOrSkip(state)) return;
+    Fixture& f = Shared();
+    for (auto _ : state) {
+        LoadProjection2d(f.view);
+        glClearColor(1, 1, 1, 1);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        glPushMatrix();
+        glTranslatef(0, 0, -10.0f);
+        DrawLayers2d(f.seg, 1);
+        glPopMatrix();
+        glFinish();
+    }
+}
+BENCHMARK(BM_Layers2dBatched)->Unit(benchmark::kMillisecond);
+
 // One DrawLayerGL (its own glBegin/glEnd and attribute push) per layer, for comparison.
 void BM_LayersOneAtATime(benchmark::State& state)
 {

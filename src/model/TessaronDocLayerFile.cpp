@@ -10,6 +10,7 @@
 #include "platform/AppServices.h"
 #include "platform/Archive.h"
 #include "platform/FileSystem.h"
+#include "platform/Path.h"
 #include "platform/UserPrompts.h"
 #include "textfiles/LayerFileContext.h"
 #include "textfiles/LayerFileUpdater.h"
@@ -62,8 +63,10 @@ void CTessaronDoc::LoadZsegmentLayerFile(std::string path, int n)
     // The text as loaded becomes z-segment n's material set, at its own index.
     if (static_cast<int>(m_MaterialSets.size()) <= n)
         m_MaterialSets.resize(static_cast<std::size_t>(n) + 1);
-    m_MaterialSets[static_cast<std::size_t>(n)].m_Includes = g_includeTable;
-    m_MaterialSets[static_cast<std::size_t>(n)].m_Lines = m_LayerLines;
+    CMaterialSet& set = m_MaterialSets[static_cast<std::size_t>(n)];
+    set.m_Includes = g_includeTable;
+    set.m_Lines = m_LayerLines;
+    set.m_strIncludeFolder = PathFolder(path);
     CopyKeywordLines(m_LayerLines, m_LoadedLines);
 
     if (static_cast<int>(m_ZSegments.size()) <= n)
@@ -93,8 +96,12 @@ bool CTessaronDoc::SaveZsegmentLayerFile(int n, std::string path)
 
     CKeywordLineList old;
     if (n < static_cast<int>(m_MaterialSets.size())) {
-        g_includeTable = m_MaterialSets[static_cast<std::size_t>(n)].m_Includes;
-        old = m_MaterialSets[static_cast<std::size_t>(n)].m_Lines;
+        // The included files are copied from the folder of this z-segment's own file, not from
+        // that of whichever file was read last.
+        const CMaterialSet& set = m_MaterialSets[static_cast<std::size_t>(n)];
+        g_includeTable = set.m_Includes;
+        g_strIncludeFolder = set.m_strIncludeFolder;
+        old = set.m_Lines;
     }
     CArchive archive;
     if (!archive.OpenStore(path))

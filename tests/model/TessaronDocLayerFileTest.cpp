@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <filesystem>
+
 namespace {
 
 const std::string kFixtures = TESSARON_FIXTURES "/";
@@ -146,4 +149,74 @@ TEST_F(DocLayerFile, AFailedNewZSegmentLeavesTheDeviceAsItWas)
         EXPECT_EQ(Seg(1).GetColumnCount(), columns) << c.what;
         EXPECT_EQ(doc().m_MaterialSets.size(), 1u) << c.what;
     }
+}
+
+namespace {
+
+// A device whose middle rows come from an included file, and what saving it unchanged writes: the
+// include statement stands as it was read.
+std::string DeviceIncluding(const std::string& includeName)
+{
+    return "begin_layer\r\nrotation angle=0\r\ncolumn column_num=1 w=2 mesh_num=4 r=1\r\n$ first row\r\n"
+           "layer_mater macro_name=gaas column_num=1\r\nlayer d=1 n=4 r=1\r\n"
+           "include file=" + includeName + "\r\n"
+           "$ last row\r\nlayer_mater macro_name=algaas column_num=1 var1=0.3\r\nlayer d=0.5 n=3 r=1\r\nend_layer\r\n";
+}
+
+std::string SavedDeviceIncluding(const std::string& includeName)
+{
+    return "begin_layer\r\nrotation angle=0.00\r\ncolumn column_num=1 w=2 mesh_num=4 r=1\r\n$ first row\r\n"
+           "layer_mater macro_name=gaas column_num=1\r\nlayer d=1 n=4 r=1\r\n"
+           "include file=" + includeName + "\r\n"
+           "$ last row\r\nlayer_mater macro_name=algaas column_num=1 var1=0.3\r\nlayer d=0.5 n=3 r=1\r\nend_layer\r\n";
+}
+
+const char kRowsInc[] = "$ second row\r\nlayer_mater macro_name=inp column_num=1\r\nlayer d=2 n=5 r=1\r\n";
+
+}  // namespace
+
+// Two z-segment files in different folders include files of the same name; the second was read
+// last. Saving the first elsewhere copies the include it was read with, not the other one.
+TEST_F(DocLayerFile, SaveAsCopiesIncludesFromTheZSegmentsOwnFolder)
+{
+    const std::string otherRows = std::string("$ the other device's second row") + std::strchr(kRowsInc, '\r');
+    const std::string first = folder.Write("first/device.layer", DeviceIncluding("rows.inc"));
+    folder.Write("first/rows.inc", kRowsInc);
+    const std::string second = folder.Write("second/device.layer", DeviceIncluding("rows.inc"));
+    folder.Write("second/rows.inc", otherRows);
+    std::filesystem::create_directory(folder.File("third"));
+    app.mode3d = false;
+    ASSERT_TRUE(doc().OnOpenDocument(first));
+    doc().LoadZsegmentLayerFile(second, 1);
+    ASSERT_EQ(g_nZSegCount, 2);
+    g_nCurZSeg = 1;
+    prompts.Clear();
+    prompts.ChooseFileNext(folder.File("third/device.layer"));
+    ASSERT_TRUE(doc().OnFileSaveAs());
+    EXPECT_EQ(folder.Read("third/device.layer"), SavedDeviceIncluding("rows.inc"));
+    EXPECT_EQ(folder.Read("third/rows.inc"), kRowsInc);
+    EXPECT_EQ(folder.Read("second/rows.inc"), otherRows);
+    EXPECT_TRUE(prompts.Texts().empty());
+}
+
+// An included file that includes another from its own subfolder: the load's last include folder is
+// that subfolder, but a save elsewhere still finds both files and carries them along.
+TEST_F(DocLayerFile, SaveAsCarriesNestedIncludesFromASubfolder)
+{
+    const std::string rows = "$ second row\r\nlayer_mater macro_name=inp column_num=1\r\nlayer d=2 n=5 r=1\r\n"
+                             "include file=inner.inc\r\n";
+    const std::string inner = "$ third row\r\nlayer_mater macro_name=gaas column_num=1\r\nlayer d=0.5 n=3 r=1\r\n";
+    const std::string path = folder.Write("device/nested.layer", DeviceIncluding("parts\\rows.inc"));
+    folder.Write("device/parts/rows.inc", rows);
+    folder.Write("device/parts/inner.inc", inner);
+    std::filesystem::create_directory(folder.File("copy"));
+    app.mode3d = false;
+    ASSERT_TRUE(doc().OnOpenDocument(path));
+    prompts.Clear();
+    prompts.ChooseFileNext(folder.File("copy/nested.layer"));
+    ASSERT_TRUE(doc().OnFileSaveAs());
+    EXPECT_EQ(folder.Read("copy/nested.layer"), SavedDeviceIncluding("parts\\rows.inc"));
+    EXPECT_EQ(folder.Read("copy/parts/rows.inc"), rows);
+    EXPECT_EQ(folder.Read("copy/parts/inner.inc"), inner);
+    EXPECT_TRUE(prompts.Texts().empty());
 }

@@ -1,4 +1,5 @@
 #include "render/LayerDrawing.h"
+#include "render/StencilEdges.h"
 
 #include <cmath>
 
@@ -137,25 +138,9 @@ void SetOutlineState(bool flat, CRgb colour)
         return;
     }
     SetColour(Shade(colour, 0.95));
-    glDisable(GL_LIGHTING);
-    glStencilFunc(GL_NOTEQUAL, 1, ~0u);
-    glStencilOp(GL_KEEP, GL_KEEP, GL_REPLACE);
-    glLineWidth(1.5f);
-    glEnable(GL_LINE_SMOOTH);
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glHint(GL_LINE_SMOOTH_HINT, GL_NICEST);
+    BeginMaskedSmoothEdges();
     glEnable(GL_POLYGON_OFFSET_LINE);
     glPolygonOffset(-0.5f, 1.0f);
-}
-
-void MarkStencil()
-{
-    glClearStencil(0);
-    glClear(GL_STENCIL_BUFFER_BIT);
-    glEnable(GL_STENCIL_TEST);
-    glStencilFunc(GL_ALWAYS, 1, ~0u);
-    glStencilOp(GL_KEEP, GL_KEEP, GL_REPLACE);
 }
 
 } // namespace

@@ -1,7 +1,9 @@
 #include "render/Scene2d.h"
 
+#include "model/TessaronDoc.h"
 #include "model/ZSegment.h"
 #include "render/BackGrid.h"
+#include "render/SideContactDrawing.h"
 
 #include <map>
 #include <tuple>
@@ -118,6 +120,8 @@ void RenderScene2d(const CView2dState& view, const CScene2d& scene)
         glTranslatef(0, 0, -float(seg.m_Params.m_dZTo));
         DrawLayers2d(seg, scene.currentZSeg);
         DrawMesh2d(seg, scene.currentZSeg - 1);
+        if (scene.document) scene.document->ClampSideContactExtents();
+        DrawSideContacts2d(seg, view.contactBarThickness);
         for (const CColumnRec& column : seg.GetColumns())
             DrawTopContacts(column, view.contactBarThickness, 1.0f, false);
         for (const CColumnRec& column : seg.GetColumns())

@@ -1,12 +1,14 @@
 #pragma once
 // The 2-D view's frame: white background, back grid, the current z-segment's layers, its mesh
-// triangles and its top and bottom contact bars, in an orthographic projection 16 units high.
+// triangles, its side contacts and its top and bottom contact bars, in an orthographic projection
+// 16 units high.
 
 #include "render/LayerDrawing.h"
 #include "render/View2dState.h"
 
 #include <GL/gl.h>
 
+class CTessaronDoc;
 class CZSegment;
 
 // RGB bytes of one texture image, rows as stored (bottom row first).
@@ -28,6 +30,8 @@ struct CScene2d {
     const CZSegment* segment = nullptr; // the current z-segment; null when there is none
     int currentZSeg = 0;                // its number, counted from 1 (0: none)
     bool backGrid = true;
+    // Keeps the side contacts within their rows before they are drawn; may be null.
+    CTessaronDoc* document = nullptr;
 };
 
 // Draws one frame into the current context with the view's projection. The caller prepares the

@@ -122,6 +122,11 @@ bool CLayerFileIndex::ReadLines(const std::string& path, const std::string& byte
             m_strLoadError = "Can't open file " + includedPath;
             return false;
         }
+        // A file that includes itself, directly or through others, would recurse forever.
+        if (depth + 1 > kMaxIncludeDepth) {
+            m_strLoadError = "Include files are nested too deeply at " + includedPath;
+            return false;
+        }
         m_Includes.emplace((depth + 1) * 500 + includes, included);
         if (!ReadLines(includedPath, includedBytes, depth + 1, includes))
             return false;

@@ -142,6 +142,7 @@ void CGL2dView::Render()
     scene.segment = (m_pDoc && g_nCurZSeg >= 1) ? m_pDoc->GetCurrentZSegment() : nullptr;
     scene.currentZSeg = scene.segment ? g_nCurZSeg : 0;
     scene.backGrid = m_nBackGrid != 0;
+    scene.document = m_pDoc;
     RenderScene2d(m_state, scene);
     SwapBuffers();
 }

@@ -1,28 +1,10 @@
 #include "model/ColumnRec.h"
 
+#include "support/RecordBuilders.h"
+
 #include <gtest/gtest.h>
 
 namespace {
-
-CLayerRec Layer(const std::string& bulk, float height, float lower, float upper)
-{
-    CLayerRec layer;
-    layer.m_Material.m_Bulk.m_strName = bulk;
-    layer.m_fHeight = height;
-    layer.m_fWidth = lower;
-    layer.m_fLowerWidth = lower;
-    layer.m_fUpperWidth = upper;
-    return layer;
-}
-
-CColumnRec Column(std::initializer_list<CLayerRec> layers)
-{
-    CColumnRec column;
-    column.SetLayerCount(CColumnRec::kMaxLayers);
-    for (const CLayerRec& layer : layers)
-        EXPECT_TRUE(column.AppendLayer(layer));
-    return column;
-}
 
 CTopContact Top(float from, float to)
 {
@@ -50,7 +32,7 @@ struct FixedThickness : IContactBarThickness {
 
 TEST(ColumnRec, ResetKeepsMeshSizeTaperAndParameters)
 {
-    CColumnRec column = Column({Layer("gaas", 1, 2, 2)});
+    CColumnRec column = MakeColumn({MakeLayer("gaas", 1, 2, 2)});
     column.m_Mesh.m_nMeshNum = 7;
     column.m_Size.m_fLowerWidth = 2.5f;
     column.m_fTaperPoint[0] = 1.5f;
@@ -99,7 +81,7 @@ TEST(ColumnRec, LayerBlockLimitsAreRefused)
 
 TEST(ColumnRec, SlotsBeyondTheRowsInUseAreFresh)
 {
-    CColumnRec column = Column({Layer("gaas", 1, 2, 2), Layer("inp", 2, 2, 2), Layer("alas", 3, 2, 2)});
+    CColumnRec column = MakeColumn({MakeLayer("gaas", 1, 2, 2), MakeLayer("inp", 2, 2, 2), MakeLayer("alas", 3, 2, 2)});
     EXPECT_EQ(column.GetLayerSlots(), CColumnRec::kMaxLayers);
 
     // Dropping a row and taking it back into use gives a default layer, not the old one.
@@ -113,7 +95,7 @@ TEST(ColumnRec, SlotsBeyondTheRowsInUseAreFresh)
 
     EXPECT_TRUE(column.RemoveLayer(0));
     EXPECT_EQ(column.Layer(0).m_Material.m_Bulk.m_strName, "inp");
-    EXPECT_TRUE(column.InsertLayer(1, Layer("gaas", 5, 2, 2)));
+    EXPECT_TRUE(column.InsertLayer(1, MakeLayer("gaas", 5, 2, 2)));
     EXPECT_EQ(column.Layer(1).m_Material.m_Bulk.m_strName, "gaas");
     EXPECT_EQ(column.GetLayers().size(), 3u);
 
@@ -126,7 +108,7 @@ TEST(ColumnRec, SlotsBeyondTheRowsInUseAreFresh)
 TEST(ColumnRec, LayoutStacksRowsAndFollowsTheLeftNeighbour)
 {
     // Left column: two rows, the lower one a trapezoid.
-    CColumnRec left = Column({Layer("gaas", 1.0f, 4.0f, 3.0f), Layer("inp", 0.5f, 3.0f, 3.0f)});
+    CColumnRec left = MakeColumn({MakeLayer("gaas", 1.0f, 4.0f, 3.0f), MakeLayer("inp", 0.5f, 3.0f, 3.0f)});
     left.m_Params.m_dZFrom = 1.0;
     left.m_Params.m_dZTo = 2.0;
     left.LayoutLayers(nullptr, false, 0.0f);
@@ -140,8 +122,8 @@ TEST(ColumnRec, LayoutStacksRowsAndFollowsTheLeftNeighbour)
     EXPECT_FLOAT_EQ(l1.m_fZTo, 2.0f);
 
     // Right column: three rows, heights differ from the neighbour's.
-    CColumnRec right = Column({Layer("gaas", 9.0f, 2.0f, 2.5f), Layer("gaas", 9.0f, 7.0f, 2.5f),
-                               Layer("gaas", 0.25f, 7.0f, 2.5f)});
+    CColumnRec right = MakeColumn({MakeLayer("gaas", 9.0f, 2.0f, 2.5f), MakeLayer("gaas", 9.0f, 7.0f, 2.5f),
+                               MakeLayer("gaas", 0.25f, 7.0f, 2.5f)});
     right.m_Params.m_dZTo = 2.0;
     right.LayoutLayers(&left, false, 0.0f);
     const CLayerRec& r0 = right.GetLayer(0);
@@ -166,7 +148,7 @@ TEST(ColumnRec, LayoutStacksRowsAndFollowsTheLeftNeighbour)
 
 TEST(ColumnRec, LayoutClampsThinLayersForDrawingOnly)
 {
-    CColumnRec column = Column({Layer("gaas", 0.002f, 1, 1), Layer("gaas", 1.0f, 1, 1)});
+    CColumnRec column = MakeColumn({MakeLayer("gaas", 0.002f, 1, 1), MakeLayer("gaas", 1.0f, 1, 1)});
     column.LayoutLayers(nullptr, true, 0.01f);
     EXPECT_FLOAT_EQ(column.GetLayer(0).m_fHeight, 0.002f);
     EXPECT_FLOAT_EQ(column.GetLayer(1).m_C.y, 0.01f);
@@ -182,15 +164,15 @@ TEST(ColumnRec, OrderContactRanges)
         float bottomFrom, bottomTo;
     };
     const Case cases[] = {
-        {"reversed top range", {Layer("gaas", 1, 6, 4)}, 5, 2, 2, 4, 2, 5},
-        {"negative start", {Layer("gaas", 1, 6, 4)}, -1, 3, 0, 3, 0, 3},
-        {"beyond both widths", {Layer("gaas", 1, 6, 4)}, 1, 9, 1, 4, 1, 6},
+        {"reversed top range", {MakeLayer("gaas", 1, 6, 4)}, 5, 2, 2, 4, 2, 5},
+        {"negative start", {MakeLayer("gaas", 1, 6, 4)}, -1, 3, 0, 3, 0, 3},
+        {"beyond both widths", {MakeLayer("gaas", 1, 6, 4)}, 1, 9, 1, 4, 1, 6},
         {"top clamped on the topmost non-void layer",
-         {Layer("gaas", 1, 6, 5), Layer("inp", 1, 5, 3), Layer("void", 1, 3, 1)}, 0, 9, 0, 3, 0, 6},
+         {MakeLayer("gaas", 1, 6, 5), MakeLayer("inp", 1, 5, 3), MakeLayer("void", 1, 3, 1)}, 0, 9, 0, 3, 0, 6},
         {"a longer void name counts as material",
-         {Layer("gaas", 1, 6, 5), Layer("voidx", 1, 5, 2)}, 0, 9, 0, 2, 0, 6},
+         {MakeLayer("gaas", 1, 6, 5), MakeLayer("voidx", 1, 5, 2)}, 0, 9, 0, 2, 0, 6},
         {"all rows void: nothing to clamp against",
-         {Layer("void", 1, 6, 4), Layer("void", 1, 4, 4)}, 5, -2, 5, -2, 5, -2},
+         {MakeLayer("void", 1, 6, 4), MakeLayer("void", 1, 4, 4)}, 5, -2, 5, -2, 5, -2},
     };
     for (const Case& c : cases) {
         CColumnRec column;
@@ -222,7 +204,7 @@ TEST(ColumnRec, ContactCountsNeedANonVoidRow)
     for (const Case& c : cases) {
         CColumnRec column;
         for (const std::string& bulk : c.bulks)
-            column.AppendLayer(Layer(bulk, 1, 1, 1));
+            column.AppendLayer(MakeLayer(bulk, 1, 1, 1));
         column.m_Contacts.SetTopCount(2);
         column.m_Contacts.SetBottomCount(2);
         EXPECT_EQ(column.GetTopContactCount(), c.expected) << c.what;
@@ -250,7 +232,7 @@ TEST(ColumnRec, ContactRangeLimits)
 
 TEST(ColumnRec, ContactBarsSitOnTheOuterNonVoidLayers)
 {
-    CColumnRec column = Column({Layer("void", 1, 4, 4), Layer("gaas", 1, 4, 3), Layer("void", 1, 3, 3)});
+    CColumnRec column = MakeColumn({MakeLayer("void", 1, 4, 4), MakeLayer("gaas", 1, 4, 3), MakeLayer("void", 1, 3, 3)});
     column.m_Params.m_dZFrom = 1.0;
     column.m_Params.m_dZTo = 3.0;
     column.m_Contacts.AddTop(Top(0.5f, 2.0f));
@@ -281,7 +263,7 @@ TEST(ColumnRec, ContactBarsSitOnTheOuterNonVoidLayers)
     }
 
     // Without a non-void layer the outputs are left as they were.
-    CColumnRec voids = Column({Layer("void", 1, 4, 4)});
+    CColumnRec voids = MakeColumn({MakeLayer("void", 1, 4, 4)});
     voids.m_Contacts.AddTop(Top(0, 1));
     CPoint3f pts[4] = {{7, 7, 7}, {7, 7, 7}, {7, 7, 7}, {7, 7, 7}};
     EXPECT_TRUE(voids.GetTopContactBar(0, pts, thickness, false));
@@ -300,8 +282,8 @@ TEST(ColumnRec, MatchTaperVertex)
         int flag;
     };
     const Case cases[] = {
-        {"matches the second vertex", {Layer("gaas", 1, 3, 2), Layer("gaas", 1, 2, 2.00005f)}, 2, 2, 5, 4.00005f, 1},
-        {"misses by more than 0.0001", {Layer("gaas", 1, 3, 2.001f)}, 2, 2, 5, 4.001f, 0},
+        {"matches the second vertex", {MakeLayer("gaas", 1, 3, 2), MakeLayer("gaas", 1, 2, 2.00005f)}, 2, 2, 5, 4.00005f, 1},
+        {"misses by more than 0.0001", {MakeLayer("gaas", 1, 3, 2.001f)}, 2, 2, 5, 4.001f, 0},
         {"no layers: running values stay", {}, 2, 2, 2, 2, 0},
     };
     for (const Case& c : cases) {
@@ -319,7 +301,7 @@ TEST(ColumnRec, MatchTaperVertex)
 
 TEST(ColumnRec, CopyCarriesEveryLayerAndRange)
 {
-    CColumnRec a = Column({Layer("gaas", 1, 2, 2), Layer("inp", 1, 2, 2)});
+    CColumnRec a = MakeColumn({MakeLayer("gaas", 1, 2, 2), MakeLayer("inp", 1, 2, 2)});
     a.m_Contacts.AddBottom(Bottom(0, 1));
     a.m_Labels.push_back({"left", 0, -9999.0});
     a.m_dSpare = 2.5;

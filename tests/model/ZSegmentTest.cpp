@@ -1,28 +1,10 @@
 #include "model/ZSegment.h"
 
+#include "support/RecordBuilders.h"
+
 #include <gtest/gtest.h>
 
 namespace {
-
-CLayerRec Layer(const std::string& bulk, float height, float lower, float upper)
-{
-    CLayerRec layer;
-    layer.m_Material.m_Bulk.m_strName = bulk;
-    layer.m_fHeight = height;
-    layer.m_fWidth = lower;
-    layer.m_fLowerWidth = lower;
-    layer.m_fUpperWidth = upper;
-    return layer;
-}
-
-CColumnRec Column(std::initializer_list<CLayerRec> layers)
-{
-    CColumnRec column;
-    column.SetLayerCount(CColumnRec::kMaxLayers);
-    for (const CLayerRec& layer : layers)
-        column.AppendLayer(layer);
-    return column;
-}
 
 CContactRec Side(int side, int number, size_t outlinePoints = 0)
 {
@@ -67,7 +49,7 @@ TEST(ZSegment, ConstructionAndClear)
     EXPECT_EQ(seg.m_Params.m_strTaperLink, "yes");
 
     // Clear empties the device data but keeps comments, mesh totals, header texts and column slots.
-    seg.AppendColumn(Column({Layer("gaas", 1, 1, 1)}));
+    seg.AppendColumn(MakeColumn({MakeLayer("gaas", 1, 1, 1)}));
     seg.m_nSelectionKind = 1;
     seg.m_nSelectedColumn = 0;
     seg.m_nSelectedRow = 0;
@@ -105,13 +87,13 @@ TEST(ZSegment, ColumnAccessBeyondTheColumnsInUse)
 {
     CZSegment seg;
     seg.SetColumnCount(2);
-    seg.Column(1).AppendLayer(Layer("gaas", 1, 1, 1));
+    seg.Column(1).AppendLayer(MakeLayer("gaas", 1, 1, 1));
     EXPECT_THROW(seg.Column(2), std::out_of_range);
     EXPECT_EQ(seg.GetColumn(5).GetLayersInUse(), 0);
     seg.SetColumnCount(1);
     seg.SetColumnCount(2);
     EXPECT_EQ(seg.Column(1).GetLayersInUse(), 0);  // a column taken back into use is fresh
-    EXPECT_TRUE(seg.InsertColumn(0, Column({Layer("inp", 1, 1, 1)})));
+    EXPECT_TRUE(seg.InsertColumn(0, MakeColumn({MakeLayer("inp", 1, 1, 1)})));
     EXPECT_FALSE(seg.InsertColumn(4, CColumnRec()));
     EXPECT_EQ(seg.Column(0).GetLayer(0).m_Material.m_Bulk.m_strName, "inp");
     EXPECT_TRUE(seg.RemoveColumn(0));
@@ -122,7 +104,7 @@ TEST(ZSegment, ColumnAccessBeyondTheColumnsInUse)
 TEST(ZSegment, HasLayer)
 {
     CZSegment seg;
-    seg.AppendColumn(Column({Layer("gaas", 1, 1, 1), Layer("void", 1, 1, 1)}));
+    seg.AppendColumn(MakeColumn({MakeLayer("gaas", 1, 1, 1), MakeLayer("void", 1, 1, 1)}));
     const struct {
         int column, row;
         bool has;
@@ -136,12 +118,12 @@ TEST(ZSegment, ColumnCopyFillsTheColumnClipboard)
     CZSegment seg;
     CColumnRec column;
     for (int i = 0; i < 12; ++i)
-        column.AppendLayer(Layer("gaas", 0.1f * (i + 1), 2, 2));
+        column.AppendLayer(MakeLayer("gaas", 0.1f * (i + 1), 2, 2));
     column.Layer(4).m_nSelected = 1;
     column.m_nSelectedLayer = 4;
     column.m_Contacts.AddTop(CTopContact());
     seg.AppendColumn(column);
-    seg.AppendColumn(Column({Layer("inp", 1, 1, 1)}));
+    seg.AppendColumn(MakeColumn({MakeLayer("inp", 1, 1, 1)}));
     seg.m_LayerClipboard.resize(1);
     seg.m_nSelectedColumn = 0;
 
@@ -173,8 +155,8 @@ TEST(ZSegment, LayoutColumnsShiftsTheZRange)
     CZSegment seg;
     seg.m_Params.m_dZFrom = 0.0;
     seg.m_Params.m_dZTo = 10.0;
-    seg.AppendColumn(Column({Layer("gaas", 1, 2, 2)}));
-    seg.AppendColumn(Column({Layer("gaas", 5, 3, 3), Layer("inp", 1, 3, 3)}));
+    seg.AppendColumn(MakeColumn({MakeLayer("gaas", 1, 2, 2)}));
+    seg.AppendColumn(MakeColumn({MakeLayer("gaas", 5, 3, 3), MakeLayer("inp", 1, 3, 3)}));
     seg.LayoutColumns(false, 0.0f, 0.02, 0.01);
     const CLayerRec& layer = seg.GetColumn(1).GetLayer(1);
     EXPECT_FLOAT_EQ(layer.m_fZFrom, 0.02f);
@@ -196,8 +178,8 @@ TEST(ZSegment, BoundingRect)
     const Case cases[] = {{"narrower by less than a whole unit", 3.2f, 1}, {"narrower", 2.5f, 0}};
     for (const Case& c : cases) {
         CZSegment seg;
-        seg.AppendColumn(Column({Layer("gaas", 1, 1, 1)}));
-        seg.AppendColumn(Column({Layer("gaas", 1, 3.9f, 3.9f), Layer("gaas", 2, c.row1Width, c.row1Width)}));
+        seg.AppendColumn(MakeColumn({MakeLayer("gaas", 1, 1, 1)}));
+        seg.AppendColumn(MakeColumn({MakeLayer("gaas", 1, 3.9f, 3.9f), MakeLayer("gaas", 2, c.row1Width, c.row1Width)}));
         seg.LayoutColumns(false, 0.0f, 0.0, 0.0);
         seg.Column(1).Layer(1).m_fLowerWidth = c.row1Width;  // the layout copied row 0's upper width
         float rect[4];
@@ -211,7 +193,7 @@ TEST(ZSegment, BoundingRect)
 
     // The lower edge wins when it is the wider one.
     CZSegment trapezoid;
-    trapezoid.AppendColumn(Column({Layer("gaas", 1, 5.0f, 2.0f)}));
+    trapezoid.AppendColumn(MakeColumn({MakeLayer("gaas", 1, 5.0f, 2.0f)}));
     trapezoid.LayoutColumns(false, 0.0f, 0.0, 0.0);
     float rect[4];
     trapezoid.GetBoundingRect(rect);
@@ -222,7 +204,7 @@ TEST(ZSegment, BoundingRect)
     empty.GetBoundingRect(zero);
     EXPECT_FLOAT_EQ(zero[0] + zero[1] + zero[2] + zero[3], 0.0f);
     empty.AppendColumn(CColumnRec());
-    empty.AppendColumn(Column({Layer("gaas", 1, 1, 1)}));
+    empty.AppendColumn(MakeColumn({MakeLayer("gaas", 1, 1, 1)}));
     float zero2[4] = {1, 1, 1, 1};
     empty.GetBoundingRect(zero2);
     EXPECT_FLOAT_EQ(zero2[0] + zero2[1] + zero2[2] + zero2[3], 0.0f);
@@ -232,8 +214,8 @@ TEST(ZSegment, TaperVerticesAndEdges)
 {
     CZSegment seg;
     seg.m_Params.m_dZTo = 4.0;
-    seg.AppendColumn(Column({Layer("gaas", 1, 2, 1)}));
-    seg.AppendColumn(Column({Layer("gaas", 1, 3, 3)}));
+    seg.AppendColumn(MakeColumn({MakeLayer("gaas", 1, 2, 1)}));
+    seg.AppendColumn(MakeColumn({MakeLayer("gaas", 1, 3, 3)}));
     seg.AppendColumn(CColumnRec());
     seg.LayoutColumns(false, 0.0f, 0.0, 0.0);
     const float bottoms[] = {5.0f};
@@ -269,7 +251,7 @@ TEST(ZSegment, TaperPointsKeepTheFirstNine)
 {
     CZSegment seg;
     for (int c = 0; c < 11; ++c)
-        seg.AppendColumn(Column({Layer("gaas", 1, 1, 1)}));
+        seg.AppendColumn(MakeColumn({MakeLayer("gaas", 1, 1, 1)}));
     seg.LayoutColumns(false, 0.0f, 0.0, 0.0);
     for (int c = 0; c < 11; ++c)
         seg.Column(c).m_nTaperLine = c == 0 ? 0 : 1;  // ten flagged columns
@@ -309,9 +291,9 @@ TEST(ZSegment, SetSectionRecordOnlyWhenThereIsNone)
 TEST(ZSegment, ContactRangesAreNumberedAcrossColumns)
 {
     CZSegment seg;
-    CColumnRec a = Column({Layer("gaas", 1, 4, 4)});
-    CColumnRec voids = Column({Layer("void", 1, 4, 4)});
-    CColumnRec b = Column({Layer("gaas", 1, 4, 4)});
+    CColumnRec a = MakeColumn({MakeLayer("gaas", 1, 4, 4)});
+    CColumnRec voids = MakeColumn({MakeLayer("void", 1, 4, 4)});
+    CColumnRec b = MakeColumn({MakeLayer("gaas", 1, 4, 4)});
     for (int i = 0; i < 2; ++i) {
         CTopContact r;
         r.m_nContactNum = 10 + i;
@@ -414,7 +396,7 @@ TEST(ZSegment, CopyIsWholeAndIndependent)
 {
     CZSegment a;
     a.Clear();
-    a.AppendColumn(Column({Layer("gaas", 1, 2, 2), Layer("inp", 1, 2, 2)}));
+    a.AppendColumn(MakeColumn({MakeLayer("gaas", 1, 2, 2), MakeLayer("inp", 1, 2, 2)}));
     a.m_SideContacts.push_back(Group(0, {Side(1, 7, 8)}));
     a.m_SweepIndex.m_Items.resize(2);
     a.m_strComments[2] = "$ bottom";

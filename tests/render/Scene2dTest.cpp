@@ -53,6 +53,7 @@ protected:
         scene.segment = withSegment ? &seg : nullptr;
         scene.currentZSeg = withSegment ? 1 : 0;
         scene.backGrid = grid;
+        scene.document = &doc;
         RenderScene2d(view, scene);
         glFinish();
     }
@@ -359,6 +360,60 @@ TEST_F(Scene2d, FlatDrawingLeavesTheStencilAloneThreeDMarksIt)
     EXPECT_EQ(stencil, 1);
     EXPECT_FALSE(glIsEnabled(GL_STENCIL_TEST)) << "the attributes are restored";
     EXPECT_EQ(At(2, 0.5f), Colour(3)) << "front face seen head-on keeps the layer colour";
+}
+
+CContactRec SideContact(int side, float from, float to)
+{
+    CContactRec c;
+    c.m_nSide = side;
+    c.m_fFrom = from;
+    c.m_fTo = to;
+    return c;
+}
+
+void AddSideContacts(CZSegment& seg, int row, std::initializer_list<CContactRec> contacts)
+{
+    CContactList group;
+    group.m_nRow = row;
+    group.m_Contacts = contacts;
+    seg.m_SideContacts.push_back(group);
+}
+
+TEST_F(Scene2d, SideContactsSitOnTheOutermostNonEmptyLayersOfTheirRow)
+{
+    // Row 0 is filled in columns 0 and 1 (column 2 holds an empty layer there); row 1 is the thin
+    // layer, drawn 0.2 tall for its 0.01; row 2 holds only empty layers.
+    AddSideContacts(seg, 0, {SideContact(0, 0, 1), SideContact(1, 0.25f, 0.75f)});
+    AddSideContacts(seg, 1, {SideContact(0, 0.005f, 0.01f)});
+    AddSideContacts(seg, 2, {SideContact(0, 0, 1.5f), SideContact(1, 0, 1.5f)});
+    PrepareAndRender();
+    // The bars are the contact-bar thickness (0.2 here) wide, out of the face.
+    const ColourCase cases[] = {
+        {"left contact on column 0's left face", -0.1f, 0.5f, kBlack},
+        {"no wider than the bar thickness", -0.3f, 0.5f, kWhite},
+        {"right contact on column 1's right face", 7.1f, 0.5f, kBlack},
+        {"below the right contact's from", 7.1f, 0.1f, kLightBlue},
+        {"above the right contact's to", 7.1f, 0.9f, kLightBlue},
+        {"not on the last column's face", 9.1f, 0.5f, kWhite},
+        {"thin layer: heights spread over the drawn edge", -0.1f, 1.15f, kBlack},
+        {"thin layer: below the contact", -0.1f, 1.05f, kWhite},
+        {"row without a non-empty layer: nothing left", -0.1f, 2.0f, kWhite},
+        {"row without a non-empty layer: nothing right", 7.1f, 2.0f, kWhite},
+    };
+    for (const ColourCase& c : cases) EXPECT_EQ(At(c.x, c.y), c.expected) << c.what;
+}
+
+TEST_F(Scene2d, SideContactsAreKeptWithinTheirRowBeforeTheyAreDrawn)
+{
+    AddSideContacts(seg, 0, {SideContact(0, 0.5f, 4), SideContact(1, 0.25f, 0.5f)});
+    PrepareAndRender();
+    const CContactRec& cut = seg.m_SideContacts[0].m_Contacts[0];
+    EXPECT_EQ(cut.m_fFrom, 0.5f);
+    EXPECT_EQ(cut.m_fTo, 1.0f) << "cut back to the row's height";
+    EXPECT_EQ(seg.m_SideContacts[0].m_Contacts[1].m_fTo, 0.5f);
+    EXPECT_EQ(At(-0.1f, 0.9f), kBlack);
+    EXPECT_EQ(At(-0.1f, 0.3f), kWhite) << "below its from";
+    EXPECT_EQ(At(-0.1f, 1.5f), kWhite) << "drawn with the cut-back extent";
 }
 
 } // namespace

@@ -142,6 +142,11 @@ TEST(LayerFileIndex, UnreadableFilesLeaveTheIndexEmptyOrReportTheInclude)
     EXPECT_EQ(index.m_Lines.GetCount(), 2);
     EXPECT_TRUE(index.m_Items.empty());
 
+    // A file that includes itself is refused instead of recursing without end.
+    const std::string loop = folder.Write("loop.layer", "column w=1\r\ninclude file=loop.layer\r\n");
+    EXPECT_FALSE(index.Load(loop, 0));
+    EXPECT_EQ(index.GetLoadError().rfind("Include files are nested too deeply at ", 0), 0u);
+
     // No "column" statement: no items at all.
     EXPECT_TRUE(index.Load(folder.Write("flat.layer", "layer d=1\r\n"), 0));
     EXPECT_TRUE(index.m_Items.empty());

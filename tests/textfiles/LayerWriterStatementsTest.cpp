@@ -159,6 +159,42 @@ TEST(LayerWriterStatements, VcselSections)
     for (const auto& c : cases) EXPECT_EQ(c.second, CVcselSectionStatements::FormatSection(c.first).FormatParams());
 }
 
+// Each type's sections are written once, all of them in list order, before the first row whose
+// first-column layer names the type; other columns' types write nothing.
+TEST(LayerWriterStatements, VcselSectionsOncePerType)
+{
+    LayerFileHarness h;
+    for (const char* type : {"dbr", "cav", "dbr"}) {
+        CVcselSection section;
+        section.m_strVcselType = type;
+        section.m_strGratingModel = "1layer";
+        section.m_nMeshPoints = static_cast<int>(h.vcsel.size()) + 1;
+        h.vcsel.push_back(section);
+    }
+    CZSegment& z = h.zsegs[0];
+    z.SetColumnCount(2);
+    z.Column(0).SetLayersInUse(4);
+    z.Column(1).SetLayersInUse(4);
+    const char* firstColumn[] = {"dbr", "ghost", "dbr", ""};
+    for (int row = 0; row < 4; ++row) z.Column(0).Layer(row).m_Vcsel.m_strVcselType = firstColumn[row];
+    z.Column(1).Layer(3).m_Vcsel.m_strVcselType = "cav";
+
+    const std::vector<std::vector<std::string>> expected = {
+        {"vcsel_section vcsel_type=dbr grating_model=1layer active=no mesh_points=1",
+         "vcsel_section vcsel_type=dbr grating_model=1layer active=no mesh_points=3"},
+        {}, {}, {}};
+    std::vector<std::string> written;
+    for (int row = 0; row < 4; ++row) {
+        SCOPED_TRACE(row);
+        h.lines.RemoveAll();
+        CVcselSectionStatements(h.ctx).WriteVcselSections(written, 0, row);
+        std::vector<std::string> texts;
+        for (const CKeywordLine& line : h.lines.m_lines) texts.push_back(line.FormatParams());
+        EXPECT_EQ(expected[row], texts);
+    }
+    EXPECT_EQ((std::vector<std::string>{"dbr", "ghost"}), written);
+}
+
 TEST(LayerWriterStatements, SideContacts)
 {
     CContactRec left;

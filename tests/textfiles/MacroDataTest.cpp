@@ -1,6 +1,8 @@
 // The program's own macro libraries, read through the real loader as start-up reads them.
 #include "textfiles/MacroList.h"
 
+#include "support/ShippedMacros.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
@@ -8,25 +10,12 @@
 
 namespace {
 
-const std::string kData = TESSARON_FIXTURES "/../../data/";
-
-CMacroList LoadShippedLibraries()
-{
-    CMacroList macros;
-    macros.SetPath(kData + "veltrane.mac");
-    macros.Reload();
-    CMacroList more;
-    more.SetPath(kData + "more.mac");
-    more.Reload();
-    macros.AddAll(more);
-    return macros;
-}
 
 }  // namespace
 
 TEST(MacroData, ShippedLibrariesLoadValidDefinitions)
 {
-    CMacroList macros = LoadShippedLibraries();
+    CMacroList macros = LoadShippedMacroLibraries();
     ASSERT_EQ(macros.GetCount(), 19);
     std::set<std::string> names;
     for (int i = 0; i < macros.GetCount(); ++i) {
@@ -43,7 +32,7 @@ TEST(MacroData, ShippedLibrariesLoadValidDefinitions)
 
 TEST(MacroData, LookupsInShippedLibraries)
 {
-    CMacroList macros = LoadShippedLibraries();
+    CMacroList macros = LoadShippedMacroLibraries();
     struct Case {
         std::string name, keyword;
         int params;

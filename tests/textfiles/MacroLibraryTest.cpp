@@ -2,6 +2,8 @@
 
 #include "platform/StringUtil.h"
 
+#include "support/ShippedMacros.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -10,7 +12,6 @@
 namespace {
 
 const std::string kFixtures = TESSARON_FIXTURES "/macros/";
-const std::string kData = TESSARON_FIXTURES "/../../data/";
 const std::string kOpen = "/" + std::string(48, '*') + " \r\n";
 const std::string kClose = std::string(48, '*') + "/ \r\n";
 
@@ -27,18 +28,6 @@ std::vector<std::string> Names(CMacroList& list)
     for (int i = 0; i < list.GetCount(); ++i)
         names.push_back(list.GetDef(i).GetMacroName());
     return names;
-}
-
-CMacroList ShippedLibraries()
-{
-    CMacroList macros;
-    macros.SetPath(kData + "veltrane.mac");
-    macros.Reload();
-    CMacroList more;
-    more.SetPath(kData + "more.mac");
-    more.Reload();
-    macros.AddAll(more);
-    return macros;
 }
 
 }  // namespace
@@ -120,7 +109,7 @@ TEST(MacroLibrary, NoMacroForNamesAListDefines)
 
 TEST(MacroLibrary, MacrosOfALayerFile)
 {
-    CMacroList app = ShippedLibraries();
+    CMacroList app = LoadShippedMacroLibraries();
     CMacroLibrary contact;
     contact.AddContactMacro();
     app.AddAll(contact.GetMacroList());

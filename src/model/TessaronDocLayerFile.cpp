@@ -128,8 +128,8 @@ bool CTessaronDoc::LoadLayerFileAsZsegment(int n, double zFrom, double zTo, std:
         return false;
     }
 
-    // The new z-segment and an empty material set go in at n; the records beyond the ones in use
-    // are spare, so the vector keeps its length.
+    // The new z-segment and a material set go in at n (the set is filled once the file has been
+    // read); the records beyond the ones in use are spare, so the vector keeps its length.
     m_ZSegments.insert(m_ZSegments.begin() + n, CZSegment());
     const bool spareDropped = static_cast<int>(m_ZSegments.size()) > kZSegmentRecords;
     if (spareDropped)
@@ -173,6 +173,14 @@ bool CTessaronDoc::LoadLayerFileAsZsegment(int n, double zFrom, double zTo, std:
             segment.m_Params.m_dZFrom = previousTo;
         if (segment.m_Params.m_dZTo < segment.m_Params.m_dZFrom)
             segment.m_Params.m_dZTo = segment.m_Params.m_dZFrom;
+    }
+    // The file's text becomes this z-segment's old text, so a later save merges into it and keeps
+    // the comments, unknown statements and includes the user wrote there.
+    if (n < static_cast<int>(m_MaterialSets.size())) {
+        CMaterialSet& set = m_MaterialSets[static_cast<std::size_t>(n)];
+        set.m_Includes = g_includeTable;
+        set.m_Lines = m_LayerLines;
+        set.m_strIncludeFolder = PathFolder(path);
     }
     AppServices().LoadLayerMacros(path);
     return true;

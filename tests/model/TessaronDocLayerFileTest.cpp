@@ -91,7 +91,7 @@ TEST_F(DocLayerFile, SavingAZSegmentMergesIntoItsRecordedText)
     EXPECT_TRUE(prompts.Texts().empty());
 }
 
-TEST_F(DocLayerFile, NewZSegmentFromAFileGoesInWithAnEmptyMaterialSet)
+TEST_F(DocLayerFile, NewZSegmentFromAFileGoesInWithTheFileAsItsMaterialSet)
 {
     OpenRidge();
     Seg(0).m_Params.m_dZTo = 2.0;
@@ -107,9 +107,9 @@ TEST_F(DocLayerFile, NewZSegmentFromAFileGoesInWithAnEmptyMaterialSet)
         EXPECT_EQ(Seg(1).m_Params.m_dZTo, c.wantTo);
         EXPECT_EQ(Seg(1).m_strLayerFile, other);
         EXPECT_EQ(Seg(1).GetColumnCount(), 3);
-        // The material set of z-segment 1 is empty; z-segment 0 keeps its own.
+        // The material set of z-segment 1 is the file as read; z-segment 0 keeps its own.
         ASSERT_GE(doc().m_MaterialSets.size(), 2u);
-        EXPECT_TRUE(doc().m_MaterialSets[1].m_Lines.IsEmpty());
+        EXPECT_EQ(doc().m_MaterialSets[1].m_Lines.CountColumnLines(), 3);
         EXPECT_EQ(doc().m_MaterialSets[0].m_Lines.CountColumnLines(), 2);
         EXPECT_EQ(doc().m_ZSegments.size(), 40u);
         EXPECT_EQ(g_nZSegCount, 1);  // the caller counts the new z-segment
@@ -117,6 +117,20 @@ TEST_F(DocLayerFile, NewZSegmentFromAFileGoesInWithAnEmptyMaterialSet)
         doc().m_ZSegments.emplace_back();
         doc().m_MaterialSets.erase(doc().m_MaterialSets.begin() + 1);
     }
+}
+
+TEST_F(DocLayerFile, ANewZSegmentFromAFileSavesIntoThatFilesText)
+{
+    OpenRidge();
+    const std::string other = Stage("layer/three_columns_include.layer");
+    Stage("layer/one_row.inc");
+    ASSERT_TRUE(doc().LoadLayerFileAsZsegment(1, 3.0, 5.0, other));
+    ++g_nZSegCount;
+    // Comments and the user's own parameters of the file survive its save.
+    TempFolder elsewhere;
+    const std::string out = elsewhere.File("copy.layer");
+    ASSERT_TRUE(doc().SaveZsegmentLayerFile(1, out));
+    EXPECT_EQ(Bytes(out), Bytes(kFixtures + "updater/golden/three_columns_include_unchanged.layer"));
 }
 
 TEST_F(DocLayerFile, AFailedNewZSegmentLeavesTheDeviceAsItWas)

@@ -298,6 +298,7 @@ const SaveCase kSaveCases[] = {
     {"nested_main.layer", "nested_contact_last.fresh", "nested_contact_last.layer"},
     {"nested_main.layer", "nested_contact_inside.fresh", "nested_contact_inside.layer"},
     {"nested_main.layer", "nested_vcsel.fresh", "nested_vcsel.layer"},
+    {"nested_main.layer", "nested_vcsel_last.fresh", "nested_vcsel_last.layer"},
     {"doping.layer", "doping_twice.fresh", "doping_twice.layer"},
     {"doping_type.layer", "doping_type_changed.fresh", "doping_type_changed.layer"},
 };

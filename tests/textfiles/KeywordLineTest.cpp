@@ -59,6 +59,7 @@ TEST(KeywordLine, ParsesStatements)
         {"column column_num=1 &&\r\n   w=2", "column", {{"column_num", "1", " column_num="}, {"w", "2", " w="}}},
         {"  end  \t", "end", {}},
         {"k a=1 a=2", "k", {{"a", "1", " a="}, {"a", "2", " a="}}},
+        {"&k a=1", "k", {{"a", "1", " a="}}},  // a leading "&" reads as a blank before the keyword
     };
     for (const Case& c : cases) {
         CKeywordLine line;
@@ -196,4 +197,7 @@ TEST(KeywordLine, CommentsAreNeverWrapped)
     CKeywordLine sourceLine = Parsed(source);
     EXPECT_EQ(sourceLine.CanonicalLines(),
               "$SourceFile  file=" + std::string(100, 'f') + "  other=" + std::string(20, 'o') + "\r\n");
+    sourceLine.RemoveParamByName("other");
+    EXPECT_EQ(sourceLine.m_strText, "$SourceFile  file=" + std::string(100, 'f'));
+    EXPECT_EQ(sourceLine.m_bModified, 1);
 }

@@ -299,6 +299,7 @@ const SaveCase kSaveCases[] = {
     {"nested_main.layer", "nested_contact_inside.fresh", "nested_contact_inside.layer"},
     {"nested_main.layer", "nested_vcsel.fresh", "nested_vcsel.layer"},
     {"doping.layer", "doping_twice.fresh", "doping_twice.layer"},
+    {"doping_type.layer", "doping_type_changed.fresh", "doping_type_changed.layer"},
 };
 
 // The name of a save case in test output.
@@ -316,6 +317,20 @@ TEST_F(LayerFileUpdaterTest, SavesGiveTheMergedText)
             WriteFileAtomic(kFolder + "golden/" + c.golden, saved);
         EXPECT_EQ(saved, ReadBytes(kFolder + "golden/" + c.golden)) << CaseName(c);
     }
+}
+
+// A caller that never went through start-up (a batch run, a test) gets the same merge: the keyword
+// flag map fills itself when the merge first needs it.
+TEST_F(LayerFileUpdaterTest, SavesWithoutTheStartUpFillGiveTheMergedText)
+{
+    for (const SaveCase& c : kSaveCases) {
+        g_layerParamFlags.clear();
+        TempFolder out;
+        LoadedFile old = LoadOld(kFolder + c.oldFile);
+        EXPECT_EQ(Merge(old, c.freshFile, out.Path() + c.oldFile), ReadBytes(kFolder + "golden/" + c.golden))
+            << CaseName(c);
+    }
+    EXPECT_EQ(g_layerParamFlags.size(), 47u);
 }
 
 TEST_F(LayerFileUpdaterTest, ASaveIsAFixedPoint)

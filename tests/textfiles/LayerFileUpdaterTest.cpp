@@ -298,7 +298,9 @@ const SaveCase kSaveCases[] = {
     {"nested_main.layer", "nested_contact_last.fresh", "nested_contact_last.layer"},
     {"nested_main.layer", "nested_contact_inside.fresh", "nested_contact_inside.layer"},
     {"nested_main.layer", "nested_vcsel.fresh", "nested_vcsel.layer"},
+    {"nested_main.layer", "nested_vcsel_last.fresh", "nested_vcsel_last.layer"},
     {"doping.layer", "doping_twice.fresh", "doping_twice.layer"},
+    {"doping_type.layer", "doping_type_changed.fresh", "doping_type_changed.layer"},
 };
 
 // The name of a save case in test output.
@@ -316,6 +318,20 @@ TEST_F(LayerFileUpdaterTest, SavesGiveTheMergedText)
             WriteFileAtomic(kFolder + "golden/" + c.golden, saved);
         EXPECT_EQ(saved, ReadBytes(kFolder + "golden/" + c.golden)) << CaseName(c);
     }
+}
+
+// A caller that never went through start-up (a batch run, a test) gets the same merge: the keyword
+// flag map fills itself when the merge first needs it.
+TEST_F(LayerFileUpdaterTest, SavesWithoutTheStartUpFillGiveTheMergedText)
+{
+    for (const SaveCase& c : kSaveCases) {
+        g_layerParamFlags.clear();
+        TempFolder out;
+        LoadedFile old = LoadOld(kFolder + c.oldFile);
+        EXPECT_EQ(Merge(old, c.freshFile, out.Path() + c.oldFile), ReadBytes(kFolder + "golden/" + c.golden))
+            << CaseName(c);
+    }
+    EXPECT_EQ(g_layerParamFlags.size(), 47u);
 }
 
 TEST_F(LayerFileUpdaterTest, ASaveIsAFixedPoint)
@@ -559,4 +575,78 @@ TEST_F(LayerFileUpdaterTest, MacroParametersAreClearedBeforeTheMerge)
     }
     CLayerFileUpdater updater;
     EXPECT_EQ(updater.GetMergeFlags(Statement("column w=1"), Statement("column w=2")).size(), 47u);
+}
+
+TEST_F(LayerFileUpdaterTest, ValuesTheModelWritesOrLeavesOutAreWhatTheStatementSays)
+{
+    // The writer leaves some parameters out at their default and writes others only when set: a
+    // value it writes that the old statement lacks is an edit, and one it leaves out is reset. A
+    // parameter the writer never owns stays as the user wrote it.
+    const struct {
+        const char* what;
+        const char* old;
+        const char* fresh;
+        const char* merged;
+    } cases[] = {
+        {"material given to a statement without one", "layer_mater column_num=2",
+         "layer_mater macro_name=gaas column_num=2", "layer_mater column_num=2 macro_name=gaas"},
+        {"new VCSEL type of a row", "layer d=1 n=2 r=1", "layer d=1 n=2 r=1 vcsel_type=dbr",
+         "layer d=1 n=2 r=1 vcsel_type=dbr"},
+        {"row mesh shift and doping tail reset", "layer d=1 n=2 r=1 shift_center=0.5 gaussian_tail=0.002",
+         "layer d=1 n=2 r=1", "layer d=1 n=2 r=1"},
+        {"insulator replaced by a semiconductor", "layer_mater macro_name=sio2 insulator_macro=yes column_num=1",
+         "layer_mater macro_name=gaas column_num=1", "layer_mater macro_name=gaas column_num=1"},
+        {"contact type and work function reset",
+         "top_contact column_num=1 from=0 to=2 contact_num=1 contact_type=ohmic work_function=4.5",
+         "top_contact column_num=1 from=0 to=3 contact_num=1", "top_contact column_num=1 from=0 to=3 contact_num=1"},
+        {"column mesh shift reset", "column column_num=1 w=2 mesh_num=4 r=1 shift_center=0.5",
+         "column column_num=1 w=2 mesh_num=4 r=1", "column column_num=1 w=2 mesh_num=4 r=1"},
+        {"the user's own mesh point stays", "column column_num=1 w=2 mesh_num=4 r=1 xpoint=3",
+         "column column_num=1 w=2.5 mesh_num=4 r=1", "column column_num=1 w=2.5 mesh_num=4 r=1 xpoint=3"},
+    };
+    for (const auto& c : cases) {
+        CKeywordLine o;
+        o.Parse(c.old);
+        o.m_nLine = 5;
+        CKeywordLine f;
+        f.Parse(c.fresh);
+        f.m_strText.clear();
+        CLayerFileUpdater updater;
+        CKeywordLine out;
+        updater.MergeParams(o, f, out);
+        EXPECT_EQ(out.m_strText, c.merged) << c.what;
+    }
+}
+
+TEST_F(LayerFileUpdaterTest, AnEmptyValueIsLeftOutSoItCannotSwallowTheNextParameter)
+{
+    // "note= var1=0.3" reads back as note with the value "var1=0.3": an empty value reads the same
+    // as no parameter, so none is written, in a merged statement and in a new one alike.
+    CKeywordLine fresh;
+    fresh.Parse("layer_mater macro_name=gaas column_num=1 var1=0.3");
+    fresh.m_params.insert(fresh.m_params.begin() + 2, CKeywordParam("note", ""));
+    fresh.m_strText.clear();
+
+    CKeywordLine old;
+    old.Parse("layer_mater macro_name=gaas column_num=1");
+    old.m_nLine = 5;
+    CKeywordLine work = fresh;
+    CKeywordLine merged;
+    CLayerFileUpdater().MergeParams(old, work, merged);
+
+    CKeywordLine rebuilt = fresh;
+    CLayerFileUpdater::RebuildLineText(rebuilt);
+
+    const struct {
+        const char* what;
+        const CKeywordLine& line;
+        const char* text;
+    } cases[] = {{"merged", merged, "layer_mater macro_name=gaas column_num=1 var1=0.3"},
+                 {"new", rebuilt, "layer_mater  macro_name=gaas  column_num=1  var1=0.3"}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.line.m_strText, c.text) << c.what;
+        CKeywordLine reread;
+        reread.Parse(c.line.m_strText);
+        EXPECT_EQ(reread.GetParam("var1"), "0.3") << c.what;
+    }
 }

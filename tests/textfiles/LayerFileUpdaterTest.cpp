@@ -650,3 +650,48 @@ TEST_F(LayerFileUpdaterTest, AnEmptyValueIsLeftOutSoItCannotSwallowTheNextParame
         EXPECT_EQ(reread.GetParam("var1"), "0.3") << c.what;
     }
 }
+
+TEST_F(LayerFileUpdaterTest, AnEditToTheLastStatementOfAnIncludedFileIsSaved)
+{
+    // The writer puts a comment line between rows that the included file does not have: the
+    // comparison still reaches the last statement of the file.
+    TempFolder folder;
+    ASSERT_TRUE(WriteFileAtomic(folder.Path() + "two.inc", "layer_mater macro_name=inp column_num=1\r\n"
+                                                            "layer d=2 n=5 r=1\r\n"
+                                                            "layer_mater macro_name=ingaas column_num=1\r\n"
+                                                            "layer d=0.1 n=2 r=1\r\n"));
+    ASSERT_TRUE(WriteFileAtomic(folder.Path() + "main.layer", "begin_layer\r\n"
+                                                               "column column_num=1 w=2 mesh_num=4 r=1\r\n"
+                                                               "layer_mater macro_name=gaas column_num=1\r\n"
+                                                               "layer d=1 n=4 r=1\r\n"
+                                                               "include file=two.inc\r\n"
+                                                               "end_layer\r\n"));
+    const struct {
+        const char* lastRow;
+        const char* saved;
+    } cases[] = {
+        {"layer d=0.100000 n=2 r=1.000000",
+         "begin_layer\r\ncolumn column_num=1 w=2 mesh_num=4 r=1\r\nlayer_mater macro_name=gaas column_num=1\r\n"
+         "layer d=1 n=4 r=1\r\ninclude file=two.inc\r\nend_layer\r\n"},
+        {"layer d=0.300000 n=2 r=1.000000",
+         "begin_layer\r\ncolumn column_num=1 w=2 mesh_num=4 r=1\r\nlayer_mater macro_name=gaas column_num=1\r\n"
+         "layer d=1 n=4 r=1\r\nlayer_mater macro_name=inp column_num=1\r\nlayer d=2 n=5 r=1\r\n"
+         "layer_mater macro_name=ingaas column_num=1\r\nlayer d=0.3 n=2 r=1\r\nend_layer\r\n"},
+    };
+    for (const auto& c : cases) {
+        LoadedFile old = LoadOld(folder.Path() + "main.layer");
+        g_includeTable = old.includes;
+        g_strIncludeFolder = old.includeFolder;
+        CKeywordLineList fresh;
+        for (const char* text : {"begin_layer", "$", "column column_num=1 w=2.000000 mesh_num=4 r=1.000000", "$",
+                                 "layer_mater macro_name=gaas column_num=1", "layer d=1.000000 n=4 r=1.000000", "$",
+                                 "layer_mater macro_name=inp column_num=1", "layer d=2.000000 n=5 r=1.000000", "$",
+                                 "layer_mater macro_name=ingaas column_num=1", c.lastRow, "$", "end_layer"})
+            fresh.Append(Statement(text));
+        CLayerFileUpdater updater;
+        updater.SetPath(folder.Path() + "main.layer");
+        CKeywordLineList result;
+        updater.Update(old.lines, fresh, result);
+        EXPECT_EQ(result.StoreRawText(), c.saved) << c.lastRow;
+    }
+}

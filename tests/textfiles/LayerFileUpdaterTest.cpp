@@ -695,3 +695,42 @@ TEST_F(LayerFileUpdaterTest, AnEditToTheLastStatementOfAnIncludedFileIsSaved)
         EXPECT_EQ(result.StoreRawText(), c.saved) << c.lastRow;
     }
 }
+
+TEST_F(LayerFileUpdaterTest, TwoStatementsSayTheSameWhenEveryParameterAgrees)
+{
+    const struct {
+        const char* old;
+        const char* fresh;
+        bool same;
+    } cases[] = {
+        {"column column_num=1 w=0.10", "column column_num=1 w=0.1", true},
+        {"column column_num=1 w=0.10", "column column_num=1 w=0.2", false},
+        {"layer_mater column_num=1 contact_type=schottky", "layer_mater column_num=1", false},
+        {"layer_mater column_num=1 solve_wave=yes", "layer_mater column_num=1", true},
+        {"layer_mater column_num=1 solve_wave=no", "layer_mater column_num=1", false},
+        {"layer_mater column_num=1 active_macro=void", "layer_mater column_num=1", true},
+        {"layer_mater column_num=1 owner=lab", "layer_mater column_num=1", false},
+        {"column column_num=1 w=2 xpoint=3", "column column_num=1 w=2", true},
+        {"column column_num=1 w=2", "column column_num=1 w=2 mesh_num=0", true},
+        {"column column_num=1 w=2", "column column_num=1 w=2 mesh_num=4", false},
+        {"$ a note", "$ a note", true},
+        {"$ a note", "$ another note", false},
+        {"$ a note", "column column_num=1", false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CLayerFileUpdater::IsSameStatement(Statement(c.old), Statement(c.fresh)), c.same)
+            << c.old << " / " << c.fresh;
+}
+
+TEST_F(LayerFileUpdaterTest, OnlyPairedMaterialStatementsAreCleared)
+{
+    CKeywordLineList old = Numbered({"layer_mater macro_name=a column_num=1 var1=0.3 n_newdoping_index=1",
+                                     "layer_mater macro_name=a column_num=2 var1=0.3 n_newdoping_index=1"});
+    CKeywordLineList fresh;
+    CKeywordLine partner = Statement("layer_mater macro_name=b column_num=1");
+    partner.m_nLine = 1;
+    fresh.Append(partner);
+    CLayerFileUpdater().UpdateLayerMaterPass(old, fresh);
+    EXPECT_EQ(old[0].m_strText, "layer_mater  macro_name=a  column_num=1");
+    EXPECT_EQ(old[1].m_strText, "layer_mater macro_name=a column_num=2 var1=0.3 n_newdoping_index=1");
+}

@@ -650,3 +650,87 @@ TEST_F(LayerFileUpdaterTest, AnEmptyValueIsLeftOutSoItCannotSwallowTheNextParame
         EXPECT_EQ(reread.GetParam("var1"), "0.3") << c.what;
     }
 }
+
+TEST_F(LayerFileUpdaterTest, AnEditToTheLastStatementOfAnIncludedFileIsSaved)
+{
+    // The writer puts a comment line between rows that the included file does not have: the
+    // comparison still reaches the last statement of the file.
+    TempFolder folder;
+    ASSERT_TRUE(WriteFileAtomic(folder.Path() + "two.inc", "layer_mater macro_name=inp column_num=1\r\n"
+                                                            "layer d=2 n=5 r=1\r\n"
+                                                            "layer_mater macro_name=ingaas column_num=1\r\n"
+                                                            "layer d=0.1 n=2 r=1\r\n"));
+    ASSERT_TRUE(WriteFileAtomic(folder.Path() + "main.layer", "begin_layer\r\n"
+                                                               "column column_num=1 w=2 mesh_num=4 r=1\r\n"
+                                                               "layer_mater macro_name=gaas column_num=1\r\n"
+                                                               "layer d=1 n=4 r=1\r\n"
+                                                               "include file=two.inc\r\n"
+                                                               "end_layer\r\n"));
+    const struct {
+        const char* lastRow;
+        const char* saved;
+    } cases[] = {
+        {"layer d=0.100000 n=2 r=1.000000",
+         "begin_layer\r\ncolumn column_num=1 w=2 mesh_num=4 r=1\r\nlayer_mater macro_name=gaas column_num=1\r\n"
+         "layer d=1 n=4 r=1\r\ninclude file=two.inc\r\nend_layer\r\n"},
+        {"layer d=0.300000 n=2 r=1.000000",
+         "begin_layer\r\ncolumn column_num=1 w=2 mesh_num=4 r=1\r\nlayer_mater macro_name=gaas column_num=1\r\n"
+         "layer d=1 n=4 r=1\r\nlayer_mater macro_name=inp column_num=1\r\nlayer d=2 n=5 r=1\r\n"
+         "layer_mater macro_name=ingaas column_num=1\r\nlayer d=0.3 n=2 r=1\r\nend_layer\r\n"},
+    };
+    for (const auto& c : cases) {
+        LoadedFile old = LoadOld(folder.Path() + "main.layer");
+        g_includeTable = old.includes;
+        g_strIncludeFolder = old.includeFolder;
+        CKeywordLineList fresh;
+        for (const char* text : {"begin_layer", "$", "column column_num=1 w=2.000000 mesh_num=4 r=1.000000", "$",
+                                 "layer_mater macro_name=gaas column_num=1", "layer d=1.000000 n=4 r=1.000000", "$",
+                                 "layer_mater macro_name=inp column_num=1", "layer d=2.000000 n=5 r=1.000000", "$",
+                                 "layer_mater macro_name=ingaas column_num=1", c.lastRow, "$", "end_layer"})
+            fresh.Append(Statement(text));
+        CLayerFileUpdater updater;
+        updater.SetPath(folder.Path() + "main.layer");
+        CKeywordLineList result;
+        updater.Update(old.lines, fresh, result);
+        EXPECT_EQ(result.StoreRawText(), c.saved) << c.lastRow;
+    }
+}
+
+TEST_F(LayerFileUpdaterTest, TwoStatementsSayTheSameWhenEveryParameterAgrees)
+{
+    const struct {
+        const char* old;
+        const char* fresh;
+        bool same;
+    } cases[] = {
+        {"column column_num=1 w=0.10", "column column_num=1 w=0.1", true},
+        {"column column_num=1 w=0.10", "column column_num=1 w=0.2", false},
+        {"layer_mater column_num=1 contact_type=schottky", "layer_mater column_num=1", false},
+        {"layer_mater column_num=1 solve_wave=yes", "layer_mater column_num=1", true},
+        {"layer_mater column_num=1 solve_wave=no", "layer_mater column_num=1", false},
+        {"layer_mater column_num=1 active_macro=void", "layer_mater column_num=1", true},
+        {"layer_mater column_num=1 owner=lab", "layer_mater column_num=1", false},
+        {"column column_num=1 w=2 xpoint=3", "column column_num=1 w=2", true},
+        {"column column_num=1 w=2", "column column_num=1 w=2 mesh_num=0", true},
+        {"column column_num=1 w=2", "column column_num=1 w=2 mesh_num=4", false},
+        {"$ a note", "$ a note", true},
+        {"$ a note", "$ another note", false},
+        {"$ a note", "column column_num=1", false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CLayerFileUpdater::IsSameStatement(Statement(c.old), Statement(c.fresh)), c.same)
+            << c.old << " / " << c.fresh;
+}
+
+TEST_F(LayerFileUpdaterTest, OnlyPairedMaterialStatementsAreCleared)
+{
+    CKeywordLineList old = Numbered({"layer_mater macro_name=a column_num=1 var1=0.3 n_newdoping_index=1",
+                                     "layer_mater macro_name=a column_num=2 var1=0.3 n_newdoping_index=1"});
+    CKeywordLineList fresh;
+    CKeywordLine partner = Statement("layer_mater macro_name=b column_num=1");
+    partner.m_nLine = 1;
+    fresh.Append(partner);
+    CLayerFileUpdater().UpdateLayerMaterPass(old, fresh);
+    EXPECT_EQ(old[0].m_strText, "layer_mater  macro_name=a  column_num=1");
+    EXPECT_EQ(old[1].m_strText, "layer_mater macro_name=a column_num=2 var1=0.3 n_newdoping_index=1");
+}

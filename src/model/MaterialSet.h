@@ -11,4 +11,8 @@ class CMaterialSet {
 public:
     std::map<int, std::string> m_Includes;  // source id -> raw text of the include statement
     CKeywordLineList m_Lines;               // the file's lines, include statements expanded
+    // The folder the file was read from (ending with a separator, "" for the current folder): its
+    // include statements name files there. A save copies them from here, whichever file was read
+    // last.
+    std::string m_strIncludeFolder;
 };

@@ -72,13 +72,15 @@ public:
     bool OnOpenDocument(const std::string& path) override;
     // Reads a ".layer" file as z-segment 1; false (an empty new document) when it cannot.
     bool ReadLayerFile(const std::string& path);
-    void AppendSegmentMaterialSet();
+    // Records the lines and include table just loaded from path as the next z-segment's material set.
+    void AppendSegmentMaterialSet(const std::string& path);
     // Save and Save As: false when nothing or not everything was written.
     bool OnFileSave();
     bool OnFileSaveAs();
     bool DoFileSave() override;
     bool OnSaveDocument(const std::string& path) override;
-    // Writes the current z-segment as a ".layer" file, merged into the lines it had when read.
+    // Writes the current z-segment as a ".layer" file, merged into the lines it had when read
+    // (SaveZsegmentLayerFile of the current z-segment); false without a current z-segment.
     bool SaveCurrentZsegmentLayerFile(const std::string& path);
 
     // --- One z-segment's ".layer" file (TessaronDocLayerFile.cpp); z-segment indexes from 0 ---

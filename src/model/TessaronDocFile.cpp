@@ -118,7 +118,7 @@ bool CTessaronDoc::ReadLayerFile(const std::string& path)
     // The include failure was reported by the load; the statements are not the file's.
     bool read = m_bLayerLinesComplete;
     if (read) {
-        AppendSegmentMaterialSet();
+        AppendSegmentMaterialSet(path);
         m_LoadedLines = m_LayerLines;
         g_nZSegCount = 1;
         CLayerFileContext context = LayerFileContext(&m_LoadedLines);
@@ -152,11 +152,12 @@ bool CTessaronDoc::ReadLayerFile(const std::string& path)
     return true;
 }
 
-void CTessaronDoc::AppendSegmentMaterialSet()
+void CTessaronDoc::AppendSegmentMaterialSet(const std::string& path)
 {
     CMaterialSet set;
     set.m_Includes = g_includeTable;
     set.m_Lines = m_LayerLines;
+    set.m_strIncludeFolder = PathFolder(path);
     m_MaterialSets.push_back(set);
 }
 
@@ -242,26 +243,7 @@ bool CTessaronDoc::OnSaveDocument(const std::string& path)
 
 bool CTessaronDoc::SaveCurrentZsegmentLayerFile(const std::string& path)
 {
-    const int index = g_nCurZSeg - 1;
     if (!GetCurrentZSegment())
         return false;
-    AutoMeshZsegment(index);
-    CArchive archive;
-    if (!archive.OpenStore(path))
-        return false;
-    m_LayerLines.RemoveAll();
-    CLayerFileContext context = LayerFileContext(nullptr);
-    CLayerStatementWriter(context).WriteLayerStatements(index);
-
-    CKeywordLineList old;
-    if (index < static_cast<int>(m_MaterialSets.size())) {
-        old = m_MaterialSets[index].m_Lines;
-        g_includeTable = m_MaterialSets[index].m_Includes;
-    }
-    CLayerFileUpdater updater;
-    updater.SetPath(path);
-    updater.SetMacroList(&GetMacroList());
-    CKeywordLineList merged;
-    updater.Update(old, m_LayerLines, merged);
-    return merged.Serialize(archive, 0, 0) && archive.Close();
+    return SaveZsegmentLayerFile(g_nCurZSeg - 1, path);
 }

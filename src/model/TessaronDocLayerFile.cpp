@@ -10,6 +10,7 @@
 #include "platform/AppServices.h"
 #include "platform/Archive.h"
 #include "platform/FileSystem.h"
+#include "platform/Path.h"
 #include "platform/UserPrompts.h"
 #include "textfiles/LayerFileContext.h"
 #include "textfiles/LayerFileUpdater.h"
@@ -62,8 +63,10 @@ void CTessaronDoc::LoadZsegmentLayerFile(std::string path, int n)
     // The text as loaded becomes z-segment n's material set, at its own index.
     if (static_cast<int>(m_MaterialSets.size()) <= n)
         m_MaterialSets.resize(static_cast<std::size_t>(n) + 1);
-    m_MaterialSets[static_cast<std::size_t>(n)].m_Includes = g_includeTable;
-    m_MaterialSets[static_cast<std::size_t>(n)].m_Lines = m_LayerLines;
+    CMaterialSet& set = m_MaterialSets[static_cast<std::size_t>(n)];
+    set.m_Includes = g_includeTable;
+    set.m_Lines = m_LayerLines;
+    set.m_strIncludeFolder = PathFolder(path);
     CopyKeywordLines(m_LayerLines, m_LoadedLines);
 
     if (static_cast<int>(m_ZSegments.size()) <= n)
@@ -93,8 +96,12 @@ bool CTessaronDoc::SaveZsegmentLayerFile(int n, std::string path)
 
     CKeywordLineList old;
     if (n < static_cast<int>(m_MaterialSets.size())) {
-        g_includeTable = m_MaterialSets[static_cast<std::size_t>(n)].m_Includes;
-        old = m_MaterialSets[static_cast<std::size_t>(n)].m_Lines;
+        // The included files are copied from the folder of this z-segment's own file, not from
+        // that of whichever file was read last.
+        const CMaterialSet& set = m_MaterialSets[static_cast<std::size_t>(n)];
+        g_includeTable = set.m_Includes;
+        g_strIncludeFolder = set.m_strIncludeFolder;
+        old = set.m_Lines;
     }
     CArchive archive;
     if (!archive.OpenStore(path))
@@ -121,8 +128,8 @@ bool CTessaronDoc::LoadLayerFileAsZsegment(int n, double zFrom, double zTo, std:
         return false;
     }
 
-    // The new z-segment and an empty material set go in at n; the records beyond the ones in use
-    // are spare, so the vector keeps its length.
+    // The new z-segment and a material set go in at n (the set is filled once the file has been
+    // read); the records beyond the ones in use are spare, so the vector keeps its length.
     m_ZSegments.insert(m_ZSegments.begin() + n, CZSegment());
     const bool spareDropped = static_cast<int>(m_ZSegments.size()) > kZSegmentRecords;
     if (spareDropped)
@@ -166,6 +173,14 @@ bool CTessaronDoc::LoadLayerFileAsZsegment(int n, double zFrom, double zTo, std:
             segment.m_Params.m_dZFrom = previousTo;
         if (segment.m_Params.m_dZTo < segment.m_Params.m_dZFrom)
             segment.m_Params.m_dZTo = segment.m_Params.m_dZFrom;
+    }
+    // The file's text becomes this z-segment's old text, so a later save merges into it and keeps
+    // the comments, unknown statements and includes the user wrote there.
+    if (n < static_cast<int>(m_MaterialSets.size())) {
+        CMaterialSet& set = m_MaterialSets[static_cast<std::size_t>(n)];
+        set.m_Includes = g_includeTable;
+        set.m_Lines = m_LayerLines;
+        set.m_strIncludeFolder = PathFolder(path);
     }
     AppServices().LoadLayerMacros(path);
     return true;

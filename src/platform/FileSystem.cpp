@@ -21,7 +21,16 @@ bool CreateFolderIfMissing(const std::string& path)
 {
     if (path.empty() || FolderExists(path))
         return true;
-    return ::mkdir(NativePath(path).c_str(), 0777) == 0;
+    // The folders above may exist in another case (they were found ignoring it): create the new
+    // folder inside those.
+    std::string native = NativePath(path);
+    std::string parent = PathFolder(native);
+    if (!parent.empty()) {
+        parent = ResolveExistingPath(parent);
+        if (parent.back() != '/')
+            parent += '/';
+    }
+    return ::mkdir((parent + PathFileName(native)).c_str(), 0777) == 0;
 }
 
 // Appends the separator the folder text already uses ("/" unless it only has "\").

@@ -211,7 +211,10 @@ std::string StrFormatV(const char* format, va_list argsIn)
             ++p;
             precision = 0;
             if (*p == '*') {
+                // A negative precision argument counts as if none were given, as in printf.
                 precision = va_arg(args, int);
+                if (precision < 0)
+                    precision = -1;
                 ++p;
             } else {
                 while (IsDigit(*p))
@@ -235,7 +238,7 @@ std::string StrFormatV(const char* format, va_list argsIn)
                 bareFlags += f;
         std::string spec = "%" + bareFlags;
         if (precision >= 0)
-            spec += "." + std::to_string(precision < 0 ? 0 : precision);
+            spec += "." + std::to_string(precision);
         std::string piece;
         switch (conversion) {
         case 'e': case 'E': case 'f': case 'F': case 'g': case 'G': case 'a': case 'A': {

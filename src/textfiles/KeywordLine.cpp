@@ -132,7 +132,9 @@ bool CKeywordLine::Parse(std::string& text)
         return true;
     }
     GetFirstWord(normal, m_strKeyword);
-    std::string rest = normal.substr(m_strKeyword.size());
+    // The keyword need not stand at the very start: a leading "&" became a blank above.
+    std::size_t keywordEnd = m_strKeyword.empty() ? 0 : normal.find(m_strKeyword) + m_strKeyword.size();
+    std::string rest = normal.substr(keywordEnd);
     bool ended = false;
     while (!ended) {
         CKeywordParam param;
@@ -186,8 +188,12 @@ void CKeywordLine::RemoveParam(int index)
         return;
     m_params.erase(m_params.begin() + index);
     m_bModified = 1;
+    // A "$" line is never continued when read back, so it stays on one line.
     if (IsComment()) {
-        RebuildText(ParamTextForm::canonical);
+        std::string text = m_strKeyword;
+        for (const CKeywordParam& param : m_params)
+            text += " " + param.GetText(ParamTextForm::canonical);
+        m_strText = text;
         return;
     }
     // Breaks are measured on the as-read texts while the canonical texts are placed: this keeps the

@@ -4,10 +4,11 @@
 // not own: comments, unknown statements, the user's own parameters and layout, and include
 // statements whose files are unchanged.
 //
-// Use: construct, SetPath (the file being written), SetMacroList, restore g_includeTable from the
-// z-segment's material set, Update(old lines, fresh statements, empty result), store the result
-// with the numbered store (CKeywordLineList::Serialize). Included files written back as their
-// include statement are copied from g_strIncludeFolder to the folder of the path.
+// Use: construct, SetPath (the file being written), SetMacroList, restore g_includeTable and
+// g_strIncludeFolder from the z-segment's material set, Update(old lines, fresh statements, empty
+// result), store the result with the numbered store (CKeywordLineList::Serialize). Included files
+// written back as their include statement are copied from g_strIncludeFolder to the folder of the
+// path.
 //
 // Working numbers during Update (m_nLine):
 //   old list:   >= 0 not yet written, -1 copied to the result, -(load number) merged with a fresh one

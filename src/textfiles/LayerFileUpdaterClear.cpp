@@ -116,7 +116,7 @@ bool CLayerFileUpdater::ActiveSymbolsChanged(CKeywordLine o, CKeywordLine f)
 
 std::map<std::string, bool> CLayerFileUpdater::GetMergeFlags(CKeywordLine o, CKeywordLine f)
 {
-    std::map<std::string, bool> flags = g_layerParamFlags;
+    std::map<std::string, bool> flags = LayerParamFlags();
     if (o.m_strKeyword == "layer_mater") {
         if (!MacroSymbolsChanged(o, f))
             flags.erase("var");

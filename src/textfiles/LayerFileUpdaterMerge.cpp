@@ -154,8 +154,9 @@ bool MissingParamIsChange(const std::string& keyword, const std::string& name, c
     // it (an old statement without "macro_name" would stay without it).
     if (fromModel)
         return true;
-    auto it = g_layerParamFlags.find(name);
-    if (it == g_layerParamFlags.end())
+    const std::map<std::string, bool>& flags = LayerParamFlags();
+    auto it = flags.find(name);
+    if (it == flags.end())
         return true;
     return !it->second;
 }

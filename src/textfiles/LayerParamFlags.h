@@ -8,5 +8,10 @@
 
 extern std::map<std::string, bool> g_layerParamFlags;
 
-// Inserts the 47 entries; an entry already present stays as it is. Start-up calls it once.
+// Inserts the 47 entries; an entry already present stays as it is, so calling it again changes
+// nothing. Start-up calls it once.
 void FillLayerParamFlags();
+
+// The map, filled first when it is not yet complete: a merge never runs on an empty map, whether
+// or not its caller went through start-up.
+const std::map<std::string, bool>& LayerParamFlags();

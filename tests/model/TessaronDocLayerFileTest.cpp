@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <filesystem>
+
 namespace {
 
 const std::string kFixtures = TESSARON_FIXTURES "/";
@@ -88,7 +91,7 @@ TEST_F(DocLayerFile, SavingAZSegmentMergesIntoItsRecordedText)
     EXPECT_TRUE(prompts.Texts().empty());
 }
 
-TEST_F(DocLayerFile, NewZSegmentFromAFileGoesInWithAnEmptyMaterialSet)
+TEST_F(DocLayerFile, NewZSegmentFromAFileGoesInWithTheFileAsItsMaterialSet)
 {
     OpenRidge();
     Seg(0).m_Params.m_dZTo = 2.0;
@@ -104,9 +107,9 @@ TEST_F(DocLayerFile, NewZSegmentFromAFileGoesInWithAnEmptyMaterialSet)
         EXPECT_EQ(Seg(1).m_Params.m_dZTo, c.wantTo);
         EXPECT_EQ(Seg(1).m_strLayerFile, other);
         EXPECT_EQ(Seg(1).GetColumnCount(), 3);
-        // The material set of z-segment 1 is empty; z-segment 0 keeps its own.
+        // The material set of z-segment 1 is the file as read; z-segment 0 keeps its own.
         ASSERT_GE(doc().m_MaterialSets.size(), 2u);
-        EXPECT_TRUE(doc().m_MaterialSets[1].m_Lines.IsEmpty());
+        EXPECT_EQ(doc().m_MaterialSets[1].m_Lines.CountColumnLines(), 3);
         EXPECT_EQ(doc().m_MaterialSets[0].m_Lines.CountColumnLines(), 2);
         EXPECT_EQ(doc().m_ZSegments.size(), 40u);
         EXPECT_EQ(g_nZSegCount, 1);  // the caller counts the new z-segment
@@ -114,6 +117,20 @@ TEST_F(DocLayerFile, NewZSegmentFromAFileGoesInWithAnEmptyMaterialSet)
         doc().m_ZSegments.emplace_back();
         doc().m_MaterialSets.erase(doc().m_MaterialSets.begin() + 1);
     }
+}
+
+TEST_F(DocLayerFile, ANewZSegmentFromAFileSavesIntoThatFilesText)
+{
+    OpenRidge();
+    const std::string other = Stage("layer/three_columns_include.layer");
+    Stage("layer/one_row.inc");
+    ASSERT_TRUE(doc().LoadLayerFileAsZsegment(1, 3.0, 5.0, other));
+    ++g_nZSegCount;
+    // Comments and the user's own parameters of the file survive its save.
+    TempFolder elsewhere;
+    const std::string out = elsewhere.File("copy.layer");
+    ASSERT_TRUE(doc().SaveZsegmentLayerFile(1, out));
+    EXPECT_EQ(Bytes(out), Bytes(kFixtures + "updater/golden/three_columns_include_unchanged.layer"));
 }
 
 TEST_F(DocLayerFile, AFailedNewZSegmentLeavesTheDeviceAsItWas)
@@ -146,4 +163,74 @@ TEST_F(DocLayerFile, AFailedNewZSegmentLeavesTheDeviceAsItWas)
         EXPECT_EQ(Seg(1).GetColumnCount(), columns) << c.what;
         EXPECT_EQ(doc().m_MaterialSets.size(), 1u) << c.what;
     }
+}
+
+namespace {
+
+// A device whose middle rows come from an included file, and what saving it unchanged writes: the
+// include statement stands as it was read.
+std::string DeviceIncluding(const std::string& includeName)
+{
+    return "begin_layer\r\nrotation angle=0\r\ncolumn column_num=1 w=2 mesh_num=4 r=1\r\n$ first row\r\n"
+           "layer_mater macro_name=gaas column_num=1\r\nlayer d=1 n=4 r=1\r\n"
+           "include file=" + includeName + "\r\n"
+           "$ last row\r\nlayer_mater macro_name=algaas column_num=1 var1=0.3\r\nlayer d=0.5 n=3 r=1\r\nend_layer\r\n";
+}
+
+std::string SavedDeviceIncluding(const std::string& includeName)
+{
+    return "begin_layer\r\nrotation angle=0.00\r\ncolumn column_num=1 w=2 mesh_num=4 r=1\r\n$ first row\r\n"
+           "layer_mater macro_name=gaas column_num=1\r\nlayer d=1 n=4 r=1\r\n"
+           "include file=" + includeName + "\r\n"
+           "$ last row\r\nlayer_mater macro_name=algaas column_num=1 var1=0.3\r\nlayer d=0.5 n=3 r=1\r\nend_layer\r\n";
+}
+
+const char kRowsInc[] = "$ second row\r\nlayer_mater macro_name=inp column_num=1\r\nlayer d=2 n=5 r=1\r\n";
+
+}  // namespace
+
+// Two z-segment files in different folders include files of the same name; the second was read
+// last. Saving the first elsewhere copies the include it was read with, not the other one.
+TEST_F(DocLayerFile, SaveAsCopiesIncludesFromTheZSegmentsOwnFolder)
+{
+    const std::string otherRows = std::string("$ the other device's second row") + std::strchr(kRowsInc, '\r');
+    const std::string first = folder.Write("first/device.layer", DeviceIncluding("rows.inc"));
+    folder.Write("first/rows.inc", kRowsInc);
+    const std::string second = folder.Write("second/device.layer", DeviceIncluding("rows.inc"));
+    folder.Write("second/rows.inc", otherRows);
+    std::filesystem::create_directory(folder.File("third"));
+    app.mode3d = false;
+    ASSERT_TRUE(doc().OnOpenDocument(first));
+    doc().LoadZsegmentLayerFile(second, 1);
+    ASSERT_EQ(g_nZSegCount, 2);
+    g_nCurZSeg = 1;
+    prompts.Clear();
+    prompts.ChooseFileNext(folder.File("third/device.layer"));
+    ASSERT_TRUE(doc().OnFileSaveAs());
+    EXPECT_EQ(folder.Read("third/device.layer"), SavedDeviceIncluding("rows.inc"));
+    EXPECT_EQ(folder.Read("third/rows.inc"), kRowsInc);
+    EXPECT_EQ(folder.Read("second/rows.inc"), otherRows);
+    EXPECT_TRUE(prompts.Texts().empty());
+}
+
+// An included file that includes another from its own subfolder: the load's last include folder is
+// that subfolder, but a save elsewhere still finds both files and carries them along.
+TEST_F(DocLayerFile, SaveAsCarriesNestedIncludesFromASubfolder)
+{
+    const std::string rows = "$ second row\r\nlayer_mater macro_name=inp column_num=1\r\nlayer d=2 n=5 r=1\r\n"
+                             "include file=inner.inc\r\n";
+    const std::string inner = "$ third row\r\nlayer_mater macro_name=gaas column_num=1\r\nlayer d=0.5 n=3 r=1\r\n";
+    const std::string path = folder.Write("device/nested.layer", DeviceIncluding("parts\\rows.inc"));
+    folder.Write("device/parts/rows.inc", rows);
+    folder.Write("device/parts/inner.inc", inner);
+    std::filesystem::create_directory(folder.File("copy"));
+    app.mode3d = false;
+    ASSERT_TRUE(doc().OnOpenDocument(path));
+    prompts.Clear();
+    prompts.ChooseFileNext(folder.File("copy/nested.layer"));
+    ASSERT_TRUE(doc().OnFileSaveAs());
+    EXPECT_EQ(folder.Read("copy/nested.layer"), SavedDeviceIncluding("parts\\rows.inc"));
+    EXPECT_EQ(folder.Read("copy/parts/rows.inc"), rows);
+    EXPECT_EQ(folder.Read("copy/parts/inner.inc"), inner);
+    EXPECT_TRUE(prompts.Texts().empty());
 }

@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
 TEST(FileIO, WritesAndReadsExactBytesThroughATemporaryFile)
 {
     TempFolder temp;
@@ -45,6 +49,63 @@ TEST(FileIO, AnUnfinishedWriteLeavesTheTargetAsItWas)
     ASSERT_TRUE(ar.Close());
     EXPECT_EQ(temp.Read("dev.layer"), "end\r\n");
     EXPECT_EQ(temp.List(), "dev.layer");
+}
+
+namespace {
+
+mode_t ModeOf(const std::string& path)
+{
+    struct stat st {};
+    EXPECT_EQ(::stat(path.c_str(), &st), 0) << path;
+    return st.st_mode & 07777;
+}
+
+// Runs the writes with the file size limited to a few bytes, so that they fail part-way as on a
+// full disk.
+template <typename Writes>
+void WithFileSizeLimit(Writes writes)
+{
+    rlimit saved {};
+    ::getrlimit(RLIMIT_FSIZE, &saved);
+    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limited = saved;
+    limited.rlim_cur = 4;
+    ::setrlimit(RLIMIT_FSIZE, &limited);
+    writes();
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+}
+
+}  // namespace
+
+TEST(FileIO, AReplacedFileKeepsItsPermissionsAndAFailedWriteItsBytes)
+{
+    TempFolder temp;
+    const std::string target = temp.Write("dev.layer", "old");
+    ASSERT_EQ(::chmod(target.c_str(), 0640), 0);
+    ASSERT_TRUE(WriteFileAtomic(target, "new\r\n"));
+    EXPECT_EQ(temp.Read("dev.layer"), "new\r\n");
+    EXPECT_EQ(ModeOf(target), 0640u);
+
+    const mode_t mask = ::umask(022);
+    ASSERT_TRUE(WriteFileAtomic(temp.File("fresh.layer"), "x"));
+    ::umask(mask);
+    EXPECT_EQ(ModeOf(temp.File("fresh.layer")), 0644u);  // a new file, not the temporary file's 0600
+
+    bool written = true, closed = true;
+    WithFileSizeLimit([&] {
+        written = WriteFileAtomic(target, "a longer text than the limit");
+        CArchive ar;
+        if (ar.OpenStore(target)) {
+            ar.WriteString("another longer text");
+            closed = ar.Close();
+        }
+    });
+    EXPECT_FALSE(written);
+    EXPECT_FALSE(closed);
+    EXPECT_EQ(temp.Read("dev.layer"), "new\r\n");
+    EXPECT_EQ(ModeOf(target), 0640u);
+    EXPECT_EQ(temp.List(), "dev.layer fresh.layer");  // no temporary file left behind
 }
 
 TEST(Archive, ReadsPhysicalLines)

@@ -8,6 +8,8 @@ TEST(FileSystem, MakeDirectoryPathCreatesEveryMissingFolder)
     TempFolder temp;
     EXPECT_TRUE(MakeDirectoryPath(temp.Path() + "\\one\\two\\three", false));
     EXPECT_TRUE(FolderExists(temp.File("one/two/three")));
+    EXPECT_TRUE(MakeDirectoryPath(temp.Path() + "\\ONE\\Two\\four", false));  // found ignoring case
+    EXPECT_TRUE(FolderExists(temp.File("one/two/four")));
     EXPECT_TRUE(MakeDirectoryPath(temp.Path() + "/a/b/file.layer", true));
     EXPECT_TRUE(FolderExists(temp.File("a/b")));
     EXPECT_FALSE(FileExists(temp.File("a/b/file.layer")));

@@ -1,7 +1,10 @@
+#include "platform/Archive.h"
+#include "platform/FileIO.h"
 #include "platform/NumberText.h"
 #include "platform/ProcessRunner.h"
 #include "support/TempFolder.h"
 #include "textfiles/KeywordLine.h"
+#include "textfiles/KeywordLineList.h"
 
 #include <gtest/gtest.h>
 
@@ -58,6 +61,7 @@ TEST(NumberText, FormattingWritesThreeDigitExponents)
     EXPECT_EQ(StrFormat("[%013.3e]", -1.5), "[-001.500e+000]");
     EXPECT_EQ(StrFormat("[%+.1e]", 25.0), "[+2.5e+001]");
     EXPECT_EQ(StrFormat("[%*.*e]", 11, 1, 3.0), "[   3.0e+000]");
+    EXPECT_EQ(StrFormat("[%.*e]", -1, 1.5), "[1.500000e+000]");  // a negative precision counts as none
     EXPECT_EQ(StrFormat("%f %.2f %.0f", 1.5, 12.3456, 2.5), "1.500000 12.35 2");
     EXPECT_EQ(StrFormat("%d,%s,%5.1f%%", 7, "ohmic", 0.25), "7,ohmic,  0.2%");
     EXPECT_EQ(StrFormat("n_doping%d=%4.2e", 1, 1.0e18), "n_doping1=1.00e+018");
@@ -133,7 +137,11 @@ TEST(NumberText, CommaDecimalLocaleChangesNothing)
     CommaLocale comma;
     if (!comma.Available())
         GTEST_SKIP() << "no locale with a decimal comma can be made here";
-    std::string previous = std::setlocale(LC_ALL, nullptr);
+    // Restores the process locale however the test ends.
+    struct LocaleRestorer {
+        std::string previous = std::setlocale(LC_ALL, nullptr);
+        ~LocaleRestorer() { std::setlocale(LC_ALL, previous.c_str()); }
+    } restorer;
     ASSERT_NE(std::setlocale(LC_ALL, comma.Name().c_str()), nullptr);
     char probe[16];
     std::snprintf(probe, sizeof probe, "%.1f", 1.5);
@@ -149,5 +157,34 @@ TEST(NumberText, CommaDecimalLocaleChangesNothing)
     line.Parse(std::string("layer d=0.100 w=2.50e+01"));
     EXPECT_EQ(line.CanonicalLines(), "layer  d=0.1  w=2.5e+1\r\n");
 
-    std::setlocale(LC_ALL, previous.c_str());
+    // Whole files: a load and a store of a structure file, one with a value edited from a number,
+    // give the same bytes as under the "C" locale.
+    const std::string fixtures = std::string(TESSARON_FIXTURES) + "/statements/";
+    std::string numberedGolden, editedGolden;
+    ASSERT_TRUE(ReadFileBytes(fixtures + "roundtrip.numbered.golden", numberedGolden));
+    ASSERT_TRUE(ReadFileBytes(fixtures + "roundtrip.flat-edited.golden", editedGolden));
+    TempFolder out;
+
+    g_nKeywordLineCounter = 0;
+    g_includeTable.clear();
+    CKeywordLineList numbered;
+    CArchive in;
+    ASSERT_TRUE(in.OpenLoad(fixtures + "roundtrip.layer"));
+    ASSERT_TRUE(numbered.Serialize(in, 0, 0));
+    CArchive store;
+    ASSERT_TRUE(store.OpenStore(out.File("numbered.layer")));
+    numbered.Serialize(store, 0, 0);
+    ASSERT_TRUE(store.Close());
+    EXPECT_EQ(out.Read("numbered.layer"), numberedGolden);
+
+    CKeywordLineList flat;
+    ASSERT_TRUE(in.OpenLoad(fixtures + "roundtrip.layer"));
+    ASSERT_TRUE(flat.SerializeFlat(in));
+    EXPECT_DOUBLE_EQ(AtoF(flat.GetNthLineParam("column", 1, "w")), 2.5);
+    flat[3].m_nLine = -1;
+    flat[flat.FindNthLine("layer", 1)].SetParam("d", StrFormat("%.3f", 0.25), true);
+    ASSERT_TRUE(store.OpenStore(out.File("edited.layer")));
+    flat.SerializeFlat(store);
+    ASSERT_TRUE(store.Close());
+    EXPECT_EQ(out.Read("edited.layer"), editedGolden);
 }

@@ -112,6 +112,10 @@ TEST(KeywordLineList, ReadsStatementsFromPhysicalLines)
     CKeywordLineList list = FlatList("  $ note &&\nx=1");
     ASSERT_EQ(list.GetCount(), 1);
     EXPECT_EQ(list.GetKeyword(0), "$ note x=1");
+    CKeywordLineList continued = FlatList("\r\n\r\nlayer d=1 &&\r\n   n=2\r\n");
+    ASSERT_EQ(continued.GetCount(), 1);
+    EXPECT_EQ(continued[0].m_strText, "\r\n\r\nlayer d=1 &&\r\n   n=2");
+    EXPECT_EQ(continued.GetLineParam(0, "d") + "," + continued.GetLineParam(0, "n"), "1,2");
 }
 
 TEST(KeywordLineList, ReadsLogicalLines)

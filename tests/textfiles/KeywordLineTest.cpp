@@ -59,6 +59,7 @@ TEST(KeywordLine, ParsesStatements)
         {"column column_num=1 &&\r\n   w=2", "column", {{"column_num", "1", " column_num="}, {"w", "2", " w="}}},
         {"  end  \t", "end", {}},
         {"k a=1 a=2", "k", {{"a", "1", " a="}, {"a", "2", " a="}}},
+        {"&k a=1", "k", {{"a", "1", " a="}}},  // a leading "&" reads as a blank before the keyword
     };
     for (const Case& c : cases) {
         CKeywordLine line;
@@ -196,4 +197,50 @@ TEST(KeywordLine, CommentsAreNeverWrapped)
     CKeywordLine sourceLine = Parsed(source);
     EXPECT_EQ(sourceLine.CanonicalLines(),
               "$SourceFile  file=" + std::string(100, 'f') + "  other=" + std::string(20, 'o') + "\r\n");
+    sourceLine.RemoveParamByName("other");
+    EXPECT_EQ(sourceLine.m_strText, "$SourceFile  file=" + std::string(100, 'f'));
+    EXPECT_EQ(sourceLine.m_bModified, 1);
+}
+
+TEST(KeywordLine, WrapColumnLimits)
+{
+    // "k a=<n v's>": where each rule breaks before the parameter, and where a keyword is cut.
+    const auto value = [](std::size_t n) { return std::string(n, 'v'); };
+    enum Rule { A, B, C };
+    struct Case {
+        Rule rule;
+        std::size_t length;
+        std::string text;
+    };
+    const Case cases[] = {
+        {A, 73, "k  a=" + value(73)},             // 1 + 76 as read = 77: no break (78 characters placed)
+        {A, 74, "k &&\r\n   a=" + value(74)},
+        {B, 73, "k a=" + value(73)},
+        {B, 74, "k &&\r\n   a=" + value(74)},
+        {C, 72, "k  a=" + value(72) + "\r\n"},    // 1 + 75 + 1 = 77
+        {C, 73, "k &&\r\n    a=" + value(73) + "\r\n"},
+    };
+    for (const Case& c : cases) {
+        CKeywordLine line = Parsed("k a=" + value(c.length) + " z=1");
+        line.RemoveParamByName("z");  // rule A
+        if (c.rule == B)
+            line.WrapText();
+        std::string text = c.rule == C ? line.CanonicalLines() : line.m_strText;
+        EXPECT_EQ(text, c.text) << "rule " << "ABC"[c.rule] << ", value of " << c.length;
+    }
+
+    // Rule A measures the break on the text as read but places the canonical text.
+    CKeywordLine removed = Parsed("k p=" + value(50) + " x=1.00000000000000000000 z=1");
+    removed.RemoveParamByName("z");
+    EXPECT_EQ(removed.m_strText, "k  p=" + value(50) + " &&\r\n   x=1.");
+
+    // A keyword of 80 characters stays whole; from 81 on it is cut after 77.
+    const std::string k80 = value(80), k81 = value(81);
+    EXPECT_EQ(Parsed(k80).CanonicalLines(), k80 + "\r\n");
+    EXPECT_EQ(Parsed(k81).CanonicalLines(), value(77) + " &&\r\n  " + value(4) + "\r\n");
+    CKeywordLine wrapped = Parsed(k81 + " a=1");
+    wrapped.WrapText();
+    EXPECT_EQ(wrapped.m_strText, value(77) + " &&\r\n" + value(4) + " a=1");
+    wrapped.RemoveParam(0);
+    EXPECT_EQ(wrapped.m_strText, value(77) + " &&\r\n" + value(4));
 }

@@ -298,7 +298,9 @@ const SaveCase kSaveCases[] = {
     {"nested_main.layer", "nested_contact_last.fresh", "nested_contact_last.layer"},
     {"nested_main.layer", "nested_contact_inside.fresh", "nested_contact_inside.layer"},
     {"nested_main.layer", "nested_vcsel.fresh", "nested_vcsel.layer"},
+    {"nested_main.layer", "nested_vcsel_last.fresh", "nested_vcsel_last.layer"},
     {"doping.layer", "doping_twice.fresh", "doping_twice.layer"},
+    {"doping_type.layer", "doping_type_changed.fresh", "doping_type_changed.layer"},
 };
 
 // The name of a save case in test output.
@@ -316,6 +318,20 @@ TEST_F(LayerFileUpdaterTest, SavesGiveTheMergedText)
             WriteFileAtomic(kFolder + "golden/" + c.golden, saved);
         EXPECT_EQ(saved, ReadBytes(kFolder + "golden/" + c.golden)) << CaseName(c);
     }
+}
+
+// A caller that never went through start-up (a batch run, a test) gets the same merge: the keyword
+// flag map fills itself when the merge first needs it.
+TEST_F(LayerFileUpdaterTest, SavesWithoutTheStartUpFillGiveTheMergedText)
+{
+    for (const SaveCase& c : kSaveCases) {
+        g_layerParamFlags.clear();
+        TempFolder out;
+        LoadedFile old = LoadOld(kFolder + c.oldFile);
+        EXPECT_EQ(Merge(old, c.freshFile, out.Path() + c.oldFile), ReadBytes(kFolder + "golden/" + c.golden))
+            << CaseName(c);
+    }
+    EXPECT_EQ(g_layerParamFlags.size(), 47u);
 }
 
 TEST_F(LayerFileUpdaterTest, ASaveIsAFixedPoint)
@@ -559,4 +575,162 @@ TEST_F(LayerFileUpdaterTest, MacroParametersAreClearedBeforeTheMerge)
     }
     CLayerFileUpdater updater;
     EXPECT_EQ(updater.GetMergeFlags(Statement("column w=1"), Statement("column w=2")).size(), 47u);
+}
+
+TEST_F(LayerFileUpdaterTest, ValuesTheModelWritesOrLeavesOutAreWhatTheStatementSays)
+{
+    // The writer leaves some parameters out at their default and writes others only when set: a
+    // value it writes that the old statement lacks is an edit, and one it leaves out is reset. A
+    // parameter the writer never owns stays as the user wrote it.
+    const struct {
+        const char* what;
+        const char* old;
+        const char* fresh;
+        const char* merged;
+    } cases[] = {
+        {"material given to a statement without one", "layer_mater column_num=2",
+         "layer_mater macro_name=gaas column_num=2", "layer_mater column_num=2 macro_name=gaas"},
+        {"new VCSEL type of a row", "layer d=1 n=2 r=1", "layer d=1 n=2 r=1 vcsel_type=dbr",
+         "layer d=1 n=2 r=1 vcsel_type=dbr"},
+        {"row mesh shift and doping tail reset", "layer d=1 n=2 r=1 shift_center=0.5 gaussian_tail=0.002",
+         "layer d=1 n=2 r=1", "layer d=1 n=2 r=1"},
+        {"insulator replaced by a semiconductor", "layer_mater macro_name=sio2 insulator_macro=yes column_num=1",
+         "layer_mater macro_name=gaas column_num=1", "layer_mater macro_name=gaas column_num=1"},
+        {"contact type and work function reset",
+         "top_contact column_num=1 from=0 to=2 contact_num=1 contact_type=ohmic work_function=4.5",
+         "top_contact column_num=1 from=0 to=3 contact_num=1", "top_contact column_num=1 from=0 to=3 contact_num=1"},
+        {"column mesh shift reset", "column column_num=1 w=2 mesh_num=4 r=1 shift_center=0.5",
+         "column column_num=1 w=2 mesh_num=4 r=1", "column column_num=1 w=2 mesh_num=4 r=1"},
+        {"the user's own mesh point stays", "column column_num=1 w=2 mesh_num=4 r=1 xpoint=3",
+         "column column_num=1 w=2.5 mesh_num=4 r=1", "column column_num=1 w=2.5 mesh_num=4 r=1 xpoint=3"},
+    };
+    for (const auto& c : cases) {
+        CKeywordLine o;
+        o.Parse(c.old);
+        o.m_nLine = 5;
+        CKeywordLine f;
+        f.Parse(c.fresh);
+        f.m_strText.clear();
+        CLayerFileUpdater updater;
+        CKeywordLine out;
+        updater.MergeParams(o, f, out);
+        EXPECT_EQ(out.m_strText, c.merged) << c.what;
+    }
+}
+
+TEST_F(LayerFileUpdaterTest, AnEmptyValueIsLeftOutSoItCannotSwallowTheNextParameter)
+{
+    // "note= var1=0.3" reads back as note with the value "var1=0.3": an empty value reads the same
+    // as no parameter, so none is written, in a merged statement and in a new one alike.
+    CKeywordLine fresh;
+    fresh.Parse("layer_mater macro_name=gaas column_num=1 var1=0.3");
+    fresh.m_params.insert(fresh.m_params.begin() + 2, CKeywordParam("note", ""));
+    fresh.m_strText.clear();
+
+    CKeywordLine old;
+    old.Parse("layer_mater macro_name=gaas column_num=1");
+    old.m_nLine = 5;
+    CKeywordLine work = fresh;
+    CKeywordLine merged;
+    CLayerFileUpdater().MergeParams(old, work, merged);
+
+    CKeywordLine rebuilt = fresh;
+    CLayerFileUpdater::RebuildLineText(rebuilt);
+
+    const struct {
+        const char* what;
+        const CKeywordLine& line;
+        const char* text;
+    } cases[] = {{"merged", merged, "layer_mater macro_name=gaas column_num=1 var1=0.3"},
+                 {"new", rebuilt, "layer_mater  macro_name=gaas  column_num=1  var1=0.3"}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.line.m_strText, c.text) << c.what;
+        CKeywordLine reread;
+        reread.Parse(c.line.m_strText);
+        EXPECT_EQ(reread.GetParam("var1"), "0.3") << c.what;
+    }
+}
+
+TEST_F(LayerFileUpdaterTest, AnEditToTheLastStatementOfAnIncludedFileIsSaved)
+{
+    // The writer puts a comment line between rows that the included file does not have: the
+    // comparison still reaches the last statement of the file.
+    TempFolder folder;
+    ASSERT_TRUE(WriteFileAtomic(folder.Path() + "two.inc", "layer_mater macro_name=inp column_num=1\r\n"
+                                                            "layer d=2 n=5 r=1\r\n"
+                                                            "layer_mater macro_name=ingaas column_num=1\r\n"
+                                                            "layer d=0.1 n=2 r=1\r\n"));
+    ASSERT_TRUE(WriteFileAtomic(folder.Path() + "main.layer", "begin_layer\r\n"
+                                                               "column column_num=1 w=2 mesh_num=4 r=1\r\n"
+                                                               "layer_mater macro_name=gaas column_num=1\r\n"
+                                                               "layer d=1 n=4 r=1\r\n"
+                                                               "include file=two.inc\r\n"
+                                                               "end_layer\r\n"));
+    const struct {
+        const char* lastRow;
+        const char* saved;
+    } cases[] = {
+        {"layer d=0.100000 n=2 r=1.000000",
+         "begin_layer\r\ncolumn column_num=1 w=2 mesh_num=4 r=1\r\nlayer_mater macro_name=gaas column_num=1\r\n"
+         "layer d=1 n=4 r=1\r\ninclude file=two.inc\r\nend_layer\r\n"},
+        {"layer d=0.300000 n=2 r=1.000000",
+         "begin_layer\r\ncolumn column_num=1 w=2 mesh_num=4 r=1\r\nlayer_mater macro_name=gaas column_num=1\r\n"
+         "layer d=1 n=4 r=1\r\nlayer_mater macro_name=inp column_num=1\r\nlayer d=2 n=5 r=1\r\n"
+         "layer_mater macro_name=ingaas column_num=1\r\nlayer d=0.3 n=2 r=1\r\nend_layer\r\n"},
+    };
+    for (const auto& c : cases) {
+        LoadedFile old = LoadOld(folder.Path() + "main.layer");
+        g_includeTable = old.includes;
+        g_strIncludeFolder = old.includeFolder;
+        CKeywordLineList fresh;
+        for (const char* text : {"begin_layer", "$", "column column_num=1 w=2.000000 mesh_num=4 r=1.000000", "$",
+                                 "layer_mater macro_name=gaas column_num=1", "layer d=1.000000 n=4 r=1.000000", "$",
+                                 "layer_mater macro_name=inp column_num=1", "layer d=2.000000 n=5 r=1.000000", "$",
+                                 "layer_mater macro_name=ingaas column_num=1", c.lastRow, "$", "end_layer"})
+            fresh.Append(Statement(text));
+        CLayerFileUpdater updater;
+        updater.SetPath(folder.Path() + "main.layer");
+        CKeywordLineList result;
+        updater.Update(old.lines, fresh, result);
+        EXPECT_EQ(result.StoreRawText(), c.saved) << c.lastRow;
+    }
+}
+
+TEST_F(LayerFileUpdaterTest, TwoStatementsSayTheSameWhenEveryParameterAgrees)
+{
+    const struct {
+        const char* old;
+        const char* fresh;
+        bool same;
+    } cases[] = {
+        {"column column_num=1 w=0.10", "column column_num=1 w=0.1", true},
+        {"column column_num=1 w=0.10", "column column_num=1 w=0.2", false},
+        {"layer_mater column_num=1 contact_type=schottky", "layer_mater column_num=1", false},
+        {"layer_mater column_num=1 solve_wave=yes", "layer_mater column_num=1", true},
+        {"layer_mater column_num=1 solve_wave=no", "layer_mater column_num=1", false},
+        {"layer_mater column_num=1 active_macro=void", "layer_mater column_num=1", true},
+        {"layer_mater column_num=1 owner=lab", "layer_mater column_num=1", false},
+        {"column column_num=1 w=2 xpoint=3", "column column_num=1 w=2", true},
+        {"column column_num=1 w=2", "column column_num=1 w=2 mesh_num=0", true},
+        {"column column_num=1 w=2", "column column_num=1 w=2 mesh_num=4", false},
+        {"$ a note", "$ a note", true},
+        {"$ a note", "$ another note", false},
+        {"$ a note", "column column_num=1", false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CLayerFileUpdater::IsSameStatement(Statement(c.old), Statement(c.fresh)), c.same)
+            << c.old << " / " << c.fresh;
+}
+
+TEST_F(LayerFileUpdaterTest, OnlyPairedMaterialStatementsAreCleared)
+{
+    CKeywordLineList old = Numbered({"layer_mater macro_name=a column_num=1 var1=0.3 n_newdoping_index=1",
+                                     "layer_mater macro_name=a column_num=2 var1=0.3 n_newdoping_index=1"});
+    CKeywordLineList fresh;
+    CKeywordLine partner = Statement("layer_mater macro_name=b column_num=1");
+    partner.m_nLine = 1;
+    fresh.Append(partner);
+    CLayerFileUpdater().UpdateLayerMaterPass(old, fresh);
+    EXPECT_EQ(old[0].m_strText, "layer_mater  macro_name=a  column_num=1");
+    EXPECT_EQ(old[1].m_strText, "layer_mater macro_name=a column_num=2 var1=0.3 n_newdoping_index=1");
 }

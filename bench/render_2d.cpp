@@ -10,6 +10,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+
 #include <memory>
 #include <vector>
 
@@ -104,6 +106,62 @@ void BM_Scene2d(benchmark::State& state)
     state.counters["layers"] = kColumns * kRows;
 }
 BENCHMARK(BM_Scene2d)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
+
+// The layers alone as the scene draws them (the batch rebuilt from the records every frame), the
+// like-for-like figure next to the reference below.
+void BM_Layers2dBatched(benchmark::State& state)
+{
+    if (!ReadyOrSkip(state)) return;
+    Fixture& f = Shared();
+    for (auto _ : state) {
+        LoadProjection2d(f.view);
+        glClearColor(1, 1, 1, 1);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        glPushMatrix();
+        glTranslatef(0, 0, -10.0f);
+        DrawLayers2d(f.seg, 1);
+        glPopMatrix();
+        glFinish();
+    }
+}
+BENCHMARK(BM_Layers2dBatched)->Unit(benchmark::kMillisecond);
+
+// The mesh outlines of a meshed device: two triangles in every non-empty layer.
+void BM_Mesh2d(benchmark::State& state)
+{
+    if (!ReadyOrSkip(state)) return;
+    Fixture& f = Shared();
+    static const CZSegment meshed = [&] {
+        CZSegment seg = f.seg;
+        for (const CColumnRec& column : seg.GetColumns())
+            for (const CLayerRec& l : column.GetLayers()) {
+                if (l.IsEmpty()) continue;
+                CMeshElement e;
+                e.m_nZSeg = 0;
+                e.m_nColumn = l.m_nColumn;
+                e.m_nRow = l.m_nRow;
+                const float box[4] = {l.m_C.x, l.m_B.x, l.m_C.y, l.m_A.y};
+                std::copy(box, box + 4, e.m_fBox);
+                e.m_Vertex[0] = l.m_C;
+                e.m_Vertex[1] = l.m_B;
+                e.m_Vertex[2] = l.m_A;
+                seg.m_MeshTriangles.push_back(e);
+                e.m_Vertex[0] = l.m_B;
+                e.m_Vertex[1] = l.m_D;
+                seg.m_MeshTriangles.push_back(e);
+            }
+        return seg;
+    }();
+    for (auto _ : state) {
+        LoadProjection2d(f.view);
+        glClearColor(1, 1, 1, 1);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        DrawMesh2d(meshed, 0);
+        glFinish();
+    }
+    state.counters["triangles"] = double(meshed.m_MeshTriangles.size());
+}
+BENCHMARK(BM_Mesh2d)->Unit(benchmark::kMillisecond);
 
 // One DrawLayerGL (its own glBegin/glEnd and attribute push) per layer, for comparison.
 void BM_LayersOneAtATime(benchmark::State& state)

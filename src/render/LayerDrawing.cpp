@@ -208,43 +208,42 @@ void DrawLayerGL(const CLayerRec& layer, const CLayerDrawOptions& o)
 void CFlatLayerBatch::Add(const CLayerRec& l, int currentZSeg)
 {
     const bool empty = l.IsEmpty();
-    const CRgb colour = FillColour(l, empty);
+    m_colours.push_back(FillColour(l, empty));
     const float z = l.m_fZTo + (empty ? -0.2f : 0.0f); // as DepthOffset
-    for (const CPoint3f* p : {&l.m_C, &l.m_B, &l.m_D, &l.m_A}) m_quads.push_back({p->x, p->y, z, colour});
+    for (const CPoint3f* p : {&l.m_C, &l.m_B, &l.m_D, &l.m_A}) m_quads.insert(m_quads.end(), {p->x, p->y, z});
     if (!DrawsFrontOutline(l, currentZSeg)) return;
     // The loop upper-left, lower-left, lower-right, upper-right as four separate segments.
     const CPoint3f* loop[5] = {&l.m_A, &l.m_C, &l.m_B, &l.m_D, &l.m_A};
-    for (int i = 0; i < 4; ++i) {
-        for (const CPoint3f* p : {loop[i], loop[i + 1]}) {
-            m_lines.push_back(p->x);
-            m_lines.push_back(p->y);
-            m_lines.push_back(z);
-        }
-    }
+    for (int i = 0; i < 4; ++i)
+        for (const CPoint3f* p : {loop[i], loop[i + 1]}) m_lines.insert(m_lines.end(), {p->x, p->y, z});
 }
 
 void CFlatLayerBatch::Draw() const
 {
-    if (m_quads.empty()) return;
+    if (m_colours.empty()) return;
     glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
     glDisable(GL_TEXTURE_2D);
     glDisable(GL_LIGHTING);
     glBegin(GL_QUADS);
     glNormal3f(0, 0, 1);
-    for (const Vertex& v : m_quads) {
-        glColor3ub(v.colour.r, v.colour.g, v.colour.b);
-        glVertex3f(v.x, v.y, v.z);
+    // Neighbouring layers often share a colour: the colour is only sent when it changes.
+    const float* v = m_quads.data();
+    for (size_t q = 0; q < m_colours.size(); ++q) {
+        const CRgb c = m_colours[q];
+        if (q == 0 || !(c == m_colours[q - 1])) glColor3ub(c.r, c.g, c.b);
+        for (int k = 0; k < 4; ++k, v += 3) glVertex3fv(v);
     }
     glEnd();
     glColor3ub(0, 0, 0);
     glLineWidth(1.0f);
     glBegin(GL_LINES);
-    for (size_t i = 0; i + 2 < m_lines.size(); i += 3) glVertex3f(m_lines[i], m_lines[i + 1], m_lines[i + 2]);
+    for (size_t i = 0; i + 2 < m_lines.size(); i += 3) glVertex3fv(&m_lines[i]);
     glEnd();
 }
 
 void CFlatLayerBatch::Clear()
 {
+    m_colours.clear();
     m_quads.clear();
     m_lines.clear();
 }

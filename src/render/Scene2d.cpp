@@ -7,6 +7,7 @@
 
 #include <map>
 #include <tuple>
+#include <vector>
 
 void SetupGL2d()
 {
@@ -63,15 +64,23 @@ Box OutlineBox(const CLayerRec& l)
     return b;
 }
 
-// From the box the layer had when the mesh was plotted into the layer's present box.
-void DrawStretchedTriangle(const CMeshElement& e, const Box& b, float z)
+// From the box the layer had when the mesh was plotted into the layer's present box; the three
+// edges go into `lines` as separate segments (x, y, z per vertex).
+void AddStretchedTriangle(const CMeshElement& e, const Box& b, float z, std::vector<float>& lines)
 {
     const float ex0 = e.m_fBox[0], ex1 = e.m_fBox[1], ey0 = e.m_fBox[2], ey1 = e.m_fBox[3];
     const float sx = (b.x1 - b.x0) / (ex1 - ex0);
     const float sy = (b.y1 - b.y0) / (ey1 - ey0);
-    glBegin(GL_LINE_LOOP);
-    for (const CPoint3f& v : e.m_Vertex) glVertex3f((v.x - ex0) * sx + b.x0, (v.y - ey0) * sy + b.y0, z);
-    glEnd();
+    float v[3][2];
+    for (int i = 0; i < 3; ++i) {
+        v[i][0] = (e.m_Vertex[i].x - ex0) * sx + b.x0;
+        v[i][1] = (e.m_Vertex[i].y - ey0) * sy + b.y0;
+    }
+    for (int i = 0; i < 3; ++i) {
+        const float* p = v[i];
+        const float* q = v[(i + 1) % 3];
+        lines.insert(lines.end(), {p[0], p[1], z, q[0], q[1], z});
+    }
 }
 
 } // namespace
@@ -85,11 +94,9 @@ void DrawMesh2d(const CZSegment& segment, int segmentIndex)
         if (e.m_nZSeg == segmentIndex) byLayer.emplace(std::make_pair(e.m_nColumn, e.m_nRow), &e);
     if (byLayer.empty()) return;
 
-    glPushMatrix();
-    glDisable(GL_TEXTURE_2D);
-    glDisable(GL_LIGHTING);
-    glColor3f(1, 1, 1);
-    glLineWidth(2.0f);
+    // All outlines are the same white lines, so they go out in one batch.
+    static thread_local std::vector<float> lines;
+    lines.clear();
     const std::vector<CColumnRec>& columns = segment.GetColumns();
     for (int c = 0; c < int(columns.size()); ++c) {
         const std::vector<CLayerRec>& layers = columns[c].GetLayers();
@@ -98,9 +105,18 @@ void DrawMesh2d(const CZSegment& segment, int segmentIndex)
             auto range = byLayer.equal_range({c, r});
             if (range.first == range.second) continue;
             const Box box = OutlineBox(layers[r]);
-            for (auto it = range.first; it != range.second; ++it) DrawStretchedTriangle(*it->second, box, 1000.0f);
+            for (auto it = range.first; it != range.second; ++it)
+                AddStretchedTriangle(*it->second, box, 1000.0f, lines);
         }
     }
+    glPushMatrix();
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_LIGHTING);
+    glColor3f(1, 1, 1);
+    glLineWidth(2.0f);
+    glBegin(GL_LINES);
+    for (size_t i = 0; i + 2 < lines.size(); i += 3) glVertex3fv(&lines[i]);
+    glEnd();
     glLineWidth(1.0f);
     glPopMatrix();
 }

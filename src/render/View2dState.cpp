@@ -106,6 +106,28 @@ bool IsDegenerate(const CModelRect& rect)
     return rect.top == rect.bottom && rect.left == rect.right;
 }
 
+namespace {
+
+// The same fit as FitStep2d without a selection, computed in projection units: at the visible
+// height of 16 units one projection unit is clientHeight / 16 pixels.
+bool FitFromModelSize(CView2dState& view, const CModelRect& target)
+{
+    const double width = double(target.right) - target.left;
+    const double height = double(target.top) - target.bottom;
+    const double visibleWidth = kView2dHeight * view.clientWidth / view.clientHeight;
+    const double kx = width > 0 ? 0.8 * visibleWidth / width : HUGE_VAL;
+    const double ky = height > 0 ? 0.8 * kView2dHeight / height : HUGE_VAL;
+    const double k = kx < ky ? kx : ky;
+    if (!(k > 0) || !std::isfinite(k)) return false;
+    view.sx = view.sy = float(k);
+    view.tx = float((visibleWidth - width * k) * 0.5 - target.left * k);
+    view.ty = float((kView2dHeight - height * k) * 0.5 - target.bottom * k);
+    SetProjection2d(view, view.clientWidth, view.clientHeight);
+    return true;
+}
+
+} // namespace
+
 bool FitStep2d(CView2dState& view, const CModelRect& target, bool keepScales)
 {
     if (IsDegenerate(target)) return false;
@@ -114,8 +136,9 @@ bool FitStep2d(CView2dState& view, const CModelRect& target, bool keepScales)
     const double cw = c.right - c.left, ch = c.bottom - c.top;
     double ax = 1.0, ay = 1.0;
     if (!keepScales) {
-        // A target smaller than a pixel both ways would give an infinite scale.
-        if (cw <= 0 && ch <= 0) return false;
+        // Zoomed out so far that the target shrank below a pixel both ways: its rounded size
+        // says nothing, so the fit is worked out from its model size instead.
+        if (cw <= 0 && ch <= 0) return FitFromModelSize(view, target);
         const double kx = cw > 0 ? 0.8 * kw / cw * view.sx : HUGE_VAL;
         const double ky = ch > 0 ? 0.8 * kh / ch * view.sy : HUGE_VAL;
         const double k = kx < ky ? kx : ky;

@@ -271,6 +271,56 @@ TEST_F(Scene2d, MeshTrianglesAreStretchedIntoTheirLayerAsWhiteOutlines)
     EXPECT_FALSE(whiteNear(5.75f, 0.2f)) << "a triangle in no layer";
 }
 
+TEST_F(Scene2d, MeshOutlinesInOneBatchDrawTheSamePictureAsOneLoopPerTriangle)
+{
+    Prepare();
+    // Triangles plotted into the layers' present boxes, so they are drawn where their vertices are.
+    struct Tri {
+        int column, row;
+        float v[3][2];
+    };
+    const Tri tris[] = {{0, 0, {{0, 0}, {4, 0}, {0, 1}}},
+                        {0, 0, {{4, 0}, {4, 1}, {0, 1}}},
+                        {0, 3, {{0.5f, 2.8f}, {3.5f, 3.0f}, {2, 3.6f}}},
+                        {1, 0, {{4, 0}, {7, 0.5f}, {5, 1}}}};
+    for (const Tri& t : tris) {
+        CMeshElement e;
+        e.m_nZSeg = 0;
+        e.m_nColumn = t.column;
+        e.m_nRow = t.row;
+        for (int i = 0; i < 3; ++i) e.m_Vertex[i] = CPoint3f(t.v[i][0], t.v[i][1], 0);
+        const CLayerRec& l = seg.Column(t.column).Layer(t.row);
+        const float box[4] = {l.m_C.x, l.m_B.x, l.m_C.y, l.m_A.y};
+        std::copy(box, box + 4, e.m_fBox);
+        seg.m_MeshTriangles.push_back(e);
+    }
+    LoadProjection2d(view);
+    glClearColor(0, 0, 0, 1);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    DrawMesh2d(seg, 0);
+    const std::vector<uint8_t> batched = gl.ReadFrame();
+
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glColor3f(1, 1, 1);
+    glLineWidth(2.0f);
+    for (const Tri& t : tris) {
+        glBegin(GL_LINE_LOOP);
+        for (const auto& v : t.v) glVertex3f(v[0], v[1], 1000.0f);
+        glEnd();
+    }
+    glLineWidth(1.0f);
+    const std::vector<uint8_t> loops = gl.ReadFrame();
+
+    ASSERT_EQ(batched.size(), loops.size());
+    size_t lit = 0, differing = 0;
+    for (size_t i = 0; i < batched.size(); i += 3) {
+        lit += batched[i] == 255;
+        differing += batched[i] != loops[i] || batched[i + 1] != loops[i + 1] || batched[i + 2] != loops[i + 2];
+    }
+    EXPECT_GT(lit, 1000u) << "the outlines were drawn";
+    EXPECT_EQ(differing, 0u);
+}
+
 TEST_F(Scene2d, NoZSegmentDrawsOnlyTheBackground)
 {
     Render(false, false);

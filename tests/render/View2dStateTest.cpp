@@ -133,6 +133,21 @@ INSTANTIATE_TEST_SUITE_P(
                       FitCase{"FlatLine", {1, 0, 6, 1}, 800, 600}),
     [](const ::testing::TestParamInfo<FitCase>& info) { return info.param.name; });
 
+TEST(View2dFit, RecoversFromAZoomThatShrankTheTargetBelowAPixel)
+{
+    // At these scales the 9 x 4 target projects to no pixel at all; one fit brings it back.
+    const CModelRect target{4, 0, 9, 0};
+    for (float s : {1e-4f, 1e-7f, 0.0f}) {
+        CView2dState v = ViewOf(800, 600, 2, 2, s, s);
+        ASSERT_TRUE(FitStep2d(v, target, false)) << s;
+        EXPECT_FLOAT_EQ(v.sx, v.sy) << s;
+        CClientRect r = WorldRectToClient(v, target);
+        EXPECT_NEAR(r.right - r.left, 640, 2) << s;
+        EXPECT_NEAR(r.left, 800 - r.right, 2) << s;
+        EXPECT_NEAR(r.top, 600 - r.bottom, 2) << s;
+    }
+}
+
 TEST(View2dFitSelection, KeepsTheScalesAndOnlyCentres)
 {
     CView2dState v = ViewOf(800, 600, 2, 2, 1.5f, 1.5f);

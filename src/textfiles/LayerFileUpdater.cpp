@@ -115,6 +115,8 @@ void CLayerFileUpdater::Update(CKeywordLineList old, CKeywordLineList& fresh, CK
     m_writtenUnits.clear();
     m_includeLayerCounts.clear();
     m_beforeClearing.clear();
+    m_freshDopingMoved.RemoveAll();
+    m_haveFreshDopingMoved = false;
 
     // Preparing the old lines. Included blocks are sorted out first, while the statements that
     // are regenerated below still show which blocks hold them.

@@ -118,6 +118,7 @@ private:
     void InlineUnitOfOldLine(CKeywordLineList& old, int index);
     void InlineUnitsHoldingAnchors(CKeywordLineList& old, CKeywordLineList& fresh);
     bool IsUnitUnchanged(const CKeywordLineList& old, const CKeywordLineList& fresh, int source);
+    bool SaysWhatTheModelSays(const CKeywordLine& o, const CKeywordLineList& fresh, int index);
     int UnitStart(const CKeywordLineList& old, int source) const;
     bool CanWriteIncludeBack(int source) const;
     void WriteIncludeBack(CKeywordLineList& old, CKeywordLineList& result, int source);
@@ -137,6 +138,10 @@ private:
     std::map<int, IncludeUnit> m_units;
     std::set<int> m_writtenUnits;  // blocks whose include statement this update has written
     std::map<std::string, int> m_includeLayerCounts;  // "layer" statements of included files
+    // The fresh statements with the doping of each row in its material statements, as a saved file
+    // holds it; made when an included block is first compared.
+    CKeywordLineList m_freshDopingMoved;
+    bool m_haveFreshDopingMoved = false;
     // Material and grating statements as they were before their macro parameters were cleared, by
     // load number.
     std::map<int, CKeywordLine> m_beforeClearing;

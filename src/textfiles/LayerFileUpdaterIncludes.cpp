@@ -189,7 +189,7 @@ bool CLayerFileUpdater::IsUnitUnchanged(const CKeywordLineList& old, const CKeyw
                 return false;  // two fresh statements claim one old one
             partner = f;
         }
-        if (partner < 0 || !IsSameStatement(o, fresh[partner]))
+        if (partner < 0 || !SaysWhatTheModelSays(o, fresh, partner))
             return false;
         partners.push_back(partner);
     }
@@ -201,6 +201,20 @@ bool CLayerFileUpdater::IsUnitUnchanged(const CKeywordLineList& old, const CKeyw
             return false;
     unit.same = true;
     return true;
+}
+
+bool CLayerFileUpdater::SaysWhatTheModelSays(const CKeywordLine& o, const CKeywordLineList& fresh, int index)
+{
+    if (IsSameStatement(o, fresh[index]))
+        return true;
+    // The writer gives a row's doping to its "layer" statement and the save moves it into the
+    // material statements: an included file holds it there, or in the "layer" statement.
+    if (!m_haveFreshDopingMoved) {
+        m_freshDopingMoved = fresh;
+        UpdateDopingParams(m_freshDopingMoved);
+        m_haveFreshDopingMoved = true;
+    }
+    return index < m_freshDopingMoved.GetCount() && IsSameStatement(o, m_freshDopingMoved[index]);
 }
 
 int CLayerFileUpdater::UnitStart(const CKeywordLineList& old, int source) const

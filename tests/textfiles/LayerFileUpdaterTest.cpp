@@ -734,3 +734,91 @@ TEST_F(LayerFileUpdaterTest, OnlyPairedMaterialStatementsAreCleared)
     EXPECT_EQ(old[0].m_strText, "layer_mater  macro_name=a  column_num=1");
     EXPECT_EQ(old[1].m_strText, "layer_mater macro_name=a column_num=2 var1=0.3 n_newdoping_index=1");
 }
+
+TEST_F(LayerFileUpdaterTest, RegeneratedStatementsFollowTheStatementTheyBelongTo)
+{
+    TempFolder folder;
+    ASSERT_TRUE(WriteFileAtomic(folder.Path() + "two.inc", "layer d=1 n=2 r=1\r\nlayer d=2 n=2 r=1\r\n"));
+    auto list = [](std::initializer_list<const char*> texts) {
+        CKeywordLineList lines;
+        for (const char* text : texts) {
+            CKeywordLine line = Statement(text);
+            line.m_strText = text;  // as loaded: leading blanks included
+            lines.Append(line);
+        }
+        return lines;
+    };
+    const struct {
+        const char* what;
+        CKeywordLineList fresh;
+        CKeywordLineList result;
+        const char* saved;
+    } cases[] = {
+        {"two contacts of one row keep their order; an indented row counts",
+         list({"layer d=1", "layer d=2", "left_contact from=0 to=1", "right_contact from=1 to=2"}),
+         list({"layer d=1", "  layer d=2", "end_layer"}),
+         "layer d=1\r\n  layer d=2\r\nleft_contact  from=0  to=1\r\nright_contact  from=1  to=2\r\nend_layer\r\n"},
+        {"the rows of an included file count",
+         list({"include file=two.inc", "left_contact from=0 to=2", "layer d=3", "right_contact from=0 to=3"}),
+         list({"include file=two.inc", "layer d=3"}),
+         "include file=two.inc\r\nleft_contact  from=0  to=2\r\nlayer d=3\r\nright_contact  from=0  to=3\r\n"},
+    };
+    for (const auto& c : cases) {
+        CLayerFileUpdater updater;
+        updater.SetPath(folder.Path() + "device.layer");
+        CKeywordLineList result = c.result;
+        updater.PlaceSideContacts(c.fresh, result);
+        EXPECT_EQ(result.StoreRawText(), c.saved) << c.what;
+    }
+
+    // A column position whose column has no statement in the saved file has no place.
+    CLayerFileUpdater updater;
+    CKeywordLineList result = list({"column column_num=1 w=2", "column column_num=2 w=3"});
+    updater.PlaceColumnPositions(list({"column column_num=2", "column_position label=b", "column column_num=3",
+                                       "column_position label=c"}),
+                                 result);
+    EXPECT_EQ(result.StoreRawText(), "column column_num=1 w=2\r\ncolumn column_num=2 w=3\r\ncolumn_position  label=b\r\n");
+}
+
+TEST_F(LayerFileUpdaterTest, AnIncludedRowKeepsItsIncludeWhenItsDopingIsUnchanged)
+{
+    // The writer gives a row's doping to its "layer" statement; a saved file, and an included file
+    // written like one, holds it in the material statement.
+    TempFolder folder;
+    ASSERT_TRUE(WriteFileAtomic(folder.Path() + "doped.inc", "layer_mater macro_name=inp column_num=1 n_doping=3e23\r\n"
+                                                              "layer d=2 n=5 r=1\r\n"));
+    ASSERT_TRUE(WriteFileAtomic(folder.Path() + "main.layer", "begin_layer\r\n"
+                                                               "column column_num=1 w=2 mesh_num=4 r=1\r\n"
+                                                               "include file=doped.inc\r\n"
+                                                               "layer_mater macro_name=gaas column_num=1\r\n"
+                                                               "layer d=1 n=4 r=1\r\n"
+                                                               "end_layer\r\n"));
+    const struct {
+        const char* includedRow;
+        const char* saved;
+    } cases[] = {
+        {"layer d=2.000000 n=5 r=1.000000 n_doping1=3.00e+23",
+         "begin_layer\r\ncolumn column_num=1 w=2 mesh_num=4 r=1\r\ninclude file=doped.inc\r\n"
+         "layer_mater macro_name=gaas column_num=1\r\nlayer d=1 n=4 r=1\r\nend_layer\r\n"},
+        {"layer d=2.000000 n=5 r=1.000000 n_doping1=4.00e+23",
+         "begin_layer\r\ncolumn column_num=1 w=2 mesh_num=4 r=1\r\n"
+         "layer_mater macro_name=inp column_num=1 n_doping=4.e+23\r\nlayer  d=2  n=5  r=1\r\n"
+         "layer_mater macro_name=gaas column_num=1\r\nlayer d=1 n=4 r=1\r\nend_layer\r\n"},
+    };
+    for (const auto& c : cases) {
+        LoadedFile old = LoadOld(folder.Path() + "main.layer");
+        g_includeTable = old.includes;
+        g_strIncludeFolder = old.includeFolder;
+        CKeywordLineList fresh;
+        for (const char* text : {"begin_layer", "column column_num=1 w=2.000000 mesh_num=4 r=1.000000", "$",
+                                 "layer_mater macro_name=inp column_num=1", c.includedRow, "$",
+                                 "layer_mater macro_name=gaas column_num=1", "layer d=1.000000 n=4 r=1.000000",
+                                 "end_layer"})
+            fresh.Append(Statement(text));
+        CLayerFileUpdater updater;
+        updater.SetPath(folder.Path() + "main.layer");
+        CKeywordLineList result;
+        updater.Update(old.lines, fresh, result);
+        EXPECT_EQ(result.StoreRawText(), c.saved) << c.includedRow;
+    }
+}

@@ -1,5 +1,7 @@
 #include "app/ShellRegistration.h"
 
+#include "platform/FileIO.h"
+
 #include <wx/utils.h>
 
 #include <cstdlib>
@@ -25,9 +27,8 @@ bool WriteIfChanged(const std::string& path, const std::string& text)
     }
     std::error_code ec;
     std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ec);
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << text;
-    return bool(out);
+    // Two starts at once, or a desktop reading the file meanwhile, never see half of it.
+    return WriteFileAtomic(path, text);
 }
 
 // A desktop-entry argument in double quotes, with the characters that need it escaped.

@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <fstream>
 #include <sstream>
 
@@ -162,6 +163,23 @@ TEST(Startup, ExitWritesTheWindowPlacement)
     ASSERT_EQ(rect.size(), 19u) << rect;  // "%04d %04d %04d %04d"
     EXPECT_EQ(ProfileIntFromFile("Window size", "icon", -5), 0);
     EXPECT_NE(ProfileIntFromFile("Window size", "max", -5), -5);
+}
+
+TEST(Startup, AMaximisedFrameStoresMaxAndItsNormalRectangle)
+{
+    AppTree tree;
+    ScriptedPrompts prompts;
+    ASSERT_TRUE(StartApp(tree, "brenvik"));
+    ASSERT_TRUE(Frame()->IsMaximized());  // every start shows the frame maximised
+    StopApp();
+    EXPECT_EQ(ProfileIntFromFile("Window size", "icon", -5), 0);
+    EXPECT_EQ(ProfileIntFromFile("Window size", "max", -5), 1);
+    // "left top right bottom" of the size the frame returns to when it is restored.
+    int left = 0, top = 0, right = 0, bottom = 0;
+    ASSERT_EQ(std::sscanf(ProfileStringFromFile("Window size", "Rect").c_str(), "%d %d %d %d", &left, &top, &right,
+                          &bottom), 4);
+    EXPECT_EQ(right - left, 1000);
+    EXPECT_EQ(bottom - top, 700);
 }
 
 TEST(Startup, AnUnreadableBitmapLeavesItsEntryEmptyAndStartUpGoesOn)

@@ -186,6 +186,22 @@ inline std::vector<ToolButtonRes> ModeToolButtons(bool b3dMode)
     return b;
 }
 
+// The commands whose enabling rules may show a check mark; their menu entries and tool-bar
+// buttons are made able to carry one (the z-segment entries of the Z-segment menu are as well).
+inline bool IsCheckCommand(int id)
+{
+    switch (id) {
+    case ID_VIEW_TOOLBAR: case ID_VIEW_STATUS_BAR: case ID_VIEW_BACK_GRID: case ID_VIEW_LAYER_INFO:
+    case ID_VIEW_PROMPT_WINDOW: case ID_ZOOM_ONLY_X: case ID_ZOOM_ONLY_Y: case ID_ZOOM_BOTH:
+    case ID_OPTIONS_MIN_SPACING: case ID_VIEW_PARALLEL: case ID_VIEW_PERSPECTIVE: case ID_3D_ZOOM_X:
+    case ID_3D_ZOOM_Y: case ID_3D_ZOOM_Z: case ID_OPTIONS_CORVEX3D: case ID_OPTIONS_LUMIVO3D:
+    case ID_OPTIONS_CYLINDER:
+        return true;
+    default:
+        return false;
+    }
+}
+
 // The commands the 2-D and 3-D views handle themselves. A command that neither a view, the
 // document, the frame nor the application handles is shown disabled.
 inline bool IsViewCommand(int id)

@@ -16,6 +16,7 @@
 #include <wx/utils.h>
 
 #include <set>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -106,7 +107,8 @@ bool CMainFrame::CreateToolBarForMode()
         if (b.id == 0)
             bar->AddSeparator();
         else
-            bar->AddTool(WxId(b.id), b.text, ToolBarBitmap(b.id), b.text, wxITEM_NORMAL)->SetLongHelp(b.text);
+            bar->AddTool(WxId(b.id), b.text, ToolBarBitmap(b.id), b.text,
+                         IsCheckCommand(b.id) ? wxITEM_CHECK : wxITEM_NORMAL)->SetLongHelp(b.text);
     }
     return bar->Realize();
 }
@@ -171,7 +173,7 @@ wxMenuBar* CMainFrame::BuildMenuBar(bool withPictures) const
             wxString label = item.label;
             if (*item.shortcut)
                 label += wxString("\t") + item.shortcut;
-            const bool checkable = item.id == ID_VIEW_TOOLBAR || item.id == ID_VIEW_STATUS_BAR;
+            const bool checkable = IsCheckCommand(item.id);
             auto* entry = new wxMenuItem(menu, WxId(item.id), label, CommandText(item.id, b3d),
                                          checkable ? wxITEM_CHECK : wxITEM_NORMAL);
             if (withPictures && !checkable && pictured.count(item.id))
@@ -208,6 +210,46 @@ void CMainFrame::UpdateRecentFileMenu()
     for (size_t i = 0; i < files.size(); ++i)
         file->Insert(kRecentFilePosition + i, WxId(ID_FILE_MRU_FILE1 + int(i)),
                      wxString::Format("&%d %s", int(i + 1), wxString::FromUTF8(files[i])));
+}
+
+void CMainFrame::RebuildZsegmentMenu()
+{
+    // The pop-up with "Delete z-segment" at its ninth place; the entries behind it are the
+    // document's z-segments. They are brought up to date while the program is idle, so a menu is
+    // never changed while it is being shown.
+    constexpr size_t kDeletePosition = 8;
+    wxMenuBar* bar = GetMenuBar();
+    if (!m_app.Is3dMode() || !bar)
+        return;
+    for (size_t m = bar->GetMenuCount(); m-- > 0;) {
+        wxMenu* menu = bar->GetMenu(m);
+        if (menu->GetMenuItemCount() <= kDeletePosition ||
+            menu->FindItemByPosition(kDeletePosition)->GetId() != WxId(ID_ZSEG_DELETE))
+            continue;
+        // Rebuilt only when the z-segment entries differ: a menu as the resources give it keeps
+        // its closing separator until there is an entry to show.
+        const std::vector<MenuItemData> wanted = m_doc.GetZsegmentMenuItems();
+        std::vector<std::pair<int, wxString>> shown, listed;
+        for (size_t i = kDeletePosition + 1; i < menu->GetMenuItemCount(); ++i) {
+            const wxMenuItem* item = menu->FindItemByPosition(i);
+            if (!item->IsSeparator())
+                shown.emplace_back(item->GetId(), item->GetItemLabel());
+        }
+        for (const MenuItemData& item : wanted)
+            if (!item.separator)
+                listed.emplace_back(WxId(item.id), wxString::FromUTF8(item.text));
+        if (shown == listed)
+            return;
+        while (menu->GetMenuItemCount() > kDeletePosition + 1)
+            menu->Destroy(menu->FindItemByPosition(menu->GetMenuItemCount() - 1));
+        for (const MenuItemData& item : wanted) {
+            if (item.separator)
+                menu->AppendSeparator();
+            else
+                menu->AppendCheckItem(WxId(item.id), wxString::FromUTF8(item.text))->Check(item.checked);
+        }
+        return;
+    }
 }
 
 void CMainFrame::UpdateTitle()
@@ -297,6 +339,7 @@ void CMainFrame::OnTimer(wxTimerEvent&)
 void CMainFrame::OnIdleUpdateIndicators(wxIdleEvent& event)
 {
     UpdateTitle();
+    RebuildZsegmentMenu();
     wxStatusBar* bar = GetStatusBar();
     if (bar) {
         const struct { int pane; wxKeyCode key; const char* text; } indicators[] = {

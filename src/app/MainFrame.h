@@ -28,6 +28,8 @@ public:
     // The document was replaced by New or Open: title, views and menus follow.
     void OnDocumentReplaced();
     void UpdateRecentFileMenu();
+    // The 3-D editor's Z-segment menu: one entry per z-segment in use behind "Delete z-segment".
+    void RebuildZsegmentMenu();
     void UpdateTitle();
 
     // Runs a command through the frame's routing as a menu choice would.

@@ -4,6 +4,7 @@
 #include "CommandIds.h"
 #include "support/ScriptedPrompts.h"
 #include "app/MainFrame.h"
+#include "model/CurLayerParams.h"
 #include "model/TessaronDoc.h"
 
 #include <gtest/gtest.h>
@@ -279,5 +280,101 @@ TEST(MainFrame, CommandsNobodyHandlesAreDisabled)
         EXPECT_FALSE(frame->IsCommandEnabled(WxId(id))) << id;
     for (int id : std::vector<int>{ID_FILE_NEW, ID_FILE_OPEN, ID_APP_EXIT, ID_MOVE_SCENE, ID_ZOOM_IN, ID_VIEW_TOOLBAR})
         EXPECT_TRUE(frame->IsCommandEnabled(WxId(id))) << id;
+    StopApp();
+}
+
+namespace {
+
+// Lets every menu of the bar run its enabling rules, as opening it does.
+void UpdateMenus(CMainFrame* frame)
+{
+    wxMenuBar* bar = frame->GetMenuBar();
+    for (size_t m = 0; m < bar->GetMenuCount(); ++m)
+        bar->GetMenu(m)->UpdateUI(frame);
+}
+
+// The labels of a menu behind position `from`, "-" for a separator and "*" before a checked item.
+std::vector<std::string> MenuTail(wxMenu* menu, size_t from)
+{
+    std::vector<std::string> tail;
+    const wxMenuItemList& items = menu->GetMenuItems();
+    for (size_t i = from; i < items.size(); ++i) {
+        const wxMenuItem* item = items[i];
+        if (item->IsSeparator())
+            tail.push_back("-");
+        else
+            tail.push_back((item->IsCheckable() && item->IsChecked() ? "*" : "") + item->GetItemLabel().ToStdString());
+    }
+    return tail;
+}
+
+}  // namespace
+
+TEST(MainFrame, CheckMarksOfMenusAndToolButtonsFollowTheirRules)
+{
+    const std::string example = std::string(TESSARON_FIXTURES) + "/../../examples/ridge.layer";
+    AppTree tree;
+    for (const char* program : {"brenvik", "tessaron"}) {
+        SCOPED_TRACE(program);
+        ScriptedPrompts prompts;
+        ASSERT_TRUE(StartApp(tree, program, {example}));
+        PumpEvents(300);  // the menu with pictures replaces the first one
+        CMainFrame* frame = Frame();
+        wxMenuBar* bar = frame->GetMenuBar();
+        for (int grid : {1, 0, 1}) {
+            frame->SetGridFlag(grid);
+            UpdateMenus(frame);
+            EXPECT_EQ(bar->IsChecked(WxId(ID_VIEW_BACK_GRID)), grid == 1);
+        }
+        EXPECT_TRUE(bar->IsChecked(WxId(ID_VIEW_TOOLBAR)));
+        // Every command whose rule may set a check mark can show one.
+        for (int id : {ID_VIEW_BACK_GRID, ID_VIEW_LAYER_INFO, ID_VIEW_PROMPT_WINDOW, ID_ZOOM_ONLY_X, ID_ZOOM_ONLY_Y,
+                       ID_ZOOM_BOTH, ID_OPTIONS_MIN_SPACING})
+            EXPECT_TRUE(bar->FindItem(WxId(id))->IsCheckable()) << id;
+        if (TestApp().Is3dMode()) {
+            for (int id : {ID_VIEW_PARALLEL, ID_VIEW_PERSPECTIVE, ID_3D_ZOOM_X, ID_3D_ZOOM_Y, ID_3D_ZOOM_Z,
+                           ID_OPTIONS_CORVEX3D, ID_OPTIONS_LUMIVO3D, ID_OPTIONS_CYLINDER})
+                EXPECT_TRUE(bar->FindItem(WxId(id))->IsCheckable()) << id;
+            for (int id : {ID_VIEW_PARALLEL, ID_VIEW_PERSPECTIVE})
+                EXPECT_TRUE(frame->GetToolBar()->FindById(WxId(id))->CanBeToggled()) << id;
+        }
+        StopApp();
+    }
+}
+
+TEST(MainFrame, ZsegmentMenuListsTheZsegmentsOfTheDevice)
+{
+    const std::string example = std::string(TESSARON_FIXTURES) + "/../../examples/ridge.layer";
+    AppTree tree;
+    ScriptedPrompts prompts;
+    ASSERT_TRUE(StartApp(tree, "tessaron", {example}));
+    PumpEvents(300);
+    CMainFrame* frame = Frame();
+    wxMenuBar* bar = frame->GetMenuBar();
+    wxMenu* zsegMenu = bar->GetMenu(bar->FindMenu("Z-segment"));
+    ASSERT_NE(zsegMenu, nullptr);
+    const auto open = [&] {
+        PumpEvents();
+        zsegMenu->UpdateUI(frame);
+    };
+    // Behind "Delete z-segment" (position 8): a separator, then one entry per z-segment in use.
+    open();
+    EXPECT_EQ(MenuTail(zsegMenu, 8), (std::vector<std::string>{"&Delete z-segment\tAlt+D", "-", "*z-segment1"}));
+    open();  // the entries are kept up to date, not added again
+    EXPECT_EQ(MenuTail(zsegMenu, 8), (std::vector<std::string>{"&Delete z-segment\tAlt+D", "-", "*z-segment1"}));
+    g_nZSegCount = 2;
+    g_nCurZSeg = 2;
+    open();
+    EXPECT_EQ(MenuTail(zsegMenu, 8),
+              (std::vector<std::string>{"&Delete z-segment\tAlt+D", "-", "z-segment1", "*z-segment2"}));
+    g_nZSegCount = 1;
+    // The entry runs the document's z-segment choice.
+    g_nCurZSeg = 0;
+    frame->RunCommand(kZsegmentMenuIds[0]);
+    EXPECT_EQ(g_nCurZSeg, 1);
+
+    frame->RunCommand(ID_FILE_NEW);
+    open();
+    EXPECT_EQ(MenuTail(zsegMenu, 8), (std::vector<std::string>{"&Delete z-segment\tAlt+D"}));
     StopApp();
 }

@@ -26,3 +26,8 @@ struct CLayerFileContext {
 CKeywordLine NewStatement(const std::string& keyword);
 // Appends a parameter (name and value) at the end of a statement built in memory.
 void AppendParam(CKeywordLine& line, const std::string& name, const std::string& value);
+
+// Appends the parameters every contact statement carries, in file order: from, to, contact_num,
+// then contact_type, barrier and work_function only when they are given.
+void AppendContactParams(CKeywordLine& line, double from, double to, int contactNum, const std::string& type,
+                         double barrier, double workFunction);

@@ -205,7 +205,11 @@ bool CLayerFileUpdater::IsUnitUnchanged(const CKeywordLineList& old, const CKeyw
 
 bool CLayerFileUpdater::SaysWhatTheModelSays(const CKeywordLine& o, const CKeywordLineList& fresh, int index)
 {
-    if (IsSameStatement(o, fresh[index]))
+    // The included file is copied as it stands: what counts is the statement as the file holds it,
+    // before the macro parameters the merge supplies anew were cleared from it.
+    auto before = m_beforeClearing.find(o.m_nLine);
+    const CKeywordLine& asInFile = (o.m_nLine > 0 && before != m_beforeClearing.end()) ? before->second : o;
+    if (IsSameStatement(asInFile, fresh[index]))
         return true;
     // The writer gives a row's doping to its "layer" statement and the save moves it into the
     // material statements: an included file holds it there, or in the "layer" statement.
@@ -214,7 +218,7 @@ bool CLayerFileUpdater::SaysWhatTheModelSays(const CKeywordLine& o, const CKeywo
         UpdateDopingParams(m_freshDopingMoved);
         m_haveFreshDopingMoved = true;
     }
-    return index < m_freshDopingMoved.GetCount() && IsSameStatement(o, m_freshDopingMoved[index]);
+    return index < m_freshDopingMoved.GetCount() && IsSameStatement(asInFile, m_freshDopingMoved[index]);
 }
 
 int CLayerFileUpdater::UnitStart(const CKeywordLineList& old, int source) const

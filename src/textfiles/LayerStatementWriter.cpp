@@ -19,11 +19,6 @@ namespace {
 const char kBulkSymbolMessage[] = "Your bulk macro info. is not correct!";
 const char kActiveSymbolMessage[] = "Your active macro info. is not correct!";
 
-bool IsSetContactValue(double value)
-{
-    return value + 9999.0 > 0.0001;
-}
-
 // The macro name as the file names it: no "_old_style" tail.
 std::string WithoutOldStyle(const std::string& name)
 {
@@ -177,14 +172,8 @@ void CLayerStatementWriter::WriteContactRanges(bool bottom)
                                                 : static_cast<const CContactRange&>(contacts.Top(i));
             CKeywordLine line = NewStatement(bottom ? "bottom_contact" : "top_contact");
             AppendParam(line, "column_num", StrFormat("%d", k + 1));
-            AppendParam(line, "from", StrFormat("%8.6f", static_cast<double>(range.m_fFrom)));
-            AppendParam(line, "to", StrFormat("%8.6f", static_cast<double>(range.m_fTo)));
-            AppendParam(line, "contact_num", StrFormat("%d", range.m_nContactNum));
-            if (range.m_strType == "ohmic" || range.m_strType == "schottky")
-                AppendParam(line, "contact_type", range.m_strType);
-            if (IsSetContactValue(range.m_dBarrier)) AppendParam(line, "barrier", StrFormat("%8.6f", range.m_dBarrier));
-            if (IsSetContactValue(range.m_dWorkFunction))
-                AppendParam(line, "work_function", StrFormat("%8.6f", range.m_dWorkFunction));
+            AppendContactParams(line, range.m_fFrom, range.m_fTo, range.m_nContactNum, range.m_strType,
+                                range.m_dBarrier, range.m_dWorkFunction);
             m_ctx.lines.Append(line);
         }
     }

@@ -2,16 +2,6 @@
 
 #include "platform/NumberText.h"
 
-namespace {
-
-// Barrier and work function are given when above the unset value -9999.
-bool IsSetContactValue(double value)
-{
-    return value + 9999.0 > 0.0001;
-}
-
-}  // namespace
-
 void CSideContactStatements::ReadRotation(int n)
 {
     double angle = 0.0;
@@ -87,14 +77,8 @@ bool CSideContactStatements::FindMatchingSideContact(int m, int side, int row, i
 CKeywordLine CSideContactStatements::FormatSideContact(const CContactRec& contact)
 {
     CKeywordLine line = NewStatement(contact.m_nSide == 0 ? "left_contact" : "right_contact");
-    AppendParam(line, "from", StrFormat("%8.6f", static_cast<double>(contact.m_fFrom)));
-    AppendParam(line, "to", StrFormat("%8.6f", static_cast<double>(contact.m_fTo)));
-    AppendParam(line, "contact_num", StrFormat("%d", contact.m_nContactNum));
-    if (contact.m_strType == "ohmic" || contact.m_strType == "schottky")
-        AppendParam(line, "contact_type", contact.m_strType);
-    if (IsSetContactValue(contact.m_dBarrier)) AppendParam(line, "barrier", StrFormat("%8.6f", contact.m_dBarrier));
-    if (IsSetContactValue(contact.m_dWorkFunction))
-        AppendParam(line, "work_function", StrFormat("%8.6f", contact.m_dWorkFunction));
+    AppendContactParams(line, contact.m_fFrom, contact.m_fTo, contact.m_nContactNum, contact.m_strType,
+                        contact.m_dBarrier, contact.m_dWorkFunction);
     return line;
 }
 

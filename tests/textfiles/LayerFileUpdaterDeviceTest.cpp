@@ -296,3 +296,40 @@ TEST_F(LayerFileUpdaterDeviceTest, EveryStatementOfTheFileSurvivesAnEditElsewher
         }
     }
 }
+
+TEST_F(LayerFileUpdaterDeviceTest, AnIncludedRowWithMacroParametersKeepsItsIncludeUntilItChanges)
+{
+    // The grating row of the ridge kept in a file of its own: the merge clears the macro parameters
+    // of material and grating statements before it writes them anew, and that alone is no change
+    // of the included file.
+    ScratchFolder folder;
+    const std::string ridge = ReadFileBytes(kLayerFixtures + "ridge_two_columns.layer");
+    const std::size_t from = ridge.find("$ graded core");
+    const std::size_t to = ridge.find("\r\n", ridge.find("layer d=0.4")) + 2;
+    ASSERT_TRUE(WriteFileAtomic(folder.Path() + "core.inc", ridge.substr(from, to - from)));
+    const std::string main = ridge.substr(0, from) + "include file=core.inc\r\n" + ridge.substr(to);
+    ASSERT_TRUE(WriteFileAtomic(folder.Path() + "ridge.layer", main));
+
+    const struct {
+        const char* what;
+        std::function<void(CZSegment&)> edit;
+        bool includeKept;
+    } cases[] = {
+        {"unchanged", [](CZSegment&) {}, true},
+        {"grating variable", [](CZSegment& z) { At(z, 1, 2).m_Grating.m_dHiVar[0] = 0.25; }, false},
+    };
+    for (const auto& c : cases) {
+        LoadedDevice device;
+        ASSERT_TRUE(device.Load(main, folder.Path() + "ridge.layer")) << c.what;
+        c.edit(device.h.zsegs[0]);
+        const std::string saved = device.Save(folder.Path() + "ridge.layer");
+        EXPECT_EQ(saved.find("include file=core.inc\r\n") != std::string::npos, c.includeKept) << c.what;
+        EXPECT_EQ(saved.find("grating_compos") == std::string::npos, c.includeKept) << c.what;
+        if (!c.includeKept) {
+            EXPECT_NE(saved.find("hi_var1=0.25"), std::string::npos) << c.what;
+        }
+        LoadedDevice reopened;
+        ASSERT_TRUE(reopened.Load(saved, folder.Path() + "ridge.layer")) << c.what;
+        EXPECT_EQ(reopened.Save(folder.Path() + "ridge.layer"), saved) << c.what;
+    }
+}

@@ -292,6 +292,11 @@ bool CTessaronApp::OpenDocumentFile(const std::string& path)
 {
     if (!m_pDocument || !m_pDocument->SaveModified())
         return false;
+    return OpenIntoDocument(path);
+}
+
+bool CTessaronApp::OpenIntoDocument(const std::string& path)
+{
     wxFileName name(wxString::FromUTF8(path));
     name.MakeAbsolute();
     const std::string fullPath = name.GetFullPath().ToStdString(wxConvUTF8);
@@ -314,7 +319,11 @@ void CTessaronApp::OpenRecentFile(int index)
     if (index < 0 || index >= int(m_recentFiles.size()))
         return;
     const std::string path = m_recentFiles[index];
-    if (!OpenDocumentFile(path)) {
+    // A user who keeps the changed document at the save question keeps the entry as well; only a
+    // file that cannot be opened leaves the list.
+    if (!m_pDocument || !m_pDocument->SaveModified())
+        return;
+    if (!OpenIntoDocument(path)) {
         // A recent file that cannot be opened leaves the list, as the framework's list does.
         auto it = std::find(m_recentFiles.begin(), m_recentFiles.end(), path);
         if (it != m_recentFiles.end())

@@ -83,6 +83,8 @@ private:
     void ResetState();
     void CreateMainFrame();
     bool ProcessShellCommand(const CAppCommandLineInfo& info);
+    // Opens the file into the document once the document's changes are settled.
+    bool OpenIntoDocument(const std::string& path);
     void LoadRecentFileList();
     void SaveRecentFileList();
 

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 #include <wx/menu.h>
 
+#include <cstdio>
 #include <fstream>
 #include <sstream>
 
@@ -85,6 +86,7 @@ TEST(FileCommands, FileOpenAndADropOpenOneFileEach)
     EXPECT_EQ(doc->GetPathName(), first);
     EXPECT_EQ(Frame()->GetTitle().ToStdString(), "first.layer - Brenvik");
 
+    EXPECT_NE(Frame()->GetDropTarget(), nullptr);  // the window takes dropped files
     auto* dropped = new wxString[2]{wxString::FromUTF8(second), wxString::FromUTF8(first)};  // the event owns it
     wxDropFilesEvent drop(wxEVT_DROP_FILES, 2, dropped);
     Frame()->GetEventHandler()->ProcessEvent(drop);
@@ -94,6 +96,21 @@ TEST(FileCommands, FileOpenAndADropOpenOneFileEach)
     EXPECT_EQ(RecentFileLabels(), (std::vector<std::string>{"&1 " + second, "&2 " + first}));
     Frame()->RunCommand(ID_FILE_MRU_FILE1 + 1);
     EXPECT_EQ(doc->GetPathName(), first);
+    // Keeping a changed document at the save question keeps the entry too.
+    doc->SetModifiedFlag(true);
+    prompts.AnswerNext(IDCANCEL);
+    Frame()->RunCommand(ID_FILE_MRU_FILE1 + 1);
+    EXPECT_EQ(prompts.Texts().back(), "Save changes to " + first + "?");
+    EXPECT_EQ(doc->GetPathName(), first);
+    EXPECT_TRUE(doc->IsModified());
+    EXPECT_EQ(RecentFileLabels(), (std::vector<std::string>{"&1 " + first, "&2 " + second}));
+    doc->SetModifiedFlag(false);
+    // A recent file that has gone leaves the list with a message.
+    std::remove(second.c_str());
+    prompts.AnswerNext(IDOK);
+    Frame()->RunCommand(ID_FILE_MRU_FILE1 + 1);
+    EXPECT_EQ(prompts.Texts().back(), "Can't open file " + second);
+    EXPECT_EQ(RecentFileLabels(), (std::vector<std::string>{"&1 " + first}));
 
     Frame()->RunCommand(ID_FILE_NEW);
     EXPECT_EQ(Frame()->GetTitle().ToStdString(), "Untitled - Brenvik");

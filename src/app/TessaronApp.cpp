@@ -148,11 +148,16 @@ int CTessaronApp::ExitInstance()
 
 std::string CTessaronApp::RootFolder() const
 {
+    // The program file is the one the name leads to: a link on the search path leads to the
+    // installed program, and the data lies above that program's folder.
+    std::error_code ec;
+    const std::filesystem::path real = std::filesystem::canonical(m_strProgramPath, ec);
+    const std::string program = ec ? m_strProgramPath : real.string();
     // Program folder: the path cut before its last separator; root: that folder's parent.
-    const size_t programEnd = m_strProgramPath.rfind('/');
+    const size_t programEnd = program.rfind('/');
     if (programEnd == std::string::npos)
         return {};
-    const std::string programFolder = m_strProgramPath.substr(0, programEnd);
+    const std::string programFolder = program.substr(0, programEnd);
     const size_t rootEnd = programFolder.rfind('/');
     if (rootEnd == std::string::npos)
         return {};

@@ -56,7 +56,8 @@ public:
     void SetProgramPath(const std::string& path) { m_strProgramPath = path; }
     void SetArguments(const std::vector<std::string>& args) { m_arguments = args; }
     const std::string& GetProgramPath() const { return m_strProgramPath; }
-    // The folder above the program's folder, with a trailing "/"; empty when there is none.
+    // The folder above the folder of the program file (links followed), with a trailing "/";
+    // empty when there is none.
     std::string RootFolder() const;
 
     CTessaronDoc* GetDocument() const { return m_pDocument.get(); }

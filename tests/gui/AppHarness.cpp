@@ -89,12 +89,17 @@ CTessaronApp& TestApp() { return *static_cast<CTessaronApp*>(wxTheApp); }
 
 bool StartApp(const AppTree& tree, const std::string& programName, const std::vector<std::string>& args)
 {
+    return StartProgram(tree.Program(programName), args);
+}
+
+bool StartProgram(const std::string& programPath, const std::vector<std::string>& args)
+{
     StopApp();
     // Every start begins with settings of its own (no recent files of an earlier test).
     static int starts = 0;
     const std::string config = std::string(std::getenv("HOME")) + "/.config-" + std::to_string(++starts);
     setenv("XDG_CONFIG_HOME", config.c_str(), 1);
-    TestApp().SetProgramPath(tree.Program(programName));
+    TestApp().SetProgramPath(programPath);
     TestApp().SetArguments(args);
     g_running = true;
     const bool ok = TestApp().InitInstance();

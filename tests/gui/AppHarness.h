@@ -33,6 +33,8 @@ private:
 CTessaronApp& TestApp();
 // Runs InitInstance for the program `programName` in the tree; the result of InitInstance.
 bool StartApp(const AppTree& tree, const std::string& programName, const std::vector<std::string>& args = {});
+// Runs InitInstance for the program file at `programPath`, wherever it lies.
+bool StartProgram(const std::string& programPath, const std::vector<std::string>& args = {});
 // Closes the main frame (when there is one) without questions and runs ExitInstance.
 void StopApp();
 CMainFrame* Frame();

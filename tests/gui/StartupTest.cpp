@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -180,6 +181,25 @@ TEST(Startup, AMaximisedFrameStoresMaxAndItsNormalRectangle)
                           &bottom), 4);
     EXPECT_EQ(right - left, 1000);
     EXPECT_EQ(bottom - top, 700);
+}
+
+TEST(Startup, ALinkToTheProgramFindsTheDataOfTheProgramAndKeepsItsNameForTheMode)
+{
+    namespace fs = std::filesystem;
+    AppTree tree;
+    tree.Folder().Write("bin/tessaron", "");
+    fs::create_symlink("tessaron", tree.Program("brenvik"));
+    // A link elsewhere, as on the search path, named after the layer builder.
+    const fs::path elsewhere = fs::path(tree.Folder().Path()) / "elsewhere" / "bin";
+    fs::create_directories(elsewhere);
+    fs::create_symlink(tree.Program("brenvik"), elsewhere / "brenvik");
+    ScriptedPrompts prompts;
+    ASSERT_TRUE(StartProgram((elsewhere / "brenvik").string()));
+    EXPECT_TRUE(prompts.Texts().empty());
+    EXPECT_EQ(TestApp().m_b3dMode, 0);
+    EXPECT_EQ(fs::canonical(TestApp().RootFolder()), fs::canonical(tree.Root()));
+    EXPECT_NE(g_TextureImages[14], nullptr);
+    StopApp();
 }
 
 TEST(Startup, AnUnreadableBitmapLeavesItsEntryEmptyAndStartUpGoesOn)

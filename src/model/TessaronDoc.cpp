@@ -97,11 +97,17 @@ bool CTessaronDoc::OnNewDocument()
     AppServices().ClearLayerMacros();
     DeleteContents();
     m_nForcedSelection = 0;
-    // The edit block, the counters and the keyword-line numbering start afresh.
-    ResetProcessState();
+    g_nKeywordLineCounter = 0;
+    g_nClipboardZSeg = 0;
     m_LayerLines = CKeywordLineList();
     m_LoadedLines = CKeywordLineList();
     m_MaterialSets.clear();
+    // The edit block keeps the user's last material, doping and sizes for the next layer; only
+    // what belongs to one particular layer is dropped.
+    g_EditLayer.m_Grating.Reset();
+    g_EditLayer.m_Mesh.m_dShiftCenter = 0.0;
+    g_EditLayer.m_strComment.clear();
+    g_EditLayer.m_Labels.clear();
     m_ZSegClipboard.Clear();
     SetPathName("  ", true);
     m_dScale[0] = m_dScale[1] = kUnsetScale;

@@ -53,6 +53,8 @@ TEST_F(DocCore, NewDocumentResetsModelEditBlockAndHistory)
     g_EditLayer.m_Mesh.m_dShiftCenter = 2.5;
     g_EditLayer.m_strComment = "$ old";
     g_EditLayer.m_Labels.resize(1);
+    g_EditLayer.m_Material.m_Bulk.m_strName = "algaas";
+    g_EditLayer.m_fHeight = 0.25f;
 
     ASSERT_TRUE(doc().OnNewDocument());
 
@@ -77,6 +79,9 @@ TEST_F(DocCore, NewDocumentResetsModelEditBlockAndHistory)
     EXPECT_EQ(g_EditLayer.m_Mesh.m_dShiftCenter, 0.0);
     EXPECT_TRUE(g_EditLayer.m_strComment.empty());
     EXPECT_TRUE(g_EditLayer.m_Labels.empty());
+    // The rest of the edit block stays: the next new layer starts from the user's last values.
+    EXPECT_EQ(g_EditLayer.m_Material.m_Bulk.m_strName, "algaas");
+    EXPECT_EQ(g_EditLayer.m_fHeight, 0.25f);
     EXPECT_EQ(doc().GetSnapshotCount(), 0);
     EXPECT_EQ(doc().GetCursor(), -1);
     EXPECT_EQ(doc().GetPathName(), "  ");

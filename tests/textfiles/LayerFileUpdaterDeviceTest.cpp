@@ -1,6 +1,8 @@
 // Whole saves of the ".layer" fixtures: read into a z-segment, edited through the records, written
 // and merged into the lines the file had when it was loaded.
 
+#include "support/TempFolder.h"
+
 #include <gtest/gtest.h>
 
 #include "LayerFileHarness.h"
@@ -20,20 +22,6 @@
 namespace {
 
 const std::string kGolden = std::string(TESSARON_FIXTURES) + "/updater/golden/";
-
-class ScratchFolder {
-public:
-    ScratchFolder()
-    {
-        char pattern[] = "/tmp/updater_device_XXXXXX";
-        m_path = std::string(mkdtemp(pattern)) + "/";
-    }
-    ~ScratchFolder() { std::filesystem::remove_all(m_path); }
-    const std::string& Path() const { return m_path; }
-
-private:
-    std::string m_path;
-};
 
 // The lines of a file as the document records them when it loads it, and its z-segment.
 struct LoadedDevice {
@@ -211,11 +199,11 @@ TEST_F(LayerFileUpdaterDeviceTest, EditedDevicesAreMergedIntoTheirFiles)
     for (const char* fixture : kFixtures) {
         for (const Edit& edit : kEdits) {
             SCOPED_TRACE(GoldenName(fixture, edit.name));
-            ScratchFolder out;
+            TempFolder out;
             LoadedDevice device;
             ASSERT_TRUE(device.Load(ReadFileBytes(kLayerFixtures + fixture), kLayerFixtures + fixture));
             edit.apply(device.h.zsegs[0]);
-            const std::string saved = device.Save(out.Path() + fixture);
+            const std::string saved = device.Save(out.File(fixture));
             const std::string golden = kGolden + GoldenName(fixture, edit.name);
             if (std::getenv("TESSARON_WRITE_GOLDEN"))
                 WriteFileAtomic(golden, saved);
@@ -229,8 +217,8 @@ TEST_F(LayerFileUpdaterDeviceTest, SavingASavedFileAgainChangesNothing)
     for (const char* fixture : kFixtures) {
         for (const Edit& edit : kEdits) {
             SCOPED_TRACE(GoldenName(fixture, edit.name));
-            ScratchFolder out;
-            const std::string path = out.Path() + fixture;
+            TempFolder out;
+            const std::string path = out.File(fixture);
             LoadedDevice first;
             ASSERT_TRUE(first.Load(ReadFileBytes(kLayerFixtures + fixture), kLayerFixtures + fixture));
             edit.apply(first.h.zsegs[0]);
@@ -262,16 +250,16 @@ TEST_F(LayerFileUpdaterDeviceTest, EveryStatementOfTheFileSurvivesAnEditElsewher
             if (std::string(edit.name) == "removed_row")
                 continue;  // the removed row takes its statements along
             SCOPED_TRACE(GoldenName(fixture, edit.name));
-            ScratchFolder out;
+            TempFolder out;
             LoadedDevice device;
             ASSERT_TRUE(device.Load(ReadFileBytes(kLayerFixtures + fixture), kLayerFixtures + fixture));
             edit.apply(device.h.zsegs[0]);
-            const std::string saved = device.Save(out.Path() + fixture);
+            const std::string saved = device.Save(out.File(fixture));
             const CKeywordLineList fresh = device.h.lines;
 
             CKeywordLineList written;
             CArchive archive;
-            archive.OpenLoadFromMemory(saved, out.Path() + fixture);
+            archive.OpenLoadFromMemory(saved, out.File(fixture));
             ASSERT_TRUE(written.Serialize(archive, 0, 0));
             std::string text;
             for (const CKeywordLine& line : written.m_lines)
@@ -302,13 +290,13 @@ TEST_F(LayerFileUpdaterDeviceTest, AnIncludedRowWithMacroParametersKeepsItsInclu
     // The grating row of the ridge kept in a file of its own: the merge clears the macro parameters
     // of material and grating statements before it writes them anew, and that alone is no change
     // of the included file.
-    ScratchFolder folder;
+    TempFolder folder;
     const std::string ridge = ReadFileBytes(kLayerFixtures + "ridge_two_columns.layer");
     const std::size_t from = ridge.find("$ graded core");
     const std::size_t to = ridge.find("\r\n", ridge.find("layer d=0.4")) + 2;
-    ASSERT_TRUE(WriteFileAtomic(folder.Path() + "core.inc", ridge.substr(from, to - from)));
+    ASSERT_TRUE(WriteFileAtomic(folder.File("core.inc"), ridge.substr(from, to - from)));
     const std::string main = ridge.substr(0, from) + "include file=core.inc\r\n" + ridge.substr(to);
-    ASSERT_TRUE(WriteFileAtomic(folder.Path() + "ridge.layer", main));
+    ASSERT_TRUE(WriteFileAtomic(folder.File("ridge.layer"), main));
 
     const struct {
         const char* what;
@@ -320,16 +308,16 @@ TEST_F(LayerFileUpdaterDeviceTest, AnIncludedRowWithMacroParametersKeepsItsInclu
     };
     for (const auto& c : cases) {
         LoadedDevice device;
-        ASSERT_TRUE(device.Load(main, folder.Path() + "ridge.layer")) << c.what;
+        ASSERT_TRUE(device.Load(main, folder.File("ridge.layer"))) << c.what;
         c.edit(device.h.zsegs[0]);
-        const std::string saved = device.Save(folder.Path() + "ridge.layer");
+        const std::string saved = device.Save(folder.File("ridge.layer"));
         EXPECT_EQ(saved.find("include file=core.inc\r\n") != std::string::npos, c.includeKept) << c.what;
         EXPECT_EQ(saved.find("grating_compos") == std::string::npos, c.includeKept) << c.what;
         if (!c.includeKept) {
             EXPECT_NE(saved.find("hi_var1=0.25"), std::string::npos) << c.what;
         }
         LoadedDevice reopened;
-        ASSERT_TRUE(reopened.Load(saved, folder.Path() + "ridge.layer")) << c.what;
-        EXPECT_EQ(reopened.Save(folder.Path() + "ridge.layer"), saved) << c.what;
+        ASSERT_TRUE(reopened.Load(saved, folder.File("ridge.layer"))) << c.what;
+        EXPECT_EQ(reopened.Save(folder.File("ridge.layer")), saved) << c.what;
     }
 }

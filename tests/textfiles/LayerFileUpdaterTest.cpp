@@ -7,6 +7,8 @@
 #include "support/ScriptedPrompts.h"
 #include "textfiles/LayerParamFlags.h"
 
+#include "support/TempFolder.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -71,21 +73,6 @@ std::string Merge(const LoadedFile& old, const std::string& freshName, const std
     updater.Update(old.lines, fresh, result);
     return result.StoreRawText();
 }
-
-class TempFolder {
-public:
-    TempFolder()
-    {
-        char pattern[] = "/tmp/updater_test_XXXXXX";
-        m_path = mkdtemp(pattern);
-        m_path += "/";
-    }
-    ~TempFolder() { std::filesystem::remove_all(m_path); }
-    const std::string& Path() const { return m_path; }
-
-private:
-    std::string m_path;
-};
 
 class LayerFileUpdaterTest : public ::testing::Test {
 protected:
@@ -313,7 +300,7 @@ TEST_F(LayerFileUpdaterTest, SavesGiveTheMergedText)
     for (const SaveCase& c : kSaveCases) {
         TempFolder out;
         LoadedFile old = LoadOld(kFolder + c.oldFile);
-        std::string saved = Merge(old, c.freshFile, out.Path() + c.oldFile);
+        std::string saved = Merge(old, c.freshFile, out.File(c.oldFile));
         if (std::getenv("TESSARON_WRITE_GOLDEN"))
             WriteFileAtomic(kFolder + "golden/" + c.golden, saved);
         EXPECT_EQ(saved, ReadBytes(kFolder + "golden/" + c.golden)) << CaseName(c);
@@ -328,7 +315,7 @@ TEST_F(LayerFileUpdaterTest, SavesWithoutTheStartUpFillGiveTheMergedText)
         g_layerParamFlags.clear();
         TempFolder out;
         LoadedFile old = LoadOld(kFolder + c.oldFile);
-        EXPECT_EQ(Merge(old, c.freshFile, out.Path() + c.oldFile), ReadBytes(kFolder + "golden/" + c.golden))
+        EXPECT_EQ(Merge(old, c.freshFile, out.File(c.oldFile)), ReadBytes(kFolder + "golden/" + c.golden))
             << CaseName(c);
     }
     EXPECT_EQ(g_layerParamFlags.size(), 47u);
@@ -338,7 +325,7 @@ TEST_F(LayerFileUpdaterTest, ASaveIsAFixedPoint)
 {
     for (const SaveCase& c : kSaveCases) {
         TempFolder out;
-        const std::string path = out.Path() + c.oldFile;
+        const std::string path = out.File(c.oldFile);
         LoadedFile old = LoadOld(kFolder + c.oldFile);
         std::string first = Merge(old, c.freshFile, path);
         ASSERT_TRUE(WriteFileAtomic(path, first));
@@ -360,7 +347,7 @@ TEST_F(LayerFileUpdaterTest, NoStatementOfTheUserIsLost)
     };
     for (const SaveCase& c : kSaveCases) {
         TempFolder out;
-        const std::string path = out.Path() + c.oldFile;
+        const std::string path = out.File(c.oldFile);
         LoadedFile old = LoadOld(kFolder + c.oldFile);
         ASSERT_TRUE(WriteFileAtomic(path, Merge(old, c.freshFile, path)));
         const bool rowRemoved = std::string(c.freshFile).find("removed") != std::string::npos;
@@ -395,10 +382,10 @@ TEST_F(LayerFileUpdaterTest, UnchangedIncludeIsWrittenBackAndCopiedWithItsNested
 {
     TempFolder out;
     LoadedFile old = LoadOld(kFolder + "nested_main.layer");
-    std::string saved = Merge(old, "nested_unchanged.fresh", out.Path() + "copy.layer");
+    std::string saved = Merge(old, "nested_unchanged.fresh", out.File("copy.layer"));
     EXPECT_NE(saved.find("include file=rows.inc\r\n"), std::string::npos);
-    EXPECT_EQ(ReadBytes(out.Path() + "rows.inc"), ReadBytes(kFolder + "rows.inc"));
-    EXPECT_EQ(ReadBytes(out.Path() + "inner.inc"), ReadBytes(kFolder + "inner.inc"));
+    EXPECT_EQ(ReadBytes(out.File("rows.inc")), ReadBytes(kFolder + "rows.inc"));
+    EXPECT_EQ(ReadBytes(out.File("inner.inc")), ReadBytes(kFolder + "inner.inc"));
 
     // Saved in place: nothing is copied over itself and the files stay as they were.
     const std::string before = ReadBytes(kFolder + "rows.inc");
@@ -409,7 +396,7 @@ TEST_F(LayerFileUpdaterTest, UnchangedIncludeIsWrittenBackAndCopiedWithItsNested
 TEST_F(LayerFileUpdaterTest, IncludedFilesAreCopiedOnlyInsideTheSaveFolder)
 {
     TempFolder source, target;
-    ASSERT_TRUE(MakeDirectoryPath(source.Path() + "sub/x", false));
+    ASSERT_TRUE(MakeDirectoryPath(source.File("sub/x"), false));
     const struct {
         const char* include;
         const char* file;    // where the included file lies, below the source folder
@@ -421,8 +408,8 @@ TEST_F(LayerFileUpdaterTest, IncludedFilesAreCopiedOnlyInsideTheSaveFolder)
     for (const auto& c : cases) {
         const std::string body = "layer_mater macro_name=inp column_num=1 solve_wave=yes embedded_structure=0\r\n"
                                  "layer d=2 n=5 r=1\r\n";
-        ASSERT_TRUE(WriteFileAtomic(source.Path() + c.file, body));
-        const std::string mainDir = std::string(c.include).rfind("..", 0) == 0 ? source.Path() + "sub/x/" : source.Path();
+        ASSERT_TRUE(WriteFileAtomic(source.File(c.file), body));
+        const std::string mainDir = std::string(c.include).rfind("..", 0) == 0 ? source.File("sub/x/") : source.File("");
         const std::string main = "begin_layer\r\ncolumn column_num=1 w=2 mesh_num=4 r=1\r\ninclude file=" +
                                  std::string(c.include) + "\r\nend_layer\r\n";
         ASSERT_TRUE(WriteFileAtomic(mainDir + "main.layer", main));
@@ -439,15 +426,15 @@ TEST_F(LayerFileUpdaterTest, IncludedFilesAreCopiedOnlyInsideTheSaveFolder)
             fresh.Append(line);
         }
         CLayerFileUpdater updater;
-        updater.SetPath(target.Path() + "main.layer");
+        updater.SetPath(target.File("main.layer"));
         CKeywordLineList result;
         ScriptedPrompts prompts;
         prompts.AllowUnscripted();
         updater.Update(old.lines, fresh, result);
         if (*c.copied) {
-            EXPECT_EQ(ReadBytes(target.Path() + c.copied), body) << c.include;
+            EXPECT_EQ(ReadBytes(target.File(c.copied)), body) << c.include;
         } else {
-            EXPECT_FALSE(FileExists(target.Path() + "../row.inc")) << c.include;
+            EXPECT_FALSE(FileExists(target.File("../row.inc"))) << c.include;
         }
     }
 }
@@ -457,12 +444,12 @@ TEST_F(LayerFileUpdaterTest, AFileWithoutStatementsTakesEveryFreshStatementOnce)
     // Old lines that are comments only anchor nothing: the fresh statements are written whole, and
     // the side contacts and label positions are placed once each.
     TempFolder out;
-    ASSERT_TRUE(WriteFileAtomic(out.Path() + "notes.layer", "$ only a note\r\n"));
-    LoadedFile old = LoadOld(out.Path() + "notes.layer");
-    std::string saved = Merge(old, "device_unchanged.fresh", out.Path() + "notes.layer");
+    ASSERT_TRUE(WriteFileAtomic(out.File("notes.layer"), "$ only a note\r\n"));
+    LoadedFile old = LoadOld(out.File("notes.layer"));
+    std::string saved = Merge(old, "device_unchanged.fresh", out.File("notes.layer"));
     CKeywordLineList written;
     CArchive archive;
-    archive.OpenLoadFromMemory(saved, out.Path() + "notes.layer");
+    archive.OpenLoadFromMemory(saved, out.File("notes.layer"));
     ASSERT_TRUE(written.SerializeFlat(archive));
     CKeywordLineList fresh = LoadFresh("device_unchanged.fresh");
     for (const char* keyword : {"left_contact", "layer_position", "column_position", "layer", "column"})
@@ -656,11 +643,11 @@ TEST_F(LayerFileUpdaterTest, AnEditToTheLastStatementOfAnIncludedFileIsSaved)
     // The writer puts a comment line between rows that the included file does not have: the
     // comparison still reaches the last statement of the file.
     TempFolder folder;
-    ASSERT_TRUE(WriteFileAtomic(folder.Path() + "two.inc", "layer_mater macro_name=inp column_num=1\r\n"
+    ASSERT_TRUE(WriteFileAtomic(folder.File("two.inc"), "layer_mater macro_name=inp column_num=1\r\n"
                                                             "layer d=2 n=5 r=1\r\n"
                                                             "layer_mater macro_name=ingaas column_num=1\r\n"
                                                             "layer d=0.1 n=2 r=1\r\n"));
-    ASSERT_TRUE(WriteFileAtomic(folder.Path() + "main.layer", "begin_layer\r\n"
+    ASSERT_TRUE(WriteFileAtomic(folder.File("main.layer"), "begin_layer\r\n"
                                                                "column column_num=1 w=2 mesh_num=4 r=1\r\n"
                                                                "layer_mater macro_name=gaas column_num=1\r\n"
                                                                "layer d=1 n=4 r=1\r\n"
@@ -679,7 +666,7 @@ TEST_F(LayerFileUpdaterTest, AnEditToTheLastStatementOfAnIncludedFileIsSaved)
          "layer_mater macro_name=ingaas column_num=1\r\nlayer d=0.3 n=2 r=1\r\nend_layer\r\n"},
     };
     for (const auto& c : cases) {
-        LoadedFile old = LoadOld(folder.Path() + "main.layer");
+        LoadedFile old = LoadOld(folder.File("main.layer"));
         g_includeTable = old.includes;
         g_strIncludeFolder = old.includeFolder;
         CKeywordLineList fresh;
@@ -689,7 +676,7 @@ TEST_F(LayerFileUpdaterTest, AnEditToTheLastStatementOfAnIncludedFileIsSaved)
                                  "layer_mater macro_name=ingaas column_num=1", c.lastRow, "$", "end_layer"})
             fresh.Append(Statement(text));
         CLayerFileUpdater updater;
-        updater.SetPath(folder.Path() + "main.layer");
+        updater.SetPath(folder.File("main.layer"));
         CKeywordLineList result;
         updater.Update(old.lines, fresh, result);
         EXPECT_EQ(result.StoreRawText(), c.saved) << c.lastRow;
@@ -738,7 +725,7 @@ TEST_F(LayerFileUpdaterTest, OnlyPairedMaterialStatementsAreCleared)
 TEST_F(LayerFileUpdaterTest, RegeneratedStatementsFollowTheStatementTheyBelongTo)
 {
     TempFolder folder;
-    ASSERT_TRUE(WriteFileAtomic(folder.Path() + "two.inc", "layer d=1 n=2 r=1\r\nlayer d=2 n=2 r=1\r\n"));
+    ASSERT_TRUE(WriteFileAtomic(folder.File("two.inc"), "layer d=1 n=2 r=1\r\nlayer d=2 n=2 r=1\r\n"));
     auto list = [](std::initializer_list<const char*> texts) {
         CKeywordLineList lines;
         for (const char* text : texts) {
@@ -765,7 +752,7 @@ TEST_F(LayerFileUpdaterTest, RegeneratedStatementsFollowTheStatementTheyBelongTo
     };
     for (const auto& c : cases) {
         CLayerFileUpdater updater;
-        updater.SetPath(folder.Path() + "device.layer");
+        updater.SetPath(folder.File("device.layer"));
         CKeywordLineList result = c.result;
         updater.PlaceSideContacts(c.fresh, result);
         EXPECT_EQ(result.StoreRawText(), c.saved) << c.what;
@@ -785,9 +772,9 @@ TEST_F(LayerFileUpdaterTest, AnIncludedRowKeepsItsIncludeWhenItsDopingIsUnchange
     // The writer gives a row's doping to its "layer" statement; a saved file, and an included file
     // written like one, holds it in the material statement.
     TempFolder folder;
-    ASSERT_TRUE(WriteFileAtomic(folder.Path() + "doped.inc", "layer_mater macro_name=inp column_num=1 n_doping=3e23\r\n"
+    ASSERT_TRUE(WriteFileAtomic(folder.File("doped.inc"), "layer_mater macro_name=inp column_num=1 n_doping=3e23\r\n"
                                                               "layer d=2 n=5 r=1\r\n"));
-    ASSERT_TRUE(WriteFileAtomic(folder.Path() + "main.layer", "begin_layer\r\n"
+    ASSERT_TRUE(WriteFileAtomic(folder.File("main.layer"), "begin_layer\r\n"
                                                                "column column_num=1 w=2 mesh_num=4 r=1\r\n"
                                                                "include file=doped.inc\r\n"
                                                                "layer_mater macro_name=gaas column_num=1\r\n"
@@ -806,7 +793,7 @@ TEST_F(LayerFileUpdaterTest, AnIncludedRowKeepsItsIncludeWhenItsDopingIsUnchange
          "layer_mater macro_name=gaas column_num=1\r\nlayer d=1 n=4 r=1\r\nend_layer\r\n"},
     };
     for (const auto& c : cases) {
-        LoadedFile old = LoadOld(folder.Path() + "main.layer");
+        LoadedFile old = LoadOld(folder.File("main.layer"));
         g_includeTable = old.includes;
         g_strIncludeFolder = old.includeFolder;
         CKeywordLineList fresh;
@@ -816,7 +803,7 @@ TEST_F(LayerFileUpdaterTest, AnIncludedRowKeepsItsIncludeWhenItsDopingIsUnchange
                                  "end_layer"})
             fresh.Append(Statement(text));
         CLayerFileUpdater updater;
-        updater.SetPath(folder.Path() + "main.layer");
+        updater.SetPath(folder.File("main.layer"));
         CKeywordLineList result;
         updater.Update(old.lines, fresh, result);
         EXPECT_EQ(result.StoreRawText(), c.saved) << c.includedRow;

@@ -133,6 +133,11 @@ const CZSegment* CTessaronDoc::GetCurrentZSegment() const
     return const_cast<CTessaronDoc*>(this)->GetCurrentZSegment();
 }
 
+int CTessaronDoc::GetZSegmentsInUse() const
+{
+    return std::min<int>(g_nZSegCount, static_cast<int>(m_ZSegments.size()));
+}
+
 int CTessaronDoc::GetMaxRowCount(int zseg) const
 {
     int rows = 0;
@@ -143,7 +148,7 @@ int CTessaronDoc::GetMaxRowCount(int zseg) const
 
 void CTessaronDoc::SetSelection(int zseg, int column, int row)
 {
-    const int inUse = std::min<int>(g_nZSegCount, static_cast<int>(m_ZSegments.size()));
+    const int inUse = GetZSegmentsInUse();
     for (int i = 0; i < inUse; ++i) {
         CZSegment& segment = m_ZSegments[i];
         if (segment.m_nSelectionKind == 0)
@@ -185,7 +190,7 @@ void CTessaronDoc::SetSelection(int zseg, int column, int row)
 
 void CTessaronDoc::PrepareDrawing(bool clamp, float minHeight)
 {
-    const int inUse = std::min<int>(g_nZSegCount, static_cast<int>(m_ZSegments.size()));
+    const int inUse = GetZSegmentsInUse();
     for (int z = 0; z < inUse; ++z) {
         CZSegment& segment = m_ZSegments[z];
         const int columns = segment.GetColumnCount();

@@ -55,7 +55,7 @@ void CTessaronDoc::PickLayerColour(const CLayerMaterial& material, const CLayerD
                                    int& pattern, int skipColumn, int skipRow, int skipZSeg)
 {
     // An equal layer anywhere lends its pair, so equal layers look alike.
-    const int inUse = std::min<int>(g_nZSegCount, static_cast<int>(m_ZSegments.size()));
+    const int inUse = GetZSegmentsInUse();
     for (int s = 0; s < inUse; ++s) {
         const CZSegment& segment = m_ZSegments[s];
         for (int k = 0; k < segment.GetColumnCount(); ++k) {
@@ -99,7 +99,7 @@ void CTessaronDoc::PickLayerColour(const CLayerMaterial& material, const CLayerD
 
 void CTessaronDoc::RecountLayerColours()
 {
-    const int inUse = std::min<int>(g_nZSegCount, static_cast<int>(m_ZSegments.size()));
+    const int inUse = GetZSegmentsInUse();
     for (int s = 0; s < inUse; ++s) {
         for (const CColumnRec& column : m_ZSegments[s].GetColumns()) {
             for (const CLayerRec& layer : column.GetLayers())
@@ -112,7 +112,7 @@ int CTessaronDoc::AssignLayerColours()
 {
     int colourCounter = 0;
     int patternCounter = 0;
-    const int inUse = std::min<int>(g_nZSegCount, static_cast<int>(m_ZSegments.size()));
+    const int inUse = GetZSegmentsInUse();
     for (int s = 0; s < inUse; ++s) {
         CZSegment& segment = m_ZSegments[s];
         for (int c = 0; c < segment.GetColumnCount(); ++c) {

@@ -104,7 +104,7 @@ void CTessaronDoc::UpdateRangeContacts()
 
 void CTessaronDoc::ApplyContactParameters(int zseg, const double params[4])
 {
-    if (zseg < 0 || zseg >= g_nZSegCount || zseg >= static_cast<int>(m_ZSegments.size()))
+    if (!IsZSegmentInUse(zseg))
         return;
     const int number = static_cast<int>(params[0]);
     const char* type = TypeText(params[1]);

@@ -65,7 +65,7 @@ std::string Describe(const CLabelLocation& where)
 void CTessaronDoc::CollectLabels(int zseg, int skipRow, int skipColumn, std::vector<CLabelLocation>& out) const
 {
     out.clear();
-    if (zseg < 0 || zseg >= g_nZSegCount || zseg >= static_cast<int>(m_ZSegments.size()))
+    if (!IsZSegmentInUse(zseg))
         return;
     CollectAllLabels(zseg, skipRow, skipColumn, out);
 }
@@ -198,7 +198,7 @@ void CTessaronDoc::AssignDefaultLabels(int zseg)
 void CTessaronDoc::SetColumnAndRowLabels(int zseg, int column, int row, std::vector<CLabelRec> rowLabels,
                                          std::vector<CLabelRec> columnLabels)
 {
-    if (zseg < 0 || zseg >= g_nZSegCount || zseg >= static_cast<int>(m_ZSegments.size()))
+    if (!IsZSegmentInUse(zseg))
         return;
     CZSegment& segment = m_ZSegments[zseg];
     if (column >= 0 && column < segment.GetColumnCount())
@@ -243,7 +243,7 @@ void CTessaronDoc::CheckLabelsUnique() const
 void CTessaronDoc::CollectLayerLabels(int zseg, int row, std::vector<CLabelRec>& out) const
 {
     out.clear();
-    if (zseg < 0 || zseg >= g_nZSegCount || zseg >= static_cast<int>(m_ZSegments.size()))
+    if (!IsZSegmentInUse(zseg))
         return;
     for (const CColumnRec& column : m_ZSegments[zseg].GetColumns()) {
         if (!column.HasRow(row))
@@ -260,7 +260,7 @@ void CTessaronDoc::CollectLayerLabels(int zseg, int row, std::vector<CLabelRec>&
 
 void CTessaronDoc::SetRowLabels(int zseg, int row, const std::vector<CLabelRec>& labels)
 {
-    if (zseg < 0 || zseg >= g_nZSegCount || zseg >= static_cast<int>(m_ZSegments.size()))
+    if (!IsZSegmentInUse(zseg))
         return;
     CZSegment& segment = m_ZSegments[zseg];
     for (int c = 0; c < segment.GetColumnCount(); ++c) {

@@ -172,7 +172,7 @@ int CTessaronDoc::ViewMessageBox(const std::string& text, const std::string& cap
 
 bool CTessaronDoc::CheckZsegmentMeshTotals() const
 {
-    for (int z = 0; z < g_nZSegCount && z < static_cast<int>(m_ZSegments.size()); ++z) {
+    for (int z = 0; z < GetZSegmentsInUse(); ++z) {
         const CZSegment& segment = m_ZSegments[z];
         bool unset = false;
         for (const CColumnRec& column : segment.GetColumns())
@@ -220,7 +220,7 @@ void CTessaronDoc::FindMinColumnMesh(int zseg, int& column, int& smallest) const
 
 bool CTessaronDoc::ConfirmMeshesBeforeSave()
 {
-    for (int z = 0; z < g_nZSegCount && z < static_cast<int>(m_ZSegments.size()); ++z) {
+    for (int z = 0; z < GetZSegmentsInUse(); ++z) {
         char text[160];
         int where = 0;
         int smallest = 999;
@@ -246,7 +246,7 @@ bool CTessaronDoc::ConfirmMeshesBeforeSave()
 
 void CTessaronDoc::RaiseMinimumMeshCounts()
 {
-    for (int z = 0; z < g_nZSegCount && z < static_cast<int>(m_ZSegments.size()); ++z) {
+    for (int z = 0; z < GetZSegmentsInUse(); ++z) {
         CZSegment& segment = m_ZSegments[z];
         for (int c = 0; c < segment.GetColumnCount(); ++c) {
             CColumnRec& column = segment.Column(c);
@@ -289,7 +289,7 @@ void CTessaronDoc::ClampSideContactExtents()
 
 void CTessaronDoc::RefreshLayerFileIndexes()
 {
-    for (int i = 0; i < g_nZSegCount && i < static_cast<int>(m_ZSegments.size()); ++i) {
+    for (int i = 0; i < GetZSegmentsInUse(); ++i) {
         CZSegment& segment = m_ZSegments[i];
         if (!segment.m_SweepIndex.Load(segment.m_strLayerFile, i))
             AfxMessageBox(segment.m_SweepIndex.GetLoadError(), MB_OK);

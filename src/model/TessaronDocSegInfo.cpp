@@ -17,7 +17,7 @@ void CTessaronDoc::BuildSegInfoList()
 {
     const int naming = m_SegInfoList.m_nNaming;
     m_SegInfoList.Clear();
-    for (int i = 0; i < g_nZSegCount && i < static_cast<int>(m_ZSegments.size()); ++i) {
+    for (int i = 0; i < GetZSegmentsInUse(); ++i) {
         const CZSegment& segment = m_ZSegments[i];
         CSegInfo record;
         record.m_dZBegin = segment.m_Params.m_dZFrom;
@@ -62,7 +62,7 @@ void CTessaronDoc::UpdateSegInfoFromZsegments()
 
 bool CTessaronDoc::ApplyIsolatedLayerRule(float from, float to)
 {
-    const int inUse = std::min<int>(g_nZSegCount, static_cast<int>(m_ZSegments.size()));
+    const int inUse = GetZSegmentsInUse();
     if (g_strIsolatedMethod == "no") {
         bool told = false;
         for (int i = 0; i < inUse; ++i) {

@@ -80,7 +80,7 @@ void CTessaronDoc::ApplyVcselSection(const std::string& name, int flag, CVcselSe
 {
     if (name.empty())
         return;
-    const int inUse = std::min<int>(g_nZSegCount, static_cast<int>(m_ZSegments.size()));
+    const int inUse = GetZSegmentsInUse();
     for (int s = 0; s < inUse; ++s) {
         CZSegment& segment = m_ZSegments[s];
         for (int c = 0; c < segment.GetColumnCount(); ++c) {

@@ -23,6 +23,17 @@ void OrderRange(CContactRange& r, float width)
     r.m_fTo = std::min(std::max(r.m_fTo, 0.0f), width);
 }
 
+// The bar of a contact range on the layer edge from left to right: x is measured from the left
+// corner, the bar's outer side lies rise above the edge (a negative rise puts it below), all at z.
+void ContactBarOnEdge(const CPoint3f& left, const CPoint3f& right, const CContactRange& range, float rise, float z,
+                      CPoint3f pts[4])
+{
+    pts[0] = CPoint3f(left.x + range.m_fFrom, left.y, z);
+    pts[1] = CPoint3f(left.x + range.m_fTo, right.y, z);
+    pts[2] = CPoint3f(left.x + range.m_fTo, right.y + rise, z);
+    pts[3] = CPoint3f(left.x + range.m_fFrom, left.y + rise, z);
+}
+
 }  // namespace
 
 void CColumnRec::Reset()
@@ -157,13 +168,8 @@ bool CColumnRec::GetTopContactBar(int r, CPoint3f pts[4], const IContactBarThick
     if (row < 0)
         return true;
     const CLayerRec& layer = m_Layers[row];
-    const CContactRange& range = m_Contacts.Top(r);
-    float t = thickness.GetContactBarThickness();
     float z = backFace ? layer.m_fZTo : layer.m_fZFrom;
-    pts[0] = CPoint3f(layer.m_A.x + range.m_fFrom, layer.m_A.y, z);
-    pts[1] = CPoint3f(layer.m_A.x + range.m_fTo, layer.m_D.y, z);
-    pts[2] = CPoint3f(layer.m_A.x + range.m_fTo, layer.m_D.y + t, z);
-    pts[3] = CPoint3f(layer.m_A.x + range.m_fFrom, layer.m_A.y + t, z);
+    ContactBarOnEdge(layer.m_A, layer.m_D, m_Contacts.Top(r), thickness.GetContactBarThickness(), z, pts);
     return true;
 }
 
@@ -173,13 +179,8 @@ bool CColumnRec::GetBottomContactBar(int r, CPoint3f pts[4], const IContactBarTh
     if (row < 0)
         return true;
     const CLayerRec& layer = m_Layers[row];
-    const CContactRange& range = m_Contacts.Bottom(r);
-    float t = thickness.GetContactBarThickness();
     float z = backFace ? layer.m_fZTo : layer.m_fZFrom;
-    pts[0] = CPoint3f(layer.m_C.x + range.m_fFrom, layer.m_C.y, z);
-    pts[1] = CPoint3f(layer.m_C.x + range.m_fTo, layer.m_B.y, z);
-    pts[2] = CPoint3f(layer.m_C.x + range.m_fTo, layer.m_B.y - t, z);
-    pts[3] = CPoint3f(layer.m_C.x + range.m_fFrom, layer.m_C.y - t, z);
+    ContactBarOnEdge(layer.m_C, layer.m_B, m_Contacts.Bottom(r), -thickness.GetContactBarThickness(), z, pts);
     return true;
 }
 

@@ -1,6 +1,7 @@
 // Start-up and shut-down of the real application object against temporary folder trees.
 
 #include "AppHarness.h"
+#include "support/FileBytes.h"
 #include "support/ScriptedPrompts.h"
 #include "app/MainFrame.h"
 #include "app/ShellRegistration.h"
@@ -13,18 +14,8 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 namespace {
-
-std::string ReadAll(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 struct FatalExitThrows {
     FatalExitThrows() { SetFatalExitHandler([](int code) { throw CFatalExitCalled{code}; }); }
@@ -141,8 +132,8 @@ TEST(Startup, RegistersLayerFilesWithTheDesktop)
     AppTree tree;
     ScriptedPrompts prompts;
     ASSERT_TRUE(StartApp(tree, "brenvik"));
-    EXPECT_EQ(ReadAll(CShellRegistration::MimePackagePath()), CShellRegistration::MimePackageText());
-    const std::string entry = ReadAll(CShellRegistration::DesktopEntryPath());
+    EXPECT_EQ(FileBytes(CShellRegistration::MimePackagePath()), CShellRegistration::MimePackageText());
+    const std::string entry = FileBytes(CShellRegistration::DesktopEntryPath());
     EXPECT_NE(entry.find("Exec=\"" + tree.Program("brenvik") + "\" -2 %f\n"), std::string::npos) << entry;
     EXPECT_NE(CShellRegistration::MimePackageText().find("<glob pattern=\"*.layer\"/>"), std::string::npos);
     StopApp();

@@ -1,6 +1,7 @@
 #include "platform/FileIO.h"
 #include "platform/FileSystem.h"
 #include "support/DocFixture.h"
+#include "support/FileBytes.h"
 #include "support/FatalExitTrap.h"
 #include "support/RecordingClock.h"
 #include "support/TempFolder.h"
@@ -17,13 +18,6 @@ const std::string kFixtures = TESSARON_FIXTURES "/";
 const char kNoData[] = "No data! Can't save.";
 const char kUnsupported[] = "Now it do not support this foramt!";
 
-std::string Bytes(const std::string& path)
-{
-    std::string bytes;
-    ReadFileBytes(path, bytes);
-    return bytes;
-}
-
 class DocumentFile : public DocFixture {
 protected:
     DocumentFile() { doc().SetMacroList(&harness.macros); }
@@ -32,7 +26,7 @@ protected:
     {
         std::string first;
         for (const std::string& name : names) {
-            const std::string path = folder.Write(name.substr(name.find('/') + 1), Bytes(kFixtures + name));
+            const std::string path = folder.Write(name.substr(name.find('/') + 1), FileBytes(kFixtures + name));
             if (first.empty())
                 first = path;
         }
@@ -86,7 +80,7 @@ TEST_F(DocumentFile, SavingAnOpenedFileMergesIntoItsOwnText)
     ASSERT_TRUE(doc().OnOpenDocument(path));
     doc().SetModifiedFlag();
     ASSERT_TRUE(doc().OnFileSave());
-    EXPECT_EQ(Bytes(path), Bytes(kFixtures + "updater/golden/device_unchanged.layer"));
+    EXPECT_EQ(FileBytes(path), FileBytes(kFixtures + "updater/golden/device_unchanged.layer"));
     EXPECT_FALSE(doc().IsModified());
     EXPECT_TRUE(prompts.Texts().empty());
 }
@@ -134,7 +128,7 @@ TEST_F(DocumentFile, SavesOfEditedFixturesGiveTheMergedFiles)
             TempFolder out;
             std::string path;
             for (const std::string& name : fixture.files) {
-                const std::string staged = out.Write(name.substr(name.find('/') + 1), Bytes(kFixtures + name));
+                const std::string staged = out.Write(name.substr(name.find('/') + 1), FileBytes(kFixtures + name));
                 if (path.empty())
                     path = staged;
             }
@@ -144,14 +138,14 @@ TEST_F(DocumentFile, SavesOfEditedFixturesGiveTheMergedFiles)
             edit.apply(Seg(0));
             doc().SetModifiedFlag();
             ASSERT_TRUE(doc().OnFileSave());
-            std::string expected = Bytes(golden);
+            std::string expected = FileBytes(golden);
             ASSERT_FALSE(expected.empty());
             if (!fixture.mergedText.empty()) {
                 const auto at = expected.find(fixture.mergedText);
                 ASSERT_NE(at, std::string::npos);
                 expected.replace(at, fixture.mergedText.size(), fixture.savedText);
             }
-            EXPECT_EQ(Bytes(path), expected);
+            EXPECT_EQ(FileBytes(path), expected);
             EXPECT_FALSE(doc().IsModified());
         }
     }
@@ -159,7 +153,7 @@ TEST_F(DocumentFile, SavesOfEditedFixturesGiveTheMergedFiles)
     ASSERT_TRUE(doc().OnOpenDocument(device));
     doc().SetModifiedFlag();
     ASSERT_TRUE(doc().OnFileSave());
-    EXPECT_EQ(Bytes(device), Bytes(kFixtures + "updater/golden/device_unchanged.layer"));
+    EXPECT_EQ(FileBytes(device), FileBytes(kFixtures + "updater/golden/device_unchanged.layer"));
 }
 
 TEST_F(DocumentFile, AnEditedDeviceSurvivesSaveAndReopen)
@@ -195,7 +189,7 @@ TEST_F(DocumentFile, SavingAgainWritesTheSameBytes)
         ASSERT_TRUE(again.OnOpenDocument(path));
         again.SetModifiedFlag();
         ASSERT_TRUE(again.OnFileSave());
-        EXPECT_EQ(Bytes(path), Bytes(kFixtures + "updater/golden/device_unchanged.layer")) << round;
+        EXPECT_EQ(FileBytes(path), FileBytes(kFixtures + "updater/golden/device_unchanged.layer")) << round;
     }
 }
 
@@ -279,7 +273,7 @@ private:
 TEST_F(DocumentFile, ALayerFileThatBecomesReadableIsRead)
 {
     const std::string path = folder.File("late.layer");
-    AppearingFileClock clock(path, Bytes(kFixtures + "updater/device.layer"), 3);
+    AppearingFileClock clock(path, FileBytes(kFixtures + "updater/device.layer"), 3);
     EXPECT_TRUE(doc().ReadLayerFile(path));
     EXPECT_EQ(clock.sleeps.size(), 3u);
     EXPECT_EQ(g_nZSegCount, 1);
@@ -329,7 +323,7 @@ TEST_F(DocumentFile, SaveAsOffersTheModesFiltersAndKeepsTheNamingFlag)
                   threeD ? std::vector<std::string>{" Now your save type is layer. \n"
                                                     "You can use save as menu to save as sol type!"}
                          : std::vector<std::string>{});
-        EXPECT_EQ(Bytes(target), Bytes(kFixtures + "updater/golden/device_unchanged.layer"));
+        EXPECT_EQ(FileBytes(target), FileBytes(kFixtures + "updater/golden/device_unchanged.layer"));
         EXPECT_EQ(doc().m_SegInfoList.m_nNaming, 1);
     }
 }
@@ -359,7 +353,7 @@ TEST_F(DocumentFile, AFailedWriteReportsKeepsTheFlagAndTheOldFile)
         EXPECT_EQ(Seg(0).m_strLayerFile, path);
         EXPECT_EQ(std::filesystem::is_directory(c.target), c.existsBefore);
     }
-    EXPECT_EQ(Bytes(path), Bytes(kFixtures + "updater/device.layer"));
+    EXPECT_EQ(FileBytes(path), FileBytes(kFixtures + "updater/device.layer"));
     // Saving a deck is not offered yet, and a name of no known type would write nothing: both
     // fail without touching the flag.
     for (const char* name : {"dev.sol", "dev.txt", "dev"}) {
@@ -385,7 +379,7 @@ TEST_F(DocumentFile, DecliningTheMeshQuestionWritesNothing)
     EXPECT_FALSE(doc().OnFileSave());
     EXPECT_EQ(prompts.Texts(), std::vector<std::string>{question});
     EXPECT_TRUE(doc().IsModified());
-    EXPECT_EQ(Bytes(path), Bytes(kFixtures + "updater/device.layer"));
+    EXPECT_EQ(FileBytes(path), FileBytes(kFixtures + "updater/device.layer"));
 
     // Closing: "Yes, save", then No to the mesh question: the close does not go on.
     prompts.Clear();
@@ -394,7 +388,7 @@ TEST_F(DocumentFile, DecliningTheMeshQuestionWritesNothing)
     EXPECT_FALSE(doc().SaveModified());
     EXPECT_EQ(prompts.Texts(), (std::vector<std::string>{"Save changes to " + path + "?", question}));
     EXPECT_TRUE(doc().IsModified());
-    EXPECT_EQ(Bytes(path), Bytes(kFixtures + "updater/device.layer"));
+    EXPECT_EQ(FileBytes(path), FileBytes(kFixtures + "updater/device.layer"));
 }
 
 TEST_F(DocumentFile, AFailedOpenAfterAnOpenDocumentLeavesNothingOfIt)
@@ -465,7 +459,7 @@ TEST_F(DocumentFile, SweepIndexesAreReloadedAndAnUnreadableIncludeIsReported)
 TEST_F(DocumentFile, TheFileNameNotItsFolderTellsTheType)
 {
     app.mode3d = false;
-    const std::string bytes = Bytes(kFixtures + "updater/device.layer");
+    const std::string bytes = FileBytes(kFixtures + "updater/device.layer");
     struct Case {
         const char* file;
         bool layer;  // read as a ".layer" file
@@ -485,6 +479,6 @@ TEST_F(DocumentFile, TheFileNameNotItsFolderTellsTheType)
     doc().SetModifiedFlag();
     const std::string saved = folder.File("runs.sol/saved.layer");
     ASSERT_TRUE(doc().OnSaveDocument(saved));
-    EXPECT_EQ(Bytes(saved), Bytes(kFixtures + "updater/golden/device_unchanged.layer"));
+    EXPECT_EQ(FileBytes(saved), FileBytes(kFixtures + "updater/golden/device_unchanged.layer"));
     EXPECT_TRUE(prompts.Texts().empty());
 }

@@ -1,5 +1,5 @@
-#include "platform/FileIO.h"
 #include "support/DocFixture.h"
+#include "support/FileBytes.h"
 #include "support/TempFolder.h"
 #include "textfiles/LayerFileHarness.h"
 #include "textfiles/LayerParamFlags.h"
@@ -13,13 +13,6 @@ namespace {
 
 const std::string kFixtures = TESSARON_FIXTURES "/";
 
-std::string Bytes(const std::string& path)
-{
-    std::string bytes;
-    ReadFileBytes(path, bytes);
-    return bytes;
-}
-
 class DocLayerFile : public DocFixture {
 protected:
     DocLayerFile()
@@ -29,7 +22,7 @@ protected:
     }
     std::string Stage(const std::string& fixture)
     {
-        return folder.Write(fixture.substr(fixture.find('/') + 1), Bytes(kFixtures + fixture));
+        return folder.Write(fixture.substr(fixture.find('/') + 1), FileBytes(kFixtures + fixture));
     }
     // Opens the ridge fixture as the document: one z-segment with its material set.
     void OpenRidge()
@@ -47,7 +40,7 @@ protected:
 TEST_F(DocLayerFile, StatementsAreReadOnlyFromLayerFiles)
 {
     const std::string good = Stage("layer/ridge_two_columns.layer");
-    const std::string capitals = folder.Write("shout.LAYER", Bytes(good));
+    const std::string capitals = folder.Write("shout.LAYER", FileBytes(good));
     const std::string missingInclude = folder.Write("broken.layer", "begin_layer\r\ninclude file=gone.inc\r\nend_layer\r\n");
     prompts.AllowUnscripted();  // the load names the include it cannot read
     const struct {
@@ -82,11 +75,11 @@ TEST_F(DocLayerFile, SavingAZSegmentMergesIntoItsRecordedText)
     OpenRidge();
     const std::string out = folder.File("saved.layer");
     ASSERT_TRUE(doc().SaveZsegmentLayerFile(0, out));
-    const std::string first = Bytes(out);
-    EXPECT_EQ(first, Bytes(kFixtures + "updater/golden/ridge_two_columns_unchanged.layer"));
+    const std::string first = FileBytes(out);
+    EXPECT_EQ(first, FileBytes(kFixtures + "updater/golden/ridge_two_columns_unchanged.layer"));
     // A second save merges into the text as loaded again, not into the file the first one wrote.
     ASSERT_TRUE(doc().SaveZsegmentLayerFile(0, out));
-    EXPECT_EQ(Bytes(out), first);
+    EXPECT_EQ(FileBytes(out), first);
     EXPECT_FALSE(doc().SaveZsegmentLayerFile(0, folder.File("no/such/folder/x.layer")));
     EXPECT_TRUE(prompts.Texts().empty());
 }
@@ -130,7 +123,7 @@ TEST_F(DocLayerFile, ANewZSegmentFromAFileSavesIntoThatFilesText)
     TempFolder elsewhere;
     const std::string out = elsewhere.File("copy.layer");
     ASSERT_TRUE(doc().SaveZsegmentLayerFile(1, out));
-    EXPECT_EQ(Bytes(out), Bytes(kFixtures + "updater/golden/three_columns_include_unchanged.layer"));
+    EXPECT_EQ(FileBytes(out), FileBytes(kFixtures + "updater/golden/three_columns_include_unchanged.layer"));
 }
 
 TEST_F(DocLayerFile, AFailedNewZSegmentLeavesTheDeviceAsItWas)

@@ -1,9 +1,10 @@
 #include "support/TempFolder.h"
 
+#include "support/FileBytes.h"
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <set>
 #include <vector>
 
@@ -34,8 +35,7 @@ std::string TempFolder::Write(const std::string& name, const std::string& bytes)
 
 std::string TempFolder::Read(const std::string& name) const
 {
-    std::ifstream in(File(name), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return FileBytes(File(name));
 }
 
 std::string TempFolder::List() const

@@ -1,5 +1,5 @@
 #include "platform/Archive.h"
-#include "platform/FileIO.h"
+#include "support/FileBytes.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempFolder.h"
 #include "textfiles/KeywordLineList.h"
@@ -55,13 +55,6 @@ bool LoadNumbered(const std::string& path, CKeywordLineList& list)
     if (!ar.OpenLoad(path))
         return false;
     return list.Serialize(ar, 0, 0);
-}
-
-std::string FileBytes(const std::string& path)
-{
-    std::string bytes;
-    EXPECT_TRUE(ReadFileBytes(path, bytes)) << path;
-    return bytes;
 }
 
 struct Numbered {
@@ -232,8 +225,8 @@ TEST(KeywordLineList, AFailedIncludeFailsTheWholeLoad)
 
 TEST(KeywordLineList, RoundTripOfAnUnmodifiedFile)
 {
-    const std::string numberedGolden = FileBytes(kFixtures + "roundtrip.numbered.golden");
-    const std::string flatGolden = FileBytes(kFixtures + "roundtrip.flat.golden");
+    const std::string numberedGolden = ExistingFileBytes(kFixtures + "roundtrip.numbered.golden");
+    const std::string flatGolden = ExistingFileBytes(kFixtures + "roundtrip.flat.golden");
 
     // Numbered: the include (found as "Inc\Part.INC" beside the file) stands expanded, every other
     // statement exactly as read, trailing blank lines dropped.
@@ -263,7 +256,7 @@ TEST(KeywordLineList, RoundTripOfAnUnmodifiedFile)
     ASSERT_TRUE(out.OpenStore(temp.File("edited.layer")));
     flat.SerializeFlat(out);
     ASSERT_TRUE(out.Close());
-    EXPECT_EQ(temp.Read("edited.layer"), FileBytes(kFixtures + "roundtrip.flat-edited.golden"));
+    EXPECT_EQ(temp.Read("edited.layer"), ExistingFileBytes(kFixtures + "roundtrip.flat-edited.golden"));
 }
 
 TEST(KeywordLineList, ZSegmentCountOfADeck)

@@ -1,7 +1,5 @@
 #include "LayerFileHarness.h"
 
-#include <fstream>
-#include <sstream>
 
 #include <gtest/gtest.h>
 
@@ -56,7 +54,7 @@ bool LayerFileHarness::LoadText(const std::string& text, const std::string& name
 
 bool LayerFileHarness::LoadFixture(const std::string& name)
 {
-    return LoadText(ReadFileBytes(kLayerFixtures + name), name);
+    return LoadText(FileBytes(kLayerFixtures + name), name);
 }
 
 int LayerFileHarness::Read(int n)
@@ -84,14 +82,6 @@ std::string LayerFileHarness::WriteText(int n)
 {
     Write(n);
     return Render();
-}
-
-std::string ReadFileBytes(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
 }
 
 namespace {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "model/ZSegment.h"
+#include "support/FileBytes.h"
 #include "textfiles/KeywordLineList.h"
 #include "textfiles/LayerFileContext.h"
 #include "textfiles/MacroList.h"
@@ -38,6 +39,5 @@ public:
     CLayerFileContext ctx;
 };
 
-std::string ReadFileBytes(const std::string& path);
 // Compares every record field the reader sets; reports differences as test failures.
 void ExpectSameZSegment(const CZSegment& expected, const CZSegment& actual);

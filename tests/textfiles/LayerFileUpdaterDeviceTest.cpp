@@ -201,13 +201,13 @@ TEST_F(LayerFileUpdaterDeviceTest, EditedDevicesAreMergedIntoTheirFiles)
             SCOPED_TRACE(GoldenName(fixture, edit.name));
             TempFolder out;
             LoadedDevice device;
-            ASSERT_TRUE(device.Load(ReadFileBytes(kLayerFixtures + fixture), kLayerFixtures + fixture));
+            ASSERT_TRUE(device.Load(FileBytes(kLayerFixtures + fixture), kLayerFixtures + fixture));
             edit.apply(device.h.zsegs[0]);
             const std::string saved = device.Save(out.File(fixture));
             const std::string golden = kGolden + GoldenName(fixture, edit.name);
             if (std::getenv("TESSARON_WRITE_GOLDEN"))
                 WriteFileAtomic(golden, saved);
-            EXPECT_EQ(saved, ReadFileBytes(golden));
+            EXPECT_EQ(saved, FileBytes(golden));
         }
     }
 }
@@ -220,7 +220,7 @@ TEST_F(LayerFileUpdaterDeviceTest, SavingASavedFileAgainChangesNothing)
             TempFolder out;
             const std::string path = out.File(fixture);
             LoadedDevice first;
-            ASSERT_TRUE(first.Load(ReadFileBytes(kLayerFixtures + fixture), kLayerFixtures + fixture));
+            ASSERT_TRUE(first.Load(FileBytes(kLayerFixtures + fixture), kLayerFixtures + fixture));
             edit.apply(first.h.zsegs[0]);
             const std::string saved = first.Save(path);
             ASSERT_TRUE(WriteFileAtomic(path, saved));
@@ -252,7 +252,7 @@ TEST_F(LayerFileUpdaterDeviceTest, EveryStatementOfTheFileSurvivesAnEditElsewher
             SCOPED_TRACE(GoldenName(fixture, edit.name));
             TempFolder out;
             LoadedDevice device;
-            ASSERT_TRUE(device.Load(ReadFileBytes(kLayerFixtures + fixture), kLayerFixtures + fixture));
+            ASSERT_TRUE(device.Load(FileBytes(kLayerFixtures + fixture), kLayerFixtures + fixture));
             edit.apply(device.h.zsegs[0]);
             const std::string saved = device.Save(out.File(fixture));
             const CKeywordLineList fresh = device.h.lines;
@@ -291,7 +291,7 @@ TEST_F(LayerFileUpdaterDeviceTest, AnIncludedRowWithMacroParametersKeepsItsInclu
     // of material and grating statements before it writes them anew, and that alone is no change
     // of the included file.
     TempFolder folder;
-    const std::string ridge = ReadFileBytes(kLayerFixtures + "ridge_two_columns.layer");
+    const std::string ridge = FileBytes(kLayerFixtures + "ridge_two_columns.layer");
     const std::size_t from = ridge.find("$ graded core");
     const std::size_t to = ridge.find("\r\n", ridge.find("layer d=0.4")) + 2;
     ASSERT_TRUE(WriteFileAtomic(folder.File("core.inc"), ridge.substr(from, to - from)));

@@ -4,6 +4,7 @@
 #include "platform/FileIO.h"
 #include "platform/FileSystem.h"
 #include "platform/StringUtil.h"
+#include "support/FileBytes.h"
 #include "support/ScriptedPrompts.h"
 #include "textfiles/LayerParamFlags.h"
 
@@ -52,13 +53,6 @@ CKeywordLineList LoadFresh(const std::string& name)
         line.m_nSource = 0;
     }
     return fresh;
-}
-
-std::string ReadBytes(const std::string& path)
-{
-    std::string bytes;
-    EXPECT_TRUE(ReadFileBytes(path, bytes)) << path;
-    return bytes;
 }
 
 // Runs one save of the merge as the document does and returns the bytes stored.
@@ -303,7 +297,7 @@ TEST_F(LayerFileUpdaterTest, SavesGiveTheMergedText)
         std::string saved = Merge(old, c.freshFile, out.File(c.oldFile));
         if (std::getenv("TESSARON_WRITE_GOLDEN"))
             WriteFileAtomic(kFolder + "golden/" + c.golden, saved);
-        EXPECT_EQ(saved, ReadBytes(kFolder + "golden/" + c.golden)) << CaseName(c);
+        EXPECT_EQ(saved, ExistingFileBytes(kFolder + "golden/" + c.golden)) << CaseName(c);
     }
 }
 
@@ -315,7 +309,7 @@ TEST_F(LayerFileUpdaterTest, SavesWithoutTheStartUpFillGiveTheMergedText)
         g_layerParamFlags.clear();
         TempFolder out;
         LoadedFile old = LoadOld(kFolder + c.oldFile);
-        EXPECT_EQ(Merge(old, c.freshFile, out.File(c.oldFile)), ReadBytes(kFolder + "golden/" + c.golden))
+        EXPECT_EQ(Merge(old, c.freshFile, out.File(c.oldFile)), ExistingFileBytes(kFolder + "golden/" + c.golden))
             << CaseName(c);
     }
     EXPECT_EQ(g_layerParamFlags.size(), 47u);
@@ -384,13 +378,13 @@ TEST_F(LayerFileUpdaterTest, UnchangedIncludeIsWrittenBackAndCopiedWithItsNested
     LoadedFile old = LoadOld(kFolder + "nested_main.layer");
     std::string saved = Merge(old, "nested_unchanged.fresh", out.File("copy.layer"));
     EXPECT_NE(saved.find("include file=rows.inc\r\n"), std::string::npos);
-    EXPECT_EQ(ReadBytes(out.File("rows.inc")), ReadBytes(kFolder + "rows.inc"));
-    EXPECT_EQ(ReadBytes(out.File("inner.inc")), ReadBytes(kFolder + "inner.inc"));
+    EXPECT_EQ(ExistingFileBytes(out.File("rows.inc")), ExistingFileBytes(kFolder + "rows.inc"));
+    EXPECT_EQ(ExistingFileBytes(out.File("inner.inc")), ExistingFileBytes(kFolder + "inner.inc"));
 
     // Saved in place: nothing is copied over itself and the files stay as they were.
-    const std::string before = ReadBytes(kFolder + "rows.inc");
+    const std::string before = ExistingFileBytes(kFolder + "rows.inc");
     Merge(old, "nested_unchanged.fresh", kFolder + "nested_main.layer");
-    EXPECT_EQ(ReadBytes(kFolder + "rows.inc"), before);
+    EXPECT_EQ(ExistingFileBytes(kFolder + "rows.inc"), before);
 }
 
 TEST_F(LayerFileUpdaterTest, IncludedFilesAreCopiedOnlyInsideTheSaveFolder)
@@ -432,7 +426,7 @@ TEST_F(LayerFileUpdaterTest, IncludedFilesAreCopiedOnlyInsideTheSaveFolder)
         prompts.AllowUnscripted();
         updater.Update(old.lines, fresh, result);
         if (*c.copied) {
-            EXPECT_EQ(ReadBytes(target.File(c.copied)), body) << c.include;
+            EXPECT_EQ(ExistingFileBytes(target.File(c.copied)), body) << c.include;
         } else {
             EXPECT_FALSE(FileExists(target.File("../row.inc"))) << c.include;
         }

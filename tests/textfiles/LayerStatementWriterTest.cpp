@@ -19,7 +19,7 @@ TEST(LayerStatementWriter, FixturesWriteTheirGoldenBytes)
         LayerFileHarness h;
         ASSERT_TRUE(h.LoadFixture(name));
         ASSERT_EQ(1, h.Read(0));
-        EXPECT_EQ(ReadFileBytes(kLayerFixtures + "golden/" + name), h.WriteText(0));
+        EXPECT_EQ(FileBytes(kLayerFixtures + "golden/" + name), h.WriteText(0));
         EXPECT_TRUE(prompts.Texts().empty());
     }
 }

@@ -2,11 +2,10 @@
 
 #include <cstdlib>
 
+#include "platform/StringUtil.h"
 #include "platform/UserPrompts.h"
 
 namespace {
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Leading decimal digits of a text as a number, 0 when there are none.
 int LeadingNumber(const std::string& text) { return std::atoi(text.c_str()); }

@@ -1,5 +1,7 @@
 #include "platform/NumberText.h"
 
+#include "platform/StringUtil.h"
+
 #include <cctype>
 #include <climits>
 #include <cstdio>
@@ -28,7 +30,6 @@ private:
 };
 
 bool IsCSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Length of the decimal number at the start of text (after white space), 0 when there is none.
 std::size_t ScanDecimalNumber(const char* text)

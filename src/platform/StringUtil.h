@@ -6,6 +6,8 @@
 #include <string>
 
 bool IsWhiteSpace(char c);
+// "0" to "9" only, whatever the locale.
+bool IsDigit(char c);
 
 std::string TrimLeft(const std::string& text);
 std::string TrimRight(const std::string& text);

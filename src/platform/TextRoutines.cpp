@@ -6,10 +6,6 @@
 
 #include <algorithm>
 
-namespace {
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-}  // namespace
-
 void SplitTrailingNumber(std::string text, std::string* stem, int* number)
 {
     text = Trim(text);

@@ -12,7 +12,7 @@ using namespace layer_updater;
 
 bool IsDigitChar(char c)
 {
-    return c >= '0' && c <= '9';
+    return IsDigit(c);
 }
 
 bool IsNumberText(std::string text)

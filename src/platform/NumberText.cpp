@@ -29,13 +29,11 @@ private:
     locale_t m_previous;
 };
 
-bool IsCSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
-
 // Length of the decimal number at the start of text (after white space), 0 when there is none.
 std::size_t ScanDecimalNumber(const char* text)
 {
     const char* p = text;
-    while (IsCSpace(*p))
+    while (IsWhiteSpace(*p))
         ++p;
     if (*p == '+' || *p == '-')
         ++p;
@@ -136,7 +134,7 @@ double AtoF(const std::string& text) { return StrToD(text.c_str(), nullptr); }
 long AtoL(const std::string& text)
 {
     const char* p = text.c_str();
-    while (IsCSpace(*p))
+    while (IsWhiteSpace(*p))
         ++p;
     bool negative = false;
     if (*p == '+' || *p == '-')

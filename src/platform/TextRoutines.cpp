@@ -6,6 +6,27 @@
 
 #include <algorithm>
 
+namespace {
+
+// A file name at its last ".": the title before it and the extension from it on, the "." included
+// ("" when the name has no ".").
+void SplitAtLastDot(const std::string& name, std::string& title, std::string& dotExtension)
+{
+    std::size_t dot = name.rfind('.');
+    title = dot == std::string::npos ? name : name.substr(0, dot);
+    dotExtension = dot == std::string::npos ? std::string() : name.substr(dot);
+}
+
+// The parts are for comparing paths, which ignores case.
+void LowerCaseParts(std::string& folder, std::string& title, std::string& extension)
+{
+    folder = ToLowerAscii(folder);
+    title = ToLowerAscii(title);
+    extension = ToLowerAscii(extension);
+}
+
+}  // namespace
+
 void SplitTrailingNumber(std::string text, std::string* stem, int* number)
 {
     text = Trim(text);
@@ -54,17 +75,10 @@ bool SplitPath(const std::string& path, std::string& folder, std::string& title,
     std::size_t sep = FindLastSeparator(path);
     folder = sep == std::string::npos ? std::string() : path.substr(0, sep + 1);
     std::string name = sep == std::string::npos ? path : path.substr(sep + 1);
-    std::size_t dot = name.rfind('.');
-    if (dot == std::string::npos) {
-        title = name;
-        extension.clear();
-    } else {
-        title = name.substr(0, dot);
-        extension = name.substr(dot + 1);
-    }
-    folder = ToLowerAscii(folder);
-    title = ToLowerAscii(title);
-    extension = ToLowerAscii(extension);
+    SplitAtLastDot(name, title, extension);
+    if (!extension.empty())
+        extension.erase(0, 1);
+    LowerCaseParts(folder, title, extension);
     return true;
 }
 
@@ -81,24 +95,24 @@ void SplitPathParts(const std::string& path, std::string& folder, std::string& t
         folder = path.substr(0, sep + 1);
         name = path.substr(sep + 1);
     }
-    std::size_t dot = name.rfind('.');
-    title = dot == std::string::npos ? name : name.substr(0, dot);
-    extension = dot == std::string::npos ? std::string() : name.substr(dot);
+    SplitAtLastDot(name, title, extension);
     EnsureTrailingBackslash(folder);
-    ConvertCase(folder, 0);
-    ConvertCase(title, 0);
-    ConvertCase(extension, 0);
+    LowerCaseParts(folder, title, extension);
 }
 
 void ConvertCase(std::string& text, int mode)
 {
-    for (char& c : text) {
-        bool upper = c >= 'A' && c <= 'Z';
-        bool lower = c >= 'a' && c <= 'z';
-        if (upper && (mode == 0 || mode == 2))
-            c = static_cast<char>(c - 'A' + 'a');
-        else if (lower && (mode == 1 || mode == 2))
-            c = static_cast<char>(c - 'a' + 'A');
+    if (mode == 0) {
+        text = ToLowerAscii(text);
+    } else if (mode == 1) {
+        text = ToUpperAscii(text);
+    } else if (mode == 2) {
+        for (char& c : text) {
+            if (c >= 'A' && c <= 'Z')
+                c = static_cast<char>(c - 'A' + 'a');
+            else if (c >= 'a' && c <= 'z')
+                c = static_cast<char>(c - 'a' + 'A');
+        }
     }
 }
 

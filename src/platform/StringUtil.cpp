@@ -2,6 +2,8 @@
 
 bool IsWhiteSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
 
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 std::string TrimLeft(const std::string& text)

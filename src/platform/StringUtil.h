@@ -6,6 +6,8 @@
 #include <string>
 
 bool IsWhiteSpace(char c);
+// Blank or TAB: the separators inside a statement line.
+bool IsBlank(char c);
 // "0" to "9" only, whatever the locale.
 bool IsDigit(char c);
 

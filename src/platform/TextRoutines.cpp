@@ -55,7 +55,7 @@ void SplitTrailingNumber(std::string text, std::string* stem, int* number)
 bool ParseDoubleStrict(const std::string& text, double& value)
 {
     std::size_t start = 0;
-    while (start < text.size() && (text[start] == ' ' || text[start] == '\t'))
+    while (start < text.size() && IsBlank(text[start]))
         ++start;
     char first = start < text.size() ? text[start] : '\0';
     std::size_t used = 0;
@@ -63,7 +63,7 @@ bool ParseDoubleStrict(const std::string& text, double& value)
     if (value == 0.0 && first != '0')
         return false;
     std::size_t end = start + used;
-    while (end < text.size() && (text[end] == ' ' || text[end] == '\t'))
+    while (end < text.size() && IsBlank(text[end]))
         ++end;
     return end == text.size();
 }

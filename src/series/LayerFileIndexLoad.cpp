@@ -32,8 +32,6 @@ std::vector<std::string> SplitPhysicalLines(const std::string& bytes)
     return lines;
 }
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
 // One logical statement from the physical lines from `next` on: the blank lines before it and its
 // continuation lines go into raw, joined by CR LF, each as read. A "$" comment line continues only
 // in a macro file.

@@ -46,7 +46,7 @@ bool TakeParam(std::string& rest, CKeywordParam& param, bool& ended)
     if (equals == std::string::npos)
         return false;
     std::size_t valueStart = equals + 1;
-    while (valueStart < rest.size() && (rest[valueStart] == ' ' || rest[valueStart] == '\t'))
+    while (valueStart < rest.size() && IsBlank(rest[valueStart]))
         ++valueStart;
     if (valueStart >= rest.size())
         return false;

@@ -131,6 +131,8 @@ double StrToD(const std::string& text, std::size_t* consumed) { return StrToD(te
 
 double AtoF(const std::string& text) { return StrToD(text.c_str(), nullptr); }
 
+double AtoFOr(const std::string& text, double fallback) { return text.empty() ? fallback : AtoF(text); }
+
 long AtoL(const std::string& text)
 {
     const char* p = text.c_str();

@@ -25,6 +25,8 @@ double AtoF(const std::string& text);
 // atoi: the leading integer of the text (white space, sign, digits), 0 when there is none; values
 // beyond the range of int are clamped to it.
 int AtoI(const std::string& text);
+// AtoF of a text that is there; fallback for an empty text (a parameter the statement leaves out).
+double AtoFOr(const std::string& text, double fallback);
 // strtol-like: leading integer, clamped to long.
 long AtoL(const std::string& text);
 

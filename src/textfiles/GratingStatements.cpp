@@ -12,11 +12,6 @@ bool IsSetGratingValue(double value)
     return std::fabs(value + 9999.0) > 0.1;
 }
 
-double ReadDouble(const std::string& text, double fallback)
-{
-    return text.empty() ? fallback : AtoF(text);
-}
-
 }  // namespace
 
 int CGratingStatements::ReadGratingCompos(int n)
@@ -46,10 +41,10 @@ int CGratingStatements::ReadGratingCompos(int n)
 
         CGratingComposRec rec;
         rec.m_nColumn = column;
-        rec.m_dHigh = ReadDouble(line.GetParam("d_high"), 0.1);
-        rec.m_dFall = ReadDouble(line.GetParam("d_fall"), 0.0);
-        rec.m_dLow = ReadDouble(line.GetParam("d_low"), 0.1);
-        rec.m_dRise = ReadDouble(line.GetParam("d_rise"), 0.0);
+        rec.m_dHigh = AtoFOr(line.GetParam("d_high"), 0.1);
+        rec.m_dFall = AtoFOr(line.GetParam("d_fall"), 0.0);
+        rec.m_dLow = AtoFOr(line.GetParam("d_low"), 0.1);
+        rec.m_dRise = AtoFOr(line.GetParam("d_rise"), 0.0);
         rec.m_strHiMacro = line.GetParam("hi_macro_name");
         rec.m_strHiActiveMacro = line.GetParam("hi_active_macro");
         rec.m_strLoMacro = line.GetParam("lo_macro_name");
@@ -57,10 +52,10 @@ int CGratingStatements::ReadGratingCompos(int n)
         const std::string order = line.GetParam("grating_order");
         rec.m_nGratingOrder = order.empty() ? 1 : AtoI(order);
         for (int k = 0; k < 5; ++k) {
-            rec.m_dHiVar[k] = ReadDouble(line.GetParam(StrFormat("hi_var%d", k + 1)), -9999.0);
-            rec.m_dHiAVar[k] = ReadDouble(line.GetParam(StrFormat("hi_avar%d", k + 1)), -9999.0);
-            rec.m_dLoVar[k] = ReadDouble(line.GetParam(StrFormat("lo_var%d", k + 1)), -9999.0);
-            rec.m_dLoAVar[k] = ReadDouble(line.GetParam(StrFormat("lo_avar%d", k + 1)), -9999.0);
+            rec.m_dHiVar[k] = AtoFOr(line.GetParam(StrFormat("hi_var%d", k + 1)), -9999.0);
+            rec.m_dHiAVar[k] = AtoFOr(line.GetParam(StrFormat("hi_avar%d", k + 1)), -9999.0);
+            rec.m_dLoVar[k] = AtoFOr(line.GetParam(StrFormat("lo_var%d", k + 1)), -9999.0);
+            rec.m_dLoAVar[k] = AtoFOr(line.GetParam(StrFormat("lo_avar%d", k + 1)), -9999.0);
         }
         if (!rec.m_strHiMacro.empty()) ReadHiLoVarSymbols(line, rec.m_strHiMacro, rec.m_dHiVar, true, true);
         if (!rec.m_strHiActiveMacro.empty())

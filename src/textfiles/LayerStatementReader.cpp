@@ -15,11 +15,6 @@
 
 namespace {
 
-double UnsetOr(const std::string& text)
-{
-    return text.empty() ? -9999.0 : AtoF(text);
-}
-
 // Number of contact statements of the keyword whose "column_num" names the column (from 1).
 int CountColumnContacts(const CKeywordLineList& lines, const char* keyword, int column)
 {
@@ -181,8 +176,8 @@ void CLayerStatementReader::ReadContactRanges(int nZSeg, int k, bool bottom)
         range.m_fTo = static_cast<float>(AtoF(param("to")));
         range.m_strType = param("contact_type");
         range.m_nLink = 0;
-        range.m_dWorkFunction = UnsetOr(param("work_function"));
-        range.m_dBarrier = UnsetOr(param("barrier"));
+        range.m_dWorkFunction = AtoFOr(param("work_function"), -9999.0);
+        range.m_dBarrier = AtoFOr(param("barrier"), -9999.0);
         const int index = bottom ? contacts.GetBottomCount() : contacts.GetTopCount();
         // Linked when the previous z-segment's same column has a range in use at this index with
         // the same contact number.

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "model/UnsetValue.h"
+
 // Members shared by both kinds of range.
 struct CContactRange {
     float m_fFrom = 0.0f;           // "from", measured from the left end of the edge
@@ -12,8 +14,8 @@ struct CContactRange {
     int m_nLink = 0;                // linked to the same contact of the previous z-segment
     int m_nContactNum = 1;          // "contact_num"
     std::string m_strType;          // "ohmic" or "schottky"
-    double m_dWorkFunction = -9999.0;  // -9999.0: not given
-    double m_dBarrier = -9999.0;       // -9999.0: not given
+    double m_dWorkFunction = kUnsetValue;  // kUnsetValue: not given
+    double m_dBarrier = kUnsetValue;       // kUnsetValue: not given
 };
 
 struct CBottomContact : CContactRange {};

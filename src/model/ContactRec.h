@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "model/Point3f.h"
+#include "model/UnsetValue.h"
 
 class CContactRec {
 public:
@@ -16,8 +17,8 @@ public:
     float m_fTo = 0.0f;
     int m_nLink = 0;                   // continues a contact of the previous z-segment
     int m_nContactNum = 1;             // "contact_num"
-    double m_dWorkFunction = -9999.0;  // -9999.0: not given
-    double m_dBarrier = -9999.0;       // -9999.0: not given
+    double m_dWorkFunction = kUnsetValue;  // kUnsetValue: not given
+    double m_dBarrier = kUnsetValue;       // kUnsetValue: not given
     std::vector<CPoint3f> m_Outline;   // eight corners when computed: one face, then the other
 
     CContactRec() = default;

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "model/UnsetValue.h"
+
 namespace {
 
 const double kMaterialTolerance = 1e-4;
@@ -22,7 +24,7 @@ bool SameVariables(const double (&a)[6], const double (&b)[6])
 void FillUnset(double (&values)[5])
 {
     for (double& v : values)
-        v = -9999.0;
+        v = kUnsetValue;
 }
 
 }  // namespace

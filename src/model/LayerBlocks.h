@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "model/UnsetValue.h"
+
 // Vertical mesh of a layer ("n", "r", "xp1", "xp2", "shift_center") or horizontal mesh of a column
 // ("mesh_num", "r", "xp1", "xp2", "shift_center").
 struct CMeshSettings {
@@ -99,7 +101,7 @@ public:
 struct CLabelRec {
     std::string m_strText;
     int m_nLocation = -1;
-    double m_dOffset = -9999.0;     // meaningful for locations 3 and 4 only
+    double m_dOffset = kUnsetValue;  // meaningful for locations 3 and 4 only
 
     // Same location, and offsets within 1e-5 when the location is an offset.
     bool SamePlacement(const CLabelRec& other) const;

@@ -12,6 +12,7 @@
 #include "model/MaterialSet.h"
 #include "model/SegInfoList.h"
 #include "model/UndoHistory.h"
+#include "model/UnsetValue.h"
 #include "model/ZSegment.h"
 #include "platform/DocumentBase.h"
 #include "textfiles/KeywordLineList.h"
@@ -34,7 +35,7 @@ struct CLabelLocation {
 class CTessaronDoc : public CDocumentBase, public CUndoHistory {
 public:
     static constexpr int kZSegmentRecords = CZSegment::kMaxZSegments;
-    static constexpr double kUnsetScale = -9999.0;
+    static constexpr double kUnsetScale = kUnsetValue;
 
     CTessaronDoc();
     ~CTessaronDoc() override;

@@ -1,5 +1,6 @@
 #include "textfiles/ContactMacroLines.h"
 
+#include "model/UnsetValue.h"
 #include "platform/NumberText.h"
 #include "platform/StringUtil.h"
 #include "textfiles/KeywordLineList.h"
@@ -37,7 +38,7 @@ std::string ContactTypeToFile(const std::string& value)
 
 bool IsUnsetValue(const std::string& value)
 {
-    return std::fabs(AtoF(value) + 9999.0) <= 0.01;
+    return UnsetDistance(AtoF(value)) <= 0.01;
 }
 
 // Whether a contact statement keeps a parameter: the identity (macro_name, column_num), and unless

@@ -1,7 +1,6 @@
 #include "textfiles/GratingStatements.h"
 
-#include <cmath>
-
+#include "model/UnsetValue.h"
 #include "platform/NumberText.h"
 #include "platform/UserPrompts.h"
 
@@ -9,7 +8,7 @@ namespace {
 
 bool IsSetGratingValue(double value)
 {
-    return std::fabs(value + 9999.0) > 0.1;
+    return UnsetDistance(value) > 0.1;
 }
 
 }  // namespace
@@ -52,10 +51,10 @@ int CGratingStatements::ReadGratingCompos(int n)
         const std::string order = line.GetParam("grating_order");
         rec.m_nGratingOrder = order.empty() ? 1 : AtoI(order);
         for (int k = 0; k < 5; ++k) {
-            rec.m_dHiVar[k] = AtoFOr(line.GetParam(StrFormat("hi_var%d", k + 1)), -9999.0);
-            rec.m_dHiAVar[k] = AtoFOr(line.GetParam(StrFormat("hi_avar%d", k + 1)), -9999.0);
-            rec.m_dLoVar[k] = AtoFOr(line.GetParam(StrFormat("lo_var%d", k + 1)), -9999.0);
-            rec.m_dLoAVar[k] = AtoFOr(line.GetParam(StrFormat("lo_avar%d", k + 1)), -9999.0);
+            rec.m_dHiVar[k] = AtoFOr(line.GetParam(StrFormat("hi_var%d", k + 1)), kUnsetValue);
+            rec.m_dHiAVar[k] = AtoFOr(line.GetParam(StrFormat("hi_avar%d", k + 1)), kUnsetValue);
+            rec.m_dLoVar[k] = AtoFOr(line.GetParam(StrFormat("lo_var%d", k + 1)), kUnsetValue);
+            rec.m_dLoAVar[k] = AtoFOr(line.GetParam(StrFormat("lo_avar%d", k + 1)), kUnsetValue);
         }
         if (!rec.m_strHiMacro.empty()) ReadHiLoVarSymbols(line, rec.m_strHiMacro, rec.m_dHiVar, true, true);
         if (!rec.m_strHiActiveMacro.empty())

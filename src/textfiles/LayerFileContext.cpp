@@ -1,5 +1,6 @@
 #include "textfiles/LayerFileContext.h"
 
+#include "model/UnsetValue.h"
 #include "platform/NumberText.h"
 
 CKeywordLine NewStatement(const std::string& keyword)
@@ -19,7 +20,7 @@ void AppendParam(CKeywordLine& line, const std::string& name, const std::string&
 namespace {
 
 // Barrier and work function are given when above the unset value -9999.
-bool IsSetContactValue(double value) { return value + 9999.0 > 0.0001; }
+bool IsSetContactValue(double value) { return value - kUnsetValue > 0.0001; }
 
 }  // namespace
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "model/CurLayerParams.h"
+#include "model/UnsetValue.h"
 #include "platform/NumberText.h"
 #include "platform/StringUtil.h"
 #include "textfiles/ContactMacroLines.h"
@@ -176,8 +177,8 @@ void CLayerStatementReader::ReadContactRanges(int nZSeg, int k, bool bottom)
         range.m_fTo = static_cast<float>(AtoF(param("to")));
         range.m_strType = param("contact_type");
         range.m_nLink = 0;
-        range.m_dWorkFunction = AtoFOr(param("work_function"), -9999.0);
-        range.m_dBarrier = AtoFOr(param("barrier"), -9999.0);
+        range.m_dWorkFunction = AtoFOr(param("work_function"), kUnsetValue);
+        range.m_dBarrier = AtoFOr(param("barrier"), kUnsetValue);
         const int index = bottom ? contacts.GetBottomCount() : contacts.GetTopCount();
         // Linked when the previous z-segment's same column has a range in use at this index with
         // the same contact number.
@@ -220,7 +221,7 @@ void CLayerStatementReader::ReadLayerMaterial(CLayerRec& layer, int n)
     const bool contact = StartsWith(name, "contact");
     for (int v = 1; v <= 6; ++v) {
         const std::string value = param(StrFormat("var%d", v));
-        bulk.m_dVar[v - 1] = contact && value.empty() ? -9999.0 : AtoF(value);
+        bulk.m_dVar[v - 1] = contact && value.empty() ? kUnsetValue : AtoF(value);
     }
     // A statement with variables but no symbols names an old-style macro. The test is on parts of
     // names, so "avar1" counts as "var1" too.

@@ -3,6 +3,7 @@
 
 #include "series/LayerFileIndex.h"
 
+#include "platform/Archive.h"
 #include "platform/FileIO.h"
 #include "platform/Path.h"
 #include "platform/StringUtil.h"
@@ -10,67 +11,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-
-namespace {
-
-// Physical lines of a file's bytes, without their line breaks (LF or CR LF); a last line without
-// a line break counts.
-std::vector<std::string> SplitPhysicalLines(const std::string& bytes)
-{
-    std::vector<std::string> lines;
-    std::size_t pos = 0;
-    while (pos < bytes.size()) {
-        std::size_t end = bytes.find('\n', pos);
-        std::string line = bytes.substr(pos, end == std::string::npos ? std::string::npos : end - pos);
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        lines.push_back(line);
-        if (end == std::string::npos)
-            break;
-        pos = end + 1;
-    }
-    return lines;
-}
-
-// One logical statement from the physical lines from `next` on: the blank lines before it and its
-// continuation lines go into raw, joined by CR LF, each as read. A "$" comment line continues only
-// in a macro file.
-bool ReadLogicalLine(const std::vector<std::string>& lines, std::size_t& next, bool macroFile, std::string& logical,
-                     std::string& raw, int& linesRead)
-{
-    raw.clear();
-    linesRead = 0;
-    if (next >= lines.size())
-        return false;
-    std::string line = lines[next++];
-    ++linesRead;
-    for (;;) {
-        raw += line;
-        line = TrimRight(line);
-        if (!line.empty())
-            break;
-        raw += "\r\n";
-        if (next >= lines.size())
-            return false;
-        line = lines[next++];
-        ++linesRead;
-    }
-    logical = line;
-    if (!StartsWith(logical, "$") || macroFile) {
-        while (EndsWith(logical, "&&")) {
-            logical.erase(logical.size() - 2);
-            if (next >= lines.size())
-                return true;
-            const std::string& continued = lines[next++];
-            ++linesRead;
-            raw += "\r\n" + continued;
-            logical += TrimRight(continued);
-        }
-    }
-    return true;
-}
-
-}  // namespace
 
 bool CLayerFileIndex::Load(const std::string& path, int zsegIndex)
 {
@@ -90,18 +30,17 @@ bool CLayerFileIndex::Load(const std::string& path, int zsegIndex)
 
 bool CLayerFileIndex::ReadLines(const std::string& path, const std::string& bytes, int depth, int index)
 {
-    const std::string name = PathFileName(path);
-    const bool macroFile = name.size() >= 3 && name.compare(name.size() - 3, 3, "mac") == 0;
-    const std::vector<std::string> lines = SplitPhysicalLines(bytes);
-    std::size_t next = 0;
+    // The statements are read as the structure file reader reads them; raw keeps one line break
+    // between the physical lines it holds, so counting them follows the physical line numbers.
+    CArchive archive;
+    archive.OpenLoadFromMemory(bytes, path);
+    int physicalLine = 0;
     int includes = 0;
     std::string logical;
     std::string raw;
-    int linesRead = 0;
-    while (true) {
-        const int start = static_cast<int>(next);
-        if (!ReadLogicalLine(lines, next, macroFile, logical, raw, linesRead))
-            break;
+    while (CKeywordLineList::ReadNextStatement(archive, logical, raw)) {
+        const int start = physicalLine;
+        physicalLine += static_cast<int>(std::count(raw.begin(), raw.end(), '\n')) + 1;
         CKeywordLine line;
         line.Parse(logical);
         line.SetText(raw);

@@ -35,6 +35,23 @@ std::string FileIdentity(const std::string& path)
 
 int ColumnNum(const CKeywordLine& line) { return AtoI(line.GetParam("column_num")); }
 
+// Joins the physical lines that follow a line ending in "&&" onto text, each trimmed on the right;
+// when raw is given, each line read is appended to it as read, after a CR LF.
+void JoinContinuations(CArchive& archive, std::string& text, std::string* raw)
+{
+    std::string line;
+    while (EndsWith(text, "&&")) {
+        text.resize(text.size() - 2);
+        if (!archive.ReadString(line))
+            break;
+        if (raw) {
+            *raw += kCrLf;
+            *raw += line;
+        }
+        text += TrimRight(line);
+    }
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------- reading physical lines
@@ -54,15 +71,8 @@ bool CKeywordLineList::ReadNextStatement(CArchive& archive, std::string& logical
         raw += line;
     }
     logical = TrimRight(line);
-    bool continues = macroFile || logical[0] != '$';
-    while (continues && EndsWith(logical, "&&")) {
-        logical.resize(logical.size() - 2);
-        if (!archive.ReadString(line))
-            break;
-        raw += kCrLf;
-        raw += line;
-        logical += TrimRight(line);
-    }
+    if (macroFile || logical[0] != '$')
+        JoinContinuations(archive, logical, &raw);
     return true;
 }
 
@@ -72,12 +82,7 @@ bool CKeywordLineList::ReadLogicalLine(CArchive& archive, std::string& text)
     if (!archive.ReadString(line))
         return false;
     text = TrimRight(line);
-    while (EndsWith(text, "&&")) {
-        text.resize(text.size() - 2);
-        if (!archive.ReadString(line))
-            break;
-        text += TrimRight(line);
-    }
+    JoinContinuations(archive, text, nullptr);
     return true;
 }
 

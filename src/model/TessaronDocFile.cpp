@@ -30,7 +30,7 @@ constexpr unsigned kOpenRetryDelayMs = 500;
 bool CanReadFile(const std::string& path)
 {
     std::string bytes;
-    return ReadFileBytes(ResolveExistingPath(path), bytes);
+    return ReadFileBytes(path, bytes);
 }
 
 }  // namespace

@@ -19,7 +19,7 @@ bool CLayerFileIndex::Load(const std::string& path, int zsegIndex)
     m_LineStarts.clear();
     m_strLoadError.clear();
     std::string bytes;
-    if (path.empty() || !ReadFileBytes(ResolveExistingPath(path), bytes))
+    if (path.empty() || !ReadFileBytes(path, bytes))
         return true;
     m_strPath = path;
     if (!ReadLines(path, bytes, 0, 0))
@@ -55,7 +55,7 @@ bool CLayerFileIndex::ReadLines(const std::string& path, const std::string& byte
         const std::string included = Trim(line.GetParam("file"));
         const std::string includedPath = PathFolder(path) + included;
         std::string includedBytes;
-        if (!ReadFileBytes(ResolveExistingPath(includedPath), includedBytes)) {
+        if (!ReadFileBytes(includedPath, includedBytes)) {
             m_strLoadError = "Can't open file " + includedPath;
             return false;
         }

@@ -116,13 +116,8 @@ bool HasText(const std::vector<CLabelLocation>& locations, const std::string& te
 
 bool CTessaronDoc::IsLabelFree(const std::string& text) const
 {
-    std::vector<CLabelLocation> locations;
-    for (int z = 0; z < g_nZSegCount; ++z) {
-        CollectLabelsExceptRow(z, -1, locations);
-        if (HasText(locations, text))
-            return false;
-    }
-    return true;
+    // No z-segment -1: every row of every z-segment counts.
+    return IsRowLabelFree(-1, -1, text);
 }
 
 bool CTessaronDoc::IsRowLabelFree(int zseg, int row, const std::string& text) const

@@ -211,6 +211,7 @@ private:
     // The z-segments in use that the document holds: g_nZSegCount, but never more than it has.
     int GetZSegmentsInUse() const;
     bool IsZSegmentInUse(int zseg) const { return zseg >= 0 && zseg < GetZSegmentsInUse(); }
+    bool SegInfoCountMatches(int count) const;
     // The largest count of layers in use over the columns of z-segment zseg.
     int GetMaxRowCount(int zseg) const;
     void CollectLabels(int zseg, int skipRow, int skipColumn, std::vector<CLabelLocation>& out) const;

@@ -31,13 +31,21 @@ void CTessaronDoc::BuildSegInfoList()
     m_SegInfoList.m_nNaming = naming;
 }
 
+// The z-segment list and the seg info list are copied into each other only when they are equally
+// long; otherwise the user is told and nothing changes.
+bool CTessaronDoc::SegInfoCountMatches(int count) const
+{
+    if (count == g_nZSegCount && count <= static_cast<int>(m_ZSegments.size()))
+        return true;
+    AfxMessageBox(kCountMismatch, MB_OK);
+    return false;
+}
+
 void CTessaronDoc::UpdateZsegmentsFromSegInfo()
 {
     const int count = m_SegInfoList.GetCount();
-    if (count != g_nZSegCount || count > static_cast<int>(m_ZSegments.size())) {
-        AfxMessageBox(kCountMismatch, MB_OK);
+    if (!SegInfoCountMatches(count))
         return;
-    }
     for (int i = 0; i < count; ++i) {
         m_ZSegments[i].m_Params.m_dZFrom = m_SegInfoList.GetAt(i)->m_dZBegin;
         m_ZSegments[i].m_Params.m_dZTo = m_SegInfoList.GetAt(i)->m_dZEnd;
@@ -50,10 +58,8 @@ void CTessaronDoc::UpdateZsegmentsFromSegInfo()
 void CTessaronDoc::UpdateSegInfoFromZsegments()
 {
     const int count = m_SegInfoList.GetCount();
-    if (count != g_nZSegCount || count > static_cast<int>(m_ZSegments.size())) {
-        AfxMessageBox(kCountMismatch, MB_OK);
+    if (!SegInfoCountMatches(count))
         return;
-    }
     for (int i = 0; i < count; ++i) {
         m_SegInfoList.GetAt(i)->m_dZBegin = m_ZSegments[i].m_Params.m_dZFrom;
         m_SegInfoList.GetAt(i)->m_dZEnd = m_ZSegments[i].m_Params.m_dZTo;

@@ -1,5 +1,6 @@
 #include "textfiles/ContactMacroLines.h"
 #include "textfiles/KeywordLineList.h"
+#include "support/ParsedStatement.h"
 
 #include <gtest/gtest.h>
 
@@ -10,13 +11,6 @@
 namespace {
 
 using Params = std::vector<std::pair<std::string, std::string>>;
-
-CKeywordLine Parsed(const std::string& text)
-{
-    CKeywordLine line;
-    line.Parse(text);
-    return line;
-}
 
 // A statement built in memory, as the layer writer builds them: keyword and parameters, no text.
 CKeywordLine Built(const std::string& keyword, const Params& params)

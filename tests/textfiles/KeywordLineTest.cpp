@@ -1,4 +1,5 @@
 #include "platform/Archive.h"
+#include "support/ParsedStatement.h"
 #include "textfiles/KeywordLine.h"
 
 #include <gtest/gtest.h>
@@ -21,13 +22,6 @@ std::vector<P> ParamsOf(const CKeywordLine& line)
     for (const CKeywordParam& p : line.m_params)
         params.push_back({p.m_strName, p.m_strValue, p.m_strSourcePrefix});
     return params;
-}
-
-CKeywordLine Parsed(const std::string& text)
-{
-    CKeywordLine line;
-    line.Parse(text);
-    return line;
 }
 
 const char* const kMaterText =

@@ -5,6 +5,7 @@
 #include "platform/FileSystem.h"
 #include "platform/StringUtil.h"
 #include "support/FileBytes.h"
+#include "support/ParsedStatement.h"
 #include "support/ScriptedPrompts.h"
 #include "textfiles/LayerParamFlags.h"
 
@@ -466,13 +467,6 @@ CKeywordLineList Numbered(std::initializer_list<const char*> texts)
     return list;
 }
 
-CKeywordLine Statement(const char* text)
-{
-    CKeywordLine line;
-    line.Parse(text);
-    return line;
-}
-
 }  // namespace
 
 TEST_F(LayerFileUpdaterTest, PartnersAreFoundByKindAndKey)
@@ -506,7 +500,7 @@ TEST_F(LayerFileUpdaterTest, PartnersAreFoundByKindAndKey)
          "grating_compos column_num=1", 8},
         {"every new doping finds the first of its layer and column",
          [&](CKeywordLine& f) {
-             return CLayerFileUpdater::FindNewDoping(old, Statement("layer_mater column_num=1"), f, 0);
+             return CLayerFileUpdater::FindNewDoping(old, Parsed("layer_mater column_num=1"), f, 0);
          },
          "new_doping2 x=9", 4},
         {"top contact", [&](CKeywordLine& f) { return CLayerFileUpdater::FindTopContact(old, f); },
@@ -517,7 +511,7 @@ TEST_F(LayerFileUpdaterTest, PartnersAreFoundByKindAndKey)
          "vcsel_section vcsel_type=dbr", 12},
     };
     for (const auto& c : cases) {
-        CKeywordLine fresh = Statement(c.fresh);
+        CKeywordLine fresh = Parsed(c.fresh);
         EXPECT_EQ(c.find(fresh), c.index) << c.what;
         EXPECT_EQ(fresh.m_nLine, c.index < 0 ? -2 : c.index + 1) << c.what;
     }
@@ -549,13 +543,13 @@ TEST_F(LayerFileUpdaterTest, MacroParametersAreClearedBeforeTheMerge)
     };
     for (const auto& c : cases) {
         CLayerFileUpdater updater;
-        CKeywordLine o = Statement(old);
-        updater.ClearLayerMaterParams(o, Statement(c.fresh));
+        CKeywordLine o = Parsed(old);
+        updater.ClearLayerMaterParams(o, Parsed(c.fresh));
         EXPECT_EQ(o.m_strText, c.cleared) << c.what;
-        EXPECT_EQ(updater.GetMergeFlags(Statement(old), Statement(c.fresh)).count("var") > 0, c.varFlag) << c.what;
+        EXPECT_EQ(updater.GetMergeFlags(Parsed(old), Parsed(c.fresh)).count("var") > 0, c.varFlag) << c.what;
     }
     CLayerFileUpdater updater;
-    EXPECT_EQ(updater.GetMergeFlags(Statement("column w=1"), Statement("column w=2")).size(), 47u);
+    EXPECT_EQ(updater.GetMergeFlags(Parsed("column w=1"), Parsed("column w=2")).size(), 47u);
 }
 
 TEST_F(LayerFileUpdaterTest, ValuesTheModelWritesOrLeavesOutAreWhatTheStatementSays)
@@ -668,7 +662,7 @@ TEST_F(LayerFileUpdaterTest, AnEditToTheLastStatementOfAnIncludedFileIsSaved)
                                  "layer_mater macro_name=gaas column_num=1", "layer d=1.000000 n=4 r=1.000000", "$",
                                  "layer_mater macro_name=inp column_num=1", "layer d=2.000000 n=5 r=1.000000", "$",
                                  "layer_mater macro_name=ingaas column_num=1", c.lastRow, "$", "end_layer"})
-            fresh.Append(Statement(text));
+            fresh.Append(Parsed(text));
         CLayerFileUpdater updater;
         updater.SetPath(folder.File("main.layer"));
         CKeywordLineList result;
@@ -699,7 +693,7 @@ TEST_F(LayerFileUpdaterTest, TwoStatementsSayTheSameWhenEveryParameterAgrees)
         {"$ a note", "column column_num=1", false},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(CLayerFileUpdater::IsSameStatement(Statement(c.old), Statement(c.fresh)), c.same)
+        EXPECT_EQ(CLayerFileUpdater::IsSameStatement(Parsed(c.old), Parsed(c.fresh)), c.same)
             << c.old << " / " << c.fresh;
 }
 
@@ -708,7 +702,7 @@ TEST_F(LayerFileUpdaterTest, OnlyPairedMaterialStatementsAreCleared)
     CKeywordLineList old = Numbered({"layer_mater macro_name=a column_num=1 var1=0.3 n_newdoping_index=1",
                                      "layer_mater macro_name=a column_num=2 var1=0.3 n_newdoping_index=1"});
     CKeywordLineList fresh;
-    CKeywordLine partner = Statement("layer_mater macro_name=b column_num=1");
+    CKeywordLine partner = Parsed("layer_mater macro_name=b column_num=1");
     partner.m_nLine = 1;
     fresh.Append(partner);
     CLayerFileUpdater().UpdateLayerMaterPass(old, fresh);
@@ -723,7 +717,7 @@ TEST_F(LayerFileUpdaterTest, RegeneratedStatementsFollowTheStatementTheyBelongTo
     auto list = [](std::initializer_list<const char*> texts) {
         CKeywordLineList lines;
         for (const char* text : texts) {
-            CKeywordLine line = Statement(text);
+            CKeywordLine line = Parsed(text);
             line.m_strText = text;  // as loaded: leading blanks included
             lines.Append(line);
         }
@@ -795,7 +789,7 @@ TEST_F(LayerFileUpdaterTest, AnIncludedRowKeepsItsIncludeWhenItsDopingIsUnchange
                                  "layer_mater macro_name=inp column_num=1", c.includedRow, "$",
                                  "layer_mater macro_name=gaas column_num=1", "layer d=1.000000 n=4 r=1.000000",
                                  "end_layer"})
-            fresh.Append(Statement(text));
+            fresh.Append(Parsed(text));
         CLayerFileUpdater updater;
         updater.SetPath(folder.File("main.layer"));
         CKeywordLineList result;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "LayerFileHarness.h"
+#include "support/ParsedStatement.h"
 #include "support/ScriptedPrompts.h"
 #include "textfiles/GratingStatements.h"
 #include "textfiles/LabelStatements.h"
@@ -10,13 +11,6 @@
 #include "textfiles/VcselSectionStatements.h"
 
 namespace {
-
-CKeywordLine Parsed(const std::string& text)
-{
-    CKeywordLine line;
-    line.Parse(text);
-    return line;
-}
 
 CLayerRec MaterialLayer(const std::string& bulk, const std::string& active = "void macro")
 {

@@ -2,6 +2,7 @@
 
 #include "platform/StringUtil.h"
 
+#include "support/ParsedStatement.h"
 #include "support/ShippedMacros.h"
 
 #include <gtest/gtest.h>
@@ -14,13 +15,6 @@ namespace {
 const std::string kFixtures = TESSARON_FIXTURES "/macros/";
 const std::string kOpen = "/" + std::string(48, '*') + " \r\n";
 const std::string kClose = std::string(48, '*') + "/ \r\n";
-
-CKeywordLine Statement(const std::string& text)
-{
-    CKeywordLine line;
-    line.Parse(text);
-    return line;
-}
 
 std::vector<std::string> Names(CMacroList& list)
 {
@@ -58,7 +52,7 @@ TEST(MacroLibrary, UserMacroFromStatement)
     };
     for (const Case& c : cases) {
         CMacroLibrary library;
-        const CKeywordLine line = Statement(c.statement);
+        const CKeywordLine line = Parsed(c.statement);
         const bool made = c.active ? library.MakeActiveLayerMacro(line) : library.MakeUserMacro(line);
         EXPECT_EQ(made, c.made) << c.what;
         ASSERT_EQ(library.GetMacroList().GetCount(), c.made ? 1 : 0) << c.what;
@@ -75,8 +69,8 @@ TEST(MacroLibrary, UserMacroFromStatement)
 TEST(MacroLibrary, UserMacroComment)
 {
     CMacroLibrary library;
-    library.MakeUserMacro(Statement("layer_mater macro_name=gaas var1=0.1 var_symbol1=x"));
-    library.MakeUserMacro(Statement("layer_mater macro_name=inp var2=0.1"));
+    library.MakeUserMacro(Parsed("layer_mater macro_name=gaas var1=0.1 var_symbol1=x"));
+    library.MakeUserMacro(Parsed("layer_mater macro_name=inp var2=0.1"));
     EXPECT_EQ(library.GetMacroList().GetDef(0).GetComment(),
               kOpen + " User macro, created by Brenvik/Tessaron \r\n" + "   [free-style] \r\n"
                   + "$  load_macro name=gaas mater=#m var_symbol1=x var1=#x\r\n" + kClose);
@@ -103,7 +97,7 @@ TEST(MacroLibrary, NoMacroForNamesAListDefines)
         {"layer_mater macro_name=inp var1=1 var_symbol1=s", true},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(library.MakeUserMacro(Statement(c.statement)), c.made) << c.statement;
+        EXPECT_EQ(library.MakeUserMacro(Parsed(c.statement)), c.made) << c.statement;
     EXPECT_EQ(app.GetCount(), 2);
 }
 
@@ -139,7 +133,7 @@ TEST(MacroLibrary, MacrosOfALayerFile)
 TEST(MacroLibrary, BuiltInContactMacros)
 {
     CMacroLibrary library;
-    library.MakeUserMacro(Statement("layer_mater macro_name=gaas var1=1"));
+    library.MakeUserMacro(Parsed("layer_mater macro_name=gaas var1=1"));
     library.AddContactMacro();
     library.AddContactMacro();  // empties the list first
     CMacroList& list = library.GetMacroList();

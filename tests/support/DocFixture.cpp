@@ -1,14 +1,5 @@
 #include "support/DocFixture.h"
 
-CLayerRec MakeLayer(const std::string& bulk, float height, float width)
-{
-    CLayerRec layer;
-    layer.m_Material.m_Bulk.m_strName = bulk;
-    layer.m_fHeight = height;
-    layer.m_fWidth = layer.m_fUpperWidth = layer.m_fLowerWidth = width;
-    return layer;
-}
-
 DocFixture::DocFixture()
 {
     SetProfile(&profile);

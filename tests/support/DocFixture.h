@@ -7,6 +7,7 @@
 #include "platform/Profile.h"
 #include "support/FakeAppServices.h"
 #include "support/FakeViewsHub.h"
+#include "support/RecordBuilders.h"
 #include "support/ScriptedPrompts.h"
 
 #include <gtest/gtest.h>
@@ -14,9 +15,6 @@
 #include <initializer_list>
 #include <memory>
 #include <string>
-
-// A layer of the given bulk macro ("void" for an empty layer) and size.
-CLayerRec MakeLayer(const std::string& bulk, float height = 1.0f, float width = 2.0f);
 
 class DocFixture : public ::testing::Test {
 protected:

@@ -20,6 +20,12 @@ inline CLayerRec MakeLayer(const std::string& bulk, float height, float lower, f
     return layer;
 }
 
+// A rectangular layer of the given bulk macro ("void" for an empty layer) and size.
+inline CLayerRec MakeLayer(const std::string& bulk, float height = 1.0f, float width = 2.0f)
+{
+    return MakeLayer(bulk, height, width, width);
+}
+
 // A column of full capacity holding the layers from row 0 up.
 inline CColumnRec MakeColumn(std::initializer_list<CLayerRec> layers)
 {

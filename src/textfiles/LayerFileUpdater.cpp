@@ -54,6 +54,13 @@ std::string IncludeFileName(const CKeywordLine& line)
     return Trim(line.GetParam("file"));
 }
 
+template <typename Predicate>
+void RemoveLinesIf(CKeywordLineList& list, Predicate remove)
+{
+    auto& lines = list.m_lines;
+    lines.erase(std::remove_if(lines.begin(), lines.end(), remove), lines.end());
+}
+
 }  // namespace layer_updater
 
 using namespace layer_updater;
@@ -266,28 +273,19 @@ void CLayerFileUpdater::KeepDopingTexts(const CKeywordLineList& old, CKeywordLin
 
 void RemoveVcselSectionLines(CKeywordLineList& list)
 {
-    auto& lines = list.m_lines;
-    lines.erase(std::remove_if(lines.begin(), lines.end(),
-                               [](const CKeywordLine& l) { return EqualsNoCase(l.m_strKeyword, "vcsel_section"); }),
-                lines.end());
+    RemoveLinesIf(list, [](const CKeywordLine& l) { return EqualsNoCase(l.m_strKeyword, "vcsel_section"); });
 }
 
 void RemoveSideContactLines(CKeywordLineList& list)
 {
-    auto& lines = list.m_lines;
-    lines.erase(std::remove_if(lines.begin(), lines.end(),
-                               [](const CKeywordLine& l) {
-                                   return l.m_strKeyword == "left_contact" || l.m_strKeyword == "right_contact";
-                               }),
-                lines.end());
+    RemoveLinesIf(list, [](const CKeywordLine& l) {
+        return l.m_strKeyword == "left_contact" || l.m_strKeyword == "right_contact";
+    });
 }
 
 void RemovePositionLines(CKeywordLineList& list)
 {
-    auto& lines = list.m_lines;
-    lines.erase(std::remove_if(lines.begin(), lines.end(),
-                               [](const CKeywordLine& l) {
-                                   return l.m_strKeyword == "layer_position" || l.m_strKeyword == "column_position";
-                               }),
-                lines.end());
+    RemoveLinesIf(list, [](const CKeywordLine& l) {
+        return l.m_strKeyword == "layer_position" || l.m_strKeyword == "column_position";
+    });
 }

@@ -40,40 +40,8 @@ bool CompareValueText(std::string a, std::string b)
 
 void CLayerFileUpdater::NormalizeValue(std::string& s)
 {
-    if (s.empty())
-        return;
-    std::size_t used = 0;
-    double number = StrToD(s, &used);
-    const bool restEmpty = used >= s.size();
-    if (number == 0.0) {
-        if (restEmpty)
-            s = "0";
-        return;
-    }
-    if (!restEmpty || s.find('.') == std::string::npos)
-        return;
-    auto trimFraction = [](std::string mantissa) {
-        std::size_t point = mantissa.find('.');
-        while (mantissa.size() > point + 1 && mantissa.back() == '0')
-            mantissa.pop_back();
-        return mantissa;
-    };
-    std::size_t e = s.find_first_of("eE");
-    if (e == std::string::npos) {
-        s = trimFraction(s);
-        return;
-    }
-    std::string mantissa = s.substr(0, e);
-    std::string exponent = s.substr(e);  // "e", an optional sign, digits
-    std::size_t digits = 1;
-    if (digits < exponent.size() && (exponent[digits] == '+' || exponent[digits] == '-'))
-        ++digits;
-    std::size_t firstNonZero = exponent.find_first_not_of('0', digits);
-    if (firstNonZero != std::string::npos && firstNonZero > digits && IsDigitChar(exponent[firstNonZero]))
-        exponent.erase(digits, firstNonZero - digits);
-    if (mantissa.find('.') != std::string::npos)
-        mantissa = trimFraction(mantissa);
-    s = mantissa + exponent;
+    // Values are compared in the compact number form every statement is written with.
+    NormalizeNumberText(s);
 }
 
 namespace {

@@ -53,6 +53,14 @@ bool IsSameFile(const std::string& a, const std::string& b)
     return same && !error;
 }
 
+// The statements that came from the included file `source` now belong to the main file.
+void MoveIntoMainFile(CKeywordLineList& list, int source)
+{
+    for (CKeywordLine& line : list.m_lines)
+        if (line.m_nSource == source)
+            line.m_nSource = 0;
+}
+
 }  // namespace
 
 void CLayerFileUpdater::PrepareIncludeUnits(CKeywordLineList& old)
@@ -108,21 +116,15 @@ void CLayerFileUpdater::InlineUnitOfOldLine(CKeywordLineList& old, int index)
     const int source = old[index].m_nSource;
     if (source <= 0)
         return;
-    for (CKeywordLine& line : old.m_lines)
-        if (line.m_nSource == source)
-            line.m_nSource = 0;
+    MoveIntoMainFile(old, source);
 }
 
 void CLayerFileUpdater::InlineUnit(CKeywordLineList& old, CKeywordLineList& fresh, int source)
 {
     if (source <= 0)
         return;
-    for (CKeywordLine& line : old.m_lines)
-        if (line.m_nSource == source)
-            line.m_nSource = 0;
-    for (CKeywordLine& line : fresh.m_lines)
-        if (line.m_nSource == source)
-            line.m_nSource = 0;
+    MoveIntoMainFile(old, source);
+    MoveIntoMainFile(fresh, source);
     m_units.erase(source);
 }
 

@@ -114,9 +114,7 @@ void BM_Layers2dBatched(benchmark::State& state)
     if (!ReadyOrSkip(state)) return;
     Fixture& f = Shared();
     for (auto _ : state) {
-        LoadProjection2d(f.view);
-        glClearColor(1, 1, 1, 1);
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        StartFrame2d(f.view);
         glPushMatrix();
         glTranslatef(0, 0, -10.0f);
         DrawLayers2d(f.seg, 1);
@@ -153,9 +151,7 @@ void BM_Mesh2d(benchmark::State& state)
         return seg;
     }();
     for (auto _ : state) {
-        LoadProjection2d(f.view);
-        glClearColor(1, 1, 1, 1);
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        StartFrame2d(f.view);
         DrawMesh2d(meshed, 0);
         glFinish();
     }
@@ -171,9 +167,7 @@ void BM_LayersOneAtATime(benchmark::State& state)
     CLayerDrawOptions o;
     o.currentZSeg = 1;
     for (auto _ : state) {
-        LoadProjection2d(f.view);
-        glClearColor(1, 1, 1, 1);
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        StartFrame2d(f.view);
         glPushMatrix();
         glTranslatef(0, 0, -10.0f);
         for (const CColumnRec& column : f.seg.GetColumns())
@@ -200,9 +194,7 @@ void BM_ReferenceBatch(benchmark::State& state)
                 lines.insert(lines.end(), {loop[i]->x, loop[i]->y, loop[i + 1]->x, loop[i + 1]->y});
         }
     for (auto _ : state) {
-        LoadProjection2d(f.view);
-        glClearColor(1, 1, 1, 1);
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        StartFrame2d(f.view);
         glBegin(GL_QUADS);
         for (size_t i = 0; i < colours.size(); ++i) {
             glColor3ub(colours[i].r, colours[i].g, colours[i].b);

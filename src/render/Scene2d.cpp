@@ -121,11 +121,16 @@ void DrawMesh2d(const CZSegment& segment, int segmentIndex)
     glPopMatrix();
 }
 
-void RenderScene2d(const CView2dState& view, const CScene2d& scene)
+void StartFrame2d(const CView2dState& view)
 {
     LoadProjection2d(view);
     glClearColor(1, 1, 1, 1);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+}
+
+void RenderScene2d(const CView2dState& view, const CScene2d& scene)
+{
+    StartFrame2d(view);
     glPushMatrix();
     // The grid is drawn in its own colours, not tinted by the last bound texture.
     glDisable(GL_TEXTURE_2D);

@@ -37,6 +37,8 @@ struct CScene2d {
 // Draws one frame into the current context with the view's projection. The caller prepares the
 // document's drawing data first (corners, edge flags, selection) and swaps the buffers after.
 void RenderScene2d(const CView2dState& view, const CScene2d& scene);
+// The start of every frame: the view's projection loaded and the frame cleared to white.
+void StartFrame2d(const CView2dState& view);
 
 // The layers of a z-segment as the 2-D view draws them: every layer in use of every column whose
 // bulk macro name is not exactly "void", batched.

@@ -27,19 +27,29 @@ const std::vector<CMeshElement>& CurrentMesh()
     return TestApp().GetDocument()->m_ZSegments.at(g_nCurZSeg - 1).m_MeshTriangles;
 }
 
-}  // namespace
+// A ".layer" file opened in the running program, the tools' pause recorded, prompts scripted.
+class MeshMenu : public ::testing::Test {
+protected:
+    void Start(const std::string& program, const std::string& mode)
+    {
+        const std::string layer = std::string(TESSARON_FIXTURES) + "/layer/ridge_two_columns.layer";
+        ASSERT_TRUE(StartApp(tree, program, {mode, work.Write("ridge.layer", FileBytes(layer))}));
+        PumpEvents(300);
+    }
+    void TearDown() override { StopApp(); }
 
-TEST(MeshMenu, TheLayerBuilderPlotsAndClearsTheMeshOfItsFile)
-{
     AppTree tree;
-    InstallStandInTools(tree.Root(), "lumivo");
     TempFolder work;
-    const std::string path =
-        work.Write("ridge.layer", FileBytes(std::string(TESSARON_FIXTURES) + "/layer/ridge_two_columns.layer"));
     ScriptedPrompts prompts;
     RecordingClock clock;
-    ASSERT_TRUE(StartApp(tree, "brenvik", {"-2", path}));
-    PumpEvents(300);
+};
+
+}  // namespace
+
+TEST_F(MeshMenu, TheLayerBuilderPlotsAndClearsTheMeshOfItsFile)
+{
+    InstallStandInTools(tree.Root(), "lumivo");
+    Start("brenvik", "-2");
     EXPECT_EQ(HelpOf(ID_MESH_PLOT), "Plot mesh");
     EXPECT_EQ(HelpOf(ID_MESH_CLEAR), "Clear mesh");
 
@@ -51,19 +61,11 @@ TEST(MeshMenu, TheLayerBuilderPlotsAndClearsTheMeshOfItsFile)
 
     EXPECT_TRUE(Frame()->RunCommand(ID_MESH_CLEAR));
     EXPECT_TRUE(CurrentMesh().empty());
-    StopApp();
 }
 
-TEST(MeshMenu, TheDeviceEditorOffersAllFourCommands)
+TEST_F(MeshMenu, TheDeviceEditorOffersAllFourCommands)
 {
-    AppTree tree;
-    TempFolder work;
-    const std::string path =
-        work.Write("ridge.layer", FileBytes(std::string(TESSARON_FIXTURES) + "/layer/ridge_two_columns.layer"));
-    ScriptedPrompts prompts;
-    RecordingClock clock;
-    ASSERT_TRUE(StartApp(tree, "tessaron", {"-3", path}));
-    PumpEvents(300);
+    Start("tessaron", "-3");
     EXPECT_EQ(HelpOf(ID_MESH_PLOT), "Plot mesh");
     EXPECT_EQ(HelpOf(ID_MESH_CLEAR), "Clear mesh");
     EXPECT_EQ(HelpOf(ID_MESH_PLOT_ALL), "Plot all segment mesh");
@@ -80,5 +82,4 @@ TEST(MeshMenu, TheDeviceEditorOffersAllFourCommands)
     EXPECT_EQ(CurrentMesh().size(), 5u);
     EXPECT_TRUE(Frame()->RunCommand(ID_MESH_CLEAR_ALL));
     EXPECT_TRUE(CurrentMesh().empty());
-    StopApp();
 }

@@ -6,6 +6,7 @@
 #include "model/ZSegment.h"
 
 #include "support/RecordBuilders.h"
+#include "support/MeshExpectations.h"
 
 #include <gtest/gtest.h>
 
@@ -31,13 +32,6 @@ CMeshPolygon Box(int column, int row, float x0, float x1, float y0, float y1)
     p.m_nRow = row;
     p.m_Points = {CPoint3f(x0, y0, 0), CPoint3f(x1, y0, 0), CPoint3f(x1, y1, 0), CPoint3f(x0, y1, 0)};
     return p;
-}
-
-void ExpectRegion(const CMeshElement& e, int zseg, int column, int row)
-{
-    EXPECT_EQ(e.m_nZSeg, zseg);
-    EXPECT_EQ(e.m_nColumn, column);
-    EXPECT_EQ(e.m_nRow, row);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include "CommandIds.h"
 #include "support/DocFixture.h"
+#include "support/MeshExpectations.h"
 #include "support/RecordingClock.h"
 #include "support/StandInTools.h"
 #include "support/TempFolder.h"
@@ -62,13 +63,6 @@ protected:
     TempFolder work;
     RecordingClock clock;
 };
-
-void ExpectRegion(const CMeshElement& e, int zseg, int column, int row)
-{
-    EXPECT_EQ(e.m_nZSeg, zseg);
-    EXPECT_EQ(e.m_nColumn, column);
-    EXPECT_EQ(e.m_nRow, row);
-}
 
 }  // namespace
 

@@ -109,3 +109,9 @@ std::string ResolveExistingPath(const std::string& path)
     }
     return resolved;
 }
+
+bool PathNamesKind(const std::string& path, const std::string& marker)
+{
+    const std::size_t at = ToLowerAscii(path).find(ToLowerAscii(marker));
+    return at != std::string::npos && at > 0;
+}

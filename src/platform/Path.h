@@ -30,3 +30,7 @@ std::string NativePath(const std::string& path);
 // that does not exist with its exact case is looked up ignoring case in its folder (files come from
 // a case-insensitive system). Returns the native path unchanged when nothing matches.
 std::string ResolveExistingPath(const std::string& path);
+
+// True when `marker` (such as ".layer") occurs in the path, ignoring case, after the path's first
+// character: how the program tells the kind of a file from its name.
+bool PathNamesKind(const std::string& path, const std::string& marker);

@@ -124,6 +124,7 @@ void CLayerFileUpdater::Update(CKeywordLineList old, CKeywordLineList& fresh, CK
     m_beforeClearing.clear();
     m_freshDopingMoved.RemoveAll();
     m_haveFreshDopingMoved = false;
+    m_defaults = CReaderDefaults(fresh, m_pMacros);
 
     // Preparing the old lines. Included blocks are sorted out first, while the statements that
     // are regenerated below still show which blocks hold them.
@@ -152,6 +153,7 @@ void CLayerFileUpdater::Update(CKeywordLineList old, CKeywordLineList& fresh, CK
     result.RemoveAll();
     MatchStructureLines(old, fresh);
     RememberBeforeClearing(old, "layer_mater");
+    PlanUnnamedEmptyLayers(old, fresh);
     UpdateLayerMaterPass(old, fresh);
     InlineUnitsHoldingAnchors(old, fresh);
 

@@ -16,6 +16,7 @@
 
 #include "textfiles/KeywordLine.h"
 #include "textfiles/KeywordLineList.h"
+#include "textfiles/ReaderDefaults.h"
 
 #include <map>
 #include <set>
@@ -65,7 +66,10 @@ public:
     void MergeStatement(CKeywordLineList& old, CKeywordLineList& fresh, CKeywordLineList& result,
                         std::string kind);
     void CopyPrecedingLines(CKeywordLineList& old, CKeywordLineList& result, int j);
-    static bool IsSameStatement(const CKeywordLine& o, const CKeywordLine& f);
+    // True when the two statements say the same. A parameter that one of them lacks and that the
+    // other holds at the value the reader gives when it is absent is no difference (defaults).
+    static bool IsSameStatement(const CKeywordLine& o, const CKeywordLine& f,
+                                const CReaderDefaults& defaults = CReaderDefaults());
     void MergeParams(const CKeywordLine& o, CKeywordLine& f, CKeywordLine& out);
     static void RebuildLineText(CKeywordLine& line);
 
@@ -113,6 +117,7 @@ private:
         bool same = false;     // every statement of the block says what the model says
     };
 
+    void PlanUnnamedEmptyLayers(const CKeywordLineList& old, const CKeywordLineList& fresh);
     void PrepareIncludeUnits(CKeywordLineList& old);
     void InlineUnit(CKeywordLineList& old, CKeywordLineList& fresh, int source);
     void InlineUnitOfOldLine(CKeywordLineList& old, int index);
@@ -134,6 +139,8 @@ private:
 
     std::string m_strPath;
     CMacroList* m_pMacros = nullptr;
+    // What absent parameters read as, in the file this update writes.
+    CReaderDefaults m_defaults;
     std::vector<int> m_includedLines;
     std::map<int, IncludeUnit> m_units;
     std::set<int> m_writtenUnits;  // blocks whose include statement this update has written

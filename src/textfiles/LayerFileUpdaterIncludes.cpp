@@ -211,7 +211,7 @@ bool CLayerFileUpdater::SaysWhatTheModelSays(const CKeywordLine& o, const CKeywo
     // before the macro parameters the merge supplies anew were cleared from it.
     auto before = m_beforeClearing.find(o.m_nLine);
     const CKeywordLine& asInFile = (o.m_nLine > 0 && before != m_beforeClearing.end()) ? before->second : o;
-    if (IsSameStatement(asInFile, fresh[index]))
+    if (IsSameStatement(asInFile, fresh[index], m_defaults))
         return true;
     // The writer gives a row's doping to its "layer" statement and the save moves it into the
     // material statements: an included file holds it there, or in the "layer" statement.
@@ -220,7 +220,7 @@ bool CLayerFileUpdater::SaysWhatTheModelSays(const CKeywordLine& o, const CKeywo
         UpdateDopingParams(m_freshDopingMoved);
         m_haveFreshDopingMoved = true;
     }
-    return index < m_freshDopingMoved.GetCount() && IsSameStatement(asInFile, m_freshDopingMoved[index]);
+    return index < m_freshDopingMoved.GetCount() && IsSameStatement(asInFile, m_freshDopingMoved[index], m_defaults);
 }
 
 int CLayerFileUpdater::UnitStart(const CKeywordLineList& old, int source) const

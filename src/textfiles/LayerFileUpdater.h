@@ -58,7 +58,8 @@ public:
     std::string GetFolder() const;
 
     // Fills result (pass an empty list) from the old lines and the fresh statements. Consumes the
-    // entries of g_includeTable whose include statements it writes.
+    // entries of g_includeTable whose include statements it writes. Old statements the model
+    // cannot write back (CUnreadStatements) are kept as written, in their place.
     void Update(CKeywordLineList old, CKeywordLineList& fresh, CKeywordLineList& result);
 
     // Pairing and merge.
@@ -117,6 +118,7 @@ private:
         bool same = false;     // every statement of the block says what the model says
     };
 
+    void KeepUnreadStatements(CKeywordLineList& old);
     void PlanUnnamedEmptyLayers(const CKeywordLineList& old, const CKeywordLineList& fresh);
     void PrepareIncludeUnits(CKeywordLineList& old);
     void InlineUnit(CKeywordLineList& old, CKeywordLineList& fresh, int source);

@@ -11,6 +11,7 @@
 #include "textfiles/LabelStatements.h"
 #include "textfiles/LayerComments.h"
 #include "textfiles/MacroLibrary.h"
+#include "textfiles/MaterialStatements.h"
 #include "textfiles/SideContactStatements.h"
 #include "textfiles/VcselSectionStatements.h"
 
@@ -226,6 +227,9 @@ void CLayerStatementReader::ReadLayerMaterial(CLayerRec& layer, int n)
         bulk.m_strName += "_old_style";
     else
         ReadVarSymbols(statement, name, bulk.m_dVar, true);
+    // The simulator takes a macro other than the known insulators for one only when told so.
+    const bool marked = param("insulator_macro") == "yes" && !CMaterialStatements::IsInsulatorMaterial(bulk.m_strName);
+    layer.m_Material.m_strInsulatorFor = marked ? bulk.m_strName : std::string();
 
     CMacroParamSet& active = layer.m_Material.m_Active;
     const std::string activeName = param("active_macro");

@@ -121,6 +121,7 @@ void CLayerFileUpdater::Update(CKeywordLineList old, CKeywordLineList& fresh, CK
 {
     m_units.clear();
     m_writtenUnits.clear();
+    m_reachedIncludes.clear();
     m_includeLayerCounts.clear();
     m_beforeClearing.clear();
     m_freshDopingMoved.RemoveAll();

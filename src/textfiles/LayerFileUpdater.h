@@ -8,7 +8,9 @@
 // g_strIncludeFolder from the z-segment's material set, Update(old lines, fresh statements, empty
 // result), store the result with the numbered store (CKeywordLineList::Serialize). Included files
 // written back as their include statement are copied from g_strIncludeFolder to the folder of the
-// path.
+// path; one that cannot be copied there (a name outside that folder, such as "../shared/a.inc") is
+// named by a path from the new folder instead, and one that cannot be reached at all is written
+// into the file, so that the saved file always opens again.
 //
 // Working numbers during Update (m_nLine):
 //   old list:   >= 0 not yet written, -1 copied to the result, -(load number) merged with a fresh one
@@ -129,6 +131,8 @@ private:
     int UnitStart(const CKeywordLineList& old, int source) const;
     bool CanWriteIncludeBack(int source) const;
     void WriteIncludeBack(CKeywordLineList& old, CKeywordLineList& result, int source);
+    bool ReachIncludedFile(int source);
+    bool CanCopyIncludedFile(const std::string& fromFolder, const std::string& name, int depth) const;
     void CopyIncludedFile(const std::string& fromFolder, const std::string& toFolder,
                           const std::string& name, int depth) const;
     void AppendFreshRebuilt(const CKeywordLineList& fresh, CKeywordLineList& result) const;
@@ -146,6 +150,9 @@ private:
     std::vector<int> m_includedLines;
     std::map<int, IncludeUnit> m_units;
     std::set<int> m_writtenUnits;  // blocks whose include statement this update has written
+    // The include statements that find their files from the saved file's folder, by block: the
+    // statement as read, or one that names the file by a path from there.
+    std::map<int, std::string> m_reachedIncludes;
     std::map<std::string, int> m_includeLayerCounts;  // "layer" statements of included files
     // The fresh statements with the doping of each row in its material statements, as a saved file
     // holds it; made when an included block is first compared.

@@ -135,9 +135,10 @@ void CLayerFileUpdater::MergeStatement(CKeywordLineList& old, CKeywordLineList& 
                 }
                 CopyPrecedingLines(old, result, j);
                 result.Append(out);
-            } else if (!IsUnitUnchanged(old, fresh, s) || !CanWriteIncludeBack(s)) {
-                // Something in the included block changed: its lines are merged as lines of the
-                // main file and its include statement is not written.
+            } else if (!IsUnitUnchanged(old, fresh, s) || !CanWriteIncludeBack(s) || !ReachIncludedFile(s)) {
+                // Something in the included block changed, or its file cannot be reached from the
+                // saved file: its lines are merged as lines of the main file and its include
+                // statement is not written.
                 InlineUnit(old, fresh, s);
                 continue;
             } else {

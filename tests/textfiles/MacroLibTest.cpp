@@ -22,12 +22,19 @@ struct Expected {
     std::string usage;
 };
 
-std::vector<Expected> Parse(const std::string& text)
+// A library read from text.
+CMacroLib ReadText(const std::string& text)
 {
     CMacroLib lib;
     CArchive archive;
     archive.OpenLoadFromMemory(text, "test.mac");
     lib.Read(archive);
+    return lib;
+}
+
+std::vector<Expected> Parse(const std::string& text)
+{
+    const CMacroLib lib = ReadText(text);
     std::vector<Expected> out;
     for (int i = 0; i < lib.GetCount(); ++i)
         out.push_back({lib.GetDef(i).GetMacroName(), lib.GetDef(i).GetUsage()});
@@ -113,10 +120,7 @@ TEST(MacroLib, CommentBlocks)
         {"$*\n$=====\n$ a\n$=====\nbegin_macro\nany\nend_macro a\n", ""},
     };
     for (const Case& c : cases) {
-        CMacroLib lib;
-        CArchive archive;
-        archive.OpenLoadFromMemory(c.text, "test.mac");
-        lib.Read(archive);
+        const CMacroLib lib = ReadText(c.text);
         ASSERT_EQ(lib.GetCount(), 1) << c.text;
         EXPECT_EQ(lib.GetDef(0).GetComment(), c.comment) << c.text;
     }
@@ -164,10 +168,7 @@ TEST(MacroLib, AnEmptyParameterNameMakesTheMacroInvalid)
          {"m_old_style", "$  load_macro name=m mater=#m"}, true},
     };
     for (const Case& c : cases) {
-        CMacroLib lib;
-        CArchive archive;
-        archive.OpenLoadFromMemory(c.text, "test.mac");
-        lib.Read(archive);
+        const CMacroLib lib = ReadText(c.text);
         ASSERT_EQ(lib.GetCount(), 1) << c.what;
         EXPECT_EQ((Expected{lib.GetDef(0).GetMacroName(), lib.GetDef(0).GetUsage()}), c.def) << c.what;
         // The application lists only valid definitions among its load and active-layer macros.

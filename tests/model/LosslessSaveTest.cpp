@@ -1,7 +1,6 @@
 // Nothing a user wrote in a ".layer" file is lost on a save: hand-written files opened and saved
 // through the document, unchanged, again, and after an edit elsewhere.
 
-#include "platform/FileIO.h"
 #include "platform/FileSystem.h"
 #include "support/DocFixture.h"
 #include "support/FileBytes.h"

@@ -316,7 +316,8 @@ TEST_F(DocumentFile, SaveAsOffersTheModesFiltersAndKeepsTheNamingFlag)
         ASSERT_EQ(prompts.FileDialogs().size(), 2u);
         const FileDialogRequest& request = prompts.FileDialogs()[0];
         EXPECT_FALSE(request.open);
-        EXPECT_EQ(request.defaultExt, "sol");
+        EXPECT_EQ(request.defaultExt, threeD ? "sol" : "layer");
+        EXPECT_EQ(request.initialPath, folder.Path() + "/");  // the document's folder
         EXPECT_EQ(request.filter, threeD ? "3d Sol Files (*.sol)|*.sol|Layer Files (*.layer)|*.layer||"
                                          : "Layer Files (*.layer)|*.layer||");
         EXPECT_EQ(prompts.Texts(),
@@ -337,17 +338,19 @@ TEST_F(DocumentFile, AFailedWriteReportsKeepsTheFlagAndTheOldFile)
     struct Case {
         std::string target;
         bool existsBefore;
+        std::string reason;
     };
     std::filesystem::create_directory(folder.File("taken.layer"));
     const Case cases[] = {
-        {folder.File("no_such_folder/dev.layer"), false},
-        {folder.File("taken.layer"), true},  // a folder stands where the file would go
+        {folder.File("no_such_folder/dev.layer"), false, "No such file or directory"},
+        // a folder stands where the file would go
+        {folder.File("taken.layer"), true, "It is not a regular file."},
     };
     for (const Case& c : cases) {
         prompts.Clear();
         prompts.AnswerNext(IDOK);
         EXPECT_FALSE(doc().OnSaveDocument(c.target)) << c.target;
-        EXPECT_EQ(prompts.Texts(), std::vector<std::string>{"Can't create file!"});
+        EXPECT_EQ(prompts.Texts(), std::vector<std::string>{"Can't create file!\n" + c.target + ": " + c.reason});
         EXPECT_TRUE(doc().IsModified());
         EXPECT_EQ(doc().GetPathName(), path);
         EXPECT_EQ(Seg(0).m_strLayerFile, path);

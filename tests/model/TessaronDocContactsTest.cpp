@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <cmath>
+
 namespace {
 
 class ContactConsistency : public DocFixture {
@@ -75,6 +78,44 @@ TEST_F(ContactConsistency, AnEditedRangeReachesContactLayersByTruncatedNumber)
     EXPECT_EQ(column.Layer(1).m_Material.m_Bulk.m_dVar[0], 2.0);
     EXPECT_EQ(column.Layer(2).m_Material.m_Bulk.m_dVar[3], -9999);
     EXPECT_EQ(column.Layer(3).m_Material.m_Bulk.m_dVar[3], -9999);
+}
+
+TEST_F(ContactConsistency, ContactNumbersBeyondIntAreKeptWithinIt)
+{
+    // A contact number read from a file can be any number; it is held within int before it
+    // becomes one, as the range's own number was when its text was read.
+    UseZSegments(1);
+    CColumnRec& column = AddColumn(0, {"contact", "contact", "contact", "contact"});
+    SetContact(column.Layer(0), 1e300, 1.0, 0.7, -9999);
+    SetContact(column.Layer(1), -1e300, 0, -9999, -9999);
+    SetContact(column.Layer(2), 5, 0, -9999, -9999);
+    SetContact(column.Layer(3), std::nan(""), 0, -9999, -9999);
+    column.m_Contacts.AddTop(Range(INT_MAX, "ohmic"));
+    column.m_Contacts.AddTop(Range(INT_MIN, "ohmic"));
+    column.m_Contacts.AddTop(Range(0, "ohmic"));
+    doc().SetSelection(0, 0, 0);
+    doc().m_nContactUpdateMode = 0;
+    doc().UpdateContacts();
+    EXPECT_EQ(column.m_Contacts.Top(0).m_strType, "schottky");
+    EXPECT_EQ(column.m_Contacts.Top(0).m_dBarrier, 0.7);
+    EXPECT_EQ(column.m_Contacts.Top(1).m_strType, "ohmic");
+    EXPECT_EQ(column.m_Contacts.Top(2).m_strType, "ohmic");
+    EXPECT_EQ(column.Layer(1).m_Material.m_Bulk.m_dVar[2], -9999);
+    EXPECT_EQ(column.Layer(2).m_Material.m_Bulk.m_dVar[2], -9999);
+
+    // From a range: INT_MIN reaches the layer whose number lies below int.
+    column.m_Contacts.Clear();
+    CBottomContact bottom;
+    bottom.m_nContactNum = INT_MIN;
+    bottom.m_strType = "ohmic";
+    bottom.m_dWorkFunction = 4.1;
+    column.m_Contacts.AddBottom(bottom);
+    doc().SetSelection(0, 0, 2);
+    doc().m_nContactUpdateMode = 1;
+    doc().UpdateContacts();
+    EXPECT_EQ(column.Layer(1).m_Material.m_Bulk.m_dVar[3], 4.1);
+    EXPECT_EQ(column.Layer(1).m_Material.m_Bulk.m_dVar[0], double(INT_MIN));
+    EXPECT_EQ(column.Layer(0).m_Material.m_Bulk.m_dVar[3], -9999);
 }
 
 TEST_F(ContactConsistency, TypeCodesAndTextsConvertAsTheyAlwaysDid)

@@ -23,6 +23,15 @@ protected:
         range.m_strType = type;
         return range;
     }
+    // An "ohmic" bottom range with a work function, as the contact page hands it back.
+    static CBottomContact OhmicBottom(int number, double workFunction)
+    {
+        CBottomContact bottom;
+        bottom.m_nContactNum = number;
+        bottom.m_strType = "ohmic";
+        bottom.m_dWorkFunction = workFunction;
+        return bottom;
+    }
 };
 
 }  // namespace
@@ -65,11 +74,7 @@ TEST_F(ContactConsistency, AnEditedRangeReachesContactLayersByTruncatedNumber)
     SetContact(column.Layer(1), 2.9, 0, -9999, -9999);
     SetContact(column.Layer(2), 2, 0, -9999, -9999);  // not a contact macro
     SetContact(column.Layer(3), 3, 0, -9999, -9999);
-    CBottomContact bottom;
-    bottom.m_nContactNum = 2;
-    bottom.m_strType = "ohmic";
-    bottom.m_dWorkFunction = 4.5;
-    column.m_Contacts.AddBottom(bottom);
+    column.m_Contacts.AddBottom(OhmicBottom(2, 4.5));
     doc().SetSelection(0, 0, 3);
     doc().m_nContactUpdateMode = 1;
     doc().UpdateContacts();
@@ -105,11 +110,7 @@ TEST_F(ContactConsistency, ContactNumbersBeyondIntAreKeptWithinIt)
 
     // From a range: INT_MIN reaches the layer whose number lies below int.
     column.m_Contacts.Clear();
-    CBottomContact bottom;
-    bottom.m_nContactNum = INT_MIN;
-    bottom.m_strType = "ohmic";
-    bottom.m_dWorkFunction = 4.1;
-    column.m_Contacts.AddBottom(bottom);
+    column.m_Contacts.AddBottom(OhmicBottom(INT_MIN, 4.1));
     doc().SetSelection(0, 0, 2);
     doc().m_nContactUpdateMode = 1;
     doc().UpdateContacts();

@@ -25,13 +25,14 @@ constexpr int kMenuTimerId = 2;
 constexpr int kMenuTimerDelay = 100;
 constexpr int kRecentFilePosition = 11;   // index of the recent-file entries in the File menu
 
-// The status text of a command: the name its tool-bar button carries.
+// The status text of a command: the name its tool-bar button carries, else the first part of
+// its prompt.
 wxString CommandText(int id, bool b3dMode)
 {
     for (const ToolButtonRes& b : ModeToolButtons(b3dMode))
         if (b.id == id)
             return b.text;
-    return wxEmptyString;
+    return wxString(CommandPrompt(id)).BeforeFirst('\n');
 }
 
 // The commands the frame and the application handle.

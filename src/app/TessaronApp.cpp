@@ -339,6 +339,10 @@ void CTessaronApp::OpenRecentFile(int index)
     }
 }
 
+void CTessaronApp::BeginWaitCursor() { wxBeginBusyCursor(); }
+
+void CTessaronApp::EndWaitCursor() { wxEndBusyCursor(); }
+
 void CTessaronApp::AddToRecentFileList(const std::string& path)
 {
     if (path.empty())

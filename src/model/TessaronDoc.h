@@ -6,7 +6,8 @@
 //
 // The commands are spread over several sources by subject: TessaronDoc.cpp (life cycle,
 // selection, drawing support, tidy-up, command routing), TessaronDocUndo.cpp, TessaronDocSegInfo.cpp,
-// TessaronDocColours.cpp, TessaronDocContacts.cpp, TessaronDocLabels.cpp, TessaronDocVcsel.cpp.
+// TessaronDocColours.cpp, TessaronDocContacts.cpp, TessaronDocLabels.cpp, TessaronDocVcsel.cpp,
+// TessaronDocMesher.cpp.
 
 #include "model/CurLayerParams.h"
 #include "model/MaterialSet.h"
@@ -149,6 +150,22 @@ public:
     void RefreshLayerFileIndexes();
     // A message box of the document's views (the save warnings: caption "Warning").
     int ViewMessageBox(const std::string& text, const std::string& caption, unsigned type) const;
+
+    // --- Mesh plot (TessaronDocMesher.cpp); z-segment indexes from 0 ---
+    // The Mesh menu: plot or clear the mesh of the current z-segment or of every z-segment in use
+    // (plotting all stops at the first z-segment that cannot be plotted); then all views update.
+    void OnMeshPlotCurrentSegMesh();
+    void OnMeshClearCurrentSegMesh();
+    void OnMeshPlotAllSegMesh();
+    void OnMeshClearAllSegMesh();
+    // Runs the mesher tools on the z-segment's saved ".layer" file (the document's file in the
+    // layer builder), reads the ".msh" file and keeps its triangles in the z-segment, each tagged
+    // with the layer that contains its centroid. With askIfModified a modified document first
+    // asks whether to go on. False after a message (the z-segment's mesh as it was) when there is
+    // no ".layer" file, the user declines, a tool fails or the ".msh" file cannot be read.
+    bool PlotZsegmentMesh(int index, bool askIfModified);
+    // Drops the mesh of a z-segment in use; nothing for any other index.
+    void ClearZsegmentMesh(int index);
 
     // --- Seg-info synchronisation ---
     void BuildSegInfoList();

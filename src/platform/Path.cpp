@@ -172,3 +172,9 @@ std::string FollowSymbolicLinks(const std::string& path)
     }
     return current;
 }
+
+bool PathNamesKind(const std::string& path, const std::string& marker)
+{
+    const std::size_t at = ToLowerAscii(path).find(ToLowerAscii(marker));
+    return at != std::string::npos && at > 0;
+}

@@ -42,3 +42,7 @@ std::string ResolveWritePath(const std::string& path);
 // The path a chain of symbolic links leads to (relative links taken from the link's folder); the
 // path itself when it is no link, and the last link's target when that does not exist yet.
 std::string FollowSymbolicLinks(const std::string& path);
+
+// True when `marker` (such as ".layer") occurs in the path, ignoring case, after the path's first
+// character: how the program tells the kind of a file from its name.
+bool PathNamesKind(const std::string& path, const std::string& marker);

@@ -33,6 +33,15 @@ TEST(Path, DeckRoutines)
     }
 }
 
+TEST(Path, AFilesKindIsToldByItsNameIgnoringCase)
+{
+    EXPECT_TRUE(PathNamesKind("C:\\Dev\\Laser.LAYER", ".layer"));
+    EXPECT_TRUE(PathNamesKind("a.layer.bak", ".layer")) << "anywhere after the first character";
+    EXPECT_FALSE(PathNamesKind(".layer", ".layer")) << "not at the very start";
+    EXPECT_FALSE(PathNamesKind("dev.lay", ".layer"));
+    EXPECT_TRUE(PathNamesKind("x.Geo", ".GEO"));
+}
+
 TEST(Path, ResolvesNamesIgnoringCaseInTheirFolder)
 {
     TempFolder temp;

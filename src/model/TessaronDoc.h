@@ -94,8 +94,10 @@ public:
     // last z-segment. Nothing changes when the file cannot be read.
     void LoadZsegmentLayerFile(std::string path, int n);
     // Writes z-segment n to path, merged into the material set of index n; false when the file
-    // cannot be written.
+    // cannot be written (GetWriteError then tells why).
     bool SaveZsegmentLayerFile(int n, std::string path);
+    // The system's reason for the last failed ".layer" write ("Permission denied", ...).
+    const std::string& GetWriteError() const { return m_strWriteError; }
     // Inserts a z-segment at n read from a ".layer" file, with the z range given (kept after the
     // z-segment before it) and an empty material set; the caller counts it. False, with the
     // z-segments and the material sets as they were, when the file cannot be read or translated
@@ -219,6 +221,7 @@ private:
     CMacroList* m_pMacroList = nullptr;
     CMacroList m_NoMacros;
     bool m_bLayerLinesComplete = false;  // the last load of the layer lines read every include
+    std::string m_strWriteError;
 
     CLayerFileContext LayerFileContext(CKeywordLineList* copyLines);
     bool LoadLayerLines(const std::string& path);

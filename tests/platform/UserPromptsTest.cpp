@@ -1,5 +1,6 @@
 #include "platform/Profile.h"
 #include "support/ScriptedPrompts.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -31,6 +32,26 @@ TEST(UserPrompts, ABareSaveAsNameGetsTheDefaultExtension)
     };
     for (const Case& c : cases)
         EXPECT_EQ(WithDefaultExtension(c.path, c.ext), c.result) << c.path;
+}
+
+// The save dialog asked about the name as typed; "dev" that became "dev.layer" must not replace an
+// existing "dev.layer" without a question.
+TEST(UserPrompts, AnExtensionAddedAfterTheDialogAsksBeforeReplacingAFile)
+{
+    TempFolder folder;
+    const std::string existing = folder.Write("dev.layer", "begin_layer\r\n");
+    ScriptedPrompts prompts;
+
+    EXPECT_TRUE(ConfirmReplaceAfterExtension(folder.File("new"), folder.File("new.layer"), prompts));
+    EXPECT_TRUE(ConfirmReplaceAfterExtension(existing, existing, prompts));  // the dialog asked already
+    EXPECT_TRUE(prompts.Texts().empty());
+
+    prompts.AnswerNext(IDNO);
+    EXPECT_FALSE(ConfirmReplaceAfterExtension(folder.File("dev"), existing, prompts));
+    prompts.AnswerNext(IDYES);
+    EXPECT_TRUE(ConfirmReplaceAfterExtension(folder.File("dev"), existing, prompts));
+    EXPECT_EQ(prompts.Texts(), (std::vector<std::string>{"dev.layer already exists.\nDo you want to replace it?",
+                                                         "dev.layer already exists.\nDo you want to replace it?"}));
 }
 
 TEST(Profile, MemoryStoreKeepsValuesBySectionAndEntry)

@@ -12,7 +12,7 @@
 #include "platform/StringUtil.h"
 #include "platform/UserPrompts.h"
 #include "support/QuietPrompts.h"
-#include "textfiles/KeywordLineList.h"
+#include "statements/KeywordLineList.h"
 
 #include <cstdint>
 #include <cstdlib>

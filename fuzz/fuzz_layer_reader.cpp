@@ -10,7 +10,7 @@
 #include "platform/Archive.h"
 #include "platform/UserPrompts.h"
 #include "support/QuietPrompts.h"
-#include "textfiles/KeywordLineList.h"
+#include "statements/KeywordLineList.h"
 #include "textfiles/LayerFileContext.h"
 #include "textfiles/LayerStatementReader.h"
 #include "textfiles/LayerStatementWriter.h"

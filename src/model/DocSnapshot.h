@@ -12,7 +12,7 @@
 #include "model/MaterialSet.h"
 #include "model/SegInfoList.h"
 #include "model/ZSegment.h"
-#include "textfiles/KeywordLineList.h"
+#include "statements/KeywordLineList.h"
 
 #include <vector>
 

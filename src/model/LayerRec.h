@@ -8,7 +8,7 @@
 
 #include "model/LayerBlocks.h"
 #include "model/Point3f.h"
-#include "textfiles/KeywordLine.h"
+#include "statements/KeywordLine.h"
 
 // Exposed-edge bits of CLayerRec::m_wEdgeFlags, set before every drawing.
 enum : std::uint16_t {

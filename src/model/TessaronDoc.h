@@ -16,7 +16,7 @@
 #include "model/UnsetValue.h"
 #include "model/ZSegment.h"
 #include "platform/DocumentBase.h"
-#include "textfiles/KeywordLineList.h"
+#include "statements/KeywordLineList.h"
 #include "textfiles/MacroList.h"
 
 #include <string>

@@ -18,8 +18,8 @@
 #include "model/SectionRecord.h"
 #include "model/ZSegmentParams.h"
 #include "series/LayerFileIndex.h"
-#include "textfiles/KeywordLine.h"
-#include "textfiles/KeywordLineList.h"
+#include "statements/KeywordLine.h"
+#include "statements/KeywordLineList.h"
 
 // Comment blocks of a z-segment's ".layer" file, by where they stand.
 // Statement groups of the companion files of the ".sol" deck.

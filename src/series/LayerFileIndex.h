@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "series/SeriesTarget.h"
-#include "textfiles/KeywordLineList.h"
+#include "statements/KeywordLineList.h"
 
 // One sweepable value.
 struct CLayerFileItem {

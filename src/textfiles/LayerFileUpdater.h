@@ -16,8 +16,8 @@
 //   old list:   >= 0 not yet written, -1 copied to the result, -(load number) merged with a fresh one
 //   fresh list: -1 done, -2 structure statement without an old partner, >= 0 partner's load number
 
-#include "textfiles/KeywordLine.h"
-#include "textfiles/KeywordLineList.h"
+#include "statements/KeywordLine.h"
+#include "statements/KeywordLineList.h"
 #include "textfiles/ReaderDefaults.h"
 
 #include <map>

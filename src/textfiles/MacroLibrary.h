@@ -8,7 +8,7 @@
 // name when the file is opened. A free-style definition keeps its plain name, an old-style one is
 // known as name + "_old_style".
 
-#include "textfiles/KeywordLineList.h"
+#include "statements/KeywordLineList.h"
 #include "textfiles/MacroList.h"
 
 #include <string>

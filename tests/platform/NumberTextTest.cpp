@@ -3,8 +3,8 @@
 #include "platform/NumberText.h"
 #include "platform/ProcessRunner.h"
 #include "support/TempFolder.h"
-#include "textfiles/KeywordLine.h"
-#include "textfiles/KeywordLineList.h"
+#include "statements/KeywordLine.h"
+#include "statements/KeywordLineList.h"
 
 #include <gtest/gtest.h>
 

@@ -7,7 +7,7 @@
 
 #include "model/ZSegment.h"
 #include "support/FileBytes.h"
-#include "textfiles/KeywordLineList.h"
+#include "statements/KeywordLineList.h"
 #include "textfiles/LayerFileContext.h"
 #include "textfiles/MacroList.h"
 

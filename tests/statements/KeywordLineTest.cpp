@@ -1,6 +1,6 @@
 #include "platform/Archive.h"
 #include "support/ParsedStatement.h"
-#include "textfiles/KeywordLine.h"
+#include "statements/KeywordLine.h"
 
 #include <gtest/gtest.h>
 

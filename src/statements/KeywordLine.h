@@ -16,7 +16,7 @@
 // characters before " &&" and CR LF, continuation lines begin with two blanks. Statements whose
 // keyword begins with "$" are never wrapped (such lines are not continued when read back).
 
-#include "textfiles/KeywordParam.h"
+#include "statements/KeywordParam.h"
 
 #include <string>
 #include <vector>

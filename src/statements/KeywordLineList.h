@@ -14,7 +14,7 @@
 // deep fails as a whole: it shows a message naming the file, empties the list and returns false,
 // so no truncated list can be saved over the file later. Callers treat it like an unreadable file.
 
-#include "textfiles/KeywordLine.h"
+#include "statements/KeywordLine.h"
 
 #include <map>
 #include <string>

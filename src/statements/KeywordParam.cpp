@@ -1,4 +1,4 @@
-#include "textfiles/KeywordParam.h"
+#include "statements/KeywordParam.h"
 
 #include "platform/NumberText.h"
 #include "platform/StringUtil.h"

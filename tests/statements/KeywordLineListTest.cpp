@@ -2,7 +2,7 @@
 #include "support/FileBytes.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempFolder.h"
-#include "textfiles/KeywordLineList.h"
+#include "statements/KeywordLineList.h"
 
 #include <gtest/gtest.h>
 

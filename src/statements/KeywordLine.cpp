@@ -1,4 +1,4 @@
-#include "textfiles/KeywordLine.h"
+#include "statements/KeywordLine.h"
 
 #include "platform/Archive.h"
 #include "platform/StringUtil.h"

@@ -1,4 +1,4 @@
-#include "textfiles/KeywordLineList.h"
+#include "statements/KeywordLineList.h"
 
 #include "platform/Archive.h"
 #include "platform/NumberText.h"

@@ -2,7 +2,7 @@
 // Measures one capture, one restore, and the checkpoint an editing command takes (capture plus
 // the history's bookkeeping at its cap of six snapshots).
 
-#include "model/TessaronDoc.h"
+#include "document/TessaronDoc.h"
 
 #include <benchmark/benchmark.h>
 

@@ -5,7 +5,7 @@
 #include "app/TessaronApp.h"
 #include "app/ToolBarArt.h"
 #include "model/CurLayerParams.h"
-#include "model/TessaronDoc.h"
+#include "document/TessaronDoc.h"
 #include "views/GL2dView.h"
 #include "platform/UserPrompts.h"
 

@@ -3,7 +3,7 @@
 #include "app/MainFrame.h"
 #include "app/ShellRegistration.h"
 #include "app/WxProfile.h"
-#include "model/TessaronDoc.h"
+#include "document/TessaronDoc.h"
 #include "platform/FatalExit.h"
 #include "platform/Path.h"
 #include "platform/Profile.h"

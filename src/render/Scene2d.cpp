@@ -1,6 +1,6 @@
 #include "render/Scene2d.h"
 
-#include "model/TessaronDoc.h"
+#include "document/TessaronDoc.h"
 #include "model/ZSegment.h"
 #include "render/BackGrid.h"
 #include "render/MeshDrawing.h"

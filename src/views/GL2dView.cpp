@@ -1,7 +1,7 @@
 #include "views/GL2dView.h"
 
 #include "model/CurLayerParams.h"
-#include "model/TessaronDoc.h"
+#include "document/TessaronDoc.h"
 #include "platform/Profile.h"
 #include "platform/TextureImage.h"
 #include "render/Scene2d.h"

@@ -4,7 +4,7 @@
 #include "AppHarness.h"
 #include "app/MainFrame.h"
 #include "model/CurLayerParams.h"
-#include "model/TessaronDoc.h"
+#include "document/TessaronDoc.h"
 #include "render/DrawingFixture.h"
 #include "platform/Profile.h"
 #include "views/GL2dView.h"

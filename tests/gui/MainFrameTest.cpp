@@ -5,7 +5,7 @@
 #include "support/ScriptedPrompts.h"
 #include "app/MainFrame.h"
 #include "model/CurLayerParams.h"
-#include "model/TessaronDoc.h"
+#include "document/TessaronDoc.h"
 
 #include <gtest/gtest.h>
 #include <wx/menu.h>

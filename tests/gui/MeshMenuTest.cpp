@@ -5,7 +5,7 @@
 #include "CommandIds.h"
 #include "app/MainFrame.h"
 #include "model/CurLayerParams.h"
-#include "model/TessaronDoc.h"
+#include "document/TessaronDoc.h"
 #include "support/FileBytes.h"
 #include "support/RecordingClock.h"
 #include "support/ScriptedPrompts.h"

@@ -7,7 +7,7 @@
 #include "app/ShellRegistration.h"
 #include "app/WxProfile.h"
 #include "model/CurLayerParams.h"
-#include "model/TessaronDoc.h"
+#include "document/TessaronDoc.h"
 #include "platform/FatalExit.h"
 #include "platform/TextureImage.h"
 #include "textfiles/LayerParamFlags.h"

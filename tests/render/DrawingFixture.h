@@ -3,7 +3,7 @@
 // (and current) z-segment, so the tests prepare the drawing exactly as the views do.
 
 #include "model/CurLayerParams.h"
-#include "model/TessaronDoc.h"
+#include "document/TessaronDoc.h"
 #include "model/ZSegment.h"
 
 #include <string>

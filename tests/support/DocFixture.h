@@ -3,7 +3,7 @@
 // and a recording views hub, and helpers that build a small device in it. Every test starts from
 // the process state of a fresh program (ResetProcessState) with the isolated-layer method "no".
 
-#include "model/TessaronDoc.h"
+#include "document/TessaronDoc.h"
 #include "platform/Profile.h"
 #include "support/FakeAppServices.h"
 #include "support/FakeViewsHub.h"

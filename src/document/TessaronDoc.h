@@ -12,7 +12,7 @@
 #include "model/CurLayerParams.h"
 #include "model/MaterialSet.h"
 #include "model/SegInfoList.h"
-#include "model/UndoHistory.h"
+#include "document/UndoHistory.h"
 #include "model/UnsetValue.h"
 #include "model/ZSegment.h"
 #include "platform/DocumentBase.h"

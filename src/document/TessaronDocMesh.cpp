@@ -1,9 +1,9 @@
 // Mesh counts of the document: the automatic counts filled in before a z-segment is written, the
 // checks of unset counts before a save, and the floor pass.
 
-#include "model/TessaronDoc.h"
+#include "document/TessaronDoc.h"
 
-#include "model/test.h"
+#include "document/AutoMeshCounts.h"
 #include "platform/UserPrompts.h"
 
 #include <algorithm>

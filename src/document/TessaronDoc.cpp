@@ -1,4 +1,4 @@
-#include "model/TessaronDoc.h"
+#include "document/TessaronDoc.h"
 
 #include "CommandIds.h"
 #include "platform/AppServices.h"

@@ -5,7 +5,7 @@
 // The material sets stay aligned with the z-segments: set n is always the text of z-segment n's
 // file, so a save never merges one z-segment into another's text.
 
-#include "model/TessaronDoc.h"
+#include "document/TessaronDoc.h"
 
 #include "platform/AppServices.h"
 #include "platform/Archive.h"

@@ -2,7 +2,7 @@
 // saved as the current z-segment's file; every save merges the freshly written statements into the
 // lines the file had when it was read, so that text the program does not own survives.
 
-#include "model/TessaronDoc.h"
+#include "document/TessaronDoc.h"
 
 #include "CommandIds.h"
 #include "platform/AppServices.h"

@@ -1,7 +1,7 @@
 // The mesher tools: where they are found, how they are run, and how each failure stops the run
 // with one message and no mesh path.
 
-#include "model/ToolRunner.h"
+#include "document/ToolRunner.h"
 
 #include "platform/FileSystem.h"
 #include "platform/StringUtil.h"

@@ -1,4 +1,4 @@
-#include "model/ToolRunner.h"
+#include "document/ToolRunner.h"
 
 #include "platform/Clock.h"
 #include "platform/FileSystem.h"

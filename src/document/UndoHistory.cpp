@@ -1,4 +1,4 @@
-#include "model/UndoHistory.h"
+#include "document/UndoHistory.h"
 
 bool CUndoHistory::CanUndo() const
 {

@@ -2,11 +2,11 @@
 // z-segment's saved ".layer" file and the region assignment of the triangles read back. The
 // triangles are kept in the z-segment only for display; nothing here is saved or undone.
 
-#include "model/TessaronDoc.h"
+#include "document/TessaronDoc.h"
 
 #include "model/MeshElementList.h"
 #include "model/MeshPolygon.h"
-#include "model/ToolRunner.h"
+#include "document/ToolRunner.h"
 #include "platform/AppServices.h"
 #include "platform/NumberText.h"
 #include "platform/Path.h"

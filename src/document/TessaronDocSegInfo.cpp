@@ -1,6 +1,6 @@
 // Keeping the seg-info list and the z-segments in step, and the isolated-layer rule.
 
-#include "model/TessaronDoc.h"
+#include "document/TessaronDoc.h"
 
 #include "platform/UserPrompts.h"
 

@@ -1,6 +1,6 @@
 // Undo and redo commands of the document.
 
-#include "model/TessaronDoc.h"
+#include "document/TessaronDoc.h"
 
 void CTessaronDoc::CaptureSnapshot(CDocSnapshot& snapshot) const { snapshot.Capture(*this); }
 

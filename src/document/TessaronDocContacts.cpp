@@ -1,7 +1,7 @@
 // Contact consistency: all places that carry one contact number (contact layers, column contact
 // ranges, side contacts) agree on its type, barrier and work function in every z-segment.
 
-#include "model/TessaronDoc.h"
+#include "document/TessaronDoc.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "model/test.h"
+#include "document/AutoMeshCounts.h"
 #include "support/DocFixture.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // Column and row labels: collecting them with their locations, free-name tests, renumbering the
 // labels of a copied z-segment, storing edited labels, and the duplicate-label report of a save.
 
-#include "model/TessaronDoc.h"
+#include "document/TessaronDoc.h"
 
 #include "platform/UserPrompts.h"
 

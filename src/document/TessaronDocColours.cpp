@@ -1,7 +1,7 @@
 // Layer colours: the usage table of (colour, pattern) pairs, the choice of a pair for a new or
 // changed layer, the recount of the table, and the pass that gives equal layers equal pairs.
 
-#include "model/TessaronDoc.h"
+#include "document/TessaronDoc.h"
 
 #include <algorithm>
 

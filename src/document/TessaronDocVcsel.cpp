@@ -1,7 +1,7 @@
 // VCSEL section names: which sections the layers of the current z-segment name, and carrying an
 // edited section to every layer that names it.
 
-#include "model/TessaronDoc.h"
+#include "document/TessaronDoc.h"
 
 #include <algorithm>
 

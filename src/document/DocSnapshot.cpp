@@ -1,7 +1,7 @@
-#include "model/DocSnapshot.h"
+#include "document/DocSnapshot.h"
 
 #include "model/CurLayerParams.h"
-#include "model/TessaronDoc.h"
+#include "document/TessaronDoc.h"
 
 #include <cstring>
 

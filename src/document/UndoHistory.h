@@ -4,7 +4,7 @@
 // snapshots and put one back. The document derives from this history and says how a snapshot is
 // taken and restored.
 
-#include "model/DocSnapshot.h"
+#include "document/DocSnapshot.h"
 
 #include <vector>
 

@@ -86,10 +86,10 @@ void BM_UndoRedo(benchmark::State& state)
     BuildDevice(doc);
     for (int i = 0; i < 3; ++i)
         doc.CheckPoint();
-    doc.Undo();
+    doc.UndoHistory().Undo();
     for (auto _ : state) {
-        doc.Undo();
-        doc.Redo();
+        doc.UndoHistory().Undo();
+        doc.UndoHistory().Redo();
     }
     SetCounters(state);
 }

@@ -4,7 +4,7 @@
 #include "MenuResources.h"
 #include "app/TessaronApp.h"
 #include "app/ToolBarArt.h"
-#include "model/CurLayerParams.h"
+#include "model/ProcessState.h"
 #include "document/TessaronDoc.h"
 #include "views/GL2dView.h"
 #include "platform/UserPrompts.h"

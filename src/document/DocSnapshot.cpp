@@ -1,6 +1,6 @@
 #include "document/DocSnapshot.h"
 
-#include "model/CurLayerParams.h"
+#include "model/ProcessState.h"
 #include "document/TessaronDoc.h"
 
 #include <cstring>

@@ -27,18 +27,6 @@ std::string TrimBlanks(const std::string& text)
 
 }  // namespace
 
-void ResetProcessState()
-{
-    g_CurLayerParams = CCurLayerParams();
-    g_nLayerEditMode = 0;
-    g_nCurZSeg = 0;
-    g_nZSegCount = 0;
-    g_nClipboardZSeg = 0;
-    std::memset(g_ColourUsage, 0, sizeof g_ColourUsage);
-    g_nKeywordLineCounter = 0;
-    g_includeTable.clear();
-}
-
 CTessaronDoc::CTessaronDoc()
 {
     g_nZSegCount = 0;
@@ -84,7 +72,7 @@ bool CTessaronDoc::OnNewDocument()
     AppServices().ClearLayerMacros();
     DeleteContents();
     m_nForcedSelection = 0;
-    g_nKeywordLineCounter = 0;
+    m_LoadContext.Reset();
     g_nClipboardZSeg = 0;
     m_LayerLines = CKeywordLineList();
     m_LoadedLines = CKeywordLineList();
@@ -101,7 +89,8 @@ bool CTessaronDoc::OnNewDocument()
     m_nContactUpdateMode = -1;
     if (m_pViews)
         m_pViews->StartPrompt(0);
-    Clear();
+    m_UndoHistory.Clear();
+    UpdateDrawing();
     return true;
 }
 
@@ -211,6 +200,33 @@ void CTessaronDoc::PrepareDrawing(bool clamp, float minHeight)
         else
             SetSelection(-1, -1, -1);
     }
+}
+
+void CTessaronDoc::UpdateDrawing()
+{
+    // The layout is drawing support: until a view draws the device, the records stay as they were
+    // read or edited.
+    if (m_bDrawnByViews) {
+        PrepareDrawing(m_bThinLayers, m_fThinLayerHeight);
+        ClampSideContactExtents();
+    }
+    ++m_nDrawingRevision;
+}
+
+void CTessaronDoc::UpdateAllViews(int hint)
+{
+    UpdateDrawing();
+    CDocumentBase::UpdateAllViews(hint);
+}
+
+void CTessaronDoc::SetThinLayerHeight(bool clamp, float minHeight)
+{
+    if (m_bDrawnByViews && clamp == m_bThinLayers && minHeight == m_fThinLayerHeight)
+        return;
+    m_bDrawnByViews = true;
+    m_bThinLayers = clamp;
+    m_fThinLayerHeight = minHeight;
+    UpdateDrawing();
 }
 
 void CTessaronDoc::TidyCurrentZsegment()
@@ -371,8 +387,8 @@ CommandState CTessaronDoc::QueryCommand(int id) const
     case ID_MESH_PLOT_ALL:
     case ID_MESH_CLEAR_ALL:
         break;
-    case ID_EDIT_UNDO: state.enabled = CanUndo(); break;
-    case ID_EDIT_REDO: state.enabled = CanRedo(); break;
+    case ID_EDIT_UNDO: state.enabled = m_UndoHistory.CanUndo(); break;
+    case ID_EDIT_REDO: state.enabled = m_UndoHistory.CanRedo(); break;
     case ID_VIEW_BACK_GRID:
         if (m_pViews && m_pViews->HasGL2dView())
             checkWhen(m_pViews->GetGridFlag() != 0);

@@ -1,31 +1,57 @@
 #pragma once
 // The one document of both modes (layer builder and 3-D device editor). It owns the device (the
-// z-segment records), the statements of the open ".layer" file, the per-z-segment material sets,
-// the seg-info list, the VCSEL section definitions, a z-segment clipboard and, through its second
-// base, the undo history; every editing command of the program is a member of it.
+// z-segment records), the statements of the open ".layer" file with the context they were loaded
+// with, the per-z-segment material sets, the seg-info list, the VCSEL section definitions, a
+// z-segment clipboard and the undo history; every editing command of the program is a member of it.
+// After every load and edit its update lays the device out for drawing, so the views only read it.
 //
-// The commands are spread over several sources by subject: TessaronDoc.cpp (life cycle,
-// selection, drawing support, tidy-up, command routing), TessaronDocUndo.cpp, TessaronDocSegInfo.cpp,
-// TessaronDocColours.cpp, TessaronDocContacts.cpp, TessaronDocLabels.cpp, TessaronDocVcsel.cpp,
-// TessaronDocMesher.cpp.
+// The members are spread over several sources by subject:
+//   TessaronDoc.cpp           life cycle, selection, the drawing update, tidy-up, command routing
+//   TessaronDocFile.cpp       opening and saving documents
+//   TessaronDocLayerFile.cpp  reading and writing one z-segment's ".layer" file
+//   TessaronDocUndo.cpp       undo and redo
+//   TessaronDocSegInfo.cpp    seg-info synchronisation and the isolated-layer rule
+//   TessaronDocColours.cpp    layer colours
+//   TessaronDocContacts.cpp   contact consistency
+//   TessaronDocLabels.cpp     labels
+//   TessaronDocVcsel.cpp      VCSEL section names
+//   TessaronDocMesh.cpp       mesh counts, side-contact extents, sweep indexes
+//   TessaronDocMesher.cpp     the mesher tools and the mesh plot
+// with helpers of their own: CUndoHistory and CDocSnapshot (undo), the mesh-count calculator `test`
+// (AutoMeshCounts.h) and CToolRunner (the mesher tools).
 
-#include "model/CurLayerParams.h"
-#include "model/MaterialSet.h"
-#include "model/SegInfoList.h"
 #include "document/UndoHistory.h"
+#include "model/MaterialSet.h"
+#include "model/ProcessState.h"
+#include "model/SegInfoList.h"
 #include "model/UnsetValue.h"
 #include "model/ZSegment.h"
 #include "platform/DocumentBase.h"
 #include "statements/KeywordLineList.h"
+#include "statements/LoadContext.h"
 #include "textfiles/MacroList.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
-// Where a label stands: its text with the z-segment, column and row (row -1 for a column label),
-// all counted from 0.
 struct CLayerFileContext;
 
+// What reading a ".layer" file into the records came to (CTessaronDoc::ReadLayerFileRecords).
+struct CLayerFileRead {
+    enum Status {
+        cannotOpen,     // the file did not open
+        includeFailed,  // an included file could not be read (the load has said which)
+        dataError,      // the statements do not make a z-segment ("File data error!")
+        read,
+    };
+    Status m_status = cannotOpen;
+    // A layer has an upper edge width of its own: the edit block's width flags follow.
+    bool m_bUpperWidthRead = false;
+};
+
+// Where a label stands: its text with the z-segment, column and row (row -1 for a column label),
+// all counted from 0.
 struct CLabelLocation {
     std::string m_strText;
     int m_nZSeg = -1;
@@ -33,7 +59,7 @@ struct CLabelLocation {
     int m_nRow = -1;
 };
 
-class CTessaronDoc : public CDocumentBase, public CUndoHistory {
+class CTessaronDoc : public CDocumentBase {
 public:
     static constexpr int kZSegmentRecords = CZSegment::kMaxZSegments;
     static constexpr double kUnsetScale = kUnsetValue;
@@ -44,6 +70,9 @@ public:
     // --- The device and what goes with it ---
     CKeywordLineList m_LayerLines;        // statements of the ".layer" text being read or written
     CKeywordLineList m_LoadedLines;       // copy of the layer lines right after a ".layer" read
+    // The document's own numbered loads: the last load number, the include table and folder of the
+    // ".layer" text read last (reset by New, Open and every read).
+    CLoadContext m_LoadContext;
     std::vector<CMaterialSet> m_MaterialSets;  // one per z-segment, in z-segment order
     CSegInfoList m_SegInfoList;
     unsigned char m_bHasSelection = 0;    // some layer is selected
@@ -74,6 +103,11 @@ public:
     bool OnOpenDocument(const std::string& path) override;
     // Reads a ".layer" file as z-segment 1; false (an empty new document) when it cannot.
     bool ReadLayerFile(const std::string& path);
+    // The reading part of ReadLayerFile: the file's statements through the document's own load
+    // context, its material set, z-segment 1 of the records (taken as the only one) and the VCSEL
+    // sections. It shows no message of its own and reads or writes nothing process-wide, so two
+    // documents can read their files side by side; the caller applies the rest.
+    CLayerFileRead ReadLayerFileRecords(const std::string& path);
     // Records the lines and include table just loaded from path as the next z-segment's material set.
     void AppendSegmentMaterialSet(const std::string& path);
     // Save and Save As: false when nothing or not everything was written.
@@ -109,6 +143,21 @@ public:
     void SetSelection(int zseg, int column, int row);
     // Refreshes layer indices, edge flags and the column layout of every z-segment in use.
     void PrepareDrawing(bool clamp, float minHeight);
+    // The document's update after every load and edit (open, new, undo, redo and every command
+    // that updates the views): once a view draws the device (SetThinLayerHeight), PrepareDrawing
+    // with the view's thin-layer setting and the current z-segment's side contacts kept within
+    // their rows; always a new drawing revision. The views draw what it leaves and change nothing
+    // while they paint.
+    void UpdateDrawing();
+    // UpdateDrawing, then the views repaint with the hint.
+    void UpdateAllViews(int hint = 0) override;
+    // A view's thin-layer setting: with clamp, layers thinner than minHeight are laid out that
+    // thick (the 2-D view's contact-bar thickness, which follows its zoom). The first call, and
+    // every change, lays the device out (UpdateDrawing); before the first call nothing draws it and
+    // the layout, which also lines the rows and edges of the columns up, is not made.
+    void SetThinLayerHeight(bool clamp, float minHeight);
+    // Changes with every UpdateDrawing: a drawing made at another revision is out of date.
+    std::uint64_t GetDrawingRevision() const { return m_nDrawingRevision; }
     // After a column or layer edit: drops empty rows, repairs the selection, prunes the VCSEL list.
     void TidyCurrentZsegment();
     bool RemoveEmptyLayerRow(int row);
@@ -131,6 +180,14 @@ public:
     CommandState QueryCommand(int id) const override;
     void OnEditUndo();
     void OnEditRedo();
+
+    // --- Undo history (TessaronDocUndo.cpp) ---
+    CUndoHistory& UndoHistory() { return m_UndoHistory; }
+    const CUndoHistory& UndoHistory() const { return m_UndoHistory; }
+    // The first step of every editing command: records the present state.
+    void CheckPoint() { m_UndoHistory.CheckPoint(); }
+    // The command's sheet was cancelled: the snapshot it recorded goes.
+    void DiscardLastCheckPoint() { m_UndoHistory.DiscardLastCheckPoint(); }
 
     // --- Mesh counts ---
     // Chooses the reference column and row of z-segment index and numbers its materials.
@@ -212,19 +269,21 @@ public:
     std::string GetLastMacroName(int row) const;
     void ApplyVcselSection(const std::string& name, int flag, CVcselSection section);
 
-protected:
-    void CaptureSnapshot(CDocSnapshot& snapshot) const override;
-    void RestoreSnapshot(const CDocSnapshot& snapshot) override;
-
 private:
     friend class CDocSnapshot;
     CMacroList* m_pMacroList = nullptr;
     CMacroList m_NoMacros;
-    bool m_bLayerLinesComplete = false;  // the last load of the layer lines read every include
     std::string m_strWriteError;
+    CUndoHistory m_UndoHistory{*this};
+    bool m_bDrawnByViews = false;       // a view has given its thin-layer setting
+    bool m_bThinLayers = false;         // the views' thin-layer setting (SetThinLayerHeight)
+    float m_fThinLayerHeight = 0.0f;
+    std::uint64_t m_nDrawingRevision = 0;
 
-    CLayerFileContext LayerFileContext(CKeywordLineList* copyLines);
-    bool LoadLayerLines(const std::string& path);
+    // What the ".layer" reader and writer work on: the records with zsegCount of them in use.
+    CLayerFileContext LayerFileContext(CKeywordLineList* copyLines, int zsegCount);
+    // The numbered load of a ".layer" file into the layer lines, with a fresh load context.
+    CLayerFileRead::Status LoadLayerLines(const std::string& path);
     bool WarnNoData() const;
     std::vector<std::vector<int>> m_AutoMeshTags;  // material tags of the automatic mesh, [column][row]
 
@@ -238,9 +297,3 @@ private:
     void CollectAllLabels(int zseg, int skipRow, int skipColumn, std::vector<CLabelLocation>& out) const;
 };
 
-// Puts every process-wide state of the document back to its state at program start: the edit
-// block (images, edit mode, page flags), the z-segment counters, the clipboard number, the colour
-// usage and the keyword-line counter and include table of the text files. The deck settings
-// (g_strIsolatedMethod) are left as they are: a new document keeps the chosen 3-D method.
-// Used by test fixtures (File New resets only what belongs to the closed document).
-void ResetProcessState();

@@ -44,9 +44,9 @@ bool CheckOpenableFile(const std::string& path)
 
 }  // namespace
 
-CLayerFileContext CTessaronDoc::LayerFileContext(CKeywordLineList* copyLines)
+CLayerFileContext CTessaronDoc::LayerFileContext(CKeywordLineList* copyLines, int zsegCount)
 {
-    return CLayerFileContext{m_ZSegments, g_nZSegCount, m_LayerLines, copyLines, m_VcselSections, GetMacroList()};
+    return CLayerFileContext{m_ZSegments, zsegCount, m_LayerLines, copyLines, m_VcselSections, GetMacroList()};
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -54,7 +54,7 @@ CLayerFileContext CTessaronDoc::LayerFileContext(CKeywordLineList* copyLines)
 
 bool CTessaronDoc::OnOpenDocument(const std::string& path)
 {
-    g_nKeywordLineCounter = 0;
+    m_LoadContext.Reset();
     g_nClipboardZSeg = 0;
     m_MaterialSets.clear();
     g_EditLayer.m_Grating.Reset();
@@ -87,60 +87,46 @@ bool CTessaronDoc::OnOpenDocument(const std::string& path)
     if (m_pViews)
         m_pViews->StartPrompt(5);
     AppServices().LoadLayerMacros(path);
+    UpdateDrawing();
     return true;
 }
 
-bool CTessaronDoc::LoadLayerLines(const std::string& path)
+CLayerFileRead::Status CTessaronDoc::LoadLayerLines(const std::string& path)
 {
     m_LayerLines.RemoveAll();
-    g_nKeywordLineCounter = 0;
-    g_includeTable.clear();
+    m_LoadContext.Reset();
     CArchive archive;
     if (!archive.OpenLoad(path))
-        return false;
-    m_bLayerLinesComplete = m_LayerLines.Serialize(archive, 0, 0);
+        return CLayerFileRead::cannotOpen;
+    const bool complete = m_LayerLines.Serialize(archive, m_LoadContext);
     archive.Close();
-    return true;
+    return complete ? CLayerFileRead::read : CLayerFileRead::includeFailed;
 }
 
-bool CTessaronDoc::ReadLayerFile(const std::string& path)
+CLayerFileRead CTessaronDoc::ReadLayerFileRecords(const std::string& path)
 {
-    OnNewDocument();
-    // A file another program still holds may become readable in a moment.
-    bool opened = LoadLayerLines(path);
-    for (int retry = 1; !opened && retry <= kOpenRetries; ++retry) {
-        opened = LoadLayerLines(path);
-        if (!opened)
-            SleepMs(kOpenRetryDelayMs);
-    }
-    if (!opened) {
-        AfxMessageBox("cannt read layer file!", MB_OK);
-        FatalExit(-1);
-    }
+    CLayerFileRead result;
+    result.m_status = LoadLayerLines(path);
+    if (result.m_status == CLayerFileRead::cannotOpen)
+        return result;
 
     m_ZSegments.resize(kZSegmentRecords);
     for (CZSegment& segment : m_ZSegments)
         segment.Clear();
     m_ZSegClipboard.Clear();
-
     // The include failure was reported by the load; the statements are not the file's.
-    bool read = m_bLayerLinesComplete;
-    if (read) {
-        AppendSegmentMaterialSet(path);
-        m_LoadedLines = m_LayerLines;
-        g_nZSegCount = 1;
-        CLayerFileContext context = LayerFileContext(&m_LoadedLines);
-        read = CLayerStatementReader(context).ReadLayerStatements(0) != 0;
-        if (!read)
-            AfxMessageBox("File data error!", MB_OK);
+    if (result.m_status != CLayerFileRead::read)
+        return result;
+
+    AppendSegmentMaterialSet(path);
+    m_LoadedLines = m_LayerLines;
+    CLayerFileContext context = LayerFileContext(&m_LoadedLines, 1);
+    CLayerStatementReader reader(context);
+    if (reader.ReadLayerStatements(0) == 0) {
+        result.m_status = CLayerFileRead::dataError;
+        return result;
     }
-    if (!read) {
-        m_ZSegments.clear();
-        g_nZSegCount = 0;
-        g_nCurZSeg = 0;
-        OnNewDocument();
-        return false;
-    }
+    result.m_bUpperWidthRead = reader.HasReadUpperWidth();
 
     CZSegment& segment = m_ZSegments[0];
     segment.m_Params.m_dZFrom = 0.0;
@@ -150,8 +136,38 @@ bool CTessaronDoc::ReadLayerFile(const std::string& path)
         segment.Column(0).m_fTaperPoint[0] = 0.0f;
         segment.Column(0).m_fTaperPoint[1] = 0.0f;
     }
-    g_nCurZSeg = 1;
     segment.m_strLayerFile = path;
+    return result;
+}
+
+bool CTessaronDoc::ReadLayerFile(const std::string& path)
+{
+    OnNewDocument();
+    // A file another program still holds may become readable in a moment.
+    CLayerFileRead read = ReadLayerFileRecords(path);
+    for (int retry = 1; read.m_status == CLayerFileRead::cannotOpen && retry <= kOpenRetries; ++retry) {
+        read = ReadLayerFileRecords(path);
+        if (read.m_status == CLayerFileRead::cannotOpen)
+            SleepMs(kOpenRetryDelayMs);
+    }
+    if (read.m_status == CLayerFileRead::cannotOpen) {
+        AfxMessageBox("cannt read layer file!", MB_OK);
+        FatalExit(-1);
+    }
+    if (read.m_status == CLayerFileRead::dataError)
+        AfxMessageBox("File data error!", MB_OK);
+    if (read.m_status != CLayerFileRead::read) {
+        m_ZSegments.clear();
+        g_nZSegCount = 0;
+        g_nCurZSeg = 0;
+        OnNewDocument();
+        return false;
+    }
+
+    g_nZSegCount = 1;
+    g_nCurZSeg = 1;
+    if (read.m_bUpperWidthRead)
+        g_CurLayerParams.MarkEdgeWidthsRead();
     RenumberContacts();
     RecountLayerColours();
     SetSelection(-1, -1, -1);
@@ -163,7 +179,7 @@ bool CTessaronDoc::ReadLayerFile(const std::string& path)
 void CTessaronDoc::AppendSegmentMaterialSet(const std::string& path)
 {
     CMaterialSet set;
-    set.m_Includes = g_includeTable;
+    set.m_Includes = m_LoadContext.m_Includes;
     set.m_Lines = m_LayerLines;
     set.m_strIncludeFolder = PathFolder(path);
     m_MaterialSets.push_back(set);

@@ -23,15 +23,15 @@ namespace {
 
 const char kFileDataError[] = "File data error!";
 
-// A numbered load of a ".layer" file as the first file of a new load: numbers from 1, includes
-// recorded afresh.
-bool LoadNumbered(CArchive& archive, CKeywordLineList& list, bool resetCounter)
+// A numbered load of a ".layer" file as the first file of a new load: includes recorded afresh,
+// numbers from 1 or on from the last load.
+bool LoadNumbered(CArchive& archive, CKeywordLineList& list, CLoadContext& context, bool resetCounter)
 {
     list.RemoveAll();
     if (resetCounter)
-        g_nKeywordLineCounter = 0;
-    g_includeTable.clear();
-    return list.Serialize(archive, 0, 0);
+        context.m_nLineCounter = 0;
+    context.m_Includes.clear();
+    return list.Serialize(archive, context);
 }
 
 }  // namespace
@@ -43,7 +43,7 @@ bool CTessaronDoc::LoadLayerStatements(std::string path, CKeywordLineList& list)
     CArchive archive;
     if (!archive.OpenLoad(path))
         return false;
-    const bool loaded = LoadNumbered(archive, list, true);
+    const bool loaded = LoadNumbered(archive, list, m_LoadContext, true);
     archive.Close();
     return loaded;
 }
@@ -55,7 +55,7 @@ void CTessaronDoc::LoadZsegmentLayerFile(std::string path, int n)
     CArchive archive;
     if (!archive.OpenLoad(path))
         return;
-    const bool loaded = LoadNumbered(archive, m_LayerLines, true);
+    const bool loaded = LoadNumbered(archive, m_LayerLines, m_LoadContext, true);
     archive.Close();
     if (!loaded)
         return;  // an include could not be read: reported by the load, nothing taken over
@@ -64,7 +64,7 @@ void CTessaronDoc::LoadZsegmentLayerFile(std::string path, int n)
     if (static_cast<int>(m_MaterialSets.size()) <= n)
         m_MaterialSets.resize(static_cast<std::size_t>(n) + 1);
     CMaterialSet& set = m_MaterialSets[static_cast<std::size_t>(n)];
-    set.m_Includes = g_includeTable;
+    set.m_Includes = m_LoadContext.m_Includes;
     set.m_Lines = m_LayerLines;
     set.m_strIncludeFolder = PathFolder(path);
     CopyKeywordLines(m_LayerLines, m_LoadedLines);
@@ -72,8 +72,11 @@ void CTessaronDoc::LoadZsegmentLayerFile(std::string path, int n)
     if (static_cast<int>(m_ZSegments.size()) <= n)
         m_ZSegments.resize(static_cast<std::size_t>(n) + 1);
     g_nZSegCount = n + 1;
-    CLayerFileContext context = LayerFileContext(&m_LoadedLines);
-    CLayerStatementReader(context).ReadLayerStatements(n);
+    CLayerFileContext context = LayerFileContext(&m_LoadedLines, g_nZSegCount);
+    CLayerStatementReader reader(context);
+    reader.ReadLayerStatements(n);
+    if (reader.HasReadUpperWidth())
+        g_CurLayerParams.MarkEdgeWidthsRead();
 
     CZSegment& segment = m_ZSegments[static_cast<std::size_t>(n)];
     segment.m_Params.m_dZFrom = 0.0;
@@ -91,16 +94,17 @@ bool CTessaronDoc::SaveZsegmentLayerFile(int n, std::string path)
         return false;
     AutoMeshZsegment(n);
     m_LayerLines.RemoveAll();
-    CLayerFileContext context = LayerFileContext(nullptr);
+    CLayerFileContext context = LayerFileContext(nullptr, g_nZSegCount);
     CLayerStatementWriter(context).WriteLayerStatements(n);
 
     CKeywordLineList old;
+    CLoadContext loaded;
     if (n < static_cast<int>(m_MaterialSets.size())) {
         // The included files are copied from the folder of this z-segment's own file, not from
         // that of whichever file was read last.
         const CMaterialSet& set = m_MaterialSets[static_cast<std::size_t>(n)];
-        g_includeTable = set.m_Includes;
-        g_strIncludeFolder = set.m_strIncludeFolder;
+        loaded.m_Includes = set.m_Includes;
+        loaded.m_strIncludeFolder = set.m_strIncludeFolder;
         old = set.m_Lines;
     }
     m_strWriteError.clear();
@@ -113,9 +117,10 @@ bool CTessaronDoc::SaveZsegmentLayerFile(int n, std::string path)
     CLayerFileUpdater updater;
     updater.SetPath(path);
     updater.SetMacroList(&GetMacroList());
+    updater.SetLoadContext(loaded);
     updater.Update(old, m_LayerLines, result);
     // The file is put in place only when it was written whole.
-    if (result.Serialize(archive, 0, 0) && archive.Close())
+    if (result.Serialize(archive) && archive.Close())
         return true;
     m_strWriteError = archive.GetErrorText();
     return false;
@@ -151,18 +156,21 @@ bool CTessaronDoc::LoadLayerFileAsZsegment(int n, double zFrom, double zTo, std:
             m_MaterialSets.erase(m_MaterialSets.begin() + n);
     };
 
-    const bool loaded = LoadNumbered(archive, m_LayerLines, false);
+    const bool loaded = LoadNumbered(archive, m_LayerLines, m_LoadContext, false);
     archive.Close();
     if (!loaded) {
         undoInsert();  // the load has said which include it could not read
         return false;
     }
-    CLayerFileContext context = LayerFileContext(nullptr);
-    if (CLayerStatementReader(context).ReadLayerStatements(n) == 0) {
+    CLayerFileContext context = LayerFileContext(nullptr, g_nZSegCount);
+    CLayerStatementReader reader(context);
+    if (reader.ReadLayerStatements(n) == 0) {
         AfxMessageBox(kFileDataError, MB_OK);
         undoInsert();
         return false;
     }
+    if (reader.HasReadUpperWidth())
+        g_CurLayerParams.MarkEdgeWidthsRead();
 
     CZSegment& segment = m_ZSegments[static_cast<std::size_t>(n)];
     segment.m_strLayerFile = path;
@@ -184,7 +192,7 @@ bool CTessaronDoc::LoadLayerFileAsZsegment(int n, double zFrom, double zTo, std:
     // the comments, unknown statements and includes the user wrote there.
     if (n < static_cast<int>(m_MaterialSets.size())) {
         CMaterialSet& set = m_MaterialSets[static_cast<std::size_t>(n)];
-        set.m_Includes = g_includeTable;
+        set.m_Includes = m_LoadContext.m_Includes;
         set.m_Lines = m_LayerLines;
         set.m_strIncludeFolder = PathFolder(path);
     }

@@ -5,6 +5,7 @@
 
 #include "document/AutoMeshCounts.h"
 #include "platform/UserPrompts.h"
+#include "textfiles/LayerFileIndexReader.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -291,7 +292,8 @@ void CTessaronDoc::RefreshLayerFileIndexes()
 {
     for (int i = 0; i < GetZSegmentsInUse(); ++i) {
         CZSegment& segment = m_ZSegments[i];
-        if (!segment.m_SweepIndex.Load(segment.m_strLayerFile, i))
-            AfxMessageBox(segment.m_SweepIndex.GetLoadError(), MB_OK);
+        CLayerFileIndexReader reader(segment.m_SweepIndex);
+        if (!reader.Load(segment.m_strLayerFile, i))
+            AfxMessageBox(reader.GetLoadError(), MB_OK);
     }
 }

@@ -2,20 +2,16 @@
 
 #include "document/TessaronDoc.h"
 
-void CTessaronDoc::CaptureSnapshot(CDocSnapshot& snapshot) const { snapshot.Capture(*this); }
-
-void CTessaronDoc::RestoreSnapshot(const CDocSnapshot& snapshot) { snapshot.Restore(*this); }
-
 void CTessaronDoc::OnEditUndo()
 {
-    Undo();
+    m_UndoHistory.Undo();
     UpdateAllViews(0);
     SetModifiedFlag(true);
 }
 
 void CTessaronDoc::OnEditRedo()
 {
-    Redo();
+    m_UndoHistory.Redo();
     UpdateAllViews(0);
     SetModifiedFlag(true);
 }

@@ -28,7 +28,7 @@ void CUndoHistory::CheckPoint()
     if (CanRedo())
         m_Snapshots.resize(m_nCursor + 1);
     m_Snapshots.emplace_back();
-    CaptureSnapshot(m_Snapshots.back());
+    m_Snapshots.back().Capture(m_doc);
     if (GetSnapshotCount() <= kMaxSnapshots)
         ++m_nCursor;
     else
@@ -43,7 +43,7 @@ void CUndoHistory::Undo()
     }
     if (CanUndo()) {
         --m_nCursor;
-        RestoreSnapshot(m_Snapshots[m_nCursor]);
+        m_Snapshots[m_nCursor].Restore(m_doc);
     }
 }
 
@@ -51,7 +51,7 @@ void CUndoHistory::Redo()
 {
     if (CanRedo()) {
         ++m_nCursor;
-        RestoreSnapshot(m_Snapshots[m_nCursor]);
+        m_Snapshots[m_nCursor].Restore(m_doc);
     }
 }
 

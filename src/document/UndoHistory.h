@@ -1,19 +1,23 @@
 #pragma once
 // Undo and redo over whole snapshots of the document and the edit block. Every editing command
 // records the state before it changes anything; Undo and Redo move a cursor through at most six
-// snapshots and put one back. The document derives from this history and says how a snapshot is
-// taken and restored.
+// snapshots and put one back. A document holds one history, which takes its snapshots of that
+// document.
 
 #include "document/DocSnapshot.h"
 
 #include <vector>
 
+class CTessaronDoc;
+
 class CUndoHistory {
 public:
     static constexpr int kMaxSnapshots = 6;
 
-    CUndoHistory() = default;
+    explicit CUndoHistory(CTessaronDoc& doc) : m_doc(doc) {}
     virtual ~CUndoHistory() = default;
+    CUndoHistory(const CUndoHistory&) = delete;
+    CUndoHistory& operator=(const CUndoHistory&) = delete;
 
     // Records the present state (the first step of every editing command).
     void CheckPoint();
@@ -30,11 +34,8 @@ public:
     int GetCursor() const { return m_nCursor; }
     const CDocSnapshot& GetSnapshot(int i) const { return m_Snapshots.at(i); }
 
-protected:
-    virtual void CaptureSnapshot(CDocSnapshot& snapshot) const = 0;
-    virtual void RestoreSnapshot(const CDocSnapshot& snapshot) = 0;
-
 private:
+    CTessaronDoc& m_doc;
     std::vector<CDocSnapshot> m_Snapshots;  // oldest first
     int m_nCursor = -1;                     // the snapshot standing for the present state
     bool m_bUndoRecorded = false;           // an Undo appended the present state

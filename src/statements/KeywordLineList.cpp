@@ -10,10 +10,6 @@
 #include <climits>
 #include <cstdlib>
 
-int g_nKeywordLineCounter = 0;
-std::map<int, std::string> g_includeTable;
-std::string g_strIncludeFolder;
-
 namespace {
 
 const char* const kCrLf = "\r\n";
@@ -88,15 +84,21 @@ bool CKeywordLineList::ReadLogicalLine(CArchive& archive, std::string& text)
 
 // ---------------------------------------------------------------- load and store
 
-bool CKeywordLineList::Serialize(CArchive& archive, int depth, int index)
+bool CKeywordLineList::Serialize(CArchive& archive) const
 {
-    if (archive.IsStoring()) {
-        archive.WriteString(StoreRawText());
-        return true;
-    }
+    if (!archive.IsStoring())
+        return false;
+    archive.WriteString(StoreRawText());
+    return true;
+}
+
+bool CKeywordLineList::Serialize(CArchive& archive, CLoadContext& context, int depth, int index)
+{
+    if (archive.IsStoring())
+        return Serialize(archive);
     m_strLoadError.clear();
     std::vector<std::string> chain{FileIdentity(archive.GetFilePath())};
-    if (LoadNumbered(archive, depth, index, chain))
+    if (LoadNumbered(archive, context, depth, index, chain))
         return true;
     // A partial list would be saved later as a truncated file: the load fails as a whole.
     m_lines.clear();
@@ -104,7 +106,8 @@ bool CKeywordLineList::Serialize(CArchive& archive, int depth, int index)
     return false;
 }
 
-bool CKeywordLineList::LoadNumbered(CArchive& archive, int depth, int index, std::vector<std::string>& chain)
+bool CKeywordLineList::LoadNumbered(CArchive& archive, CLoadContext& context, int depth, int index,
+                                    std::vector<std::string>& chain)
 {
     int includeCount = 0;
     std::string logical, raw;
@@ -113,14 +116,14 @@ bool CKeywordLineList::LoadNumbered(CArchive& archive, int depth, int index, std
         line.Parse(logical);
         if (line.m_strKeyword != "include") {
             line.m_strText = raw;
-            line.m_nLine = ++g_nKeywordLineCounter;
+            line.m_nLine = ++context.m_nLineCounter;
             line.m_nSource = depth * kSourceStride + index;
             m_lines.push_back(std::move(line));
             continue;
         }
         ++includeCount;
         std::string folder = PathFolder(archive.GetFilePath());
-        g_strIncludeFolder = folder;
+        context.m_strIncludeFolder = folder;
         std::string path = folder + Trim(line.GetParam("file"));
         if (depth + 1 > kMaxIncludeDepth) {
             m_strLoadError = "Include files are nested too deeply at " + path;
@@ -136,9 +139,9 @@ bool CKeywordLineList::LoadNumbered(CArchive& archive, int depth, int index, std
             m_strLoadError = "Include file " + path + " includes itself";
             return false;
         }
-        g_includeTable.emplace((depth + 1) * kSourceStride + includeCount, raw);
+        context.m_Includes.emplace((depth + 1) * kSourceStride + includeCount, raw);
         chain.push_back(identity);
-        bool ok = LoadNumbered(included, depth + 1, includeCount, chain);
+        bool ok = LoadNumbered(included, context, depth + 1, includeCount, chain);
         chain.pop_back();
         if (!ok)
             return false;

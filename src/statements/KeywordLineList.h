@@ -2,10 +2,11 @@
 // The in-memory form of a structure text file: its statements in order (CKeywordLine).
 //
 // Two pairs of load and store:
-// - numbered: Serialize loads with running load numbers (g_nKeywordLineCounter) and source ids and
-//   replaces every "include file=..." statement by the statements of the included file (looked for
-//   in the including file's folder, case-insensitively); the store writes every raw text + CR LF
-//   (a bare "$" line directly after another is left out). The ".layer" file goes this way.
+// - numbered: Serialize loads with running load numbers and source ids and replaces every
+//   "include file=..." statement by the statements of the included file (looked for in the
+//   including file's folder, case-insensitively); the load context it is given keeps the counter,
+//   the include statements and their folder. The store writes every raw text + CR LF (a bare "$"
+//   line directly after another is left out). The ".layer" file goes this way.
 // - flat: SerializeFlat loads without numbering or include expansion; the store leaves out
 //   statements with a negative m_nLine, writes unmodified ones as raw text + LF and modified ones
 //   rebuilt in canonical wrapped form with CR LF. The ".sol" deck goes this way.
@@ -15,21 +16,12 @@
 // so no truncated list can be saved over the file later. Callers treat it like an unreadable file.
 
 #include "statements/KeywordLine.h"
+#include "statements/LoadContext.h"
 
-#include <map>
 #include <string>
 #include <vector>
 
 class CArchive;
-
-// The last load number given out; reset to 0 before each numbered load of a ".layer" file.
-extern int g_nKeywordLineCounter;
-// Include source id -> raw text of the include statement (with the blank lines before it). An id
-// already present keeps its first text. Cleared with the counter.
-extern std::map<int, std::string> g_includeTable;
-// The folder (ending with a separator, "" for the current folder) of the last file that contained
-// an include statement.
-extern std::string g_strIncludeFolder;
 
 // Deepest include nesting a numbered load accepts.
 constexpr int kMaxIncludeDepth = 32;
@@ -44,9 +36,14 @@ public:
     CKeywordLineList& operator=(const CKeywordLineList&) = default;
 
     // --- files ---
-    // Numbered load (appends) or raw store, by the archive's direction. Callers pass depth 0 and
-    // index 0 for a main file. False when a load failed (see above) or a store could not be written.
-    bool Serialize(CArchive& archive, int depth = 0, int index = 0);
+    // Numbered load (appends) or raw store, by the archive's direction. A load numbers from the
+    // context's counter and records the include statements it replaces and their folder there (a
+    // store leaves the context alone). Callers pass depth 0 and index 0 for a main file; a caller
+    // that starts a new file resets the context first. False when a load failed (see above) or a
+    // store could not be written.
+    bool Serialize(CArchive& archive, CLoadContext& context, int depth = 0, int index = 0);
+    // The raw store alone; false on a loading archive (a load needs a context).
+    bool Serialize(CArchive& archive) const;
     // Flat load (appends) or rebuilding store, by the archive's direction.
     bool SerializeFlat(CArchive& archive);
     // The bytes the raw store and the rebuilding store write.
@@ -121,7 +118,8 @@ public:
     int GetZSegmentCount() const;
 
 private:
-    bool LoadNumbered(CArchive& archive, int depth, int index, std::vector<std::string>& chain);
+    bool LoadNumbered(CArchive& archive, CLoadContext& context, int depth, int index,
+                      std::vector<std::string>& chain);
     std::string m_strLoadError;
 };
 

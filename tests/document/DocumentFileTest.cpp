@@ -59,7 +59,7 @@ TEST_F(DocumentFile, OpeningALayerFileMakesItZSegmentOne)
     EXPECT_EQ(doc().m_LoadedLines.GetCount(), doc().m_LayerLines.GetCount());
     ASSERT_EQ(doc().m_SegInfoList.GetCount(), 1);
     EXPECT_EQ(doc().m_SegInfoList.GetAt(0)->m_strName, "ridge_two_columns");
-    EXPECT_EQ(doc().GetSnapshotCount(), 0);
+    EXPECT_EQ(doc().UndoHistory().GetSnapshotCount(), 0);
     EXPECT_EQ(doc().m_bHasSelection, 0);
     EXPECT_FALSE(doc().IsModified());
     EXPECT_EQ(doc().GetPathName(), path);

@@ -48,7 +48,7 @@ TEST_F(DocCore, NewDocumentResetsModelEditBlockAndHistory)
     doc().SetModifiedFlag();
     g_nClipboardZSeg = 2;
     g_ColourUsage[3][4] = 5;
-    g_nKeywordLineCounter = 40;
+    doc().m_LoadContext.m_nLineCounter = 40;
     g_EditLayer.m_Grating.m_nPresent = 1;
     g_EditLayer.m_Mesh.m_dShiftCenter = 2.5;
     g_EditLayer.m_strComment = "$ old";
@@ -62,7 +62,7 @@ TEST_F(DocCore, NewDocumentResetsModelEditBlockAndHistory)
     EXPECT_EQ(g_nCurZSeg, 0);
     EXPECT_EQ(g_nClipboardZSeg, 0);
     EXPECT_EQ(g_ColourUsage[3][4], 0);
-    EXPECT_EQ(g_nKeywordLineCounter, 0);
+    EXPECT_EQ(doc().m_LoadContext.m_nLineCounter, 0);
     EXPECT_TRUE(doc().m_ZSegments.empty());
     EXPECT_TRUE(doc().m_VcselSections.empty());
     EXPECT_TRUE(doc().m_MaterialSets.empty());
@@ -82,8 +82,8 @@ TEST_F(DocCore, NewDocumentResetsModelEditBlockAndHistory)
     // The rest of the edit block stays: the next new layer starts from the user's last values.
     EXPECT_EQ(g_EditLayer.m_Material.m_Bulk.m_strName, "algaas");
     EXPECT_EQ(g_EditLayer.m_fHeight, 0.25f);
-    EXPECT_EQ(doc().GetSnapshotCount(), 0);
-    EXPECT_EQ(doc().GetCursor(), -1);
+    EXPECT_EQ(doc().UndoHistory().GetSnapshotCount(), 0);
+    EXPECT_EQ(doc().UndoHistory().GetCursor(), -1);
     EXPECT_EQ(doc().GetPathName(), "  ");
     EXPECT_FALSE(doc().IsModified());
     EXPECT_EQ(app.calls, std::vector<std::string>{"ClearLayerMacros"});

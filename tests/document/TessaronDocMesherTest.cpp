@@ -89,7 +89,7 @@ TEST_F(DocMesher, PlotCurrentKeepsTheTrianglesWithTheLayerEachLiesIn)
     EXPECT_EQ(mesh[3].m_Vertex[1].y, 2.0f);
     EXPECT_EQ(clock.sleeps, (std::vector<unsigned>{2000, 2000}));
     EXPECT_FALSE(doc().IsModified());
-    EXPECT_EQ(doc().GetSnapshotCount(), 0) << "no undo step";
+    EXPECT_EQ(doc().UndoHistory().GetSnapshotCount(), 0) << "no undo step";
 }
 
 TEST_F(DocMesher, TheLayerBuilderPlotsTheDocumentsFile)

@@ -28,11 +28,11 @@ TEST_F(UndoTest, UndoOnAnEmptyHistoryRecordsThePresentAndRestoresNothing)
 {
     EXPECT_FALSE(doc().QueryCommand(ID_EDIT_UNDO).enabled);
     Seg(0).m_nTotalXMesh = 9;
-    doc().Undo();
-    EXPECT_EQ(doc().GetSnapshotCount(), 1);
-    EXPECT_EQ(doc().GetCursor(), 0);
-    EXPECT_FALSE(doc().CanUndo());
-    EXPECT_FALSE(doc().CanRedo());
+    doc().UndoHistory().Undo();
+    EXPECT_EQ(doc().UndoHistory().GetSnapshotCount(), 1);
+    EXPECT_EQ(doc().UndoHistory().GetCursor(), 0);
+    EXPECT_FALSE(doc().UndoHistory().CanUndo());
+    EXPECT_FALSE(doc().UndoHistory().CanRedo());
     EXPECT_EQ(Marker(), 9);
 }
 
@@ -40,15 +40,15 @@ TEST_F(UndoTest, SevenEditsKeepTheStatesBeforeEditsTwoToSeven)
 {
     for (int n = 1; n <= 7; ++n)
         Edit(n);
-    EXPECT_EQ(doc().GetSnapshotCount(), 6);
-    EXPECT_EQ(doc().GetCursor(), 5);
+    EXPECT_EQ(doc().UndoHistory().GetSnapshotCount(), 6);
+    EXPECT_EQ(doc().UndoHistory().GetCursor(), 5);
     // The states before edits 2..7 carry the markers 1..6.
     for (int i = 0; i < 6; ++i)
-        EXPECT_EQ(doc().GetSnapshot(i).m_ZSegments[0].m_nTotalXMesh, i + 1);
+        EXPECT_EQ(doc().UndoHistory().GetSnapshot(i).m_ZSegments[0].m_nTotalXMesh, i + 1);
     // The first Undo records the present state in the full history, which drops the oldest one.
     std::vector<int> seen;
-    while (seen.empty() || doc().CanUndo()) {
-        doc().Undo();
+    while (seen.empty() || doc().UndoHistory().CanUndo()) {
+        doc().UndoHistory().Undo();
         seen.push_back(Marker());
     }
     EXPECT_EQ(seen, (std::vector<int>{6, 5, 4, 3, 2}));
@@ -58,32 +58,32 @@ TEST_F(UndoTest, UndoTwiceThenRedoTwiceWalksBackAndForth)
 {
     Edit(1);
     Edit(2);
-    doc().Undo();
+    doc().UndoHistory().Undo();
     EXPECT_EQ(Marker(), 1);
-    doc().Undo();
+    doc().UndoHistory().Undo();
     EXPECT_EQ(Marker(), 0);
-    EXPECT_FALSE(doc().CanUndo());
-    doc().Redo();
+    EXPECT_FALSE(doc().UndoHistory().CanUndo());
+    doc().UndoHistory().Redo();
     EXPECT_EQ(Marker(), 1);
-    doc().Redo();
+    doc().UndoHistory().Redo();
     EXPECT_EQ(Marker(), 2);
-    EXPECT_FALSE(doc().CanRedo());
+    EXPECT_FALSE(doc().UndoHistory().CanRedo());
 }
 
 TEST_F(UndoTest, AnEditAfterUndoingToTheOldestStateDropsTheRedoStates)
 {
     Edit(1);
     Edit(2);
-    doc().Undo();
-    doc().Undo();  // cursor 0, flag set
+    doc().UndoHistory().Undo();
+    doc().UndoHistory().Undo();  // cursor 0, flag set
     Edit(3);
-    EXPECT_FALSE(doc().CanRedo());
-    EXPECT_EQ(doc().GetSnapshotCount(), 2);
-    EXPECT_EQ(doc().GetSnapshot(0).m_ZSegments[0].m_nTotalXMesh, 0);
-    EXPECT_EQ(doc().GetSnapshot(1).m_ZSegments[0].m_nTotalXMesh, 0);
-    doc().Undo();
+    EXPECT_FALSE(doc().UndoHistory().CanRedo());
+    EXPECT_EQ(doc().UndoHistory().GetSnapshotCount(), 2);
+    EXPECT_EQ(doc().UndoHistory().GetSnapshot(0).m_ZSegments[0].m_nTotalXMesh, 0);
+    EXPECT_EQ(doc().UndoHistory().GetSnapshot(1).m_ZSegments[0].m_nTotalXMesh, 0);
+    doc().UndoHistory().Undo();
     EXPECT_EQ(Marker(), 0);
-    doc().Undo();  // the two equal snapshots at the start: no visible change
+    doc().UndoHistory().Undo();  // the two equal snapshots at the start: no visible change
     EXPECT_EQ(Marker(), 0);
 }
 
@@ -92,12 +92,12 @@ TEST_F(UndoTest, AnEditAfterOneUndoReplacesTheStateAtTheCursor)
     Edit(1);
     Edit(2);
     Edit(3);
-    doc().Undo();  // back to 2
+    doc().UndoHistory().Undo();  // back to 2
     Edit(4);
-    EXPECT_FALSE(doc().CanRedo());
-    doc().Undo();
+    EXPECT_FALSE(doc().UndoHistory().CanRedo());
+    doc().UndoHistory().Undo();
     EXPECT_EQ(Marker(), 2);
-    doc().Undo();
+    doc().UndoHistory().Undo();
     EXPECT_EQ(Marker(), 1);
 }
 
@@ -107,9 +107,9 @@ TEST_F(UndoTest, DiscardingACancelledCommandsCheckPointKeepsEarlierStates)
     Edit(2);
     doc().CheckPoint();  // a command whose sheet is then cancelled
     doc().DiscardLastCheckPoint();
-    EXPECT_EQ(doc().GetSnapshotCount(), 2);
-    EXPECT_EQ(doc().GetCursor(), 1);
-    doc().Undo();
+    EXPECT_EQ(doc().UndoHistory().GetSnapshotCount(), 2);
+    EXPECT_EQ(doc().UndoHistory().GetCursor(), 1);
+    doc().UndoHistory().Undo();
     EXPECT_EQ(Marker(), 1);
 }
 

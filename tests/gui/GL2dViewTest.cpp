@@ -3,7 +3,7 @@
 
 #include "AppHarness.h"
 #include "app/MainFrame.h"
-#include "model/CurLayerParams.h"
+#include "model/ProcessState.h"
 #include "document/TessaronDoc.h"
 #include "render/DrawingFixture.h"
 #include "platform/Profile.h"

@@ -4,7 +4,7 @@
 #include "CommandIds.h"
 #include "support/ScriptedPrompts.h"
 #include "app/MainFrame.h"
-#include "model/CurLayerParams.h"
+#include "model/ProcessState.h"
 #include "document/TessaronDoc.h"
 
 #include <gtest/gtest.h>

@@ -4,7 +4,7 @@
 #include "AppHarness.h"
 #include "CommandIds.h"
 #include "app/MainFrame.h"
-#include "model/CurLayerParams.h"
+#include "model/ProcessState.h"
 #include "document/TessaronDoc.h"
 #include "support/FileBytes.h"
 #include "support/RecordingClock.h"

@@ -6,7 +6,7 @@
 #include "app/MainFrame.h"
 #include "app/ShellRegistration.h"
 #include "app/WxProfile.h"
-#include "model/CurLayerParams.h"
+#include "model/ProcessState.h"
 #include "document/TessaronDoc.h"
 #include "platform/FatalExit.h"
 #include "platform/TextureImage.h"

@@ -2,7 +2,7 @@
 // A small z-segment for the drawing tests, built in memory, and a document holding it as its only
 // (and current) z-segment, so the tests prepare the drawing exactly as the views do.
 
-#include "model/CurLayerParams.h"
+#include "model/ProcessState.h"
 #include "document/TessaronDoc.h"
 #include "model/ZSegment.h"
 

@@ -40,21 +40,20 @@ CKeywordLineList FlatList(const std::string& bytes)
     return list;
 }
 
-void ResetNumbering()
+// Numbered load of a file with the given load context; the list and the result.
+bool LoadNumbered(const std::string& path, CKeywordLineList& list, CLoadContext& context)
 {
-    g_nKeywordLineCounter = 0;
-    g_includeTable.clear();
-    g_strIncludeFolder.clear();
-}
-
-// Numbered load of a file; the list and the result.
-bool LoadNumbered(const std::string& path, CKeywordLineList& list)
-{
-    ResetNumbering();
     CArchive ar;
     if (!ar.OpenLoad(path))
         return false;
-    return list.Serialize(ar, 0, 0);
+    return list.Serialize(ar, context, 0, 0);
+}
+
+// The same as the first file of a load: numbers from 1, no includes known.
+bool LoadNumbered(const std::string& path, CKeywordLineList& list)
+{
+    CLoadContext fresh;
+    return LoadNumbered(path, list, fresh);
 }
 
 struct Numbered {
@@ -151,16 +150,17 @@ TEST(KeywordLineList, NumberedLoadReplacesIncludesByTheirStatements)
     temp.Write("main.layer", "$ head\r\nbegin_layer\r\n\r\ninclude file= Part.inc \r\ncolumn column_num=1\r\nend_layer\r\n");
     temp.Write("part.inc", "layer_mater macro_name=gaas\r\nlayer d=0.1\r\n");
     CKeywordLineList list;
-    ASSERT_TRUE(LoadNumbered(temp.File("main.layer"), list));
+    CLoadContext context;
+    ASSERT_TRUE(LoadNumbered(temp.File("main.layer"), list, context));
     EXPECT_EQ(NumberingOf(list), (std::vector<Numbered>{{"$ head", 1, 0},
                                                          {"begin_layer", 2, 0},
                                                          {"layer_mater", 3, 501},
                                                          {"layer", 4, 501},
                                                          {"column", 5, 0},
                                                          {"end_layer", 6, 0}}));
-    EXPECT_EQ(g_includeTable, (std::map<int, std::string>{{501, "\r\ninclude file= Part.inc "}}));
-    EXPECT_EQ(g_strIncludeFolder, temp.Path() + "/");
-    EXPECT_EQ(g_nKeywordLineCounter, 6);
+    EXPECT_EQ(context.m_Includes, (std::map<int, std::string>{{501, "\r\ninclude file= Part.inc "}}));
+    EXPECT_EQ(context.m_strIncludeFolder, temp.Path() + "/");
+    EXPECT_EQ(context.m_nLineCounter, 6);
 }
 
 TEST(KeywordLineList, NestedIncludesAreLookedForBesideTheirIncludingFile)
@@ -171,17 +171,34 @@ TEST(KeywordLineList, NestedIncludesAreLookedForBesideTheirIncludingFile)
     temp.Write("sub/deep.inc", "d\r\n");
     temp.Write("two.inc", "e\r\n");
     CKeywordLineList list;
-    ASSERT_TRUE(LoadNumbered(temp.File("main.layer"), list));
+    CLoadContext context;
+    ASSERT_TRUE(LoadNumbered(temp.File("main.layer"), list, context));
     EXPECT_EQ(NumberingOf(list), (std::vector<Numbered>{{"a", 1, 0},
                                                          {"b", 2, 501},
                                                          {"d", 3, 1001},
                                                          {"c", 4, 501},
                                                          {"e", 5, 502},
                                                          {"z", 6, 0}}));
-    EXPECT_EQ(g_includeTable, (std::map<int, std::string>{{501, "include file=sub\\one.inc"},
+    EXPECT_EQ(context.m_Includes, (std::map<int, std::string>{{501, "include file=sub\\one.inc"},
                                                           {502, "include file=two.inc"},
                                                           {1001, "include file=deep.inc"}}));
-    EXPECT_EQ(g_strIncludeFolder, temp.Path() + "/");  // the folder of the last file with an include
+    EXPECT_EQ(context.m_strIncludeFolder, temp.Path() + "/");  // the folder of the last file with an include
+}
+
+TEST(KeywordLineList, EachLoadNumbersOnFromItsOwnContext)
+{
+    TempFolder temp;
+    temp.Write("a.layer", "a\r\nb\r\n");
+    CLoadContext first;
+    CLoadContext second;
+    second.m_nLineCounter = 40;  // goes on from an earlier load
+    CKeywordLineList one, two;
+    ASSERT_TRUE(LoadNumbered(temp.File("a.layer"), one, first));
+    ASSERT_TRUE(LoadNumbered(temp.File("a.layer"), two, second));
+    EXPECT_EQ(NumberingOf(one), (std::vector<Numbered>{{"a", 1, 0}, {"b", 2, 0}}));
+    EXPECT_EQ(NumberingOf(two), (std::vector<Numbered>{{"a", 41, 0}, {"b", 42, 0}}));
+    EXPECT_EQ(first.m_nLineCounter, 2);
+    EXPECT_EQ(second.m_nLineCounter, 42);
 }
 
 TEST(KeywordLineList, AFailedIncludeFailsTheWholeLoad)
@@ -231,8 +248,9 @@ TEST(KeywordLineList, RoundTripOfAnUnmodifiedFile)
     // Numbered: the include (found as "Inc\Part.INC" beside the file) stands expanded, every other
     // statement exactly as read, trailing blank lines dropped.
     CKeywordLineList numbered;
-    ASSERT_TRUE(LoadNumbered(kFixtures + "roundtrip.layer", numbered));
-    EXPECT_EQ(g_includeTable, (std::map<int, std::string>{{501, "\r\n\r\ninclude file=Inc\\Part.INC"}}));
+    CLoadContext context;
+    ASSERT_TRUE(LoadNumbered(kFixtures + "roundtrip.layer", numbered, context));
+    EXPECT_EQ(context.m_Includes, (std::map<int, std::string>{{501, "\r\n\r\ninclude file=Inc\\Part.INC"}}));
     EXPECT_EQ(numbered.StoreRawText(), numberedGolden);
     // A file without include and without trailing blank lines comes back byte for byte.
     CKeywordLineList again;

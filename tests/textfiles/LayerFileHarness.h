@@ -34,6 +34,7 @@ public:
     std::vector<CZSegment> zsegs;
     CKeywordLineList lines;
     CKeywordLineList copy;
+    CLoadContext loaded;  // what the last load left: load numbers, include table and folder
     std::vector<CVcselSection> vcsel;
     CMacroList macros;
     CLayerFileContext ctx;

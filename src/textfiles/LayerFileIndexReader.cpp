@@ -1,7 +1,7 @@
 // Loading the sweep index: every numeric value of a saved ".layer" file (and of the files it
 // includes) that a series can vary, with the file, physical line and character span of its text.
 
-#include "series/LayerFileIndex.h"
+#include "textfiles/LayerFileIndexReader.h"
 
 #include "platform/Archive.h"
 #include "platform/FileIO.h"
@@ -12,23 +12,21 @@
 #include <algorithm>
 #include <cstdlib>
 
-bool CLayerFileIndex::Load(const std::string& path, int zsegIndex)
+bool CLayerFileIndexReader::Load(const std::string& path, int zsegIndex)
 {
-    Clear();
-    m_LineFiles.clear();
-    m_LineStarts.clear();
+    m_index.Clear();
     m_strLoadError.clear();
     std::string bytes;
     if (path.empty() || !ReadFileBytes(path, bytes))
         return true;
-    m_strPath = path;
+    m_index.m_strPath = path;
     if (!ReadLines(path, bytes, 0, 0))
         return false;
     BuildItems(zsegIndex);
     return true;
 }
 
-bool CLayerFileIndex::ReadLines(const std::string& path, const std::string& bytes, int depth, int index)
+bool CLayerFileIndexReader::ReadLines(const std::string& path, const std::string& bytes, int depth, int index)
 {
     // The statements are read as the structure file reader reads them; raw keeps one line break
     // between the physical lines it holds, so counting them follows the physical line numbers.
@@ -45,10 +43,10 @@ bool CLayerFileIndex::ReadLines(const std::string& path, const std::string& byte
         line.Parse(logical);
         line.SetText(raw);
         line.m_nSource = depth * 500 + index;
-        m_Lines.Append(line);
-        m_LineFiles.push_back(path);
+        m_index.m_Lines.Append(line);
+        m_index.m_LineFiles.push_back(path);
         // The statement's own line: after the blank lines its raw text begins with.
-        m_LineStarts.push_back(start);
+        m_index.m_LineStarts.push_back(start);
         if (line.GetKeyword() != "include")
             continue;
         ++includes;
@@ -64,21 +62,21 @@ bool CLayerFileIndex::ReadLines(const std::string& path, const std::string& byte
             m_strLoadError = "Include files are nested too deeply at " + includedPath;
             return false;
         }
-        m_Includes.emplace((depth + 1) * 500 + includes, included);
+        m_index.m_Includes.emplace((depth + 1) * 500 + includes, included);
         if (!ReadLines(includedPath, includedBytes, depth + 1, includes))
             return false;
     }
     return true;
 }
 
-void CLayerFileIndex::BuildItems(int z)
+void CLayerFileIndexReader::BuildItems(int z)
 {
-    const int columns = m_Lines.CountColumnLines();
+    const int columns = m_index.m_Lines.CountColumnLines();
     if (columns < 1)
         return;
     m_KeywordLines.clear();
-    for (int i = 0; i < m_Lines.GetCount(); ++i)
-        m_KeywordLines[m_Lines.GetKeyword(i)].push_back(i);
+    for (int i = 0; i < m_index.m_Lines.GetCount(); ++i)
+        m_KeywordLines[m_index.m_Lines.GetKeyword(i)].push_back(i);
     static const char* const kColumnParams[] = {"w", "mesh_num", "r", "shift_center", "xp1", "xp2"};
     static const int kColumnIds[] = {1, 50, 51, 52, 53, 54};
     for (int c = 0; c < columns; ++c) {
@@ -86,7 +84,7 @@ void CLayerFileIndex::BuildItems(int z)
             AddParamItemOfNthLine("column", c + 1, kColumnParams[k], z, -1, c, kColumnIds[k]);
     }
 
-    const int layers = m_Lines.CountLayerLines();
+    const int layers = m_index.m_Lines.CountLayerLines();
     for (int l = 0; l < layers; ++l) {
         for (int s = 0; s < columns; ++s) {
             const int n = 1 + l * columns + s;
@@ -96,7 +94,7 @@ void CLayerFileIndex::BuildItems(int z)
                 AddParamItemOfNthLine("layer_mater", n, "avar" + std::to_string(v), z, l, s, 19 + v);
             const std::vector<int>& maters = m_KeywordLines["layer_mater"];
             const std::string gradeVar =
-                n <= static_cast<int>(maters.size()) ? m_Lines.GetLineParam(maters[n - 1], "grade_var") : "";
+                n <= static_cast<int>(maters.size()) ? m_index.m_Lines.GetLineParam(maters[n - 1], "grade_var") : "";
             if (!gradeVar.empty()) {
                 const int g = std::atoi(gradeVar.c_str());
                 AddParamItemOfNthLine("layer_mater", n, "grade_from", z, l, s, 28 + 2 * g);
@@ -115,7 +113,7 @@ void CLayerFileIndex::BuildItems(int z)
         }
     }
 
-    const int sections = m_Lines.CountKeyword("vcsel_section");
+    const int sections = m_index.m_Lines.CountKeyword("vcsel_section");
     for (int n = 1; n <= sections; ++n) {
         AddParamItemOfNthLine("vcsel_section", n, "section_loss", z, -1, -1, 100);
         AddParamItemOfNthLine("vcsel_section", n, "mesh_points", z, -1, -1, 101);
@@ -132,15 +130,15 @@ void CLayerFileIndex::BuildItems(int z)
     m_KeywordLines.clear();
 }
 
-void CLayerFileIndex::IndexGratingCompos(int z)
+void CLayerFileIndexReader::IndexGratingCompos(int z)
 {
-    const int columns = m_Lines.CountColumnLines();
-    const int layers = m_Lines.CountLayerLines();
+    const int columns = m_index.m_Lines.CountColumnLines();
+    const int layers = m_index.m_Lines.CountLayerLines();
     if (columns < 1)
         return;
     int passed = 0;
-    for (int i = 0; i < m_Lines.GetCount(); ++i) {
-        const std::string keyword = m_Lines.GetKeyword(i);
+    for (int i = 0; i < m_index.m_Lines.GetCount(); ++i) {
+        const std::string keyword = m_index.m_Lines.GetKeyword(i);
         if (keyword == "layer") {
             ++passed;
             continue;
@@ -151,7 +149,7 @@ void CLayerFileIndex::IndexGratingCompos(int z)
             AfxMessageBox("Grating_compos is not correct!", MB_OK);
             return;
         }
-        const std::string columnNum = m_Lines.GetLineParam(i, "column_num");
+        const std::string columnNum = m_index.m_Lines.GetLineParam(i, "column_num");
         if (columnNum.empty())
             continue;
         const int c = std::atoi(columnNum.c_str()) - 1;
@@ -170,15 +168,15 @@ void CLayerFileIndex::IndexGratingCompos(int z)
     }
 }
 
-void CLayerFileIndex::IndexContacts(int z, const std::string& keyword)
+void CLayerFileIndexReader::IndexContacts(int z, const std::string& keyword)
 {
-    for (int i = 0; i < m_Lines.GetCount(); ++i) {
-        if (m_Lines.GetKeyword(i) != keyword)
+    for (int i = 0; i < m_index.m_Lines.GetCount(); ++i) {
+        if (m_index.m_Lines.GetKeyword(i) != keyword)
             continue;
-        const std::string columnNum = m_Lines.GetLineParam(i, "column_num");
+        const std::string columnNum = m_index.m_Lines.GetLineParam(i, "column_num");
         int earlier = 0;
         for (int k = 0; k < i; ++k) {
-            if (m_Lines.GetKeyword(k) == keyword && m_Lines.GetLineParam(k, "column_num") == columnNum)
+            if (m_index.m_Lines.GetKeyword(k) == keyword && m_index.m_Lines.GetLineParam(k, "column_num") == columnNum)
                 ++earlier;
         }
         const int c = std::atoi(columnNum.c_str()) - 1;
@@ -188,7 +186,7 @@ void CLayerFileIndex::IndexContacts(int z, const std::string& keyword)
     }
 }
 
-void CLayerFileIndex::AddParamItemOfNthLine(const std::string& keyword, int n, const std::string& name, int z,
+void CLayerFileIndexReader::AddParamItemOfNthLine(const std::string& keyword, int n, const std::string& name, int z,
                                             int first, int second, int id)
 {
     const std::vector<int>& lines = m_KeywordLines[keyword];
@@ -196,13 +194,13 @@ void CLayerFileIndex::AddParamItemOfNthLine(const std::string& keyword, int n, c
         AddParamItem(lines[n - 1], name, z, first, second, id);
 }
 
-void CLayerFileIndex::AddParamItem(int index, const std::string& name, int z, int first, int second, int id)
+void CLayerFileIndexReader::AddParamItem(int index, const std::string& name, int z, int first, int second, int id)
 {
-    if (index < 0 || index >= m_Lines.GetCount()) {
+    if (index < 0 || index >= m_index.m_Lines.GetCount()) {
         AfxMessageBox("Index is error when series!", MB_OK);
         return;
     }
-    const CKeywordLine& line = m_Lines[index];
+    const CKeywordLine& line = m_index.m_Lines[index];
     const std::string& raw = line.GetText();
     std::string text = raw;
     std::replace_if(text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n' || c == '&'; }, ' ');
@@ -239,8 +237,8 @@ void CLayerFileIndex::AddParamItem(int index, const std::string& name, int z, in
     item.m_strKeyword = line.GetKeyword();
     item.m_strParam = name;
     item.m_strValue = text.substr(valueStart, valueEnd - valueStart);
-    item.m_strFile = m_LineFiles[index];
-    item.m_nLine = m_LineStarts[index] +
+    item.m_strFile = m_index.m_LineFiles[index];
+    item.m_nLine = m_index.m_LineStarts[index] +
                    static_cast<int>(std::count(raw.begin(), raw.begin() + valueEnd, '\r'));
     int start = static_cast<int>(valueStart);
     int end = static_cast<int>(valueEnd);
@@ -259,32 +257,5 @@ void CLayerFileIndex::AddParamItem(int index, const std::string& name, int z, in
         if (contact != std::string::npos && contact > 0)
             item.m_strKey = keyword;
     }
-    m_Items.push_back(item);
-}
-
-bool CLayerFileIndex::FindItem(int id, int z, int layer, int column, const std::string& key, CLayerFileItem& out) const
-{
-    for (const CLayerFileItem& item : m_Items) {
-        if (item.m_nParamId == id && item.m_nZSeg == z && (item.m_nFirst == -1 || item.m_nFirst == layer) &&
-            (item.m_nSecond == -1 || item.m_nSecond == column) && item.m_strKey == key) {
-            out = item;
-            return true;
-        }
-    }
-    AfxMessageBox("Can't find this item in file, \nPerhaps you should save file first!", MB_OK);
-    return false;
-}
-
-bool CLayerFileIndex::FindContactItem(const CSeriesTarget& target, CLayerFileItem& out) const
-{
-    for (const CLayerFileItem& item : m_Items) {
-        if (item.m_nParamId == target.m_nValueKind && item.m_nZSeg == target.m_nZSeg &&
-            item.m_nFirst == target.m_nOwner && item.m_nSecond == target.m_nContact &&
-            item.m_strKey == target.m_strKeyword) {
-            out = item;
-            return true;
-        }
-    }
-    AfxMessageBox("Error when series contact, \nPlease save file first!", MB_OK);
-    return false;
+    m_index.m_Items.push_back(item);
 }

@@ -1,12 +1,13 @@
 #pragma once
 // The index of every sweepable value in a z-segment's saved ".layer" file and its included files:
-// where the value's text stands (file, line, character span) and which parameter it is.
+// where the value's text stands (file, line, character span) and which parameter it is. The
+// z-segment record holds it; the ".layer" formats build it (CLayerFileIndexReader).
 
 #include <map>
 #include <string>
 #include <vector>
 
-#include "series/SeriesTarget.h"
+#include "model/SeriesTarget.h"
 #include "statements/KeywordLineList.h"
 
 // One sweepable value.
@@ -39,14 +40,9 @@ public:
     CLayerFileIndex& operator=(CLayerFileIndex&&) = default;
     virtual ~CLayerFileIndex() = default;
 
-    // Empties the path, the include map, the statements and the items.
+    // Empties the path, the include map, the statements, the items and the statements' places.
     void Clear();
 
-    // Builds the index of the ".layer" file at path for z-segment zsegIndex. A file that cannot be
-    // opened leaves the index empty, silently (true). An included file that cannot be read stops
-    // the load before any item is built: false, with the reason in GetLoadError().
-    bool Load(const std::string& path, int zsegIndex);
-    const std::string& GetLoadError() const { return m_strLoadError; }
     // The first item of that parameter id, z-segment, layer and column (items that stand for any
     // layer or column match every one) and key; false after a message when there is none.
     bool FindItem(int id, int zsegIndex, int layer, int column, const std::string& key, CLayerFileItem& out) const;
@@ -58,16 +54,4 @@ public:
     // Per statement of m_Lines: the file that holds it and its first physical line there (from 0).
     std::vector<std::string> m_LineFiles;
     std::vector<int> m_LineStarts;
-
-private:
-    std::string m_strLoadError;
-    std::map<std::string, std::vector<int>> m_KeywordLines;  // statements by keyword, while building
-
-    bool ReadLines(const std::string& path, const std::string& bytes, int depth, int index);
-    void BuildItems(int zsegIndex);
-    void IndexGratingCompos(int zsegIndex);
-    void IndexContacts(int zsegIndex, const std::string& keyword);
-    void AddParamItemOfNthLine(const std::string& keyword, int n, const std::string& name, int zsegIndex,
-                               int first, int second, int id);
-    void AddParamItem(int line, const std::string& name, int zsegIndex, int first, int second, int id);
 };

@@ -1,4 +1,4 @@
-#include "series/LayerFileIndex.h"
+#include "textfiles/LayerFileIndexReader.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempFolder.h"
 
@@ -45,7 +45,8 @@ TEST(LayerFileIndex, ItemsKnowTheirFileLineAndSpan)
     const std::string path = folder.Write("dev.layer", kDevice);
     ScriptedPrompts prompts;
     CLayerFileIndex index;
-    ASSERT_TRUE(index.Load(path, 3));
+    CLayerFileIndexReader reader(index);
+    ASSERT_TRUE(reader.Load(path, 3));
     EXPECT_EQ(index.m_strPath, path);
 
     const Expect cases[] = {
@@ -102,7 +103,8 @@ TEST(LayerFileIndex, AContactValueOfTheGridIsFoundByItsSeriesTarget)
     const std::string path = folder.Write("dev.layer", kDevice);
     ScriptedPrompts prompts;
     CLayerFileIndex index;
-    ASSERT_TRUE(index.Load(path, 2));
+    CLayerFileIndexReader reader(index);
+    ASSERT_TRUE(reader.Load(path, 2));
     struct Case {
         CSeriesTarget target;
         const char* value;  // nullptr: not found
@@ -161,7 +163,8 @@ TEST(LayerFileIndex, IncludedStatementsPointAtTheFileThatHoldsThem)
                  "$ comment\r\n"
                  "layer_mater macro_name=gaas var1=0.5\r\n");
     CLayerFileIndex index;
-    ASSERT_TRUE(index.Load(path, 0));
+    CLayerFileIndexReader reader(index);
+    ASSERT_TRUE(reader.Load(path, 0));
     EXPECT_EQ(index.m_Includes.at(501), "sub/rows.inc");
     EXPECT_EQ(index.m_Includes.at(1001), "more.inc");
     ScriptedPrompts prompts;
@@ -179,24 +182,25 @@ TEST(LayerFileIndex, UnreadableFilesLeaveTheIndexEmptyOrReportTheInclude)
 {
     TempFolder folder;
     CLayerFileIndex index;
+    CLayerFileIndexReader reader(index);
     index.m_Items.resize(2);
-    EXPECT_TRUE(index.Load(folder.File("missing.layer"), 0));
+    EXPECT_TRUE(reader.Load(folder.File("missing.layer"), 0));
     EXPECT_TRUE(index.m_Items.empty());
     EXPECT_EQ(index.m_strPath, "");
 
     const std::string path = folder.Write("dev.layer", "column w=1\r\ninclude file=gone.inc\r\nlayer d=1\r\n");
-    EXPECT_FALSE(index.Load(path, 0));
-    EXPECT_EQ(index.GetLoadError(), "Can't open file " + folder.File("gone.inc"));
+    EXPECT_FALSE(reader.Load(path, 0));
+    EXPECT_EQ(reader.GetLoadError(), "Can't open file " + folder.File("gone.inc"));
     EXPECT_EQ(index.m_Lines.GetCount(), 2);
     EXPECT_TRUE(index.m_Items.empty());
 
     // A file that includes itself is refused instead of recursing without end.
     const std::string loop = folder.Write("loop.layer", "column w=1\r\ninclude file=loop.layer\r\n");
-    EXPECT_FALSE(index.Load(loop, 0));
-    EXPECT_EQ(index.GetLoadError().rfind("Include files are nested too deeply at ", 0), 0u);
+    EXPECT_FALSE(reader.Load(loop, 0));
+    EXPECT_EQ(reader.GetLoadError().rfind("Include files are nested too deeply at ", 0), 0u);
 
     // No "column" statement: no items at all.
-    EXPECT_TRUE(index.Load(folder.Write("flat.layer", "layer d=1\r\n"), 0));
+    EXPECT_TRUE(reader.Load(folder.Write("flat.layer", "layer d=1\r\n"), 0));
     EXPECT_TRUE(index.m_Items.empty());
 }
 
@@ -228,7 +232,8 @@ TEST(LayerFileIndex, EdgeCasesOfValuesCommentsAndGratings)
         if (c.message)
             prompts.AnswerNext(IDOK);
         CLayerFileIndex index;
-        ASSERT_TRUE(index.Load(folder.Write(c.name, c.text), 0)) << c.name;
+        CLayerFileIndexReader reader(index);
+        ASSERT_TRUE(reader.Load(folder.Write(c.name, c.text), 0)) << c.name;
         EXPECT_EQ(prompts.Texts(), c.message ? std::vector<std::string>{c.message} : std::vector<std::string>{})
             << c.name;
         const auto found = std::find_if(index.m_Items.begin(), index.m_Items.end(), [&c](const CLayerFileItem& item) {

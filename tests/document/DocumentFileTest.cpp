@@ -77,6 +77,23 @@ TEST_F(DocumentFile, OpeningALayerFileMakesItZSegmentOne)
     EXPECT_TRUE(prompts.Texts().empty());
 }
 
+TEST_F(DocumentFile, AFileThatGivesALayerItsOwnUpperWidthMarksBothEdgeWidthsEdited)
+{
+    struct Case {
+        const char* fixture;
+        unsigned char lower, upper, width;  // the size page's flags after the open
+    } cases[] = {{"layer/ridge_two_columns.layer", 1, 1, 0}, {"updater/device.layer", 0, 0, 1}};
+    for (const Case& c : cases) {
+        g_CurLayerParams.m_bLowerWidthChanged = 0;
+        g_CurLayerParams.m_bUpperWidthChanged = 0;
+        g_CurLayerParams.m_bWidthChanged = 1;
+        ASSERT_TRUE(doc().OnOpenDocument(Stage({c.fixture}))) << c.fixture;
+        EXPECT_EQ(g_CurLayerParams.m_bLowerWidthChanged, c.lower) << c.fixture;
+        EXPECT_EQ(g_CurLayerParams.m_bUpperWidthChanged, c.upper) << c.fixture;
+        EXPECT_EQ(g_CurLayerParams.m_bWidthChanged, c.width) << c.fixture;
+    }
+}
+
 TEST_F(DocumentFile, SavingAnOpenedFileMergesIntoItsOwnText)
 {
     app.mode3d = false;

@@ -320,3 +320,64 @@ TEST_F(DocCore, CommandStatesFollowTheDocument)
     EXPECT_FALSE(doc().QueryCommand(ID_VIEW_BACK_GRID).hasCheck);
     EXPECT_FALSE(doc().QueryCommand(ID_LAYER_NEW + 100000).handled);
 }
+
+TEST_F(DocCore, TheUpdateLaysTheDeviceOutOnceAViewDrawsIt)
+{
+    UseZSegments(1);
+    AddColumn(0, {"gaas", "inp"});
+    AddColumn(0, {"gaas", "inp"});
+    LayerAt(0, 0, 1).m_fLowerWidth = 1.5f;  // the layout lines it up with the upper width below
+    CContactList group;
+    group.m_nRow = 0;
+    group.m_Contacts.resize(1);
+    group.m_Contacts[0].m_fTo = 40.0f;  // kept within its row once the device is drawn
+    Seg(0).m_SideContacts.push_back(group);
+
+    // Nothing draws the device yet: the records stay as they are.
+    doc().UpdateAllViews(0);
+    EXPECT_EQ(LayerAt(0, 0, 1).m_fLowerWidth, 1.5f);
+    EXPECT_EQ(Seg(0).m_SideContacts[0].m_Contacts[0].m_fTo, 40.0f);
+    EXPECT_EQ(LayerAt(0, 1, 0).m_wEdgeFlags, 0);
+
+    // A view gives its thin-layer height: the device is laid out now and after every update.
+    doc().SetThinLayerHeight(true, 0.2f);
+    EXPECT_EQ(LayerAt(0, 0, 1).m_fLowerWidth, LayerAt(0, 0, 0).m_fUpperWidth);
+    EXPECT_EQ(Seg(0).m_SideContacts[0].m_Contacts[0].m_fTo, LayerAt(0, 0, 0).m_fHeight);
+    EXPECT_TRUE(LayerAt(0, 1, 0).m_wEdgeFlags & EDGE_RIGHT_FACE);
+    LayerAt(0, 0, 1).m_fLowerWidth = 1.5f;
+    doc().UpdateAllViews(0);
+    EXPECT_EQ(LayerAt(0, 0, 1).m_fLowerWidth, LayerAt(0, 0, 0).m_fUpperWidth);
+    EXPECT_EQ(views.hints, (std::vector<int>{0, 0}));
+}
+
+TEST_F(DocCore, EveryUpdateOfTheDocumentMovesTheDrawingRevisionOn)
+{
+    UseZSegments(1);
+    AddColumn(0, {"gaas"});
+    struct Step {
+        const char* what;
+        void (*run)(CTessaronDoc&);
+    };
+    const Step steps[] = {
+        {"update of the views", [](CTessaronDoc& d) { d.UpdateAllViews(0); }},
+        {"z-segment chosen", [](CTessaronDoc& d) { d.SelectZsegment(0); }},
+        {"undo", [](CTessaronDoc& d) {
+             d.CheckPoint();
+             d.OnEditUndo();
+         }},
+        {"redo", [](CTessaronDoc& d) { d.OnEditRedo(); }},
+        {"a view's new thin-layer height", [](CTessaronDoc& d) { d.SetThinLayerHeight(true, 0.5f); }},
+        {"new document", [](CTessaronDoc& d) { d.OnNewDocument(); }},
+    };
+    for (const Step& step : steps) {
+        const auto before = doc().GetDrawingRevision();
+        step.run(doc());
+        EXPECT_NE(doc().GetDrawingRevision(), before) << step.what;
+    }
+    const auto beforeOpen = doc().GetDrawingRevision();
+    ASSERT_TRUE(doc().OnOpenDocument(TESSARON_FIXTURES "/layer/ridge_two_columns.layer"));
+    EXPECT_NE(doc().GetDrawingRevision(), beforeOpen) << "open";
+    const auto before = doc().GetDrawingRevision();
+    doc().SetThinLayerHeight(true, 0.5f);
+    EXPECT_EQ(doc().GetDrawingRevision(), before) << "the same thin-layer height lays nothing out again";
+}

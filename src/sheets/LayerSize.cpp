@@ -87,9 +87,21 @@ int CLayerSize::BarIndex(int barId) const
     return found == std::end(kBars) ? -1 : int(found - std::begin(kBars));
 }
 
-float& CLayerSize::Value(int index)
+int CLayerSize::BoxIndex(int boxId) const
 {
-    float* values[4] = {&m_fHeight, &m_fWidth, &m_fUpperWidth, &m_fLowerWidth};
+    const int* found = std::find(std::begin(kBoxes), std::end(kBoxes), boxId);
+    return found == std::end(kBoxes) ? -1 : int(found - std::begin(kBoxes));
+}
+
+float CLayerSize::GetBoxValue(int boxId) const
+{
+    const int index = BoxIndex(boxId);
+    return index < 0 ? 0.0f : Value(index);
+}
+
+const float& CLayerSize::Value(int index) const
+{
+    const float* values[4] = {&m_fHeight, &m_fWidth, &m_fUpperWidth, &m_fLowerWidth};
     return *values[index];
 }
 

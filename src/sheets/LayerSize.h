@@ -76,6 +76,8 @@ public:
     // Scrolls one bar; returns the id of the box whose value changed (0 for an unknown bar).
     int OnHScroll(int barId, ScrollCode code, int reportedPosition);
 
+    // The value a box shows (0 for an unknown box).
+    float GetBoxValue(int boxId) const;
     // The bars' positions as the page set them.
     int GetScrollPosition(int barId) const;
     // Whether a control is enabled in the page's present mode (the height controls always are).
@@ -92,8 +94,10 @@ public:
 private:
     void UpdateGraphButton();
     int BarIndex(int barId) const;
+    int BoxIndex(int boxId) const;
     // The value of box or bar index 0..3: height, width, upper, lower.
-    float& Value(int index);
+    const float& Value(int index) const;
+    float& Value(int index) { return const_cast<float&>(static_cast<const CLayerSize&>(*this).Value(index)); }
 
     int m_nScrollPos[4] = {kScrollMin, kScrollMin, kScrollMin, kScrollMin};
 };

@@ -70,6 +70,8 @@ void CGeneralSheet::Open()
 
 void CGeneralSheet::PlaceOnScreen()
 {
+    // Centred first, so a sheet without a saved place keeps a centred top.
+    CentreOnParent();
     const wxRect window = GetRect();
     const wxSize screen = wxGetDisplaySize();
     int x = 0, y = 0;

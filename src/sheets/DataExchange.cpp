@@ -39,33 +39,24 @@ void CDataExchange::FailRange(const std::string& minText, const std::string& max
          MB_ICONEXCLAMATION);
 }
 
-void CDataExchange::Text(int id, float& value)
+template <typename Real>
+void CDataExchange::TextReal(int id, Real& value, std::string (*format)(Real))
 {
     if (m_bFailed)
         return;
     if (!Reading(id)) {
-        m_controls.SetControlText(id, FloatText(value));
+        m_controls.SetControlText(id, format(value));
         return;
     }
     double read = 0.0;
     if (!ReadReal(m_controls.GetControlText(id), read))
         return Fail(kEnterNumber, MB_ICONEXCLAMATION);
-    value = static_cast<float>(read);
+    value = static_cast<Real>(read);
 }
 
-void CDataExchange::Text(int id, double& value)
-{
-    if (m_bFailed)
-        return;
-    if (!Reading(id)) {
-        m_controls.SetControlText(id, DoubleText(value));
-        return;
-    }
-    double read = 0.0;
-    if (!ReadReal(m_controls.GetControlText(id), read))
-        return Fail(kEnterNumber, MB_ICONEXCLAMATION);
-    value = read;
-}
+void CDataExchange::Text(int id, float& value) { TextReal(id, value, &FloatText); }
+
+void CDataExchange::Text(int id, double& value) { TextReal(id, value, &DoubleText); }
 
 void CDataExchange::Text(int id, int& value)
 {

@@ -41,6 +41,8 @@ public:
 
 private:
     bool Reading(int id);
+    template <typename Real>
+    void TextReal(int id, Real& value, std::string (*format)(Real));
     void Fail(const std::string& message, unsigned type);
     void FailRange(const std::string& minText, const std::string& maxText, const char* kind);
 

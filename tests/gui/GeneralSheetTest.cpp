@@ -17,6 +17,9 @@
 #include <wx/bookctrl.h>
 #include <wx/button.h>
 #include <wx/choice.h>
+#include <wx/dcmemory.h>
+#include <wx/dcscreen.h>
+#include <wx/settings.h>
 #include <wx/menu.h>
 #include <wx/scrolbar.h>
 #include <wx/stattext.h>
@@ -214,6 +217,25 @@ TEST_F(RealSheet, TheBannerStandsBetweenTheTabsAndTheOkButton)
         EXPECT_GT(banner.width, 0);
         EXPECT_EQ(sheet.GetBannerFont().GetWeight(), wxFONTWEIGHT_BOLD);
         EXPECT_EQ(sheet.GetBannerFont().GetStyle(), wxFONTSTYLE_ITALIC);
+        // What the screen shows there: the text's shadow colour on the dialog's background.
+        sheet.Refresh();
+        PumpEvents(300);
+        const wxRect onScreen(sheet.ClientToScreen(banner.GetPosition()), banner.GetSize());
+        wxBitmap shot(onScreen.width, onScreen.height);
+        {
+            wxScreenDC screen;
+            wxMemoryDC memory(shot);
+            memory.Blit(0, 0, onScreen.width, onScreen.height, &screen, onScreen.x, onScreen.y);
+        }
+        const wxImage image = shot.ConvertToImage();
+        const wxColour shadow = wxSystemSettings::GetColour(wxSYS_COLOUR_3DSHADOW);
+        int shadowPixels = 0;
+        for (int y = 0; y < image.GetHeight(); ++y)
+            for (int x = 0; x < image.GetWidth(); ++x)
+                if (image.GetRed(x, y) == shadow.Red() && image.GetGreen(x, y) == shadow.Green() &&
+                    image.GetBlue(x, y) == shadow.Blue())
+                    ++shadowPixels;
+        EXPECT_GT(shadowPixels, 20);
         Click(&sheet, wxID_CANCEL);
     });
 }

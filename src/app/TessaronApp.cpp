@@ -6,6 +6,7 @@
 #include "dialogs/WxSheetRunner.h"
 #include "model/TessaronDoc.h"
 #include "platform/FatalExit.h"
+#include "platform/Path.h"
 #include "platform/Profile.h"
 #include "platform/SheetRunner.h"
 #include "platform/TextureImage.h"
@@ -266,14 +267,10 @@ void CTessaronApp::CreateMainFrame()
 bool CTessaronApp::ProcessShellCommand(const CAppCommandLineInfo& info)
 {
     CreateMainFrame();
-    if (info.m_nShellCommand == CAppCommandLineInfo::FileOpen) {
-        if (!OpenDocumentFile(info.m_strFileName)) {
-            m_pMainFrame->Destroy();
-            m_pMainFrame = nullptr;
-            return false;
-        }
+    // A file that cannot be opened has shown its message; the program then starts with an empty
+    // document, as File Open leaves it, rather than ending before its window appears.
+    if (info.m_nShellCommand == CAppCommandLineInfo::FileOpen && OpenDocumentFile(info.m_strFileName))
         return true;
-    }
     OnFileNew();
     return true;
 }
@@ -294,6 +291,9 @@ void CTessaronApp::OnFileOpen()
     request.open = true;
     request.filter = m_b3dMode ? "3d Sol Files(*.sol)|*.sol|Layer Files(*.layer)|*.layer||"
                                : "Layer Files(*.layer)|*.layer||";
+    // The dialog starts in the folder of the open document.
+    if (m_pDocument)
+        request.initialPath = PathFolder(m_pDocument->GetPathName());
     if (!UserPrompts().FileDialog(request) || request.chosenPaths.empty())
         return;
     OpenDocumentFile(request.chosenPaths.front());
@@ -344,6 +344,10 @@ void CTessaronApp::OpenRecentFile(int index)
             m_pMainFrame->UpdateRecentFileMenu();
     }
 }
+
+void CTessaronApp::BeginWaitCursor() { wxBeginBusyCursor(); }
+
+void CTessaronApp::EndWaitCursor() { wxEndBusyCursor(); }
 
 void CTessaronApp::AddToRecentFileList(const std::string& path)
 {

@@ -51,6 +51,9 @@ public:
     // IAppServices.
     bool Is3dMode() const override { return m_b3dMode != 0; }
     void AddToRecentFileList(const std::string& path) override;
+    std::string GetInstallRoot() const override { return RootFolder(); }
+    void BeginWaitCursor() override;
+    void EndWaitCursor() override;
 
     // The program file as started (not resolved through links: its name selects the mode) and the
     // arguments behind it. OnInit takes them from argv; tests set them.

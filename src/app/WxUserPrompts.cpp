@@ -81,9 +81,9 @@ bool CWxUserPrompts::FileDialog(FileDialogRequest& request)
                         folder, name, wxString::FromUTF8(WxWildcard(request.filter)), style);
     if (dialog.ShowModal() != wxID_OK)
         return false;
-    wxFileName chosen(dialog.GetPath());
-    if (!request.open && !request.defaultExt.empty() && chosen.GetExt().empty())
-        chosen.SetExt(wxString::FromUTF8(request.defaultExt));
-    request.chosenPaths = {chosen.GetFullPath().ToStdString(wxConvUTF8)};
+    std::string chosen = dialog.GetPath().ToStdString(wxConvUTF8);
+    if (!request.open)
+        chosen = WithDefaultExtension(chosen, request.defaultExt);
+    request.chosenPaths = {chosen};
     return true;
 }

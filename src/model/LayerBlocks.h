@@ -34,6 +34,12 @@ public:
     CMacroParamSet m_Bulk;
     CLayerGrading m_Grading;
     CMacroParamSet m_Active;
+    // The bulk macro name a file marked as an insulator ("insulator_macro=yes"); "" for none. The
+    // mark holds as long as the bulk macro keeps that name, wherever the material is copied.
+    std::string m_strInsulatorFor;
+
+    // True when the bulk macro is the one the file marked as an insulator.
+    bool IsMarkedInsulator() const { return !m_strInsulatorFor.empty() && m_strInsulatorFor == m_Bulk.m_strName; }
 
     // Equal for colour picking and contact numbering: every contact macro equals every other,
     // numbers within 1e-4.

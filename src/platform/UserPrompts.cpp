@@ -1,5 +1,7 @@
 #include "platform/UserPrompts.h"
 
+#include "platform/Path.h"
+
 #include <cstdio>
 
 namespace {
@@ -26,6 +28,14 @@ IUserPrompts* g_prompts = nullptr;
 std::string g_caption = "Tessaron";
 
 }  // namespace
+
+std::string WithDefaultExtension(const std::string& path, const std::string& defaultExt)
+{
+    const std::string name = PathFileName(path);
+    if (defaultExt.empty() || name.empty() || name.find('.') != std::string::npos)
+        return path;
+    return path + "." + defaultExt;
+}
 
 IUserPrompts& UserPrompts() { return g_prompts ? *g_prompts : g_consolePrompts; }
 

@@ -48,6 +48,9 @@ public:
     virtual bool FileDialog(FileDialogRequest& request) = 0;
 };
 
+// A save-as path whose file name has no "." gets "." + defaultExt, as the file dialogs add it.
+std::string WithDefaultExtension(const std::string& path, const std::string& defaultExt);
+
 // The installed service; a console fallback (stderr, answers the default button) when none is.
 IUserPrompts& UserPrompts();
 // Installs a service (nullptr restores the console fallback). The caller keeps ownership.

@@ -49,8 +49,12 @@ public:
     int m_nPromptWnd = 1;    // "Layer_ViewPromptWnd": the next-step prompt window
     int m_nMinSpacing = 1;   // "Set minimum spacing"; nothing else reads it
 
-    // Renders one frame now (also used by tests that read the frame back).
+    // Renders one frame now and shows it.
     void Render();
+    // The colour of the view's own frame at a client point: a frame is drawn and read back before
+    // it is shown, so whatever lies over the view on the screen does not count. False when the view
+    // cannot draw (not shown).
+    bool ReadFramePixel(CClientPoint p, unsigned char rgb[3]);
 
 private:
     void OnPaint(wxPaintEvent& event);
@@ -60,6 +64,8 @@ private:
     void OnWindowDestroy(wxWindowDestroyEvent& event);
 
     bool MakeCurrent();
+    // Draws a frame into the back buffer; false when the view cannot draw.
+    bool DrawFrame();
     void SetupOpenGL();
     void PrepareDocument();
     void LoadOptions();

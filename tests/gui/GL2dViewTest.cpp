@@ -10,10 +10,7 @@
 #include "views/GL2dView.h"
 
 #include <gtest/gtest.h>
-#include <wx/dcmemory.h>
-#include <wx/dcscreen.h>
 #include <wx/frame.h>
-#include <wx/image.h>
 #include <wx/sizer.h>
 
 #include <array>
@@ -27,18 +24,13 @@ struct Rgb {
 
 void PrintTo(const Rgb& c, std::ostream* os) { *os << "(" << c.r << ", " << c.g << ", " << c.b << ")"; }
 
-// What the screen shows at a client point of a window. Each test case runs in its own process
-// (as CTest runs them), so no window of an earlier case is left on the screen.
-Rgb ScreenPixel(wxWindow* window, CClientPoint p)
+// What the view draws at a client point, read from its own frame: another window lying over it
+// on the screen (one left by an earlier test of the same process) does not count.
+Rgb ViewPixel(CGL2dView* view, CClientPoint p)
 {
-    const wxPoint at = window->ClientToScreen(wxPoint(p.x, p.y));
-    wxBitmap bitmap(1, 1, 24);
-    wxMemoryDC memory(bitmap);
-    wxScreenDC screen;
-    memory.Blit(0, 0, 1, 1, &screen, at.x, at.y);
-    memory.SelectObject(wxNullBitmap);
-    const wxImage image = bitmap.ConvertToImage();
-    return {image.GetRed(0, 0), image.GetGreen(0, 0), image.GetBlue(0, 0)};
+    unsigned char rgb[3] = {0, 0, 0};
+    EXPECT_TRUE(view->ReadFramePixel(p, rgb));
+    return {rgb[0], rgb[1], rgb[2]};
 }
 
 // A frame holding only the view, on a document whose only z-segment is the fixture.
@@ -58,7 +50,7 @@ public:
     }
     ~ViewWindow()
     {
-        // Off the screen at once, so later screen reads see only their own windows.
+        // Off the screen at once: the next test's windows have the screen to themselves.
         m_frame->Hide();
         m_frame->Destroy();
         PumpEvents(100);
@@ -66,8 +58,8 @@ public:
     CGL2dView& View() { return *m_view; }
     CTessaronDoc& Doc() { return m_doc; }
 
-    // What the screen shows at a client point of the view.
-    Rgb ModelPixel(float x, float y) { return ScreenPixel(m_view, m_view->ProjectPoint({x, y})); }
+    // What the view draws at a model point.
+    Rgb ModelPixel(float x, float y) { return ViewPixel(m_view, m_view->ProjectPoint({x, y})); }
 
 private:
     CTessaronDoc m_doc;
@@ -136,14 +128,14 @@ TEST(GL2dView, ProgramOpenedOnALayerFileShowsTheDevice)
     const double fy = double(device.bottom - device.top) / size.GetHeight();
     EXPECT_NEAR(std::max(fx, fy), 0.8, 0.01);
 
-    // Every non-empty layer shows its colour at its centre, on the screen.
+    // Every non-empty layer shows its colour at its centre.
     int probed = 0;
     for (const CColumnRec& column : seg.GetColumns())
         for (const CLayerRec& layer : column.GetLayers()) {
             if (layer.IsEmpty()) continue;
             const float x = (layer.m_A.x + layer.m_B.x + layer.m_C.x + layer.m_D.x) / 4;
             const float y = (layer.m_A.y + layer.m_C.y) / 2;
-            EXPECT_EQ(ScreenPixel(view, view->ProjectPoint({x, y})), Colour(layer.m_nColour))
+            EXPECT_EQ(ViewPixel(view, view->ProjectPoint({x, y})), Colour(layer.m_nColour))
                 << "column " << layer.m_nColumn << " row " << layer.m_nRow;
             ++probed;
         }

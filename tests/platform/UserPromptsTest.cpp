@@ -14,6 +14,25 @@ TEST(UserPrompts, ScriptedPromptRecordsTextAndAnswersFromQueue)
     EXPECT_EQ(prompts.Texts(), std::vector<std::string>{"Save changes?"});
 }
 
+TEST(UserPrompts, ABareSaveAsNameGetsTheDefaultExtension)
+{
+    struct Case {
+        const char* path;
+        const char* ext;
+        const char* result;
+    };
+    const Case cases[] = {
+        {"/work/dev", "layer", "/work/dev.layer"},
+        {"/work/dev.layer", "layer", "/work/dev.layer"},
+        {"/work/dev.sol", "layer", "/work/dev.sol"},  // a name with its own extension keeps it
+        {"/work.d/dev", "layer", "/work.d/dev.layer"},  // a "." in the folder says nothing
+        {"/work/dev", "", "/work/dev"},
+        {"/work/", "layer", "/work/"},  // no name at all
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(WithDefaultExtension(c.path, c.ext), c.result) << c.path;
+}
+
 TEST(Profile, MemoryStoreKeepsValuesBySectionAndEntry)
 {
     CMemoryProfile profile;

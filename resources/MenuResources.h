@@ -230,3 +230,6 @@ inline bool IsViewCommand(int id)
         return false;
     }
 }
+
+// Menu 358: the one popup of a numeric box's right click.
+inline MenuRes SeriesPopupMenu() { return {"", {{"Series", ID_EDIT_BOX_SERIES, ""}}}; }

@@ -3,10 +3,12 @@
 #include "app/MainFrame.h"
 #include "app/ShellRegistration.h"
 #include "app/WxProfile.h"
+#include "dialogs/WxSheetRunner.h"
 #include "model/TessaronDoc.h"
 #include "platform/FatalExit.h"
 #include "platform/Path.h"
 #include "platform/Profile.h"
+#include "platform/SheetRunner.h"
 #include "platform/TextureImage.h"
 #include "platform/UserPrompts.h"
 #include "textfiles/LayerParamFlags.h"
@@ -141,6 +143,8 @@ int CTessaronApp::ExitInstance()
     FreeTextureImages();
     if (&AppServices() == this)
         SetAppServices(nullptr);
+    if (&SheetRunner() == m_sheetRunner.get())
+        SetSheetRunner(nullptr);
     if (&Profile() == m_profile.get())
         SetProfile(nullptr);
     m_profile.reset();
@@ -254,6 +258,8 @@ void CTessaronApp::CreateMainFrame()
 {
     m_pDocument = std::make_unique<CTessaronDoc>();
     m_pDocument->SetMacroList(&m_macros);
+    m_sheetRunner = std::make_unique<CWxSheetRunner>(*m_pDocument);
+    SetSheetRunner(m_sheetRunner.get());
     m_pMainFrame = new CMainFrame(*this, *m_pDocument);
     SetTopWindow(m_pMainFrame);
 }

@@ -19,6 +19,7 @@
 class CTessaronDoc;
 class CMainFrame;
 class CWxProfile;
+class CWxSheetRunner;
 
 class CTessaronApp : public wxApp, public IAppServices {
 public:
@@ -97,6 +98,7 @@ private:
     std::unique_ptr<CWxProfile> m_profile;
     CWxUserPrompts m_wxPrompts;
     std::unique_ptr<CTessaronDoc> m_pDocument;
+    std::unique_ptr<CWxSheetRunner> m_sheetRunner;  // the document's layer property sheet
     CMainFrame* m_pMainFrame = nullptr;
     std::vector<std::string> m_recentFiles;
 };

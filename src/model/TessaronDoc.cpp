@@ -34,6 +34,7 @@ void ResetProcessState()
     g_nCurZSeg = 0;
     g_nZSegCount = 0;
     g_nClipboardZSeg = 0;
+    g_nSeriesParamId = -1;
     std::memset(g_ColourUsage, 0, sizeof g_ColourUsage);
     g_nKeywordLineCounter = 0;
     g_includeTable.clear();

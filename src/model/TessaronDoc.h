@@ -239,8 +239,9 @@ private:
 };
 
 // Puts every process-wide state of the document back to its state at program start: the edit
-// block (images, edit mode, page flags), the z-segment counters, the clipboard number, the colour
-// usage and the keyword-line counter and include table of the text files. The deck settings
-// (g_strIsolatedMethod) are left as they are: a new document keeps the chosen 3-D method.
+// block (images, edit mode, page flags), the z-segment counters, the clipboard number, the series
+// parameter id, the colour usage and the keyword-line counter and include table of the text files.
+// The deck settings (g_strIsolatedMethod) are left as they are: a new document keeps the chosen 3-D
+// method.
 // Used by test fixtures (File New resets only what belongs to the closed document).
 void ResetProcessState();

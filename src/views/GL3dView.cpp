@@ -246,8 +246,10 @@ void CGL3dView::OnCaptureLost(wxMouseCaptureLostEvent&) { m_state.gesture = EGes
 
 void CGL3dView::OnKeyDown(wxKeyEvent& event)
 {
-    event.Skip();
-    Apply(KeyDown3d(m_state, KeyOf(event.GetKeyCode())));
+    const EKey3d key = KeyOf(event.GetKeyCode());
+    // The arrow keys are the view's own: passed on, they would move the focus to the next pane.
+    if (key == EKey3d::Other) event.Skip();
+    Apply(KeyDown3d(m_state, key));
 }
 
 // ---- right-click menu ----

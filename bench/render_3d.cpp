@@ -11,7 +11,8 @@
 #include "render/ProjectionMatrix.h"
 #include "render/Scene3d.h"
 #include "render/View3dState.h"
-#include "support/OffscreenGL.h"
+#include "BenchSupport.h"
+#include "render/DrawingFixture.h"
 
 #include <benchmark/benchmark.h>
 
@@ -33,47 +34,16 @@ COffscreenGL& Context()
 
 CZSegment MakeSegment(int index)
 {
-    CZSegment seg;
+    CZSegment seg = MakeGridSegment(kColumns, kRows, 0.05f, 0.02f, index, 0);
     seg.m_Params.m_dZFrom = 10.0 * index;
     seg.m_Params.m_dZTo = 10.0 * index + 10.0;
-    seg.SetColumnCount(kColumns);
-    for (int c = 0; c < kColumns; ++c) {
-        CColumnRec& column = seg.Column(c);
-        column.m_nColumnIndex = c;
-        column.SetLayerCount(CColumnRec::kMaxLayers);
-        column.SetLayersInUse(kRows);
-        for (int r = 0; r < kRows; ++r) {
-            CLayerRec& l = column.Layer(r);
-            l.m_fHeight = 0.05f + 0.02f * float((r * 7 + c) % 11);
-            l.m_fWidth = l.m_fUpperWidth = l.m_fLowerWidth = 1.0f + 0.1f * float(c % 3);
-            l.m_nColour = (r + c + index) % 23;
-            l.m_Material.m_Bulk.m_strName = "GaAs";
-        }
-    }
     // Contacts on the outer columns, continued from one z-segment to the next.
     for (int c : {0, kColumns - 1}) {
-        CTopContact top;
-        top.m_fFrom = 0.2f;
-        top.m_fTo = 0.8f;
-        top.m_nLink = index > 0;
-        seg.Column(c).m_Contacts.AddTop(top);
-        CBottomContact bottom;
-        bottom.m_fFrom = 0.1f;
-        bottom.m_fTo = 0.9f;
-        bottom.m_nLink = index > 0;
-        seg.Column(c).m_Contacts.AddBottom(bottom);
+        AddTopContact(seg, c, 0.2f, 0.8f);
+        AddBottomContact(seg, c, 0.1f, 0.9f);
+        seg.Column(c).m_Contacts.Top(0).m_nLink = seg.Column(c).m_Contacts.Bottom(0).m_nLink = index > 0;
     }
-    CContactList group;
-    group.m_nRow = 0;
-    for (int side : {0, 1}) {
-        CContactRec contact;
-        contact.m_nSide = side;
-        contact.m_fFrom = 0.0f;
-        contact.m_fTo = 0.05f;
-        contact.m_nLink = index > 0;
-        group.m_Contacts.push_back(contact);
-    }
-    seg.m_SideContacts.push_back(group);
+    for (int side : {0, 1}) AddSideContact(seg, 0, side, 0.0f, 0.05f, index > 0);
     return seg;
 }
 
@@ -125,12 +95,7 @@ Fixture& Shared()
     return f;
 }
 
-bool ReadyOrSkip(benchmark::State& state)
-{
-    if (Context().IsValid()) return true;
-    state.SkipWithError(("no offscreen GL context: " + Context().Error()).c_str());
-    return false;
-}
+bool ReadyOrSkip(benchmark::State& state) { return OffscreenReadyOrSkip(Context(), state); }
 
 // llvmpipe compiles its code for each new combination of state on first use; the frames before
 // the timed ones let that happen outside the measurement, for the scene and the reference alike.

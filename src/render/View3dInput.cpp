@@ -66,12 +66,15 @@ CInput3dResult RightButtonDown3d(CView3dState& view, int segmentsInUse, const CM
     return r;
 }
 
-CInput3dResult LeftButtonUp3d(CView3dState& view, int segmentsInUse, const CMouse3d& mouse)
+namespace {
+
+// A button released while the other one is held: the drag goes on with that button's cursor from
+// here; the last button released frees the mouse.
+CInput3dResult ButtonUp(CView3dState& view, bool otherHeld, ECursor3d otherCursor, const CMouse3d& mouse)
 {
     CInput3dResult r;
-    if (segmentsInUse < 1) return r;
-    if (mouse.right) {
-        r.cursor = ECursor3d::Rotate;
+    if (otherHeld) {
+        r.cursor = otherCursor;
         SetPoint(view.movePoint, mouse);
     } else {
         r.releaseMouse = true;
@@ -79,16 +82,18 @@ CInput3dResult LeftButtonUp3d(CView3dState& view, int segmentsInUse, const CMous
     return r;
 }
 
+} // namespace
+
+CInput3dResult LeftButtonUp3d(CView3dState& view, int segmentsInUse, const CMouse3d& mouse)
+{
+    if (segmentsInUse < 1) return CInput3dResult();
+    return ButtonUp(view, mouse.right, ECursor3d::Rotate, mouse);
+}
+
 CInput3dResult RightButtonUp3d(CView3dState& view, int segmentsInUse, const CMouse3d& mouse)
 {
-    CInput3dResult r;
-    if (segmentsInUse < 1) return r;
-    if (mouse.left) {
-        r.cursor = ECursor3d::Move;
-        SetPoint(view.movePoint, mouse);
-    } else {
-        r.releaseMouse = true;
-    }
+    if (segmentsInUse < 1) return CInput3dResult();
+    CInput3dResult r = ButtonUp(view, mouse.left, ECursor3d::Move, mouse);
     // A right click without a drag asks for the menu; a turn or a zoom does not.
     r.showZsegmentMenu = view.gesture != EGesture3d::Zoom && view.gesture != EGesture3d::Rotate;
     return r;

@@ -25,13 +25,6 @@ void PrintTo(const CRgb& c, std::ostream* os);
 
 namespace {
 
-CRgb Colour(int index)
-{
-    CRgb c;
-    EXPECT_TRUE(MaterialIndexColour(index, c.r, c.g, c.b));
-    return c;
-}
-
 const CRgb kBackground{140, 140, 140};
 const CRgb kBlack{0, 0, 0};
 
@@ -197,7 +190,7 @@ TEST_F(Scene3d, FrontFacesShowTheirOwnColoursUnlit)
         {"column 1 row 0", {5.5f, 0.5f, 20}, 5},
         {"column 1 top", {5.5f, 1.5f, 20}, 20},
     };
-    for (const FaceCase& c : cases) EXPECT_EQ(At(c.point), Colour(c.colour)) << c.what;
+    for (const FaceCase& c : cases) EXPECT_EQ(At(c.point), TableColour(c.colour)) << c.what;
     EXPECT_EQ(At({8, 0.5f, 20}), kBackground) << "empty layers are not drawn";
 }
 
@@ -207,12 +200,12 @@ TEST_F(Scene3d, SideFacesAreShadedTopAndBottomLighterThanLeftAndRight)
     Look(0, 90); // the left faces toward the eye
     CentreOn({0, 1, 5});
     Render();
-    EXPECT_EQ(At({0, 0.5f, 5}), ShadeColour(Colour(3), 0.72)) << "left face of row 0";
+    EXPECT_EQ(At({0, 0.5f, 5}), ShadeColour(TableColour(3), 0.72)) << "left face of row 0";
     Look(90, 0); // the top faces toward the eye
     CentreOn({3.5f, 2.01f, 5});
     Render();
-    EXPECT_EQ(At({2, 2.01f, 5}), ShadeColour(Colour(12), 0.77)) << "top face of column 0";
-    EXPECT_EQ(At({5.5f, 2.01f, 5}), ShadeColour(Colour(20), 0.77)) << "top face of column 1";
+    EXPECT_EQ(At({2, 2.01f, 5}), ShadeColour(TableColour(12), 0.77)) << "top face of column 0";
+    EXPECT_EQ(At({5.5f, 2.01f, 5}), ShadeColour(TableColour(20), 0.77)) << "top face of column 1";
 }
 
 // A layer far thinner than a pixel has no face to show, but its outline, drawn along the edges of
@@ -240,7 +233,7 @@ TEST_F(Scene3d, AThinLayerShowsThroughItsOutlineAndAtBarThicknessInThinLayerMode
     Prepare();
     Render();
     int solid = 0;
-    for (int dy = -12; dy <= 12; ++dy) solid += Pixel(int(wx), int(std::lround(wy)) + dy) == Colour(6);
+    for (int dy = -12; dy <= 12; ++dy) solid += Pixel(int(wx), int(std::lround(wy)) + dy) == TableColour(6);
     // One hundredth of the visible height, 4.8 pixels, less the outlines along its edges.
     EXPECT_GE(solid, 2);
 }
@@ -253,9 +246,9 @@ TEST_F(Scene3d, EachZSegmentIsTurnedAboutTheZAxisByItsAngle)
     Look(0, 0);
     CentreOn({0, 2, 20});
     Render();
-    EXPECT_EQ(At({2, 0.5f, 20}, 90), Colour(3)) << "row 0 of column 0, turned";
-    EXPECT_EQ(At({5.5f, 1.5f, 20}, 90), Colour(20)) << "column 1's top layer, turned";
-    EXPECT_EQ(At({5.5f, 0.5f, 20}), Colour(5)) << "the unturned z-segment behind it";
+    EXPECT_EQ(At({2, 0.5f, 20}, 90), TableColour(3)) << "row 0 of column 0, turned";
+    EXPECT_EQ(At({5.5f, 1.5f, 20}, 90), TableColour(20)) << "column 1's top layer, turned";
+    EXPECT_EQ(At({5.5f, 0.5f, 20}), TableColour(5)) << "the unturned z-segment behind it";
 }
 
 // Two z-segments with a gap along z (10 to 15), seen from above and from the right.
@@ -273,7 +266,7 @@ TEST_F(Scene3dGap, GreyJunctionFacesCloseTheGapAlongTheTopEdges)
     Render();
     EXPECT_TRUE(Near(At({2, 2.01f, 12.5f}), junction, 2)) << "over column 0";
     EXPECT_TRUE(Near(At({5.5f, 2.01f, 12.5f}), junction, 2)) << "over column 1";
-    EXPECT_EQ(At({2, 2.01f, 9}), ShadeColour(Colour(12), 0.77)) << "the first z-segment itself";
+    EXPECT_EQ(At({2, 2.01f, 9}), ShadeColour(TableColour(12), 0.77)) << "the first z-segment itself";
 }
 
 TEST_F(Scene3dGap, NoJunctionFacesWhereTheZSegmentsMeet)
@@ -330,17 +323,8 @@ TEST_F(Scene3dGap, ATranslucentLinkJoinsATopContactThatContinuesInTheNextZSegmen
 
 TEST_F(Scene3dGap, ATranslucentLinkJoinsASideContactThatContinues)
 {
-    for (CZSegment* seg : {&first, &second}) {
-        CContactList group;
-        group.m_nRow = 0;
-        CContactRec contact;
-        contact.m_nSide = 1;
-        contact.m_fFrom = 0.2f;
-        contact.m_fTo = 0.8f;
-        contact.m_nLink = seg == &second;
-        group.m_Contacts.push_back(contact);
-        seg->m_SideContacts.push_back(group);
-    }
+    AddSideContact(first, 0, 1, 0.2f, 0.8f);
+    AddSideContact(second, 0, 1, 0.2f, 0.8f, 1);
     Use({first, second});
     Look(0, -90);
     CentreOn({7, 0.5f, 12.5f});
@@ -357,16 +341,8 @@ TEST_F(Scene3dGap, ATranslucentLinkJoinsASideContactThatContinues)
 TEST_F(Scene3d, SideContactsAreBlackBarsStandingOutOfTheOuterFaces)
 {
     CZSegment seg = TwoColumns(0, 10);
-    CContactList group;
-    group.m_nRow = 0;
-    for (int side : {0, 1}) {
-        CContactRec contact;
-        contact.m_nSide = side;
-        contact.m_fFrom = 0.2f;
-        contact.m_fTo = 0.8f;
-        group.m_Contacts.push_back(contact);
-    }
-    seg.m_SideContacts.push_back(group);
+    AddSideContact(seg, 0, 0, 0.2f, 0.8f);
+    AddSideContact(seg, 0, 1, 0.2f, 0.8f);
     Use({seg});
     Look(0, 0);
     Render();
@@ -374,19 +350,13 @@ TEST_F(Scene3d, SideContactsAreBlackBarsStandingOutOfTheOuterFaces)
     EXPECT_EQ(At({-t / 2, 0.5f, 10}), kBlack) << "left bar";
     EXPECT_EQ(At({7 + t / 2, 0.5f, 10}), kBlack) << "right bar";
     EXPECT_NE(At({-t / 2, 0.1f, 10}), kBlack) << "below the bar";
-    EXPECT_EQ(At({2, 0.5f, 10}), Colour(3)) << "the layer itself";
+    EXPECT_EQ(At({2, 0.5f, 10}), TableColour(3)) << "the layer itself";
 }
 
 TEST_F(Scene3d, ALayerWithoutHeightGetsNoSideBar)
 {
     CZSegment seg = TwoColumns(0, 10);
-    CContactList group;
-    group.m_nRow = 0;
-    CContactRec contact;
-    contact.m_fFrom = 0.2f;
-    contact.m_fTo = 0.8f;
-    group.m_Contacts.push_back(contact);
-    seg.m_SideContacts.push_back(group);
+    AddSideContact(seg, 0, 0, 0.2f, 0.8f);
     Use({seg});
     Look(0, 0);
     for (CColumnRec* column : {&doc.m_ZSegments[0].Column(0), &doc.m_ZSegments[0].Column(1)})
@@ -434,7 +404,7 @@ TEST_F(Scene3d, WhileTheDrawingLockIsSetTheDeviceIsNotDrawn)
     EXPECT_EQ(At({2, 0.5f, 10}), kBackground);
     lock = false;
     Render();
-    EXPECT_EQ(At({2, 0.5f, 10}), Colour(3));
+    EXPECT_EQ(At({2, 0.5f, 10}), TableColour(3));
 }
 
 TEST_F(Scene3d, InCylinderModeTheZRangeIsSweptAsAnglesAboutTheYAxis)
@@ -445,8 +415,8 @@ TEST_F(Scene3d, InCylinderModeTheZRangeIsSweptAsAnglesAboutTheYAxis)
     CentreOn(PolarPoint(3.5, 2.01, 45, 1));
     Render();
     for (double angle : {5.0, 45.0, 85.0}) {
-        EXPECT_EQ(At(PolarPoint(2, 2.01, angle, 1)), Colour(12)) << "column 0 at " << angle;
-        EXPECT_EQ(At(PolarPoint(5.5, 2.01, angle, 1)), Colour(20)) << "column 1 at " << angle;
+        EXPECT_EQ(At(PolarPoint(2, 2.01, angle, 1)), TableColour(12)) << "column 0 at " << angle;
+        EXPECT_EQ(At(PolarPoint(5.5, 2.01, angle, 1)), TableColour(20)) << "column 1 at " << angle;
     }
     EXPECT_EQ(At(PolarPoint(3.5, 2.01, 135, 1)), kBackground) << "beyond the range";
     EXPECT_EQ(At(PolarPoint(3.5, 2.01, -45, 1)), kBackground) << "before it";

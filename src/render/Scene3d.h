@@ -88,9 +88,10 @@ void DrawArrow3d(float length);
 // the order of the z-segment's side contacts of that side; empty for a contact without a bar.
 using CSideBarCorners = std::array<std::vector<std::vector<CPoint3f>>, 2>;
 
-// The side contacts of z-segment `index` on the outer faces of their rows' layers, turned by the
-// z-segment's angle; returns the bars' corners for the contact links.
+// The side contacts of a z-segment on the outer faces of their rows' layers, with the matrix the
+// caller turned by the z-segment's angle; returns the bars' corners for the contact links.
 CSideBarCorners DrawLayerSideFaces3d(const CZSegment& segment, float thickness, bool cylinder);
 
-// The mesh of z-segment `index` (counted from 0) at its "z from" and at its "z to".
+// The mesh of z-segment `index` (counted from 0) at its "z from" and at its "z to". The one place
+// the 3-D scene draws mesh outlines: it borrows the 2-D view's mesh drawing for now.
 void DrawSegmentMesh3d(const CZSegment& segment, int index);

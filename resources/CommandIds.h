@@ -106,6 +106,8 @@ enum : int {
     ID_ZSEG_PASTE_MATERIAL = 32936,
     ID_ZSEG_COPY = 32937,
     ID_ZSEG_PASTE = 32938,
+    ID_3D_THIN_LAYER = 32939,         // 3-D view popup "Zoom in thin layer" (once 32936, shared with
+                                      // "Paste z-segment material")
 };
 
 // The dynamic "z-segment%i" entries of the Z-segment menu, in z-segment order. The first twenty

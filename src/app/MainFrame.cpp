@@ -6,7 +6,9 @@
 #include "app/ToolBarArt.h"
 #include "model/CurLayerParams.h"
 #include "model/TessaronDoc.h"
+#include "app/ViewSplitterWnd.h"
 #include "views/GL2dView.h"
+#include "views/GL3dView.h"
 #include "platform/UserPrompts.h"
 
 #include <wx/accel.h>
@@ -152,9 +154,42 @@ void CMainFrame::CollectCommandIds()
 
 void CMainFrame::OnCreateClient()
 {
-    // The 2-D view of the current z-segment fills the client area (in the 3-D editor too, until
-    // the frame has a 3-D view to put beside it).
+    if (m_app.Is3dMode()) {
+        CreateSplitter();
+        return;
+    }
+    // The layer builder: the 2-D view of the current z-segment fills the client area.
     m_pView = new CGL2dView(this, &m_doc);
+}
+
+void CMainFrame::CreateSplitter()
+{
+    m_pSplitter = new CViewSplitterWnd(this);
+    m_pView = new CGL2dView(m_pSplitter->Pane(0), &m_doc);
+    m_pSplitter->Pane(0)->SetView(m_pView);
+    m_pView3d = new CGL3dView(m_pSplitter->Pane(1), &m_doc);
+    m_pView3d->SetClosingFlag(&m_bClosing);
+    m_pSplitter->Pane(1)->SetView(m_pView3d);
+    m_pSplitter->SplitPanes();
+    Bind(wxEVT_SIZE, &CMainFrame::OnSizeKeepSplit, this);
+}
+
+void CMainFrame::RecalcSplitter()
+{
+    if (m_pSplitter)
+        m_pSplitter->RecalcSplitter(GetClientSize().GetWidth());
+}
+
+void CMainFrame::OnSizeKeepSplit(wxSizeEvent& event)
+{
+    event.Skip();
+    // Sizing and maximising keep two thirds; a restore from maximised and a minimise leave the
+    // panes as they are. The rule runs once the frame has laid the splitter out at its new size.
+    const bool maximized = IsMaximized();
+    const bool restored = m_bWasMaximized && !maximized;
+    m_bWasMaximized = maximized;
+    if (!IsIconized() && !restored)
+        CallAfter([this] { RecalcSplitter(); });
 }
 
 wxMenuBar* CMainFrame::BuildMenuBar(bool withPictures) const
@@ -270,9 +305,15 @@ void CMainFrame::OnDocumentReplaced()
 {
     UpdateTitle();
     InitialUpdate2d();
+    InitialUpdate3d();
 }
 
-wxWindow* CMainFrame::GetActiveView() const { return m_pView; }
+wxWindow* CMainFrame::GetActiveView() const
+{
+    if (m_pSplitter && m_pSplitter->GetActivePane() == 1)
+        return m_pView3d;
+    return m_pView;
+}
 
 bool CMainFrame::RunCommand(int id)
 {
@@ -288,12 +329,14 @@ bool CMainFrame::TryBefore(wxEvent& event)
         // A command that is shown disabled does not run, whichever way it was sent.
         if (!IsCommandEnabled(event.GetId()))
             return true;
-        if (m_pView && m_pView->GetEventHandler()->ProcessEventLocally(event))
+        wxWindow* view = GetActiveView();
+        if (view && view->GetEventHandler()->ProcessEventLocally(event))
             return true;
         if (m_doc.OnCommand(CommandIdOfWx(event.GetId())))
             return true;
     } else if (type == wxEVT_UPDATE_UI) {
-        if (m_pView && m_pView->GetEventHandler()->ProcessEventLocally(event))
+        wxWindow* view = GetActiveView();
+        if (view && view->GetEventHandler()->ProcessEventLocally(event))
             return true;
         const int id = CommandIdOfWx(event.GetId());
         auto& ui = static_cast<wxUpdateUIEvent&>(event);
@@ -412,6 +455,8 @@ void CMainFrame::UpdateAllViews(int hint)
 {
     if (m_pView)
         m_pView->OnUpdate(hint);
+    if (m_pView3d)
+        m_pView3d->OnUpdate(hint);
 }
 
 bool CMainFrame::HasGL2dView() const { return m_pView != nullptr; }
@@ -436,4 +481,16 @@ void CMainFrame::InitialUpdate2d()
 {
     if (m_pView)
         m_pView->OnInitialUpdate();
+}
+
+void CMainFrame::InitialUpdate3d()
+{
+    if (m_pView3d)
+        m_pView3d->OnInitialUpdate();
+}
+
+void CMainFrame::ZoomOrigin()
+{
+    if (m_pView3d)
+        m_pView3d->OnZoomOrigin();
 }

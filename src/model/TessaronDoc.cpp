@@ -178,34 +178,11 @@ void CTessaronDoc::SetSelection(int zseg, int column, int row)
 
 void CTessaronDoc::PrepareDrawing(bool clamp, float minHeight)
 {
+    // Flags are only ever added here; RefreshLayerEdges also clears those no longer true.
+    StampLayers(false);
     const int inUse = GetZSegmentsInUse();
-    for (int z = 0; z < inUse; ++z) {
-        CZSegment& segment = m_ZSegments[z];
-        const int columns = segment.GetColumnCount();
-        for (int c = 0; c < columns; ++c) {
-            CColumnRec& column = segment.Column(c);
-            const int rows = column.GetLayersInUse();
-            for (int r = 0; r < rows; ++r) {
-                CLayerRec& layer = column.Layer(r);
-                layer.m_nZSeg = z;
-                layer.m_nColumn = c;
-                layer.m_nRow = r;
-                if (r == rows - 1)
-                    layer.m_wEdgeFlags |= EDGE_TOP_LAYER;
-                if (r == 0)
-                    layer.m_wEdgeFlags |= EDGE_BOTTOM_LAYER;
-                if (c == 0 || segment.GetColumn(c - 1).GetLayersInUse() <= r)
-                    layer.m_wEdgeFlags |= EDGE_LEFT_FACE;
-                if (c == columns - 1 || segment.GetColumn(c + 1).GetLayersInUse() <= r)
-                    layer.m_wEdgeFlags |= EDGE_RIGHT_FACE;
-                if (z == g_nZSegCount - 1)
-                    layer.m_wEdgeFlags |= EDGE_LAST_ZSEG;
-                if (z == 0)
-                    layer.m_wEdgeFlags |= EDGE_FIRST_ZSEG;
-            }
-        }
-        segment.LayoutColumns(clamp, minHeight, z * 0.01, 0.01);
-    }
+    for (int z = 0; z < inUse; ++z)
+        m_ZSegments[z].LayoutColumns(clamp, minHeight, z * 0.01, 0.01);
     if (const CZSegment* current = GetCurrentZSegment()) {
         if (current->m_nSelectedColumn >= 0 && current->m_nSelectedRow >= 0)
             SetSelection(g_nCurZSeg - 1, current->m_nSelectedColumn, current->m_nSelectedRow);

@@ -58,6 +58,7 @@ public:
     int m_nTargetSimulator = 2;           // 1 Corvex3D, 2 Lumivo
     int m_nContactUpdateMode = -1;        // -1 nothing known, 0 contact parameters, 1 ranges
     int m_nCylinder = 0;                  // "Cylinder coordinate"
+    int m_nDrawingLock = 0;               // set while a sheet edits the device: the 3-D view draws none
     double m_dScale[2] = {kUnsetScale, kUnsetScale};
 
     // --- Life cycle ---
@@ -109,6 +110,12 @@ public:
     void SetSelection(int zseg, int column, int row);
     // Refreshes layer indices, edge flags and the column layout of every z-segment in use.
     void PrepareDrawing(bool clamp, float minHeight);
+    // The drawing data that follows from the device's structure alone (TessaronDocDrawing.cpp):
+    // every layer's z-segment, column and row indices and its exposed-edge flags, each flag set or
+    // cleared as the device now stands. Runs after every load and, through UpdateAllViews, after
+    // every edit, so the views draw from a model that painting never has to change.
+    void RefreshLayerEdges();
+    void UpdateAllViews(int hint = 0) override;
     // After a column or layer edit: drops empty rows, repairs the selection, prunes the VCSEL list.
     void TidyCurrentZsegment();
     bool RemoveEmptyLayerRow(int row);
@@ -228,6 +235,12 @@ private:
     bool WarnNoData() const;
     std::vector<std::vector<int>> m_AutoMeshTags;  // material tags of the automatic mesh, [column][row]
 
+    // The EDGE_* flags of the layer at column c, row r of z-segment z, `last` being the last
+    // z-segment's index.
+    static std::uint16_t ExposedEdgeFlags(const CZSegment& segment, int z, int c, int r, int last);
+    // Stores every layer's indices and adds its edge flags, or with `exact` sets them to exactly
+    // the flags that hold.
+    void StampLayers(bool exact);
     // The z-segments in use that the document holds: g_nZSegCount, but never more than it has.
     int GetZSegmentsInUse() const;
     bool IsZSegmentInUse(int zseg) const { return zseg >= 0 && zseg < GetZSegmentsInUse(); }

@@ -3,6 +3,7 @@
 #include "model/ZSegment.h"
 #include "render/LayerBatch3d.h"
 #include "render/LayerDrawing.h"
+#include "render/MeshDrawing.h"
 #include "render/OutlineFont.h"
 #include "render/PolarDrawing.h"
 #include "render/ProjectionMatrix.h"
@@ -355,13 +356,9 @@ CSideBarCorners DrawLayerSideFaces3d(const CZSegment& segment, float thickness, 
 
 void DrawSegmentMesh3d(const CZSegment& segment, int index)
 {
-    // The mesh outlines of the 2-D view, which draws them at z 1000, moved to either end.
-    for (double z : {segment.m_Params.m_dZFrom, segment.m_Params.m_dZTo}) {
-        glPushMatrix();
-        glTranslatef(0, 0, float(z) - 1000.0f);
-        DrawMesh2d(segment, index);
-        glPopMatrix();
-    }
+    // The outlines of the 2-D view's mesh, at either end of the z-segment.
+    for (double z : {segment.m_Params.m_dZFrom, segment.m_Params.m_dZTo})
+        DrawMeshOutlines(segment, index, float(z));
 }
 
 void SceneModelMatrix3d(const CView3dState& view, const CScene3d& scene, double m[16])

@@ -3,6 +3,7 @@
 // the view of the document, and the routing of commands (active view, then document, then this
 // frame, then the application). It is also the document's way to its views.
 
+#include "app/IconMenu.h"
 #include "app/PersistentFrame.h"
 #include "platform/ViewsHub.h"
 
@@ -62,7 +63,9 @@ private:
     void CreateAcceleratorTable();
     void OnCreateClient();
     void CollectCommandIds();
-    wxMenuBar* BuildMenuBar(bool withPictures) const;
+    // 128 in the 3-D editor, 130 in the layer builder: the mode's menu and tool bar.
+    int ModeResourceId() const;
+    wxMenuBar* CreateTemplateMenuBar() const;
 
     void OnClose(wxCloseEvent& event);
     void OnTimer(wxTimerEvent& event);
@@ -80,5 +83,6 @@ private:
     CTessaronDoc& m_doc;
     CGL2dView* m_pView = nullptr;
     wxTimer m_menuTimer;
+    CIconMenu m_menu;
     std::set<int> m_commandIds;   // the commands of the menus, tool bar and shortcuts
 };

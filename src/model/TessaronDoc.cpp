@@ -345,6 +345,8 @@ bool CTessaronDoc::OnCommand(int id)
         SelectZsegment(zsegIndex);
         return true;
     }
+    if (OnOptionsCommand(id))
+        return true;
     switch (id) {
     case ID_FILE_SAVE: OnFileSave(); return true;
     case ID_FILE_SAVE_AS: OnFileSaveAs(); return true;
@@ -370,9 +372,6 @@ CommandState CTessaronDoc::QueryCommand(int id) const
     switch (id) {
     case ID_FILE_SAVE:
     case ID_FILE_SAVE_AS:
-    case ID_FILE_IMPORT_EXCEL:
-    case ID_FILE_EXPORT_EXCEL:
-    case ID_FILE_EXPORT_OPEN_EXCEL:
     case ID_HELP_USER_MANUAL:
     case ID_OPTIONS_LAYER_INFO_FONT:
     case ID_OPTIONS_PROMPT_FONT:

@@ -6,7 +6,8 @@
 //
 // The commands are spread over several sources by subject: TessaronDoc.cpp (life cycle,
 // selection, drawing support, tidy-up, command routing), TessaronDocUndo.cpp, TessaronDocSegInfo.cpp,
-// TessaronDocColours.cpp, TessaronDocContacts.cpp, TessaronDocLabels.cpp, TessaronDocVcsel.cpp.
+// TessaronDocColours.cpp, TessaronDocContacts.cpp, TessaronDocLabels.cpp, TessaronDocVcsel.cpp,
+// TessaronDocOptions.cpp.
 
 #include "model/CurLayerParams.h"
 #include "model/MaterialSet.h"
@@ -128,6 +129,24 @@ public:
     CommandState QueryCommand(int id) const override;
     void OnEditUndo();
     void OnEditRedo();
+
+    // --- Options and help (TessaronDocOptions.cpp) ---
+    // Runs one of the option and help commands; false for any other id.
+    bool OnOptionsCommand(int id);
+    void OnViewBackGrid();
+    void OnOptionsLayerInfoWindowFont();
+    void OnOptionsNextStepPromptFont();
+    // Both choose the simulator a deck is written for from the next start on (the restart message
+    // says so); the product code the deck writers read stays as it is.
+    void OnOptionsCorvex3D();
+    void OnOptionsLumivo3D();
+    void OnOptionsCylinderCoordinate();
+    // Opens the user manual of the running mode with the default program.
+    void OnUserManual();
+    // The user manual of the running mode: below the program's folder.
+    static std::string UserManualPath();
+    // The simulator the deck writers write for: 1 Corvex3D, 2 Lumivo.
+    int GetProductCode() const { return m_nProductCode; }
 
     // --- Mesh counts ---
     // Chooses the reference column and row of z-segment index and numbers its materials.

@@ -16,6 +16,8 @@ public:
     virtual void LoadLayerMacros(const std::string& path) = 0;
     // Adds a document path to the recent-file list.
     virtual void AddToRecentFileList(const std::string& path) = 0;
+    // The folder that holds the running program file, with a trailing separator ("" when unknown).
+    virtual std::string GetProgramFolder() const { return std::string(); }
 };
 
 // The installed service; without one: 3-D mode, and the macro and recent-file calls do nothing.

@@ -16,8 +16,10 @@ public:
     void ClearLayerMacros() override { calls.push_back("ClearLayerMacros"); }
     void LoadLayerMacros(const std::string& path) override { calls.push_back("LoadLayerMacros " + path); }
     void AddToRecentFileList(const std::string& path) override { recentFiles.push_back(path); }
+    std::string GetProgramFolder() const override { return programFolder; }
 
     bool mode3d;
     std::vector<std::string> calls;
     std::vector<std::string> recentFiles;
+    std::string programFolder;
 };

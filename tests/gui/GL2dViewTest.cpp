@@ -2,6 +2,7 @@
 // the back-grid option survives in the settings.
 
 #include "AppHarness.h"
+#include "ScreenPixel.h"
 #include "app/MainFrame.h"
 #include "model/CurLayerParams.h"
 #include "model/TessaronDoc.h"
@@ -10,8 +11,6 @@
 #include "views/GL2dView.h"
 
 #include <gtest/gtest.h>
-#include <wx/dcmemory.h>
-#include <wx/dcscreen.h>
 #include <wx/frame.h>
 #include <wx/image.h>
 #include <wx/sizer.h>
@@ -27,18 +26,11 @@ struct Rgb {
 
 void PrintTo(const Rgb& c, std::ostream* os) { *os << "(" << c.r << ", " << c.g << ", " << c.b << ")"; }
 
-// What the screen shows at a client point of a window. Each test case runs in its own process
-// (as CTest runs them), so no window of an earlier case is left on the screen.
+// What the screen shows at a client point of a window.
 Rgb ScreenPixel(wxWindow* window, CClientPoint p)
 {
-    const wxPoint at = window->ClientToScreen(wxPoint(p.x, p.y));
-    wxBitmap bitmap(1, 1, 24);
-    wxMemoryDC memory(bitmap);
-    wxScreenDC screen;
-    memory.Blit(0, 0, 1, 1, &screen, at.x, at.y);
-    memory.SelectObject(wxNullBitmap);
-    const wxImage image = bitmap.ConvertToImage();
-    return {image.GetRed(0, 0), image.GetGreen(0, 0), image.GetBlue(0, 0)};
+    const wxColour colour = ScreenPixel(window->ClientToScreen(wxPoint(p.x, p.y)));
+    return {colour.Red(), colour.Green(), colour.Blue()};
 }
 
 // A frame holding only the view, on a document whose only z-segment is the fixture.

@@ -4,6 +4,10 @@
 
 #include <wx/menu.h>
 
+#ifdef __WXGTK__
+#include <dlfcn.h>
+#endif
+
 namespace {
 
 bool IsModeResource(int id) { return id == IDR_TESSARON || id == IDR_BRENVIK; }
@@ -15,6 +19,21 @@ wxString CommandText(int id, bool b3dMode)
         if (b.id == id)
             return b.text;
     return wxEmptyString;
+}
+
+// GTK desktops hide the pictures of menu items unless an item asks to show its own, by its
+// "always-show-image" property. The property is set through the object system the toolkit is
+// built on, found in the running process.
+void ShowPictureAlways(wxMenuItem* item)
+{
+#ifdef __WXGTK__
+    using SetProperties = void (*)(void* object, const char* firstName, ...);
+    static const auto setProperties = reinterpret_cast<SetProperties>(dlsym(RTLD_DEFAULT, "g_object_set"));
+    if (setProperties && item->GetMenuItem())
+        setProperties(item->GetMenuItem(), "always-show-image", 1, static_cast<const char*>(nullptr));
+#else
+    (void)item;
+#endif
 }
 
 }  // namespace
@@ -85,9 +104,12 @@ wxMenuBar* CIconMenu::CreateMenuBar() const
             auto* entry = new wxMenuItem(menu, WxId(item.res.id), label, CommandText(item.res.id, b3d),
                                          checkable ? wxITEM_CHECK : wxITEM_NORMAL);
             // The toolkit gives pictures to plain items only: a check item shows its check mark.
-            if (item.imageSource >= 0 && !checkable)
+            const bool pictured = item.imageSource >= 0 && !checkable;
+            if (pictured)
                 entry->SetBitmap(ToolBarBitmap(item.res.id));
             menu->Append(entry);
+            if (pictured)
+                ShowPictureAlways(entry);
         }
         bar->Append(menu, popup.title);
     }

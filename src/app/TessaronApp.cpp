@@ -145,6 +145,9 @@ bool CTessaronApp::InitInstance()
 int CTessaronApp::ExitInstance()
 {
     Profile().WriteProfileInt("Settings", "status", m_nNextStartMode);
+    // The document outlives this step; its settings go to the store before the store is closed.
+    if (m_pDocument)
+        m_pDocument->SaveProfileSettings();
     FreeTextureImages();
     if (&AppServices() == this)
         SetAppServices(nullptr);

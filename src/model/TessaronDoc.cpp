@@ -62,7 +62,9 @@ CTessaronDoc::CTessaronDoc()
         m_nProductCode = m_nTargetSimulator = std::atoi(product.c_str());
 }
 
-CTessaronDoc::~CTessaronDoc()
+CTessaronDoc::~CTessaronDoc() { SaveProfileSettings(); }
+
+void CTessaronDoc::SaveProfileSettings() const
 {
     Profile().WriteProfileString(kProfileSection, kProfileProduct, std::to_string(m_nTargetSimulator));
 }

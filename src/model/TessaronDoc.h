@@ -40,6 +40,9 @@ public:
 
     CTessaronDoc();
     ~CTessaronDoc() override;
+    // Writes the target simulator to the settings ("CTessaronDoc", "product"), as destruction
+    // does; the next document constructed reads it back.
+    void SaveProfileSettings() const;
 
     // --- The device and what goes with it ---
     CKeywordLineList m_LayerLines;        // statements of the ".layer" text being read or written

@@ -3,6 +3,7 @@
 // commands that wait for the exchange.
 
 #include "AppHarness.h"
+#include "FrameCommands.h"
 #include "CommandIds.h"
 #include "support/RecordingShellOpener.h"
 #include "support/ScriptedPrompts.h"
@@ -14,18 +15,6 @@
 #include <wx/menu.h>
 
 #include <filesystem>
-
-namespace {
-
-// Lets every menu of the bar run its enabling rules, as opening it does.
-void UpdateMenus(CMainFrame* frame)
-{
-    wxMenuBar* bar = frame->GetMenuBar();
-    for (size_t m = 0; m < bar->GetMenuCount(); ++m)
-        bar->GetMenu(m)->UpdateUI(frame);
-}
-
-}  // namespace
 
 TEST(DocumentOptions, TargetSimulatorShowsTheRestartMessageAndMovesItsCheckMark)
 {

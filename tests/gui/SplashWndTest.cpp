@@ -2,6 +2,7 @@
 // first key or mouse-button press, which goes no further.
 
 #include "AppHarness.h"
+#include "FrameCommands.h"
 #include "CommandIds.h"
 #include "PictureResources.h"
 #include "support/ScriptedPrompts.h"
@@ -38,20 +39,6 @@ CSplashWnd* ShowSplash()
     CSplashWnd::ShowSplashScreen(Frame());
     return CSplashWnd::c_pSplashWnd;
 }
-
-// Records the commands that reach the frame and keeps them from running.
-class CommandRecorder : public wxEvtHandler {
-public:
-    std::vector<int> ids;
-    bool TryBefore(wxEvent& event) override
-    {
-        if (event.GetEventType() == wxEVT_MENU) {
-            ids.push_back(CommandIdOfWx(event.GetId()));
-            return true;
-        }
-        return wxEvtHandler::TryBefore(event);
-    }
-};
 
 // Records the type of every event that reaches a window and lets it go on.
 class EventTypeRecorder : public wxEvtHandler {

@@ -91,6 +91,14 @@ void CSplashWnd::HideSplashScreen()
     Destroy();
 }
 
+void CSplashWnd::RaiseSplashScreen()
+{
+    if (c_pSplashWnd) {
+        c_pSplashWnd->Raise();
+        c_pSplashWnd->Update();
+    }
+}
+
 bool CSplashWnd::PreTranslateAppMessage(const wxEvent& event)
 {
     if (!c_pSplashWnd || !IsKeyOrButtonPress(event.GetEventType()))

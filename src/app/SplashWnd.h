@@ -21,6 +21,9 @@ public:
     static bool PreTranslateAppMessage(const wxEvent& event);
     // Closes the splash window; the object deletes itself.
     void HideSplashScreen();
+    // Puts the splash window back above the windows shown after it (the main frame), where a
+    // desktop without a window manager would leave it below them.
+    static void RaiseSplashScreen();
 
     // The picture shown: 298 in the layer builder, 293 in the 3-D editor.
     static int PictureId();

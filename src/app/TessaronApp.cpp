@@ -139,6 +139,7 @@ bool CTessaronApp::InitInstance()
     m_pMainFrame->Maximize(true);
     m_pMainFrame->Show(true);
     m_pMainFrame->DragAcceptFiles(true);
+    CSplashWnd::RaiseSplashScreen();
     return true;
 }
 

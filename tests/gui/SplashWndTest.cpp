@@ -3,6 +3,7 @@
 
 #include "AppHarness.h"
 #include "FrameCommands.h"
+#include "ScreenPixel.h"
 #include "CommandIds.h"
 #include "PictureResources.h"
 #include "support/ScriptedPrompts.h"
@@ -76,6 +77,17 @@ TEST(SplashWnd, ShowsTheModesPictureCentredOnTheScreenAndClosesAfterHalfASecond)
         const wxRect shown = splash->GetScreenRect();
         EXPECT_NEAR(shown.x + shown.width / 2, screen.x + screen.width / 2, 1);
         EXPECT_NEAR(shown.y + shown.height / 2, screen.y + screen.height / 2, 1);
+
+        // Above the frame shown after it, with its picture painted (read well within its time).
+        PumpEvents(50);
+        ASSERT_EQ(CSplashWnd::c_pSplashWnd, splash) << "closed within 50 ms of the start";
+        const wxImage picture = splash->GetPicture().ConvertToImage();
+        for (const wxPoint& p : {wxPoint(210, 40), wxPoint(200, 200), wxPoint(30, 290)})
+            EXPECT_EQ(ScreenPixel(shown.GetTopLeft() + p).GetAsString(wxC2S_CSS_SYNTAX).ToStdString(),
+                      wxColour(picture.GetRed(p.x, p.y), picture.GetGreen(p.x, p.y), picture.GetBlue(p.x, p.y))
+                          .GetAsString(wxC2S_CSS_SYNTAX)
+                          .ToStdString())
+                << "picture point " << p.x << ", " << p.y;
 
         // Mouse movement and painting leave it up; its own timer closes it.
         splash->Refresh();

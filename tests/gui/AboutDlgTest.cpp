@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 #include <wx/button.h>
 #include <wx/timer.h>
+#include <wx/uiaction.h>
 
 #include <functional>
 
@@ -26,30 +27,43 @@ CAboutDlg* ShownAboutBox()
     return nullptr;
 }
 
-// Runs Help/About; `inspect` sees the box once it is up and painted, then it is closed with OK.
-// False when no box came up.
-bool RunAboutCommand(const std::function<void(CAboutDlg&)>& inspect)
+// Runs Help/About; `inspect` sees the box once it is up and painted, then `closeKey` is pressed
+// on it. False when no box came up or the key did not close it (it is then closed with OK).
+bool RunAboutCommand(const std::function<void(CAboutDlg&)>& inspect, int closeKey)
 {
-    bool seen = false;
+    int ticks = 0;
+    bool closedByKey = false;
     wxTimer timer;
     timer.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
         CAboutDlg* about = ShownAboutBox();
         if (!about)
             return;
-        // One tick to let the box paint itself, the next to look at it.
-        if (!seen) {
-            seen = true;
+        // One tick to let the box paint itself, the next to look at it and press the key.
+        switch (++ticks) {
+        case 1:
             about->Refresh();
-            return;
+            break;
+        case 2: {
+            inspect(*about);
+            // Without a window manager the keyboard follows the pointer.
+            wxUIActionSimulator sim;
+            sim.MouseMove(about->GetScreenRect().GetTopLeft() + wxPoint(20, 20));
+            wxTheApp->Yield(true);
+            about->GetDefaultItem()->SetFocus();
+            sim.Char(closeKey);
+            closedByKey = true;
+            break;
         }
-        timer.Stop();
-        inspect(*about);
-        about->EndModal(wxID_OK);
+        default:
+            closedByKey = false;
+            about->EndModal(wxID_OK);
+            break;
+        }
     });
     timer.Start(300);
     Frame()->RunCommand(ID_APP_ABOUT);
     timer.Stop();
-    return seen;
+    return closedByKey;
 }
 
 std::string Version(const char* key)
@@ -96,14 +110,16 @@ TEST(AboutDlg, HelpAboutShowsThePictureOfTheModeAndTheVersionTexts)
         const char* program;
         int picture;
         const char* product;
-    } cases[] = {{"brenvik", IDB_ABOUT_BUILDER, "Brenvik"}, {"tessaron", IDB_ABOUT_3D, "Tessaron"}};
+        int closeKey;
+    } cases[] = {{"brenvik", IDB_ABOUT_BUILDER, "Brenvik", WXK_ESCAPE},
+                 {"tessaron", IDB_ABOUT_3D, "Tessaron", WXK_RETURN}};
     AppTree tree;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.program);
         ScriptedPrompts prompts;
         ASSERT_TRUE(StartApp(tree, c.program));
         EXPECT_TRUE(Frame()->IsCommandEnabled(WxId(ID_APP_ABOUT)));
-        const bool shown = RunAboutCommand([&](CAboutDlg& about) {
+        const bool closed = RunAboutCommand([&](CAboutDlg& about) {
             EXPECT_EQ(about.GetTitle(), "About Brenvik");
             EXPECT_EQ(CAboutDlg::PictureId(), c.picture);
             ASSERT_EQ(about.GetPicture().GetSize(), wxSize(300, 222));
@@ -125,8 +141,8 @@ TEST(AboutDlg, HelpAboutShowsThePictureOfTheModeAndTheVersionTexts)
                           expected.GetAsString(wxC2S_CSS_SYNTAX).ToStdString())
                     << "picture point " << p.x << ", " << p.y;
             }
-        });
-        EXPECT_TRUE(shown);
+        }, c.closeKey);
+        EXPECT_TRUE(closed);
         StopApp();
     }
 }

@@ -11,6 +11,7 @@
 #include "platform/NumberText.h"
 #include "platform/StringUtil.h"
 #include "platform/UserPrompts.h"
+#include "support/QuietPrompts.h"
 #include "textfiles/KeywordLineList.h"
 
 #include <cstdint>
@@ -18,12 +19,6 @@
 #include <string>
 
 namespace {
-
-class SilentPrompts : public IUserPrompts {
-public:
-    int MessageBox(const std::string&, const std::string&, unsigned) override { return IDOK; }
-    bool FileDialog(FileDialogRequest&) override { return false; }
-};
 
 void Check(bool condition)
 {
@@ -62,7 +57,7 @@ void CheckCanonicalReadsBack(const CKeywordLine& line)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    static SilentPrompts prompts;
+    static QuietPrompts prompts;
     SetUserPrompts(&prompts);
     if (size == 0)
         return 0;

@@ -9,6 +9,7 @@
 #include "model/ZSegment.h"
 #include "platform/Archive.h"
 #include "platform/UserPrompts.h"
+#include "support/QuietPrompts.h"
 #include "textfiles/KeywordLineList.h"
 #include "textfiles/LayerFileContext.h"
 #include "textfiles/LayerStatementReader.h"
@@ -16,13 +17,6 @@
 #include "textfiles/MacroLibrary.h"
 
 namespace {
-
-// Message boxes answer OK without showing anything.
-class QuietPrompts : public IUserPrompts {
-public:
-    int MessageBox(const std::string&, const std::string&, unsigned) override { return IDOK; }
-    bool FileDialog(FileDialogRequest&) override { return false; }
-};
 
 void LoadText(CKeywordLineList& lines, const std::string& text)
 {

@@ -11,6 +11,7 @@
 #include "model/ZSegment.h"
 #include "platform/Archive.h"
 #include "platform/UserPrompts.h"
+#include "support/QuietPrompts.h"
 #include "textfiles/KeywordLineList.h"
 #include "textfiles/LayerFileContext.h"
 #include "textfiles/LayerFileUpdater.h"
@@ -20,13 +21,6 @@
 #include "textfiles/MacroLibrary.h"
 
 namespace {
-
-// Message boxes answer OK without showing anything.
-class QuietPrompts : public IUserPrompts {
-public:
-    int MessageBox(const std::string&, const std::string&, unsigned) override { return IDOK; }
-    bool FileDialog(FileDialogRequest&) override { return false; }
-};
 
 // Nothing of the saved file or of included files may reach the disk: every path lies in a folder
 // that does not exist.

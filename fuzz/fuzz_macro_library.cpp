@@ -1,6 +1,8 @@
 // Feeds arbitrary bytes to the ".mac" library reader and checks every definition it makes can be
 // queried whole.
 #include "platform/Archive.h"
+#include "platform/UserPrompts.h"
+#include "support/QuietPrompts.h"
 #include "textfiles/MacroList.h"
 
 #include <cstddef>
@@ -9,6 +11,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
+    static QuietPrompts prompts;
+    SetUserPrompts(&prompts);
     CArchive archive;
     archive.OpenLoadFromMemory(std::string(reinterpret_cast<const char*>(data), size), "fuzz.mac");
     CMacroList list;

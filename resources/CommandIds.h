@@ -38,6 +38,7 @@ enum : int {
 enum : int {
     IDR_TESSARON = 128,   // 3-D editor
     IDR_BRENVIK = 130,    // layer builder
+    IDR_SERIES_MENU = 358,  // the right-click menu of a numeric box
 };
 
 // The program's own commands.
@@ -99,6 +100,7 @@ enum : int {
     ID_LAYER_PASTE_ROW_MATERIAL = 32930,
     ID_LAYER_PASTE_COLUMN_MATERIAL = 32931,
     ID_OPTIONS_CYLINDER = 32932,
+    ID_EDIT_BOX_SERIES = 32933,       // "Series" of a numeric box's right-click menu
     ID_ZSEG_COPY_MATERIAL = 32934,
     ID_OPTIONS_MIN_SPACING = 32935,
     ID_ZSEG_PASTE_MATERIAL = 32936,

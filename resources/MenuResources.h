@@ -186,6 +186,19 @@ inline std::vector<ToolButtonRes> ModeToolButtons(bool b3dMode)
     return b;
 }
 
+// The prompt of a menu command that has no tool-bar button: its status-bar text, a line end and
+// its tool tip; "" for the others.
+inline const char* CommandPrompt(int id)
+{
+    switch (id) {
+    case ID_MESH_PLOT: return "Plot mesh\nPlot mesh";
+    case ID_MESH_CLEAR: return "Clear mesh\nClear mesh";
+    case ID_MESH_PLOT_ALL: return "Plot all segment mesh\n Plot all segment mesh";
+    case ID_MESH_CLEAR_ALL: return "Clear all segment mesh \n Clear all segment mesh ";
+    default: return "";
+    }
+}
+
 // The commands whose enabling rules may show a check mark; their menu entries and tool-bar
 // buttons are made able to carry one (the z-segment entries of the Z-segment menu are as well).
 inline bool IsCheckCommand(int id)
@@ -217,3 +230,6 @@ inline bool IsViewCommand(int id)
         return false;
     }
 }
+
+// Menu 358: the one popup of a numeric box's right click.
+inline MenuRes SeriesPopupMenu() { return {"", {{"Series", ID_EDIT_BOX_SERIES, ""}}}; }

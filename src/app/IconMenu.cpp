@@ -12,13 +12,14 @@ namespace {
 
 bool IsModeResource(int id) { return id == IDR_TESSARON || id == IDR_BRENVIK; }
 
-// The status text of a command: the name its tool-bar button carries.
+// The status text of a command: the name its tool-bar button carries, else the first part of
+// its prompt.
 wxString CommandText(int id, bool b3dMode)
 {
     for (const ToolButtonRes& b : ModeToolButtons(b3dMode))
         if (b.id == id)
             return b.text;
-    return wxEmptyString;
+    return wxString(CommandPrompt(id)).BeforeFirst('\n');
 }
 
 // GTK desktops hide the pictures of menu items unless an item asks to show its own, by its

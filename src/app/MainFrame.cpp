@@ -58,6 +58,7 @@ CMainFrame::CMainFrame(CTessaronApp& app, CTessaronDoc& doc)
     CreateToolBarForMode();
     CreateStatusBarPanes();
     SetMenuBar(CreateTemplateMenuBar());
+    RebuildZsegmentMenu();
     CreateAcceleratorTable();
     CollectCommandIds();
     OnCreateClient();
@@ -168,6 +169,7 @@ void CMainFrame::LoadModeMenu()
     SetMenuBar(m_menu.CreateMenuBar());
     delete old;
     UpdateRecentFileMenu();
+    RebuildZsegmentMenu();
 }
 
 void CMainFrame::UpdateRecentFileMenu()
@@ -203,18 +205,18 @@ void CMainFrame::RebuildZsegmentMenu()
         if (menu->GetMenuItemCount() <= kDeletePosition ||
             menu->FindItemByPosition(kDeletePosition)->GetId() != WxId(ID_ZSEG_DELETE))
             continue;
-        // Rebuilt only when the z-segment entries differ: a menu as the resources give it keeps
-        // its closing separator until there is an entry to show.
+        // Rebuilt only when the entries behind it differ, separators included: without z-segments
+        // the menu ends at "Delete z-segment", even where the resources give it a closing separator.
         const std::vector<MenuItemData> wanted = m_doc.GetZsegmentMenuItems();
         std::vector<std::pair<int, wxString>> shown, listed;
         for (size_t i = kDeletePosition + 1; i < menu->GetMenuItemCount(); ++i) {
             const wxMenuItem* item = menu->FindItemByPosition(i);
-            if (!item->IsSeparator())
-                shown.emplace_back(item->GetId(), item->GetItemLabel());
+            shown.emplace_back(item->IsSeparator() ? -1 : item->GetId(),
+                               item->IsSeparator() ? wxString() : item->GetItemLabel());
         }
         for (const MenuItemData& item : wanted)
-            if (!item.separator)
-                listed.emplace_back(WxId(item.id), wxString::FromUTF8(item.text));
+            listed.emplace_back(item.separator ? -1 : WxId(item.id),
+                                item.separator ? wxString() : wxString::FromUTF8(item.text));
         if (shown == listed)
             return;
         while (menu->GetMenuItemCount() > kDeletePosition + 1)

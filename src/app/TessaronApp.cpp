@@ -5,9 +5,12 @@
 #include "app/ShellRegistration.h"
 #include "app/SplashWnd.h"
 #include "app/WxProfile.h"
+#include "dialogs/WxSheetRunner.h"
 #include "model/TessaronDoc.h"
 #include "platform/FatalExit.h"
+#include "platform/Path.h"
 #include "platform/Profile.h"
+#include "platform/SheetRunner.h"
 #include "platform/TextureImage.h"
 #include "platform/UserPrompts.h"
 #include "textfiles/LayerParamFlags.h"
@@ -152,6 +155,8 @@ int CTessaronApp::ExitInstance()
     FreeTextureImages();
     if (&AppServices() == this)
         SetAppServices(nullptr);
+    if (&SheetRunner() == m_sheetRunner.get())
+        SetSheetRunner(nullptr);
     if (&Profile() == m_profile.get())
         SetProfile(nullptr);
     m_profile.reset();
@@ -270,6 +275,8 @@ void CTessaronApp::CreateMainFrame()
 {
     m_pDocument = std::make_unique<CTessaronDoc>();
     m_pDocument->SetMacroList(&m_macros);
+    m_sheetRunner = std::make_unique<CWxSheetRunner>(*m_pDocument);
+    SetSheetRunner(m_sheetRunner.get());
     m_pMainFrame = new CMainFrame(*this, *m_pDocument);
     SetTopWindow(m_pMainFrame);
 }
@@ -277,14 +284,10 @@ void CTessaronApp::CreateMainFrame()
 bool CTessaronApp::ProcessShellCommand(const CAppCommandLineInfo& info)
 {
     CreateMainFrame();
-    if (info.m_nShellCommand == CAppCommandLineInfo::FileOpen) {
-        if (!OpenDocumentFile(info.m_strFileName)) {
-            m_pMainFrame->Destroy();
-            m_pMainFrame = nullptr;
-            return false;
-        }
+    // A file that cannot be opened has shown its message; the program then starts with an empty
+    // document, as File Open leaves it, rather than ending before its window appears.
+    if (info.m_nShellCommand == CAppCommandLineInfo::FileOpen && OpenDocumentFile(info.m_strFileName))
         return true;
-    }
     OnFileNew();
     return true;
 }
@@ -305,6 +308,9 @@ void CTessaronApp::OnFileOpen()
     request.open = true;
     request.filter = m_b3dMode ? "3d Sol Files(*.sol)|*.sol|Layer Files(*.layer)|*.layer||"
                                : "Layer Files(*.layer)|*.layer||";
+    // The dialog starts in the folder of the open document.
+    if (m_pDocument)
+        request.initialPath = PathFolder(m_pDocument->GetPathName());
     if (!UserPrompts().FileDialog(request) || request.chosenPaths.empty())
         return;
     OpenDocumentFile(request.chosenPaths.front());
@@ -363,6 +369,10 @@ void CTessaronApp::OpenRecentFile(int index)
             m_pMainFrame->UpdateRecentFileMenu();
     }
 }
+
+void CTessaronApp::BeginWaitCursor() { wxBeginBusyCursor(); }
+
+void CTessaronApp::EndWaitCursor() { wxEndBusyCursor(); }
 
 void CTessaronApp::AddToRecentFileList(const std::string& path)
 {

@@ -19,6 +19,7 @@
 class CTessaronDoc;
 class CMainFrame;
 class CWxProfile;
+class CWxSheetRunner;
 
 class CTessaronApp : public wxApp, public IAppServices {
 public:
@@ -56,6 +57,9 @@ public:
     bool Is3dMode() const override { return m_b3dMode != 0; }
     void AddToRecentFileList(const std::string& path) override;
     std::string GetProgramFolder() const override;
+    std::string GetInstallRoot() const override { return RootFolder(); }
+    void BeginWaitCursor() override;
+    void EndWaitCursor() override;
 
     // The program file as started (not resolved through links: its name selects the mode) and the
     // arguments behind it. OnInit takes them from argv; tests set them.
@@ -100,6 +104,7 @@ private:
     std::unique_ptr<CWxProfile> m_profile;
     CWxUserPrompts m_wxPrompts;
     std::unique_ptr<CTessaronDoc> m_pDocument;
+    std::unique_ptr<CWxSheetRunner> m_sheetRunner;  // the document's layer property sheet
     CMainFrame* m_pMainFrame = nullptr;
     std::vector<std::string> m_recentFiles;
 };

@@ -82,10 +82,16 @@ bool CWxUserPrompts::FileDialog(FileDialogRequest& request)
                         folder, name, wxString::FromUTF8(WxWildcard(request.filter)), style);
     if (dialog.ShowModal() != wxID_OK)
         return false;
-    wxFileName chosen(dialog.GetPath());
-    if (!request.open && !request.defaultExt.empty() && chosen.GetExt().empty())
-        chosen.SetExt(wxString::FromUTF8(request.defaultExt));
-    request.chosenPaths = {chosen.GetFullPath().ToStdString(wxConvUTF8)};
+    const std::string typed = dialog.GetPath().ToStdString(wxConvUTF8);
+    std::string chosen = typed;
+    if (!request.open) {
+        chosen = WithDefaultExtension(typed, request.defaultExt);
+        // The toolkit asked about overwriting the name as typed; a name that only now gets its
+        // extension may name another file that exists, so that question is asked here.
+        if (!ConfirmReplaceAfterExtension(typed, chosen, *this))
+            return false;
+    }
+    request.chosenPaths = {chosen};
     return true;
 }
 

@@ -140,14 +140,17 @@ int CColumnRec::FindBottomNonVoidRow() const
 
 void CColumnRec::OrderContactRanges()
 {
-    // Without a non-void layer there is no edge to clamp against: the ranges stay as they are.
+    // Without a non-void layer there is no top edge to clamp against: the top ranges stay as they
+    // are. The bottom ranges always have slot 0.
     int top = FindTopNonVoidRow();
-    if (top < 0)
+    if (top >= 0) {
+        float topWidth = m_Layers[top].m_fUpperWidth;
+        for (int i = 0; i < m_Contacts.GetTopCount(); ++i)
+            OrderRange(m_Contacts.Top(i), topWidth);
+    }
+    if (m_Layers.empty())
         return;
-    float topWidth = m_Layers[top].m_fUpperWidth;
     float bottomWidth = m_Layers[0].m_fLowerWidth;
-    for (int i = 0; i < m_Contacts.GetTopCount(); ++i)
-        OrderRange(m_Contacts.Top(i), topWidth);
     for (int i = 0; i < m_Contacts.GetBottomCount(); ++i)
         OrderRange(m_Contacts.Bottom(i), bottomWidth);
 }

@@ -10,3 +10,4 @@ int g_nCurZSeg = 0;
 int g_nZSegCount = 0;
 int g_nClipboardZSeg = 0;
 int g_ColourUsage[23][23] = {};
+int g_nSeriesParamId = -1;

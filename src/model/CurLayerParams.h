@@ -1,7 +1,8 @@
 #pragma once
 // The process-wide edit block shared by the document, the property pages and the undo snapshots:
 // the images of one z-segment, column and layer that the pages edit, the size page's flags, the
-// edit mode, the z-segment counters and the colour usage table.
+// edit mode, the z-segment counters, the colour usage table and the parameter id of the numeric box
+// right-clicked last.
 
 #include "model/ColumnRec.h"
 #include "model/LayerRec.h"
@@ -36,3 +37,6 @@ extern int g_nZSegCount;
 extern int g_nClipboardZSeg;
 // How many layers use each (colour, pattern) pair.
 extern int g_ColourUsage[23][23];
+// The parameter id of the numeric box right-clicked last (200 for a value of the contact grid);
+// the edit-box series command reads it. -1 before any right click.
+extern int g_nSeriesParamId;

@@ -34,6 +34,12 @@ public:
     CMacroParamSet m_Bulk;
     CLayerGrading m_Grading;
     CMacroParamSet m_Active;
+    // The bulk macro name a file marked as an insulator ("insulator_macro=yes"); "" for none. The
+    // mark holds as long as the bulk macro keeps that name, wherever the material is copied.
+    std::string m_strInsulatorFor;
+
+    // True when the bulk macro is the one the file marked as an insulator.
+    bool IsMarkedInsulator() const { return !m_strInsulatorFor.empty() && m_strInsulatorFor == m_Bulk.m_strName; }
 
     // Equal for colour picking and contact numbering: every contact macro equals every other,
     // numbers within 1e-4.
@@ -68,6 +74,9 @@ public:
     float m_fSectionIndex = 0.0f;       // "section_index"
 
     virtual ~CVcselSection() = default;
+    // The same type with the same values: texts and mesh points exact, index values, section loss
+    // and section index within 1e-4, layer thicknesses within 1e-10.
+    bool IsSame(const CVcselSection& other) const;
 };
 
 // The "grating_compos" statement of a layer.

@@ -2,6 +2,7 @@
 
 #include "CommandIds.h"
 #include "platform/AppServices.h"
+#include "platform/Path.h"
 #include "platform/Profile.h"
 #include "platform/ViewsHub.h"
 
@@ -24,20 +25,6 @@ std::string TrimBlanks(const std::string& text)
     return text.substr(first, text.find_last_not_of(blanks) - first + 1);
 }
 
-std::string ToLowerAscii(std::string text)
-{
-    for (char& ch : text)
-        ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
-    return text;
-}
-
-// True when `what` first occurs in `text` after its first character.
-bool OccursAfterFirstCharacter(const std::string& text, const char* what)
-{
-    const auto pos = text.find(what);
-    return pos != std::string::npos && pos > 0;
-}
-
 }  // namespace
 
 void ResetProcessState()
@@ -47,6 +34,7 @@ void ResetProcessState()
     g_nCurZSeg = 0;
     g_nZSegCount = 0;
     g_nClipboardZSeg = 0;
+    g_nSeriesParamId = -1;
     std::memset(g_ColourUsage, 0, sizeof g_ColourUsage);
     g_nKeywordLineCounter = 0;
     g_includeTable.clear();
@@ -297,8 +285,7 @@ bool CTessaronDoc::DeleteLayerFromColumn(int column, int row)
 std::string CTessaronDoc::GetDocFileName() const
 {
     const std::string path = TrimBlanks(GetPathName());
-    const std::string lower = ToLowerAscii(path);
-    if (OccursAfterFirstCharacter(lower, ".layer") || OccursAfterFirstCharacter(lower, ".sol"))
+    if (PathNamesKind(path, ".layer") || PathNamesKind(path, ".sol"))
         return path;
     return std::string();
 }
@@ -354,6 +341,10 @@ bool CTessaronDoc::OnCommand(int id)
     case ID_FILE_SAVE_AS: OnFileSaveAs(); return true;
     case ID_EDIT_UNDO: OnEditUndo(); return true;
     case ID_EDIT_REDO: OnEditRedo(); return true;
+    case ID_MESH_PLOT: OnMeshPlotCurrentSegMesh(); return true;
+    case ID_MESH_CLEAR: OnMeshClearCurrentSegMesh(); return true;
+    case ID_MESH_PLOT_ALL: OnMeshPlotAllSegMesh(); return true;
+    case ID_MESH_CLEAR_ALL: OnMeshClearAllSegMesh(); return true;
     default: return CDocumentBase::OnCommand(id);
     }
 }
@@ -377,6 +368,10 @@ CommandState CTessaronDoc::QueryCommand(int id) const
     case ID_HELP_USER_MANUAL:
     case ID_OPTIONS_LAYER_INFO_FONT:
     case ID_OPTIONS_PROMPT_FONT:
+    case ID_MESH_PLOT:
+    case ID_MESH_CLEAR:
+    case ID_MESH_PLOT_ALL:
+    case ID_MESH_CLEAR_ALL:
         break;
     case ID_EDIT_UNDO: state.enabled = CanUndo(); break;
     case ID_EDIT_REDO: state.enabled = CanRedo(); break;

@@ -7,7 +7,7 @@
 // The commands are spread over several sources by subject: TessaronDoc.cpp (life cycle,
 // selection, drawing support, tidy-up, command routing), TessaronDocUndo.cpp, TessaronDocSegInfo.cpp,
 // TessaronDocColours.cpp, TessaronDocContacts.cpp, TessaronDocLabels.cpp, TessaronDocVcsel.cpp,
-// TessaronDocOptions.cpp.
+// TessaronDocMesher.cpp, TessaronDocOptions.cpp.
 
 #include "model/CurLayerParams.h"
 #include "model/MaterialSet.h"
@@ -97,8 +97,10 @@ public:
     // last z-segment. Nothing changes when the file cannot be read.
     void LoadZsegmentLayerFile(std::string path, int n);
     // Writes z-segment n to path, merged into the material set of index n; false when the file
-    // cannot be written.
+    // cannot be written (GetWriteError then tells why).
     bool SaveZsegmentLayerFile(int n, std::string path);
+    // The system's reason for the last failed ".layer" write ("Permission denied", ...).
+    const std::string& GetWriteError() const { return m_strWriteError; }
     // Inserts a z-segment at n read from a ".layer" file, with the z range given (kept after the
     // z-segment before it) and an empty material set; the caller counts it. False, with the
     // z-segments and the material sets as they were, when the file cannot be read or translated
@@ -170,6 +172,22 @@ public:
     // A message box of the document's views (the save warnings: caption "Warning").
     int ViewMessageBox(const std::string& text, const std::string& caption, unsigned type) const;
 
+    // --- Mesh plot (TessaronDocMesher.cpp); z-segment indexes from 0 ---
+    // The Mesh menu: plot or clear the mesh of the current z-segment or of every z-segment in use
+    // (plotting all stops at the first z-segment that cannot be plotted); then all views update.
+    void OnMeshPlotCurrentSegMesh();
+    void OnMeshClearCurrentSegMesh();
+    void OnMeshPlotAllSegMesh();
+    void OnMeshClearAllSegMesh();
+    // Runs the mesher tools on the z-segment's saved ".layer" file (the document's file in the
+    // layer builder), reads the ".msh" file and keeps its triangles in the z-segment, each tagged
+    // with the layer that contains its centroid. With askIfModified a modified document first
+    // asks whether to go on. False after a message (the z-segment's mesh as it was) when there is
+    // no ".layer" file, the user declines, a tool fails or the ".msh" file cannot be read.
+    bool PlotZsegmentMesh(int index, bool askIfModified);
+    // Drops the mesh of a z-segment in use; nothing for any other index.
+    void ClearZsegmentMesh(int index);
+
     // --- Seg-info synchronisation ---
     void BuildSegInfoList();
     void UpdateZsegmentsFromSegInfo();
@@ -224,6 +242,7 @@ private:
     CMacroList* m_pMacroList = nullptr;
     CMacroList m_NoMacros;
     bool m_bLayerLinesComplete = false;  // the last load of the layer lines read every include
+    std::string m_strWriteError;
 
     CLayerFileContext LayerFileContext(CKeywordLineList* copyLines);
     bool LoadLayerLines(const std::string& path);
@@ -241,8 +260,9 @@ private:
 };
 
 // Puts every process-wide state of the document back to its state at program start: the edit
-// block (images, edit mode, page flags), the z-segment counters, the clipboard number, the colour
-// usage and the keyword-line counter and include table of the text files. The deck settings
-// (g_strIsolatedMethod) are left as they are: a new document keeps the chosen 3-D method.
+// block (images, edit mode, page flags), the z-segment counters, the clipboard number, the series
+// parameter id, the colour usage and the keyword-line counter and include table of the text files.
+// The deck settings (g_strIsolatedMethod) are left as they are: a new document keeps the chosen 3-D
+// method.
 // Used by test fixtures (File New resets only what belongs to the closed document).
 void ResetProcessState();

@@ -5,11 +5,25 @@
 
 #include <algorithm>
 #include <array>
+#include <climits>
 #include <cmath>
 
 namespace {
 
 bool IsContactMacro(const std::string& name) { return name.compare(0, 7, "contact") == 0; }
+
+// A contact number held as a double (a contact layer's var1, read from the file as any number):
+// truncated toward zero, and kept within int first, since a value beyond it has no int at all.
+int ContactNumberOf(double value)
+{
+    if (std::isnan(value))
+        return 0;
+    if (value >= static_cast<double>(INT_MAX))
+        return INT_MAX;
+    if (value <= static_cast<double>(INT_MIN))
+        return INT_MIN;
+    return static_cast<int>(value);
+}
 
 double TypeCode(const std::string& type) { return type == "ohmic" ? 0.0 : 1.0; }
 
@@ -106,7 +120,7 @@ void CTessaronDoc::ApplyContactParameters(int zseg, const double params[4])
 {
     if (!IsZSegmentInUse(zseg))
         return;
-    const int number = static_cast<int>(params[0]);
+    const int number = ContactNumberOf(params[0]);
     const char* type = TypeText(params[1]);
     CZSegment& segment = m_ZSegments[zseg];
 
@@ -126,7 +140,7 @@ void CTessaronDoc::ApplyContactParameters(int zseg, const double params[4])
                 continue;
             CLayerRec& layer = column.Layer(j);
             if (!IsContactMacro(layer.m_Material.m_Bulk.m_strName) ||
-                static_cast<int>(layer.m_Material.m_Bulk.m_dVar[0]) != number)
+                ContactNumberOf(layer.m_Material.m_Bulk.m_dVar[0]) != number)
                 continue;
             if (!layer.m_nSelected) {
                 CLayerRec changed = layer;

@@ -27,10 +27,19 @@ const char kCantCreate[] = "Can't create file!";
 constexpr int kOpenRetries = 10;
 constexpr unsigned kOpenRetryDelayMs = 500;
 
-bool CanReadFile(const std::string& path)
+// "Can't open file <path>", with the reason on a line of its own when the file is there but is
+// not one the program reads (a FIFO, a device, a file of absurd size).
+bool CheckOpenableFile(const std::string& path)
 {
-    std::string bytes;
-    return ReadFileBytes(path, bytes);
+    std::string reason;
+    const FileReadCheck check = CheckReadableFile(path, kMaxLayerFileBytes, reason);
+    if (check == FileReadCheck::readable)
+        return true;
+    std::string text = "Can't open file " + path;
+    if (check != FileReadCheck::cannotOpen)
+        text += "\n" + reason;
+    AfxMessageBox(text, MB_OK);
+    return false;
 }
 
 }  // namespace
@@ -56,10 +65,9 @@ bool CTessaronDoc::OnOpenDocument(const std::string& path)
     m_ZSegClipboard.Clear();
     m_SegInfoList.Clear();
 
-    if (!CanReadFile(path)) {
+    if (!CheckOpenableFile(path)) {
         // Nothing is created in place of a missing file: the document is left empty.
         OnNewDocument();
-        AfxMessageBox("Can't open file " + path, MB_OK);
         return false;
     }
     DeleteContents();
@@ -195,18 +203,20 @@ bool CTessaronDoc::OnFileSaveAs()
         return WarnNoData();
     if (!CheckZsegmentMeshTotals())
         return false;
+    const bool threeD = AppServices().Is3dMode();
     FileDialogRequest request;
     request.open = false;
-    request.defaultExt = "sol";
-    request.filter = AppServices().Is3dMode()
-                         ? "3d Sol Files (*.sol)|*.sol|Layer Files (*.layer)|*.layer||"
-                         : "Layer Files (*.layer)|*.layer||";
+    // The builder saves ".layer" files only: a bare name typed there is a ".layer" file.
+    request.defaultExt = threeD ? "sol" : "layer";
+    request.filter = threeD ? "3d Sol Files (*.sol)|*.sol|Layer Files (*.layer)|*.layer||"
+                            : "Layer Files (*.layer)|*.layer||";
+    request.initialPath = PathFolder(Trim(GetPathName()));
     if (!UserPrompts().FileDialog(request) || request.chosenPaths.empty())
         return false;
     // Every z-segment file is named after the new file.
     const int naming = m_SegInfoList.m_nNaming;
     m_SegInfoList.m_nNaming = 0;
-    const bool saved = OnSaveDocument(request.chosenPaths.front());
+    const bool saved = OnSaveDocument(WithDefaultExtension(request.chosenPaths.front(), request.defaultExt));
     m_SegInfoList.m_nNaming = naming;
     return saved;
 }
@@ -231,7 +241,7 @@ bool CTessaronDoc::OnSaveDocument(const std::string& path)
     if (AppServices().Is3dMode())
         AfxMessageBox(" Now your save type is layer. \nYou can use save as menu to save as sol type!", MB_OK);
     if (!SaveCurrentZsegmentLayerFile(path)) {
-        AfxMessageBox(kCantCreate, MB_OK);
+        AfxMessageBox(std::string(kCantCreate) + "\n" + path + ": " + GetWriteError(), MB_OK);
         return false;
     }
     SetPathName(path, true);

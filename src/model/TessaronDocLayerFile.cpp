@@ -103,16 +103,22 @@ bool CTessaronDoc::SaveZsegmentLayerFile(int n, std::string path)
         g_strIncludeFolder = set.m_strIncludeFolder;
         old = set.m_Lines;
     }
+    m_strWriteError.clear();
     CArchive archive;
-    if (!archive.OpenStore(path))
+    if (!archive.OpenStore(path)) {
+        m_strWriteError = archive.GetErrorText();
         return false;
+    }
     CKeywordLineList result;
     CLayerFileUpdater updater;
     updater.SetPath(path);
     updater.SetMacroList(&GetMacroList());
     updater.Update(old, m_LayerLines, result);
     // The file is put in place only when it was written whole.
-    return result.Serialize(archive, 0, 0) && archive.Close();
+    if (result.Serialize(archive, 0, 0) && archive.Close())
+        return true;
+    m_strWriteError = archive.GetErrorText();
+    return false;
 }
 
 bool CTessaronDoc::LoadLayerFileAsZsegment(int n, double zFrom, double zTo, std::string path)

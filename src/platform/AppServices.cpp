@@ -18,3 +18,7 @@ IAppServices* g_appServices = nullptr;
 IAppServices& AppServices() { return g_appServices ? *g_appServices : g_noAppServices; }
 
 void SetAppServices(IAppServices* services) { g_appServices = services; }
+
+CWaitCursor::CWaitCursor() { AppServices().BeginWaitCursor(); }
+
+CWaitCursor::~CWaitCursor() { AppServices().EndWaitCursor(); }

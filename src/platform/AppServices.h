@@ -18,6 +18,21 @@ public:
     virtual void AddToRecentFileList(const std::string& path) = 0;
     // The folder that holds the running program file, with a trailing separator ("" when unknown).
     virtual std::string GetProgramFolder() const { return std::string(); }
+    // The installation root: the folder above the program's own folder, ending in a separator;
+    // the simulator data folders with the mesher tools lie below it. "" when it is not known.
+    virtual std::string GetInstallRoot() const { return std::string(); }
+    // The busy cursor of a long command, shown from Begin to End; calls nest.
+    virtual void BeginWaitCursor() {}
+    virtual void EndWaitCursor() {}
+};
+
+// Shows the busy cursor for its lifetime, so every way out of a command restores the cursor.
+class CWaitCursor {
+public:
+    CWaitCursor();
+    ~CWaitCursor();
+    CWaitCursor(const CWaitCursor&) = delete;
+    CWaitCursor& operator=(const CWaitCursor&) = delete;
 };
 
 // The installed service; without one: 3-D mode, and the macro and recent-file calls do nothing.

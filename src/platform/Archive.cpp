@@ -12,6 +12,7 @@ CArchive::~CArchive()
 bool CArchive::OpenLoad(const std::string& path)
 {
     Close();
+    m_strError.clear();
     std::string bytes;
     if (!ReadFileBytes(path, bytes))
         return false;
@@ -22,9 +23,12 @@ bool CArchive::OpenLoad(const std::string& path)
 bool CArchive::OpenStore(const std::string& path)
 {
     Close();
+    m_strError.clear();
     auto writer = std::make_unique<CAtomicFileWriter>();
-    if (!writer->Open(path))
+    if (!writer->Open(path)) {
+        m_strError = writer->ErrorText();
         return false;
+    }
     m_writer = std::move(writer);
     m_mode = Mode::store;
     m_toMemory = false;
@@ -181,6 +185,10 @@ bool CArchive::Close()
     bool ok = true;
     if (m_mode == Mode::store && !m_toMemory && m_writer) {
         ok = m_writer->Write(m_bytes) && m_writer->Commit();
+        if (!ok) {
+            m_writer->Abort();
+            m_strError = m_writer->ErrorText();
+        }
         m_writer.reset();
     }
     if (m_mode == Mode::load)

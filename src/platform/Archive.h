@@ -67,6 +67,8 @@ public:
     // Storing: writes the file and puts it in place; false when that fails. Loading: releases the
     // bytes. Closing a closed archive returns true.
     bool Close();
+    // Why the last OpenStore or storing Close failed, in the system's words ("" when it did not).
+    const std::string& GetErrorText() const { return m_strError; }
     // Storing: everything written so far.
     const std::string& StoredBytes() const { return m_bytes; }
 
@@ -78,4 +80,5 @@ private:
     std::string m_bytes;
     std::size_t m_readPos = 0;
     std::unique_ptr<CAtomicFileWriter> m_writer;
+    std::string m_strError;
 };

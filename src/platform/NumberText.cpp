@@ -3,6 +3,7 @@
 #include "platform/StringUtil.h"
 
 #include <cctype>
+#include <charconv>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
@@ -29,34 +30,37 @@ private:
     locale_t m_previous;
 };
 
+// The character at p, or NUL at the end of a bounded text (end null: the text ends at its NUL).
+char At(const char* p, const char* end) { return end && p >= end ? '\0' : *p; }
+
 // Length of the decimal number at the start of text (after white space), 0 when there is none.
-std::size_t ScanDecimalNumber(const char* text)
+std::size_t ScanDecimalNumber(const char* text, const char* end = nullptr)
 {
     const char* p = text;
-    while (IsWhiteSpace(*p))
+    while (IsWhiteSpace(At(p, end)))
         ++p;
-    if (*p == '+' || *p == '-')
+    if (At(p, end) == '+' || At(p, end) == '-')
         ++p;
     bool digits = false;
-    while (IsDigit(*p)) {
+    while (IsDigit(At(p, end))) {
         ++p;
         digits = true;
     }
-    if (*p == '.') {
+    if (At(p, end) == '.') {
         ++p;
-        while (IsDigit(*p)) {
+        while (IsDigit(At(p, end))) {
             ++p;
             digits = true;
         }
     }
     if (!digits)
         return 0;
-    if (*p == 'e' || *p == 'E') {
+    if (At(p, end) == 'e' || At(p, end) == 'E') {
         const char* q = p + 1;
-        if (*q == '+' || *q == '-')
+        if (At(q, end) == '+' || At(q, end) == '-')
             ++q;
-        if (IsDigit(*q)) {
-            while (IsDigit(*q))
+        if (IsDigit(At(q, end))) {
+            while (IsDigit(At(q, end)))
                 ++q;
             p = q;
         }
@@ -128,6 +132,27 @@ double StrToD(const char* text, std::size_t* consumed)
 }
 
 double StrToD(const std::string& text, std::size_t* consumed) { return StrToD(text.c_str(), consumed); }
+
+float StrToF(const char* text, const char* end, std::size_t* consumed)
+{
+    const std::size_t length = ScanDecimalNumber(text, end);
+    if (consumed)
+        *consumed = length;
+    if (length == 0)
+        return 0.0f;
+    const char* first = text;
+    while (IsWhiteSpace(*first))
+        ++first;
+    if (*first == '+')
+        ++first;
+    float value = 0.0f;
+    const std::from_chars_result result = std::from_chars(first, text + length, value);
+    if (result.ec == std::errc())
+        return value;
+    // Out of the range of float: rounded as the C runtime does (to infinity or zero).
+    const std::string number(first, text + length);
+    return strtof_l(number.c_str(), nullptr, CLocale());
+}
 
 double AtoF(const std::string& text) { return StrToD(text.c_str(), nullptr); }
 

@@ -19,6 +19,9 @@
 // characters used, leading white space included; 0 when the text does not start with a number.
 double StrToD(const std::string& text, std::size_t* consumed = nullptr);
 double StrToD(const char* text, std::size_t* consumed = nullptr);
+// The same for the text from `text` up to `end` (at most), read as a float rounded once from its
+// digits, as "%f" reads it. Fast enough for files of millions of numbers.
+float StrToF(const char* text, const char* end, std::size_t* consumed = nullptr);
 
 // atof: the leading number of the text, 0.0 when there is none.
 double AtoF(const std::string& text);

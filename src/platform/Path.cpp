@@ -4,6 +4,9 @@
 
 #include <dirent.h>
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <vector>
 
 bool IsPathSeparator(char c) { return c == '\\' || c == '/'; }
 
@@ -57,6 +60,32 @@ bool Exists(const std::string& path)
     return ::stat(path.c_str(), &st) == 0;
 }
 
+bool EntryExists(const std::string& path)
+{
+    struct stat st;
+    return ::lstat(path.c_str(), &st) == 0;
+}
+
+// The folder of a native path ("/" the only separator), with its "/"; "" for a bare name.
+std::string NativeFolder(const std::string& path)
+{
+    std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+// The path with "\" as a separator, unless only the name as given makes sense.
+std::string ChooseSeparators(const std::string& path)
+{
+    if (path.find('\\') == std::string::npos || EntryExists(path))
+        return path;
+    std::string native = NativePath(path);
+    std::string nativeFolder = NativeFolder(native);
+    if (nativeFolder.empty() || Exists(ResolveExistingPath(nativeFolder)))
+        return native;
+    std::string givenFolder = NativeFolder(path);
+    return !givenFolder.empty() && Exists(givenFolder) ? path : native;
+}
+
 // The entry of folder whose name equals name ignoring case; "" when none.
 std::string FindNoCase(const std::string& folder, const std::string& name)
 {
@@ -78,6 +107,8 @@ std::string FindNoCase(const std::string& folder, const std::string& name)
 
 std::string ResolveExistingPath(const std::string& path)
 {
+    if (!path.empty() && path.find('\\') != std::string::npos && Exists(path))
+        return path;
     std::string native = NativePath(path);
     if (native.empty() || Exists(native))
         return native;
@@ -108,4 +139,42 @@ std::string ResolveExistingPath(const std::string& path)
         pos = next + 1;
     }
     return resolved;
+}
+
+std::string ResolveWritePath(const std::string& path)
+{
+    std::string chosen = ChooseSeparators(path);
+    std::string folder = NativeFolder(chosen);
+    std::string name = chosen.substr(folder.size());
+    if (!folder.empty() && !Exists(folder)) {
+        folder = ResolveExistingPath(folder);
+        if (folder.back() != '/')
+            folder += '/';
+    }
+    return FollowSymbolicLinks(folder + name);
+}
+
+std::string FollowSymbolicLinks(const std::string& path)
+{
+    // A loop of links ends somewhere after this many steps; the write then fails at its target.
+    constexpr int kMaxLinks = 40;
+    std::string current = path;
+    for (int step = 0; step < kMaxLinks; ++step) {
+        struct stat st;
+        if (::lstat(current.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
+            return current;
+        std::vector<char> buffer(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : 255) + 1);
+        ssize_t n = ::readlink(current.c_str(), buffer.data(), buffer.size());
+        if (n <= 0 || static_cast<std::size_t>(n) >= buffer.size())
+            return current;
+        std::string target(buffer.data(), static_cast<std::size_t>(n));
+        current = target[0] == '/' ? target : NativeFolder(current) + target;
+    }
+    return current;
+}
+
+bool PathNamesKind(const std::string& path, const std::string& marker)
+{
+    const std::size_t at = ToLowerAscii(path).find(ToLowerAscii(marker));
+    return at != std::string::npos && at > 0;
 }

@@ -26,7 +26,23 @@ std::string PathExtension(const std::string& path);
 // The path with every "\" turned into "/".
 std::string NativePath(const std::string& path);
 
-// Finds the file a path names: the native path when it exists as written; otherwise each component
-// that does not exist with its exact case is looked up ignoring case in its folder (files come from
-// a case-insensitive system). Returns the native path unchanged when nothing matches.
+// Finds the file a path names: the path exactly as given when it exists (a Linux name may hold a
+// "\"), else the native path when it exists; otherwise each component that does not exist with its
+// exact case is looked up ignoring case in its folder (files come from a case-insensitive system).
+// Returns the native path unchanged when nothing matches.
 std::string ResolveExistingPath(const std::string& path);
+
+// The file a write of path goes to. The name is kept exactly as given: a file of that name in
+// another case is another file (the lookup ignoring case is for reading only); the folder is found
+// as ResolveExistingPath finds it. A "\" stays part of a name when the path as given names an
+// existing entry, or when only its folder with the "\" kept exists. Symbolic links are followed to
+// the file they lead to (FollowSymbolicLinks). The result uses "/" as its only separator.
+std::string ResolveWritePath(const std::string& path);
+
+// The path a chain of symbolic links leads to (relative links taken from the link's folder); the
+// path itself when it is no link, and the last link's target when that does not exist yet.
+std::string FollowSymbolicLinks(const std::string& path);
+
+// True when `marker` (such as ".layer") occurs in the path, ignoring case, after the path's first
+// character: how the program tells the kind of a file from its name.
+bool PathNamesKind(const std::string& path, const std::string& marker);

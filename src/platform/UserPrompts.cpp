@@ -1,5 +1,8 @@
 #include "platform/UserPrompts.h"
 
+#include "platform/FileSystem.h"
+#include "platform/Path.h"
+
 #include <cstdio>
 
 namespace {
@@ -26,6 +29,22 @@ IUserPrompts* g_prompts = nullptr;
 std::string g_caption = "Tessaron";
 
 }  // namespace
+
+std::string WithDefaultExtension(const std::string& path, const std::string& defaultExt)
+{
+    const std::string name = PathFileName(path);
+    if (defaultExt.empty() || name.empty() || name.find('.') != std::string::npos)
+        return path;
+    return path + "." + defaultExt;
+}
+
+bool ConfirmReplaceAfterExtension(const std::string& typed, const std::string& chosen, IUserPrompts& prompts)
+{
+    if (chosen == typed || !FileExists(chosen))
+        return true;
+    const std::string text = PathFileName(chosen) + " already exists.\nDo you want to replace it?";
+    return prompts.MessageBox(text, "Save As", MB_YESNO | MB_ICONWARNING) == IDYES;
+}
 
 IUserPrompts& UserPrompts() { return g_prompts ? *g_prompts : g_consolePrompts; }
 

@@ -60,6 +60,13 @@ public:
     virtual bool FontDialog(FontChoice& /*font*/) { return false; }
 };
 
+// A save-as path whose file name has no "." gets "." + defaultExt, as the file dialogs add it.
+std::string WithDefaultExtension(const std::string& path, const std::string& defaultExt);
+// A save dialog asks before it overwrites the name the user typed; when the default extension
+// turned that name into another one, that other file may exist too. Asks `prompts` whether to
+// replace it; true when nothing was added, no such file exists, or the user said Yes.
+bool ConfirmReplaceAfterExtension(const std::string& typed, const std::string& chosen, IUserPrompts& prompts);
+
 // The installed service; a console fallback (stderr, answers the default button) when none is.
 IUserPrompts& UserPrompts();
 // Installs a service (nullptr restores the console fallback). The caller keeps ownership.

@@ -3,11 +3,9 @@
 #include "model/TessaronDoc.h"
 #include "model/ZSegment.h"
 #include "render/BackGrid.h"
+#include "render/MeshDrawing.h"
 #include "render/SideContactDrawing.h"
 
-#include <map>
-#include <tuple>
-#include <vector>
 
 void SetupGL2d()
 {
@@ -46,80 +44,7 @@ void DrawLayers2d(const CZSegment& segment, int currentZSeg)
     batch.Draw();
 }
 
-namespace {
-
-struct Box {
-    float x0, x1, y0, y1;
-};
-
-Box OutlineBox(const CLayerRec& l)
-{
-    Box b{1e7f, -1e7f, 1e7f, -1e7f};
-    for (const CPoint3f* p : {&l.m_C, &l.m_B, &l.m_D, &l.m_A}) {
-        b.x0 = std::min(b.x0, p->x);
-        b.x1 = std::max(b.x1, p->x);
-        b.y0 = std::min(b.y0, p->y);
-        b.y1 = std::max(b.y1, p->y);
-    }
-    return b;
-}
-
-// From the box the layer had when the mesh was plotted into the layer's present box; the three
-// edges go into `lines` as separate segments (x, y, z per vertex).
-void AddStretchedTriangle(const CMeshElement& e, const Box& b, float z, std::vector<float>& lines)
-{
-    const float ex0 = e.m_fBox[0], ex1 = e.m_fBox[1], ey0 = e.m_fBox[2], ey1 = e.m_fBox[3];
-    const float sx = (b.x1 - b.x0) / (ex1 - ex0);
-    const float sy = (b.y1 - b.y0) / (ey1 - ey0);
-    float v[3][2];
-    for (int i = 0; i < 3; ++i) {
-        v[i][0] = (e.m_Vertex[i].x - ex0) * sx + b.x0;
-        v[i][1] = (e.m_Vertex[i].y - ey0) * sy + b.y0;
-    }
-    for (int i = 0; i < 3; ++i) {
-        const float* p = v[i];
-        const float* q = v[(i + 1) % 3];
-        lines.insert(lines.end(), {p[0], p[1], z, q[0], q[1], z});
-    }
-}
-
-} // namespace
-
-void DrawMesh2d(const CZSegment& segment, int segmentIndex)
-{
-    if (segment.m_MeshTriangles.empty()) return;
-    // Triangles by the layer they were assigned to, so each layer finds its own at once.
-    std::multimap<std::pair<int, int>, const CMeshElement*> byLayer;
-    for (const CMeshElement& e : segment.m_MeshTriangles)
-        if (e.m_nZSeg == segmentIndex) byLayer.emplace(std::make_pair(e.m_nColumn, e.m_nRow), &e);
-    if (byLayer.empty()) return;
-
-    // All outlines are the same white lines, so they go out in one batch.
-    static thread_local std::vector<float> lines;
-    lines.clear();
-    const std::vector<CColumnRec>& columns = segment.GetColumns();
-    for (int c = 0; c < int(columns.size()); ++c) {
-        const std::vector<CLayerRec>& layers = columns[c].GetLayers();
-        for (int r = 0; r < int(layers.size()); ++r) {
-            if (layers[r].IsEmpty()) continue;
-            auto range = byLayer.equal_range({c, r});
-            if (range.first == range.second) continue;
-            const Box box = OutlineBox(layers[r]);
-            for (auto it = range.first; it != range.second; ++it)
-                AddStretchedTriangle(*it->second, box, 1000.0f, lines);
-        }
-    }
-    glPushMatrix();
-    glDisable(GL_TEXTURE_2D);
-    glDisable(GL_LIGHTING);
-    glColor3f(1, 1, 1);
-    glLineWidth(2.0f);
-    glBegin(GL_LINES);
-    for (size_t i = 0; i + 2 < lines.size(); i += 3) glVertex3fv(&lines[i]);
-    glEnd();
-    glLineWidth(1.0f);
-    glPopMatrix();
-}
+void DrawMesh2d(const CZSegment& segment, int segmentIndex) { DrawMeshOutlines(segment, segmentIndex, 1000.0f); }
 
 void StartFrame2d(const CView2dState& view)
 {

@@ -44,6 +44,5 @@ void StartFrame2d(const CView2dState& view);
 // bulk macro name is not exactly "void", batched.
 void DrawLayers2d(const CZSegment& segment, int currentZSeg);
 
-// The mesh triangles of the z-segment, each stretched into the current outline of its layer, as
-// white line loops of width 2 at z 1000.
+// The mesh triangles of the z-segment (DrawMeshOutlines) at z 1000, in front of the layers.
 void DrawMesh2d(const CZSegment& segment, int segmentIndex);

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "series/SeriesTarget.h"
 #include "textfiles/KeywordLineList.h"
 
 // One sweepable value.
@@ -49,6 +50,10 @@ public:
     // The first item of that parameter id, z-segment, layer and column (items that stand for any
     // layer or column match every one) and key; false after a message when there is none.
     bool FindItem(int id, int zsegIndex, int layer, int column, const std::string& key, CLayerFileItem& out) const;
+    // The first contact item whose parameter id, z-segment, column, contact index and keyword are
+    // the target's value kind, z-segment, owner, contact index and keyword; false after a message
+    // when there is none.
+    bool FindContactItem(const CSeriesTarget& target, CLayerFileItem& out) const;
 
     // Per statement of m_Lines: the file that holds it and its first physical line there (from 0).
     std::vector<std::string> m_LineFiles;

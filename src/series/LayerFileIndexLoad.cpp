@@ -274,3 +274,17 @@ bool CLayerFileIndex::FindItem(int id, int z, int layer, int column, const std::
     AfxMessageBox("Can't find this item in file, \nPerhaps you should save file first!", MB_OK);
     return false;
 }
+
+bool CLayerFileIndex::FindContactItem(const CSeriesTarget& target, CLayerFileItem& out) const
+{
+    for (const CLayerFileItem& item : m_Items) {
+        if (item.m_nParamId == target.m_nValueKind && item.m_nZSeg == target.m_nZSeg &&
+            item.m_nFirst == target.m_nOwner && item.m_nSecond == target.m_nContact &&
+            item.m_strKey == target.m_strKeyword) {
+            out = item;
+            return true;
+        }
+    }
+    AfxMessageBox("Error when series contact, \nPlease save file first!", MB_OK);
+    return false;
+}

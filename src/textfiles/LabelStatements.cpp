@@ -45,7 +45,8 @@ void CLabelStatements::ReadLabelPositions(int n)
             if (lines.GetKeyword(k) != "column_position") continue;
             CLabelRec label;
             ParseLabelPosition(true, lines[k], label);
-            z.Column(target).m_Labels.push_back(label);
+            // A statement without a position the reader knows is no label: a save keeps its text.
+            if (label.m_nLocation != -1) z.Column(target).m_Labels.push_back(label);
         }
     }
 
@@ -58,6 +59,7 @@ void CLabelStatements::ReadLabelPositions(int n)
             if (lines.GetKeyword(k) != "layer_position") continue;
             CLabelRec label;
             ParseLabelPosition(false, lines[k], label);
+            if (label.m_nLocation == -1) continue;
             for (int c = 0; c < ColumnCount(z); ++c)
                 if (z.GetColumn(c).HasRow(row)) z.Column(c).Layer(row).m_Labels.push_back(label);
         }

@@ -14,7 +14,8 @@ public:
     // Empties the labels of every column of z-segment n and of every layer in use.
     void ClearZsegmentLabels(int n);
     // Rebuilds all labels of z-segment n from the statement list: a "column_position" belongs to
-    // the "column" statement before it, a "layer_position" to the "layer" statement before it.
+    // the "column" statement before it, a "layer_position" to the "layer" statement before it. A
+    // statement without a position the reader knows gives no label (CUnreadStatements).
     void ReadLabelPositions(int n);
     // The row's labels: the union, by text, over the row's layers in use that are not "void".
     void CollectLayerLabels(int n, int row, std::vector<CLabelRec>& out) const;

@@ -5,6 +5,7 @@
 #include "platform/StringUtil.h"
 #include "textfiles/ContactMacroLines.h"
 #include "textfiles/LayerFileUpdaterText.h"
+#include "textfiles/UnreadStatements.h"
 
 #include <algorithm>
 
@@ -120,13 +121,17 @@ void CLayerFileUpdater::Update(CKeywordLineList old, CKeywordLineList& fresh, CK
 {
     m_units.clear();
     m_writtenUnits.clear();
+    m_reachedIncludes.clear();
     m_includeLayerCounts.clear();
     m_beforeClearing.clear();
     m_freshDopingMoved.RemoveAll();
     m_haveFreshDopingMoved = false;
+    m_defaults = CReaderDefaults(fresh, m_pMacros);
 
-    // Preparing the old lines. Included blocks are sorted out first, while the statements that
-    // are regenerated below still show which blocks hold them.
+    // Preparing the old lines. What the model cannot write back becomes text to keep; included
+    // blocks are sorted out next, while the statements that are regenerated below still show
+    // which blocks hold them.
+    KeepUnreadStatements(old);
     PrepareIncludeUnits(old);
     RemoveVcselSectionLines(old);
     RemoveSideContactLines(old);
@@ -152,6 +157,7 @@ void CLayerFileUpdater::Update(CKeywordLineList old, CKeywordLineList& fresh, CK
     result.RemoveAll();
     MatchStructureLines(old, fresh);
     RememberBeforeClearing(old, "layer_mater");
+    PlanUnnamedEmptyLayers(old, fresh);
     UpdateLayerMaterPass(old, fresh);
     InlineUnitsHoldingAnchors(old, fresh);
 
@@ -223,6 +229,20 @@ void CLayerFileUpdater::Update(CKeywordLineList old, CKeywordLineList& fresh, CK
     UpdateVcselSections(fresh, result);
     UpdateDopingParams(result);
     KeepDopingTexts(old, result);
+}
+
+void CLayerFileUpdater::KeepUnreadStatements(CKeywordLineList& old)
+{
+    // An owned statement the model does not hold would be dropped with the statements it
+    // regenerates, or as one without a partner: as a line without a keyword it is plain text,
+    // written where it stands like a comment.
+    const std::vector<bool> unread = CUnreadStatements::Find(old);
+    for (int i = 0; i < old.GetCount(); ++i) {
+        if (!unread[static_cast<std::size_t>(i)])
+            continue;
+        old[i].m_strKeyword.clear();
+        old[i].m_params.clear();
+    }
 }
 
 void CLayerFileUpdater::RememberBeforeClearing(const CKeywordLineList& old, const char* keyword)

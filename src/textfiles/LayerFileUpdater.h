@@ -8,7 +8,9 @@
 // g_strIncludeFolder from the z-segment's material set, Update(old lines, fresh statements, empty
 // result), store the result with the numbered store (CKeywordLineList::Serialize). Included files
 // written back as their include statement are copied from g_strIncludeFolder to the folder of the
-// path.
+// path; one that cannot be copied there (a name outside that folder, such as "../shared/a.inc") is
+// named by a path from the new folder instead, and one that cannot be reached at all is written
+// into the file, so that the saved file always opens again.
 //
 // Working numbers during Update (m_nLine):
 //   old list:   >= 0 not yet written, -1 copied to the result, -(load number) merged with a fresh one
@@ -16,6 +18,7 @@
 
 #include "textfiles/KeywordLine.h"
 #include "textfiles/KeywordLineList.h"
+#include "textfiles/ReaderDefaults.h"
 
 #include <map>
 #include <set>
@@ -57,7 +60,8 @@ public:
     std::string GetFolder() const;
 
     // Fills result (pass an empty list) from the old lines and the fresh statements. Consumes the
-    // entries of g_includeTable whose include statements it writes.
+    // entries of g_includeTable whose include statements it writes. Old statements the model
+    // cannot write back (CUnreadStatements) are kept as written, in their place.
     void Update(CKeywordLineList old, CKeywordLineList& fresh, CKeywordLineList& result);
 
     // Pairing and merge.
@@ -65,7 +69,10 @@ public:
     void MergeStatement(CKeywordLineList& old, CKeywordLineList& fresh, CKeywordLineList& result,
                         std::string kind);
     void CopyPrecedingLines(CKeywordLineList& old, CKeywordLineList& result, int j);
-    static bool IsSameStatement(const CKeywordLine& o, const CKeywordLine& f);
+    // True when the two statements say the same. A parameter that one of them lacks and that the
+    // other holds at the value the reader gives when it is absent is no difference (defaults).
+    static bool IsSameStatement(const CKeywordLine& o, const CKeywordLine& f,
+                                const CReaderDefaults& defaults = CReaderDefaults());
     void MergeParams(const CKeywordLine& o, CKeywordLine& f, CKeywordLine& out);
     static void RebuildLineText(CKeywordLine& line);
 
@@ -113,6 +120,8 @@ private:
         bool same = false;     // every statement of the block says what the model says
     };
 
+    void KeepUnreadStatements(CKeywordLineList& old);
+    void PlanUnnamedEmptyLayers(const CKeywordLineList& old, const CKeywordLineList& fresh);
     void PrepareIncludeUnits(CKeywordLineList& old);
     void InlineUnit(CKeywordLineList& old, CKeywordLineList& fresh, int source);
     void InlineUnitOfOldLine(CKeywordLineList& old, int index);
@@ -122,6 +131,8 @@ private:
     int UnitStart(const CKeywordLineList& old, int source) const;
     bool CanWriteIncludeBack(int source) const;
     void WriteIncludeBack(CKeywordLineList& old, CKeywordLineList& result, int source);
+    bool ReachIncludedFile(int source);
+    bool CanCopyIncludedFile(const std::string& fromFolder, const std::string& name, int depth) const;
     void CopyIncludedFile(const std::string& fromFolder, const std::string& toFolder,
                           const std::string& name, int depth) const;
     void AppendFreshRebuilt(const CKeywordLineList& fresh, CKeywordLineList& result) const;
@@ -134,9 +145,14 @@ private:
 
     std::string m_strPath;
     CMacroList* m_pMacros = nullptr;
+    // What absent parameters read as, in the file this update writes.
+    CReaderDefaults m_defaults;
     std::vector<int> m_includedLines;
     std::map<int, IncludeUnit> m_units;
     std::set<int> m_writtenUnits;  // blocks whose include statement this update has written
+    // The include statements that find their files from the saved file's folder, by block: the
+    // statement as read, or one that names the file by a path from there.
+    std::map<int, std::string> m_reachedIncludes;
     std::map<std::string, int> m_includeLayerCounts;  // "layer" statements of included files
     // The fresh statements with the doping of each row in its material statements, as a saved file
     // holds it; made when an included block is first compared.

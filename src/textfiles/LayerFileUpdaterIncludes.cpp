@@ -53,6 +53,24 @@ bool IsSameFile(const std::string& a, const std::string& b)
     return same && !error;
 }
 
+// A path to the file from the folder ("" for the current one), with "/" between its parts; "" when
+// there is none an include statement can hold (its value ends at the first blank).
+std::string PathFromFolder(const std::string& folder, const std::string& file)
+{
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::path target = fs::weakly_canonical(fs::path(NativePath(file)), error);
+    if (error)
+        return "";
+    const fs::path base = fs::weakly_canonical(fs::path(folder.empty() ? "." : NativePath(folder)), error);
+    if (error)
+        return "";
+    const std::string path = target.lexically_relative(base).generic_string();
+    if (path.empty() || path.find_first_of(" \t\r\n&") != std::string::npos)
+        return "";
+    return path;
+}
+
 // The statements that came from the included file `source` now belong to the main file.
 void MoveIntoMainFile(CKeywordLineList& list, int source)
 {
@@ -211,7 +229,7 @@ bool CLayerFileUpdater::SaysWhatTheModelSays(const CKeywordLine& o, const CKeywo
     // before the macro parameters the merge supplies anew were cleared from it.
     auto before = m_beforeClearing.find(o.m_nLine);
     const CKeywordLine& asInFile = (o.m_nLine > 0 && before != m_beforeClearing.end()) ? before->second : o;
-    if (IsSameStatement(asInFile, fresh[index]))
+    if (IsSameStatement(asInFile, fresh[index], m_defaults))
         return true;
     // The writer gives a row's doping to its "layer" statement and the save moves it into the
     // material statements: an included file holds it there, or in the "layer" statement.
@@ -220,7 +238,7 @@ bool CLayerFileUpdater::SaysWhatTheModelSays(const CKeywordLine& o, const CKeywo
         UpdateDopingParams(m_freshDopingMoved);
         m_haveFreshDopingMoved = true;
     }
-    return index < m_freshDopingMoved.GetCount() && IsSameStatement(asInFile, m_freshDopingMoved[index]);
+    return index < m_freshDopingMoved.GetCount() && IsSameStatement(asInFile, m_freshDopingMoved[index], m_defaults);
 }
 
 int CLayerFileUpdater::UnitStart(const CKeywordLineList& old, int source) const
@@ -248,19 +266,81 @@ void CLayerFileUpdater::WriteIncludeBack(CKeywordLineList& old, CKeywordLineList
         return;
     m_writtenUnits.insert(source);
 
+    auto reached = m_reachedIncludes.find(source);
     CKeywordLine out;
     out.Parse(entry->second);
-    out.m_strText = entry->second;
+    out.m_strText = reached != m_reachedIncludes.end() ? reached->second : entry->second;
     CopyPrecedingLines(old, result, UnitStart(old, source));
     result.Append(out);
     g_includeTable.erase(entry);
-    CopyIncludedFile(g_strIncludeFolder, GetFolder(), IncludeFileName(out), 0);
+}
+
+bool CLayerFileUpdater::ReachIncludedFile(int source)
+{
+    // A saved file must open again: its include statement has to find the included file from the
+    // saved file's folder, as the file it was read with, or the block is written out in full.
+    if (m_writtenUnits.count(source) > 0 || m_reachedIncludes.count(source) > 0)
+        return true;
+    auto entry = g_includeTable.find(source);
+    if (entry == g_includeTable.end())
+        return true;  // nothing to write for it
+    CKeywordLine include;
+    include.Parse(entry->second);
+    const std::string name = IncludeFileName(include);
+    const std::string original = ResolveExistingPath(g_strIncludeFolder + NativePath(name));
+    if (name.empty() || !FileExists(original))
+        return false;
+    const std::string toFolder = GetFolder();
+    if (IsSameFile(original, ResolveExistingPath(toFolder + NativePath(name)))) {
+        m_reachedIncludes[source] = entry->second;  // saved in place, or the name leads there too
+        return true;
+    }
+    // Carried along: copied beside the saved file with the files it includes.
+    if (CanCopyIncludedFile(g_strIncludeFolder, name, 0)) {
+        CopyIncludedFile(g_strIncludeFolder, toFolder, name, 0);
+        if (FileExists(ResolveExistingPath(toFolder + NativePath(name)))) {
+            m_reachedIncludes[source] = entry->second;
+            return true;
+        }
+    }
+    // Left where it is: the statement names it by a path from the saved file's folder.
+    const std::string path = PathFromFolder(toFolder, original);
+    if (path.empty())
+        return false;
+    for (CKeywordParam& param : include.m_params)
+        if (param.m_strName == "file") {
+            param.m_strValue = param.m_strSourceValue = path;
+            break;
+        }
+    include.WrapText();
+    CKeywordLine reread;
+    reread.Parse(include.m_strText);
+    if (!IsSameFile(original, ResolveExistingPath(toFolder + NativePath(IncludeFileName(reread)))))
+        return false;
+    m_reachedIncludes[source] = include.m_strText;
+    return true;
+}
+
+bool CLayerFileUpdater::CanCopyIncludedFile(const std::string& fromFolder, const std::string& name, int depth) const
+{
+    // Only names inside the saved file's folder are copied, so that nothing is written elsewhere.
+    if (depth > kMaxIncludeDepth || !IsSafeRelativeName(name))
+        return false;
+    const std::string from = ResolveExistingPath(fromFolder + NativePath(name));
+    CArchive archive;
+    if (!FileExists(from) || !archive.OpenLoad(from))
+        return false;
+    CKeywordLineList lines;
+    lines.SerializeFlat(archive);
+    for (const CKeywordLine& line : lines.m_lines)
+        if (line.m_strKeyword == "include" && !CanCopyIncludedFile(PathFolder(from), IncludeFileName(line), depth + 1))
+            return false;
+    return true;
 }
 
 void CLayerFileUpdater::CopyIncludedFile(const std::string& fromFolder, const std::string& toFolder,
                                          const std::string& name, int depth) const
 {
-    // Only a name inside the saved file's folder is copied; nothing is written elsewhere.
     if (depth > kMaxIncludeDepth || !IsSafeRelativeName(name))
         return;
     const std::string relative = NativePath(name);
@@ -269,7 +349,7 @@ void CLayerFileUpdater::CopyIncludedFile(const std::string& fromFolder, const st
     if (!FileExists(from))
         return;
     if (IsSameFile(from, to))
-        return;  // saved in place: the file is already there (and its includes beside it)
+        return;  // the file is already there (and its includes beside it)
     if (!MakeDirectoryPath(to, true) || !CopyFileBytes(from, to))
         return;
     // The files it includes are looked for beside it: they go along.

@@ -7,6 +7,9 @@
 #include "textfiles/LayerParamFlags.h"
 #include "textfiles/OldStatementIndex.h"
 
+#include <algorithm>
+#include <map>
+#include <set>
 #include <unordered_map>
 
 using namespace layer_updater;
@@ -45,6 +48,46 @@ void CLayerFileUpdater::MatchStructureLines(CKeywordLineList& old, CKeywordLineL
         line.m_nLine = work.m_nLine;
         line.m_nSource = work.m_nSource;
     }
+}
+
+void CLayerFileUpdater::PlanUnnamedEmptyLayers(const CKeywordLineList& old, const CKeywordLineList& fresh)
+{
+    // Which of a column's rows would keep an old material statement without a macro name, if such
+    // a statement stood for the writer's "void" one everywhere.
+    std::map<int, const CKeywordLine*> oldByNumber;
+    for (const CKeywordLine& line : old.m_lines)
+        if (line.m_nLine > 0 && line.m_strKeyword == "layer_mater")
+            oldByNumber.emplace(line.m_nLine, &line);
+    std::map<std::string, std::vector<bool>> keptUnnamed;  // "column_num" -> by row, in fresh order
+    for (const CKeywordLine& f : fresh.m_lines)
+        if (f.m_strKeyword == "layer_mater")
+            keptUnnamed[Trim(f.GetParam("column_num"))];
+    std::set<std::string> everyColumn;
+    for (const auto& column : keptUnnamed)
+        everyColumn.insert(column.first);
+    CReaderDefaults trial = m_defaults;
+    trial.AllowUnnamedEmptyLayers(everyColumn);
+
+    for (const CKeywordLine& f : fresh.m_lines) {
+        if (f.m_strKeyword != "layer_mater")
+            continue;
+        bool unnamed = false;
+        auto partner = oldByNumber.find(f.m_nLine);
+        if (Trim(f.GetParam("macro_name")) == "void" && partner != oldByNumber.end() &&
+            partner->second->GetParam("macro_name").empty())
+            unnamed = IsSameStatement(*partner->second, f, trial);
+        keptUnnamed[Trim(f.GetParam("column_num"))].push_back(unnamed);
+    }
+    // The reader counts a column's layers by its named rows: unnamed ones may only follow them.
+    std::set<std::string> allowed;
+    for (const auto& column : keptUnnamed) {
+        const std::vector<bool>& rows = column.second;
+        const auto firstUnnamed = std::find(rows.begin(), rows.end(), true);
+        if (firstUnnamed != rows.begin() && firstUnnamed != rows.end() &&
+            std::find(firstUnnamed, rows.end(), false) == rows.end())
+            allowed.insert(column.first);
+    }
+    m_defaults.AllowUnnamedEmptyLayers(allowed);
 }
 
 void CLayerFileUpdater::MergeStatement(CKeywordLineList& old, CKeywordLineList& fresh, CKeywordLineList& result,
@@ -92,9 +135,10 @@ void CLayerFileUpdater::MergeStatement(CKeywordLineList& old, CKeywordLineList& 
                 }
                 CopyPrecedingLines(old, result, j);
                 result.Append(out);
-            } else if (!IsUnitUnchanged(old, fresh, s) || !CanWriteIncludeBack(s)) {
-                // Something in the included block changed: its lines are merged as lines of the
-                // main file and its include statement is not written.
+            } else if (!IsUnitUnchanged(old, fresh, s) || !CanWriteIncludeBack(s) || !ReachIncludedFile(s)) {
+                // Something in the included block changed, or its file cannot be reached from the
+                // saved file: its lines are merged as lines of the main file and its include
+                // statement is not written.
                 InlineUnit(old, fresh, s);
                 continue;
             } else {
@@ -162,7 +206,8 @@ bool MissingParamIsChange(const std::string& keyword, const std::string& name, c
 }
 
 // True when every parameter of a has an equal counterpart in b (or may be missing there).
-bool ParamsCoveredBy(const CKeywordLine& a, const CKeywordLine& b, const std::string& keyword, bool aIsFresh)
+bool ParamsCoveredBy(const CKeywordLine& a, const CKeywordLine& b, const std::string& keyword, bool aIsFresh,
+                     const CReaderDefaults& defaults)
 {
     for (const CKeywordParam& p : a.m_params) {
         const std::string& v = p.m_strValue;
@@ -173,6 +218,9 @@ bool ParamsCoveredBy(const CKeywordLine& a, const CKeywordLine& b, const std::st
             continue;
         if (!w.empty())
             return false;
+        // A parameter that holds what its absence reads as changes nothing, on either side.
+        if (defaults.ReadsAsAbsent(a, b, p))
+            continue;
         if (MissingParamIsChange(keyword, p.m_strName, v, aIsFresh))
             return false;
     }
@@ -227,7 +275,8 @@ bool SameTexts(const std::vector<CKeywordParam>& built, const std::vector<CKeywo
 
 }  // namespace
 
-bool CLayerFileUpdater::IsSameStatement(const CKeywordLine& o, const CKeywordLine& f)
+bool CLayerFileUpdater::IsSameStatement(const CKeywordLine& o, const CKeywordLine& f,
+                                        const CReaderDefaults& defaults)
 {
     if (&o == &f)
         return true;
@@ -237,20 +286,26 @@ bool CLayerFileUpdater::IsSameStatement(const CKeywordLine& o, const CKeywordLin
         return false;
     if (oPlain)
         return o.m_strKeyword == f.m_strKeyword;
-    return ParamsCoveredBy(o, f, o.m_strKeyword, false) && ParamsCoveredBy(f, o, o.m_strKeyword, true);
+    return ParamsCoveredBy(o, f, o.m_strKeyword, false, defaults) &&
+           ParamsCoveredBy(f, o, o.m_strKeyword, true, defaults);
 }
 
 void CLayerFileUpdater::MergeParams(const CKeywordLine& o, CKeywordLine& f, CKeywordLine& out)
 {
-    if (IsSameStatement(o, f)) {
+    // The statement as it was before its macro parameters were cleared: when it says what the
+    // model says, it stays as the user wrote it. Otherwise a cleared parameter takes the fresh
+    // value where it stood, so that the user's order survives and a second save writes what the
+    // first one wrote.
+    auto before = m_beforeClearing.find(o.m_nLine);
+    const CKeywordLine& u = (o.m_nLine > 0 && before != m_beforeClearing.end()) ? before->second : o;
+    if (IsSameStatement(u, f, m_defaults)) {
+        out = u;
+        return;
+    }
+    if (IsSameStatement(o, f, m_defaults)) {
         out = o;
         return;
     }
-    // The statement as it was before its macro parameters were cleared: a cleared parameter takes
-    // the fresh value where it stood, so that the user's order survives and a second save writes
-    // what the first one wrote.
-    auto before = m_beforeClearing.find(o.m_nLine);
-    const CKeywordLine& u = (o.m_nLine > 0 && before != m_beforeClearing.end()) ? before->second : o;
 
     out = CKeywordLine();
     out.m_strKeyword = o.m_strKeyword;

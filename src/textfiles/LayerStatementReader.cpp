@@ -11,6 +11,7 @@
 #include "textfiles/LabelStatements.h"
 #include "textfiles/LayerComments.h"
 #include "textfiles/MacroLibrary.h"
+#include "textfiles/MaterialStatements.h"
 #include "textfiles/SideContactStatements.h"
 #include "textfiles/VcselSectionStatements.h"
 
@@ -208,7 +209,6 @@ void CLayerStatementReader::ReadLayerMaterial(CLayerRec& layer, int n)
     static const CKeywordLine kNone;
     const CKeywordLine& statement = index >= 0 ? lines[index] : kNone;
     auto param = [&](const std::string& name) { return statement.GetParam(name); };
-    auto hasParamContaining = [&](const std::string& part) { return statement.IndexOfParamContaining(part) >= 0; };
 
     // The remark: the comment standing directly before the statement.
     layer.m_strMaterialComment.clear();
@@ -223,32 +223,21 @@ void CLayerStatementReader::ReadLayerMaterial(CLayerRec& layer, int n)
         const std::string value = param(StrFormat("var%d", v));
         bulk.m_dVar[v - 1] = contact && value.empty() ? kUnsetValue : AtoF(value);
     }
-    // A statement with variables but no symbols names an old-style macro. The test is on parts of
-    // names, so "avar1" counts as "var1" too.
-    bool hasVar = hasParamContaining("grade_var");
-    bool hasSymbol = false;
-    for (int v = 1; v <= 6; ++v) {
-        hasVar = hasVar || hasParamContaining(StrFormat("var%d", v));
-        hasSymbol = hasSymbol || hasParamContaining(StrFormat("var_symbol%d", v));
-    }
-    if (hasVar && !hasSymbol)
+    if (ReadsAsOldStyle(statement, true))
         bulk.m_strName += "_old_style";
     else
         ReadVarSymbols(statement, name, bulk.m_dVar, true);
+    // The simulator takes a macro other than the known insulators for one only when told so.
+    const bool marked = param("insulator_macro") == "yes" && !CMaterialStatements::IsInsulatorMaterial(bulk.m_strName);
+    layer.m_Material.m_strInsulatorFor = marked ? bulk.m_strName : std::string();
 
     CMacroParamSet& active = layer.m_Material.m_Active;
     const std::string activeName = param("active_macro");
     active.m_strName = activeName.empty() ? "void" : activeName;
     ToVoidMacroName(active.m_strName);
-    bool hasAvar = false;
-    bool hasAsymbol = false;
-    for (int v = 1; v <= 6; ++v) {
-        active.m_dVar[v - 1] = AtoF(param(StrFormat("avar%d", v)));
-        hasAvar = hasAvar || hasParamContaining(StrFormat("avar%d", v));
-        hasAsymbol = hasAsymbol || hasParamContaining(StrFormat("avar_symbol%d", v));
-    }
+    for (int v = 1; v <= 6; ++v) active.m_dVar[v - 1] = AtoF(param(StrFormat("avar%d", v)));
     if (!activeName.empty()) {
-        if (hasAvar && !hasAsymbol)
+        if (ReadsAsOldStyle(statement, false))
             active.m_strName += "_old_style";
         else
             ReadVarSymbols(statement, activeName, active.m_dVar, false);
@@ -292,6 +281,20 @@ void CLayerStatementReader::ReadLayerMaterial(CLayerRec& layer, int n)
             }
         }
     }
+}
+
+bool CLayerStatementReader::ReadsAsOldStyle(const CKeywordLine& statement, bool bulk)
+{
+    // Variables but no symbols name an old-style macro. The test is on parts of names, so "avar1"
+    // counts as "var1" too.
+    auto has = [&](const std::string& part) { return statement.IndexOfParamContaining(part) >= 0; };
+    bool hasVar = bulk && has("grade_var");
+    bool hasSymbol = false;
+    for (int v = 1; v <= 6; ++v) {
+        hasVar = hasVar || has(StrFormat(bulk ? "var%d" : "avar%d", v));
+        hasSymbol = hasSymbol || has(StrFormat(bulk ? "var_symbol%d" : "avar_symbol%d", v));
+    }
+    return hasVar && !hasSymbol;
 }
 
 void CLayerStatementReader::ReadLayerGeometry(CLayerRec& layer, const CColumnRec& column,

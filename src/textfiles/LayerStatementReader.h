@@ -36,6 +36,10 @@ public:
     // "avar_symbol%d" for the active one).
     void ReadVarSymbols(const CKeywordLine& line, const std::string& macroName, double vars[6], bool bulk);
 
+    // True when a "layer_mater" statement names its bulk (or active) macro in the old style:
+    // variables without symbols. The reader then looks the macro up under its "_old_style" name.
+    static bool ReadsAsOldStyle(const CKeywordLine& statement, bool bulk);
+
 private:
     void ReadColumn(int nZSeg, int k, int layerCount);
     void ReadContactRanges(int nZSeg, int k, bool bottom);

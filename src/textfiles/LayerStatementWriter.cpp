@@ -232,7 +232,8 @@ CKeywordLine CLayerStatementWriter::FormatLayerMater(const CLayerRec& layer, int
 
     CKeywordLine line = NewStatement("layer_mater");
     AppendParam(line, "macro_name", name);
-    if (CMaterialStatements::IsInsulatorMaterial(stored)) AppendParam(line, "insulator_macro", "yes");
+    if (CMaterialStatements::IsInsulatorMaterial(stored) || material.IsMarkedInsulator())
+        AppendParam(line, "insulator_macro", "yes");
     AppendParam(line, "column_num", StrFormat("%d", column + 1));
     // A symbol the macro list cannot give is reported and left out: an empty value would make the
     // file's next parameter part of this one when it is read again.

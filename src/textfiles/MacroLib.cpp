@@ -123,7 +123,8 @@ void CMacroLib::ParseMacroBlock(CArchive& archive, const std::string& comment, b
     ParseMacroText(MakeUsageText(name, names, freeStyle, activeLayer), comment);
 }
 
-// 'function f(x, y)': the names between the first "(" and the line's last character.
+// 'function f(x, y)': the names between the first "(" and the line's last character. A function
+// without parameters ('function f()') names none; an empty name between commas is a name.
 void CMacroLib::AddFunctionParams(const std::string& line, std::vector<std::string>& names,
                                   bool freeStyle)
 {
@@ -132,10 +133,18 @@ void CMacroLib::AddFunctionParams(const std::string& line, std::vector<std::stri
     const std::string::size_type end = line.size() - 1;
     if (begin >= end)
         return;
-    std::istringstream pieces(line.substr(begin, end - begin));
-    std::string piece;
-    while (std::getline(pieces, piece, ','))
-        AddParamName(piece, names, freeStyle);
+    const std::string list = line.substr(begin, end - begin);
+    if (Trim(list).empty())
+        return;
+    std::string::size_type from = 0;
+    for (;;) {
+        const std::string::size_type comma = list.find(',', from);
+        AddParamName(list.substr(from, comma == std::string::npos ? std::string::npos : comma - from), names,
+                     freeStyle);
+        if (comma == std::string::npos)
+            return;
+        from = comma + 1;
+    }
 }
 
 std::string CMacroLib::MakeUsageText(const std::string& name, const std::vector<std::string>& names,
@@ -166,8 +175,8 @@ void CMacroLib::ParseMacroText(const std::string& usage, const std::string& comm
 void CMacroLib::AddParamName(std::string name, std::vector<std::string>& names, bool freeStyle)
 {
     name = Trim(name);
-    // An empty piece ('function f()') names no parameter.
-    if (name.empty() || !IsKeptMacroParam(name, freeStyle))
+    // An empty name is kept like any other: the macro it belongs to then reads as invalid.
+    if (!IsKeptMacroParam(name, freeStyle))
         return;
     for (const std::string& known : names)
         if (known == name)

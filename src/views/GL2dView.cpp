@@ -147,7 +147,25 @@ void CGL2dView::OnZoomOrigin()
 
 void CGL2dView::Render()
 {
-    if (!MakeCurrent()) return;
+    if (DrawFrame()) SwapBuffers();
+}
+
+bool CGL2dView::ReadFramePixel(CClientPoint p, unsigned char rgb[3])
+{
+    if (!DrawFrame()) return false;
+    const wxSize size = GetClientSize();
+    glFinish();
+    glReadBuffer(GL_BACK);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    // OpenGL counts rows from the bottom of the window.
+    glReadPixels(p.x, size.GetHeight() - 1 - p.y, 1, 1, GL_RGB, GL_UNSIGNED_BYTE, rgb);
+    SwapBuffers();
+    return true;
+}
+
+bool CGL2dView::DrawFrame()
+{
+    if (!MakeCurrent()) return false;
     SetupOpenGL();
     if (m_bSetupPending) {
         SetProjection();
@@ -161,7 +179,7 @@ void CGL2dView::Render()
     scene.backGrid = m_nBackGrid != 0;
     scene.document = m_pDoc;
     RenderScene2d(m_state, scene);
-    SwapBuffers();
+    return true;
 }
 
 void CGL2dView::OnPaint(wxPaintEvent&)

@@ -58,8 +58,12 @@ public:
     // The layer-information box's font: face, size in points and colour (red 9).
     FontChoice m_layerInfoFont{"Courier New", 8, false, false, 9};
 
-    // Renders one frame now (also used by tests that read the frame back).
+    // Renders one frame now and shows it.
     void Render();
+    // The colour of the view's own frame at a client point: a frame is drawn and read back before
+    // it is shown, so whatever lies over the view on the screen does not count. False when the view
+    // cannot draw (not shown).
+    bool ReadFramePixel(CClientPoint p, unsigned char rgb[3]);
 
 private:
     void OnPaint(wxPaintEvent& event);
@@ -69,6 +73,8 @@ private:
     void OnWindowDestroy(wxWindowDestroyEvent& event);
 
     bool MakeCurrent();
+    // Draws a frame into the back buffer; false when the view cannot draw.
+    bool DrawFrame();
     void SetupOpenGL();
     void PrepareDocument();
     void LoadOptions();

@@ -85,6 +85,12 @@ TEST(FileCommands, FileOpenAndADropOpenOneFileEach)
     Frame()->RunCommand(ID_FILE_OPEN);
     EXPECT_EQ(doc->GetPathName(), first);
     EXPECT_EQ(Frame()->GetTitle().ToStdString(), "first.layer - Brenvik");
+    // The next Open starts in the folder of the open document.
+    prompts.ChooseFileNext("");
+    Frame()->RunCommand(ID_FILE_OPEN);
+    ASSERT_EQ(prompts.FileDialogs().size(), 2u);
+    EXPECT_EQ(prompts.FileDialogs()[0].initialPath, "");
+    EXPECT_EQ(prompts.FileDialogs()[1].initialPath, work.Path() + "/");
 
     EXPECT_NE(Frame()->GetDropTarget(), nullptr);  // the window takes dropped files
     auto* dropped = new wxString[2]{wxString::FromUTF8(second), wxString::FromUTF8(first)};  // the event owns it

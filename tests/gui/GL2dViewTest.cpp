@@ -2,7 +2,6 @@
 // the back-grid option survives in the settings.
 
 #include "AppHarness.h"
-#include "ScreenPixel.h"
 #include "app/MainFrame.h"
 #include "model/CurLayerParams.h"
 #include "model/TessaronDoc.h"
@@ -12,7 +11,6 @@
 
 #include <gtest/gtest.h>
 #include <wx/frame.h>
-#include <wx/image.h>
 #include <wx/sizer.h>
 
 #include <array>
@@ -26,11 +24,13 @@ struct Rgb {
 
 void PrintTo(const Rgb& c, std::ostream* os) { *os << "(" << c.r << ", " << c.g << ", " << c.b << ")"; }
 
-// What the screen shows at a client point of a window.
-Rgb ScreenPixel(wxWindow* window, CClientPoint p)
+// What the view draws at a client point, read from its own frame: another window lying over it
+// on the screen (one left by an earlier test of the same process) does not count.
+Rgb ViewPixel(CGL2dView* view, CClientPoint p)
 {
-    const wxColour colour = ScreenPixel(window->ClientToScreen(wxPoint(p.x, p.y)));
-    return {colour.Red(), colour.Green(), colour.Blue()};
+    unsigned char rgb[3] = {0, 0, 0};
+    EXPECT_TRUE(view->ReadFramePixel(p, rgb));
+    return {rgb[0], rgb[1], rgb[2]};
 }
 
 // A frame holding only the view, on a document whose only z-segment is the fixture.
@@ -50,7 +50,7 @@ public:
     }
     ~ViewWindow()
     {
-        // Off the screen at once, so later screen reads see only their own windows.
+        // Off the screen at once: the next test's windows have the screen to themselves.
         m_frame->Hide();
         m_frame->Destroy();
         PumpEvents(100);
@@ -58,8 +58,8 @@ public:
     CGL2dView& View() { return *m_view; }
     CTessaronDoc& Doc() { return m_doc; }
 
-    // What the screen shows at a client point of the view.
-    Rgb ModelPixel(float x, float y) { return ScreenPixel(m_view, m_view->ProjectPoint({x, y})); }
+    // What the view draws at a model point.
+    Rgb ModelPixel(float x, float y) { return ViewPixel(m_view, m_view->ProjectPoint({x, y})); }
 
 private:
     CTessaronDoc m_doc;
@@ -128,14 +128,14 @@ TEST(GL2dView, ProgramOpenedOnALayerFileShowsTheDevice)
     const double fy = double(device.bottom - device.top) / size.GetHeight();
     EXPECT_NEAR(std::max(fx, fy), 0.8, 0.01);
 
-    // Every non-empty layer shows its colour at its centre, on the screen.
+    // Every non-empty layer shows its colour at its centre.
     int probed = 0;
     for (const CColumnRec& column : seg.GetColumns())
         for (const CLayerRec& layer : column.GetLayers()) {
             if (layer.IsEmpty()) continue;
             const float x = (layer.m_A.x + layer.m_B.x + layer.m_C.x + layer.m_D.x) / 4;
             const float y = (layer.m_A.y + layer.m_C.y) / 2;
-            EXPECT_EQ(ScreenPixel(view, view->ProjectPoint({x, y})), Colour(layer.m_nColour))
+            EXPECT_EQ(ViewPixel(view, view->ProjectPoint({x, y})), Colour(layer.m_nColour))
                 << "column " << layer.m_nColumn << " row " << layer.m_nRow;
             ++probed;
         }

@@ -71,7 +71,7 @@ const char* const k3dMenus =
     "Insert: Insert hori line[32916] Insert verti line[32917]\n"
     "Z-segmen&t: Current z-segment property[32869] New &z-segment,Alt+Z[32802] - Copy z-segment[32937] "
     "Paste z-segment[32938] - Copy z-segment  material[32934] Paste z-segment material[32936] "
-    "&Delete z-segment,Alt+D[32818] -\n"
+    "&Delete z-segment,Alt+D[32818]\n"  // no z-segment to list: no separator either
     "&Options: Zoom Ori&gin,Alt+G[32835] - Only Zoom X (2D View)[32875] Only Zoom Y (2D View)[32876] "
     "Zoom Both X ,Y (2D View)[32877] - Move[32872] Rotation[32871] Zoom[32873] Zoom X (3D View)[32897] "
     "Zoom Y (3D View)[32898] Zoom Z (3D View)[32899] - Parallel View[32866] Perspective View[32867] "
@@ -354,6 +354,23 @@ TEST(MainFrame, ZsegmentMenuListsTheZsegmentsOfTheDevice)
 
     frame->RunCommand(ID_FILE_NEW);
     open();
+    EXPECT_EQ(MenuTail(zsegMenu, 8), (std::vector<std::string>{"&Delete z-segment\tAlt+D"}));
+    StopApp();
+}
+
+TEST(MainFrame, ZsegmentMenuWithoutZsegmentsEndsAtDeleteZsegment)
+{
+    // The menu as the resources give it has a separator behind "Delete z-segment": with no
+    // z-segment to list it goes too.
+    AppTree tree;
+    ScriptedPrompts prompts;
+    ASSERT_TRUE(StartApp(tree, "tessaron"));
+    PumpEvents(300);
+    wxMenuBar* bar = Frame()->GetMenuBar();
+    wxMenu* zsegMenu = bar->GetMenu(bar->FindMenu("Z-segment"));
+    ASSERT_NE(zsegMenu, nullptr);
+    ASSERT_EQ(g_nZSegCount, 0);
+    zsegMenu->UpdateUI(Frame());
     EXPECT_EQ(MenuTail(zsegMenu, 8), (std::vector<std::string>{"&Delete z-segment\tAlt+D"}));
     StopApp();
 }

@@ -6,6 +6,8 @@
 #include "app/MainFrame.h"
 #include "app/ShellRegistration.h"
 #include "app/WxProfile.h"
+#include "model/CurLayerParams.h"
+#include "model/TessaronDoc.h"
 #include "platform/FatalExit.h"
 #include "platform/TextureImage.h"
 #include "textfiles/LayerParamFlags.h"
@@ -14,6 +16,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <sys/stat.h>
 
 namespace {
 
@@ -51,6 +54,38 @@ TEST(Startup, ModeFollowsTheProgramNameAndIsStoredAtExit)
         StopApp();
         EXPECT_EQ(ProfileIntFromFile("Settings", "status", -5), c.b3dMode);
         EXPECT_TRUE(prompts.Texts().empty());
+    }
+}
+
+TEST(Startup, ABadFileOnTheCommandLineShowsItsMessageAndTheProgramGoesOnEmpty)
+{
+    AppTree tree;
+    TempFolder work;
+    const std::string device = FileBytes(std::string(TESSARON_FIXTURES) + "/updater/device.layer");
+    ::mkfifo(work.File("pipe.layer").c_str(), 0644);
+    const struct {
+        std::string path;
+        std::string message;
+    } cases[] = {
+        {work.Write("empty.layer", ""), "File data error!"},
+        {work.Write("binary.layer", std::string("\x7f" "ELF\x02\x01\x01\0\0\0\xff\xfe", 12)), "File data error!"},
+        {work.Write("truncated.layer", device.substr(0, device.find("column column_num=1") + 10)),
+         "File data error!"},
+        {work.File("pipe.layer"), "Can't open file " + work.File("pipe.layer") + "\nIt is not a regular file."},
+        {work.File("missing.layer"), "Can't open file " + work.File("missing.layer")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path);
+        ScriptedPrompts prompts;
+        prompts.AnswerNext(IDOK);
+        ASSERT_TRUE(StartApp(tree, "brenvik", {c.path}));
+        EXPECT_EQ(prompts.Texts(), std::vector<std::string>{c.message});
+        ASSERT_NE(Frame(), nullptr);
+        EXPECT_TRUE(Frame()->IsShown());
+        EXPECT_EQ(Frame()->GetTitle().ToStdString(), "Untitled - Brenvik");
+        EXPECT_EQ(g_nZSegCount, 0);
+        EXPECT_FALSE(TestApp().GetDocument()->IsModified());
+        StopApp();
     }
 }
 

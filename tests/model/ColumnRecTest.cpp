@@ -171,8 +171,10 @@ TEST(ColumnRec, OrderContactRanges)
          {MakeLayer("gaas", 1, 6, 5), MakeLayer("inp", 1, 5, 3), MakeLayer("void", 1, 3, 1)}, 0, 9, 0, 3, 0, 6},
         {"a longer void name counts as material",
          {MakeLayer("gaas", 1, 6, 5), MakeLayer("voidx", 1, 5, 2)}, 0, 9, 0, 2, 0, 6},
-        {"all rows void: nothing to clamp against",
-         {MakeLayer("void", 1, 6, 4), MakeLayer("void", 1, 4, 4)}, 5, -2, 5, -2, 5, -2},
+        {"all rows void: no top edge, the bottom ordered on slot 0",
+         {MakeLayer("void", 1, 6, 4), MakeLayer("void", 1, 4, 4)}, 5, -2, 5, -2, 0, 5},
+        {"all rows void: a bottom range beyond slot 0 is cut to its lower width",
+         {MakeLayer("void", 1, 3, 4), MakeLayer("void", 1, 4, 4)}, 1, 9, 1, 9, 1, 3},
     };
     for (const Case& c : cases) {
         CColumnRec column;

@@ -3,6 +3,7 @@
 #include "support/DocFixture.h"
 #include "support/FileBytes.h"
 #include "support/FatalExitTrap.h"
+#include "support/FaultyFileCalls.h"
 #include "support/RecordingClock.h"
 #include "support/TempFolder.h"
 #include "textfiles/LayerFileHarness.h"
@@ -10,7 +11,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -316,7 +320,8 @@ TEST_F(DocumentFile, SaveAsOffersTheModesFiltersAndKeepsTheNamingFlag)
         ASSERT_EQ(prompts.FileDialogs().size(), 2u);
         const FileDialogRequest& request = prompts.FileDialogs()[0];
         EXPECT_FALSE(request.open);
-        EXPECT_EQ(request.defaultExt, "sol");
+        EXPECT_EQ(request.defaultExt, threeD ? "sol" : "layer");
+        EXPECT_EQ(request.initialPath, folder.Path() + "/");  // the document's folder
         EXPECT_EQ(request.filter, threeD ? "3d Sol Files (*.sol)|*.sol|Layer Files (*.layer)|*.layer||"
                                          : "Layer Files (*.layer)|*.layer||");
         EXPECT_EQ(prompts.Texts(),
@@ -337,17 +342,19 @@ TEST_F(DocumentFile, AFailedWriteReportsKeepsTheFlagAndTheOldFile)
     struct Case {
         std::string target;
         bool existsBefore;
+        std::string reason;
     };
     std::filesystem::create_directory(folder.File("taken.layer"));
     const Case cases[] = {
-        {folder.File("no_such_folder/dev.layer"), false},
-        {folder.File("taken.layer"), true},  // a folder stands where the file would go
+        {folder.File("no_such_folder/dev.layer"), false, "No such file or directory"},
+        // a folder stands where the file would go
+        {folder.File("taken.layer"), true, "It is not a regular file."},
     };
     for (const Case& c : cases) {
         prompts.Clear();
         prompts.AnswerNext(IDOK);
         EXPECT_FALSE(doc().OnSaveDocument(c.target)) << c.target;
-        EXPECT_EQ(prompts.Texts(), std::vector<std::string>{"Can't create file!"});
+        EXPECT_EQ(prompts.Texts(), std::vector<std::string>{"Can't create file!\n" + c.target + ": " + c.reason});
         EXPECT_TRUE(doc().IsModified());
         EXPECT_EQ(doc().GetPathName(), path);
         EXPECT_EQ(Seg(0).m_strLayerFile, path);
@@ -481,4 +488,164 @@ TEST_F(DocumentFile, TheFileNameNotItsFolderTellsTheType)
     ASSERT_TRUE(doc().OnSaveDocument(saved));
     EXPECT_EQ(FileBytes(saved), FileBytes(kFixtures + "updater/golden/device_unchanged.layer"));
     EXPECT_TRUE(prompts.Texts().empty());
+}
+
+// ---------------------------------------------------------------------------------------------
+// Saving and opening as a careful program does
+
+namespace {
+
+const std::string kUnchanged = kFixtures + "updater/golden/device_unchanged.layer";
+
+class CarefulFile : public DocumentFile {
+protected:
+    CarefulFile() { app.mode3d = false; }
+    // Opens the device fixture from the temporary folder and marks it changed.
+    std::string OpenChanged(const std::string& name = "device.layer")
+    {
+        const std::string path = folder.Write(name, FileBytes(kFixtures + "updater/device.layer"));
+        EXPECT_TRUE(doc().OnOpenDocument(path));
+        doc().SetModifiedFlag();
+        return path;
+    }
+    std::string CantCreate(const std::string& path, const std::string& reason) const
+    {
+        return "Can't create file!\n" + path + ": " + reason;
+    }
+};
+
+}  // namespace
+
+TEST_F(CarefulFile, SaveAsOntoANameThatDiffersOnlyInCaseWritesThatName)
+{
+    const std::string path = OpenChanged();
+    prompts.ChooseFileNext(folder.File("DEVICE.layer"));
+    ASSERT_TRUE(doc().OnFileSaveAs());
+    EXPECT_EQ(FileBytes(folder.File("DEVICE.layer")), FileBytes(kUnchanged));
+    EXPECT_EQ(FileBytes(path), FileBytes(kFixtures + "updater/device.layer"));
+    EXPECT_EQ(folder.List(), "DEVICE.layer device.layer");
+    EXPECT_EQ(doc().GetPathName(), folder.File("DEVICE.layer"));
+}
+
+TEST_F(CarefulFile, ASaveOverAReadOnlyFileIsRefusedAndChangesNothing)
+{
+    const std::string path = OpenChanged();
+    ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
+    prompts.AnswerNext(IDOK);
+    EXPECT_FALSE(doc().OnFileSave());
+    EXPECT_EQ(prompts.Texts(),
+              std::vector<std::string>{CantCreate(path, "Permission denied (the file is read-only)")});
+    EXPECT_EQ(FileBytes(path), FileBytes(kFixtures + "updater/device.layer"));
+    EXPECT_TRUE(doc().IsModified());
+    EXPECT_EQ(folder.List(), "device.layer");
+    struct stat st {};
+    ASSERT_EQ(::stat(path.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0444u);
+}
+
+TEST_F(CarefulFile, ASaveThroughALinkWritesTheFileItLeadsTo)
+{
+    folder.Write("real/device.layer", FileBytes(kFixtures + "updater/device.layer"));
+    const std::string link = folder.File("link.layer");
+    ASSERT_EQ(::symlink("real/device.layer", link.c_str()), 0);
+    ASSERT_TRUE(doc().OnOpenDocument(link));
+    doc().SetModifiedFlag();
+    ASSERT_TRUE(doc().OnFileSave());
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(FileBytes(folder.File("real/device.layer")), FileBytes(kUnchanged));
+    EXPECT_EQ(doc().GetPathName(), link);
+    EXPECT_EQ(folder.List(), "link.layer real");
+}
+
+TEST_F(CarefulFile, EveryFailingStepOfASaveKeepsTheOldFileAndTheDocumentModified)
+{
+    const std::string path = OpenChanged();
+    FaultyFileCalls calls;
+    calls.maxWrite = 256;  // the device's text in several writes
+    calls.FailCall(0);
+    ASSERT_TRUE(doc().SaveZsegmentLayerFile(0, folder.File("probe.layer")));
+    const std::vector<std::string> steps = calls.steps;
+    ASSERT_GE(std::count(steps.begin(), steps.end(), "write"), 3);
+    ASSERT_EQ(steps.size(), std::size_t(std::count(steps.begin(), steps.end(), "write")) + 4);  // create, sync, close, rename
+
+    for (std::size_t k = 1; k <= steps.size(); ++k) {
+        calls.FailCall(static_cast<int>(k), ENOSPC);
+        prompts.Clear();
+        prompts.AnswerNext(IDOK);
+        EXPECT_FALSE(doc().OnFileSave()) << steps[k - 1] << " " << k;
+        EXPECT_EQ(prompts.Texts(), std::vector<std::string>{CantCreate(path, "No space left on device")})
+            << steps[k - 1] << " " << k;
+        EXPECT_EQ(FileBytes(path), FileBytes(kFixtures + "updater/device.layer")) << steps[k - 1] << " " << k;
+        EXPECT_EQ(folder.List(), "device.layer probe.layer") << steps[k - 1] << " " << k;
+        EXPECT_TRUE(doc().IsModified()) << steps[k - 1] << " " << k;
+    }
+    calls.FailCall(0);
+    prompts.Clear();
+    ASSERT_TRUE(doc().OnFileSave());
+    EXPECT_EQ(calls.steps, steps);
+    EXPECT_EQ(FileBytes(path), FileBytes(kUnchanged));
+    EXPECT_FALSE(doc().IsModified());
+    EXPECT_TRUE(prompts.Texts().empty());
+}
+
+TEST_F(CarefulFile, TheNextSaveRemovesTheLeftoversOfASaveKilledPartWay)
+{
+    const std::string path = OpenChanged();
+    folder.Write(".device.layer.saving-k1LLed", "half a file");
+    ASSERT_TRUE(doc().OnFileSave());
+    EXPECT_EQ(folder.List(), "device.layer");
+    EXPECT_EQ(FileBytes(path), FileBytes(kUnchanged));
+}
+
+TEST_F(CarefulFile, OnlyRegularFilesOfASaneSizeAreOpened)
+{
+    ASSERT_EQ(::mkfifo(folder.File("pipe.layer").c_str(), 0644), 0);
+    ASSERT_EQ(::symlink("/dev/zero", folder.File("zero.layer").c_str()), 0);
+    std::filesystem::create_directory(folder.File("folder.layer"));
+    const std::string huge = folder.File("huge.layer");
+    std::filesystem::resize_file(folder.Write("huge.layer", ""), kMaxLayerFileBytes + 1);  // sparse
+    struct Case {
+        std::string path;
+        std::string reason;
+    };
+    const Case cases[] = {
+        {folder.File("pipe.layer"), "It is not a regular file."},
+        {folder.File("zero.layer"), "It is not a regular file."},
+        {folder.File("folder.layer"), "It is not a regular file."},
+        {huge, "It is larger than 256 MB."},
+    };
+    for (const Case& c : cases) {
+        OpenChanged();
+        prompts.Clear();
+        prompts.AnswerNext(IDOK);
+        EXPECT_FALSE(doc().OnOpenDocument(c.path)) << c.path;
+        EXPECT_EQ(prompts.Texts(), std::vector<std::string>{"Can't open file " + c.path + "\n" + c.reason});
+        EXPECT_EQ(g_nZSegCount, 0) << c.path;
+        EXPECT_EQ(doc().GetDocFileName(), "") << c.path;
+    }
+}
+
+TEST_F(CarefulFile, ANameWithABackslashOpensAndSavesAsItStands)
+{
+    const std::string path = OpenChanged("back\\slash.layer");
+    EXPECT_EQ(g_nZSegCount, 1);
+    EXPECT_EQ(Seg(0).GetColumnCount(), 2);
+    ASSERT_TRUE(doc().OnFileSave());
+    EXPECT_EQ(FileBytes(path), FileBytes(kUnchanged));
+    EXPECT_EQ(folder.List(), "back\\slash.layer");
+}
+
+TEST_F(CarefulFile, ABareNameTypedInTheBuildersSaveAsIsALayerFile)
+{
+    OpenChanged();
+    prompts.ChooseFileNext(folder.File("bare"));
+    ASSERT_TRUE(doc().OnFileSaveAs());
+    EXPECT_EQ(FileBytes(folder.File("bare.layer")), FileBytes(kUnchanged));
+    EXPECT_EQ(doc().GetPathName(), folder.File("bare.layer"));
+    EXPECT_TRUE(prompts.Texts().empty());
+    // A document never saved (the two blanks of a new one) has no folder to start in.
+    doc().SetPathName("  ", false);
+    prompts.ChooseFileNext("");
+    EXPECT_FALSE(doc().OnFileSaveAs());
+    EXPECT_EQ(prompts.FileDialogs().back().initialPath, "");
 }

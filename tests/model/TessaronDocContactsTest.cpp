@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <cmath>
+
 namespace {
 
 class ContactConsistency : public DocFixture {
@@ -19,6 +22,15 @@ protected:
         range.m_nContactNum = number;
         range.m_strType = type;
         return range;
+    }
+    // An "ohmic" bottom range with a work function, as the contact page hands it back.
+    static CBottomContact OhmicBottom(int number, double workFunction)
+    {
+        CBottomContact bottom;
+        bottom.m_nContactNum = number;
+        bottom.m_strType = "ohmic";
+        bottom.m_dWorkFunction = workFunction;
+        return bottom;
     }
 };
 
@@ -62,11 +74,7 @@ TEST_F(ContactConsistency, AnEditedRangeReachesContactLayersByTruncatedNumber)
     SetContact(column.Layer(1), 2.9, 0, -9999, -9999);
     SetContact(column.Layer(2), 2, 0, -9999, -9999);  // not a contact macro
     SetContact(column.Layer(3), 3, 0, -9999, -9999);
-    CBottomContact bottom;
-    bottom.m_nContactNum = 2;
-    bottom.m_strType = "ohmic";
-    bottom.m_dWorkFunction = 4.5;
-    column.m_Contacts.AddBottom(bottom);
+    column.m_Contacts.AddBottom(OhmicBottom(2, 4.5));
     doc().SetSelection(0, 0, 3);
     doc().m_nContactUpdateMode = 1;
     doc().UpdateContacts();
@@ -75,6 +83,40 @@ TEST_F(ContactConsistency, AnEditedRangeReachesContactLayersByTruncatedNumber)
     EXPECT_EQ(column.Layer(1).m_Material.m_Bulk.m_dVar[0], 2.0);
     EXPECT_EQ(column.Layer(2).m_Material.m_Bulk.m_dVar[3], -9999);
     EXPECT_EQ(column.Layer(3).m_Material.m_Bulk.m_dVar[3], -9999);
+}
+
+TEST_F(ContactConsistency, ContactNumbersBeyondIntAreKeptWithinIt)
+{
+    // A contact number read from a file can be any number; it is held within int before it
+    // becomes one, as the range's own number was when its text was read.
+    UseZSegments(1);
+    CColumnRec& column = AddColumn(0, {"contact", "contact", "contact", "contact"});
+    SetContact(column.Layer(0), 1e300, 1.0, 0.7, -9999);
+    SetContact(column.Layer(1), -1e300, 0, -9999, -9999);
+    SetContact(column.Layer(2), 5, 0, -9999, -9999);
+    SetContact(column.Layer(3), std::nan(""), 0, -9999, -9999);
+    column.m_Contacts.AddTop(Range(INT_MAX, "ohmic"));
+    column.m_Contacts.AddTop(Range(INT_MIN, "ohmic"));
+    column.m_Contacts.AddTop(Range(0, "ohmic"));
+    doc().SetSelection(0, 0, 0);
+    doc().m_nContactUpdateMode = 0;
+    doc().UpdateContacts();
+    EXPECT_EQ(column.m_Contacts.Top(0).m_strType, "schottky");
+    EXPECT_EQ(column.m_Contacts.Top(0).m_dBarrier, 0.7);
+    EXPECT_EQ(column.m_Contacts.Top(1).m_strType, "ohmic");
+    EXPECT_EQ(column.m_Contacts.Top(2).m_strType, "ohmic");
+    EXPECT_EQ(column.Layer(1).m_Material.m_Bulk.m_dVar[2], -9999);
+    EXPECT_EQ(column.Layer(2).m_Material.m_Bulk.m_dVar[2], -9999);
+
+    // From a range: INT_MIN reaches the layer whose number lies below int.
+    column.m_Contacts.Clear();
+    column.m_Contacts.AddBottom(OhmicBottom(INT_MIN, 4.1));
+    doc().SetSelection(0, 0, 2);
+    doc().m_nContactUpdateMode = 1;
+    doc().UpdateContacts();
+    EXPECT_EQ(column.Layer(1).m_Material.m_Bulk.m_dVar[3], 4.1);
+    EXPECT_EQ(column.Layer(1).m_Material.m_Bulk.m_dVar[0], double(INT_MIN));
+    EXPECT_EQ(column.Layer(0).m_Material.m_Bulk.m_dVar[3], -9999);
 }
 
 TEST_F(ContactConsistency, TypeCodesAndTextsConvertAsTheyAlwaysDid)

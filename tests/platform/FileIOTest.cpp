@@ -1,12 +1,19 @@
 #include "platform/Archive.h"
 #include "platform/FileIO.h"
+#include "support/FaultyFileCalls.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
+#include <cstring>
+#include <fcntl.h>
+#include <filesystem>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 TEST(FileIO, WritesAndReadsExactBytesThroughATemporaryFile)
 {
@@ -41,14 +48,25 @@ TEST(FileIO, AnUnfinishedWriteLeavesTheTargetAsItWas)
     }
     EXPECT_EQ(temp.Read("dev.layer"), "old");
     EXPECT_EQ(temp.List(), "dev.layer");
+}
 
-    // Writing over a file found in another case replaces it instead of adding a second file.
+TEST(FileIO, AWriteGoesToTheExactNameGiven)
+{
+    // The lookup ignoring case is for reading: "DEV.layer" beside "dev.layer" is a file of its own.
+    TempFolder temp;
+    temp.Write("dev.layer", "old");
     CArchive ar;
     ASSERT_TRUE(ar.OpenStore(temp.Path() + "/DEV.layer"));
     ar.WriteString("end\r\n");
     ASSERT_TRUE(ar.Close());
-    EXPECT_EQ(temp.Read("dev.layer"), "end\r\n");
-    EXPECT_EQ(temp.List(), "dev.layer");
+    EXPECT_EQ(temp.Read("DEV.layer"), "end\r\n");
+    EXPECT_EQ(temp.Read("dev.layer"), "old");
+    EXPECT_EQ(temp.List(), "DEV.layer dev.layer");
+
+    // A folder given in another case is still found: only the name is taken as it stands.
+    temp.Write("Sub/keep.inc", "x");
+    ASSERT_TRUE(WriteFileAtomic(temp.Path() + "/SUB/New.inc", "y"));
+    EXPECT_EQ(temp.Read("Sub/New.inc"), "y");
 }
 
 namespace {
@@ -173,4 +191,192 @@ TEST(Archive, BinaryFieldsInTheFrameworkLayout)
     EXPECT_EQ(b, -2);
     EXPECT_EQ(d, 1.5);
     EXPECT_FALSE(in.ReadInt32(missing));
+}
+
+namespace {
+
+// The steps of one write of `bytes` that succeeds, as the calls record them.
+std::vector<std::string> StepsOfAWrite(const std::string& path, const std::string& bytes, FaultyFileCalls& calls)
+{
+    calls.FailCall(0);
+    EXPECT_TRUE(WriteFileAtomic(path, bytes));
+    return calls.steps;
+}
+
+}  // namespace
+
+TEST(FileIO, EveryFailingStepOfAWriteLeavesTheOldFileAndNoDebris)
+{
+    TempFolder temp;
+    const std::string target = temp.Write("dev.layer", "old\r\n");
+    FaultyFileCalls calls;
+    calls.maxWrite = 7;  // several writes
+    const std::string fresh = "a new text of several short writes\r\n";
+    const std::vector<std::string> steps = StepsOfAWrite(target, fresh, calls);
+    // create, six writes of at most 7 bytes, sync, close (which flushes), rename
+    ASSERT_EQ(steps.size(), 10u);
+    EXPECT_EQ(steps.front(), "create");
+    EXPECT_EQ(steps[steps.size() - 3], "sync");
+    EXPECT_EQ(steps[steps.size() - 2], "close");
+    EXPECT_EQ(steps.back(), "rename");
+
+    for (int error : {ENOSPC, EIO}) {
+        for (std::size_t k = 1; k <= steps.size(); ++k) {
+            temp.Write("dev.layer", "old\r\n");
+            calls.FailCall(static_cast<int>(k), error);
+            CAtomicFileWriter writer;
+            const bool written = writer.Open(target) && writer.Write(fresh) && writer.Commit();
+            EXPECT_FALSE(written) << steps[k - 1] << " " << k;
+            EXPECT_EQ(writer.ErrorText(), std::strerror(error)) << steps[k - 1] << " " << k;
+            EXPECT_EQ(temp.Read("dev.layer"), "old\r\n") << steps[k - 1] << " " << k;
+            EXPECT_EQ(temp.List(), "dev.layer") << steps[k - 1] << " " << k;
+        }
+    }
+}
+
+TEST(FileIO, ATemporaryFileHasARecognisableNameAndTheNextSaveRemovesLeftovers)
+{
+    TempFolder temp;
+    const std::string target = temp.Write("dev.layer", "old");
+    FaultyFileCalls calls;
+    ASSERT_TRUE(WriteFileAtomic(target, "new"));
+    ASSERT_EQ(calls.createdNames.size(), 1u);
+    EXPECT_EQ(calls.createdNames[0], temp.Path() + "/.dev.layer.saving-XXXXXX");
+
+    // Two saves killed part-way, one save still running (it holds its lock), another file's
+    // leftover and files that only look alike.
+    temp.Write(".dev.layer.saving-a1B2c3", "killed");
+    temp.Write(".dev.layer.saving-Zz9yX8", "killed");
+    const std::string running = temp.Write(".dev.layer.saving-RUNNIN", "running");
+    temp.Write(".other.layer.saving-q1w2e3", "someone else's");
+    temp.Write(".dev.layer.saving-toolong1", "not ours");
+    temp.Write("dev.layer.saving-noDot1", "not ours");
+    const int held = ::open(running.c_str(), O_RDONLY);
+    ASSERT_GE(held, 0);
+    ASSERT_EQ(::flock(held, LOCK_EX), 0);
+
+    ASSERT_TRUE(WriteFileAtomic(target, "newer"));
+    EXPECT_EQ(temp.Read("dev.layer"), "newer");
+    EXPECT_EQ(temp.List(),
+              ".dev.layer.saving-RUNNIN .dev.layer.saving-toolong1 .other.layer.saving-q1w2e3 dev.layer "
+              "dev.layer.saving-noDot1");
+    ::close(held);
+
+    // A failed save removes nothing but its own temporary file.
+    temp.Write(".dev.layer.saving-a1B2c3", "killed");
+    calls.FailCall(2);
+    EXPECT_FALSE(WriteFileAtomic(target, "lost"));
+    EXPECT_EQ(temp.Read(".dev.layer.saving-a1B2c3"), "killed");
+}
+
+TEST(FileIO, AReadOnlyTargetIsRefusedEvenWhereTheSystemWouldAllowIt)
+{
+    // Decided by the mode bits: root may replace any file, the program still refuses.
+    TempFolder temp;
+    const std::string target = temp.Write("dev.layer", "old");
+    ASSERT_EQ(::chmod(target.c_str(), 0444), 0);
+    CAtomicFileWriter writer;
+    EXPECT_FALSE(writer.Open(target));
+    EXPECT_EQ(writer.ErrorText(), "Permission denied (the file is read-only)");
+    EXPECT_FALSE(WriteFileAtomic(target, "new"));
+    EXPECT_EQ(temp.Read("dev.layer"), "old");
+    EXPECT_EQ(ModeOf(target), 0444u);
+    EXPECT_EQ(temp.List(), "dev.layer");
+
+    // Something that is no regular file is not replaced either.
+    ::mkfifo(temp.File("pipe.layer").c_str(), 0644);
+    EXPECT_FALSE(writer.Open(temp.File("pipe.layer")));
+    EXPECT_EQ(writer.ErrorText(), "It is not a regular file.");
+}
+
+TEST(FileIO, AWriteThroughALinkReplacesTheFileItLeadsTo)
+{
+    TempFolder temp;
+    const std::string real = temp.Write("data/real.layer", "old");
+    ASSERT_EQ(::chmod(real.c_str(), 0640), 0);
+    ASSERT_EQ(::symlink("data/real.layer", temp.File("rel.layer").c_str()), 0);
+    ASSERT_EQ(::symlink(temp.File("rel.layer").c_str(), temp.File("chain.layer").c_str()), 0);
+    ASSERT_EQ(::symlink("data/later.layer", temp.File("dangling.layer").c_str()), 0);
+
+    ASSERT_TRUE(WriteFileAtomic(temp.File("rel.layer"), "one"));
+    EXPECT_EQ(temp.Read("data/real.layer"), "one");
+    ASSERT_TRUE(WriteFileAtomic(temp.File("chain.layer"), "two"));
+    EXPECT_EQ(temp.Read("data/real.layer"), "two");
+    EXPECT_EQ(ModeOf(real), 0640u);
+    for (const char* link : {"rel.layer", "chain.layer"})
+        EXPECT_TRUE(std::filesystem::is_symlink(temp.File(link))) << link;
+    // A link to a file not there yet makes that file.
+    ASSERT_TRUE(WriteFileAtomic(temp.File("dangling.layer"), "three"));
+    EXPECT_EQ(temp.Read("data/later.layer"), "three");
+    EXPECT_TRUE(std::filesystem::is_symlink(temp.File("dangling.layer")));
+    // The temporary files were made beside the target: nothing else is in either folder.
+    EXPECT_EQ(temp.List(), "chain.layer dangling.layer data rel.layer");
+    std::vector<std::string> inData;
+    for (const auto& entry : std::filesystem::directory_iterator(temp.File("data")))
+        inData.push_back(entry.path().filename().string());
+    std::sort(inData.begin(), inData.end());
+    EXPECT_EQ(inData, (std::vector<std::string>{"later.layer", "real.layer"}));
+}
+
+TEST(FileIO, OnlyRegularFilesAreRead)
+{
+    TempFolder temp;
+    ASSERT_EQ(::mkfifo(temp.File("pipe.layer").c_str(), 0644), 0);
+    ASSERT_EQ(::symlink("/dev/zero", temp.File("zero.layer").c_str()), 0);
+    const std::string small = temp.Write("small.layer", "12345");
+    // A file far above the limit costs nothing on disk: it is sparse.
+    const std::string huge = temp.File("huge.layer");
+    {
+        const int fd = ::open(huge.c_str(), O_CREAT | O_WRONLY, 0644);
+        ASSERT_GE(fd, 0);
+        ASSERT_EQ(::ftruncate(fd, static_cast<off_t>(kMaxLayerFileBytes) + 1), 0);
+        ::close(fd);
+    }
+    struct Case {
+        std::string path;
+        std::size_t limit;
+        FileReadCheck check;
+        std::string reason;
+    };
+    const Case cases[] = {
+        {temp.File("pipe.layer"), kMaxLayerFileBytes, FileReadCheck::notRegular, "It is not a regular file."},
+        {temp.File("zero.layer"), kMaxLayerFileBytes, FileReadCheck::notRegular, "It is not a regular file."},
+        {temp.Path(), kMaxLayerFileBytes, FileReadCheck::notRegular, "It is not a regular file."},
+        {temp.File("missing.layer"), kMaxLayerFileBytes, FileReadCheck::cannotOpen, "No such file or directory"},
+        {huge, kMaxLayerFileBytes, FileReadCheck::tooLarge, "It is larger than 256 MB."},
+        {small, 4, FileReadCheck::tooLarge, "It is larger than 0 MB."},
+        {small, 5, FileReadCheck::readable, ""},
+        {small, kMaxLayerFileBytes, FileReadCheck::readable, ""},
+    };
+    for (const Case& c : cases) {
+        std::string reason = "unchanged";
+        EXPECT_EQ(CheckReadableFile(c.path, c.limit, reason), c.check) << c.path;
+        EXPECT_EQ(reason, c.reason) << c.path;
+    }
+    // Reading refuses them too, at once: neither waits for a writer nor reads without end.
+    std::string bytes = "kept";
+    EXPECT_FALSE(ReadFileBytes(temp.File("pipe.layer"), bytes));
+    EXPECT_FALSE(ReadFileBytes(temp.File("zero.layer"), bytes));
+    EXPECT_EQ(bytes, "kept");
+}
+
+TEST(FileIO, ANameWithABackslashIsTakenAsItStandsWhenItNamesAFile)
+{
+    TempFolder temp;
+    const std::string literal = temp.Path() + "/back\\slash.layer";
+    temp.Write("back\\slash.layer", "as named");
+    std::string bytes;
+    ASSERT_TRUE(ReadFileBytes(literal, bytes));
+    EXPECT_EQ(bytes, "as named");
+    ASSERT_TRUE(WriteFileAtomic(literal, "saved"));
+    EXPECT_EQ(temp.Read("back\\slash.layer"), "saved");
+    // A new name with a "\" is written as it stands when no folder "new" is there...
+    ASSERT_TRUE(WriteFileAtomic(temp.Path() + "/new\\name.layer", "fresh"));
+    EXPECT_EQ(temp.Read("new\\name.layer"), "fresh");
+    // ... and into the folder when there is one, as a path written on the other system means it.
+    temp.Write("sub/other.inc", "x");
+    ASSERT_TRUE(WriteFileAtomic(temp.Path() + "/sub\\rows.inc", "rows"));
+    EXPECT_EQ(temp.Read("sub/rows.inc"), "rows");
+    ASSERT_TRUE(ReadFileBytes(temp.Path() + "/sub\\rows.inc", bytes));
+    EXPECT_EQ(bytes, "rows");
 }

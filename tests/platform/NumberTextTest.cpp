@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cmath>
 #include <cstdlib>
 #include <locale.h>
 
@@ -30,6 +31,28 @@ TEST(NumberText, LeadingNumberReading)
         EXPECT_DOUBLE_EQ(StrToD(c.text, &used), c.value) << c.text;
         EXPECT_EQ(used, c.consumed) << c.text;
         EXPECT_DOUBLE_EQ(AtoF(c.text), c.value) << c.text;
+    }
+}
+
+TEST(NumberText, BoundedFloatReading)
+{
+    // The text ends at `length` characters, whatever follows; the value is the float nearest the
+    // digits, as "%f" reads it.
+    struct Case {
+        const char* text;
+        std::size_t length;
+        float value;
+        std::size_t consumed;
+    };
+    const Case cases[] = {
+        {"0.1 2", 5, 0.1f, 3},   {"  +7.25", 7, 7.25f, 7}, {"-3e2x", 5, -300.0f, 4}, {"12345", 3, 123.0f, 3},
+        {"  \n5", 2, 0.0f, 0},   {"1e5", 2, 1.0f, 1},      {"abc", 3, 0.0f, 0},      {"1,5", 3, 1.0f, 1},
+        {"1e39", 4, HUGE_VALF, 4}, {"16777217", 8, 16777216.0f, 8},
+    };
+    for (const Case& c : cases) {
+        std::size_t used = 99;
+        EXPECT_EQ(StrToF(c.text, c.text + c.length, &used), c.value) << c.text;
+        EXPECT_EQ(used, c.consumed) << c.text;
     }
 }
 

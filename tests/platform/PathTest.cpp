@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 TEST(Path, DeckRoutines)
 {
     struct Case {
@@ -31,6 +33,15 @@ TEST(Path, DeckRoutines)
     }
 }
 
+TEST(Path, AFilesKindIsToldByItsNameIgnoringCase)
+{
+    EXPECT_TRUE(PathNamesKind("C:\\Dev\\Laser.LAYER", ".layer"));
+    EXPECT_TRUE(PathNamesKind("a.layer.bak", ".layer")) << "anywhere after the first character";
+    EXPECT_FALSE(PathNamesKind(".layer", ".layer")) << "not at the very start";
+    EXPECT_FALSE(PathNamesKind("dev.lay", ".layer"));
+    EXPECT_TRUE(PathNamesKind("x.Geo", ".GEO"));
+}
+
 TEST(Path, ResolvesNamesIgnoringCaseInTheirFolder)
 {
     TempFolder temp;
@@ -49,4 +60,34 @@ TEST(Path, ResolvesNamesIgnoringCaseInTheirFolder)
     for (const Case& c : cases)
         EXPECT_EQ(ResolveExistingPath(c.asked), c.found) << c.asked;
     EXPECT_EQ(NativePath("a\\b\\c.sol"), "a/b/c.sol");
+}
+
+TEST(Path, AWriteKeepsTheNameAsGivenAndFollowsLinks)
+{
+    TempFolder temp;
+    temp.Write("Data/Dev1.Layer", "x");
+    temp.Write("Data/back\\slash.layer", "x");
+    const std::string base = temp.Path();
+    ASSERT_EQ(::symlink("Data/Dev1.Layer", (base + "/link.layer").c_str()), 0);
+    ASSERT_EQ(::symlink("loop2", (base + "/loop1").c_str()), 0);
+    ASSERT_EQ(::symlink("loop1", (base + "/loop2").c_str()), 0);
+    struct Case {
+        std::string asked;
+        std::string written;
+    };
+    const Case cases[] = {
+        {base + "/Data/Dev1.Layer", base + "/Data/Dev1.Layer"},
+        {base + "/data/DEV1.layer", base + "/Data/DEV1.layer"},  // the folder found, the name as given
+        {base + "\\DATA\\new.layer", base + "/Data/new.layer"},
+        {base + "/Data/back\\slash.layer", base + "/Data/back\\slash.layer"},  // names a file as it stands
+        {base + "/Data/new\\name.layer", base + "/Data/new\\name.layer"},    // no folder "new"
+        {base + "/link.layer", base + "/Data/Dev1.Layer"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ResolveWritePath(c.asked), c.written) << c.asked;
+    // A loop of links ends after a bounded number of steps at one of its links.
+    const std::string end = FollowSymbolicLinks(base + "/loop1");
+    EXPECT_TRUE(end == base + "/loop1" || end == base + "/loop2") << end;
+    // Reading tries a name with a "\" as it stands first.
+    EXPECT_EQ(ResolveExistingPath(base + "/Data/back\\slash.layer"), base + "/Data/back\\slash.layer");
 }

@@ -96,6 +96,54 @@ TEST(LayerFileIndex, ItemsKnowTheirFileLineAndSpan)
               std::vector<std::string>{"Can't find this item in file, \nPerhaps you should save file first!"});
 }
 
+TEST(LayerFileIndex, AContactValueOfTheGridIsFoundByItsSeriesTarget)
+{
+    TempFolder folder;
+    const std::string path = folder.Write("dev.layer", kDevice);
+    ScriptedPrompts prompts;
+    CLayerFileIndex index;
+    ASSERT_TRUE(index.Load(path, 2));
+    struct Case {
+        CSeriesTarget target;
+        const char* value;  // nullptr: not found
+    };
+    const auto target = [](int z, int owner, int contact, int kind, const char* keyword) {
+        CSeriesTarget t;
+        t.m_nZSeg = z;
+        t.m_nOwner = owner;
+        t.m_nContact = contact;
+        t.m_nValueKind = kind;
+        t.m_dValue = 1.0;
+        t.m_strKeyword = keyword;
+        return t;
+    };
+    const Case cases[] = {
+        {target(2, 0, 0, 0, "bottom_contact"), "0"},
+        {target(2, 0, 1, 0, "bottom_contact"), "1.5"},  // the second range of column 1
+        {target(2, 0, 1, 1, "bottom_contact"), "2.5"},
+        {target(2, 1, 0, 1, "top_contact"), "3"},
+        {target(2, 1, 0, 1, "bottom_contact"), nullptr},  // column 2 has no bottom range
+        {target(2, 0, 2, 0, "bottom_contact"), nullptr},
+        {target(1, 0, 0, 0, "bottom_contact"), nullptr},  // another z-segment
+        {target(2, 0, 0, 2, "bottom_contact"), nullptr},  // no barrier written
+        {target(2, -1, 0, 0, "bottom_contact"), nullptr},  // the owner is compared, not a wildcard
+    };
+    for (const Case& c : cases) {
+        prompts.Clear();
+        if (!c.value)
+            prompts.AnswerNext(IDOK);
+        CLayerFileItem item;
+        EXPECT_EQ(index.FindContactItem(c.target, item), c.value != nullptr) << c.target.m_strKeyword;
+        if (c.value) {
+            EXPECT_EQ(item.m_strValue, c.value);
+            EXPECT_EQ(item.m_strFile, path);
+            EXPECT_TRUE(prompts.Texts().empty());
+        } else {
+            EXPECT_EQ(prompts.Texts(), std::vector<std::string>{"Error when series contact, \nPlease save file first!"});
+        }
+    }
+}
+
 TEST(LayerFileIndex, IncludedStatementsPointAtTheFileThatHoldsThem)
 {
     TempFolder folder;

@@ -1,5 +1,6 @@
 #pragma once
-// An application for tests: a chosen mode, and a record of the macro and recent-file calls.
+// An application for tests: a chosen mode and installation root, and a record of the macro,
+// recent-file and wait-cursor calls.
 // Installs itself for its lifetime.
 
 #include "platform/AppServices.h"
@@ -17,8 +18,12 @@ public:
     void LoadLayerMacros(const std::string& path) override { calls.push_back("LoadLayerMacros " + path); }
     void AddToRecentFileList(const std::string& path) override { recentFiles.push_back(path); }
     std::string GetProgramFolder() const override { return programFolder; }
+    std::string GetInstallRoot() const override { return installRoot; }
+    void BeginWaitCursor() override { calls.push_back("BeginWaitCursor"); }
+    void EndWaitCursor() override { calls.push_back("EndWaitCursor"); }
 
     bool mode3d;
+    std::string installRoot;
     std::vector<std::string> calls;
     std::vector<std::string> recentFiles;
     std::string programFolder;

@@ -22,12 +22,19 @@ struct Expected {
     std::string usage;
 };
 
-std::vector<Expected> Parse(const std::string& text)
+// A library read from text.
+CMacroLib ReadText(const std::string& text)
 {
     CMacroLib lib;
     CArchive archive;
     archive.OpenLoadFromMemory(text, "test.mac");
     lib.Read(archive);
+    return lib;
+}
+
+std::vector<Expected> Parse(const std::string& text)
+{
+    const CMacroLib lib = ReadText(text);
     std::vector<Expected> out;
     for (int i = 0; i < lib.GetCount(); ++i)
         out.push_back({lib.GetDef(i).GetMacroName(), lib.GetDef(i).GetUsage()});
@@ -113,10 +120,7 @@ TEST(MacroLib, CommentBlocks)
         {"$*\n$=====\n$ a\n$=====\nbegin_macro\nany\nend_macro a\n", ""},
     };
     for (const Case& c : cases) {
-        CMacroLib lib;
-        CArchive archive;
-        archive.OpenLoadFromMemory(c.text, "test.mac");
-        lib.Read(archive);
+        const CMacroLib lib = ReadText(c.text);
         ASSERT_EQ(lib.GetCount(), 1) << c.text;
         EXPECT_EQ(lib.GetDef(0).GetComment(), c.comment) << c.text;
     }
@@ -144,7 +148,32 @@ TEST(MacroLib, CommentFrameLinesAndKeptNames)
     std::vector<std::string> list;
     for (const char* name : {" x ", "y", "x", "doping_n", "", "  ", "temper"})
         CMacroLib::AddParamName(name, list, true);
-    EXPECT_EQ(list, (std::vector<std::string>{"x", "y"}));
+    // An empty name is appended once, like any other name.
+    EXPECT_EQ(list, (std::vector<std::string>{"x", "y", ""}));
+}
+
+TEST(MacroLib, AnEmptyParameterNameMakesTheMacroInvalid)
+{
+    struct Case {
+        const char* what;
+        std::string text;
+        Expected def;
+        bool valid;
+    } cases[] = {
+        {"between two names", kHeader + kOld + "begin_macro\nany\nfunction f(x, , y)\nend_macro m\n",
+         {"m_old_style", "$  load_macro name=m mater=#m var1=#x var2=# var3=#y"}, false},
+        {"after the last comma", kHeader + kFree + "begin_macro\nany\nfunction f(x,)\nend_macro m\n",
+         {"m", "$  load_macro name=m mater=#m var1=#x var2=# var_symbol1=x var_symbol2="}, false},
+        {"a function without parameters names none", kHeader + kOld + "begin_macro\nany\nfunction f( )\nend_macro m\n",
+         {"m_old_style", "$  load_macro name=m mater=#m"}, true},
+    };
+    for (const Case& c : cases) {
+        const CMacroLib lib = ReadText(c.text);
+        ASSERT_EQ(lib.GetCount(), 1) << c.what;
+        EXPECT_EQ((Expected{lib.GetDef(0).GetMacroName(), lib.GetDef(0).GetUsage()}), c.def) << c.what;
+        // The application lists only valid definitions among its load and active-layer macros.
+        EXPECT_EQ(lib.GetDef(0).IsValid(), c.valid) << c.what;
+    }
 }
 
 TEST(MacroLib, LoadsFilesAndAppends)

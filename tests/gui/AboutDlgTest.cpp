@@ -1,6 +1,7 @@
 // Help/About: the About box of the mode with its picture and the version texts of the build.
 
 #include "AppHarness.h"
+#include "ModalWindow.h"
 #include "ScreenPixel.h"
 #include "CommandIds.h"
 #include "PictureResources.h"
@@ -18,15 +19,6 @@
 
 namespace {
 
-// The modal About box while it is up, or nullptr.
-CAboutDlg* ShownAboutBox()
-{
-    for (wxWindow* window : wxTopLevelWindows)
-        if (auto* about = dynamic_cast<CAboutDlg*>(window); about && about->IsModal())
-            return about;
-    return nullptr;
-}
-
 // Runs Help/About; `inspect` sees the box once it is up and painted, then `closeKey` is pressed
 // on it. False when no box came up or the key did not close it (it is then closed with OK).
 bool RunAboutCommand(const std::function<void(CAboutDlg&)>& inspect, int closeKey)
@@ -35,7 +27,7 @@ bool RunAboutCommand(const std::function<void(CAboutDlg&)>& inspect, int closeKe
     bool closedByKey = false;
     wxTimer timer;
     timer.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
-        CAboutDlg* about = ShownAboutBox();
+        CAboutDlg* about = OpenModal<CAboutDlg>();
         if (!about)
             return;
         // One tick to let the box paint itself, the next to look at it and press the key.

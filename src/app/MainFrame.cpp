@@ -2,6 +2,7 @@
 
 #include "CommandIds.h"
 #include "MenuResources.h"
+#include "app/SplashWnd.h"
 #include "app/TessaronApp.h"
 #include "app/ToolBarArt.h"
 #include "model/CurLayerParams.h"
@@ -27,22 +28,12 @@ constexpr int kMenuTimerId = 2;
 constexpr int kMenuTimerDelay = 100;
 constexpr int kRecentFilePosition = 11;   // index of the recent-file entries in the File menu
 
-// The status text of a command: the name its tool-bar button carries, else the first part of
-// its prompt.
-wxString CommandText(int id, bool b3dMode)
-{
-    for (const ToolButtonRes& b : ModeToolButtons(b3dMode))
-        if (b.id == id)
-            return b.text;
-    return wxString(CommandPrompt(id)).BeforeFirst('\n');
-}
-
 // The commands the frame and the application handle.
 bool IsFrameCommand(int id)
 {
     switch (id) {
     case ID_FILE_NEW: case ID_FILE_OPEN: case ID_APP_EXIT: case ID_MOVE_SCENE: case ID_VIEW_TOOLBAR:
-    case ID_VIEW_STATUS_BAR:
+    case ID_VIEW_STATUS_BAR: case ID_APP_ABOUT:
         return true;
     default:
         return id >= ID_FILE_MRU_FILE1 && id <= ID_FILE_MRU_FILE4;
@@ -68,7 +59,7 @@ CMainFrame::CMainFrame(CTessaronApp& app, CTessaronDoc& doc)
 {
     CreateToolBarForMode();
     CreateStatusBarPanes();
-    SetMenuBar(BuildMenuBar(false));
+    SetMenuBar(CreateTemplateMenuBar());
     RebuildZsegmentMenu();
     CreateAcceleratorTable();
     CollectCommandIds();
@@ -88,8 +79,10 @@ CMainFrame::CMainFrame(CTessaronApp& app, CTessaronDoc& doc)
     Bind(wxEVT_MENU, &CMainFrame::OnRecentFile, this, WxId(ID_FILE_MRU_FILE1), WxId(ID_FILE_MRU_FILE4));
     Bind(wxEVT_MENU, [this](wxCommandEvent&) { m_app.OnFileNew(); }, WxId(ID_FILE_NEW));
     Bind(wxEVT_MENU, [this](wxCommandEvent&) { m_app.OnFileOpen(); }, WxId(ID_FILE_OPEN));
+    Bind(wxEVT_MENU, [this](wxCommandEvent&) { m_app.OnAppAbout(); }, WxId(ID_APP_ABOUT));
 
     m_menuTimer.Start(kMenuTimerDelay);
+    CSplashWnd::ShowSplashScreen(this);
     UpdateTitle();
 }
 
@@ -192,40 +185,23 @@ void CMainFrame::OnSizeKeepSplit(wxSizeEvent& event)
         CallAfter([this] { RecalcSplitter(); });
 }
 
-wxMenuBar* CMainFrame::BuildMenuBar(bool withPictures) const
+int CMainFrame::ModeResourceId() const { return m_app.Is3dMode() ? IDR_TESSARON : IDR_BRENVIK; }
+
+wxMenuBar* CMainFrame::CreateTemplateMenuBar() const
 {
-    const bool b3d = m_app.Is3dMode();
-    std::set<int> pictured;
-    for (const ToolButtonRes& b : ModeToolButtons(b3d))
-        if (b.id)
-            pictured.insert(b.id);
-    auto* bar = new wxMenuBar;
-    for (const MenuRes& res : ModeMenus(b3d)) {
-        auto* menu = new wxMenu;
-        for (const MenuItemRes& item : res.items) {
-            if (!item.label) {
-                menu->AppendSeparator();
-                continue;
-            }
-            wxString label = item.label;
-            if (*item.shortcut)
-                label += wxString("\t") + item.shortcut;
-            const bool checkable = IsCheckCommand(item.id);
-            auto* entry = new wxMenuItem(menu, WxId(item.id), label, CommandText(item.id, b3d),
-                                         checkable ? wxITEM_CHECK : wxITEM_NORMAL);
-            if (withPictures && !checkable && pictured.count(item.id))
-                entry->SetBitmap(ToolBarBitmap(item.id));
-            menu->Append(entry);
-        }
-        bar->Append(menu, res.title);
-    }
-    return bar;
+    // The mode's menu as its resource gives it, until the menu with pictures replaces it.
+    CIconMenu plain;
+    plain.LoadMenu(ModeResourceId());
+    return plain.CreateMenuBar();
 }
 
 void CMainFrame::LoadModeMenu()
 {
+    m_menu.LoadMenu(ModeResourceId());
+    m_menu.ImportToolbarImages({ModeResourceId()});
+    // A menu that cannot be built leaves the frame without a menu bar.
     wxMenuBar* old = GetMenuBar();
-    SetMenuBar(BuildMenuBar(true));
+    SetMenuBar(m_menu.CreateMenuBar());
     delete old;
     UpdateRecentFileMenu();
     RebuildZsegmentMenu();
@@ -461,13 +437,21 @@ void CMainFrame::UpdateAllViews(int hint)
 
 bool CMainFrame::HasGL2dView() const { return m_pView != nullptr; }
 
-// The prompt window and the hover box come with the views' later work; until then there is
-// nothing to show a prompt in or to set a font for.
+// The prompt window comes with the views' later work; until then there is nothing to show a
+// prompt in.
 void CMainFrame::StartPrompt(int /*index*/) {}
 
-void CMainFrame::SetLayerInfoFont() {}
+void CMainFrame::SetLayerInfoFont()
+{
+    if (m_pView)
+        m_pView->SetLayerInfoFont();
+}
 
-void CMainFrame::SetPromptFont() {}
+void CMainFrame::SetPromptFont()
+{
+    if (m_pView)
+        m_pView->SetPromptFont();
+}
 
 int CMainFrame::GetGridFlag() const { return m_pView ? m_pView->GetGridFlag() : 0; }
 

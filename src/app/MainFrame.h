@@ -3,6 +3,7 @@
 // the view of the document, and the routing of commands (active view, then document, then this
 // frame, then the application). It is also the document's way to its views.
 
+#include "app/IconMenu.h"
 #include "app/PersistentFrame.h"
 #include "platform/ViewsHub.h"
 
@@ -73,7 +74,9 @@ private:
     void OnSizeKeepSplit(wxSizeEvent& event);
     void InitialUpdate3d();
     void CollectCommandIds();
-    wxMenuBar* BuildMenuBar(bool withPictures) const;
+    // 128 in the 3-D editor, 130 in the layer builder: the mode's menu and tool bar.
+    int ModeResourceId() const;
+    wxMenuBar* CreateTemplateMenuBar() const;
 
     void OnClose(wxCloseEvent& event);
     void OnTimer(wxTimerEvent& event);
@@ -94,5 +97,6 @@ private:
     CViewSplitterWnd* m_pSplitter = nullptr; // 3-D editor only
     bool m_bWasMaximized = false;
     wxTimer m_menuTimer;
+    CIconMenu m_menu;
     std::set<int> m_commandIds;   // the commands of the menus, tool bar and shortcuts
 };

@@ -50,7 +50,9 @@ CTessaronDoc::CTessaronDoc()
         m_nProductCode = m_nTargetSimulator = std::atoi(product.c_str());
 }
 
-CTessaronDoc::~CTessaronDoc()
+CTessaronDoc::~CTessaronDoc() { SaveProfileSettings(); }
+
+void CTessaronDoc::SaveProfileSettings() const
 {
     Profile().WriteProfileString(kProfileSection, kProfileProduct, std::to_string(m_nTargetSimulator));
 }
@@ -309,6 +311,8 @@ bool CTessaronDoc::OnCommand(int id)
         SelectZsegment(zsegIndex);
         return true;
     }
+    if (OnOptionsCommand(id))
+        return true;
     switch (id) {
     case ID_FILE_SAVE: OnFileSave(); return true;
     case ID_FILE_SAVE_AS: OnFileSaveAs(); return true;
@@ -338,9 +342,6 @@ CommandState CTessaronDoc::QueryCommand(int id) const
     switch (id) {
     case ID_FILE_SAVE:
     case ID_FILE_SAVE_AS:
-    case ID_FILE_IMPORT_EXCEL:
-    case ID_FILE_EXPORT_EXCEL:
-    case ID_FILE_EXPORT_OPEN_EXCEL:
     case ID_HELP_USER_MANUAL:
     case ID_OPTIONS_LAYER_INFO_FONT:
     case ID_OPTIONS_PROMPT_FONT:

@@ -7,7 +7,7 @@
 // The commands are spread over several sources by subject: TessaronDoc.cpp (life cycle,
 // selection, drawing support, tidy-up, command routing), TessaronDocUndo.cpp, TessaronDocSegInfo.cpp,
 // TessaronDocColours.cpp, TessaronDocContacts.cpp, TessaronDocLabels.cpp, TessaronDocVcsel.cpp,
-// TessaronDocMesher.cpp.
+// TessaronDocMesher.cpp, TessaronDocOptions.cpp.
 
 #include "model/CurLayerParams.h"
 #include "model/MaterialSet.h"
@@ -40,6 +40,9 @@ public:
 
     CTessaronDoc();
     ~CTessaronDoc() override;
+    // Writes the target simulator to the settings ("CTessaronDoc", "product"), as destruction
+    // does; the next document constructed reads it back.
+    void SaveProfileSettings() const;
 
     // --- The device and what goes with it ---
     CKeywordLineList m_LayerLines;        // statements of the ".layer" text being read or written
@@ -138,6 +141,24 @@ public:
     CommandState QueryCommand(int id) const override;
     void OnEditUndo();
     void OnEditRedo();
+
+    // --- Options and help (TessaronDocOptions.cpp) ---
+    // Runs one of the option and help commands; false for any other id.
+    bool OnOptionsCommand(int id);
+    void OnViewBackGrid();
+    void OnOptionsLayerInfoWindowFont();
+    void OnOptionsNextStepPromptFont();
+    // Both choose the simulator a deck is written for from the next start on (the restart message
+    // says so); the product code the deck writers read stays as it is.
+    void OnOptionsCorvex3D();
+    void OnOptionsLumivo3D();
+    void OnOptionsCylinderCoordinate();
+    // Opens the user manual of the running mode with the default program.
+    void OnUserManual();
+    // The user manual of the running mode: below the program's folder.
+    static std::string UserManualPath();
+    // The simulator the deck writers write for: 1 Corvex3D, 2 Lumivo.
+    int GetProductCode() const { return m_nProductCode; }
 
     // --- Mesh counts ---
     // Chooses the reference column and row of z-segment index and numbers its materials.

@@ -77,6 +77,20 @@ void CGL2dView::OnInitialUpdate()
 
 void CGL2dView::OnUpdate(int /*hint*/) { Refresh(false); }
 
+void CGL2dView::SetLayerInfoFont()
+{
+    FontChoice font = m_layerInfoFont;
+    if (!UserPrompts().FontDialog(font))
+        return;
+    m_layerInfoFont = font;
+    Refresh(false);
+}
+
+void CGL2dView::SetPromptFont()
+{
+    // The prompt window holds its own font; the view has none to show yet.
+}
+
 bool CGL2dView::MakeCurrent()
 {
     return m_context && m_context->IsOK() && IsShownOnScreen() && SetCurrent(*m_context);

@@ -4,6 +4,7 @@
 // projection state and the conversions live in CView2dState; this class owns the window, the one
 // context (kept for the view's whole life, textures uploaded into it once) and the view options.
 
+#include "platform/UserPrompts.h"
 #include "render/LayerDrawing.h"
 #include "render/View2dState.h"
 
@@ -48,6 +49,14 @@ public:
     int m_nLayerInfo = 1;    // "Layer_ViewLayerInfo": the hover box
     int m_nPromptWnd = 1;    // "Layer_ViewPromptWnd": the next-step prompt window
     int m_nMinSpacing = 1;   // "Set minimum spacing"; nothing else reads it
+
+    // The font dialog for the layer-information box's font and colour; the choice is kept and the
+    // view repainted.
+    void SetLayerInfoFont();
+    // The font dialog for the prompt window's font; nothing while there is no prompt window.
+    void SetPromptFont();
+    // The layer-information box's font: face, size in points and colour (red 9).
+    FontChoice m_layerInfoFont{"Courier New", 8, false, false, 9};
 
     // Renders one frame now and shows it.
     void Render();

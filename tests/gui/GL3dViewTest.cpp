@@ -4,6 +4,7 @@
 
 #include "AppHarness.h"
 #include "CommandIds.h"
+#include "ScreenPixel.h"
 #include "app/MainFrame.h"
 #include "app/ViewSplitterWnd.h"
 #include "dialogs/ViewPointDistanceDlg.h"
@@ -23,38 +24,14 @@
 #include <sstream>
 #include <vector>
 
-// Last: Xlib defines names (None, Status, Bool) that other headers use.
-#include <X11/Xlib.h>
-#include <X11/Xutil.h>
-
 namespace {
 
 const std::string kFixture = TESSARON_FIXTURES "/gui/tilted_stack.layer";
 
-// What the screen shows of a window's client area, as RGB bytes, read from the X server on a
-// connection of its own (wxScreenDC keeps returning its first picture of a GL window).
+// What the screen shows of a window's client area, as RGB bytes.
 std::vector<unsigned char> Screenshot(wxWindow* window)
 {
-    const wxSize size = window->GetClientSize();
-    const wxPoint at = window->ClientToScreen(wxPoint(0, 0));
-    std::vector<unsigned char> rgb;
-    Display* display = XOpenDisplay(nullptr);
-    if (!display) return rgb;
-    XImage* image = XGetImage(display, DefaultRootWindow(display), at.x, at.y, unsigned(size.x), unsigned(size.y),
-                              AllPlanes, ZPixmap);
-    if (image) {
-        rgb.reserve(size_t(size.x) * size.y * 3);
-        for (int y = 0; y < size.y; ++y)
-            for (int x = 0; x < size.x; ++x) {
-                const unsigned long p = XGetPixel(image, x, y);
-                rgb.insert(rgb.end(), {static_cast<unsigned char>((p & image->red_mask) >> 16),
-                                       static_cast<unsigned char>((p & image->green_mask) >> 8),
-                                       static_cast<unsigned char>(p & image->blue_mask)});
-            }
-        XDestroyImage(image);
-    }
-    XCloseDisplay(display);
-    return rgb;
+    return ScreenRect(window->ClientToScreen(wxPoint(0, 0)), window->GetClientSize());
 }
 
 // Share of pixels that differ between two screenshots of the same size.

@@ -3,6 +3,7 @@
 // the numeric box's "Series" menu and the VCSEL type choice dialog.
 
 #include "AppHarness.h"
+#include "ModalWindow.h"
 #include "CommandIds.h"
 #include "app/MainFrame.h"
 #include "dialogs/GeneralSheet.h"
@@ -30,13 +31,7 @@
 
 namespace {
 
-CGeneralSheet* OpenSheet()
-{
-    for (wxWindow* window : wxTopLevelWindows)
-        if (auto* sheet = dynamic_cast<CGeneralSheet*>(window); sheet && sheet->IsModal())
-            return sheet;
-    return nullptr;
-}
+CGeneralSheet* OpenSheet() { return OpenModal<CGeneralSheet>(); }
 
 template <typename T>
 T* Control(wxWindow* sheet, int id)

@@ -8,7 +8,8 @@
 #include "render/LayerDrawing.h"
 #include "render/Scene2d.h"
 #include "render/View2dState.h"
-#include "support/OffscreenGL.h"
+#include "BenchSupport.h"
+#include "render/DrawingFixture.h"
 
 #include <benchmark/benchmark.h>
 
@@ -32,33 +33,19 @@ COffscreenGL& Context()
 
 CZSegment MakeLargeSegment()
 {
-    CZSegment seg;
+    CZSegment seg = MakeGridSegment(kColumns, kRows, 0.02f, 0.01f, 0, 37);
     seg.m_Params.m_dZTo = 10.0;
-    seg.SetColumnCount(kColumns);
     for (int c = 0; c < kColumns; ++c) {
         CColumnRec& column = seg.Column(c);
-        column.m_nColumnIndex = c;
-        column.SetLayerCount(CColumnRec::kMaxLayers);
-        column.SetLayersInUse(kRows);
         for (int r = 0; r < kRows; ++r) {
             CLayerRec& l = column.Layer(r);
-            l.m_fHeight = 0.02f + 0.01f * float((r * 7 + c) % 11);
-            l.m_fWidth = l.m_fUpperWidth = l.m_fLowerWidth = 1.0f + 0.1f * float(c % 3);
-            l.m_nColour = (r + c) % 23;
-            l.m_Material.m_Bulk.m_strName = (r % 37 == 5) ? "void macro" : "GaAs";
             l.m_nZSeg = 0;
             l.m_nColumn = c;
             l.m_nRow = r;
             l.m_wEdgeFlags = EDGE_LAST_ZSEG | EDGE_FIRST_ZSEG;
         }
-        CTopContact top;
-        top.m_fFrom = 0.2f;
-        top.m_fTo = 0.8f;
-        column.m_Contacts.AddTop(top);
-        CBottomContact bottom;
-        bottom.m_fFrom = 0.1f;
-        bottom.m_fTo = 0.9f;
-        column.m_Contacts.AddBottom(bottom);
+        AddTopContact(seg, c, 0.2f, 0.8f);
+        AddBottomContact(seg, c, 0.1f, 0.9f);
     }
     return seg;
 }
@@ -88,12 +75,7 @@ Fixture& Shared()
     return f;
 }
 
-bool ReadyOrSkip(benchmark::State& state)
-{
-    if (Context().IsValid()) return true;
-    state.SkipWithError(("no offscreen GL context: " + Context().Error()).c_str());
-    return false;
-}
+bool ReadyOrSkip(benchmark::State& state) { return OffscreenReadyOrSkip(Context(), state); }
 
 constexpr int kRepetitions = 7;
 

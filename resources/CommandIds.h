@@ -38,6 +38,7 @@ enum : int {
 enum : int {
     IDR_TESSARON = 128,   // 3-D editor
     IDR_BRENVIK = 130,    // layer builder
+    IDR_SERIES_MENU = 358,  // the right-click menu of a numeric box
 };
 
 // The program's own commands.
@@ -99,11 +100,14 @@ enum : int {
     ID_LAYER_PASTE_ROW_MATERIAL = 32930,
     ID_LAYER_PASTE_COLUMN_MATERIAL = 32931,
     ID_OPTIONS_CYLINDER = 32932,
+    ID_EDIT_BOX_SERIES = 32933,       // "Series" of a numeric box's right-click menu
     ID_ZSEG_COPY_MATERIAL = 32934,
     ID_OPTIONS_MIN_SPACING = 32935,
     ID_ZSEG_PASTE_MATERIAL = 32936,
     ID_ZSEG_COPY = 32937,
     ID_ZSEG_PASTE = 32938,
+    ID_3D_THIN_LAYER = 32939,         // 3-D view popup "Zoom in thin layer" (once 32936, shared with
+                                      // "Paste z-segment material")
 };
 
 // The dynamic "z-segment%i" entries of the Z-segment menu, in z-segment order. The first twenty

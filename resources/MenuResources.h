@@ -224,9 +224,12 @@ inline bool IsViewCommand(int id)
     case ID_ZOOM_BOTH: case ID_VIEW_PARALLEL: case ID_VIEW_PERSPECTIVE: case ID_VIEW_DISTANCE:
     case ID_3D_ROTATION: case ID_3D_MOVE: case ID_3D_ZOOM: case ID_3D_ZOOM_X: case ID_3D_ZOOM_Y:
     case ID_3D_ZOOM_Z: case ID_VIEW_LAYER_INFO: case ID_VIEW_PROMPT_WINDOW: case ID_OPTIONS_MIN_SPACING:
-    case ID_ZSEG_PASTE_MATERIAL:
+    case ID_3D_THIN_LAYER:
         return true;
     default:
         return false;
     }
 }
+
+// Menu 358: the one popup of a numeric box's right click.
+inline MenuRes SeriesPopupMenu() { return {"", {{"Series", ID_EDIT_BOX_SERIES, ""}}}; }

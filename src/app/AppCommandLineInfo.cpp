@@ -1,5 +1,7 @@
 #include "app/AppCommandLineInfo.h"
 
+#include "platform/StringUtil.h"
+
 void CAppCommandLineInfo::ParseParam(const std::string& param, bool isFlag, bool /*isLast*/)
 {
     if (isFlag) {
@@ -7,6 +9,8 @@ void CAppCommandLineInfo::ParseParam(const std::string& param, bool isFlag, bool
             m_nStartMode = 2;
         else if (param == "3")
             m_nStartMode = 3;
+        else if (EqualsNoCase(param, "Embedding") || EqualsNoCase(param, "Automation"))
+            m_bShowSplash = false;
         return;
     }
     if (m_strFileName.empty()) {

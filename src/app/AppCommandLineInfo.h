@@ -1,6 +1,8 @@
 #pragma once
 // The command line of the program: a file to open, and the start-mode flags "2" and "3" (written
-// "-2", "/2", "-3", "/3"), which are accepted and decide nothing. Other flags are ignored.
+// "-2", "/2", "-3", "/3"), which are accepted and decide nothing, and the flags "Embedding" and
+// "Automation" (in any case) of a start by another program, which show no splash window. Other
+// flags are ignored.
 
 #include <string>
 #include <vector>
@@ -15,4 +17,5 @@ public:
     int m_nStartMode = 0;
     ShellCommand m_nShellCommand = FileNew;
     std::string m_strFileName;
+    bool m_bShowSplash = true;
 };

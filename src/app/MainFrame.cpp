@@ -2,11 +2,14 @@
 
 #include "CommandIds.h"
 #include "MenuResources.h"
+#include "app/SplashWnd.h"
 #include "app/TessaronApp.h"
 #include "app/ToolBarArt.h"
-#include "model/ProcessState.h"
+#include "app/ViewSplitterWnd.h"
 #include "document/TessaronDoc.h"
+#include "model/ProcessState.h"
 #include "views/GL2dView.h"
+#include "views/GL3dView.h"
 #include "platform/UserPrompts.h"
 
 #include <wx/accel.h>
@@ -25,22 +28,12 @@ constexpr int kMenuTimerId = 2;
 constexpr int kMenuTimerDelay = 100;
 constexpr int kRecentFilePosition = 11;   // index of the recent-file entries in the File menu
 
-// The status text of a command: the name its tool-bar button carries, else the first part of
-// its prompt.
-wxString CommandText(int id, bool b3dMode)
-{
-    for (const ToolButtonRes& b : ModeToolButtons(b3dMode))
-        if (b.id == id)
-            return b.text;
-    return wxString(CommandPrompt(id)).BeforeFirst('\n');
-}
-
 // The commands the frame and the application handle.
 bool IsFrameCommand(int id)
 {
     switch (id) {
     case ID_FILE_NEW: case ID_FILE_OPEN: case ID_APP_EXIT: case ID_MOVE_SCENE: case ID_VIEW_TOOLBAR:
-    case ID_VIEW_STATUS_BAR:
+    case ID_VIEW_STATUS_BAR: case ID_APP_ABOUT:
         return true;
     default:
         return id >= ID_FILE_MRU_FILE1 && id <= ID_FILE_MRU_FILE4;
@@ -66,7 +59,7 @@ CMainFrame::CMainFrame(CTessaronApp& app, CTessaronDoc& doc)
 {
     CreateToolBarForMode();
     CreateStatusBarPanes();
-    SetMenuBar(BuildMenuBar(false));
+    SetMenuBar(CreateTemplateMenuBar());
     RebuildZsegmentMenu();
     CreateAcceleratorTable();
     CollectCommandIds();
@@ -86,8 +79,10 @@ CMainFrame::CMainFrame(CTessaronApp& app, CTessaronDoc& doc)
     Bind(wxEVT_MENU, &CMainFrame::OnRecentFile, this, WxId(ID_FILE_MRU_FILE1), WxId(ID_FILE_MRU_FILE4));
     Bind(wxEVT_MENU, [this](wxCommandEvent&) { m_app.OnFileNew(); }, WxId(ID_FILE_NEW));
     Bind(wxEVT_MENU, [this](wxCommandEvent&) { m_app.OnFileOpen(); }, WxId(ID_FILE_OPEN));
+    Bind(wxEVT_MENU, [this](wxCommandEvent&) { m_app.OnAppAbout(); }, WxId(ID_APP_ABOUT));
 
     m_menuTimer.Start(kMenuTimerDelay);
+    CSplashWnd::ShowSplashScreen(this);
     UpdateTitle();
 }
 
@@ -152,45 +147,61 @@ void CMainFrame::CollectCommandIds()
 
 void CMainFrame::OnCreateClient()
 {
-    // The 2-D view of the current z-segment fills the client area (in the 3-D editor too, until
-    // the frame has a 3-D view to put beside it).
+    if (m_app.Is3dMode()) {
+        CreateSplitter();
+        return;
+    }
+    // The layer builder: the 2-D view of the current z-segment fills the client area.
     m_pView = new CGL2dView(this, &m_doc);
 }
 
-wxMenuBar* CMainFrame::BuildMenuBar(bool withPictures) const
+void CMainFrame::CreateSplitter()
 {
-    const bool b3d = m_app.Is3dMode();
-    std::set<int> pictured;
-    for (const ToolButtonRes& b : ModeToolButtons(b3d))
-        if (b.id)
-            pictured.insert(b.id);
-    auto* bar = new wxMenuBar;
-    for (const MenuRes& res : ModeMenus(b3d)) {
-        auto* menu = new wxMenu;
-        for (const MenuItemRes& item : res.items) {
-            if (!item.label) {
-                menu->AppendSeparator();
-                continue;
-            }
-            wxString label = item.label;
-            if (*item.shortcut)
-                label += wxString("\t") + item.shortcut;
-            const bool checkable = IsCheckCommand(item.id);
-            auto* entry = new wxMenuItem(menu, WxId(item.id), label, CommandText(item.id, b3d),
-                                         checkable ? wxITEM_CHECK : wxITEM_NORMAL);
-            if (withPictures && !checkable && pictured.count(item.id))
-                entry->SetBitmap(ToolBarBitmap(item.id));
-            menu->Append(entry);
-        }
-        bar->Append(menu, res.title);
-    }
-    return bar;
+    m_pSplitter = new CViewSplitterWnd(this);
+    m_pView = new CGL2dView(m_pSplitter->Pane(0), &m_doc);
+    m_pSplitter->Pane(0)->SetView(m_pView);
+    m_pView3d = new CGL3dView(m_pSplitter->Pane(1), &m_doc);
+    m_pView3d->SetClosingFlag(&m_bClosing);
+    m_pSplitter->Pane(1)->SetView(m_pView3d);
+    m_pSplitter->SplitPanes();
+    Bind(wxEVT_SIZE, &CMainFrame::OnSizeKeepSplit, this);
+}
+
+void CMainFrame::RecalcSplitter()
+{
+    if (m_pSplitter)
+        m_pSplitter->RecalcSplitter(GetClientSize().GetWidth());
+}
+
+void CMainFrame::OnSizeKeepSplit(wxSizeEvent& event)
+{
+    event.Skip();
+    // Sizing and maximising keep two thirds; a restore from maximised and a minimise leave the
+    // panes as they are. The rule runs once the frame has laid the splitter out at its new size.
+    const bool maximized = IsMaximized();
+    const bool restored = m_bWasMaximized && !maximized;
+    m_bWasMaximized = maximized;
+    if (!IsIconized() && !restored)
+        CallAfter([this] { RecalcSplitter(); });
+}
+
+int CMainFrame::ModeResourceId() const { return m_app.Is3dMode() ? IDR_TESSARON : IDR_BRENVIK; }
+
+wxMenuBar* CMainFrame::CreateTemplateMenuBar() const
+{
+    // The mode's menu as its resource gives it, until the menu with pictures replaces it.
+    CIconMenu plain;
+    plain.LoadMenu(ModeResourceId());
+    return plain.CreateMenuBar();
 }
 
 void CMainFrame::LoadModeMenu()
 {
+    m_menu.LoadMenu(ModeResourceId());
+    m_menu.ImportToolbarImages({ModeResourceId()});
+    // A menu that cannot be built leaves the frame without a menu bar.
     wxMenuBar* old = GetMenuBar();
-    SetMenuBar(BuildMenuBar(true));
+    SetMenuBar(m_menu.CreateMenuBar());
     delete old;
     UpdateRecentFileMenu();
     RebuildZsegmentMenu();
@@ -270,9 +281,15 @@ void CMainFrame::OnDocumentReplaced()
 {
     UpdateTitle();
     InitialUpdate2d();
+    InitialUpdate3d();
 }
 
-wxWindow* CMainFrame::GetActiveView() const { return m_pView; }
+wxWindow* CMainFrame::GetActiveView() const
+{
+    if (m_pSplitter && m_pSplitter->GetActivePane() == 1)
+        return m_pView3d;
+    return m_pView;
+}
 
 bool CMainFrame::RunCommand(int id)
 {
@@ -288,12 +305,14 @@ bool CMainFrame::TryBefore(wxEvent& event)
         // A command that is shown disabled does not run, whichever way it was sent.
         if (!IsCommandEnabled(event.GetId()))
             return true;
-        if (m_pView && m_pView->GetEventHandler()->ProcessEventLocally(event))
+        wxWindow* view = GetActiveView();
+        if (view && view->GetEventHandler()->ProcessEventLocally(event))
             return true;
         if (m_doc.OnCommand(CommandIdOfWx(event.GetId())))
             return true;
     } else if (type == wxEVT_UPDATE_UI) {
-        if (m_pView && m_pView->GetEventHandler()->ProcessEventLocally(event))
+        wxWindow* view = GetActiveView();
+        if (view && view->GetEventHandler()->ProcessEventLocally(event))
             return true;
         const int id = CommandIdOfWx(event.GetId());
         auto& ui = static_cast<wxUpdateUIEvent&>(event);
@@ -412,17 +431,27 @@ void CMainFrame::UpdateAllViews(int hint)
 {
     if (m_pView)
         m_pView->OnUpdate(hint);
+    if (m_pView3d)
+        m_pView3d->OnUpdate(hint);
 }
 
 bool CMainFrame::HasGL2dView() const { return m_pView != nullptr; }
 
-// The prompt window and the hover box come with the views' later work; until then there is
-// nothing to show a prompt in or to set a font for.
+// The prompt window comes with the views' later work; until then there is nothing to show a
+// prompt in.
 void CMainFrame::StartPrompt(int /*index*/) {}
 
-void CMainFrame::SetLayerInfoFont() {}
+void CMainFrame::SetLayerInfoFont()
+{
+    if (m_pView)
+        m_pView->SetLayerInfoFont();
+}
 
-void CMainFrame::SetPromptFont() {}
+void CMainFrame::SetPromptFont()
+{
+    if (m_pView)
+        m_pView->SetPromptFont();
+}
 
 int CMainFrame::GetGridFlag() const { return m_pView ? m_pView->GetGridFlag() : 0; }
 
@@ -436,4 +465,16 @@ void CMainFrame::InitialUpdate2d()
 {
     if (m_pView)
         m_pView->OnInitialUpdate();
+}
+
+void CMainFrame::InitialUpdate3d()
+{
+    if (m_pView3d)
+        m_pView3d->OnInitialUpdate();
+}
+
+void CMainFrame::ZoomOrigin()
+{
+    if (m_pView3d)
+        m_pView3d->OnZoomOrigin();
 }

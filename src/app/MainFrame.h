@@ -3,6 +3,7 @@
 // the view of the document, and the routing of commands (active view, then document, then this
 // frame, then the application). It is also the document's way to its views.
 
+#include "app/IconMenu.h"
 #include "app/PersistentFrame.h"
 #include "platform/ViewsHub.h"
 
@@ -11,6 +12,8 @@
 #include <set>
 
 class CGL2dView;
+class CGL3dView;
+class CViewSplitterWnd;
 class CTessaronDoc;
 class CTessaronApp;
 class wxMenuBar;
@@ -37,21 +40,26 @@ public:
     // Whether the command's enabling rule (view, document or frame) lets it run.
     bool IsCommandEnabled(int wxId);
 
+    // The view commands reach first: the view of the active pane in the 3-D editor.
     wxWindow* GetActiveView() const;
     CGL2dView* GetGL2dView() const { return m_pView; }
+    CGL3dView* GetGL3dView() const { return m_pView3d; }
+    CViewSplitterWnd* GetSplitter() const { return m_pSplitter; }
+    // The two-thirds rule of the 3-D editor's splitter (nothing in the layer builder).
+    void RecalcSplitter();
     int m_bClosing = 0;
 
     // IViewsHub.
     void UpdateAllViews(int hint) override;
     bool HasGL2dView() const override;
-    bool HasGL3dView() const override { return false; }
+    bool HasGL3dView() const override { return m_pView3d != nullptr; }
     void StartPrompt(int index) override;
     void SetLayerInfoFont() override;
     void SetPromptFont() override;
     int GetGridFlag() const override;
     void SetGridFlag(int flag) override;
     void InitialUpdate2d() override;
-    void ZoomOrigin() override {}
+    void ZoomOrigin() override;
 
 protected:
     bool TryBefore(wxEvent& event) override;
@@ -61,8 +69,14 @@ private:
     void CreateStatusBarPanes();
     void CreateAcceleratorTable();
     void OnCreateClient();
+    // The 3-D editor's splitter with the 2-D view on the left and the 3-D view on the right.
+    void CreateSplitter();
+    void OnSizeKeepSplit(wxSizeEvent& event);
+    void InitialUpdate3d();
     void CollectCommandIds();
-    wxMenuBar* BuildMenuBar(bool withPictures) const;
+    // 128 in the 3-D editor, 130 in the layer builder: the mode's menu and tool bar.
+    int ModeResourceId() const;
+    wxMenuBar* CreateTemplateMenuBar() const;
 
     void OnClose(wxCloseEvent& event);
     void OnTimer(wxTimerEvent& event);
@@ -79,6 +93,10 @@ private:
     CTessaronApp& m_app;
     CTessaronDoc& m_doc;
     CGL2dView* m_pView = nullptr;
+    CGL3dView* m_pView3d = nullptr;          // 3-D editor only
+    CViewSplitterWnd* m_pSplitter = nullptr; // 3-D editor only
+    bool m_bWasMaximized = false;
     wxTimer m_menuTimer;
+    CIconMenu m_menu;
     std::set<int> m_commandIds;   // the commands of the menus, tool bar and shortcuts
 };

@@ -1,12 +1,16 @@
 #include "app/TessaronApp.h"
 
+#include "app/AboutDlg.h"
 #include "app/MainFrame.h"
 #include "app/ShellRegistration.h"
+#include "app/SplashWnd.h"
 #include "app/WxProfile.h"
+#include "dialogs/WxSheetRunner.h"
 #include "document/TessaronDoc.h"
 #include "platform/FatalExit.h"
 #include "platform/Path.h"
 #include "platform/Profile.h"
+#include "platform/SheetRunner.h"
 #include "platform/TextureImage.h"
 #include "platform/UserPrompts.h"
 #include "textfiles/LayerParamFlags.h"
@@ -79,6 +83,11 @@ bool CTessaronApp::OnInit()
     return false;
 }
 
+int CTessaronApp::FilterEvent(wxEvent& event)
+{
+    return CSplashWnd::PreTranslateAppMessage(event) ? int(Event_Processed) : int(Event_Skip);
+}
+
 int CTessaronApp::OnExit()
 {
     const int code = ExitInstance();
@@ -119,6 +128,7 @@ bool CTessaronApp::InitInstance()
 
     CAppCommandLineInfo info;
     info.ParseCommandLine(m_arguments);
+    CSplashWnd::EnableSplashScreen(info.m_bShowSplash);
 
     ChooseMode();
     m_nNextStartMode = m_b3dMode;
@@ -132,34 +142,45 @@ bool CTessaronApp::InitInstance()
     m_pMainFrame->Maximize(true);
     m_pMainFrame->Show(true);
     m_pMainFrame->DragAcceptFiles(true);
+    CSplashWnd::RaiseSplashScreen();
     return true;
 }
 
 int CTessaronApp::ExitInstance()
 {
     Profile().WriteProfileInt("Settings", "status", m_nNextStartMode);
+    // The document outlives this step; its settings go to the store before the store is closed.
+    if (m_pDocument)
+        m_pDocument->SaveProfileSettings();
     FreeTextureImages();
     if (&AppServices() == this)
         SetAppServices(nullptr);
+    if (&SheetRunner() == m_sheetRunner.get())
+        SetSheetRunner(nullptr);
     if (&Profile() == m_profile.get())
         SetProfile(nullptr);
     m_profile.reset();
     return 0;
 }
 
-std::string CTessaronApp::RootFolder() const
+std::string CTessaronApp::GetProgramFolder() const
 {
     // The program file is the one the name leads to: a link on the search path leads to the
-    // installed program, and the data lies above that program's folder.
+    // installed program, and the data lies above and below that program's folder.
     std::error_code ec;
     const std::filesystem::path real = std::filesystem::canonical(m_strProgramPath, ec);
     const std::string program = ec ? m_strProgramPath : real.string();
-    // Program folder: the path cut before its last separator; root: that folder's parent.
     const size_t programEnd = program.rfind('/');
-    if (programEnd == std::string::npos)
+    return programEnd == std::string::npos ? std::string() : program.substr(0, programEnd + 1);
+}
+
+std::string CTessaronApp::RootFolder() const
+{
+    // The program folder without its trailing separator, cut after the separator before it.
+    const std::string programFolder = GetProgramFolder();
+    if (programFolder.size() < 2)
         return {};
-    const std::string programFolder = program.substr(0, programEnd);
-    const size_t rootEnd = programFolder.rfind('/');
+    const size_t rootEnd = programFolder.rfind('/', programFolder.size() - 2);
     if (rootEnd == std::string::npos)
         return {};
     return programFolder.substr(0, rootEnd + 1);
@@ -254,6 +275,8 @@ void CTessaronApp::CreateMainFrame()
 {
     m_pDocument = std::make_unique<CTessaronDoc>();
     m_pDocument->SetMacroList(&m_macros);
+    m_sheetRunner = std::make_unique<CWxSheetRunner>(*m_pDocument);
+    SetSheetRunner(m_sheetRunner.get());
     m_pMainFrame = new CMainFrame(*this, *m_pDocument);
     SetTopWindow(m_pMainFrame);
 }
@@ -291,6 +314,14 @@ void CTessaronApp::OnFileOpen()
     if (!UserPrompts().FileDialog(request) || request.chosenPaths.empty())
         return;
     OpenDocumentFile(request.chosenPaths.front());
+}
+
+void CTessaronApp::OnAppAbout()
+{
+    CAboutDlg about;
+    // A picture that cannot be loaded keeps the box from opening; nothing is reported.
+    if (about.Create(m_pMainFrame))
+        about.ShowModal();
 }
 
 bool CTessaronApp::OpenDocumentFile(const std::string& path)

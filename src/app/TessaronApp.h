@@ -19,6 +19,7 @@
 class CTessaronDoc;
 class CMainFrame;
 class CWxProfile;
+class CWxSheetRunner;
 
 class CTessaronApp : public wxApp, public IAppServices {
 public:
@@ -29,6 +30,9 @@ public:
     // ExitInstance. Tests call InitInstance and ExitInstance directly with their own services.
     bool OnInit() override;
     int OnExit() override;
+    // Every event of the program passes here first: a key or mouse-button press while the splash
+    // window is up closes it and goes no further.
+    int FilterEvent(wxEvent& event) override;
 
     bool InitInstance();
     int ExitInstance();
@@ -44,12 +48,15 @@ public:
     void OnFileNew();
     void OnFileOpen();
     bool OpenDocumentFile(const std::string& path);
+    // Help/About: the About box of the mode, modal.
+    void OnAppAbout();
     void LoadLayerMacros(const std::string& path) override;
     void ClearLayerMacros() override;
 
     // IAppServices.
     bool Is3dMode() const override { return m_b3dMode != 0; }
     void AddToRecentFileList(const std::string& path) override;
+    std::string GetProgramFolder() const override;
     std::string GetInstallRoot() const override { return RootFolder(); }
     void BeginWaitCursor() override;
     void EndWaitCursor() override;
@@ -97,6 +104,7 @@ private:
     std::unique_ptr<CWxProfile> m_profile;
     CWxUserPrompts m_wxPrompts;
     std::unique_ptr<CTessaronDoc> m_pDocument;
+    std::unique_ptr<CWxSheetRunner> m_sheetRunner;  // the document's layer property sheet
     CMainFrame* m_pMainFrame = nullptr;
     std::vector<std::string> m_recentFiles;
 };

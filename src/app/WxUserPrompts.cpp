@@ -3,6 +3,7 @@
 #include <wx/app.h>
 #include <wx/filedlg.h>
 #include <wx/filename.h>
+#include <wx/fontdlg.h>
 #include <wx/msgdlg.h>
 
 namespace {
@@ -91,5 +92,31 @@ bool CWxUserPrompts::FileDialog(FileDialogRequest& request)
             return false;
     }
     request.chosenPaths = {chosen};
+    return true;
+}
+
+bool CWxUserPrompts::FontDialog(FontChoice& font)
+{
+    wxFontData data;
+    data.SetInitialFont(wxFontInfo(font.pointSize)
+                            .FaceName(wxString::FromUTF8(font.faceName))
+                            .Bold(font.bold)
+                            .Italic(font.italic));
+    data.SetColour(wxColour(font.colour & 0xFF, (font.colour >> 8) & 0xFF, (font.colour >> 16) & 0xFF));
+    data.EnableEffects(true);
+    wxFontDialog dialog(Owner(), data);
+    if (dialog.ShowModal() != wxID_OK)
+        return false;
+    const wxFontData& chosen = dialog.GetFontData();
+    const wxFont picked = chosen.GetChosenFont();
+    if (picked.IsOk()) {
+        font.faceName = picked.GetFaceName().ToStdString(wxConvUTF8);
+        font.pointSize = picked.GetPointSize();
+        font.bold = picked.GetWeight() >= wxFONTWEIGHT_BOLD;
+        font.italic = picked.GetStyle() != wxFONTSTYLE_NORMAL;
+    }
+    const wxColour colour = chosen.GetColour();
+    if (colour.IsOk())
+        font.colour = unsigned(colour.Red()) | (unsigned(colour.Green()) << 8) | (unsigned(colour.Blue()) << 16);
     return true;
 }

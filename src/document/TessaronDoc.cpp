@@ -37,7 +37,9 @@ CTessaronDoc::CTessaronDoc()
         m_nProductCode = m_nTargetSimulator = std::atoi(product.c_str());
 }
 
-CTessaronDoc::~CTessaronDoc()
+CTessaronDoc::~CTessaronDoc() { SaveProfileSettings(); }
+
+void CTessaronDoc::SaveProfileSettings() const
 {
     Profile().WriteProfileString(kProfileSection, kProfileProduct, std::to_string(m_nTargetSimulator));
 }
@@ -166,67 +168,17 @@ void CTessaronDoc::SetSelection(int zseg, int column, int row)
 
 void CTessaronDoc::PrepareDrawing(bool clamp, float minHeight)
 {
+    // Flags are only ever added here; RefreshLayerEdges also clears those no longer true.
+    StampLayers(false);
     const int inUse = GetZSegmentsInUse();
-    for (int z = 0; z < inUse; ++z) {
-        CZSegment& segment = m_ZSegments[z];
-        const int columns = segment.GetColumnCount();
-        for (int c = 0; c < columns; ++c) {
-            CColumnRec& column = segment.Column(c);
-            const int rows = column.GetLayersInUse();
-            for (int r = 0; r < rows; ++r) {
-                CLayerRec& layer = column.Layer(r);
-                layer.m_nZSeg = z;
-                layer.m_nColumn = c;
-                layer.m_nRow = r;
-                if (r == rows - 1)
-                    layer.m_wEdgeFlags |= EDGE_TOP_LAYER;
-                if (r == 0)
-                    layer.m_wEdgeFlags |= EDGE_BOTTOM_LAYER;
-                if (c == 0 || segment.GetColumn(c - 1).GetLayersInUse() <= r)
-                    layer.m_wEdgeFlags |= EDGE_LEFT_FACE;
-                if (c == columns - 1 || segment.GetColumn(c + 1).GetLayersInUse() <= r)
-                    layer.m_wEdgeFlags |= EDGE_RIGHT_FACE;
-                if (z == g_nZSegCount - 1)
-                    layer.m_wEdgeFlags |= EDGE_LAST_ZSEG;
-                if (z == 0)
-                    layer.m_wEdgeFlags |= EDGE_FIRST_ZSEG;
-            }
-        }
-        segment.LayoutColumns(clamp, minHeight, z * 0.01, 0.01);
-    }
+    for (int z = 0; z < inUse; ++z)
+        m_ZSegments[z].LayoutColumns(clamp, minHeight, z * 0.01, 0.01);
     if (const CZSegment* current = GetCurrentZSegment()) {
         if (current->m_nSelectedColumn >= 0 && current->m_nSelectedRow >= 0)
             SetSelection(g_nCurZSeg - 1, current->m_nSelectedColumn, current->m_nSelectedRow);
         else
             SetSelection(-1, -1, -1);
     }
-}
-
-void CTessaronDoc::UpdateDrawing()
-{
-    // The layout is drawing support: until a view draws the device, the records stay as they were
-    // read or edited.
-    if (m_bDrawnByViews) {
-        PrepareDrawing(m_bThinLayers, m_fThinLayerHeight);
-        ClampSideContactExtents();
-    }
-    ++m_nDrawingRevision;
-}
-
-void CTessaronDoc::UpdateAllViews(int hint)
-{
-    UpdateDrawing();
-    CDocumentBase::UpdateAllViews(hint);
-}
-
-void CTessaronDoc::SetThinLayerHeight(bool clamp, float minHeight)
-{
-    if (m_bDrawnByViews && clamp == m_bThinLayers && minHeight == m_fThinLayerHeight)
-        return;
-    m_bDrawnByViews = true;
-    m_bThinLayers = clamp;
-    m_fThinLayerHeight = minHeight;
-    UpdateDrawing();
 }
 
 void CTessaronDoc::TidyCurrentZsegment()
@@ -347,6 +299,8 @@ bool CTessaronDoc::OnCommand(int id)
         SelectZsegment(zsegIndex);
         return true;
     }
+    if (OnOptionsCommand(id))
+        return true;
     switch (id) {
     case ID_FILE_SAVE: OnFileSave(); return true;
     case ID_FILE_SAVE_AS: OnFileSaveAs(); return true;
@@ -376,9 +330,6 @@ CommandState CTessaronDoc::QueryCommand(int id) const
     switch (id) {
     case ID_FILE_SAVE:
     case ID_FILE_SAVE_AS:
-    case ID_FILE_IMPORT_EXCEL:
-    case ID_FILE_EXPORT_EXCEL:
-    case ID_FILE_EXPORT_OPEN_EXCEL:
     case ID_HELP_USER_MANUAL:
     case ID_OPTIONS_LAYER_INFO_FONT:
     case ID_OPTIONS_PROMPT_FONT:

@@ -6,7 +6,8 @@
 // After every load and edit its update lays the device out for drawing, so the views only read it.
 //
 // The members are spread over several sources by subject:
-//   TessaronDoc.cpp           life cycle, selection, the drawing update, tidy-up, command routing
+//   TessaronDoc.cpp           life cycle, selection, tidy-up, command routing
+//   TessaronDocDrawing.cpp    the drawing update: indices, edge flags, layout, drawing revision
 //   TessaronDocFile.cpp       opening and saving documents
 //   TessaronDocLayerFile.cpp  reading and writing one z-segment's ".layer" file
 //   TessaronDocUndo.cpp       undo and redo
@@ -15,6 +16,7 @@
 //   TessaronDocContacts.cpp   contact consistency
 //   TessaronDocLabels.cpp     labels
 //   TessaronDocVcsel.cpp      VCSEL section names
+//   TessaronDocOptions.cpp    options and help commands
 //   TessaronDocMesh.cpp       mesh counts, side-contact extents, sweep indexes
 //   TessaronDocMesher.cpp     the mesher tools and the mesh plot
 // with helpers of their own: CUndoHistory and CDocSnapshot (undo), the mesh-count calculator `test`
@@ -32,7 +34,9 @@
 #include "textfiles/MacroList.h"
 
 #include <cstdint>
+#include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 struct CLayerFileContext;
@@ -66,6 +70,9 @@ public:
 
     CTessaronDoc();
     ~CTessaronDoc() override;
+    // Writes the target simulator to the settings ("CTessaronDoc", "product"), as destruction
+    // does; the next document constructed reads it back.
+    void SaveProfileSettings() const;
 
     // --- The device and what goes with it ---
     CKeywordLineList m_LayerLines;        // statements of the ".layer" text being read or written
@@ -87,6 +94,7 @@ public:
     int m_nTargetSimulator = 2;           // 1 Corvex3D, 2 Lumivo
     int m_nContactUpdateMode = -1;        // -1 nothing known, 0 contact parameters, 1 ranges
     int m_nCylinder = 0;                  // "Cylinder coordinate"
+    int m_nDrawingLock = 0;               // set while a sheet edits the device: the 3-D view draws none
     double m_dScale[2] = {kUnsetScale, kUnsetScale};
 
     // --- Life cycle ---
@@ -143,19 +151,27 @@ public:
     void SetSelection(int zseg, int column, int row);
     // Refreshes layer indices, edge flags and the column layout of every z-segment in use.
     void PrepareDrawing(bool clamp, float minHeight);
+    // --- The drawing update (TessaronDocDrawing.cpp) ---
+    // The drawing data that follows from the device's structure alone: every layer's z-segment,
+    // column and row indices and its exposed-edge flags, each flag set or cleared as the device now
+    // stands. Runs after every load and in every update.
+    void RefreshLayerEdges();
     // The document's update after every load and edit (open, new, undo, redo and every command
-    // that updates the views): once a view draws the device (SetThinLayerHeight), PrepareDrawing
-    // with the view's thin-layer setting and the current z-segment's side contacts kept within
-    // their rows; always a new drawing revision. The views draw what it leaves and change nothing
-    // while they paint.
+    // that updates the views): RefreshLayerEdges; once a view draws the device (SetThinLayerHeight),
+    // PrepareDrawing with the views' thin-layer setting and the current z-segment's side contacts
+    // kept within their rows; always a new drawing revision. The views draw what it leaves and
+    // change nothing while they paint.
     void UpdateDrawing();
     // UpdateDrawing, then the views repaint with the hint.
     void UpdateAllViews(int hint = 0) override;
-    // A view's thin-layer setting: with clamp, layers thinner than minHeight are laid out that
-    // thick (the 2-D view's contact-bar thickness, which follows its zoom). The first call, and
-    // every change, lays the device out (UpdateDrawing); before the first call nothing draws it and
-    // the layout, which also lines the rows and edges of the columns up, is not made.
-    void SetThinLayerHeight(bool clamp, float minHeight);
+    // The thin-layer setting of one view, under a number of the view's own (2 the 2-D view, 3 the
+    // 3-D view): with clamp, layers thinner than minHeight are laid out that thick (a contact bar's
+    // thickness at the view's zoom). The device is laid out once for every view, thick enough for
+    // each view that asks for thin layers: clamped when one of them clamps, to the largest of their
+    // heights. A view's first setting, and every change, lays the device out (UpdateDrawing); before
+    // the first one nothing draws the device and the layout, which also lines the rows and edges of
+    // the columns up, is not made.
+    void SetThinLayerHeight(int view, bool clamp, float minHeight);
     // Changes with every UpdateDrawing: a drawing made at another revision is out of date.
     std::uint64_t GetDrawingRevision() const { return m_nDrawingRevision; }
     // After a column or layer edit: drops empty rows, repairs the selection, prunes the VCSEL list.
@@ -188,6 +204,24 @@ public:
     void CheckPoint() { m_UndoHistory.CheckPoint(); }
     // The command's sheet was cancelled: the snapshot it recorded goes.
     void DiscardLastCheckPoint() { m_UndoHistory.DiscardLastCheckPoint(); }
+
+    // --- Options and help (TessaronDocOptions.cpp) ---
+    // Runs one of the option and help commands; false for any other id.
+    bool OnOptionsCommand(int id);
+    void OnViewBackGrid();
+    void OnOptionsLayerInfoWindowFont();
+    void OnOptionsNextStepPromptFont();
+    // Both choose the simulator a deck is written for from the next start on (the restart message
+    // says so); the product code the deck writers read stays as it is.
+    void OnOptionsCorvex3D();
+    void OnOptionsLumivo3D();
+    void OnOptionsCylinderCoordinate();
+    // Opens the user manual of the running mode with the default program.
+    void OnUserManual();
+    // The user manual of the running mode: below the program's folder.
+    static std::string UserManualPath();
+    // The simulator the deck writers write for: 1 Corvex3D, 2 Lumivo.
+    int GetProductCode() const { return m_nProductCode; }
 
     // --- Mesh counts ---
     // Chooses the reference column and row of z-segment index and numbers its materials.
@@ -275,9 +309,8 @@ private:
     CMacroList m_NoMacros;
     std::string m_strWriteError;
     CUndoHistory m_UndoHistory{*this};
-    bool m_bDrawnByViews = false;       // a view has given its thin-layer setting
-    bool m_bThinLayers = false;         // the views' thin-layer setting (SetThinLayerHeight)
-    float m_fThinLayerHeight = 0.0f;
+    // The views' thin-layer settings by view number (SetThinLayerHeight): clamp and least height.
+    std::map<int, std::pair<bool, float>> m_ThinLayerSettings;
     std::uint64_t m_nDrawingRevision = 0;
 
     // What the ".layer" reader and writer work on: the records with zsegCount of them in use.
@@ -287,6 +320,12 @@ private:
     bool WarnNoData() const;
     std::vector<std::vector<int>> m_AutoMeshTags;  // material tags of the automatic mesh, [column][row]
 
+    // The EDGE_* flags of the layer at column c, row r of z-segment z, `last` being the last
+    // z-segment's index.
+    static std::uint16_t ExposedEdgeFlags(const CZSegment& segment, int z, int c, int r, int last);
+    // Stores every layer's indices and adds its edge flags, or with `exact` sets them to exactly
+    // the flags that hold.
+    void StampLayers(bool exact);
     // The z-segments in use that the document holds: g_nZSegCount, but never more than it has.
     int GetZSegmentsInUse() const;
     bool IsZSegmentInUse(int zseg) const { return zseg >= 0 && zseg < GetZSegmentsInUse(); }

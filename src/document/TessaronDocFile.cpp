@@ -173,6 +173,7 @@ bool CTessaronDoc::ReadLayerFile(const std::string& path)
     SetSelection(-1, -1, -1);
     BuildSegInfoList();
     RefreshLayerFileIndexes();
+    RefreshLayerEdges();
     return true;
 }
 

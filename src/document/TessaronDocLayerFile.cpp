@@ -86,6 +86,7 @@ void CTessaronDoc::LoadZsegmentLayerFile(std::string path, int n)
     AssignLayerColours();
     RecountLayerColours();
     SetSelection(-1, -1, -1);
+    RefreshLayerEdges();
 }
 
 bool CTessaronDoc::SaveZsegmentLayerFile(int n, std::string path)

@@ -8,6 +8,8 @@ namespace {
 
 const double kMaterialTolerance = 1e-4;
 const double kLabelOffsetTolerance = 1e-5;
+const double kVcselIndexTolerance = 1e-4;
+const double kVcselLayerTolerance = 1e-10;
 
 bool Near(double a, double b) { return std::fabs(a - b) < kMaterialTolerance; }
 
@@ -53,6 +55,20 @@ bool CLayerDoping::operator==(const CLayerDoping& other) const
 {
     return m_strKind == other.m_strKind && Near(m_fValue, other.m_fValue) &&
            m_strNewDoping == other.m_strNewDoping;
+}
+
+bool CVcselSection::IsSame(const CVcselSection& other) const
+{
+    for (int i = 0; i < 9; ++i) {
+        if (std::fabs(m_fIndex[i] - other.m_fIndex[i]) > kVcselIndexTolerance)
+            return false;
+        if (std::fabs(m_dLayer[i] - other.m_dLayer[i]) > kVcselLayerTolerance)
+            return false;
+    }
+    return m_strGratingModel == other.m_strGratingModel && m_strActive == other.m_strActive &&
+           m_strVcselType == other.m_strVcselType && m_nMeshPoints == other.m_nMeshPoints &&
+           std::fabs(m_fSectionLoss - other.m_fSectionLoss) < kVcselIndexTolerance &&
+           std::fabs(m_fSectionIndex - other.m_fSectionIndex) < kVcselIndexTolerance;
 }
 
 CGratingComposRec::CGratingComposRec()

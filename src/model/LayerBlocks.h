@@ -74,6 +74,9 @@ public:
     float m_fSectionIndex = 0.0f;       // "section_index"
 
     virtual ~CVcselSection() = default;
+    // The same type with the same values: texts and mesh points exact, index values, section loss
+    // and section index within 1e-4, layer thicknesses within 1e-10.
+    bool IsSame(const CVcselSection& other) const;
 };
 
 // The "grating_compos" statement of a layer.

@@ -12,6 +12,7 @@ int g_nCurZSeg = 0;
 int g_nZSegCount = 0;
 int g_nClipboardZSeg = 0;
 int g_ColourUsage[23][23] = {};
+int g_nSeriesParamId = -1;
 std::string g_strIsolatedMethod = "no";
 std::map<std::string, bool> g_layerParamFlags;
 
@@ -22,6 +23,7 @@ void ResetProcessState()
     g_nCurZSeg = 0;
     g_nZSegCount = 0;
     g_nClipboardZSeg = 0;
+    g_nSeriesParamId = -1;
     std::memset(g_ColourUsage, 0, sizeof g_ColourUsage);
     g_strIsolatedMethod = "no";
     g_layerParamFlags.clear();

@@ -1,7 +1,8 @@
 #pragma once
 // The state the program keeps process-wide, as the system defines it: the edit block and its edit
 // mode, the current z-segment and the number in use, the z-segment of the last copy, the colour
-// usage, the 3-D solution method and the keyword flag map. All of it is defined in ProcessState.cpp
+// usage, the series parameter id of the numeric box right-clicked last, the 3-D solution method and
+// the keyword flag map. All of it is defined in ProcessState.cpp
 // and goes back to its state at program start with ResetProcessState. Reading and writing files
 // keeps nothing here: a load has its own context (statements/LoadContext.h).
 
@@ -26,6 +27,9 @@ extern int g_nZSegCount;
 extern int g_nClipboardZSeg;
 // How many layers use each (colour, pattern) pair.
 extern int g_ColourUsage[23][23];
+// The parameter id of the numeric box right-clicked last (200 for a value of the contact grid);
+// the edit-box series command reads it. -1 before any right click.
+extern int g_nSeriesParamId;
 // The 3-D solution method: "no" the isolated-layer method, "yes" the flow method.
 extern std::string g_strIsolatedMethod;
 // The keyword flag map: statement parameter name -> flag; filled at start-up and read by the layer
@@ -33,7 +37,8 @@ extern std::string g_strIsolatedMethod;
 extern std::map<std::string, bool> g_layerParamFlags;
 
 // Puts every state above back to its state at program start: the edit block (images, page flags,
-// edit mode), the z-segment counters, the clipboard number, the colour usage, the method "no" and
+// edit mode), the z-segment counters, the clipboard number, the colour usage, the series parameter
+// id -1, the method "no" and
 // an empty flag map (LayerParamFlags() fills it again when it is next read). File New resets only
 // what belongs to the closed document; tests and benchmarks start from here.
 void ResetProcessState();

@@ -16,6 +16,8 @@ public:
     virtual void LoadLayerMacros(const std::string& path) = 0;
     // Adds a document path to the recent-file list.
     virtual void AddToRecentFileList(const std::string& path) = 0;
+    // The folder that holds the running program file, with a trailing separator ("" when unknown).
+    virtual std::string GetProgramFolder() const { return std::string(); }
     // The installation root: the folder above the program's own folder, ending in a separator;
     // the simulator data folders with the mesher tools lie below it. "" when it is not known.
     virtual std::string GetInstallRoot() const { return std::string(); }

@@ -44,6 +44,7 @@ public:
     // The views: none until the GUI attaches its hub.
     void SetViews(IViewsHub* views) { m_pViews = views; }
     IViewsHub* GetViews() const { return m_pViews; }
+    // A document may bring what its views read up to date first.
     virtual void UpdateAllViews(int hint = 0);
 
     // Runs a command the document owns; false when the id is not the document's.

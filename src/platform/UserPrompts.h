@@ -1,5 +1,5 @@
 #pragma once
-// Message boxes and file dialogs, reached through one installable service so the document and the
+// Message boxes, file dialogs and font dialogs, reached through one installable service so the document and the
 // file code never depend on a window system. The GUI installs the wx implementation; tests install
 // a scripted one (tests/support/ScriptedPrompts.h) that records every text and answers from a queue.
 
@@ -39,6 +39,15 @@ struct FileDialogRequest {
     std::vector<std::string> chosenPaths;  // filled on OK (full paths)
 };
 
+// A font as the font dialog starts from it and returns it.
+struct FontChoice {
+    std::string faceName;
+    int pointSize = 8;
+    bool bold = false;
+    bool italic = false;
+    unsigned colour = 0;         // text colour, 0x00BBGGRR as the settings store colours
+};
+
 class IUserPrompts {
 public:
     virtual ~IUserPrompts() = default;
@@ -46,6 +55,9 @@ public:
     virtual int MessageBox(const std::string& text, const std::string& caption, unsigned type) = 0;
     // Runs a modal file dialog; returns true on OK with request.chosenPaths filled.
     virtual bool FileDialog(FileDialogRequest& request) = 0;
+    // Runs a modal font dialog with screen fonts and text effects (colour) started from `font`;
+    // true on OK with `font` replaced by the choice. Without a window system: Cancel.
+    virtual bool FontDialog(FontChoice& /*font*/) { return false; }
 };
 
 // A save-as path whose file name has no "." gets "." + defaultExt, as the file dialogs add it.

@@ -1,4 +1,5 @@
 #include "render/LayerDrawing.h"
+#include "render/PolarDrawing.h"
 #include "render/StencilEdges.h"
 
 #include <cmath>
@@ -12,29 +13,9 @@ const CRgb kDropTargetColour{255, 0, 0};
 // A colour index outside the table (the document keeps it within 0..22) is drawn mid grey.
 const CRgb kUnknownColour{128, 128, 128};
 
-// Channels are 0..255 and products are truncated toward zero.
-CRgb Shade(CRgb c, double f)
-{
-    return {static_cast<unsigned char>(c.r * f), static_cast<unsigned char>(c.g * f),
-            static_cast<unsigned char>(c.b * f)};
-}
-
 void SetColour(CRgb c) { glColor3ub(c.r, c.g, c.b); }
 
 void Vertex(const CPoint3f& p, float z) { glVertex3f(p.x, p.y, z); }
-
-bool BelongsToCurrentZSeg(const CLayerRec& layer, int currentZSeg)
-{
-    return layer.m_nZSeg == currentZSeg - 1;
-}
-
-bool DrawsFrontOutline(const CLayerRec& layer, int currentZSeg)
-{
-    return (layer.m_wEdgeFlags & EDGE_LAST_ZSEG) || BelongsToCurrentZSeg(layer, currentZSeg);
-}
-
-// Empty layers sit 0.2 behind the others so that filled neighbours win the depth test.
-float DepthOffset(const CLayerRec& layer) { return layer.IsEmpty() ? -0.2f : 0.0f; }
 
 void BindPattern(const CLayerRec& layer, const GLuint* names)
 {
@@ -100,12 +81,12 @@ void SideQuad(const CPoint3f& p, const CPoint3f& q, float zBack, float zFront)
 void SideFaces(const CLayerRec& l, CRgb colour, float zBack, float zFront)
 {
     glBegin(GL_QUADS);
-    SetColour(Shade(colour, 0.77));
+    SetColour(ShadeColour(colour, 0.77));
     glNormal3f(0, 1, 0);
     SideQuad(l.m_A, l.m_D, zBack, zFront);
     glNormal3f(0, -1, 0);
     SideQuad(l.m_C, l.m_B, zBack, zFront);
-    SetColour(Shade(colour, 0.72));
+    SetColour(ShadeColour(colour, 0.72));
     glNormal3f(-1, 0, 0);
     SideQuad(l.m_A, l.m_C, zBack, zFront);
     glNormal3f(1, 0, 0);
@@ -137,7 +118,7 @@ void SetOutlineState(bool flat, CRgb colour)
         glLineWidth(1.0f);
         return;
     }
-    SetColour(Shade(colour, 0.95));
+    SetColour(ShadeColour(colour, 0.95));
     BeginMaskedSmoothEdges();
     glEnable(GL_POLYGON_OFFSET_LINE);
     glPolygonOffset(-0.5f, 1.0f);
@@ -162,13 +143,26 @@ CRgb FillColour(const CLayerRec& layer, bool empty)
 
 CRgb LayerFillColour(const CLayerRec& layer) { return FillColour(layer, layer.IsEmpty()); }
 
+CRgb ShadeColour(CRgb c, double f)
+{
+    return {static_cast<unsigned char>(c.r * f), static_cast<unsigned char>(c.g * f),
+            static_cast<unsigned char>(c.b * f)};
+}
+
+float LayerDepthOffset(const CLayerRec& layer) { return layer.IsEmpty() ? -0.2f : 0.0f; }
+
+bool LayerShowsFrontOutline(const CLayerRec& layer, int currentZSeg)
+{
+    return (layer.m_wEdgeFlags & EDGE_LAST_ZSEG) || layer.m_nZSeg == currentZSeg - 1;
+}
+
 void DrawLayerGL(const CLayerRec& layer, const CLayerDrawOptions& o)
 {
     glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
     glPushAttrib(GL_ALL_ATTRIB_BITS);
 
     const CRgb colour = LayerFillColour(layer);
-    const float offset = DepthOffset(layer);
+    const float offset = LayerDepthOffset(layer);
     const float zFront = o.zScale * layer.m_fZTo + offset;
     const float zBack = o.zScale * layer.m_fZFrom + offset;
     const bool hasDepth = layer.m_fZFrom != layer.m_fZTo;
@@ -189,7 +183,7 @@ void DrawLayerGL(const CLayerRec& layer, const CLayerDrawOptions& o)
     }
 
     SetOutlineState(o.flat, colour);
-    if (DrawsFrontOutline(layer, o.currentZSeg)) FaceLoop(layer.m_A, layer.m_C, layer.m_B, layer.m_D, zFront);
+    if (LayerShowsFrontOutline(layer, o.currentZSeg)) FaceLoop(layer.m_A, layer.m_C, layer.m_B, layer.m_D, zFront);
     if (!o.noSides) {
         const unsigned flags = layer.m_wEdgeFlags;
         if (flags & EDGE_FIRST_ZSEG) FaceLoop(layer.m_A, layer.m_D, layer.m_B, layer.m_C, zBack);
@@ -209,9 +203,9 @@ void CFlatLayerBatch::Add(const CLayerRec& l, int currentZSeg)
 {
     const bool empty = l.IsEmpty();
     m_colours.push_back(FillColour(l, empty));
-    const float z = l.m_fZTo + (empty ? -0.2f : 0.0f); // as DepthOffset
+    const float z = l.m_fZTo + LayerDepthOffset(l);
     for (const CPoint3f* p : {&l.m_C, &l.m_B, &l.m_D, &l.m_A}) m_quads.insert(m_quads.end(), {p->x, p->y, z});
-    if (!DrawsFrontOutline(l, currentZSeg)) return;
+    if (!LayerShowsFrontOutline(l, currentZSeg)) return;
     // The loop upper-left, lower-left, lower-right, upper-right as four separate segments.
     const CPoint3f* loop[5] = {&l.m_A, &l.m_C, &l.m_B, &l.m_D, &l.m_A};
     for (int i = 0; i < 4; ++i)
@@ -312,7 +306,15 @@ void DrawBar(const float x[2], const float base[2], float t, float zBack, float 
     }
 }
 
-void DrawContacts(const CColumnRec& column, float thickness, float zScale, bool threeD, bool top)
+// In cylinder coordinates the bar is a box swept over the z range read as angles, its base level
+// at the height of the edge's left end.
+void DrawPolarBar(const float x[2], float base, float t, float zBack, float zFront)
+{
+    DrawPolarBox(CPoint3f(x[0], base, 0), CPoint3f(x[0], base + t, 0), CPoint3f(x[1], base + t, 0),
+                 CPoint3f(x[1], base, 0), zBack, zFront);
+}
+
+void DrawContacts(const CColumnRec& column, float thickness, float zScale, bool threeD, bool cylinder, bool top)
 {
     glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
     const CLayerRec* carrier = ContactCarrier(column, top);
@@ -330,18 +332,21 @@ void DrawContacts(const CColumnRec& column, float thickness, float zScale, bool 
                                      : static_cast<const CContactRange&>(column.m_Contacts.Bottom(i));
         const float x[2] = {start.x + r.m_fFrom, start.x + r.m_fTo};
         const float base[2] = {start.y, stop.y};
-        DrawBar(x, base, t, zBack, zFront, top, threeD);
+        if (cylinder)
+            DrawPolarBar(x, base[0], top ? t : -t, zBack, zFront);
+        else
+            DrawBar(x, base, t, zBack, zFront, top, threeD);
     }
 }
 
 } // namespace
 
-void DrawTopContacts(const CColumnRec& column, float thickness, float zScale, bool threeD)
+void DrawTopContacts(const CColumnRec& column, float thickness, float zScale, bool threeD, bool cylinder)
 {
-    DrawContacts(column, thickness, zScale, threeD, true);
+    DrawContacts(column, thickness, zScale, threeD, cylinder, true);
 }
 
-void DrawBottomContacts(const CColumnRec& column, float thickness, float zScale, bool threeD)
+void DrawBottomContacts(const CColumnRec& column, float thickness, float zScale, bool threeD, bool cylinder)
 {
-    DrawContacts(column, thickness, zScale, threeD, false);
+    DrawContacts(column, thickness, zScale, threeD, cylinder, false);
 }

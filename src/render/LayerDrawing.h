@@ -14,11 +14,22 @@ constexpr int kTextureNameCount = 23;
 struct CRgb {
     unsigned char r = 0, g = 0, b = 0;
     bool operator==(const CRgb& o) const { return r == o.r && g == o.g && b == o.b; }
+    bool operator!=(const CRgb& o) const { return !(*this == o); }
 };
 
 // The fill colour of a layer: its colour index, then light blue when empty, dark grey when
 // selected, white when highlighted, red when it is the drop target, each overriding the earlier.
 CRgb LayerFillColour(const CLayerRec& layer);
+
+// Every channel multiplied by f and truncated toward zero: the shaded sides and the outlines.
+CRgb ShadeColour(CRgb c, double f);
+
+// Empty layers sit 0.2 behind the others so that filled neighbours win the depth test.
+float LayerDepthOffset(const CLayerRec& layer);
+
+// The front outline is drawn for the last z-segment's layers (edge bit 1) and for every layer of
+// the current z-segment (counted from 1), whatever lies in front of it.
+bool LayerShowsFrontOutline(const CLayerRec& layer, int currentZSeg);
 
 struct CLayerDrawOptions {
     bool flat = true;          // the 2-D drawing: front face and its black outline only
@@ -51,6 +62,8 @@ private:
 
 // Black bars on the top edge of the column's highest non-empty layer (on the bottom edge of its
 // lowest non-empty layer), one per contact range, `thickness` tall in model units. With threeD the
-// thickness is at least 0.01 (a view passing 0 or NaN still gets visible bars).
-void DrawTopContacts(const CColumnRec& column, float thickness, float zScale, bool threeD);
-void DrawBottomContacts(const CColumnRec& column, float thickness, float zScale, bool threeD);
+// thickness is at least 0.01 (a view passing 0 or NaN still gets visible bars). In cylinder
+// coordinates each bar is swept over the carrier's z range read as angles (DrawPolarBox).
+void DrawTopContacts(const CColumnRec& column, float thickness, float zScale, bool threeD, bool cylinder = false);
+void DrawBottomContacts(const CColumnRec& column, float thickness, float zScale, bool threeD,
+                        bool cylinder = false);

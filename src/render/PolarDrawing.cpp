@@ -1,4 +1,5 @@
 #include "render/PolarDrawing.h"
+#include "render/LayerDrawing.h"
 #include "render/StencilEdges.h"
 
 #include <GL/gl.h>
@@ -90,4 +91,48 @@ void DrawPolarBox(const CPoint3f& p0, const CPoint3f& p1, const CPoint3f& p2, co
         }
         glEnd();
     }
+}
+
+namespace {
+
+void LayerAt(const CPoint3f& p, double angle, double radiusScale) { PolarVertex(p.x, p.y, angle, radiusScale); }
+
+void DrawCylinderPiece(const CLayerRec& l, double b0, double b1, double s, bool noSides)
+{
+    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+    const CRgb colour = LayerFillColour(l);
+    MarkStencil();
+    glDisable(GL_TEXTURE_2D);
+    glColor3ub(colour.r, colour.g, colour.b);
+    const CPoint3f *A = &l.m_A, *B = &l.m_B, *C = &l.m_C, *D = &l.m_D;
+    glBegin(GL_QUADS);
+    for (const CPoint3f* p : {C, B, D, A}) LayerAt(*p, b1, s);
+    if (!noSides) {
+        for (const CPoint3f* p : {A, D, B, C}) LayerAt(*p, b0, s);
+        if (b0 != b1) {
+            // Top, bottom, left and right between the two angles: corner and angle per vertex.
+            const struct {
+                const CPoint3f* p;
+                bool upper;
+            } sides[4][4] = {{{A, false}, {A, true}, {D, true}, {D, false}},
+                             {{C, false}, {B, false}, {B, true}, {C, true}},
+                             {{A, false}, {C, false}, {C, true}, {A, true}},
+                             {{D, false}, {D, true}, {B, true}, {B, false}}};
+            for (const auto& side : sides)
+                for (const auto& v : side) LayerAt(*v.p, v.upper ? b1 : b0, s);
+        }
+    }
+    glEnd();
+    BeginMaskedSmoothEdges();
+    glLineWidth(1.0f);
+    glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
+    glColor3ub(0, 0, 0);
+}
+
+} // namespace
+
+void DrawCylinderLayer(const CLayerRec& layer, float radiusScale, bool noSides)
+{
+    for (const CAnglePiece& piece : SplitAngleRange(layer.m_fZFrom, layer.m_fZTo))
+        DrawCylinderPiece(layer, piece.from, piece.to, radiusScale, noSides);
 }

@@ -3,6 +3,7 @@
 // cylinder axis, and a z range a range of angles in degrees, drawn as flat facets of at most 8
 // degrees. The polar plane is the x-z plane of the model: angle 0 points along +x, 270 along +z.
 
+#include "model/LayerRec.h"
 #include "model/Point3f.h"
 
 #include <vector>
@@ -30,3 +31,10 @@ std::vector<CAnglePiece> SplitAngleRange(double a0, double a1);
 // Leaves the edge state in force (stencil NOTEQUAL 1, smoothing and blending on).
 void DrawPolarBox(const CPoint3f& p0, const CPoint3f& p1, const CPoint3f& p2, const CPoint3f& p3, double a0,
                   double a1);
+
+// A layer in cylinder coordinates: its outline (x the radius times radiusScale, y the height)
+// swept from its back z to its front z read as angles, one flat facet of at most 8 degrees after
+// the other. Every facet has its front face at its upper angle and, unless noSides, its back face
+// at its lower angle and the four faces between, all in the layer's fill colour with the stencil
+// marked. No outline is drawn; the masked edge state is left in force with polygon mode LINE.
+void DrawCylinderLayer(const CLayerRec& layer, float radiusScale, bool noSides);

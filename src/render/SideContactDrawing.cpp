@@ -35,15 +35,15 @@ struct SideBar {
     Vec2 o1, b1, b2, o2;
 };
 
-// outward: -1 for the left face, +1 for the right face.
-bool ComputeSideBar(const CPoint3f& e0, const CPoint3f& e1, float outward, float height, float from, float to,
+// outward: -1 for the left face, +1 for the right face. From and to are fractions of `span`
+// along the edge e0-e1; without a span there is no place for the bar.
+bool ComputeSideBar(const CPoint3f& e0, const CPoint3f& e1, float outward, float span, float from, float to,
                     float t, SideBar& bar)
 {
-    // The positions are fractions of the layer's own thickness; without one there is no place.
-    if (!(height != 0.0f)) return false;
+    if (!(span != 0.0f)) return false;
     const Vec2 d{e1.x - e0.x, e1.y - e0.y};
     const Vec2 n = UnitNormal(d);
-    const float f1 = from / height, f2 = to / height;
+    const float f1 = from / span, f2 = to / span;
     bar.b1 = {e0.x + d.x * f1, e0.y + d.y * f1};
     bar.b2 = {e0.x + d.x * f2, e0.y + d.y * f2};
     const float s = outward * t;
@@ -89,6 +89,7 @@ void DrawSideFace(const CLayerRec& layer, const CPoint3f& e0, const CPoint3f& e1
 {
     SideBar bar;
     const float t = SideBarThickness(thickness, threeD);
+    // The positions are heights in the layer's own thickness, spread over the drawn edge.
     if (!ComputeSideBar(e0, e1, outward, layer.m_fHeight, from, to, t, bar)) return;
     const float z0 = zScale * layer.m_fZFrom, z1 = zScale * layer.m_fZTo;
     if (cylinder)
@@ -97,7 +98,34 @@ void DrawSideFace(const CLayerRec& layer, const CPoint3f& e0, const CPoint3f& e1
         DrawFlatSideBar(bar, z0, z1);
 }
 
+// The corners of the same bar with the positions measured along the drawn edge itself.
+bool SideFaceCorners(const CLayerRec& layer, const CPoint3f& e0, const CPoint3f& e1, float outward, float thickness,
+                     float from, float to, float zScale, bool threeD, CPoint3f corners[8])
+{
+    SideBar bar;
+    const float edge = std::hypot(e1.x - e0.x, e1.y - e0.y);
+    if (!ComputeSideBar(e0, e1, outward, edge, from, to, SideBarThickness(thickness, threeD), bar)) return false;
+    const float z[2] = {zScale * layer.m_fZFrom, zScale * layer.m_fZTo};
+    for (int i = 0; i < 2; ++i) {
+        int k = 4 * i;
+        for (Vec2 p : {bar.o1, bar.b1, bar.b2, bar.o2}) corners[k++] = CPoint3f(p.x, p.y, z[i]);
+    }
+    return true;
+}
+
 } // namespace
+
+bool SideFaceCornersLow(const CLayerRec& layer, float thickness, float from, float to, float zScale, bool threeD,
+                        CPoint3f corners[8])
+{
+    return SideFaceCorners(layer, layer.m_C, layer.m_A, -1.0f, thickness, from, to, zScale, threeD, corners);
+}
+
+bool SideFaceCornersHigh(const CLayerRec& layer, float thickness, float from, float to, float zScale, bool threeD,
+                         CPoint3f corners[8])
+{
+    return SideFaceCorners(layer, layer.m_B, layer.m_D, 1.0f, thickness, from, to, zScale, threeD, corners);
+}
 
 void DrawSideFaceLow(const CLayerRec& layer, float thickness, bool cylinder, float from, float to, float zScale,
                      bool threeD)
@@ -111,25 +139,31 @@ void DrawSideFaceHigh(const CLayerRec& layer, float thickness, bool cylinder, fl
     DrawSideFace(layer, layer.m_B, layer.m_D, 1.0f, thickness, cylinder, from, to, zScale, threeD);
 }
 
-void DrawSideContacts2d(const CZSegment& segment, float thickness)
+bool SideContactCarriers(const CZSegment& segment, int row, int& low, int& high)
 {
     const std::vector<CColumnRec>& columns = segment.GetColumns();
+    low = high = -1;
+    for (int c = 0; c < int(columns.size()); ++c) {
+        if (!columns[c].HasRow(row) || columns[c].GetLayer(row).IsEmpty()) continue;
+        if (low < 0) low = c;
+        high = c;
+    }
+    return low >= 0;
+}
+
+void DrawSideContacts2d(const CZSegment& segment, float thickness)
+{
     for (const CContactList& group : segment.m_SideContacts) {
         const int row = group.m_nRow;
         int low = -1, high = -1;
-        for (int c = 0; c < int(columns.size()); ++c) {
-            if (!columns[c].HasRow(row) || columns[c].GetLayer(row).IsEmpty()) continue;
-            if (low < 0) low = c;
-            high = c;
-        }
-        if (low < 0) continue;
+        if (!SideContactCarriers(segment, row, low, high)) continue;
         for (const CContactRec& contact : group.m_Contacts) {
             if (contact.m_nSide == 0)
-                DrawSideFaceLow(columns[low].GetLayer(row), thickness, false, contact.m_fFrom, contact.m_fTo, 1.0f,
-                                false);
+                DrawSideFaceLow(segment.GetColumn(low).GetLayer(row), thickness, false, contact.m_fFrom,
+                                contact.m_fTo, 1.0f, false);
             else if (contact.m_nSide == 1)
-                DrawSideFaceHigh(columns[high].GetLayer(row), thickness, false, contact.m_fFrom, contact.m_fTo, 1.0f,
-                                 false);
+                DrawSideFaceHigh(segment.GetColumn(high).GetLayer(row), thickness, false, contact.m_fFrom,
+                                 contact.m_fTo, 1.0f, false);
         }
     }
 }

@@ -17,6 +17,20 @@ void DrawSideFaceLow(const CLayerRec& layer, float thickness, bool cylinder, flo
 void DrawSideFaceHigh(const CLayerRec& layer, float thickness, bool cylinder, float from, float to, float zScale,
                       bool threeD);
 
+// The eight corners of the same bar for the 3-D view's contact links (the four at the back z,
+// then the four at the front z, each as outer lower, lower, upper, outer upper), with `from` and
+// `to` measured along the drawn edge rather than in the layer's thickness. False, with nothing
+// written, when the edge has no length.
+bool SideFaceCornersLow(const CLayerRec& layer, float thickness, float from, float to, float zScale, bool threeD,
+                        CPoint3f corners[8]);
+bool SideFaceCornersHigh(const CLayerRec& layer, float thickness, float from, float to, float zScale, bool threeD,
+                         CPoint3f corners[8]);
+
+// The columns whose layer at `row` carries the row's side contacts: the lowest (left contacts) and
+// the highest (right contacts) column where that layer exists and is not empty. False when there
+// is none.
+bool SideContactCarriers(const CZSegment& segment, int row, int& low, int& high);
+
 // The 2-D view's side contacts of a z-segment: for each contact of each row's group, a left
 // contact on the left face of the row's layer in the lowest column where that layer is not empty,
 // a right contact on the right face of the one in the highest such column. A row without a

@@ -1,32 +1,11 @@
 #include "render/View2dState.h"
+#include "render/ProjectionMatrix.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
 
 #include <algorithm>
 #include <cmath>
-
-namespace {
-
-void Identity(double m[16])
-{
-    std::fill(m, m + 16, 0.0);
-    m[0] = m[5] = m[10] = m[15] = 1.0;
-}
-
-// glOrtho as a column-major matrix.
-void Ortho(double m[16], double l, double r, double b, double t, double n, double f)
-{
-    Identity(m);
-    m[0] = 2.0 / (r - l);
-    m[5] = 2.0 / (t - b);
-    m[10] = -2.0 / (f - n);
-    m[12] = -(r + l) / (r - l);
-    m[13] = -(t + b) / (t - b);
-    m[14] = -(f + n) / (f - n);
-}
-
-} // namespace
 
 void ResetView2d(CView2dState& view)
 {
@@ -48,10 +27,10 @@ void SetProjection2d(CView2dState& view, int width, int height)
     view.viewport[3] = height;
     view.contactBarThickness = 0.2f / view.sy;
 
-    Ortho(view.projection, 0.0, kView2dHeight * width / height, 0.0, kView2dHeight, -1100.0, 1100.0);
+    OrthoMatrix(view.projection, 0.0, kView2dHeight * width / height, 0.0, kView2dHeight, -1100.0, 1100.0);
 
     // translate(tx, ty, 0) * scale(sx, sy, 1)
-    Identity(view.modelview);
+    IdentityMatrix(view.modelview);
     view.modelview[0] = view.sx;
     view.modelview[5] = view.sy;
     view.modelview[12] = view.tx;
@@ -60,11 +39,7 @@ void SetProjection2d(CView2dState& view, int width, int height)
 
 void LoadProjection2d(const CView2dState& view)
 {
-    glViewport(view.viewport[0], view.viewport[1], view.viewport[2], view.viewport[3]);
-    glMatrixMode(GL_PROJECTION);
-    glLoadMatrixd(view.projection);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadMatrixd(view.modelview);
+    LoadViewMatrices(view.viewport, view.projection, view.modelview);
 }
 
 CClientPoint ProjectPoint(const CView2dState& view, CModelPoint world)

@@ -87,6 +87,20 @@ void CGL2dView::RunPendingSetup()
 
 void CGL2dView::OnUpdate(int /*hint*/) { Refresh(false); }
 
+void CGL2dView::SetLayerInfoFont()
+{
+    FontChoice font = m_layerInfoFont;
+    if (!UserPrompts().FontDialog(font))
+        return;
+    m_layerInfoFont = font;
+    Refresh(false);
+}
+
+void CGL2dView::SetPromptFont()
+{
+    // The prompt window holds its own font; the view has none to show yet.
+}
+
 bool CGL2dView::MakeCurrent()
 {
     return m_context && m_context->IsOK() && IsShownOnScreen() && SetCurrent(*m_context);
@@ -108,7 +122,7 @@ void CGL2dView::SetProjection()
 {
     const wxSize size = GetClientSize();
     SetProjection2d(m_state, size.GetWidth(), size.GetHeight());
-    if (m_pDoc) m_pDoc->SetThinLayerHeight(m_bThinLayers, m_state.contactBarThickness);
+    if (m_pDoc) m_pDoc->SetThinLayerHeight(kThinLayerView, m_bThinLayers, m_state.contactBarThickness);
     Refresh(false);
 }
 

@@ -6,6 +6,7 @@
 // frames and the view options. A paint only reads the document: the document lays the device out
 // in its update, and the view tells it the thin-layer height whenever its zoom changes.
 
+#include "platform/UserPrompts.h"
 #include "render/LayerBatchCache.h"
 #include "render/LayerDrawing.h"
 #include "render/View2dState.h"
@@ -53,6 +54,14 @@ public:
     int m_nPromptWnd = 1;    // "Layer_ViewPromptWnd": the next-step prompt window
     int m_nMinSpacing = 1;   // "Set minimum spacing"; nothing else reads it
 
+    // The font dialog for the layer-information box's font and colour; the choice is kept and the
+    // view repainted.
+    void SetLayerInfoFont();
+    // The font dialog for the prompt window's font; nothing while there is no prompt window.
+    void SetPromptFont();
+    // The layer-information box's font: face, size in points and colour (red 9).
+    FontChoice m_layerInfoFont{"Courier New", 8, false, false, 9};
+
     // Renders one frame now and shows it.
     void Render();
     // The colour of the view's own frame at a client point: a frame is drawn and read back before
@@ -76,6 +85,9 @@ private:
     void RunPendingSetup();
     void LoadOptions();
     void SaveOptions();
+
+    // The number this view gives its thin-layer setting under (CTessaronDoc::SetThinLayerHeight).
+    static constexpr int kThinLayerView = 2;
 
     CTessaronDoc* m_pDoc;
     std::unique_ptr<wxGLContext> m_context;

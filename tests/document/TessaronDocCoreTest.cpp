@@ -333,17 +333,18 @@ TEST_F(DocCore, TheUpdateLaysTheDeviceOutOnceAViewDrawsIt)
     group.m_Contacts[0].m_fTo = 40.0f;  // kept within its row once the device is drawn
     Seg(0).m_SideContacts.push_back(group);
 
-    // Nothing draws the device yet: the records stay as they are.
+    // Nothing draws the device yet: the records stay as they are, but for their indices and edges.
     doc().UpdateAllViews(0);
     EXPECT_EQ(LayerAt(0, 0, 1).m_fLowerWidth, 1.5f);
     EXPECT_EQ(Seg(0).m_SideContacts[0].m_Contacts[0].m_fTo, 40.0f);
-    EXPECT_EQ(LayerAt(0, 1, 0).m_wEdgeFlags, 0);
+    EXPECT_EQ(LayerAt(0, 0, 1).m_A.y, 0.0f) << "not laid out";
+    EXPECT_TRUE(LayerAt(0, 1, 0).m_wEdgeFlags & EDGE_RIGHT_FACE);
 
     // A view gives its thin-layer height: the device is laid out now and after every update.
-    doc().SetThinLayerHeight(true, 0.2f);
+    doc().SetThinLayerHeight(2, true, 0.2f);
     EXPECT_EQ(LayerAt(0, 0, 1).m_fLowerWidth, LayerAt(0, 0, 0).m_fUpperWidth);
     EXPECT_EQ(Seg(0).m_SideContacts[0].m_Contacts[0].m_fTo, LayerAt(0, 0, 0).m_fHeight);
-    EXPECT_TRUE(LayerAt(0, 1, 0).m_wEdgeFlags & EDGE_RIGHT_FACE);
+    EXPECT_GT(LayerAt(0, 0, 1).m_A.y, LayerAt(0, 0, 0).m_A.y);
     LayerAt(0, 0, 1).m_fLowerWidth = 1.5f;
     doc().UpdateAllViews(0);
     EXPECT_EQ(LayerAt(0, 0, 1).m_fLowerWidth, LayerAt(0, 0, 0).m_fUpperWidth);
@@ -366,7 +367,7 @@ TEST_F(DocCore, EveryUpdateOfTheDocumentMovesTheDrawingRevisionOn)
              d.OnEditUndo();
          }},
         {"redo", [](CTessaronDoc& d) { d.OnEditRedo(); }},
-        {"a view's new thin-layer height", [](CTessaronDoc& d) { d.SetThinLayerHeight(true, 0.5f); }},
+        {"a view's new thin-layer height", [](CTessaronDoc& d) { d.SetThinLayerHeight(2, true, 0.5f); }},
         {"new document", [](CTessaronDoc& d) { d.OnNewDocument(); }},
     };
     for (const Step& step : steps) {
@@ -378,6 +379,31 @@ TEST_F(DocCore, EveryUpdateOfTheDocumentMovesTheDrawingRevisionOn)
     ASSERT_TRUE(doc().OnOpenDocument(TESSARON_FIXTURES "/layer/ridge_two_columns.layer"));
     EXPECT_NE(doc().GetDrawingRevision(), beforeOpen) << "open";
     const auto before = doc().GetDrawingRevision();
-    doc().SetThinLayerHeight(true, 0.5f);
+    doc().SetThinLayerHeight(2, true, 0.5f);
     EXPECT_EQ(doc().GetDrawingRevision(), before) << "the same thin-layer height lays nothing out again";
+}
+
+TEST_F(DocCore, OneLayoutServesEveryViewThickEnoughForEachThatShowsThinLayersThick)
+{
+    UseZSegments(1);
+    AddColumn(0, {"gaas", "inp"});
+    LayerAt(0, 0, 0).m_fHeight = 0.01f;
+    const auto drawnHeight = [this] { return LayerAt(0, 0, 0).m_A.y - LayerAt(0, 0, 0).m_C.y; };
+    struct Step {
+        int view;
+        bool clamp;
+        float height;
+        float drawn;  // the thin layer's drawn height afterwards
+    } steps[] = {
+        {2, true, 0.2f, 0.2f},    // the 2-D view shows thin layers a contact bar thick
+        {3, false, 0.8f, 0.2f},   // a 3-D view that does not leaves the 2-D view's layout alone
+        {3, true, 0.5f, 0.5f},    // ... and when it does, the thicker of the two
+        {2, true, 0.1f, 0.5f},
+        {3, false, 0.5f, 0.1f},
+        {2, false, 0.1f, 0.01f},  // no view clamps: the layer's own thickness
+    };
+    for (const Step& step : steps) {
+        doc().SetThinLayerHeight(step.view, step.clamp, step.height);
+        EXPECT_FLOAT_EQ(drawnHeight(), step.drawn) << "view " << step.view << " " << step.height;
+    }
 }

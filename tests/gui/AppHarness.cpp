@@ -1,6 +1,7 @@
 #include "AppHarness.h"
 
 #include "app/MainFrame.h"
+#include "app/SplashWnd.h"
 #include "app/WxProfile.h"
 #include "document/TessaronDoc.h"
 
@@ -62,6 +63,7 @@ private:
 const auto* const g_environment = ::testing::AddGlobalTestEnvironment(new GuiEnvironment);
 
 bool g_running = false;
+bool g_keepSplash = false;
 
 }  // namespace
 
@@ -103,9 +105,16 @@ bool StartProgram(const std::string& programPath, const std::vector<std::string>
     TestApp().SetArguments(args);
     g_running = true;
     const bool ok = TestApp().InitInstance();
+    // A kept splash window is left for the test to see before any event can close it.
+    if (g_keepSplash)
+        return ok;
+    if (CSplashWnd::c_pSplashWnd)
+        CSplashWnd::c_pSplashWnd->HideSplashScreen();
     PumpEvents();
     return ok;
 }
+
+void KeepSplashOnStart(bool keep) { g_keepSplash = keep; }
 
 CMainFrame* Frame() { return wxTheApp ? TestApp().GetMainFrame() : nullptr; }
 

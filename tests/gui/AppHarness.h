@@ -35,6 +35,10 @@ CTessaronApp& TestApp();
 bool StartApp(const AppTree& tree, const std::string& programName, const std::vector<std::string>& args = {});
 // Runs InitInstance for the program file at `programPath`, wherever it lies.
 bool StartProgram(const std::string& programPath, const std::vector<std::string>& args = {});
+// Whether the splash window of a start stays up (it closes itself after half a second); a start
+// that keeps it returns before any event is processed. Off by default: a start closes it at once,
+// so that it takes no key or click meant for the frame.
+void KeepSplashOnStart(bool keep);
 // Closes the main frame (when there is one) without questions and runs ExitInstance.
 void StopApp();
 CMainFrame* Frame();

@@ -1,6 +1,7 @@
 // The main frame as the user meets it: menus, shortcuts, tool bar, status bar and closing.
 
 #include "AppHarness.h"
+#include "FrameCommands.h"
 #include "CommandIds.h"
 #include "support/ScriptedPrompts.h"
 #include "app/MainFrame.h"
@@ -104,20 +105,6 @@ const char* const k3dTools =
     "32773 Layer Cut, 32774 Layer Copy, 32775 Layer Paste, 32918 Paste Material only, | 32887 Move scene, "
     "32784 Zoom In, 32790 Zoom Out, 32835 Zoom Origin, | 32866 Parallel Projection, "
     "32867 Perspective Projection, 32870 Change Distance, ";
-
-// Records the command ids that reach the frame and keeps them from running.
-class CommandRecorder : public wxEvtHandler {
-public:
-    std::vector<int> ids;
-    bool TryBefore(wxEvent& event) override
-    {
-        if (event.GetEventType() == wxEVT_MENU) {
-            ids.push_back(CommandIdOfWx(event.GetId()));
-            return true;
-        }
-        return wxEvtHandler::TryBefore(event);
-    }
-};
 
 }  // namespace
 
@@ -284,14 +271,6 @@ TEST(MainFrame, CommandsNobodyHandlesAreDisabled)
 }
 
 namespace {
-
-// Lets every menu of the bar run its enabling rules, as opening it does.
-void UpdateMenus(CMainFrame* frame)
-{
-    wxMenuBar* bar = frame->GetMenuBar();
-    for (size_t m = 0; m < bar->GetMenuCount(); ++m)
-        bar->GetMenu(m)->UpdateUI(frame);
-}
 
 // The labels of a menu behind position `from`, "-" for a separator and "*" before a checked item.
 std::vector<std::string> MenuTail(wxMenu* menu, size_t from)

@@ -5,6 +5,7 @@
 #include "model/ProcessState.h"
 #include "document/TessaronDoc.h"
 #include "model/ZSegment.h"
+#include "render/LayerDrawing.h"
 
 #include <string>
 
@@ -30,6 +31,34 @@ inline void AddColumn(CZSegment& seg, float width, std::initializer_list<CFixtur
         l.m_nColour = f.colour;
         l.m_Material.m_Bulk.m_strName = f.macro;
     }
+}
+
+// The colour table's entry for a colour index: how an unmarked, non-empty layer is filled.
+inline CRgb TableColour(int index)
+{
+    CRgb c;
+    MaterialIndexColour(index, c.r, c.g, c.b);
+    return c;
+}
+
+// A side contact on the left (side 0) or right (side 1) face of a row, in the row's group.
+inline CContactRec& AddSideContact(CZSegment& seg, int row, int side, float from, float to, int link = 0)
+{
+    CContactList* group = nullptr;
+    for (CContactList& g : seg.m_SideContacts)
+        if (g.m_nRow == row) group = &g;
+    if (!group) {
+        seg.m_SideContacts.emplace_back();
+        group = &seg.m_SideContacts.back();
+        group->m_nRow = row;
+    }
+    CContactRec contact;
+    contact.m_nSide = side;
+    contact.m_fFrom = from;
+    contact.m_fTo = to;
+    contact.m_nLink = link;
+    group->m_Contacts.push_back(contact);
+    return group->m_Contacts.back();
 }
 
 inline void AddTopContact(CZSegment& seg, int column, float from, float to)

@@ -25,7 +25,7 @@ protected:
         ASSERT_TRUE(gl.IsValid()) << gl.Error();
         SetupGL2d();
         SetProjection2d(view, kWidth, kHeight);
-        doc.SetThinLayerHeight(true, view.contactBarThickness);
+        doc.SetThinLayerHeight(2, true, view.contactBarThickness);
     }
 
     // A frame as the 2-D view paints it; the colour under model (2, 0.5), column 0 row 0.

@@ -63,7 +63,7 @@ protected:
     // Draws z-segment number `current` (from 1) as the 2-D view does.
     void Render(int current)
     {
-        doc().SetThinLayerHeight(true, view.contactBarThickness);
+        doc().SetThinLayerHeight(2, true, view.contactBarThickness);
         doc().SelectZsegment(current - 1);
         CScene2d scene;
         scene.segment = &Seg(current - 1);

@@ -17,13 +17,6 @@ void PrintTo(const CRgb& c, std::ostream* os)
 
 namespace {
 
-CRgb Colour(int index)
-{
-    CRgb c;
-    EXPECT_TRUE(MaterialIndexColour(index, c.r, c.g, c.b));
-    return c;
-}
-
 const CRgb kWhite{255, 255, 255};
 const CRgb kBlack{0, 0, 0};
 const CRgb kLightBlue{176, 216, 255};
@@ -48,7 +41,7 @@ protected:
     // flags, layout with the thin-layer clamp, side contacts within their rows.
     void Prepare()
     {
-        doc.SetThinLayerHeight(true, view.contactBarThickness);
+        doc.SetThinLayerHeight(2, true, view.contactBarThickness);
         doc.UpdateDrawing();
     }
 
@@ -107,11 +100,11 @@ TEST_F(Scene2d, LayersAreFilledByTheirColourIndexAndEmptyOnesLightBlue)
 {
     PrepareAndRender();
     const ColourCase cases[] = {
-        {"column 0 row 0, colour 3", 2, 0.5f, Colour(3)},
-        {"thin layer, colour 6", 2, 1.1f, Colour(6)},
-        {"column 0 top layer, colour 12", 2, 3.2f, Colour(12)},
-        {"column 1 row 0, colour 5", 5.5f, 0.5f, Colour(5)},
-        {"column 1 thin layer, colour 9", 5.5f, 1.1f, Colour(9)},
+        {"column 0 row 0, colour 3", 2, 0.5f, TableColour(3)},
+        {"thin layer, colour 6", 2, 1.1f, TableColour(6)},
+        {"column 0 top layer, colour 12", 2, 3.2f, TableColour(12)},
+        {"column 1 row 0, colour 5", 5.5f, 0.5f, TableColour(5)},
+        {"column 1 thin layer, colour 9", 5.5f, 1.1f, TableColour(9)},
         {"\"void macro\" layer", 2, 2.0f, kLightBlue},
         {"empty column", 8, 0.5f, kLightBlue},
         {"exactly \"void\" is not drawn", 5.5f, 2.0f, kWhite},
@@ -147,7 +140,7 @@ TEST_F(Scene2d, SelectionHighlightAndDropTargetOverrideTheColour)
         l.m_nRed = c.red;
         Render();
         EXPECT_EQ(At(2, centreY[c.row]), c.expected) << c.what;
-        EXPECT_EQ(At(5.5f, 0.5f), Colour(5)) << c.what << ": the neighbour keeps its colour";
+        EXPECT_EQ(At(5.5f, 0.5f), TableColour(5)) << c.what << ": the neighbour keeps its colour";
         l.m_nSelected = l.m_nWhite = l.m_nRed = 0;
     }
 }
@@ -162,8 +155,8 @@ TEST_F(Scene2d, EveryDrawnLayerHasABlackOutline)
     EXPECT_TRUE(BlackNear(8, 1.2f)) << "top edge of an empty layer";
     EXPECT_TRUE(BlackNear(9, 0.5f)) << "right edge of the device";
     // One pixel wide: a few pixels inside the layer the colour is back.
-    EXPECT_EQ(At(0.1f, 0.5f), Colour(3));
-    EXPECT_EQ(At(2, 0.9f), Colour(3));
+    EXPECT_EQ(At(0.1f, 0.5f), TableColour(3));
+    EXPECT_EQ(At(2, 0.9f), TableColour(3));
 }
 
 TEST_F(Scene2d, ContactBarsSitOnTheHighestAndUnderTheLowestNonEmptyLayer)
@@ -213,7 +206,7 @@ TEST_F(Scene2d, ThinLayersAreDrawnAtLeastTheContactBarThicknessTall)
         view.ty = z.ty;
         SetProjection2d(view, kWidth, kHeight);
         PrepareAndRender();
-        const int n = RunHeight(2, 0.95f, 1.0f + 2 * std::max(0.01f, view.contactBarThickness), Colour(6));
+        const int n = RunHeight(2, 0.95f, 1.0f + 2 * std::max(0.01f, view.contactBarThickness), TableColour(6));
         EXPECT_GE(n, z.pixels - 2.5) << "sy " << z.sy;
         EXPECT_LE(n, z.pixels + 0.5) << "sy " << z.sy;
     }
@@ -239,7 +232,7 @@ TEST_F(Scene2d, BackGridLinesEveryPointEightUnitsEveryFifthBlack)
     }
     // The grid lies behind the device.
     PrepareAndRender(true);
-    EXPECT_EQ(At(0.8f, 0.5f), Colour(3));
+    EXPECT_EQ(At(0.8f, 0.5f), TableColour(3));
     EXPECT_EQ(lineAt(75 + 30 * 12), kGrid) << "x 9.6, right of the device";
 }
 
@@ -271,7 +264,7 @@ TEST_F(Scene2d, MeshTrianglesAreStretchedIntoTheirLayerAsWhiteOutlines)
         return false;
     };
     EXPECT_TRUE(whiteNear(2, 0.5f)) << "the long edge runs from (4, 0) to (0, 1)";
-    EXPECT_EQ(At(1, 0.3f), Colour(3)) << "inside the triangle the layer shows";
+    EXPECT_EQ(At(1, 0.3f), TableColour(3)) << "inside the triangle the layer shows";
     EXPECT_FALSE(whiteNear(5.75f, 0.2f)) << "a triangle in no layer";
 }
 
@@ -413,7 +406,7 @@ TEST_F(Scene2d, FlatDrawingLeavesTheStencilAloneThreeDMarksIt)
     glReadPixels(p.x, kHeight - 1 - p.y, 1, 1, GL_STENCIL_INDEX, GL_UNSIGNED_BYTE, &stencil);
     EXPECT_EQ(stencil, 1);
     EXPECT_FALSE(glIsEnabled(GL_STENCIL_TEST)) << "the attributes are restored";
-    EXPECT_EQ(At(2, 0.5f), Colour(3)) << "front face seen head-on keeps the layer colour";
+    EXPECT_EQ(At(2, 0.5f), TableColour(3)) << "front face seen head-on keeps the layer colour";
 }
 
 CContactRec SideContact(int side, float from, float to)

@@ -123,4 +123,38 @@ TEST_F(SideContactDrawing, InCylinderCoordinatesTheBarIsSweptOverItsAngles)
     }
 }
 
+// The 3-D view's contact links need the corners of the bars: the same bars, with from and to
+// measured along the drawn edge, four corners at the back z and four at the front z.
+TEST(SideFaceCorners, AreTheBarsCornersMeasuredAlongTheDrawnEdge)
+{
+    CLayerRec layer = MakeTrapezoid(0.5f); // drawn 1 high (clamped to the least height 1), height 0.5
+    CPoint3f c[8];
+    ASSERT_TRUE(SideFaceCornersLow(layer, 0.5f, 0.25f, 0.75f, 1.0f, true, c));
+    // The left face is vertical from (0, 0) to (0, 1): its bar lies at y 0.25..0.75 (not 0.5..
+    // 1.5, as a fraction of the height 0.5 would give), 0.5 out to -x.
+    const float want[4][2] = {{-0.5f, 0.25f}, {0, 0.25f}, {0, 0.75f}, {-0.5f, 0.75f}};
+    for (int k = 0; k < 8; ++k) {
+        EXPECT_FLOAT_EQ(c[k].x, want[k % 4][0]) << k;
+        EXPECT_FLOAT_EQ(c[k].y, want[k % 4][1]) << k;
+        EXPECT_FLOAT_EQ(c[k].z, k < 4 ? 0.0f : 2.0f) << k; // back z 0, front z 2
+    }
+    ASSERT_TRUE(SideFaceCornersHigh(layer, 0.001f, 0, std::sqrt(5.0f), 3.0f, true, c));
+    // Right face from (4, 0) to (2, 1), its whole length sqrt 5, 0.01 out (the least 3-D
+    // thickness) along (1, 2) / sqrt 5; z scaled by 3.
+    EXPECT_NEAR(c[0].x, 4 + 0.01f / std::sqrt(5.0f), 1e-6);
+    EXPECT_NEAR(c[2].x, 2, 1e-6);
+    EXPECT_NEAR(c[2].y, 1, 1e-6);
+    EXPECT_FLOAT_EQ(c[4].z, 6.0f);
+}
+
+TEST(SideFaceCorners, AnEdgeWithoutLengthGivesNoBar)
+{
+    CLayerRec layer = MakeTrapezoid(1);
+    layer.m_A = layer.m_C; // the left face collapsed to a point
+    CPoint3f c[8];
+    c[0] = CPoint3f(7, 7, 7);
+    EXPECT_FALSE(SideFaceCornersLow(layer, 0.5f, 0, 1, 1.0f, true, c));
+    EXPECT_FLOAT_EQ(c[0].x, 7.0f);
+}
+
 } // namespace

@@ -17,6 +17,7 @@ public:
     void ClearLayerMacros() override { calls.push_back("ClearLayerMacros"); }
     void LoadLayerMacros(const std::string& path) override { calls.push_back("LoadLayerMacros " + path); }
     void AddToRecentFileList(const std::string& path) override { recentFiles.push_back(path); }
+    std::string GetProgramFolder() const override { return programFolder; }
     std::string GetInstallRoot() const override { return installRoot; }
     void BeginWaitCursor() override { calls.push_back("BeginWaitCursor"); }
     void EndWaitCursor() override { calls.push_back("EndWaitCursor"); }
@@ -25,4 +26,5 @@ public:
     std::string installRoot;
     std::vector<std::string> calls;
     std::vector<std::string> recentFiles;
+    std::string programFolder;
 };

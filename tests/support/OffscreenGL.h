@@ -14,7 +14,12 @@
 
 class COffscreenGL {
 public:
-    COffscreenGL(int width, int height) : m_width(width), m_height(height) { Create(); }
+    // stencilBits: the least stencil depth; 0 takes a configuration without a stencil buffer where
+    // there is one, as the views' windows have.
+    COffscreenGL(int width, int height, int stencilBits = 8) : m_width(width), m_height(height)
+    {
+        Create(stencilBits);
+    }
     ~COffscreenGL() { Destroy(); }
     COffscreenGL(const COffscreenGL&) = delete;
     COffscreenGL& operator=(const COffscreenGL&) = delete;
@@ -47,7 +52,7 @@ public:
     }
 
 private:
-    void Create()
+    void Create(int stencilBits)
     {
         auto getPlatformDisplay = reinterpret_cast<PFNEGLGETPLATFORMDISPLAYEXTPROC>(
             eglGetProcAddress("eglGetPlatformDisplayEXT"));
@@ -61,12 +66,12 @@ private:
         const EGLint configAttribs[] = {EGL_SURFACE_TYPE, EGL_PBUFFER_BIT,
                                         EGL_RENDERABLE_TYPE, EGL_OPENGL_BIT,
                                         EGL_RED_SIZE, 8, EGL_GREEN_SIZE, 8, EGL_BLUE_SIZE, 8,
-                                        EGL_DEPTH_SIZE, 24, EGL_STENCIL_SIZE, 8,
+                                        EGL_DEPTH_SIZE, 24, EGL_STENCIL_SIZE, stencilBits,
                                         EGL_NONE};
         EGLConfig config = nullptr;
         EGLint count = 0;
         if (!eglChooseConfig(m_display, configAttribs, &config, 1, &count) || count < 1)
-            return Fail("no pbuffer config with OpenGL, depth and stencil");
+            return Fail("no pbuffer config with OpenGL, depth and the stencil asked for");
 
         const EGLint surfaceAttribs[] = {EGL_WIDTH, m_width, EGL_HEIGHT, m_height, EGL_NONE};
         m_surface = eglCreatePbufferSurface(m_display, config, surfaceAttribs);

@@ -8,6 +8,7 @@ ScriptedPrompts::~ScriptedPrompts()
 {
     SetUserPrompts(nullptr);
     EXPECT_TRUE(m_answers.empty()) << m_answers.size() << " scripted answer(s) were never asked for";
+    EXPECT_TRUE(m_fonts.empty()) << m_fonts.size() << " scripted font choice(s) were never asked for";
 }
 
 std::vector<std::string> ScriptedPrompts::Texts() const
@@ -21,6 +22,7 @@ void ScriptedPrompts::Clear()
 {
     m_shown.clear();
     m_dialogs.clear();
+    m_fontDialogs.clear();
 }
 
 int ScriptedPrompts::MessageBox(const std::string& text, const std::string& caption, unsigned type)
@@ -48,4 +50,18 @@ bool ScriptedPrompts::FileDialog(FileDialogRequest& request)
     if (path.empty()) return false;
     request.chosenPaths = {path};
     return true;
+}
+
+bool ScriptedPrompts::FontDialog(FontChoice& font)
+{
+    m_fontDialogs.push_back(font);
+    if (m_fonts.empty()) {
+        ADD_FAILURE() << "unexpected font dialog";
+        return false;
+    }
+    const auto answer = m_fonts.front();
+    m_fonts.pop_front();
+    if (answer.first)
+        font = answer.second;
+    return answer.first;
 }

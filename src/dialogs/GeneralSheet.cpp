@@ -1,0 +1,219 @@
+#include "dialogs/GeneralSheet.h"
+
+#include "dialogs/LayerSizePanel.h"
+#include "dialogs/SheetPagePanel.h"
+#include "dialogs/VcselTypeExistsDlg.h"
+#include "sheets/General.h"
+
+#include <wx/bookctrl.h>
+#include <wx/button.h>
+#include <wx/dcclient.h>
+#include <wx/display.h>
+#include <wx/menu.h>
+#include <wx/settings.h>
+#include <wx/sizer.h>
+
+namespace {
+
+// Bold italic Arial, 20 pixels high.
+wxFont BannerFont()
+{
+    return wxFont(wxFontInfo(wxSize(0, 20)).FaceName("Arial").Bold().Italic());
+}
+
+}  // namespace
+
+CGeneralSheet::CGeneralSheet(wxWindow* parent, CGeneral& general) : m_general(general)
+{
+    Create(parent, wxID_ANY, wxString::FromUTF8(general.m_strCaption));
+    if (general.m_bAllPages)
+        AddPage(CGeneral::SIZE_PAGE, new CLayerSizePanel(GetBookCtrl(), general.m_SizePage), " Size_Info");
+    CreateButtonRow();
+    LayoutDialog();
+    m_fontBanner = BannerFont();
+    general.SetWindow(this);
+
+    GetBookCtrl()->Bind(wxEVT_BOOKCTRL_PAGE_CHANGING, &CGeneralSheet::OnPageChanging, this);
+    GetBookCtrl()->Bind(wxEVT_BOOKCTRL_PAGE_CHANGED, &CGeneralSheet::OnPageChanged, this);
+    Bind(wxEVT_BUTTON, &CGeneralSheet::OnOk, this, wxID_OK);
+    Bind(wxEVT_PAINT, &CGeneralSheet::OnPaint, this);
+    Bind(wxEVT_CHAR_HOOK, &CGeneralSheet::OnCharHook, this);
+}
+
+CGeneralSheet::~CGeneralSheet() { m_general.SetWindow(nullptr); }
+
+void CGeneralSheet::AddPage(int pageIndex, CSheetPagePanel* panel, const char* caption)
+{
+    GetBookCtrl()->AddPage(panel, caption);
+    m_pages.push_back({pageIndex, panel});
+}
+
+void CGeneralSheet::CreateButtonRow()
+{
+    auto* row = new wxBoxSizer(wxHORIZONTAL);
+    row->AddStretchSpacer();
+    m_pOk = new wxButton(this, wxID_OK, "OK");
+    m_pOk->SetDefault();  // shown as the default; the Enter key still does nothing (OnCharHook)
+    row->Add(m_pOk, 0, wxALL, 4);
+    row->Add(new wxButton(this, wxID_CANCEL, "Cancel"), 0, wxALL, 4);
+    GetInnerSizer()->Add(row, 0, wxEXPAND | wxALL, 2);
+    SetEscapeId(wxID_CANCEL);
+}
+
+void CGeneralSheet::Open()
+{
+    PlaceOnScreen();
+    if (CSheetPagePanel* start = ActivePanel())
+        start->InitialiseOnFirstShow();
+    m_general.OnInitDialog();
+}
+
+void CGeneralSheet::PlaceOnScreen()
+{
+    // Centred first, so a sheet without a saved place keeps a centred top.
+    CentreOnParent();
+    const wxRect window = GetRect();
+    const wxSize screen = wxGetDisplaySize();
+    int x = 0, y = 0;
+    CGeneral::OpenPosition(CGeneral::LoadSavedPosition(), window.y, window.width, window.height, screen.x, screen.y,
+                           x, y);
+    Move(x, y);
+}
+
+void CGeneralSheet::EndModal(int retCode)
+{
+    const wxPoint place = GetPosition();
+    CGeneral::SavePosition(place.x, place.y);
+    wxPropertySheetDialog::EndModal(retCode);
+}
+
+CSheetPagePanel* CGeneralSheet::FindPagePanel(int pageIndex) const
+{
+    for (const Page& page : m_pages)
+        if (page.index == pageIndex)
+            return page.panel;
+    return nullptr;
+}
+
+CSheetPagePanel* CGeneralSheet::ActivePanel() const
+{
+    wxWindow* current = GetBookCtrl()->GetCurrentPage();
+    for (const Page& page : m_pages)
+        if (page.panel == current)
+            return page.panel;
+    return nullptr;
+}
+
+// ---- ILayerSheetWindow ----
+
+bool CGeneralSheet::CommitActivePage()
+{
+    CSheetPagePanel* active = ActivePanel();
+    return !active || active->ReadValues();
+}
+
+bool CGeneralSheet::ReadPage(int pageIndex)
+{
+    CSheetPagePanel* panel = FindPagePanel(pageIndex);
+    return !panel || panel->ReadValues();
+}
+
+void CGeneralSheet::RefreshPage(int pageIndex)
+{
+    if (CSheetPagePanel* panel = FindPagePanel(pageIndex))
+        panel->ShowValues();
+}
+
+void CGeneralSheet::ActivatePage(int pageIndex, int focusControl)
+{
+    CSheetPagePanel* panel = FindPagePanel(pageIndex);
+    if (!panel)
+        return;
+    const int position = GetBookCtrl()->FindPage(panel);
+    if (GetBookCtrl()->GetSelection() != position)
+        GetBookCtrl()->SetSelection(position);
+    if (focusControl != 0 && ActivePanel() == panel)
+        if (wxWindow* control = panel->FindWindow(focusControl))
+            control->SetFocus();
+}
+
+int CGeneralSheet::RunVcselTypeExistsDlg()
+{
+    CVcselTypeExistsDlg dialog(this);
+    return CVcselTypeExistsDlg::ChoiceOf(dialog.ShowModal());
+}
+
+void CGeneralSheet::EndOk() { EndModal(wxID_OK); }
+
+// ---- events ----
+
+void CGeneralSheet::OnOk(wxCommandEvent&) { m_general.OnOkPressed(); }
+
+void CGeneralSheet::OnPageChanging(wxBookCtrlEvent& event)
+{
+    // Leaving a page takes its values; a refused value keeps the page.
+    const int old = event.GetOldSelection();
+    if (old == wxNOT_FOUND)
+        return;
+    for (const Page& page : m_pages)
+        if (GetBookCtrl()->GetPage(old) == page.panel && !page.panel->ReadValues())
+            event.Veto();
+}
+
+void CGeneralSheet::OnPageChanged(wxBookCtrlEvent&)
+{
+    if (CSheetPagePanel* shown = ActivePanel())
+        shown->InitialiseOnFirstShow();
+}
+
+wxRect CGeneralSheet::GetBannerRect() const
+{
+    const wxRect tabs = GetBookCtrl()->GetRect();
+    const wxRect ok = m_pOk->GetRect();
+    return wxRect(tabs.x, ok.y, ok.x - tabs.x, ok.height);
+}
+
+void CGeneralSheet::OnPaint(wxPaintEvent&)
+{
+    wxPaintDC dc(this);
+    if (m_general.m_strBanner.empty())
+        return;
+    const wxString text = wxString::FromUTF8(m_general.m_strBanner);
+    const wxRect banner = GetBannerRect();
+    dc.SetFont(m_fontBanner);
+    dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
+    // An engraved look: the text in the highlight colour one pixel down and right, then in the
+    // shadow colour on top.
+    dc.SetTextForeground(wxSystemSettings::GetColour(wxSYS_COLOUR_3DHIGHLIGHT));
+    dc.DrawLabel(text, wxRect(banner.x + 1, banner.y + 1, banner.width, banner.height),
+                 wxALIGN_LEFT | wxALIGN_CENTER_VERTICAL);
+    dc.SetTextForeground(wxSystemSettings::GetColour(wxSYS_COLOUR_3DSHADOW));
+    dc.DrawLabel(text, banner, wxALIGN_LEFT | wxALIGN_CENTER_VERTICAL);
+}
+
+void CGeneralSheet::OnCharHook(wxKeyEvent& event)
+{
+    const int key = event.GetKeyCode();
+    if (key == WXK_RETURN || key == WXK_NUMPAD_ENTER)
+        return;
+    event.Skip();
+}
+
+bool CGeneralSheet::TryAfter(wxEvent& event)
+{
+    if (wxPropertySheetDialog::TryAfter(event))
+        return true;
+    // Only the commands of a menu the sheet or a page popped up travel on.
+    const wxEventType type = event.GetEventType();
+    if ((type != wxEVT_MENU && type != wxEVT_UPDATE_UI) || !dynamic_cast<wxMenu*>(event.GetEventObject()))
+        return false;
+    wxWindow* owner = GetParent();
+    const bool handled = owner && owner->GetEventHandler()->SafelyProcessEvent(event);
+    if (type == wxEVT_UPDATE_UI) {
+        auto& ui = static_cast<wxUpdateUIEvent&>(event);
+        if (!ui.GetSetEnabled())
+            ui.Enable(false);
+        return true;
+    }
+    return handled;
+}

@@ -1,0 +1,30 @@
+#include "dialogs/WxSheetRunner.h"
+
+#include "dialogs/GeneralSheet.h"
+#include "sheets/General.h"
+
+#include <wx/app.h>
+
+namespace {
+
+// The sheet lies over the main window when it is shown.
+wxWindow* SheetParent()
+{
+    wxWindow* top = wxTheApp ? wxTheApp->GetTopWindow() : nullptr;
+    return top && top->IsShown() ? top : nullptr;
+}
+
+}  // namespace
+
+bool CWxSheetRunner::RunLayerSheet(LayerSheetRequest& request)
+{
+    CGeneral general(m_doc, request);
+    CGeneralSheet sheet(SheetParent(), general);
+    sheet.Open();
+    sheet.ShowModal();
+    return general.m_bAccepted != 0;
+}
+
+bool CWxSheetRunner::RunZSegPositionDlg(ZSegPositionRequest&) { return false; }
+
+bool CWxSheetRunner::RunCutLineDlg(CutLineRequest&) { return false; }

@@ -10,7 +10,7 @@
 #include "model/Point3f.h"
 #include "statements/KeywordLine.h"
 
-// Exposed-edge bits of CLayerRec::m_wEdgeFlags, set before every drawing.
+// Exposed-edge bits of CLayerRec::m_wEdgeFlags, set by the document's update after loads and edits.
 enum : std::uint16_t {
     EDGE_LAST_ZSEG = 0x01,
     EDGE_FIRST_ZSEG = 0x02,

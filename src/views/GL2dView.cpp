@@ -1,7 +1,7 @@
 #include "views/GL2dView.h"
 
-#include "model/CurLayerParams.h"
-#include "model/TessaronDoc.h"
+#include "model/ProcessState.h"
+#include "document/TessaronDoc.h"
 #include "platform/Profile.h"
 #include "platform/TextureImage.h"
 #include "render/Scene2d.h"
@@ -75,6 +75,16 @@ void CGL2dView::OnInitialUpdate()
     Refresh(false);
 }
 
+void CGL2dView::RunPendingSetup()
+{
+    m_bSetupQueued = false;
+    const wxSize size = GetClientSize();
+    if (!m_bSetupPending || size.GetWidth() <= 0 || size.GetHeight() <= 0) return;
+    m_bSetupPending = false;
+    SetProjection();
+    OnZoomOrigin();
+}
+
 void CGL2dView::OnUpdate(int /*hint*/) { Refresh(false); }
 
 void CGL2dView::SetLayerInfoFont()
@@ -108,16 +118,11 @@ void CGL2dView::SetupOpenGL()
     m_bGLReady = true;
 }
 
-void CGL2dView::PrepareDocument()
-{
-    if (m_pDoc) m_pDoc->PrepareDrawing(m_bThinLayers, m_state.contactBarThickness);
-}
-
 void CGL2dView::SetProjection()
 {
     const wxSize size = GetClientSize();
     SetProjection2d(m_state, size.GetWidth(), size.GetHeight());
-    PrepareDocument();
+    if (m_pDoc) m_pDoc->SetThinLayerHeight(kThinLayerView, m_bThinLayers, m_state.contactBarThickness);
     Refresh(false);
 }
 
@@ -167,17 +172,17 @@ bool CGL2dView::DrawFrame()
 {
     if (!MakeCurrent()) return false;
     SetupOpenGL();
-    if (m_bSetupPending) {
-        SetProjection();
-        OnZoomOrigin();
-        m_bSetupPending = false;
+    if (m_bSetupPending && !m_bSetupQueued) {
+        m_bSetupQueued = true;
+        CallAfter(&CGL2dView::RunPendingSetup);
     }
-    PrepareDocument();
+    const CTessaronDoc* doc = m_pDoc;
     CScene2d scene;
-    scene.segment = (m_pDoc && g_nCurZSeg >= 1) ? m_pDoc->GetCurrentZSegment() : nullptr;
+    scene.segment = (doc && g_nCurZSeg >= 1) ? doc->GetCurrentZSegment() : nullptr;
     scene.currentZSeg = scene.segment ? g_nCurZSeg : 0;
     scene.backGrid = m_nBackGrid != 0;
-    scene.document = m_pDoc;
+    scene.layerBatches = &m_layerBatches;
+    scene.revision = doc ? doc->GetDrawingRevision() : 0;
     RenderScene2d(m_state, scene);
     return true;
 }

@@ -154,14 +154,12 @@ CLayerFileRead CTessaronDoc::ReadLayerFileRecords(const std::string& path)
 bool CTessaronDoc::ReadLayerFile(const std::string& path)
 {
     OnNewDocument();
-    // A file another program still holds may become readable in a moment.
-    CLayerFileRead read = ReadLayerFileRecords(path);
-    for (int retry = 1; read.m_status == CLayerFileRead::cannotOpen && retry <= kOpenRetries; ++retry) {
+    CLayerFileRead read;
+    const bool opened = RetryAfterFailure(kOpenRetries, kOpenRetryDelayMs, [&] {
         read = ReadLayerFileRecords(path);
-        if (read.m_status == CLayerFileRead::cannotOpen)
-            SleepMs(kOpenRetryDelayMs);
-    }
-    if (read.m_status == CLayerFileRead::cannotOpen) {
+        return read.m_status != CLayerFileRead::cannotOpen;
+    });
+    if (!opened) {
         AfxMessageBox("cannt read layer file!", MB_OK);
         FatalExit(-1);
     }

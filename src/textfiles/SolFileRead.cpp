@@ -37,14 +37,7 @@ int CSolFile::ReadSolFile(const std::string& path)
     if (!m_pDoc)
         return 0;
     m_bUpperWidthRead = false;
-    // A deck another program still holds may become readable in a moment.
-    bool opened = ReadDeckFile(path, m_pDoc->lines);
-    for (int retry = 1; !opened && retry <= kOpenRetries; ++retry) {
-        opened = ReadDeckFile(path, m_pDoc->lines);
-        if (!opened)
-            SleepMs(kOpenRetryDelayMs);
-    }
-    if (!opened) {
+    if (!RetryAfterFailure(kOpenRetries, kOpenRetryDelayMs, [&] { return ReadDeckFile(path, m_pDoc->lines); })) {
         AfxMessageBox(kCannotRead, MB_OK);
         FatalExit(-1);
     }

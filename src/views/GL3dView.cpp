@@ -267,8 +267,8 @@ void CGL3dView::OnPopupCommand(int id)
         PrepareDocument();
         return;
     }
-    const int index = id - kZsegmentPopupBase;
-    if (index >= 0 && index < SegmentsInUse()) {
+    const int index = ZsegmentOfPopupId(id, SegmentsInUse());
+    if (index >= 0) {
         if (m_pDoc) m_pDoc->SelectZsegment(index); // current z-segment, and every view redrawn
         return;
     }

@@ -375,8 +375,14 @@ void CGL2dView::UpdateAllViews()
 
 void CGL2dView::OnMouseButton(wxMouseEvent& event)
 {
-    const CMouse2d mouse = MouseOf(event);
     const wxEventType type = event.GetEventType();
+    // The toolkit does not always report the other button of a press as held (GTK leaves the left
+    // button out of a right press), so the view keeps count of its own presses and releases.
+    if (type == wxEVT_LEFT_DOWN || type == wxEVT_LEFT_UP) m_bLeftHeld = type == wxEVT_LEFT_DOWN;
+    if (type == wxEVT_RIGHT_DOWN || type == wxEVT_RIGHT_UP) m_bRightHeld = type == wxEVT_RIGHT_DOWN;
+    CMouse2d mouse = MouseOf(event);
+    mouse.left = m_bLeftHeld;
+    mouse.right = m_bRightHeld;
     CInput2dResult r;
     if (type == wxEVT_LEFT_DOWN || type == wxEVT_RIGHT_DOWN) SetFocus();
     if (type == wxEVT_LEFT_DOWN) {
@@ -396,12 +402,15 @@ void CGL2dView::OnMouseButton(wxMouseEvent& event)
 void CGL2dView::OnMouseMove(wxMouseEvent& event)
 {
     event.Skip();
-    const CMouse2d mouse = MouseOf(event);
+    CMouse2d mouse = MouseOf(event);
+    mouse.left = mouse.left || m_bLeftHeld;
+    mouse.right = mouse.right || m_bRightHeld;
     Apply(MouseMove2d(m_input, m_state, *this, HasCapture(), mouse), {mouse.x, mouse.y});
 }
 
 void CGL2dView::OnCaptureLost(wxMouseCaptureLostEvent&)
 {
+    m_bLeftHeld = m_bRightHeld = false;
     if (m_input.dropTarget.IsSet()) SetDropTarget(m_input.dropTarget, false);
     ResetInput2d(m_input);
     InvalidateView();

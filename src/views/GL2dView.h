@@ -134,6 +134,8 @@ private:
     const bool m_bThinLayers = true; // layers thinner than a contact bar are drawn that thick
     CView2dState m_state;
     CInput2dState m_input;
+    bool m_bLeftHeld = false;      // a press of the button in this view, not released yet
+    bool m_bRightHeld = false;
     int m_nBackGrid = 1;           // "Layer_ViewGrid"
     GLuint m_textureNames[kTextureNameCount] = {};
     wxTimer m_settingsTimer;

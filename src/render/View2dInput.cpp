@@ -28,13 +28,7 @@ CClientRect Normalised(const CClientRect& r)
 CClientRect ClientRectOfLayer(const CView2dState& view, const CLayerRec& layer)
 {
     float r[4];
-    layer.GetRect(r);
-    CModelRect world;
-    world.top = r[0];
-    world.left = r[1];
-    world.right = r[2];
-    world.bottom = r[3];
-    return Normalised(WorldRectToClient(view, world));
+    return Normalised(WorldRectToClient(view, ModelRectOf(layer.GetRect(r))));
 }
 
 const CLayerRec* LayerOf(const CZSegment* segment, CLayerRef layer)

@@ -224,12 +224,7 @@ void CGL2dView::FitCurrentSegment()
         seg->GetColumn(seg->m_nSelectedColumn).GetLayer(seg->m_nSelectedRow).GetRect(r);
     else
         seg->GetBoundingRect(r);
-    CModelRect target;
-    target.top = r[0];
-    target.left = r[1];
-    target.right = r[2];
-    target.bottom = r[3];
-    if (FitStep2d(m_state, target, selection)) SetProjection();
+    if (FitStep2d(m_state, ModelRectOf(r), selection)) SetProjection();
 }
 
 void CGL2dView::OnZoomOrigin()

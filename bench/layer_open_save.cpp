@@ -2,7 +2,7 @@
 // beside plain reading and writing of the same bytes, so the cost of the statement model, the
 // reader, the writer and the merge shows against the file I/O itself.
 
-#include "model/TessaronDoc.h"
+#include "document/TessaronDoc.h"
 #include "platform/AppServices.h"
 #include "platform/FileIO.h"
 

@@ -4,8 +4,8 @@
 // faces and outlines from vertex arrays built beforehand (one array of quads, one of lines), and
 // next to an empty frame (background and axis triad). The ratios are printed at the end.
 
-#include "model/CurLayerParams.h"
-#include "model/TessaronDoc.h"
+#include "model/ProcessState.h"
+#include "document/TessaronDoc.h"
 #include "render/LayerDrawing.h"
 #include "render/OutlineFont.h"
 #include "render/ProjectionMatrix.h"

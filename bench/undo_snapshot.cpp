@@ -2,7 +2,7 @@
 // Measures one capture, one restore, and the checkpoint an editing command takes (capture plus
 // the history's bookkeeping at its cap of six snapshots).
 
-#include "model/TessaronDoc.h"
+#include "document/TessaronDoc.h"
 
 #include <benchmark/benchmark.h>
 
@@ -86,10 +86,10 @@ void BM_UndoRedo(benchmark::State& state)
     BuildDevice(doc);
     for (int i = 0; i < 3; ++i)
         doc.CheckPoint();
-    doc.Undo();
+    doc.UndoHistory().Undo();
     for (auto _ : state) {
-        doc.Undo();
-        doc.Redo();
+        doc.UndoHistory().Undo();
+        doc.UndoHistory().Redo();
     }
     SetCounters(state);
 }

@@ -12,7 +12,7 @@
 #include "platform/StringUtil.h"
 #include "platform/UserPrompts.h"
 #include "support/QuietPrompts.h"
-#include "textfiles/KeywordLineList.h"
+#include "statements/KeywordLineList.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -85,12 +85,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     flat.GetZSegmentCount();
     flat.GetHeaderComment();
 
-    g_nKeywordLineCounter = 0;
-    g_includeTable.clear();
+    CLoadContext context;
     CKeywordLineList numbered;
     CArchive again;
     again.OpenLoadFromMemory(bytes, name);
-    if (numbered.Serialize(again, 0, 0))
+    if (numbered.Serialize(again, context))
         numbered.StoreRawText();
     else
         Check(numbered.IsEmpty());

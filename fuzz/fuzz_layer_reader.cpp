@@ -10,7 +10,7 @@
 #include "platform/Archive.h"
 #include "platform/UserPrompts.h"
 #include "support/QuietPrompts.h"
-#include "textfiles/KeywordLineList.h"
+#include "statements/KeywordLineList.h"
 #include "textfiles/LayerFileContext.h"
 #include "textfiles/LayerStatementReader.h"
 #include "textfiles/LayerStatementWriter.h"
@@ -21,12 +21,11 @@ namespace {
 void LoadText(CKeywordLineList& lines, const std::string& text)
 {
     lines.RemoveAll();
-    g_nKeywordLineCounter = 0;
-    g_includeTable.clear();
+    CLoadContext context;
     CArchive archive;
     // A folder that does not exist: an include statement finds nothing to read.
     archive.OpenLoadFromMemory(text, "no-such-folder-for-fuzzing/input.layer");
-    lines.Serialize(archive, 0, 0);
+    lines.Serialize(archive, context);
 }
 
 }  // namespace

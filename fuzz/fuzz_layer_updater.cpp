@@ -12,7 +12,7 @@
 #include "platform/Archive.h"
 #include "platform/UserPrompts.h"
 #include "support/QuietPrompts.h"
-#include "textfiles/KeywordLineList.h"
+#include "statements/KeywordLineList.h"
 #include "textfiles/LayerFileContext.h"
 #include "textfiles/LayerFileUpdater.h"
 #include "textfiles/LayerParamFlags.h"
@@ -26,34 +26,34 @@ namespace {
 // that does not exist.
 const char kFolder[] = "no-such-folder-for-fuzzing/";
 
-void LoadText(CKeywordLineList& lines, const std::string& text)
+CLoadContext LoadText(CKeywordLineList& lines, const std::string& text)
 {
     lines.RemoveAll();
-    g_nKeywordLineCounter = 0;
-    g_includeTable.clear();
+    CLoadContext context;
     CArchive archive;
     archive.OpenLoadFromMemory(text, std::string(kFolder) + "input.layer");
-    lines.Serialize(archive, 0, 0);
+    lines.Serialize(archive, context);
+    return context;
 }
 
 // Lines [first, first + count) become an included block, its middle line a nested one.
-void MarkInclude(CKeywordLineList& lines, unsigned first, unsigned count)
+void MarkInclude(CKeywordLineList& lines, CLoadContext& context, unsigned first, unsigned count)
 {
     for (unsigned i = first; i < first + count && i < static_cast<unsigned>(lines.GetCount()); ++i)
         lines[static_cast<int>(i)].m_nSource = (i == first + count / 2 && count > 2) ? 1001 : 501;
-    g_includeTable[501] = "include file=block.inc";
-    g_includeTable[1001] = "include file=inner.inc";
+    context.m_Includes[501] = "include file=block.inc";
+    context.m_Includes[1001] = "include file=inner.inc";
 }
 
-std::string Merge(const CKeywordLineList& old, CKeywordLineList& fresh, CMacroList& macros)
+std::string Merge(const CKeywordLineList& old, CKeywordLineList& fresh, CMacroList& macros,
+                  const CLoadContext& loaded)
 {
-    const std::map<int, std::string> includes = g_includeTable;
     CLayerFileUpdater updater;
     updater.SetPath(std::string(kFolder) + "output.layer");
     updater.SetMacroList(&macros);
+    updater.SetLoadContext(loaded);
     CKeywordLineList result;
     updater.Update(old, fresh, result);
-    g_includeTable = includes;
     return result.StoreRawText();
 }
 
@@ -81,24 +81,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CLayerFileContext ctx{zsegs, 1, lines, &copy, sections, *macros};
 
     const std::string text(reinterpret_cast<const char*>(data) + 2, size - 2);
-    LoadText(lines, text);
-    MarkInclude(lines, data[0] % 16, data[1] % 8);
+    CLoadContext loaded = LoadText(lines, text);
+    MarkInclude(lines, loaded, data[0] % 16, data[1] % 8);
     const CKeywordLineList old = lines;
     copy = lines;
     if (CLayerStatementReader(ctx).ReadLayerStatements(0) == 0) {
         // No device: the text itself serves as the fresh statements.
         CKeywordLineList fresh = old;
-        Merge(old, fresh, *macros);
+        Merge(old, fresh, *macros, loaded);
         return 0;
     }
     lines.RemoveAll();
     CLayerStatementWriter(ctx).WriteLayerStatements(0);
     CKeywordLineList fresh = lines;
-    const std::string saved = Merge(old, fresh, *macros);
+    const std::string saved = Merge(old, fresh, *macros, loaded);
 
     CKeywordLineList reopened;
-    LoadText(reopened, saved);
+    const CLoadContext reloaded = LoadText(reopened, saved);
     fresh = lines;
-    Merge(reopened, fresh, *macros);
+    Merge(reopened, fresh, *macros, reloaded);
     return 0;
 }

@@ -6,7 +6,7 @@
 #include "app/SplashWnd.h"
 #include "app/WxProfile.h"
 #include "dialogs/WxSheetRunner.h"
-#include "model/TessaronDoc.h"
+#include "document/TessaronDoc.h"
 #include "platform/FatalExit.h"
 #include "platform/Path.h"
 #include "platform/Profile.h"

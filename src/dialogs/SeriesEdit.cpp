@@ -1,7 +1,7 @@
 #include "dialogs/SeriesEdit.h"
 
 #include "MenuResources.h"
-#include "model/CurLayerParams.h"
+#include "model/ProcessState.h"
 
 #include <wx/menu.h>
 #include <wx/toplevel.h>

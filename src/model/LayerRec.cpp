@@ -1,6 +1,6 @@
 #include "model/LayerRec.h"
 
-#include "textfiles/MacroLibrary.h"
+#include "model/VoidMacroName.h"
 
 namespace {
 

@@ -8,9 +8,9 @@
 
 #include "model/LayerBlocks.h"
 #include "model/Point3f.h"
-#include "textfiles/KeywordLine.h"
+#include "statements/KeywordLine.h"
 
-// Exposed-edge bits of CLayerRec::m_wEdgeFlags, set before every drawing.
+// Exposed-edge bits of CLayerRec::m_wEdgeFlags, set by the document's update after loads and edits.
 enum : std::uint16_t {
     EDGE_LAST_ZSEG = 0x01,
     EDGE_FIRST_ZSEG = 0x02,

@@ -5,7 +5,7 @@
 #include <map>
 #include <string>
 
-#include "textfiles/KeywordLineList.h"
+#include "statements/KeywordLineList.h"
 
 class CMaterialSet {
 public:

@@ -6,8 +6,6 @@
 #include "platform/Archive.h"
 #include "platform/NumberText.h"
 
-std::string g_strIsolatedMethod = "no";
-
 namespace {
 
 const CColumnRec& DefaultColumn()
@@ -277,7 +275,7 @@ const CKeywordLineList* CZSegment::GetGroup(int group) const
     return const_cast<CZSegment*>(this)->GetGroup(group);
 }
 
-void CZSegment::LoadStatementGroup(int group, const std::string& path)
+void CZSegment::LoadStatementGroup(int group, const std::string& path, CLoadContext& context)
 {
     CKeywordLineList* lines = GetGroup(group);
     if (!lines)
@@ -286,7 +284,7 @@ void CZSegment::LoadStatementGroup(int group, const std::string& path)
     CArchive archive;
     if (!archive.OpenLoad(path))
         return;
-    lines->Serialize(archive);
+    lines->Serialize(archive, context);
     archive.Close();
 }
 

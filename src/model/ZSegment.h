@@ -17,9 +17,9 @@
 #include "model/Point3f.h"
 #include "model/SectionRecord.h"
 #include "model/ZSegmentParams.h"
-#include "series/LayerFileIndex.h"
-#include "textfiles/KeywordLine.h"
-#include "textfiles/KeywordLineList.h"
+#include "model/LayerFileIndex.h"
+#include "statements/KeywordLine.h"
+#include "statements/KeywordLineList.h"
 
 // Comment blocks of a z-segment's ".layer" file, by where they stand.
 // Statement groups of the companion files of the ".sol" deck.
@@ -128,9 +128,10 @@ public:
     void BuildSectionStatements(float taperLength);
 
     // --- Statement groups ---
-    // Loads a companion file (includes expanded) into a GROUP_* group; an unreadable file leaves it
-    // empty. Another group number changes nothing.
-    void LoadStatementGroup(int group, const std::string& path);
+    // Loads a companion file (includes expanded) into a GROUP_* group, numbered on from the load
+    // context of the deck it belongs to; an unreadable file leaves it empty. Another group number
+    // changes nothing.
+    void LoadStatementGroup(int group, const std::string& path, CLoadContext& context);
     // Writes a non-empty group to path; an empty group leaves any existing file untouched.
     void WriteStatementGroup(int group, const std::string& path);
     void AddZmaterLine(CKeywordLine line) { m_MaterialLines.Append(line); }
@@ -189,6 +190,3 @@ private:
     // the sum.
     int LocateRange(int n, bool top, int& local) const;
 };
-
-// The process-wide 3-D solution method: "no" the isolated-layer method, "yes" the flow method.
-extern std::string g_strIsolatedMethod;

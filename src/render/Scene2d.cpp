@@ -1,8 +1,8 @@
 #include "render/Scene2d.h"
 
-#include "model/TessaronDoc.h"
 #include "model/ZSegment.h"
 #include "render/BackGrid.h"
+#include "render/LayerBatchCache.h"
 #include "render/MeshDrawing.h"
 #include "render/SideContactDrawing.h"
 
@@ -33,14 +33,19 @@ void UploadTextures(const CTextureData images[kTextureNameCount], GLuint names[k
     glEnable(GL_TEXTURE_2D);
 }
 
-void DrawLayers2d(const CZSegment& segment, int currentZSeg)
+void FillLayerBatch2d(const CZSegment& segment, int currentZSeg, CFlatLayerBatch& batch)
 {
-    // Reused between frames so that a large device does not allocate on every paint.
-    static thread_local CFlatLayerBatch batch;
     batch.Clear();
     for (const CColumnRec& column : segment.GetColumns())
         for (const CLayerRec& layer : column.GetLayers())
             if (layer.m_Material.m_Bulk.m_strName != "void") batch.Add(layer, currentZSeg);
+}
+
+void DrawLayers2d(const CZSegment& segment, int currentZSeg)
+{
+    // Reused between frames so that a large device does not allocate on every paint.
+    static thread_local CFlatLayerBatch batch;
+    FillLayerBatch2d(segment, currentZSeg, batch);
     batch.Draw();
 }
 
@@ -64,9 +69,11 @@ void RenderScene2d(const CView2dState& view, const CScene2d& scene)
         const CZSegment& seg = *scene.segment;
         // The front of the z-segment at z 0.
         glTranslatef(0, 0, -float(seg.m_Params.m_dZTo));
-        DrawLayers2d(seg, scene.currentZSeg);
+        if (scene.layerBatches)
+            scene.layerBatches->Batch(seg, scene.currentZSeg - 1, scene.currentZSeg, scene.revision).Draw();
+        else
+            DrawLayers2d(seg, scene.currentZSeg);
         DrawMesh2d(seg, scene.currentZSeg - 1);
-        if (scene.document) scene.document->ClampSideContactExtents();
         DrawSideContacts2d(seg, view.contactBarThickness);
         for (const CColumnRec& column : seg.GetColumns())
             DrawTopContacts(column, view.contactBarThickness, 1.0f, false);

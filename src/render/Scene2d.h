@@ -8,7 +8,9 @@
 
 #include <GL/gl.h>
 
-class CTessaronDoc;
+#include <cstdint>
+
+class CLayerBatchCache;
 class CZSegment;
 
 // RGB bytes of one texture image, rows as stored (bottom row first).
@@ -30,12 +32,15 @@ struct CScene2d {
     const CZSegment* segment = nullptr; // the current z-segment; null when there is none
     int currentZSeg = 0;                // its number, counted from 1 (0: none)
     bool backGrid = true;
-    // Keeps the side contacts within their rows before they are drawn; may be null.
-    CTessaronDoc* document = nullptr;
+    // The view's batches of layers, reused while the document's drawing revision stays; null: the
+    // layers are batched for this frame alone.
+    CLayerBatchCache* layerBatches = nullptr;
+    std::uint64_t revision = 0;
 };
 
-// Draws one frame into the current context with the view's projection. The caller prepares the
-// document's drawing data first (corners, edge flags, selection) and swaps the buffers after.
+// Draws one frame into the current context with the view's projection; reads the z-segment, changes
+// nothing of it. The document's update has laid it out (corners, edge flags, selection, side
+// contacts within their rows); the caller swaps the buffers after.
 void RenderScene2d(const CView2dState& view, const CScene2d& scene);
 // The start of every frame: the view's projection loaded and the frame cleared to white.
 void StartFrame2d(const CView2dState& view);
@@ -43,6 +48,8 @@ void StartFrame2d(const CView2dState& view);
 // The layers of a z-segment as the 2-D view draws them: every layer in use of every column whose
 // bulk macro name is not exactly "void", batched.
 void DrawLayers2d(const CZSegment& segment, int currentZSeg);
+// The batch DrawLayers2d draws, filled afresh.
+void FillLayerBatch2d(const CZSegment& segment, int currentZSeg, CFlatLayerBatch& batch);
 
 // The mesh triangles of the z-segment (DrawMeshOutlines) at z 1000, in front of the layers.
 void DrawMesh2d(const CZSegment& segment, int segmentIndex);

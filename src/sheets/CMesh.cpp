@@ -1,6 +1,6 @@
 #include "sheets/CMesh.h"
 
-#include "model/CurLayerParams.h"
+#include "model/ProcessState.h"
 
 CCMesh::CCMesh()
 {

@@ -1,6 +1,6 @@
 #include "sheets/General.h"
 
-#include "model/TessaronDoc.h"
+#include "document/TessaronDoc.h"
 #include "platform/NumberText.h"
 #include "platform/Profile.h"
 #include "platform/SheetRunner.h"

@@ -1,6 +1,6 @@
 #include "sheets/LayerDop.h"
 
-#include "model/CurLayerParams.h"
+#include "model/ProcessState.h"
 #include "platform/StringUtil.h"
 
 CLayerDop::CLayerDop()

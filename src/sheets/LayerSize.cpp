@@ -1,6 +1,6 @@
 #include "sheets/LayerSize.h"
 
-#include "model/CurLayerParams.h"
+#include "model/ProcessState.h"
 #include "sheets/DataExchange.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "sheets/LayerVcsel.h"
 
-#include "model/CurLayerParams.h"
+#include "model/ProcessState.h"
 #include "platform/StringUtil.h"
 
 #include <algorithm>

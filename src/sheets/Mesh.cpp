@@ -1,6 +1,6 @@
 #include "sheets/Mesh.h"
 
-#include "model/CurLayerParams.h"
+#include "model/ProcessState.h"
 
 CMesh::CMesh()
 {

@@ -1,6 +1,6 @@
 #include "spreadsheet/DeviceInfoText.h"
 
-#include "model/TessaronDoc.h"
+#include "document/TessaronDoc.h"
 #include "platform/NumberText.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include "model/ColumnRec.h"
 #include "platform/NumberText.h"
-#include "textfiles/MacroLibrary.h"
+#include "model/VoidMacroName.h"
 #include "textfiles/MacroList.h"
 
 #include <algorithm>

@@ -3,7 +3,7 @@
 #include "model/UnsetValue.h"
 #include "platform/NumberText.h"
 #include "platform/StringUtil.h"
-#include "textfiles/KeywordLineList.h"
+#include "statements/KeywordLineList.h"
 
 #include <cmath>
 

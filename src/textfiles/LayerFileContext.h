@@ -9,8 +9,8 @@
 
 #include "model/LayerBlocks.h"
 #include "model/ZSegment.h"
-#include "textfiles/KeywordLine.h"
-#include "textfiles/KeywordLineList.h"
+#include "statements/KeywordLine.h"
+#include "statements/KeywordLineList.h"
 #include "textfiles/MacroList.h"
 
 struct CLayerFileContext {

@@ -4,20 +4,21 @@
 // not own: comments, unknown statements, the user's own parameters and layout, and include
 // statements whose files are unchanged.
 //
-// Use: construct, SetPath (the file being written), SetMacroList, restore g_includeTable and
-// g_strIncludeFolder from the z-segment's material set, Update(old lines, fresh statements, empty
-// result), store the result with the numbered store (CKeywordLineList::Serialize). Included files
-// written back as their include statement are copied from g_strIncludeFolder to the folder of the
-// path; one that cannot be copied there (a name outside that folder, such as "../shared/a.inc") is
-// named by a path from the new folder instead, and one that cannot be reached at all is written
-// into the file, so that the saved file always opens again.
+// Use: construct, SetPath (the file being written), SetMacroList, SetLoadContext (the include table
+// and folder the old lines were read with: the z-segment's material set), Update(old lines, fresh
+// statements, empty result), store the result with the numbered store (CKeywordLineList::Serialize).
+// Included files written back as their include statement are copied from the context's include
+// folder to the folder of the path; one that cannot be copied there (a name outside that folder,
+// such as "../shared/a.inc") is named by a path from the new folder instead, and one that cannot be
+// reached at all is written into the file, so that the saved file always opens again.
 //
 // Working numbers during Update (m_nLine):
 //   old list:   >= 0 not yet written, -1 copied to the result, -(load number) merged with a fresh one
 //   fresh list: -1 done, -2 structure statement without an old partner, >= 0 partner's load number
 
-#include "textfiles/KeywordLine.h"
-#include "textfiles/KeywordLineList.h"
+#include "statements/KeywordLine.h"
+#include "statements/KeywordLineList.h"
+#include "statements/LoadContext.h"
 #include "textfiles/ReaderDefaults.h"
 
 #include <map>
@@ -56,12 +57,15 @@ public:
     // The application's macro list, which tells whether a material macro takes parameters (none:
     // every macro counts as unknown).
     void SetMacroList(CMacroList* macros) { m_pMacros = macros; }
+    // The include statements of the old lines and the folder their files were read from (none
+    // until set: every included block is then merged into the file).
+    void SetLoadContext(const CLoadContext& loaded) { m_loaded = loaded; }
     void GetFolder(std::string& folder) const;
     std::string GetFolder() const;
 
-    // Fills result (pass an empty list) from the old lines and the fresh statements. Consumes the
-    // entries of g_includeTable whose include statements it writes. Old statements the model
-    // cannot write back (CUnreadStatements) are kept as written, in their place.
+    // Fills result (pass an empty list) from the old lines and the fresh statements; each include
+    // statement of the load context is written once at most. Old statements the model cannot write
+    // back (CUnreadStatements) are kept as written, in their place.
     void Update(CKeywordLineList old, CKeywordLineList& fresh, CKeywordLineList& result);
 
     // Pairing and merge.
@@ -145,6 +149,8 @@ private:
 
     std::string m_strPath;
     CMacroList* m_pMacros = nullptr;
+    // The include table and folder of the old lines; the entries written back are taken out.
+    CLoadContext m_loaded;
     // What absent parameters read as, in the file this update writes.
     CReaderDefaults m_defaults;
     std::vector<int> m_includedLines;

@@ -251,7 +251,7 @@ int CLayerFileUpdater::UnitStart(const CKeywordLineList& old, int source) const
 
 bool CLayerFileUpdater::CanWriteIncludeBack(int source) const
 {
-    return m_writtenUnits.count(source) > 0 || g_includeTable.count(source) > 0;
+    return m_writtenUnits.count(source) > 0 || m_loaded.m_Includes.count(source) > 0;
 }
 
 void CLayerFileUpdater::WriteIncludeBack(CKeywordLineList& old, CKeywordLineList& result, int source)
@@ -261,8 +261,8 @@ void CLayerFileUpdater::WriteIncludeBack(CKeywordLineList& old, CKeywordLineList
     for (int i = 0; i < old.GetCount(); ++i)
         if (old[i].m_nSource == source && IsNonStructureLine(old[i]))
             m_includedLines.push_back(i);
-    auto entry = g_includeTable.find(source);
-    if (entry == g_includeTable.end())
+    auto entry = m_loaded.m_Includes.find(source);
+    if (entry == m_loaded.m_Includes.end())
         return;
     m_writtenUnits.insert(source);
 
@@ -272,7 +272,7 @@ void CLayerFileUpdater::WriteIncludeBack(CKeywordLineList& old, CKeywordLineList
     out.m_strText = reached != m_reachedIncludes.end() ? reached->second : entry->second;
     CopyPrecedingLines(old, result, UnitStart(old, source));
     result.Append(out);
-    g_includeTable.erase(entry);
+    m_loaded.m_Includes.erase(entry);
 }
 
 bool CLayerFileUpdater::ReachIncludedFile(int source)
@@ -281,13 +281,13 @@ bool CLayerFileUpdater::ReachIncludedFile(int source)
     // saved file's folder, as the file it was read with, or the block is written out in full.
     if (m_writtenUnits.count(source) > 0 || m_reachedIncludes.count(source) > 0)
         return true;
-    auto entry = g_includeTable.find(source);
-    if (entry == g_includeTable.end())
+    auto entry = m_loaded.m_Includes.find(source);
+    if (entry == m_loaded.m_Includes.end())
         return true;  // nothing to write for it
     CKeywordLine include;
     include.Parse(entry->second);
     const std::string name = IncludeFileName(include);
-    const std::string original = ResolveExistingPath(g_strIncludeFolder + NativePath(name));
+    const std::string original = ResolveExistingPath(m_loaded.m_strIncludeFolder + NativePath(name));
     if (name.empty() || !FileExists(original))
         return false;
     const std::string toFolder = GetFolder();
@@ -296,8 +296,8 @@ bool CLayerFileUpdater::ReachIncludedFile(int source)
         return true;
     }
     // Carried along: copied beside the saved file with the files it includes.
-    if (CanCopyIncludedFile(g_strIncludeFolder, name, 0)) {
-        CopyIncludedFile(g_strIncludeFolder, toFolder, name, 0);
+    if (CanCopyIncludedFile(m_loaded.m_strIncludeFolder, name, 0)) {
+        CopyIncludedFile(m_loaded.m_strIncludeFolder, toFolder, name, 0);
         if (FileExists(ResolveExistingPath(toFolder + NativePath(name)))) {
             m_reachedIncludes[source] = entry->second;
             return true;
@@ -377,14 +377,9 @@ int CLayerFileUpdater::CountLayersInInclude(const CKeywordLine& includeLine)
         AfxMessageBox("Can't open file " + path, MB_OK);
         return count = 0;
     }
-    // Counting must not disturb the load state of the document's own file.
-    const int counter = g_nKeywordLineCounter;
-    const std::map<int, std::string> table = g_includeTable;
-    const std::string folder = g_strIncludeFolder;
+    // A load of its own: the load state of the file being saved stays as it is.
+    CLoadContext context;
     CKeywordLineList lines;
-    lines.Serialize(archive, 0, 0);
-    g_nKeywordLineCounter = counter;
-    g_includeTable = table;
-    g_strIncludeFolder = folder;
+    lines.Serialize(archive, context);
     return count = lines.CountLayerLines();
 }

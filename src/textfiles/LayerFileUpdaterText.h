@@ -1,7 +1,7 @@
 #pragma once
 // Small text tests shared by the source files of CLayerFileUpdater.
 
-#include "textfiles/KeywordLine.h"
+#include "statements/KeywordLine.h"
 
 #include <string>
 

@@ -3,8 +3,6 @@
 #include <iterator>
 #include <utility>
 
-std::map<std::string, bool> g_layerParamFlags;
-
 namespace {
 
 const std::pair<const char*, bool> kEntries[] = {

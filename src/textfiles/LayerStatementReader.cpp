@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "model/CurLayerParams.h"
 #include "model/UnsetValue.h"
 #include "platform/NumberText.h"
 #include "platform/StringUtil.h"
@@ -10,7 +9,7 @@
 #include "textfiles/GratingStatements.h"
 #include "textfiles/LabelStatements.h"
 #include "textfiles/LayerComments.h"
-#include "textfiles/MacroLibrary.h"
+#include "model/VoidMacroName.h"
 #include "textfiles/MaterialStatements.h"
 #include "textfiles/SideContactStatements.h"
 #include "textfiles/VcselSectionStatements.h"
@@ -329,9 +328,7 @@ void CLayerStatementReader::ReadLayerGeometry(CLayerRec& layer, const CColumnRec
     const std::string upper = param(StrFormat("upper_w%d", k + 1));
     if (!upper.empty()) {
         layer.m_fUpperWidth = static_cast<float>(AtoF(upper));
-        g_CurLayerParams.m_bLowerWidthChanged = 1;
-        g_CurLayerParams.m_bUpperWidthChanged = 1;
-        g_CurLayerParams.m_bWidthChanged = 0;
+        m_bUpperWidthRead = true;
     }
     const std::string lower = param(StrFormat("lower_w%d", k + 1));
     if (!lower.empty()) layer.m_fLowerWidth = static_cast<float>(AtoF(lower));

@@ -27,6 +27,10 @@ public:
     // "column" statement or cannot be read (the caller shows "File data error!"); on 0 the
     // z-segment is as it was, but for a column count of 0 when there is no "column" statement.
     int ReadLayerStatements(int nZSeg);
+    // True when a row statement gave a layer an upper edge width of its own ("upper_w%d"): the size
+    // page then takes both edge widths as edited and the plain width as not (the caller sets the
+    // edit block's width flags so; the reader changes nothing outside the records).
+    bool HasReadUpperWidth() const { return m_bUpperWidthRead; }
 
     // True when the statements fit the records and are complete.
     static bool IsReadableStructure(const CKeywordLineList& lines);
@@ -50,4 +54,5 @@ private:
     CLayerFileContext& m_ctx;
     std::vector<int> m_materLines;  // indexes of the "layer_mater" statements, in order
     std::vector<int> m_layerLines;  // indexes of the "layer" statements, in order
+    bool m_bUpperWidthRead = false;
 };

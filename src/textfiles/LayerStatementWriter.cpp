@@ -9,7 +9,7 @@
 #include "textfiles/GratingStatements.h"
 #include "textfiles/LabelStatements.h"
 #include "textfiles/LayerComments.h"
-#include "textfiles/MacroLibrary.h"
+#include "model/VoidMacroName.h"
 #include "textfiles/MaterialStatements.h"
 #include "textfiles/SideContactStatements.h"
 #include "textfiles/VcselSectionStatements.h"

@@ -5,7 +5,7 @@
 #include "platform/Profile.h"
 #include "platform/StringUtil.h"
 #include "platform/UserPrompts.h"
-#include "textfiles/KeywordLineList.h"
+#include "statements/KeywordLineList.h"
 
 #include <sstream>
 

@@ -102,24 +102,3 @@ void CMacroLibrary::AddContactMacro()
                                + "var_symbol3=barrier var_symbol4=work_function";
     m_macroList.ParseMacroText(usage2, head + "   [free-style] \r\n" + usage2 + "\r\n" + kFrameClose);
 }
-
-void ToVoidMacroName(std::string& name)
-{
-    if (name.size() <= 1)
-        return;
-    if (StartsWith(name, "void") && !StartsWith(name, "void macro"))
-        name = "void macro" + name.substr(4);
-}
-
-void FromVoidMacroName(std::string& name)
-{
-    if (name.size() <= 1)
-        return;
-    if (StartsWith(name, "void macro"))
-        name = "void" + name.substr(10);
-}
-
-bool IsVoidMacroName(const std::string& name)
-{
-    return name.size() <= 1 || StartsWith(name, "void");
-}

@@ -8,7 +8,7 @@
 // name when the file is opened. A free-style definition keeps its plain name, an old-style one is
 // known as name + "_old_style".
 
-#include "textfiles/KeywordLineList.h"
+#include "statements/KeywordLineList.h"
 #include "textfiles/MacroList.h"
 
 #include <string>
@@ -53,9 +53,3 @@ private:
     CMacroList* m_pAppMacros = nullptr;
 };
 
-// Empty-layer names: ".layer" files store "void" (or "void" + more), the records hold
-// "void macro" (or "void macro" + the same). Prefix tests are exact and case-sensitive.
-void ToVoidMacroName(std::string& name);    // stored form to record form
-void FromVoidMacroName(std::string& name);  // record form to stored form
-// True for an empty-layer name: at most one character, or beginning with "void".
-bool IsVoidMacroName(const std::string& name);

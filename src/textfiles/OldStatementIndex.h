@@ -4,7 +4,7 @@
 // type). Built once per merge, so that pairing a large file stays linear. Each lookup hands the
 // partner's load number and source id to the fresh statement, or -2 as its number without one.
 
-#include "textfiles/KeywordLineList.h"
+#include "statements/KeywordLineList.h"
 
 #include <map>
 #include <string>

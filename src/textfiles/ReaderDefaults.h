@@ -21,8 +21,8 @@
 // a row left unnamed lies beyond them. The writer fills such rows with "void" layers; the old
 // unnamed text may stand for them only while the column keeps its named rows first.
 
-#include "textfiles/KeywordLine.h"
-#include "textfiles/KeywordLineList.h"
+#include "statements/KeywordLine.h"
+#include "statements/KeywordLineList.h"
 
 #include <map>
 #include <set>

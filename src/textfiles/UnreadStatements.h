@@ -14,7 +14,7 @@
 // The updater keeps them as the user wrote them, where they stand, through every save. The reader
 // and this list follow the same rules (a test reads a file with and without them).
 
-#include "textfiles/KeywordLineList.h"
+#include "statements/KeywordLineList.h"
 
 #include <vector>
 

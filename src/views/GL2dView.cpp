@@ -1,8 +1,8 @@
 #include "views/GL2dView.h"
 
 #include "CommandIds.h"
-#include "model/CurLayerParams.h"
-#include "model/TessaronDoc.h"
+#include "document/TessaronDoc.h"
+#include "model/ProcessState.h"
 #include "platform/AppServices.h"
 #include "platform/Profile.h"
 #include "platform/TextureImage.h"
@@ -122,6 +122,16 @@ void CGL2dView::InvalidateView()
     Refresh(false);
 }
 
+void CGL2dView::RunPendingSetup()
+{
+    m_bSetupQueued = false;
+    const wxSize size = GetClientSize();
+    if (!m_bSetupPending || size.GetWidth() <= 0 || size.GetHeight() <= 0) return;
+    m_bSetupPending = false;
+    SetProjection();
+    OnZoomOrigin();
+}
+
 void CGL2dView::SetLayerInfoFont()
 {
     FontChoice font = m_infoBox.m_font;
@@ -200,17 +210,17 @@ void CGL2dView::SetupOpenGL()
     m_bGLReady = true;
 }
 
-void CGL2dView::PrepareDocument()
-{
-    if (m_pDoc) m_pDoc->PrepareDrawing(m_bThinLayers, m_state.contactBarThickness);
-}
-
 void CGL2dView::SetProjection()
 {
     const wxSize size = GetClientSize();
     SetProjection2d(m_state, size.GetWidth(), size.GetHeight());
     PrepareDocument();
     InvalidateView();
+}
+
+void CGL2dView::PrepareDocument()
+{
+    if (m_pDoc) m_pDoc->SetThinLayerHeight(kThinLayerView, m_bThinLayers, m_state.contactBarThickness);
 }
 
 void CGL2dView::FitCurrentSegment()
@@ -254,17 +264,17 @@ bool CGL2dView::DrawFrame()
 {
     if (!MakeCurrent()) return false;
     SetupOpenGL();
-    if (m_bSetupPending) {
-        SetProjection();
-        OnZoomOrigin();
-        m_bSetupPending = false;
+    if (m_bSetupPending && !m_bSetupQueued) {
+        m_bSetupQueued = true;
+        CallAfter(&CGL2dView::RunPendingSetup);
     }
-    PrepareDocument();
+    const CTessaronDoc* doc = m_pDoc;
     CScene2d scene;
-    scene.segment = (m_pDoc && g_nCurZSeg >= 1) ? m_pDoc->GetCurrentZSegment() : nullptr;
+    scene.segment = (doc && g_nCurZSeg >= 1) ? doc->GetCurrentZSegment() : nullptr;
     scene.currentZSeg = scene.segment ? g_nCurZSeg : 0;
     scene.backGrid = m_nBackGrid != 0;
-    scene.document = m_pDoc;
+    scene.layerBatches = &m_layerBatches;
+    scene.revision = doc ? doc->GetDrawingRevision() : 0;
     RenderScene2d(m_state, scene);
     if (m_input.gesture == EGesture2d::LayerDrag) DrawDragRectangle2d(m_state, m_input.dragRect);
     m_infoBox.Draw(m_state);
@@ -333,16 +343,22 @@ const CZSegment* CGL2dView::CurrentSegment() const { return m_pDoc ? m_pDoc->Get
 
 bool CGL2dView::HasSelection() const { return m_pDoc && m_pDoc->m_bHasSelection; }
 
+// The layers' marks are drawn from the document's update: a changed mark needs a new drawing.
 void CGL2dView::SetSelection(int zseg, int column, int row)
 {
-    if (m_pDoc) m_pDoc->SetSelection(zseg, column, row);
+    if (!m_pDoc) return;
+    m_pDoc->SetSelection(zseg, column, row);
+    m_pDoc->UpdateDrawing();
 }
 
 void CGL2dView::SetDropTarget(CLayerRef layer, bool on)
 {
     CZSegment* segment = m_pDoc ? m_pDoc->GetCurrentZSegment() : nullptr;
-    if (segment && segment->HasLayer(layer.column, layer.row))
-        segment->Column(layer.column).Layer(layer.row).m_nRed = on ? 1 : 0;
+    if (!segment || !segment->HasLayer(layer.column, layer.row)) return;
+    int& mark = segment->Column(layer.column).Layer(layer.row).m_nRed;
+    if (mark == (on ? 1 : 0)) return;
+    mark = on ? 1 : 0;
+    m_pDoc->UpdateDrawing();
 }
 
 void CGL2dView::SendCommand(int id)

@@ -3,10 +3,13 @@
 // projection 16 units high, drawn by src/render through this window's own OpenGL context. The
 // projection state, the conversions and the mouse gestures live in CView2dState and the functions
 // of render/View2dInput.h; this class owns the window, the one context (kept for the view's whole
-// life, textures uploaded into it once), the view options, the next-step prompt window and the
-// layer-information box, and hands mouse, keys and commands to those functions.
+// life, textures uploaded into it once), the batches of its frames, the view options, the
+// next-step prompt window and the layer-information box, and hands mouse, keys and commands to
+// those functions. A paint only reads the document: the document lays the device out in its
+// update, and the view tells it the thin-layer height whenever its zoom changes.
 
 #include "platform/UserPrompts.h"
+#include "render/LayerBatchCache.h"
 #include "render/LayerDrawing.h"
 #include "render/View2dInput.h"
 #include "render/View2dState.h"
@@ -29,12 +32,13 @@ public:
     ~CGL2dView() override;
 
     // After every new or opened document: translation 2, 2, scales 1, both axes zoom, no gesture;
-    // the next paint projects and fits the current z-segment.
+    // right after the next paint (the window has its size by then) the projection and the fit of
+    // the current z-segment follow.
     void OnInitialUpdate();
     // Any document change: repaint.
     void OnUpdate(int hint);
 
-    // Projection for the present client size, then the document's drawing preparation and a repaint.
+    // Projection for the present client size, the document's thin-layer height for it, a repaint.
     void SetProjection();
     // Scales and centres the current z-segment (or the selected layer, scales kept) in 80 % of the
     // window.
@@ -120,15 +124,23 @@ private:
     // Draws a frame into the back buffer; false when the view cannot draw.
     bool DrawFrame();
     void SetupOpenGL();
+    // The document's layout for this view's zoom: its thin-layer height (nothing when unchanged).
     void PrepareDocument();
     // Repaints the whole view; the information box goes with it.
     void InvalidateView();
+    // The projection and fit an initial update asked for; a paint queues it, as it changes the
+    // document's layout and a paint changes nothing.
+    void RunPendingSetup();
     void LoadOptions();
     void SaveOptions();
 
+    // The number this view gives its thin-layer setting under (CTessaronDoc::SetThinLayerHeight).
+    static constexpr int kThinLayerView = 2;
+
     CTessaronDoc* m_pDoc;
     std::unique_ptr<wxGLContext> m_context;
-    bool m_bSetupPending = true;   // projection and fit at the next paint
+    bool m_bSetupPending = true;   // projection and fit after the next paint
+    bool m_bSetupQueued = false;
     bool m_bGLReady = false;       // context state and textures set up (once per context)
     bool m_bOptionsSaved = false;
     const bool m_bThinLayers = true; // layers thinner than a contact bar are drawn that thick
@@ -138,6 +150,7 @@ private:
     bool m_bRightHeld = false;
     int m_nBackGrid = 1;           // "Layer_ViewGrid"
     GLuint m_textureNames[kTextureNameCount] = {};
+    CLayerBatchCache m_layerBatches;
     wxTimer m_settingsTimer;
     wxTimer m_promptTimer;
     int m_nPromptIndex = -1;       // the prompt to show at the next prompt-timer tick

@@ -2,8 +2,8 @@
 
 #include "CommandIds.h"
 #include "dialogs/ViewPointDistanceDlg.h"
-#include "model/CurLayerParams.h"
-#include "model/TessaronDoc.h"
+#include "model/ProcessState.h"
+#include "document/TessaronDoc.h"
 #include "platform/AppServices.h"
 #include "platform/UserPrompts.h"
 #include "platform/ViewsHub.h"
@@ -111,7 +111,7 @@ bool CGL3dView::IsCylinderMode() const { return m_pDoc && m_pDoc->m_nCylinder ==
 void CGL3dView::PrepareDocument()
 {
     const int n = SegmentsInUse();
-    if (n >= 1) m_pDoc->PrepareDrawing(m_state.thinLayers, m_state.contactBarThickness);
+    if (n >= 1) m_pDoc->SetThinLayerHeight(kThinLayerView, m_state.thinLayers, m_state.contactBarThickness);
     m_extents = n >= 1 ? DeviceExtents3d(m_pDoc->m_ZSegments, n) : CDeviceExtents();
 }
 

@@ -66,8 +66,11 @@ private:
     bool MakeCurrent();
     void SetupOpenGL();
     int SegmentsInUse() const;
-    // Lays the document's layers out for this view and measures the device.
+    // Gives the document this view's thin-layer setting (it lays the device out again when that
+    // changes) and measures the device.
     void PrepareDocument();
+    // The number this view gives its thin-layer setting under (CTessaronDoc::SetThinLayerHeight).
+    static constexpr int kThinLayerView = 3;
     // Carries out what a gesture asked of the window.
     void Apply(const CInput3dResult& result);
 

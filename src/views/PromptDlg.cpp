@@ -1,7 +1,7 @@
 #include "views/PromptDlg.h"
 
 #include "dialogs/DialogUnits.h"
-#include "model/CurLayerParams.h"
+#include "model/ProcessState.h"
 #include "platform/AppServices.h"
 #include "platform/Profile.h"
 #include "render/PromptWindow.h"

@@ -3,7 +3,7 @@
 #include "app/MainFrame.h"
 #include "app/SplashWnd.h"
 #include "app/WxProfile.h"
-#include "model/TessaronDoc.h"
+#include "document/TessaronDoc.h"
 
 #include <gtest/gtest.h>
 #include <wx/evtloop.h>

@@ -8,7 +8,7 @@
 #include "support/RecordingShellOpener.h"
 #include "support/ScriptedPrompts.h"
 #include "app/MainFrame.h"
-#include "model/TessaronDoc.h"
+#include "document/TessaronDoc.h"
 #include "views/GL2dView.h"
 #include "views/PromptDlg.h"
 

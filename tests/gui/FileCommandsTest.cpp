@@ -4,7 +4,7 @@
 #include "AppHarness.h"
 #include "CommandIds.h"
 #include "app/MainFrame.h"
-#include "model/TessaronDoc.h"
+#include "document/TessaronDoc.h"
 #include "support/ScriptedPrompts.h"
 
 #include <gtest/gtest.h>

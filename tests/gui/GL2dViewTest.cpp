@@ -4,10 +4,11 @@
 #include "AppHarness.h"
 #include "View2dWindow.h"
 #include "app/MainFrame.h"
-#include "model/CurLayerParams.h"
-#include "model/TessaronDoc.h"
+#include "model/ProcessState.h"
+#include "document/TessaronDoc.h"
 #include "render/DrawingFixture.h"
 #include "platform/Profile.h"
+#include "support/TempFolder.h"
 #include "views/GL2dView.h"
 
 #include <gtest/gtest.h>
@@ -85,6 +86,33 @@ TEST(GL2dView, ProgramOpenedOnALayerFileShowsTheDevice)
         }
     EXPECT_GE(probed, 6);
     StopApp();
+}
+
+TEST(GL2dView, PaintingLeavesTheDocumentAsItWas)
+{
+    ViewWindow window;
+    CGL2dView& view = window.View();
+    CTessaronDoc& doc = window.Doc();
+    // What a paint that laid the device out or kept side contacts within their rows would change:
+    // a left contact far taller than its row, and a lower width the layout would line up.
+    CContactList group;
+    group.m_nRow = 0;
+    group.m_Contacts.resize(1);
+    group.m_Contacts[0].m_fTo = 40.0f;
+    doc.m_ZSegments[0].m_SideContacts.push_back(group);
+    doc.m_ZSegments[0].Column(0).Layer(1).m_fLowerWidth = 1.5f;
+
+    TempFolder folder;
+    ASSERT_TRUE(doc.SaveZsegmentLayerFile(0, folder.File("before.layer")));
+    unsigned char rgb[3];
+    ASSERT_TRUE(view.ReadFramePixel({10, 10}, rgb));
+    view.Render();
+    view.Refresh(false);
+    view.Update();
+    PumpEvents(100);
+    ASSERT_TRUE(doc.SaveZsegmentLayerFile(0, folder.File("after.layer")));
+    EXPECT_NE(folder.Read("before.layer").find("to=40"), std::string::npos);
+    EXPECT_EQ(folder.Read("after.layer"), folder.Read("before.layer"));
 }
 
 TEST(GL2dView, BackGridOptionIsKeptInTheSettings)

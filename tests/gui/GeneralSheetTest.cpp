@@ -10,7 +10,7 @@
 #include "dialogs/SeriesEdit.h"
 #include "dialogs/VcselTypeExistsDlg.h"
 #include "dialogs/WxSheetRunner.h"
-#include "model/TessaronDoc.h"
+#include "document/TessaronDoc.h"
 #include "sheets/General.h"
 #include "support/DocFixture.h"
 

@@ -5,8 +5,8 @@
 #include "CommandIds.h"
 #include "support/ScriptedPrompts.h"
 #include "app/MainFrame.h"
-#include "model/CurLayerParams.h"
-#include "model/TessaronDoc.h"
+#include "model/ProcessState.h"
+#include "document/TessaronDoc.h"
 
 #include <gtest/gtest.h>
 #include <wx/menu.h>

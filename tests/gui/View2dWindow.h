@@ -2,7 +2,7 @@
 // A frame holding only a 2-D view, on a document whose only z-segment is the drawing fixture
 // (tests/render/DrawingFixture.h), and what the view draws, read from its own frame.
 
-#include "model/TessaronDoc.h"
+#include "document/TessaronDoc.h"
 #include "render/View2dState.h"
 
 #include <ostream>

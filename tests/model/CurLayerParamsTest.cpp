@@ -1,4 +1,4 @@
-#include "model/CurLayerParams.h"
+#include "model/ProcessState.h"
 
 #include <gtest/gtest.h>
 

@@ -60,11 +60,12 @@ TEST(ZSegmentStatementGroups, LoadWriteAndClear)
     std::string gain = folder.Write("dev.gain", "gain_model a=1\r\n$ note\r\ngain_table b=2\r\n");
 
     CZSegment seg;
-    seg.LoadStatementGroup(GROUP_GAIN, gain);
+    CLoadContext deck;  // the load context of the deck the groups belong to
+    seg.LoadStatementGroup(GROUP_GAIN, gain, deck);
     EXPECT_EQ(seg.m_GainLines.GetCount(), 3);
-    seg.LoadStatementGroup(GROUP_DOPING, folder.File("missing.doping"));
+    seg.LoadStatementGroup(GROUP_DOPING, folder.File("missing.doping"), deck);
     EXPECT_EQ(seg.m_DopingLines.GetCount(), 0);
-    seg.LoadStatementGroup(3, gain);  // no such group
+    seg.LoadStatementGroup(3, gain, deck);  // no such group
     EXPECT_EQ(seg.m_MaterLines.GetCount() + seg.m_DopingLines.GetCount(), 0);
 
     // A non-empty group is written back as read; an empty group leaves an existing file alone.

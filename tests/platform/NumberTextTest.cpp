@@ -3,8 +3,8 @@
 #include "platform/NumberText.h"
 #include "platform/ProcessRunner.h"
 #include "support/TempFolder.h"
-#include "textfiles/KeywordLine.h"
-#include "textfiles/KeywordLineList.h"
+#include "statements/KeywordLine.h"
+#include "statements/KeywordLineList.h"
 
 #include <gtest/gtest.h>
 
@@ -188,15 +188,14 @@ TEST(NumberText, CommaDecimalLocaleChangesNothing)
     ASSERT_TRUE(ReadFileBytes(fixtures + "roundtrip.flat-edited.golden", editedGolden));
     TempFolder out;
 
-    g_nKeywordLineCounter = 0;
-    g_includeTable.clear();
+    CLoadContext context;
     CKeywordLineList numbered;
     CArchive in;
     ASSERT_TRUE(in.OpenLoad(fixtures + "roundtrip.layer"));
-    ASSERT_TRUE(numbered.Serialize(in, 0, 0));
+    ASSERT_TRUE(numbered.Serialize(in, context, 0, 0));
     CArchive store;
     ASSERT_TRUE(store.OpenStore(out.File("numbered.layer")));
-    numbered.Serialize(store, 0, 0);
+    numbered.Serialize(store);
     ASSERT_TRUE(store.Close());
     EXPECT_EQ(out.Read("numbered.layer"), numberedGolden);
 

@@ -1,9 +1,9 @@
 #pragma once
 // A small z-segment for the drawing tests, built in memory, and a document holding it as its only
-// (and current) z-segment, so the tests prepare the drawing exactly as the views do.
+// (and current) z-segment, so the tests lay it out exactly as the document's update does.
 
-#include "model/CurLayerParams.h"
-#include "model/TessaronDoc.h"
+#include "model/ProcessState.h"
+#include "document/TessaronDoc.h"
 #include "model/ZSegment.h"
 #include "render/LayerDrawing.h"
 

@@ -2,7 +2,7 @@
 // mesher tools, and the triangles appear as white outlines in their layers; Clear removes them.
 
 #include "CommandIds.h"
-#include "model/CurLayerParams.h"
+#include "model/ProcessState.h"
 #include "render/LayerDrawing.h"
 #include "render/MeshDrawing.h"
 #include "render/Scene2d.h"
@@ -63,13 +63,12 @@ protected:
     // Draws z-segment number `current` (from 1) as the 2-D view does.
     void Render(int current)
     {
-        g_nCurZSeg = current;
-        doc().PrepareDrawing(true, view.contactBarThickness);
+        doc().SetThinLayerHeight(2, true, view.contactBarThickness);
+        doc().SelectZsegment(current - 1);
         CScene2d scene;
         scene.segment = &Seg(current - 1);
         scene.currentZSeg = current;
         scene.backGrid = false;
-        scene.document = &doc();
         RenderScene2d(view, scene);
         glFinish();
     }

@@ -37,8 +37,13 @@ protected:
         SetProjection2d(view, kWidth, kHeight); // tx = ty = 2, one model unit 37.5 pixels
     }
 
-    // As the view does before every frame: indices, edge flags, layout with the thin-layer clamp.
-    void Prepare() { doc.PrepareDrawing(true, view.contactBarThickness); }
+    // As the document's update after an edit, with the view's thin-layer height: indices, edge
+    // flags, layout with the thin-layer clamp, side contacts within their rows.
+    void Prepare()
+    {
+        doc.SetThinLayerHeight(2, true, view.contactBarThickness);
+        doc.UpdateDrawing();
+    }
 
     void Render(bool grid = false, bool withSegment = true)
     {
@@ -46,7 +51,6 @@ protected:
         scene.segment = withSegment ? &seg : nullptr;
         scene.currentZSeg = withSegment ? 1 : 0;
         scene.backGrid = grid;
-        scene.document = &doc;
         RenderScene2d(view, scene);
         glFinish();
     }

@@ -2,8 +2,8 @@
 // of the device from the front, the top and the side, in flat and in cylinder coordinates.
 
 #include "DrawingFixture.h"
-#include "model/CurLayerParams.h"
-#include "model/TessaronDoc.h"
+#include "model/ProcessState.h"
+#include "document/TessaronDoc.h"
 #include "render/LayerBatch3d.h"
 #include "render/LayerDrawing.h"
 #include "render/OutlineFont.h"

@@ -1,6 +1,6 @@
 #include "sheets/LayerSize.h"
 
-#include "model/TessaronDoc.h"
+#include "document/TessaronDoc.h"
 #include "sheets/DataExchange.h"
 #include "support/FakeDialogControls.h"
 #include "support/ScriptedPrompts.h"

@@ -4,7 +4,6 @@ DocFixture::DocFixture()
 {
     SetProfile(&profile);
     ResetProcessState();
-    g_strIsolatedMethod = "no";
     m_doc = std::make_unique<CTessaronDoc>();
     m_doc->SetViews(&views);
 }

@@ -1,9 +1,9 @@
 #pragma once
 // A document for tests, with an in-memory settings store, a scripted prompt, a fake application
 // and a recording views hub, and helpers that build a small device in it. Every test starts from
-// the process state of a fresh program (ResetProcessState) with the isolated-layer method "no".
+// the process state of a fresh program (ResetProcessState: the isolated-layer method "no" among it).
 
-#include "model/TessaronDoc.h"
+#include "document/TessaronDoc.h"
 #include "platform/Profile.h"
 #include "support/FakeAppServices.h"
 #include "support/FakeViewsHub.h"

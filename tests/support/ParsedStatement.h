@@ -1,7 +1,7 @@
 #pragma once
 // A statement parsed from its text, as the readers parse one logical line.
 
-#include "textfiles/KeywordLine.h"
+#include "statements/KeywordLine.h"
 
 #include <string>
 

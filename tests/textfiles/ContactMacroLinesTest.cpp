@@ -1,5 +1,5 @@
 #include "textfiles/ContactMacroLines.h"
-#include "textfiles/KeywordLineList.h"
+#include "statements/KeywordLineList.h"
 #include "support/ParsedStatement.h"
 
 #include <gtest/gtest.h>

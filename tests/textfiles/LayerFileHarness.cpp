@@ -43,11 +43,10 @@ LayerFileHarness::LayerFileHarness()
 bool LayerFileHarness::LoadText(const std::string& text, const std::string& name)
 {
     lines.RemoveAll();
-    g_nKeywordLineCounter = 0;
-    g_includeTable.clear();
+    loaded = CLoadContext();
     CArchive archive;
     archive.OpenLoadFromMemory(text, kLayerFixtures + name);
-    const bool ok = lines.Serialize(archive, 0, 0);
+    const bool ok = lines.Serialize(archive, loaded);
     copy = lines;
     return ok;
 }

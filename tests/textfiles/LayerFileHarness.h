@@ -7,7 +7,7 @@
 
 #include "model/ZSegment.h"
 #include "support/FileBytes.h"
-#include "textfiles/KeywordLineList.h"
+#include "statements/KeywordLineList.h"
 #include "textfiles/LayerFileContext.h"
 #include "textfiles/MacroList.h"
 
@@ -34,6 +34,7 @@ public:
     std::vector<CZSegment> zsegs;
     CKeywordLineList lines;
     CKeywordLineList copy;
+    CLoadContext loaded;  // what the last load left: load numbers, include table and folder
     std::vector<CVcselSection> vcsel;
     CMacroList macros;
     CLayerFileContext ctx;

@@ -27,22 +27,18 @@ const std::string kGolden = std::string(TESSARON_FIXTURES) + "/updater/golden/";
 struct LoadedDevice {
     LayerFileHarness h;
     CKeywordLineList old;
-    std::map<int, std::string> includes;
-    std::string includeFolder;
+    CLoadContext loaded;  // the include table and folder the load left
 
     bool Load(const std::string& bytes, const std::string& path)
     {
-        g_nKeywordLineCounter = 0;
-        g_includeTable.clear();
         h.lines.RemoveAll();
+        loaded = CLoadContext();
         CArchive archive;
         archive.OpenLoadFromMemory(bytes, path);
-        if (!h.lines.Serialize(archive, 0, 0))
+        if (!h.lines.Serialize(archive, loaded))
             return false;
         h.copy = h.lines;
         old = h.lines;
-        includes = g_includeTable;
-        includeFolder = g_strIncludeFolder;
         return h.Read(0) == 1;
     }
 
@@ -50,11 +46,10 @@ struct LoadedDevice {
     std::string Save(const std::string& path)
     {
         h.Write(0);
-        g_includeTable = includes;
-        g_strIncludeFolder = includeFolder;
         CLayerFileUpdater updater;
         updater.SetPath(path);
         updater.SetMacroList(&h.macros);
+        updater.SetLoadContext(loaded);
         CKeywordLineList result;
         updater.Update(old, h.lines, result);
         return result.StoreRawText();
@@ -258,9 +253,10 @@ TEST_F(LayerFileUpdaterDeviceTest, EveryStatementOfTheFileSurvivesAnEditElsewher
             const CKeywordLineList fresh = device.h.lines;
 
             CKeywordLineList written;
+            CLoadContext context;
             CArchive archive;
             archive.OpenLoadFromMemory(saved, out.File(fixture));
-            ASSERT_TRUE(written.Serialize(archive, 0, 0));
+            ASSERT_TRUE(written.Serialize(archive, context));
             std::string text;
             for (const CKeywordLine& line : written.m_lines)
                 text += Trim(line.m_strText) + "\n";

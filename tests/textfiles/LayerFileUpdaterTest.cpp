@@ -24,20 +24,15 @@ const std::string kFolder = std::string(TESSARON_FIXTURES) + "/updater/";
 // A z-segment file as the document records it when it is loaded.
 struct LoadedFile {
     CKeywordLineList lines;
-    std::map<int, std::string> includes;
-    std::string includeFolder;
+    CLoadContext context;  // the include table and folder the load left
 };
 
 LoadedFile LoadOld(const std::string& path)
 {
-    g_nKeywordLineCounter = 0;
-    g_includeTable.clear();
     LoadedFile loaded;
     CArchive archive;
     EXPECT_TRUE(archive.OpenLoad(path)) << path;
-    EXPECT_TRUE(loaded.lines.Serialize(archive, 0, 0));
-    loaded.includes = g_includeTable;
-    loaded.includeFolder = g_strIncludeFolder;
+    EXPECT_TRUE(loaded.lines.Serialize(archive, loaded.context));
     return loaded;
 }
 
@@ -59,11 +54,10 @@ CKeywordLineList LoadFresh(const std::string& name)
 // Runs one save of the merge as the document does and returns the bytes stored.
 std::string Merge(const LoadedFile& old, const std::string& freshName, const std::string& savePath)
 {
-    g_includeTable = old.includes;
-    g_strIncludeFolder = old.includeFolder;
     CKeywordLineList fresh = LoadFresh(freshName);
     CLayerFileUpdater updater;
     updater.SetPath(savePath);
+    updater.SetLoadContext(old.context);
     CKeywordLineList result;
     updater.Update(old.lines, fresh, result);
     return result.StoreRawText();
@@ -410,8 +404,6 @@ TEST_F(LayerFileUpdaterTest, IncludedFilesAreCopiedOnlyInsideTheSaveFolder)
         ASSERT_TRUE(WriteFileAtomic(mainDir + "main.layer", main));
         LoadedFile old = LoadOld(mainDir + "main.layer");
         ASSERT_EQ(old.lines.GetCount(), 5) << c.include;
-        g_includeTable = old.includes;
-        g_strIncludeFolder = old.includeFolder;
         CKeywordLineList fresh;
         for (const char* text : {"begin_layer", "column column_num=1 w=2.000000 mesh_num=4 r=1.000000",
                                  "layer_mater macro_name=inp column_num=1 solve_wave=yes embedded_structure=0",
@@ -422,6 +414,7 @@ TEST_F(LayerFileUpdaterTest, IncludedFilesAreCopiedOnlyInsideTheSaveFolder)
         }
         CLayerFileUpdater updater;
         updater.SetPath(target.File("main.layer"));
+        updater.SetLoadContext(old.context);
         CKeywordLineList result;
         ScriptedPrompts prompts;
         prompts.AllowUnscripted();
@@ -655,8 +648,6 @@ TEST_F(LayerFileUpdaterTest, AnEditToTheLastStatementOfAnIncludedFileIsSaved)
     };
     for (const auto& c : cases) {
         LoadedFile old = LoadOld(folder.File("main.layer"));
-        g_includeTable = old.includes;
-        g_strIncludeFolder = old.includeFolder;
         CKeywordLineList fresh;
         for (const char* text : {"begin_layer", "$", "column column_num=1 w=2.000000 mesh_num=4 r=1.000000", "$",
                                  "layer_mater macro_name=gaas column_num=1", "layer d=1.000000 n=4 r=1.000000", "$",
@@ -665,6 +656,7 @@ TEST_F(LayerFileUpdaterTest, AnEditToTheLastStatementOfAnIncludedFileIsSaved)
             fresh.Append(Parsed(text));
         CLayerFileUpdater updater;
         updater.SetPath(folder.File("main.layer"));
+        updater.SetLoadContext(old.context);
         CKeywordLineList result;
         updater.Update(old.lines, fresh, result);
         EXPECT_EQ(result.StoreRawText(), c.saved) << c.lastRow;
@@ -782,8 +774,6 @@ TEST_F(LayerFileUpdaterTest, AnIncludedRowKeepsItsIncludeWhenItsDopingIsUnchange
     };
     for (const auto& c : cases) {
         LoadedFile old = LoadOld(folder.File("main.layer"));
-        g_includeTable = old.includes;
-        g_strIncludeFolder = old.includeFolder;
         CKeywordLineList fresh;
         for (const char* text : {"begin_layer", "column column_num=1 w=2.000000 mesh_num=4 r=1.000000", "$",
                                  "layer_mater macro_name=inp column_num=1", c.includedRow, "$",
@@ -792,6 +782,7 @@ TEST_F(LayerFileUpdaterTest, AnIncludedRowKeepsItsIncludeWhenItsDopingIsUnchange
             fresh.Append(Parsed(text));
         CLayerFileUpdater updater;
         updater.SetPath(folder.File("main.layer"));
+        updater.SetLoadContext(old.context);
         CKeywordLineList result;
         updater.Update(old.lines, fresh, result);
         EXPECT_EQ(result.StoreRawText(), c.saved) << c.includedRow;

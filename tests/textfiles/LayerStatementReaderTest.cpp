@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "LayerFileHarness.h"
+#include "model/ProcessState.h"
 #include "support/ScriptedPrompts.h"
 #include "textfiles/LayerComments.h"
 #include "textfiles/LayerStatementReader.h"
@@ -280,6 +281,27 @@ TEST(LayerStatementReader, IncludedRowAndShortColumn)
     ASSERT_EQ(1, z.GetColumn(2).m_Contacts.GetTopCount());
     EXPECT_DOUBLE_EQ(4.5, z.GetColumn(2).m_Contacts.Top(0).m_dWorkFunction);
     EXPECT_EQ(1, z.GetColumn(2).m_Mesh.m_nExtraHigh);
+}
+
+TEST(LayerStatementReader, HandsBackTheUpperWidthFlagAndLeavesTheEditBlockAlone)
+{
+    struct Case {
+        const char* fixture;
+        bool upperWidth;  // a row statement gives a column an "upper_w%d" of its own
+    } cases[] = {{"ridge_two_columns.layer", true}, {"three_columns_include.layer", true}, {nullptr, false}};
+    for (const Case& c : cases) {
+        LayerFileHarness h;
+        ASSERT_TRUE(c.fixture ? h.LoadFixture(c.fixture)
+                              : h.LoadText("begin_layer\r\ncolumn column_num=1 w=2\r\n"
+                                           "layer_mater macro_name=gaas\r\nlayer d=1\r\nend_layer\r\n"));
+        const CCurLayerParams before = g_CurLayerParams;
+        CLayerStatementReader reader(h.ctx);
+        ASSERT_EQ(1, reader.ReadLayerStatements(0));
+        EXPECT_EQ(reader.HasReadUpperWidth(), c.upperWidth) << (c.fixture ? c.fixture : "plain widths");
+        EXPECT_EQ(g_CurLayerParams.m_bLowerWidthChanged, before.m_bLowerWidthChanged);
+        EXPECT_EQ(g_CurLayerParams.m_bUpperWidthChanged, before.m_bUpperWidthChanged);
+        EXPECT_EQ(g_CurLayerParams.m_bWidthChanged, before.m_bWidthChanged);
+    }
 }
 
 }  // namespace

@@ -1,0 +1,276 @@
+// Opening and saving documents. A ".layer" document is one cross-section, read as z-segment 1 and
+// saved as the current z-segment's file; every save merges the freshly written statements into the
+// lines the file had when it was read, so that text the program does not own survives.
+
+#include "document/TessaronDoc.h"
+
+#include "CommandIds.h"
+#include "platform/AppServices.h"
+#include "platform/Archive.h"
+#include "platform/Clock.h"
+#include "platform/FatalExit.h"
+#include "platform/FileIO.h"
+#include "platform/Path.h"
+#include "platform/StringUtil.h"
+#include "platform/UserPrompts.h"
+#include "platform/ViewsHub.h"
+#include "textfiles/LayerFileContext.h"
+#include "textfiles/LayerFileUpdater.h"
+#include "textfiles/LayerStatementReader.h"
+#include "textfiles/LayerStatementWriter.h"
+
+namespace {
+
+const char kUnsupportedFormat[] = "Now it do not support this foramt!";
+const char kNoData[] = "No data! Can't save.";
+const char kCantCreate[] = "Can't create file!";
+constexpr int kOpenRetries = 10;
+constexpr unsigned kOpenRetryDelayMs = 500;
+
+// "Can't open file <path>", with the reason on a line of its own when the file is there but is
+// not one the program reads (a FIFO, a device, a file of absurd size).
+bool CheckOpenableFile(const std::string& path)
+{
+    std::string reason;
+    const FileReadCheck check = CheckReadableFile(path, kMaxLayerFileBytes, reason);
+    if (check == FileReadCheck::readable)
+        return true;
+    std::string text = "Can't open file " + path;
+    if (check != FileReadCheck::cannotOpen)
+        text += "\n" + reason;
+    AfxMessageBox(text, MB_OK);
+    return false;
+}
+
+}  // namespace
+
+CLayerFileContext CTessaronDoc::LayerFileContext(CKeywordLineList* copyLines, int zsegCount)
+{
+    return CLayerFileContext{m_ZSegments, zsegCount, m_LayerLines, copyLines, m_VcselSections, GetMacroList()};
+}
+
+// ---------------------------------------------------------------------------------------------
+// Opening
+
+bool CTessaronDoc::OnOpenDocument(const std::string& path)
+{
+    m_LoadContext.Reset();
+    g_nClipboardZSeg = 0;
+    m_MaterialSets.clear();
+    g_EditLayer.m_Grating.Reset();
+    g_EditLayer.m_Mesh.m_dShiftCenter = 0.0;
+    g_EditLayer.m_strComment.clear();
+    for (CZSegment& segment : m_ZSegments)
+        segment.Clear();
+    m_ZSegClipboard.Clear();
+    m_SegInfoList.Clear();
+
+    if (!CheckOpenableFile(path)) {
+        // Nothing is created in place of a missing file: the document is left empty.
+        OnNewDocument();
+        return false;
+    }
+    DeleteContents();
+    SetModifiedFlag(false);
+
+    // The type is told by the file name: a folder such as "runs.sol" says nothing about it.
+    const std::string lower = ToLowerAscii(PathFileName(path));
+    if (Contains(lower, ".zdim") || Contains(lower, ".sol")) {
+        AfxMessageBox(kUnsupportedFormat, MB_OK);
+        // Nothing of the previous document, its name included, may stay behind a failed open.
+        OnNewDocument();
+        return false;
+    }
+    if (Contains(lower, ".layer") && !ReadLayerFile(path))
+        return false;
+    SetPathName(path, true);
+    if (m_pViews)
+        m_pViews->StartPrompt(5);
+    AppServices().LoadLayerMacros(path);
+    UpdateDrawing();
+    return true;
+}
+
+CLayerFileRead::Status CTessaronDoc::LoadLayerLines(const std::string& path)
+{
+    m_LayerLines.RemoveAll();
+    m_LoadContext.Reset();
+    CArchive archive;
+    if (!archive.OpenLoad(path))
+        return CLayerFileRead::cannotOpen;
+    const bool complete = m_LayerLines.Serialize(archive, m_LoadContext);
+    archive.Close();
+    return complete ? CLayerFileRead::read : CLayerFileRead::includeFailed;
+}
+
+CLayerFileRead CTessaronDoc::ReadLayerFileRecords(const std::string& path)
+{
+    CLayerFileRead result;
+    result.m_status = LoadLayerLines(path);
+    if (result.m_status == CLayerFileRead::cannotOpen)
+        return result;
+
+    m_ZSegments.resize(kZSegmentRecords);
+    for (CZSegment& segment : m_ZSegments)
+        segment.Clear();
+    m_ZSegClipboard.Clear();
+    // The include failure was reported by the load; the statements are not the file's.
+    if (result.m_status != CLayerFileRead::read)
+        return result;
+
+    AppendSegmentMaterialSet(path);
+    m_LoadedLines = m_LayerLines;
+    CLayerFileContext context = LayerFileContext(&m_LoadedLines, 1);
+    CLayerStatementReader reader(context);
+    if (reader.ReadLayerStatements(0) == 0) {
+        result.m_status = CLayerFileRead::dataError;
+        return result;
+    }
+    result.m_bUpperWidthRead = reader.HasReadUpperWidth();
+
+    CZSegment& segment = m_ZSegments[0];
+    segment.m_Params.m_dZFrom = 0.0;
+    segment.m_Params.m_dZTo = 0.0;
+    segment.m_Params.m_nZPlanes = 1;
+    if (segment.GetColumnCount() > 0) {
+        segment.Column(0).m_fTaperPoint[0] = 0.0f;
+        segment.Column(0).m_fTaperPoint[1] = 0.0f;
+    }
+    segment.m_strLayerFile = path;
+    return result;
+}
+
+bool CTessaronDoc::ReadLayerFile(const std::string& path)
+{
+    OnNewDocument();
+    // A file another program still holds may become readable in a moment.
+    CLayerFileRead read = ReadLayerFileRecords(path);
+    for (int retry = 1; read.m_status == CLayerFileRead::cannotOpen && retry <= kOpenRetries; ++retry) {
+        read = ReadLayerFileRecords(path);
+        if (read.m_status == CLayerFileRead::cannotOpen)
+            SleepMs(kOpenRetryDelayMs);
+    }
+    if (read.m_status == CLayerFileRead::cannotOpen) {
+        AfxMessageBox("cannt read layer file!", MB_OK);
+        FatalExit(-1);
+    }
+    if (read.m_status == CLayerFileRead::dataError)
+        AfxMessageBox("File data error!", MB_OK);
+    if (read.m_status != CLayerFileRead::read) {
+        m_ZSegments.clear();
+        g_nZSegCount = 0;
+        g_nCurZSeg = 0;
+        OnNewDocument();
+        return false;
+    }
+
+    g_nZSegCount = 1;
+    g_nCurZSeg = 1;
+    if (read.m_bUpperWidthRead)
+        g_CurLayerParams.MarkEdgeWidthsRead();
+    RenumberContacts();
+    RecountLayerColours();
+    SetSelection(-1, -1, -1);
+    BuildSegInfoList();
+    RefreshLayerFileIndexes();
+    RefreshLayerEdges();
+    return true;
+}
+
+void CTessaronDoc::AppendSegmentMaterialSet(const std::string& path)
+{
+    CMaterialSet set;
+    set.m_Includes = m_LoadContext.m_Includes;
+    set.m_Lines = m_LayerLines;
+    set.m_strIncludeFolder = PathFolder(path);
+    m_MaterialSets.push_back(set);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Saving
+
+bool CTessaronDoc::WarnNoData() const
+{
+    ViewMessageBox(kNoData, "Warning", MB_OK | MB_ICONEXCLAMATION);
+    return false;
+}
+
+bool CTessaronDoc::OnFileSave()
+{
+    if (!IsModified())
+        return true;
+    return DoFileSave();
+}
+
+bool CTessaronDoc::DoFileSave()
+{
+    if (g_nZSegCount < 1)
+        return WarnNoData();
+    const std::string name = Trim(GetDocFileName());
+    if (name.empty())
+        return OnFileSaveAs();
+    if (!CheckZsegmentMeshTotals())
+        return false;
+    return OnSaveDocument(name);
+}
+
+bool CTessaronDoc::OnFileSaveAs()
+{
+    if (g_nZSegCount < 1)
+        return WarnNoData();
+    if (!CheckZsegmentMeshTotals())
+        return false;
+    const bool threeD = AppServices().Is3dMode();
+    FileDialogRequest request;
+    request.open = false;
+    // The builder saves ".layer" files only: a bare name typed there is a ".layer" file.
+    request.defaultExt = threeD ? "sol" : "layer";
+    request.filter = threeD ? "3d Sol Files (*.sol)|*.sol|Layer Files (*.layer)|*.layer||"
+                            : "Layer Files (*.layer)|*.layer||";
+    request.initialPath = PathFolder(Trim(GetPathName()));
+    if (!UserPrompts().FileDialog(request) || request.chosenPaths.empty())
+        return false;
+    // Every z-segment file is named after the new file.
+    const int naming = m_SegInfoList.m_nNaming;
+    m_SegInfoList.m_nNaming = 0;
+    const bool saved = OnSaveDocument(WithDefaultExtension(request.chosenPaths.front(), request.defaultExt));
+    m_SegInfoList.m_nNaming = naming;
+    return saved;
+}
+
+bool CTessaronDoc::OnSaveDocument(const std::string& path)
+{
+    m_dScale[0] = m_dScale[1] = kUnsetScale;
+    // Declining the question saves nothing, so the save has not happened: a close that asked for
+    // it must not go on and drop the device.
+    if (!ConfirmMeshesBeforeSave())
+        return false;
+    CheckLabelsUnique();
+
+    const std::string lower = ToLowerAscii(PathFileName(path));
+    // Only ".layer" files are written; any other name would write nothing and still look saved.
+    if (Contains(lower, ".sol") || !Contains(lower, ".layer")) {
+        AfxMessageBox(kUnsupportedFormat, MB_OK);
+        return false;
+    }
+    if (!GetCurrentZSegment())
+        return WarnNoData();
+    if (AppServices().Is3dMode())
+        AfxMessageBox(" Now your save type is layer. \nYou can use save as menu to save as sol type!", MB_OK);
+    if (!SaveCurrentZsegmentLayerFile(path)) {
+        AfxMessageBox(std::string(kCantCreate) + "\n" + path + ": " + GetWriteError(), MB_OK);
+        return false;
+    }
+    SetPathName(path, true);
+    GetCurrentZSegment()->m_strLayerFile = path;
+    SetModifiedFlag(false);
+    RefreshLayerFileIndexes();
+    return true;
+}
+
+bool CTessaronDoc::SaveCurrentZsegmentLayerFile(const std::string& path)
+{
+    if (!GetCurrentZSegment())
+        return false;
+    return SaveZsegmentLayerFile(g_nCurZSeg - 1, path);
+}

@@ -1,0 +1,299 @@
+// Mesh counts of the document: the automatic counts filled in before a z-segment is written, the
+// checks of unset counts before a save, and the floor pass.
+
+#include "document/TessaronDoc.h"
+
+#include "document/AutoMeshCounts.h"
+#include "platform/UserPrompts.h"
+#include "textfiles/LayerFileIndexReader.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+double DopingOf(const CLayerRec& layer) { return layer.m_Doping.m_fValue; }
+
+bool SameMaterial(const CLayerRec& a, const CLayerRec& b) { return a.m_Material == b.m_Material; }
+
+// Material changes (J) and doping decades (D) between each of the first `count` layers of a line
+// and its neighbours; the score of the line is 4 D + J. The first layer is always compared with
+// the second entry, which the caller provides (a fresh layer when the line has one row only).
+double LineScore(const std::vector<const CLayerRec*>& line, int count)
+{
+    int changes = 0;
+    double decades = 0.0;
+    const auto add = [&](int i, int k) {
+        changes += SameMaterial(*line[i], *line[k]) ? 0 : 1;
+        decades += DopingTerm(DopingOf(*line[i]), DopingOf(*line[k]));
+    };
+    for (int i = 0; i < count; ++i) {
+        if (i == 0) {
+            add(0, 1);
+        } else if (i < count - 1) {
+            add(i, i - 1);
+            add(i, i + 1);
+        } else {
+            add(i, i - 1);
+        }
+    }
+    return test::kDopingWeight * decades + changes;
+}
+
+}  // namespace
+
+void CTessaronDoc::PrepareAutoMesh(int index)
+{
+    CZSegment& segment = m_ZSegments.at(index);
+    const int columns = segment.GetColumnCount();
+    const int rows = columns > 0 ? segment.GetColumn(0).GetLayersInUse() : 0;
+    const auto layerAt = [&segment](int c, int j) -> const CLayerRec& { return segment.GetColumn(c).GetLayer(j); };
+
+    // Reference column: the most structured one, the later one among equals. A column of one row
+    // still compares its layer with the slot above (a fresh layer).
+    double best = 0.0;
+    m_nRefColumn = 0;
+    for (int c = 0; c < columns; ++c) {
+        std::vector<const CLayerRec*> line;
+        for (int j = 0; j < std::max(rows, 2); ++j)
+            line.push_back(&layerAt(c, j));
+        const double score = rows > 0 ? LineScore(line, rows) : 0.0;
+        if (c == 0 || score >= best) {
+            best = score;
+            m_nRefColumn = c;
+        }
+    }
+
+    // Material tags: equal materials share a number, counted from 1 in column-then-row order.
+    m_AutoMeshTags.assign(columns, std::vector<int>(rows, 0));
+    int counter = 1;
+    for (int c = 0; c < columns; ++c) {
+        for (int j = 0; j < rows; ++j) {
+            if (c == 0 && j == 0) {
+                m_AutoMeshTags[0][0] = 1;
+                continue;
+            }
+            // The last equal layer in column-then-row order gives its tag: walk backwards.
+            bool found = false;
+            const bool compared = true;  // every layer but the first has an earlier one
+            for (int c2 = c; c2 >= 0 && !found; --c2) {
+                for (int j2 = j; j2 >= 0; --j2) {
+                    if (c2 == c && j2 == j)
+                        continue;
+                    if (SameMaterial(layerAt(c, j), layerAt(c2, j2))) {
+                        m_AutoMeshTags[c][j] = m_AutoMeshTags[c2][j2];
+                        found = true;
+                        break;
+                    }
+                }
+            }
+            if (!found && compared)
+                m_AutoMeshTags[c][j] = ++counter;
+        }
+    }
+    for (int c = 0; c < columns; ++c) {
+        CColumnRec& column = segment.Column(c);
+        for (int j = 0; j < rows && j < column.GetLayersInUse(); ++j)
+            column.Layer(j).m_nMaterialTag = m_AutoMeshTags[c][j];
+    }
+
+    // Reference row: the most structured row across the columns, the later one among equals.
+    best = 0.0;
+    m_nRefLayer = 0;
+    for (int j = 0; j < rows; ++j) {
+        double score = 0.0;
+        if (columns > 1) {
+            std::vector<const CLayerRec*> line;
+            for (int c = 0; c < columns; ++c)
+                line.push_back(&layerAt(c, j));
+            score = LineScore(line, columns);
+        }
+        if (j == 0 || score >= best) {
+            best = score;
+            m_nRefLayer = j;
+        }
+    }
+}
+
+void CTessaronDoc::AutoMeshZsegment(int index)
+{
+    if (index < 0 || index >= static_cast<int>(m_ZSegments.size()))
+        return;
+    PrepareAutoMesh(index);
+    CZSegment& segment = m_ZSegments[index];
+    const int columns = segment.GetColumnCount();
+    if (columns == 0)
+        return;
+    const int rows = segment.GetColumn(0).GetLayersInUse();
+    const int refRow = m_nRefLayer;
+    const int refColumn = m_nRefColumn;
+    const auto tagAt = [this, rows](int c, int j) { return j < rows ? m_AutoMeshTags[c][j] : 0; };
+
+    std::vector<CMeshRegion> columnRegions;
+    for (int c = 0; c < columns; ++c) {
+        const CLayerRec& layer = segment.GetColumn(c).GetLayer(refRow);
+        columnRegions.push_back({DopingOf(layer), tagAt(c, refRow), (layer.m_fUpperWidth + layer.m_fLowerWidth) * 0.5});
+    }
+    std::vector<CMeshRegion> rowRegions;
+    for (int j = 0; j < rows; ++j) {
+        const CLayerRec& layer = segment.GetColumn(refColumn).GetLayer(j);
+        rowRegions.push_back({DopingOf(layer), tagAt(refColumn, j), layer.m_fHeight});
+    }
+
+    test calculator;
+    std::vector<CMeshRegionResult> columnResults;
+    std::vector<CMeshRegionResult> rowResults;
+    calculator.ComputeMeshCounts(segment.m_nTotalXMesh, columnRegions, columnResults, segment.m_nTotalYMesh,
+                                 rowRegions, rowResults);
+
+    const auto fill = [](CMeshSettings& mesh, const CMeshRegionResult& result) {
+        if (mesh.m_nMeshNum != 0)
+            return;
+        mesh.m_nMeshNum = result.m_nCount;
+        mesh.m_fRatio = static_cast<float>(result.m_dRatio);
+        mesh.m_dShiftCenter = result.m_dShift;
+        mesh.m_nExtraLow = result.m_nLow;
+        mesh.m_nExtraHigh = result.m_nHigh;
+    };
+    for (int c = 0; c < columns; ++c)
+        fill(segment.Column(c).m_Mesh, columnResults[c]);
+    for (int j = 0; j < rows; ++j) {
+        for (int c = 0; c < columns; ++c) {
+            CColumnRec& column = segment.Column(c);
+            if (column.HasRow(j))
+                fill(column.Layer(j).m_Mesh, rowResults[j]);
+        }
+    }
+}
+
+int CTessaronDoc::ViewMessageBox(const std::string& text, const std::string& caption, unsigned type) const
+{
+    return UserPrompts().MessageBox(text, caption, type);
+}
+
+bool CTessaronDoc::CheckZsegmentMeshTotals() const
+{
+    for (int z = 0; z < GetZSegmentsInUse(); ++z) {
+        const CZSegment& segment = m_ZSegments[z];
+        bool unset = false;
+        for (const CColumnRec& column : segment.GetColumns())
+            unset = unset || column.m_Mesh.m_nMeshNum == 0;
+        if (segment.GetColumnCount() > 0) {
+            for (const CLayerRec& layer : segment.GetColumn(0).GetLayers())
+                unset = unset || layer.m_Mesh.m_nMeshNum == 0;
+        }
+        if (unset && (segment.m_nTotalXMesh == 0 || segment.m_nTotalYMesh == 0)) {
+            char text[160];
+            std::snprintf(text, sizeof text,
+                          "You need give a nonzero value to z-segment%d \nTotal_X_Mesh and Total_Y_Mesh!", z + 1);
+            ViewMessageBox(text, "Warning", MB_OK | MB_ICONEXCLAMATION);
+            return false;
+        }
+    }
+    return true;
+}
+
+void CTessaronDoc::FindMinLayerMesh(int zseg, int& row, int& smallest) const
+{
+    smallest = 999;
+    for (const CColumnRec& column : m_ZSegments.at(zseg).GetColumns()) {
+        const std::vector<CLayerRec>& layers = column.GetLayers();
+        for (int j = 0; j < static_cast<int>(layers.size()); ++j) {
+            if (layers[j].m_Mesh.m_nMeshNum < smallest) {
+                smallest = layers[j].m_Mesh.m_nMeshNum;
+                row = j;
+            }
+        }
+    }
+}
+
+void CTessaronDoc::FindMinColumnMesh(int zseg, int& column, int& smallest) const
+{
+    smallest = 999;
+    const CZSegment& segment = m_ZSegments.at(zseg);
+    for (int c = 0; c < segment.GetColumnCount(); ++c) {
+        if (segment.GetColumn(c).m_Mesh.m_nMeshNum < smallest) {
+            smallest = segment.GetColumn(c).m_Mesh.m_nMeshNum;
+            column = c;
+        }
+    }
+}
+
+bool CTessaronDoc::ConfirmMeshesBeforeSave()
+{
+    for (int z = 0; z < GetZSegmentsInUse(); ++z) {
+        char text[160];
+        int where = 0;
+        int smallest = 999;
+        FindMinLayerMesh(z, where, smallest);
+        if (smallest <= 1) {
+            std::snprintf(text, sizeof text,
+                          "Mesh for facet %d layer %d has not been set, Do you still wish to save?", z + 1, where + 1);
+            return AfxMessageBox(text, MB_YESNO) == IDYES;
+        }
+        FindMinColumnMesh(z, where, smallest);
+        if (smallest <= 1) {
+            std::snprintf(text, sizeof text,
+                          "Mesh for facet %d col %d has not been set, Do you still wish to save?", z + 1, where + 1);
+            if (AfxMessageBox(text, MB_YESNO) != IDYES)
+                return false;
+            RaiseMinimumMeshCounts();
+            return true;
+        }
+    }
+    RaiseMinimumMeshCounts();
+    return true;
+}
+
+void CTessaronDoc::RaiseMinimumMeshCounts()
+{
+    for (int z = 0; z < GetZSegmentsInUse(); ++z) {
+        CZSegment& segment = m_ZSegments[z];
+        for (int c = 0; c < segment.GetColumnCount(); ++c) {
+            CColumnRec& column = segment.Column(c);
+            for (int j = 0; j < column.GetLayersInUse(); ++j) {
+                if (column.Layer(j).m_Mesh.m_nMeshNum < 3)
+                    column.Layer(j).m_Mesh.m_nMeshNum = 3;
+            }
+        }
+        for (int c = 0; c < segment.GetColumnCount(); ++c) {
+            if (segment.Column(c).m_Mesh.m_nMeshNum < 2)
+                segment.Column(c).m_Mesh.m_nMeshNum = 2;
+        }
+    }
+}
+
+void CTessaronDoc::ClampSideContactExtents()
+{
+    CZSegment* segment = GetCurrentZSegment();
+    if (!segment)
+        return;
+    for (CContactList& group : segment->m_SideContacts) {
+        const CLayerRec* carrier = nullptr;
+        for (const CColumnRec& column : segment->GetColumns()) {
+            if (column.HasRow(group.m_nRow) && !column.GetLayer(group.m_nRow).IsEmpty()) {
+                carrier = &column.GetLayer(group.m_nRow);
+                break;
+            }
+        }
+        if (!carrier)
+            continue;
+        const float height = carrier->m_fHeight;
+        for (CContactRec& contact : group.m_Contacts) {
+            if (contact.m_nSide != 0 && contact.m_nSide != 1)
+                continue;
+            contact.m_fFrom = std::min(contact.m_fFrom, height);
+            contact.m_fTo = std::min(contact.m_fTo, height);
+        }
+    }
+}
+
+void CTessaronDoc::RefreshLayerFileIndexes()
+{
+    for (int i = 0; i < GetZSegmentsInUse(); ++i) {
+        CZSegment& segment = m_ZSegments[i];
+        CLayerFileIndexReader reader(segment.m_SweepIndex);
+        if (!reader.Load(segment.m_strLayerFile, i))
+            AfxMessageBox(reader.GetLoadError(), MB_OK);
+    }
+}

@@ -45,6 +45,8 @@ public:
     void FitCurrentSegment();
     // The fit three times, so that thin layers drawn at the contact-bar thickness settle.
     void OnZoomOrigin();
+    // True until the projection and fit that follow an initial update have run.
+    bool IsSetupPending() const { return m_bSetupPending; }
 
     CClientPoint ProjectPoint(CModelPoint world) const { return ::ProjectPoint(m_state, world); }
     CModelPoint UnProjectPoint(CClientPoint client) const { return ::UnProjectPoint(m_state, client); }

@@ -3,10 +3,18 @@
 #include "AppHarness.h"
 #include "render/DrawingFixture.h"
 #include "views/GL2dView.h"
+#include "views/PromptDlg.h"
 
 #include <gtest/gtest.h>
 #include <wx/frame.h>
 #include <wx/sizer.h>
+#include <wx/stopwatch.h>
+
+namespace {
+
+constexpr long kSettleLimitMs = 5000;
+
+} // namespace
 
 void PrintTo(const Rgb& c, std::ostream* os) { *os << "(" << c.r << ", " << c.g << ", " << c.b << ")"; }
 
@@ -34,7 +42,13 @@ ViewWindow::ViewWindow()
     m_frame->SetSizer(sizer);
     m_frame->Show();
     m_frame->Raise();
-    PumpEvents(300);
+    // Settled: painted once, projected and fitted, its prompt window made (on a busy machine the
+    // first paint can take longer than the view's first timer).
+    wxStopWatch watch;
+    do
+        PumpEvents(50);
+    while ((m_view->IsSetupPending() || !m_view->GetPromptDlg()) && watch.Time() < kSettleLimitMs);
+    PumpEvents(100);
 }
 
 ViewWindow::~ViewWindow()

@@ -311,3 +311,118 @@ TEST_F(SolFilePasses, AFileThatCannotBeReadIsNeverWrittenBackEmpty)
     EXPECT_EQ(deck.folder.Read("seg1.gain"), "include  file=seg1.doping\r\n");
     EXPECT_TRUE(std::filesystem::is_directory(deck.folder.File("seg2.gain")));
 }
+
+// ------------------------------------------------------------------------------------------------
+// Merging the default deck into the read deck
+
+TEST_F(SolFilePasses, TheDefaultDecksStatementsLandRightAfterTheOldOnesWhichAreNotWritten)
+{
+    UseZSegments(1);
+    CKeywordLineList read = Deck({"$ c", "begin", "z_structure zseg_num=1 uniform_zseg_from=0 uniform_zseg_to=5 mine=7",
+                                  "load_mesh mesh_inf=x.msh zseg_num=1", "newton_par", "end"});
+    CKeywordLineList defaults = Deck({"z_structure uniform_zseg_from=0 uniform_zseg_to=8 zseg_num=1",
+                                      "load_mesh mesh_inf=seg1.msh zseg_num=1", "output sol_outf=seg1.out zseg_num=1",
+                                      "section length=8e-6 sec_num=1"});
+    deck.sol.StripZStructureLengths(read);
+    deck.sol.UpdateZmaterBlocks(read, defaults);
+    deck.sol.InsertDefaultStatements(read, defaults);
+    // The old statement's own parameters went into the default one; its extent did not.
+    EXPECT_EQ(Written(read),
+              (std::vector<std::string>{"$ c", "begin", "output sol_outf=seg1.out zseg_num=1",
+                                        "z_structure uniform_zseg_from=0 uniform_zseg_to=8 zseg_num=1 mine=7",
+                                        "load_mesh mesh_inf=seg1.msh zseg_num=1", "newton_par", "end", "begin_zsol",
+                                        "section length=8e-6 sec_num=1", "end_zsol"}));
+}
+
+TEST_F(SolFilePasses, MergingParametersKeepsTheDefaultStatementsOwnValues)
+{
+    CKeywordLineList defaults = Deck({"z_structure zseg_num=1 zplanes=2", "z_structure zseg_num=2"});
+    CKeywordLine old;
+    old.Parse("z_structure zseg_num=2 zplanes=5 mine=yes");
+    CSolFile::MergeStatementParams(old, defaults);
+    EXPECT_EQ(Written(defaults), (std::vector<std::string>{"z_structure zseg_num=1 zplanes=2",
+                                                           "z_structure zseg_num=2 zplanes=5 mine=yes"}));
+    old.Parse("z_structure zplanes=9");  // no number: z-segment 1
+    CSolFile::MergeStatementParams(old, defaults);
+    EXPECT_EQ(defaults[0].FormatParams(), "z_structure zseg_num=1 zplanes=2");
+}
+
+TEST_F(SolFilePasses, StatementsOfZSegmentsNoLongerThereAreNotWritten)
+{
+    UseZSegments(2);
+    CKeywordLineList list = Deck({"equilibrium zseg_num=1", "equilibrium zseg_num=3", "scan var=v",
+                                  "begin_zmater zseg_num=3", "end_zmater"});
+    deck.sol.DropStatementsBeyondSegments(list);
+    EXPECT_EQ(Written(list), (std::vector<std::string>{"equilibrium zseg_num=1", "scan var=v",
+                                                       "begin_zmater zseg_num=3", "end_zmater"}));
+}
+
+TEST_F(SolFilePasses, TheMacroDefaultsGoWithoutWritingAStatementMarkedNotWritten)
+{
+    CKeywordLineList list = Deck({"z_structure zseg_num=1 link_taper_contact=yes",
+                                  "z_structure zseg_num=2 link_taper_contact=yes", "begin"});
+    list[0].m_nLine = -1;
+    deck.sol.UpdateLayerMacros(list);
+    EXPECT_EQ(Written(list), (std::vector<std::string>{"z_structure zseg_num=2", "begin"}));
+}
+
+TEST_F(SolFilePasses, AMissingEquilibriumLandsAfterTheLastOfASmallerNumberOrTheFirstNewtonPar)
+{
+    CKeywordLineList list = Deck({"begin", "newton_par a=1", "equilibrium zseg_num=1", "newton_par a=2",
+                                  "equilibrium zseg_num=4", "end"});
+    const CKeywordLineList defaults = Deck({"equilibrium zseg_num=1", "equilibrium zseg_num=2",
+                                            "equilibrium zseg_num=5"});
+    CSolFile::InsertMissingEquilibrium(list, defaults);
+    EXPECT_EQ(Written(list), (std::vector<std::string>{"begin", "newton_par a=1", "equilibrium zseg_num=1",
+                                                       "equilibrium zseg_num=2", "newton_par a=2",
+                                                       "equilibrium zseg_num=4", "equilibrium zseg_num=5", "end"}));
+}
+
+TEST_F(SolFilePasses, ANewLumivoFlowDeckHasGainStepsForEveryZSegmentAndTheRestForTheFirst)
+{
+    UseZSegments(3);
+    deck.doc.productCode = 2;
+    deck.doc.settings.isolatedMethod = "yes";
+    const std::string path = deck.folder.File("flow.sol");
+    ASSERT_TRUE(deck.sol.ConvertSolFile("", path, true));
+    CKeywordLineList stored;
+    ASSERT_TRUE(CSolFile::ReadDeckFile(path, stored));
+    std::vector<std::string> steps;
+    for (const CKeywordLine& line : stored.m_lines)
+        if (line.m_strKeyword == "equilibrium" || line.m_strKeyword == "rtgain_phase" ||
+            line.m_strKeyword == "scan" || line.m_strKeyword == "scan3d" || line.m_strKeyword == "output")
+            steps.push_back(line.m_strKeyword + " " + line.GetParam("zseg_num"));
+    EXPECT_EQ(steps, (std::vector<std::string>{"output ", "equilibrium 1", "rtgain_phase 1", "rtgain_phase 2",
+                                               "rtgain_phase 3", "scan 1", "scan 1", "scan3d 1"}));
+}
+
+struct DeckSource {
+    const char* previous;
+    bool newDeck;
+};
+
+void PrintTo(const DeckSource& c, std::ostream* os) { *os << '"' << c.previous << '"'; }
+
+class DeckSources : public ::testing::TestWithParam<DeckSource> {};
+
+TEST_P(DeckSources, AreConvertedOnlyWhenTheyNameADeck)
+{
+    EXPECT_EQ(CSolFile::IsNewDeckSource(GetParam().previous), GetParam().newDeck);
+}
+
+INSTANTIATE_TEST_SUITE_P(SolFilePasses, DeckSources,
+                         ::testing::Values(DeckSource{"a.sol", false}, DeckSource{"/d/DEV.SOL", false},
+                                           DeckSource{"ab", true}, DeckSource{"", true},
+                                           DeckSource{"/d/dev.layer", true}, DeckSource{".sol", true}));
+
+TEST_F(SolFilePasses, ACompanionFileIsCopiedToTheNewNameButNeverOverAFile)
+{
+    deck.folder.Write("old.gain", "gain\r\n");
+    deck.folder.Write("kept.gain", "mine\r\n");
+    deck.sol.CopyCompanionFiles(deck.folder.File("old.layer"), deck.folder.File("new.layer"), ".gain");
+    deck.sol.CopyCompanionFiles(deck.folder.File("old.layer"), deck.folder.File("kept.layer"), ".gain");
+    deck.sol.CopyCompanionFiles(deck.folder.File("gone.layer"), deck.folder.File("none.layer"), ".gain");
+    EXPECT_EQ(deck.folder.Read("new.gain"), "gain\r\n");
+    EXPECT_EQ(deck.folder.Read("kept.gain"), "mine\r\n");
+    EXPECT_EQ(deck.folder.List(), "kept.gain new.gain old.gain");
+}

@@ -226,6 +226,8 @@ public:
     // when a direct write failed.
     bool StoreBytes(const std::string& path, const std::string& bytes, std::string* reason = nullptr);
     bool ReadBytes(const std::string& path, std::string& bytes) const;
+    // Stores a deck flat at path; false after "Can't create file!" when a direct write failed.
+    bool StoreDeck(const std::string& path, const CKeywordLineList& deck);
     bool FileIsThere(const std::string& path) const;
 
 private:

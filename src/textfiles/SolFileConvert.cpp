@@ -63,11 +63,8 @@ bool CSolFile::ConvertToSol3D(const std::string& source, const std::string& dest
     UpdateOutputZsegNum(deck);
     RenumberSections(deck);
     RemoveDuplicateIncludes(deck);
-    std::string reason;
-    if (!StoreBytes(destination, deck.StoreFlatText(), &reason)) {
-        AfxMessageBox(std::string(kCantCreate) + "\n" + destination + ": " + reason, MB_OK);
+    if (!StoreDeck(destination, deck))
         return false;
-    }
     RenameCompanionIncludes(".gain");
     return true;
 }
@@ -81,10 +78,14 @@ bool CSolFile::CreateDefaultSolFile(const std::string& path)
     UpdateLayerMacros(deck);
     UpdateCylindrical(deck);
     UpdateOutputZsegNum(deck);
+    return StoreDeck(path, deck);
+}
+
+bool CSolFile::StoreDeck(const std::string& path, const CKeywordLineList& deck)
+{
     std::string reason;
-    if (!StoreBytes(path, deck.StoreFlatText(), &reason)) {
-        AfxMessageBox(std::string(kCantCreate) + "\n" + path + ": " + reason, MB_OK);
-        return false;
-    }
-    return true;
+    if (StoreBytes(path, deck.StoreFlatText(), &reason))
+        return true;
+    AfxMessageBox(std::string(kCantCreate) + "\n" + path + ": " + reason, MB_OK);
+    return false;
 }

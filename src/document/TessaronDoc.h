@@ -9,7 +9,7 @@
 //   TessaronDoc.cpp           life cycle, selection, tidy-up, command routing
 //   TessaronDocDrawing.cpp    the drawing update: indices, edge flags, layout, drawing revision
 //   TessaronDocFile.cpp       opening and saving documents
-//   TessaronDocSolFile.cpp    opening a ".sol" deck
+//   TessaronDocSolFile.cpp    opening and saving a ".sol" deck
 //   TessaronDocLayerFile.cpp  reading and writing one z-segment's ".layer" file
 //   TessaronDocUndo.cpp       undo and redo
 //   TessaronDocSegInfo.cpp    seg-info synchronisation and the isolated-layer rule

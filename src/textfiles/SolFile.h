@@ -187,21 +187,39 @@ public:
     void DropStatementsBeyondSegments(CKeywordLineList& list);
 
     // --- Statement passes (SolFileStatements.cpp) ---
+    // z_structure statements lose what the device says of its z-segments (extent, z planes, taper
+    // link and points): the default deck's statements bring it back.
     void StripZStructureLengths(CKeywordLineList& list);
+    // The list's statement of the same keyword and z-segment gets the statement's parameters it
+    // lacks, its own values kept; rebuilt in canonical form.
     static void MergeStatementParams(const CKeywordLine& statement, CKeywordLineList& list);
+    // Parameters that repeat the layer-file updater's defaults go from layer_mater and z_structure
+    // statements.
     void UpdateLayerMacros(CKeywordLineList& list);
+    // z_structure statements rebuilt in canonical form, a taper length of no size left out.
     void UpdateTaperLength(CKeywordLineList& list);
+    // "cylindrical" after the leading "begin" and comment lines, or removed, as the setting says.
     void UpdateCylindrical(CKeywordLineList& list);
+    // The begin_zsol..end_zsol block goes unless the deck is for the lumivo simulator.
     void RemoveZsolBlock(CKeywordLineList& list);
+    // 3d_flow "no": every output gets a z-segment number; otherwise one output without it.
     void UpdateOutputZsegNum(CKeywordLineList& list);
+    // Written sections numbered 1, 2, ... in order.
     static void RenumberSections(CKeywordLineList& list);
+    // Each equilibrium statement of defaults the list lacks, after the last of a smaller number or
+    // the first newton_par.
     static void InsertMissingEquilibrium(CKeywordLineList& list, const CKeywordLineList& defaults);
 
     // --- Material blocks (SolFileMaterials.cpp) ---
+    // Material includes (".gain", ".doping", ".mater") outside any block go.
     static void RemoveLooseMaterialIncludes(CKeywordLineList& list);
+    // Drops the statements marked not written, then replaces each block by the default deck's block
+    // of its number (none: the block goes); a later block of a number already handled goes too. A
+    // block that is never closed stays. One scan: the pass always ends.
     static void MergeZmaterBlocks(CKeywordLineList& list, const CKeywordLineList& defaults);
     static void ReplaceZmaterBlock(int first, int last, int number, CKeywordLineList& list,
                                    const CKeywordLineList& defaults);
+    // An include repeated within one block goes (the scan ends at the block's end).
     static void RemoveDuplicateIncludes(CKeywordLineList& list);
 
     // --- The z-segment files of a saved deck (SolFileSegmentFiles.cpp) ---

@@ -45,21 +45,9 @@ bool HasWrittenWithNumber(const CKeywordLineList& list, const std::string& keywo
     });
 }
 
-}  // namespace
-
-void CSolFile::AddZsegNumbers(CKeywordLineList& list, CKeywordLineList second)
-{
-    if (GetSimulatorTarget() == 1)
-        InsertMissingEquilibrium(list, second);
-    else if (m_pDoc && m_pDoc->settings.isolatedMethod == "no")
-        AddSegmentStatementsIsolated(list);
-    else
-        AddSegmentStatementsFlow(list);
-}
-
 // Both variants first give every z-segment its equilibrium and rtgain_phase statements, after the
 // last of them.
-static void AddEquilibriumAndGain(CKeywordLineList& list, int count)
+void AddEquilibriumAndGain(CKeywordLineList& list, int count)
 {
     const CKeywordLine equilibrium = TemplateOf(list, "equilibrium", "equilibrium zseg_num=1");
     const CKeywordLine gain = TemplateOf(list, "rtgain_phase", "rtgain_phase zseg_num=1");
@@ -81,6 +69,18 @@ static void AddEquilibriumAndGain(CKeywordLineList& list, int count)
         }
         list.InsertLines(p + 1, inserted);
     }
+}
+
+}  // namespace
+
+void CSolFile::AddZsegNumbers(CKeywordLineList& list, CKeywordLineList second)
+{
+    if (GetSimulatorTarget() == 1)
+        InsertMissingEquilibrium(list, second);
+    else if (m_pDoc && m_pDoc->settings.isolatedMethod == "no")
+        AddSegmentStatementsIsolated(list);
+    else
+        AddSegmentStatementsFlow(list);
 }
 
 void CSolFile::AddSegmentStatementsFlow(CKeywordLineList& list)

@@ -177,13 +177,13 @@ bool CTessaronDoc::ReadLayerFile(const std::string& path)
     return true;
 }
 
-void CTessaronDoc::AppendSegmentMaterialSet(const std::string& path)
+CMaterialSet CTessaronDoc::LoadedMaterialSet(const std::string& path) const
 {
     CMaterialSet set;
     set.m_Includes = m_LoadContext.m_Includes;
     set.m_Lines = m_LayerLines;
     set.m_strIncludeFolder = PathFolder(path);
-    m_MaterialSets.push_back(set);
+    return set;
 }
 
 // ---------------------------------------------------------------------------------------------

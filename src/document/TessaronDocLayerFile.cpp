@@ -191,12 +191,8 @@ bool CTessaronDoc::LoadLayerFileAsZsegment(int n, double zFrom, double zTo, std:
     }
     // The file's text becomes this z-segment's old text, so a later save merges into it and keeps
     // the comments, unknown statements and includes the user wrote there.
-    if (n < static_cast<int>(m_MaterialSets.size())) {
-        CMaterialSet& set = m_MaterialSets[static_cast<std::size_t>(n)];
-        set.m_Includes = m_LoadContext.m_Includes;
-        set.m_Lines = m_LayerLines;
-        set.m_strIncludeFolder = PathFolder(path);
-    }
+    if (n < static_cast<int>(m_MaterialSets.size()))
+        m_MaterialSets[static_cast<std::size_t>(n)] = LoadedMaterialSet(path);
     AppServices().LoadLayerMacros(path);
     return true;
 }

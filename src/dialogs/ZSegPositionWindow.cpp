@@ -50,9 +50,9 @@ void CZSegPositionWindow::CreateControls()
 {
     const CDialogUnits du(this);
     new wxStaticBox(this, wxID_ANY, "Position :", du.Point(7, 7), du.Size(186, 72));
-    m_pByPosition = new wxRadioButton(this, CZSegPositionDlg::IDC_BY_POSITION, "", du.Point(14, 20), du.Size(10, 10),
+    m_pByPosition = new wxRadioButton(this, CZSegPositionDlg::IDC_BY_POSITION, "", du.Point(12, 20), wxDefaultSize,
                                       wxRB_GROUP);
-    m_pByLengths = new wxRadioButton(this, CZSegPositionDlg::IDC_BY_LENGTHS, "", du.Point(14, 40), du.Size(10, 10));
+    m_pByLengths = new wxRadioButton(this, CZSegPositionDlg::IDC_BY_LENGTHS, "", du.Point(12, 40));
     for (const Box& box : kBoxes) {
         new wxStaticText(this, wxID_ANY, box.label, du.Point(box.labelX, box.y + 2), du.Size(box.labelWidth, 8));
         new wxTextCtrl(this, box.id, "", du.Point(box.boxX, box.y), du.Size(48, 12));

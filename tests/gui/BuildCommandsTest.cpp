@@ -7,6 +7,7 @@
 #include "CommandIds.h"
 #include "FrameCommands.h"
 #include "ModalWindow.h"
+#include "WindowInput.h"
 #include "app/MainFrame.h"
 #include "dialogs/GeneralSheet.h"
 #include "dialogs/ZSegPositionWindow.h"
@@ -18,11 +19,7 @@
 
 #include <gtest/gtest.h>
 #include <wx/bookctrl.h>
-#include <wx/button.h>
-#include <wx/checkbox.h>
 #include <wx/menu.h>
-#include <wx/radiobut.h>
-#include <wx/textctrl.h>
 #include <wx/timer.h>
 
 #include <functional>
@@ -35,44 +32,6 @@ const char kMeshQuestion[] =
     "Your mesh_number default value is zero,so You\nMust input Total_Mesh_x and Total_Mesh_y value\nor you input a "
     "non_zero mesh number!";
 const char kTooSmall[] = "Your input value must be bigger \nthan the previous one .\n";
-
-template <typename T>
-T* Control(wxWindow* window, int id)
-{
-    T* control = dynamic_cast<T*>(window->FindWindow(id));
-    EXPECT_NE(control, nullptr) << "control " << id;
-    return control;
-}
-
-void Click(wxWindow* window, int id)
-{
-    wxButton* button = Control<wxButton>(window, id);
-    wxCommandEvent click(wxEVT_BUTTON, id);
-    click.SetEventObject(button);
-    button->GetEventHandler()->ProcessEvent(click);
-}
-
-void Type(wxWindow* window, int id, const char* text) { Control<wxTextCtrl>(window, id)->SetValue(text); }
-
-std::string Text(wxWindow* window, int id) { return Control<wxTextCtrl>(window, id)->GetValue().ToStdString(); }
-
-void Choose(wxRadioButton* radio)
-{
-    radio->SetValue(true);
-    wxCommandEvent chosen(wxEVT_RADIOBUTTON, radio->GetId());
-    chosen.SetEventObject(radio);
-    chosen.SetInt(1);
-    radio->GetEventHandler()->ProcessEvent(chosen);
-}
-
-void Tick(wxCheckBox* box)
-{
-    box->SetValue(true);
-    wxCommandEvent ticked(wxEVT_CHECKBOX, box->GetId());
-    ticked.SetEventObject(box);
-    ticked.SetInt(1);
-    box->GetEventHandler()->ProcessEvent(ticked);
-}
 
 // Acts on the next modal window of a kind once it is up: a timer looks for it, and timers also run
 // in the modal loops of the windows a command opens (a window just closed does not count). The

@@ -191,7 +191,7 @@ void CTessaronDoc::InsertZsegmentSegInfo(int index, bool imported, const std::st
         record.m_strName = layerFile;
         record.m_nNamed = 1;
         // The document's layer lines hold the imported file's statements now.
-        record.m_MaterialSet = LoadedMaterialSet(layerFile);
+        record.m_MaterialSet = CMaterialSet::FromLoad(m_LoadContext, m_LayerLines, layerFile);
     }
     m_SegInfoList.InsertSegment(index, record);
     UpdateZsegmentsFromSegInfo();

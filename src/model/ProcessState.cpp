@@ -15,6 +15,7 @@ int g_ColourUsage[23][23] = {};
 int g_nSeriesParamId = -1;
 std::string g_strIsolatedMethod = "no";
 bool g_bZSegByLengths = false;
+int g_nZStructureLengthForm = 1;
 std::map<std::string, bool> g_layerParamFlags;
 
 void ResetProcessState()
@@ -28,5 +29,6 @@ void ResetProcessState()
     std::memset(g_ColourUsage, 0, sizeof g_ColourUsage);
     g_strIsolatedMethod = "no";
     g_bZSegByLengths = false;
+    g_nZStructureLengthForm = 1;
     g_layerParamFlags.clear();
 }

@@ -7,7 +7,7 @@
 // Controls are found by their dialog control ids; the data exchange reads and writes their texts
 // (text boxes by their text, choices by their selected entry).
 
-#include "sheets/DialogControls.h"
+#include "dialogs/WindowControls.h"
 
 #include <wx/panel.h>
 
@@ -35,4 +35,5 @@ protected:
 
 private:
     CSheetPage& m_page;
+    CWindowControls m_controls;
 };

@@ -1,7 +1,9 @@
 #include "dialogs/WxSheetRunner.h"
 
 #include "dialogs/GeneralSheet.h"
+#include "dialogs/ZSegPositionWindow.h"
 #include "sheets/General.h"
+#include "sheets/ZSegPositionDlg.h"
 
 #include <wx/app.h>
 
@@ -25,6 +27,25 @@ bool CWxSheetRunner::RunLayerSheet(LayerSheetRequest& request)
     return general.m_bAccepted != 0;
 }
 
-bool CWxSheetRunner::RunZSegPositionDlg(ZSegPositionRequest&) { return false; }
+bool CWxSheetRunner::RunZSegPositionDlg(ZSegPositionRequest& request)
+{
+    CZSegPositionDlg dialog;
+    dialog.m_dReferenceZ = request.previousEnd;
+    dialog.m_dFrom = request.from;
+    dialog.m_dTo = request.to;
+    dialog.m_dSegmentLength = request.segmentLength;
+    dialog.m_dTaperLength = request.taperLength;
+    dialog.m_strLayerFile = request.layerFileName;
+    dialog.m_bUseExistingFile = !request.layerFileName.empty();
+    CZSegPositionWindow window(SheetParent(), dialog);
+    if (window.ShowModal() != wxID_OK)
+        return false;
+    request.from = dialog.m_dFrom;
+    request.to = dialog.m_dTo;
+    request.segmentLength = dialog.m_dSegmentLength;
+    request.taperLength = dialog.m_dTaperLength;
+    request.layerFileName = dialog.m_strLayerFile;
+    return true;
+}
 
 bool CWxSheetRunner::RunCutLineDlg(CutLineRequest&) { return false; }

@@ -1,6 +1,6 @@
 #pragma once
-// The sheet runner of the running program: the document's layer property sheet as a real modal
-// wx sheet over the main window.
+// The sheet runner of the running program: the document's layer property sheet and the z-segment
+// position dialog as real modal wx windows over the main window.
 
 #include "platform/SheetRunner.h"
 
@@ -11,8 +11,8 @@ public:
     explicit CWxSheetRunner(CTessaronDoc& doc) : m_doc(doc) {}
 
     bool RunLayerSheet(LayerSheetRequest& request) override;
-    // The z-segment position and cut-line dialogs have no window yet: they answer Cancel.
     bool RunZSegPositionDlg(ZSegPositionRequest& request) override;
+    // The cut-line dialog has no window yet: it answers Cancel.
     bool RunCutLineDlg(CutLineRequest& request) override;
 
 private:

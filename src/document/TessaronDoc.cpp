@@ -314,6 +314,10 @@ bool CTessaronDoc::OnCommand(int id)
     case ID_MESH_CLEAR: OnMeshClearCurrentSegMesh(); return true;
     case ID_MESH_PLOT_ALL: OnMeshPlotAllSegMesh(); return true;
     case ID_MESH_CLEAR_ALL: OnMeshClearAllSegMesh(); return true;
+    case ID_COLUMN_NEW: OnNewColumn(); return true;
+    case ID_LAYER_NEW: OnNewLayer(); return true;
+    case ID_ZSEG_NEW: OnNewZsegment(); return true;
+    case ID_ZSEG_DELETE: OnDeleteZsegment(); return true;
     default: return CDocumentBase::OnCommand(id);
     }
 }
@@ -342,6 +346,11 @@ CommandState CTessaronDoc::QueryCommand(int id) const
     case ID_MESH_PLOT_ALL:
     case ID_MESH_CLEAR_ALL:
         break;
+    case ID_ZSEG_NEW:
+        break;
+    case ID_COLUMN_NEW: state.enabled = !AppServices().Is3dMode() || g_nCurZSeg > 0; break;
+    case ID_LAYER_NEW: state.enabled = CanAddLayer(); break;
+    case ID_ZSEG_DELETE: state.enabled = g_nCurZSeg > 0; break;
     case ID_EDIT_UNDO: state.enabled = m_UndoHistory.CanUndo(); break;
     case ID_EDIT_REDO: state.enabled = m_UndoHistory.CanRedo(); break;
     case ID_VIEW_BACK_GRID:

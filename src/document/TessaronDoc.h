@@ -20,6 +20,10 @@
 //   TessaronDocOptions.cpp    options and help commands
 //   TessaronDocMesh.cpp       mesh counts, side-contact extents, sweep indexes
 //   TessaronDocMesher.cpp     the mesher tools and the mesh plot
+//   TessaronDocNewColumn.cpp  New Column, and the edit images a new column starts from
+//   TessaronDocNewLayer.cpp   New Layer
+//   TessaronDocZSegment.cpp   New and Delete z-segment
+//   TessaronDocNewZsegmentSheet.cpp  the 3-D editor's first z-segment through the "New segment" sheet
 // with helpers of their own: CUndoHistory and CDocSnapshot (undo), the mesh-count calculator `test`
 // (AutoMeshCounts.h) and CToolRunner (the mesher tools).
 
@@ -229,6 +233,32 @@ public:
     void OnEditUndo();
     void OnEditRedo();
 
+    // --- Building a device ---
+    // New Column: one column of one layer right after the selected column of the current
+    // z-segment (after the last one when nothing is selected), with the values of the "New Column"
+    // sheet. In the layer builder an empty document starts with New z-segment, which runs this
+    // sheet for the device's first column.
+    void OnNewColumn();
+    // New Layer: one layer right above the selected layer of its column, with the values of the
+    // "New Layer" sheet. A column whose 500 layer slots are all in use refuses with a message.
+    void OnNewLayer();
+    // New Layer's rule: a layer of the current z-segment is selected, and not as a substitute.
+    bool CanAddLayer() const;
+    // New z-segment: the first z-segment of an empty document (through New Column's sheet in the
+    // layer builder, NewZsegmentSheet in the 3-D editor), or a z-segment right after the current
+    // one, read from the ".layer" file the position dialog names or copied from the current one;
+    // the following z-segments move along z. A device of 40 z-segments refuses with a message.
+    void OnNewZsegment();
+    // Removes the current z-segment; the following ones move back along z.
+    void OnDeleteZsegment();
+    // The 3-D editor's first z-segment: the "New segment" sheet (its z-segment page only) gives
+    // z-segment 1 its z range and parameters and one column of one layer. Tells OK or Cancel
+    // through m_nLastSheetAccepted; New z-segment, which calls it, holds the undo entry.
+    void NewZsegmentSheet();
+
+    // Each of the commands above records one undo entry for what the user did, and none when its
+    // sheet or dialog is cancelled or it refuses: a cancelled command leaves the device as it was.
+
     // --- Undo history (TessaronDocUndo.cpp) ---
     CUndoHistory& UndoHistory() { return m_UndoHistory; }
     const CUndoHistory& UndoHistory() const { return m_UndoHistory; }
@@ -302,6 +332,8 @@ public:
     void PickLayerColour(const CLayerMaterial& material, const CLayerDoping& doping, int& colour,
                          int& pattern, int skipColumn, int skipRow, int skipZSeg);
     void RecountLayerColours();
+    // Counts every layer in use of z-segment zseg once more (step 1) or once less (step -1).
+    void CountZsegmentColours(int zseg, int step);
     // Equal layers share a (colour, pattern) pair; each new kind takes the next pair.
     int AssignLayerColours();
     int RenumberContacts() { return AssignLayerColours(); }
@@ -350,6 +382,37 @@ private:
     // The numbered load of a ".layer" file into the layer lines, with a fresh load context.
     CLayerFileRead::Status LoadLayerLines(const std::string& path);
     bool WarnNoData() const;
+
+    // --- Building a device: the steps the commands share ---
+    // Runs the layer property sheet for a new column, layer or z-segment; true when accepted. The
+    // side-contact groups the Contact page hands back become those of z-segment zseg; a sheet whose
+    // Contact page was never shown leaves them.
+    bool RunBuildSheet(const char* caption, bool allPages, int zseg);
+    // The size, mesh and column defaults a new first layer of a column starts from (New Column and
+    // the "New segment" sheet); the labels go too when clearLabels.
+    void PresetNewColumnImages(bool clearLabels);
+    // The column the images make: the edit layer as its only layer (with the colour the chooser
+    // gives it, selected), the edit column's mesh, taper and contact ranges, the edit layer's edge
+    // widths; every other member fresh.
+    CColumnRec NewColumnFromImages();
+    // The z-segment image takes z-segment segment's mesh totals, z range, z planes and taper link,
+    // and gives them back (one z plane for an empty z range).
+    static void LoadZsegmentImage(const CZSegment& segment);
+    static void StoreZsegmentImage(CZSegment& segment);
+    // The size page's rule after a new layer: when both edge widths were edited in the sheet, the
+    // layer's width becomes its lower width and both marks are cleared.
+    static void ApplyEdgeWidthMarks(CLayerRec& layer);
+    // The sheet steps of New Column after the undo entry (the first column included).
+    void NewColumnSheet();
+    void PresetNewLayerImages(const CZSegment& segment, int column, int row);
+    void InsertNewLayer(int zseg, int column, int row);
+    // New z-segment's two paths; false when the sheet or the position dialog was cancelled.
+    bool NewFirstZsegment();
+    bool NewFurtherZsegment(int previous);
+    bool AskZsegmentPosition(const CZSegment& previous, std::string& layerFile, double& from, double& to);
+    void MakeZsegmentTemplate(const CZSegment& previous);
+    void InsertZsegmentCopy(int index);
+    void InsertZsegmentSegInfo(int index, bool imported, const std::string& layerFile);
     std::vector<std::vector<int>> m_AutoMeshTags;  // material tags of the automatic mesh, [column][row]
 
     // The EDGE_* flags of the layer at column c, row r of z-segment z, `last` being the last

@@ -100,10 +100,18 @@ void CTessaronDoc::PickLayerColour(const CLayerMaterial& material, const CLayerD
 void CTessaronDoc::RecountLayerColours()
 {
     const int inUse = GetZSegmentsInUse();
-    for (int s = 0; s < inUse; ++s) {
-        for (const CColumnRec& column : m_ZSegments[s].GetColumns()) {
-            for (const CLayerRec& layer : column.GetLayers())
-                CountPair(layer.m_nColour, layer.m_nPattern);
+    for (int s = 0; s < inUse; ++s)
+        CountZsegmentColours(s, 1);
+}
+
+void CTessaronDoc::CountZsegmentColours(int zseg, int step)
+{
+    if (zseg < 0 || zseg >= static_cast<int>(m_ZSegments.size()))
+        return;
+    for (const CColumnRec& column : m_ZSegments[zseg].GetColumns()) {
+        for (const CLayerRec& layer : column.GetLayers()) {
+            if (IsCountedPair(layer.m_nColour, layer.m_nPattern))
+                g_ColourUsage[layer.m_nColour][layer.m_nPattern] += step;
         }
     }
 }

@@ -36,6 +36,16 @@ void ContactBarOnEdge(const CPoint3f& left, const CPoint3f& right, const CContac
 
 }  // namespace
 
+const char CColumnRec::kFullColumnMessage[] =
+    "This column already holds 500 layers,\nno more layer can be added to it!";
+
+CColumnRec CColumnRec::MakeNew()
+{
+    CColumnRec column;
+    column.SetLayerCount(kMaxLayers);
+    return column;
+}
+
 void CColumnRec::Reset()
 {
     m_nTaperLine = 0;

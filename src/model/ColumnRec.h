@@ -33,6 +33,12 @@ public:
 class CColumnRec {
 public:
     static constexpr int kMaxLayers = 500;
+    // Told when a layer is to go into a column whose kMaxLayers slots are all in use.
+    static const char kFullColumnMessage[];
+
+    // A column as a new one starts: every member at its default, its block of kMaxLayers layer
+    // slots, no layer in use.
+    static CColumnRec MakeNew();
 
     CMeshSettings m_Mesh;          // horizontal mesh
     CSizeBlock m_Size;

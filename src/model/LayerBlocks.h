@@ -14,6 +14,23 @@ struct CMeshSettings {
     int m_nExtraLow = 0;       // "xp1": lower edge of a layer, left edge of a column
     int m_nExtraHigh = 0;      // "xp2": upper edge of a layer, right edge of a column
     double m_dShiftCenter = 0.0;  // micrometres; not written when 0
+
+    // No mesh set: number 0, ratio 1.0, no extra mesh at either edge. The shift center stays.
+    void Unset()
+    {
+        m_nMeshNum = 0;
+        m_fRatio = 1.0f;
+        m_nExtraLow = 0;
+        m_nExtraHigh = 0;
+    }
+    // The number, ratio and extra mesh of another mesh (rows share them); the shift center stays.
+    void TakeCounts(const CMeshSettings& other)
+    {
+        m_nMeshNum = other.m_nMeshNum;
+        m_fRatio = other.m_fRatio;
+        m_nExtraLow = other.m_nExtraLow;
+        m_nExtraHigh = other.m_nExtraHigh;
+    }
 };
 
 // A macro name with its six variables ("var1".."var6", or "avar1".."avar6" for the active macro).

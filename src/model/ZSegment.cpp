@@ -23,6 +23,9 @@ CSectionRecord SectionOfKind(int kind)
 
 }  // namespace
 
+const char CZSegment::kFullDeviceMessage[] =
+    "This device already holds 40 z-segments,\nno more z-segment can be added!";
+
 CZSegment::CZSegment()
 {
     m_ColumnClipboard.Reset();

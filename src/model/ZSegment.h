@@ -40,6 +40,8 @@ enum {
 class CZSegment {
 public:
     static constexpr int kMaxZSegments = 40;
+    // Told when a z-segment is to be added to a device that holds kMaxZSegments of them.
+    static const char kFullDeviceMessage[];
 
     std::vector<CColumnRec> m_SpareColumns;  // working storage of Column Paste; carried by copies
     CColumnRec m_ColumnClipboard;            // taken by Column Copy

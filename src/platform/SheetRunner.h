@@ -25,6 +25,9 @@ struct LayerSheetRequest {
     // Filled on OK with the side-contact groups the Contact page built (left empty when the page
     // was never shown).
     std::vector<CContactList>* contactGroups = nullptr;
+    // Set on OK when the Contact page handed its groups back; false when it was never shown, so an
+    // empty list then says nothing about the z-segment's side contacts.
+    bool contactGroupsFilled = false;
 };
 
 // The "z-segment Position" dialog.

@@ -103,6 +103,13 @@ void CDataExchange::MinMaxInt(int value, int minValue, int maxValue)
     FailRange(StrFormat("%d", minValue), StrFormat("%d", maxValue), "an integer");
 }
 
+void CDataExchange::MaxChars(const std::string& value, int maxChars)
+{
+    if (m_bFailed || !m_bSaveAndValidate || static_cast<int>(value.size()) <= maxChars)
+        return;
+    Fail(StrFormat("Please enter no more than %d characters.", maxChars), MB_ICONEXCLAMATION);
+}
+
 std::string CDataExchange::FloatText(float value) { return StrFormat("%.6g", static_cast<double>(value)); }
 
 std::string CDataExchange::DoubleText(double value) { return StrFormat("%.15g", value); }

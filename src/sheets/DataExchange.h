@@ -32,6 +32,8 @@ public:
     void MinMaxFloat(float value, float minValue, float maxValue);
     void MinMaxDouble(double value, double minValue, double maxValue);
     void MinMaxInt(int value, int minValue, int maxValue);
+    // Length check of the text exchanged last (reading only).
+    void MaxChars(const std::string& value, int maxChars);
 
     static std::string FloatText(float value);
     static std::string DoubleText(double value);

@@ -331,4 +331,5 @@ void CGeneral::HandBackSideContacts()
     m_sideContacts = m_ContactPage.m_sideContacts;
     if (m_request.contactGroups)
         *m_request.contactGroups = m_sideContacts;
+    m_request.contactGroupsFilled = true;
 }

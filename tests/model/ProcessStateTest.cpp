@@ -14,6 +14,7 @@ TEST(ProcessState, OneResetPutsEveryProcessWideStateBack)
     g_nClipboardZSeg = 2;
     g_ColourUsage[22][22] = 9;
     g_strIsolatedMethod = "yes";
+    g_bZSegByLengths = true;
     g_layerParamFlags["d"] = false;
 
     ResetProcessState();
@@ -29,5 +30,6 @@ TEST(ProcessState, OneResetPutsEveryProcessWideStateBack)
     EXPECT_EQ(g_nClipboardZSeg, 0);
     EXPECT_EQ(g_ColourUsage[22][22], 0);
     EXPECT_EQ(g_strIsolatedMethod, "no");
+    EXPECT_FALSE(g_bZSegByLengths);
     EXPECT_TRUE(g_layerParamFlags.empty()) << "filled again at start-up or when next read";
 }

@@ -130,3 +130,30 @@ TEST(DataExchange, IntegerAndDoubleRangesUseTheirOwnMessages)
     EXPECT_EQ(prompts.Texts(), (std::vector<std::string>{"Please enter an integer between 1 and 100.",
                                                          "Please enter a number between 1e-020 and 100000."}));
 }
+
+TEST(DataExchange, ATextLongerThanItsLimitIsRefusedWhileShowingIsNot)
+{
+    ScriptedPrompts prompts;
+    prompts.AnswerNext(IDOK);
+    FakeDialogControls controls;
+    controls.texts = {{1259, std::string(129, 'a')}};
+    std::string name;
+    {
+        CDataExchange dx(controls, false);
+        std::string shown(200, 'b');
+        dx.Text(1259, shown);
+        dx.MaxChars(shown, 128);
+        EXPECT_FALSE(dx.Failed());
+    }
+    CDataExchange dx(controls, true);
+    controls.texts[1259] = std::string(128, 'a');
+    dx.Text(1259, name);
+    dx.MaxChars(name, 128);
+    EXPECT_FALSE(dx.Failed());
+    controls.texts[1259] += "a";
+    dx.Text(1259, name);
+    dx.MaxChars(name, 128);
+    EXPECT_TRUE(dx.Failed());
+    EXPECT_EQ(prompts.Texts(), std::vector<std::string>{"Please enter no more than 128 characters."});
+    EXPECT_EQ(controls.focused, std::vector<int>{1259});
+}

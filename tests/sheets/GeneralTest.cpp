@@ -238,16 +238,19 @@ TEST_F(SheetFixture, TheContactPageGetsTheSideContactsAndHandsThemBackOnlyWhenSh
     EXPECT_EQ(sheet->m_ContactPage.m_nSelectedRow, 1);
     sheet->m_ContactPage.m_sideContacts[0].m_Contacts.pop_back();
     EXPECT_TRUE(sheet->OnOkPressed());
+    EXPECT_TRUE(request.contactGroupsFilled);
     ASSERT_EQ(handedBack.size(), 1u);
     EXPECT_EQ(handedBack[0].m_Contacts.size(), 1u);
     EXPECT_EQ(sheet->m_sideContacts[0].m_Contacts.size(), 1u);
 
     Seg(0).m_nSelectionKind = 0;
     handedBack.clear();
+    request.contactGroupsFilled = false;
     OpenSheet(3);
     EXPECT_EQ(sheet->m_ContactPage.m_nSelectedRow, 0);
     EXPECT_TRUE(sheet->OnOkPressed());
     EXPECT_TRUE(handedBack.empty());
+    EXPECT_FALSE(request.contactGroupsFilled);
 }
 
 TEST_F(SheetFixture, TheZSegmentFormAcceptsWithoutCollectingLayerPages)

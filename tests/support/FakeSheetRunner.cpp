@@ -35,3 +35,31 @@ bool FakeSheetRunner::RunCutLineDlg(CutLineRequest& request)
     cutLineDlgsRun.push_back(request);
     return RunNext(m_cutLines, request, "cut line dialog");
 }
+
+void FakeSheetRunner::AcceptNextSheet(std::function<void()> edit)
+{
+    OnNextSheet([edit](LayerSheetRequest&) {
+        edit();
+        return true;
+    });
+}
+
+void FakeSheetRunner::AcceptNextSheetWithSideContacts(std::vector<CContactList> groups)
+{
+    OnNextSheet([groups](LayerSheetRequest& request) {
+        if (request.contactGroups)
+            *request.contactGroups = groups;
+        request.contactGroupsFilled = true;
+        return true;
+    });
+}
+
+void FakeSheetRunner::AcceptNextPosition(double from, double to, const std::string& layerFile)
+{
+    OnNextPositionDlg([from, to, layerFile](ZSegPositionRequest& request) {
+        request.from = from;
+        request.to = to;
+        request.layerFileName = layerFile;
+        return true;
+    });
+}

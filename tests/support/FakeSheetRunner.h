@@ -3,6 +3,7 @@
 // edit block (or the request) as a user would and returns whether the user pressed OK. A run with
 // nothing scripted fails the test and cancels. Installs itself for its lifetime.
 
+#include "model/ContactRec.h"
 #include "platform/SheetRunner.h"
 
 #include <deque>
@@ -22,7 +23,14 @@ public:
     void OnNextSheet(SheetStep step) { m_sheets.push_back(std::move(step)); }
     void AcceptNextSheet() { OnNextSheet([](LayerSheetRequest&) { return true; }); }
     void CancelNextSheet() { OnNextSheet([](LayerSheetRequest&) { return false; }); }
+    // The user edits the edit block and presses OK (the Contact page never shown).
+    void AcceptNextSheet(std::function<void()> edit);
+    // The user shows the Contact page, which hands these side-contact groups back, and presses OK.
+    void AcceptNextSheetWithSideContacts(std::vector<CContactList> groups);
     void OnNextPositionDlg(PositionStep step) { m_positions.push_back(std::move(step)); }
+    // The user enters From and To (and names a ".layer" file, or none) and presses OK.
+    void AcceptNextPosition(double from, double to, const std::string& layerFile = "");
+    void CancelNextPosition() { OnNextPositionDlg([](ZSegPositionRequest&) { return false; }); }
     void OnNextCutLineDlg(CutLineStep step) { m_cutLines.push_back(std::move(step)); }
 
     bool RunLayerSheet(LayerSheetRequest& request) override;

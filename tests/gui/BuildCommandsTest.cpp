@@ -1,0 +1,271 @@
+// Building a device in the running program: New Column and New Layer from the menus through the
+// real layer property sheet (sizes typed into its boxes), saved and opened again; in the 3-D
+// editor the commands' states on an empty document, New z-segment through the "New segment" sheet
+// and the real z-segment position dialog, and Delete z-segment.
+
+#include "AppHarness.h"
+#include "CommandIds.h"
+#include "FrameCommands.h"
+#include "ModalWindow.h"
+#include "WindowInput.h"
+#include "app/MainFrame.h"
+#include "dialogs/GeneralSheet.h"
+#include "dialogs/ZSegPositionWindow.h"
+#include "document/TessaronDoc.h"
+#include "model/ProcessState.h"
+#include "sheets/ZSegPositionDlg.h"
+#include "support/FileBytes.h"
+#include "support/ScriptedPrompts.h"
+
+#include <gtest/gtest.h>
+#include <wx/bookctrl.h>
+#include <wx/menu.h>
+#include <wx/timer.h>
+
+#include <functional>
+#include <memory>
+#include <sstream>
+
+namespace {
+
+const char kMeshQuestion[] =
+    "Your mesh_number default value is zero,so You\nMust input Total_Mesh_x and Total_Mesh_y value\nor you input a "
+    "non_zero mesh number!";
+const char kTooSmall[] = "Your input value must be bigger \nthan the previous one .\n";
+
+// Acts on the next modal window of a kind once it is up: a timer looks for it, and timers also run
+// in the modal loops of the windows a command opens (a window just closed does not count). The
+// user must close the window.
+template <typename Window>
+class WhenModal : public wxTimer {
+public:
+    explicit WhenModal(std::function<void(Window&)> user) : m_user(std::move(user)) { Start(10); }
+    bool Seen() const { return m_bSeen; }
+
+    void Notify() override
+    {
+        Window* window = OpenModal<Window>();
+        if (!window) {
+            if (++m_nTicks > 1000) {
+                Stop();
+                ADD_FAILURE() << "no modal window open";
+            }
+            return;
+        }
+        Stop();
+        m_bSeen = true;
+        m_user(*window);
+        if (window->IsModal()) {
+            ADD_FAILURE() << "the window was left open";
+            window->EndModal(wxID_CANCEL);
+        }
+    }
+
+private:
+    std::function<void(Window&)> m_user;
+    bool m_bSeen = false;
+    int m_nTicks = 0;
+};
+
+// Runs a menu command whose modal window `user` acts on.
+template <typename Window>
+void RunWith(int id, std::function<void(Window&)> user)
+{
+    WhenModal<Window> watcher(std::move(user));
+    EXPECT_TRUE(Frame()->RunCommand(id));
+    EXPECT_TRUE(watcher.Seen()) << "command " << id;
+}
+
+// The sheet of New Column or New Layer: the height and width typed into the size page, then OK.
+void RunSizedSheet(int id, const char* caption, const char* height, const char* width)
+{
+    RunWith<CGeneralSheet>(id, [caption, height, width](CGeneralSheet& sheet) {
+        EXPECT_EQ(sheet.GetTitle(), caption);
+        Type(&sheet, 1000, height);
+        Type(&sheet, 1002, width);
+        Click(&sheet, wxID_OK);
+    });
+}
+
+bool IsEnabled(int id)
+{
+    const wxMenuItem* item = Frame()->GetMenuBar()->FindItem(WxId(id));
+    EXPECT_NE(item, nullptr) << "menu item " << id;
+    return item && item->IsEnabled();
+}
+
+// Each column's layers as macro, height and widths.
+std::string Device(const CTessaronDoc& doc)
+{
+    std::ostringstream text;
+    const CZSegment& segment = doc.m_ZSegments.at(0);
+    for (const CColumnRec& column : segment.GetColumns()) {
+        text << "column\n";
+        for (const CLayerRec& layer : column.GetLayers())
+            text << "  " << layer.m_Material.m_Bulk.m_strName << " d=" << layer.m_fHeight
+                 << " w=" << layer.m_fLowerWidth << ".." << layer.m_fUpperWidth << "\n";
+    }
+    return text.str();
+}
+
+class BuildCommands : public ::testing::Test {
+protected:
+    BuildCommands() { ResetProcessState(); }
+    ~BuildCommands() override
+    {
+        StopApp();
+        ResetProcessState();
+    }
+    void Start(const char* program, const char* mode)
+    {
+        ASSERT_TRUE(StartApp(tree, program, {mode}));
+        doc = TestApp().GetDocument();
+        // The material page is not in the sheet yet: the layers take the macro the edit layer
+        // carries, as a sheet that named it would have left it.
+        g_EditLayer.m_Material.m_Bulk.m_strName = "gaas";
+    }
+
+    AppTree tree;
+    TempFolder work;
+    ScriptedPrompts prompts;
+    CTessaronDoc* doc = nullptr;
+};
+
+}  // namespace
+
+TEST_F(BuildCommands, TheLayerBuilderBuildsTwoColumnsOfThreeLayersThatSaveAndOpenAgain)
+{
+    Start("brenvik", "-2");
+    EXPECT_TRUE(Frame()->RunCommand(ID_FILE_NEW));
+    UpdateMenus(Frame());
+    EXPECT_TRUE(IsEnabled(ID_COLUMN_NEW));
+    EXPECT_FALSE(IsEnabled(ID_LAYER_NEW));
+
+    // The first sheet asks for the mesh totals the device does not have yet.
+    prompts.AnswerNext(IDNO);
+    prompts.AnswerNext(IDNO);
+    RunSizedSheet(ID_COLUMN_NEW, "New Column", "1.5", "3");
+    EXPECT_EQ(prompts.Texts(), (std::vector<std::string>{kMeshQuestion, kMeshQuestion}));
+    ASSERT_EQ(g_nZSegCount, 1);
+    UpdateMenus(Frame());
+    EXPECT_TRUE(IsEnabled(ID_LAYER_NEW));
+    RunSizedSheet(ID_LAYER_NEW, "New Layer", "0.5", "3");
+    RunSizedSheet(ID_LAYER_NEW, "New Layer", "0.25", "3");
+    doc->SetSelection(0, 0, 0);
+    RunSizedSheet(ID_COLUMN_NEW, "New Column", "1.5", "2");
+    RunSizedSheet(ID_LAYER_NEW, "New Layer", "0.5", "2");
+    RunSizedSheet(ID_LAYER_NEW, "New Layer", "0.25", "2");
+    const std::string built = Device(*doc);
+    EXPECT_EQ(built, "column\n"
+                     "  gaas d=1.5 w=3..3\n"
+                     "  gaas d=0.5 w=3..3\n"
+                     "  gaas d=0.25 w=3..3\n"
+                     "column\n"
+                     "  gaas d=1.5 w=2..2\n"
+                     "  gaas d=0.5 w=2..2\n"
+                     "  gaas d=0.25 w=2..2\n");
+    EXPECT_EQ(doc->UndoHistory().GetSnapshotCount(), 6);
+    EXPECT_EQ(prompts.Texts().size(), 2u);
+
+    const std::string path = work.File("built.layer");
+    prompts.ChooseFileNext(path);
+    prompts.AnswerNext(IDYES);  // the mesh counts are not set: save all the same
+    EXPECT_TRUE(Frame()->RunCommand(ID_FILE_SAVE_AS));
+    EXPECT_EQ(prompts.Texts().back(), "Mesh for facet 1 layer 1 has not been set, Do you still wish to save?");
+    EXPECT_FALSE(FileBytes(path).empty());
+    EXPECT_FALSE(doc->IsModified());
+
+    EXPECT_TRUE(Frame()->RunCommand(ID_FILE_NEW));
+    EXPECT_EQ(g_nZSegCount, 0);
+    prompts.ChooseFileNext(path);
+    EXPECT_TRUE(Frame()->RunCommand(ID_FILE_OPEN));
+    EXPECT_EQ(doc->GetPathName(), path);
+    EXPECT_EQ(Device(*doc), built);
+}
+
+TEST_F(BuildCommands, CancelledSheetsLeaveTheLayerBuildersDeviceAsItWas)
+{
+    Start("brenvik", "-2");
+    prompts.AnswerNext(IDNO);
+    prompts.AnswerNext(IDNO);
+    RunSizedSheet(ID_COLUMN_NEW, "New Column", "1.5", "3");
+    const std::string built = Device(*doc);
+    for (int id : {ID_COLUMN_NEW, ID_LAYER_NEW}) {
+        RunWith<CGeneralSheet>(id, [](CGeneralSheet& sheet) {
+            Type(&sheet, 1000, "9");
+            Click(&sheet, wxID_CANCEL);
+        });
+        EXPECT_EQ(Device(*doc), built);
+    }
+    EXPECT_EQ(doc->UndoHistory().GetSnapshotCount(), 1);
+}
+
+TEST_F(BuildCommands, TheDeviceEditorStartsWithNewZSegmentAndAddsMoreThroughThePositionDialog)
+{
+    Start("tessaron", "-3");
+    UpdateMenus(Frame());
+    EXPECT_TRUE(IsEnabled(ID_ZSEG_NEW)) << "a 3-D device is started with it";
+    EXPECT_FALSE(IsEnabled(ID_ZSEG_DELETE));
+    EXPECT_FALSE(IsEnabled(ID_COLUMN_NEW));
+    EXPECT_FALSE(IsEnabled(ID_LAYER_NEW));
+    EXPECT_FALSE(IsEnabled(ID_ZSEG_PASTE_MATERIAL));
+
+    RunWith<CGeneralSheet>(ID_ZSEG_NEW, [](CGeneralSheet& sheet) {
+        EXPECT_EQ(sheet.GetTitle(), "New segment");
+        Click(&sheet, wxID_OK);
+    });
+    ASSERT_EQ(g_nZSegCount, 1);
+    EXPECT_EQ(doc->m_ZSegments[0].GetColumnCount(), 1);
+    EXPECT_EQ(doc->m_ZSegments[0].m_nTotalXMesh, 3);
+    UpdateMenus(Frame());
+    EXPECT_TRUE(IsEnabled(ID_ZSEG_DELETE));
+    EXPECT_TRUE(IsEnabled(ID_COLUMN_NEW));
+
+    // A position before the end of z-segment 1 is refused; the dialog comes again and is cancelled.
+    prompts.AnswerNext(IDOK);
+    std::unique_ptr<WhenModal<CZSegPositionWindow>> second;
+    RunWith<CZSegPositionWindow>(ID_ZSEG_NEW, [&second](CZSegPositionWindow& dialog) {
+        EXPECT_EQ(dialog.GetTitle(), "z-segment Position");
+        EXPECT_EQ(Text(&dialog, CZSegPositionDlg::IDC_FROM), "0");
+        EXPECT_FALSE(Control<wxTextCtrl>(&dialog, CZSegPositionDlg::IDC_LAYER_FILE)->IsEnabled());
+        Type(&dialog, CZSegPositionDlg::IDC_FROM, "-1");
+        Click(&dialog, wxID_OK);
+        second = std::make_unique<WhenModal<CZSegPositionWindow>>([](CZSegPositionWindow& again) {
+            EXPECT_EQ(Text(&again, CZSegPositionDlg::IDC_FROM), "0") << "opened as it opened first";
+            Click(&again, wxID_CANCEL);
+        });
+    });
+    ASSERT_TRUE(second);
+    EXPECT_TRUE(second->Seen());
+    EXPECT_EQ(prompts.Texts(), std::vector<std::string>{kTooSmall});
+    EXPECT_EQ(g_nZSegCount, 1);
+
+    // By lengths, from a ".layer" file chosen with Import.
+    const std::string layer =
+        work.Write("ridge.layer", FileBytes(std::string(TESSARON_FIXTURES) + "/layer/ridge_two_columns.layer"));
+    prompts.ChooseFileNext(layer);
+    RunWith<CZSegPositionWindow>(ID_ZSEG_NEW, [&layer](CZSegPositionWindow& dialog) {
+        Choose(Control<wxRadioButton>(&dialog, CZSegPositionDlg::IDC_BY_LENGTHS));
+        EXPECT_FALSE(Control<wxTextCtrl>(&dialog, CZSegPositionDlg::IDC_FROM)->IsEnabled());
+        EXPECT_TRUE(Control<wxTextCtrl>(&dialog, CZSegPositionDlg::IDC_TAPER_LENGTH)->IsEnabled());
+        Type(&dialog, CZSegPositionDlg::IDC_TAPER_LENGTH, "0.5");
+        Type(&dialog, CZSegPositionDlg::IDC_SEGMENT_LENGTH, "2");
+        Tick(Control<wxCheckBox>(&dialog, CZSegPositionDlg::IDC_USE_EXISTING_FILE));
+        EXPECT_TRUE(Control<wxButton>(&dialog, CZSegPositionDlg::IDC_IMPORT)->IsEnabled());
+        Click(&dialog, CZSegPositionDlg::IDC_IMPORT);
+        EXPECT_EQ(Text(&dialog, CZSegPositionDlg::IDC_LAYER_FILE), layer);
+        Click(&dialog, wxID_OK);
+        EXPECT_EQ(Text(&dialog, CZSegPositionDlg::IDC_FROM), "0.5");
+        EXPECT_EQ(Text(&dialog, CZSegPositionDlg::IDC_TO), "2.5");
+    });
+    ASSERT_EQ(g_nZSegCount, 2);
+    EXPECT_EQ(g_nCurZSeg, 2);
+    EXPECT_EQ(doc->m_ZSegments[1].GetColumnCount(), 2);
+    EXPECT_EQ(doc->m_ZSegments[1].m_strLayerFile, layer);
+    EXPECT_TRUE(g_bZSegByLengths) << "the next dialog or z-segment page opens by lengths";
+
+    EXPECT_TRUE(Frame()->RunCommand(ID_ZSEG_DELETE));
+    EXPECT_EQ(g_nZSegCount, 1);
+    EXPECT_EQ(g_nCurZSeg, 1);
+    EXPECT_EQ(doc->m_ZSegments[0].GetColumnCount(), 1);
+}

@@ -148,6 +148,9 @@ public:
     // makes them the z-segments' files; false after "face num is error!" when the seg-info list
     // and the z-segments differ in number (nothing written then).
     bool SaveAllZsegmentFiles(const std::string& solPath, CSolFile& sol, CFileTransaction& files);
+    // The title of z-segment i's file beside a saved deck: its seg-info name, made a file title
+    // when it is a path and numbered on when an earlier z-segment has it.
+    std::string ZsegmentFileTitle(int i);
     // Saves the current z-segment as the ".layer" file at path and makes it the document's file;
     // false after a message when there is no current z-segment or the file cannot be written.
     bool SaveLayerDocument(const std::string& path);

@@ -73,6 +73,22 @@ bool CTessaronDoc::OpenSolFile(const std::string& path, int simulator)
     return true;
 }
 
+std::string CTessaronDoc::ZsegmentFileTitle(int i)
+{
+    CSegInfo& record = *m_SegInfoList.GetAt(i);
+    // A z-segment read from a ".layer" file by New z-segment is named by that file's path: its
+    // file beside the deck takes the file's title, not the whole path.
+    if (FindLastSeparator(record.m_strName) != std::string::npos || PathNamesKind(record.m_strName, ".layer"))
+        record.m_strName = GetPathTitle(record.m_strName);
+    // Two z-segments never share a file: a name an earlier z-segment has is numbered on.
+    for (int k = 0; k < i; ++k)
+        if (m_SegInfoList.GetAt(k)->m_strName == record.m_strName) {
+            record.m_strName = m_SegInfoList.MakeUniqueName(i);
+            break;
+        }
+    return record.m_strName;
+}
+
 bool CTessaronDoc::SaveAllZsegmentFiles(const std::string& solPath, CSolFile& sol, CFileTransaction& files)
 {
     if (m_SegInfoList.GetCount() != g_nZSegCount) {
@@ -84,7 +100,7 @@ bool CTessaronDoc::SaveAllZsegmentFiles(const std::string& solPath, CSolFile& so
         AutoMeshZsegment(i);
         m_SegInfoList.SetNameFromPath(solPath);
         m_SegInfoList.RenameAfterInsert(0);
-        const std::string layerPath = folder + m_SegInfoList.GetAt(i)->m_strName + ".layer";
+        const std::string layerPath = folder + ZsegmentFileTitle(i) + ".layer";
         std::string bytes;
         if (!BuildZsegmentLayerText(i, layerPath, bytes))
             continue;

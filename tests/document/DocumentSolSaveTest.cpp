@@ -3,9 +3,11 @@
 // Every file a save writes is compared byte for byte with a golden file under
 // tests/fixtures/sol/saved/<case>/.
 
+#include "CommandIds.h"
 #include "platform/FileSystem.h"
 #include "platform/NumberText.h"
 #include "support/DocFixture.h"
+#include "support/FakeSheetRunner.h"
 #include "support/FaultyFileCalls.h"
 #include "support/FileBytes.h"
 #include "textfiles/SolDeckHarness.h"
@@ -97,6 +99,7 @@ protected:
     }
 
     SolDeckHarness files;  // stages the fixture decks
+    FakeSheetRunner sheets;
 };
 
 }  // namespace
@@ -151,7 +154,7 @@ struct EditedDeck {
     const char* name;
     const char* fixture;
     const char* deck;
-    std::function<void(CTessaronDoc&, const TempFolder&)> edit;
+    std::function<void(CTessaronDoc&, const TempFolder&, FakeSheetRunner&)> edit;
     std::vector<std::string> expectedTexts;  // messages the save shows
 };
 
@@ -166,10 +169,10 @@ TEST_P(EditedDecks, AreConvertedKeepingEveryStatementTheProgramDoesNotOwn)
     const EditedDeck& c = GetParam();
     const std::string deck = files.Stage(c.fixture, c.deck);
     ASSERT_TRUE(doc().OnOpenDocument(deck));
-    c.edit(doc(), files.folder);
+    c.edit(doc(), files.folder, sheets);
     doc().SetModifiedFlag();
     prompts.AllowUnscripted();
-    ASSERT_TRUE(doc().OnFileSave());
+    ASSERT_TRUE(doc().OnFileSave()) << ::testing::PrintToString(prompts.Texts());
     EXPECT_EQ(prompts.Texts(), c.expectedTexts);
     EXPECT_FALSE(doc().IsModified());
     EXPECT_EQ(doc().GetPathName(), deck);
@@ -193,13 +196,13 @@ INSTANTIATE_TEST_SUITE_P(
     DocumentSolSave, EditedDecks,
     ::testing::Values(
         EditedDeck{"ridge_zrange", "corvex_pos", "ridge.sol",
-                   [](CTessaronDoc& doc, const TempFolder&) {
+                   [](CTessaronDoc& doc, const TempFolder&, FakeSheetRunner&) {
                        doc.m_ZSegments[1].m_Params.m_dZFrom = 18.0;
                        doc.m_ZSegments[1].m_Params.m_dZTo = 30.0;
                    },
                    {kTaperCounts}},
         EditedDeck{"ridge_taper", "corvex_pos", "ridge.sol",
-                   [](CTessaronDoc& doc, const TempFolder&) {
+                   [](CTessaronDoc& doc, const TempFolder&, FakeSheetRunner&) {
                        // The second facet's column edge becomes a taper vertex too: both facets
                        // then have one.
                        doc.m_ZSegments[1].Column(0).m_nTaperLine = 1;
@@ -207,24 +210,22 @@ INSTANTIATE_TEST_SUITE_P(
                    },
                    {}},
         EditedDeck{"ridge_method", "corvex_pos", "ridge.sol",
-                   [](CTessaronDoc&, const TempFolder&) { g_strIsolatedMethod = "yes"; }, {kTaperCounts}},
+                   [](CTessaronDoc&, const TempFolder&, FakeSheetRunner&) { g_strIsolatedMethod = "yes"; }, {kTaperCounts}},
         EditedDeck{"taper_new_zseg", "lumivo_len", "taper.sol",
-                   [](CTessaronDoc& doc, const TempFolder& folder) {
-                       ASSERT_TRUE(doc.LoadLayerFileAsZsegment(3, 27.0, 31.0, folder.File("taper3.layer")));
-                       g_nZSegCount = 4;
-                       CSegInfo record;
-                       record.m_dZBegin = 27.0;
-                       record.m_dZEnd = 31.0;
-                       doc.m_SegInfoList.InsertSegment(3, record);
+                   [](CTessaronDoc& doc, const TempFolder& folder, FakeSheetRunner& sheets) {
+                       // A fourth facet read from the third one's ".layer" file, after it: it is
+                       // saved in a file of its own.
+                       doc.SelectZsegment(2);
+                       sheets.AcceptNextPosition(24.0, 28.0, folder.File("taper3.layer"));
+                       doc.OnCommand(ID_ZSEG_NEW);
+                       ASSERT_EQ(g_nZSegCount, 4);
                    },
                    {kTaperCounts}},
         EditedDeck{"taper_delete_zseg", "lumivo_len", "taper.sol",
-                   [](CTessaronDoc& doc, const TempFolder&) {
-                       doc.m_ZSegments.erase(doc.m_ZSegments.begin() + 1);
-                       doc.m_ZSegments.emplace_back();
-                       doc.m_MaterialSets.erase(doc.m_MaterialSets.begin() + 1);
-                       g_nZSegCount = 2;
-                       doc.m_SegInfoList.DeleteSegment(1);
+                   [](CTessaronDoc& doc, const TempFolder&, FakeSheetRunner&) {
+                       doc.SelectZsegment(1);
+                       doc.OnCommand(ID_ZSEG_DELETE);
+                       ASSERT_EQ(g_nZSegCount, 2);
                    },
                    {kTaperCounts}}));
 

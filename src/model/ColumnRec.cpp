@@ -36,6 +36,9 @@ void ContactBarOnEdge(const CPoint3f& left, const CPoint3f& right, const CContac
 
 }  // namespace
 
+const char CColumnRec::kFullColumnMessage[] =
+    "This column already holds 500 layers, the most a column can hold.\nNo layer can be added to it.";
+
 void CColumnRec::Reset()
 {
     m_nTaperLine = 0;

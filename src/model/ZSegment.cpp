@@ -23,6 +23,9 @@ CSectionRecord SectionOfKind(int kind)
 
 }  // namespace
 
+const char CZSegment::kFullDeviceMessage[] =
+    "The device already has 40 z-segments, the most it can have.\nNo z-segment can be added.";
+
 CZSegment::CZSegment()
 {
     m_ColumnClipboard.Reset();
@@ -81,6 +84,12 @@ bool CZSegment::RemoveColumn(int c)
         return false;
     m_Columns.erase(m_Columns.begin() + c);
     return true;
+}
+
+void CZSegment::ReserveColumnSlots(int columns)
+{
+    while (m_nColumnSlots < columns)
+        m_nColumnSlots += kColumnSlotStep;
 }
 
 // --- Clipboards ---

@@ -40,6 +40,10 @@ enum {
 class CZSegment {
 public:
     static constexpr int kMaxZSegments = 40;
+    // Told when a z-segment would be added to a device that has kMaxZSegments of them.
+    static const char kFullDeviceMessage[];
+    // The column slots grow in steps of this many.
+    static constexpr int kColumnSlotStep = 10;
 
     std::vector<CColumnRec> m_SpareColumns;  // working storage of Column Paste; carried by copies
     CColumnRec m_ColumnClipboard;            // taken by Column Copy
@@ -92,6 +96,9 @@ public:
     bool AppendColumn(const CColumnRec& column) { return InsertColumn(GetColumnCount(), column); }
     // Removes a column in use (the later ones move left); false for an index not in use.
     bool RemoveColumn(int c);
+    // Makes the column slots hold `columns` columns, raising them by kColumnSlotStep at a time;
+    // slots that are enough already stay as they are.
+    void ReserveColumnSlots(int columns);
 
     // --- Clipboards ---
     void CopySelectedColumn();

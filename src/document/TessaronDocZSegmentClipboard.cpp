@@ -68,9 +68,12 @@ void CTessaronDoc::OnPasteZsegment()
     const CZSegment& source = m_ZSegments[k - 1];
     m_ZSegClipboard = source;
     m_ZSegClipboard.m_nColumnSlots = std::max(kPastedColumnSlots, source.GetColumnCount());
+    // The copy goes in behind the current z-segment, so it starts where that one ends (the same
+    // place when the copied z-segment is the current one) and keeps the copied one's length.
     const double length = source.m_Params.m_dZTo - source.m_Params.m_dZFrom;
-    m_ZSegClipboard.m_Params.m_dZFrom = source.m_Params.m_dZTo;
-    m_ZSegClipboard.m_Params.m_dZTo = std::max(source.m_Params.m_dZTo + length, m_ZSegClipboard.m_Params.m_dZFrom);
+    const double start = m_ZSegments[c - 1].m_Params.m_dZTo;
+    m_ZSegClipboard.m_Params.m_dZFrom = start;
+    m_ZSegClipboard.m_Params.m_dZTo = std::max(start + length, start);
     m_ZSegClipboard.m_Sections.clear();
 
     // The records beyond the ones in use are spare: the vector keeps its length.

@@ -1,6 +1,8 @@
 #include "dialogs/WxSheetRunner.h"
 
+#include "dialogs/CutLineDialog.h"
 #include "dialogs/GeneralSheet.h"
+#include "sheets/CutLineDlg.h"
 #include "sheets/General.h"
 
 #include <wx/app.h>
@@ -27,4 +29,15 @@ bool CWxSheetRunner::RunLayerSheet(LayerSheetRequest& request)
 
 bool CWxSheetRunner::RunZSegPositionDlg(ZSegPositionRequest&) { return false; }
 
-bool CWxSheetRunner::RunCutLineDlg(CutLineRequest&) { return false; }
+bool CWxSheetRunner::RunCutLineDlg(CutLineRequest& request)
+{
+    CCutLineDlg values;
+    values.m_dLimit = request.limit;
+    values.m_bVertical = request.vertical;
+    values.m_dValue = request.value;
+    CCutLineDialog dialog(SheetParent(), values);
+    if (dialog.ShowModal() != wxID_OK)
+        return false;
+    request.value = values.GetValue();
+    return true;
+}

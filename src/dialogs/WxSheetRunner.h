@@ -1,6 +1,6 @@
 #pragma once
-// The sheet runner of the running program: the document's layer property sheet as a real modal
-// wx sheet over the main window.
+// The sheet runner of the running program: the document's layer property sheet and the cut-line
+// dialog as real modal wx windows over the main window.
 
 #include "platform/SheetRunner.h"
 
@@ -11,7 +11,7 @@ public:
     explicit CWxSheetRunner(CTessaronDoc& doc) : m_doc(doc) {}
 
     bool RunLayerSheet(LayerSheetRequest& request) override;
-    // The z-segment position and cut-line dialogs have no window yet: they answer Cancel.
+    // The z-segment position dialog has no window yet: it answers Cancel.
     bool RunZSegPositionDlg(ZSegPositionRequest& request) override;
     bool RunCutLineDlg(CutLineRequest& request) override;
 

@@ -425,6 +425,9 @@ private:
     const CZSegment* GetClipboardZSegment() const;
     // The first clipboard layer (the layer Layer Copy took), or nullptr when there is none.
     const CLayerRec* GetClipboardLayer() const;
+    // Where a layer paste goes: the current z-segment when a layer is selected there and the
+    // clipboard holds a layer (copied into `layer`), else nullptr.
+    CZSegment* GetLayerPasteTarget(int& column, int& row, CLayerRec& layer);
     // Steps shared by Modify Layer and the z-segment sheet, on the current z-segment S with its
     // column c and row r (TessaronDocLayerModify.cpp).
     // g_EditColumn and g_EditLayer from the column and layer, the row's Gaussian tail included.

@@ -37,6 +37,17 @@ const CLayerRec* CTessaronDoc::GetClipboardLayer() const
     return &clipboard->m_LayerClipboard.front();
 }
 
+CZSegment* CTessaronDoc::GetLayerPasteTarget(int& column, int& row, CLayerRec& layer)
+{
+    CZSegment* segment = GetSelectedCell(column, row);
+    const CLayerRec* clipboardLayer = GetClipboardLayer();
+    if (!segment || !clipboardLayer)
+        return nullptr;
+    // A copy: the clipboard may be the current z-segment's own, which the paste changes.
+    layer = *clipboardLayer;
+    return segment;
+}
+
 bool CTessaronDoc::OnEditCommand(int id)
 {
     switch (id) {

@@ -61,15 +61,14 @@ void CTessaronDoc::OnLayerPaste()
 {
     int c = -1;
     int r = -1;
-    CZSegment* segment = GetSelectedCell(c, r);
-    const CLayerRec* clipboardLayer = GetClipboardLayer();
-    if (!segment || !clipboardLayer)
+    CLayerRec pasted;
+    CZSegment* segment = GetLayerPasteTarget(c, r, pasted);
+    if (!segment)
         return;
     if (segment->GetColumn(c).IsFull()) {
         AfxMessageBox(CColumnRec::kFullColumnMessage, MB_OK);
         return;
     }
-    CLayerRec pasted = *clipboardLayer;
     CheckPoint();
     CColumnRec& column = segment->Column(c);
     column.m_nSelectedLayer = r;

@@ -9,11 +9,10 @@ void CTessaronDoc::PasteMaterialInto(const std::function<bool(const CZSegment&, 
 {
     int c = -1;
     int r = -1;
-    CZSegment* segment = GetSelectedCell(c, r);
-    const CLayerRec* clipboardLayer = GetClipboardLayer();
-    if (!segment || !clipboardLayer)
+    CLayerRec material;
+    CZSegment* segment = GetLayerPasteTarget(c, r, material);
+    if (!segment)
         return;
-    const CLayerRec material = *clipboardLayer;
     CheckPoint();
     segment->Column(c).m_nSelectedLayer = r;
     for (int k = 0; k < segment->GetColumnCount(); ++k) {

@@ -5,6 +5,7 @@
 #include "support/DocFixture.h"
 #include "support/FakeSheetRunner.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -44,6 +45,15 @@ protected:
         for (const CLabelRec& label : labels)
             texts.push_back(label.m_strText);
         return texts;
+    }
+
+    // The next sheet meets a user who edits the images (and the request) and presses OK.
+    void AcceptNextSheetWith(const std::function<void(LayerSheetRequest&)>& user)
+    {
+        sheets.OnNextSheet([user](LayerSheetRequest& request) {
+            user(request);
+            return true;
+        });
     }
 
     bool Enabled(int id) { return doc().QueryCommand(id).enabled; }

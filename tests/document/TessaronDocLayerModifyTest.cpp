@@ -25,10 +25,7 @@ protected:
     void Modify(int column, int row, const std::function<void(LayerSheetRequest&)>& user)
     {
         Select(g_nCurZSeg - 1, column, row);
-        sheets.OnNextSheet([user](LayerSheetRequest& request) {
-            user(request);
-            return true;
-        });
+        AcceptNextSheetWith(user);
         doc().OnCommand(ID_LAYER_MODIFY);
     }
 };

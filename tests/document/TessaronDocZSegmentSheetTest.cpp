@@ -22,10 +22,7 @@ protected:
     // Runs the command with a user who edits the images and presses OK.
     void Run(const std::function<void(LayerSheetRequest&)>& user)
     {
-        sheets.OnNextSheet([user](LayerSheetRequest& request) {
-            user(request);
-            return true;
-        });
+        AcceptNextSheetWith(user);
         doc().OnCommand(ID_ZSEG_PROPERTY);
     }
 };

@@ -25,22 +25,6 @@
 
 namespace {
 
-template <typename T>
-T* Control(wxWindow* window, int id)
-{
-    T* control = dynamic_cast<T*>(window->FindWindow(id));
-    EXPECT_NE(control, nullptr) << "control " << id;
-    return control;
-}
-
-void Click(wxWindow* window, int id)
-{
-    wxButton* button = Control<wxButton>(window, id);
-    wxCommandEvent click(wxEVT_BUTTON, id);
-    click.SetEventObject(button);
-    button->GetEventHandler()->ProcessEvent(click);
-}
-
 // Runs a command of the frame while `user` acts on the modal window of type T it opens; the user
 // must close it.
 template <typename T>
@@ -142,13 +126,12 @@ TEST_F(EditMenus, TheCutLineDialogAsksForAValueInsideTheLayer)
         EXPECT_EQ(Control<wxStaticText>(&dialog, CCutLineDlg::IDC_PROMPT)->GetLabel(),
                   "  set cut line value between 0 and layer heigth:");
         EXPECT_EQ(Control<wxStaticText>(&dialog, CCutLineDlg::IDC_RANGE)->GetLabel(), "From 0.0 to 1.50");
-        wxTextCtrl* value = Control<wxTextCtrl>(&dialog, CCutLineDlg::IDC_VALUE);
-        EXPECT_EQ(value->GetValue(), "0");
-        value->SetValue("1.5");
+        EXPECT_EQ(Text(&dialog, CCutLineDlg::IDC_VALUE), "0");
+        Type(&dialog, CCutLineDlg::IDC_VALUE, "1.5");
         Click(&dialog, wxID_OK);
         EXPECT_TRUE(dialog.IsModal());
         EXPECT_EQ(prompts.Texts(), std::vector<std::string>{"Input value is too big"});
-        value->SetValue("0.5");
+        Type(&dialog, CCutLineDlg::IDC_VALUE, "0.5");
         Click(&dialog, wxID_OK);
     });
     EXPECT_EQ(Current().GetColumn(0).GetLayersInUse(), 5);
@@ -157,13 +140,13 @@ TEST_F(EditMenus, TheCutLineDialogAsksForAValueInsideTheLayer)
 
     RunWithModal<CCutLineDialog>(ID_INSERT_VERTI_LINE, [](CCutLineDialog& dialog) {
         EXPECT_EQ(Control<wxStaticText>(&dialog, CCutLineDlg::IDC_RANGE)->GetLabel(), "From 0.0 to 2.00");
-        Control<wxTextCtrl>(&dialog, CCutLineDlg::IDC_VALUE)->SetValue("1");
+        Type(&dialog, CCutLineDlg::IDC_VALUE, "1");
         Click(&dialog, wxID_CANCEL);
     });
     EXPECT_EQ(Current().GetColumnCount(), 2);
 
     RunWithModal<CCutLineDialog>(ID_INSERT_VERTI_LINE, [](CCutLineDialog& dialog) {
-        Control<wxTextCtrl>(&dialog, CCutLineDlg::IDC_VALUE)->SetValue("1");
+        Type(&dialog, CCutLineDlg::IDC_VALUE, "1");
         Click(&dialog, wxID_OK);
     });
     EXPECT_EQ(Current().GetColumnCount(), 3);
@@ -176,14 +159,14 @@ TEST_F(EditMenus, ModifyRunsTheLayerSheetOnTheSelectedLayer)
     doc->SetSelection(0, 1, 0);
     RunWithModal<CGeneralSheet>(ID_LAYER_MODIFY, [](CGeneralSheet& sheet) {
         EXPECT_EQ(sheet.GetTitle(), "Modify Layer");
-        Control<wxTextCtrl>(&sheet, 1000)->SetValue("2.25");
+        Type(&sheet, 1000, "2.25");
         Click(&sheet, wxID_OK);
     });
     EXPECT_FLOAT_EQ(Current().GetColumn(0).GetLayer(0).m_fHeight, 2.25f);
     EXPECT_FLOAT_EQ(Current().GetColumn(1).GetLayer(0).m_fHeight, 2.25f);
 
     RunWithModal<CGeneralSheet>(ID_LAYER_MODIFY, [](CGeneralSheet& sheet) {
-        Control<wxTextCtrl>(&sheet, 1000)->SetValue("3");
+        Type(&sheet, 1000, "3");
         Click(&sheet, wxID_CANCEL);
     });
     EXPECT_FLOAT_EQ(Current().GetColumn(1).GetLayer(0).m_fHeight, 2.25f);

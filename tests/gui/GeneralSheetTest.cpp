@@ -33,26 +33,6 @@ namespace {
 
 CGeneralSheet* OpenSheet() { return OpenModal<CGeneralSheet>(); }
 
-template <typename T>
-T* Control(wxWindow* sheet, int id)
-{
-    T* control = dynamic_cast<T*>(sheet->FindWindow(id));
-    EXPECT_NE(control, nullptr) << "control " << id;
-    return control;
-}
-
-void Click(wxWindow* sheet, int id)
-{
-    wxButton* button = Control<wxButton>(sheet, id);
-    wxCommandEvent click(wxEVT_BUTTON, id);
-    click.SetEventObject(button);
-    button->GetEventHandler()->ProcessEvent(click);
-}
-
-void Type(wxWindow* sheet, int id, const char* text) { Control<wxTextCtrl>(sheet, id)->SetValue(text); }
-
-std::string Text(wxWindow* sheet, int id) { return Control<wxTextCtrl>(sheet, id)->GetValue().ToStdString(); }
-
 // Runs the sheet through the installed runner; `user` acts on the open sheet and must close it.
 bool RunSheet(LayerSheetRequest& request, std::function<void(CGeneralSheet&)> user)
 {

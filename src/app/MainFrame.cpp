@@ -437,9 +437,11 @@ void CMainFrame::UpdateAllViews(int hint)
 
 bool CMainFrame::HasGL2dView() const { return m_pView != nullptr; }
 
-// The prompt window comes with the views' later work; until then there is nothing to show a
-// prompt in.
-void CMainFrame::StartPrompt(int /*index*/) {}
+void CMainFrame::StartPrompt(int index)
+{
+    if (m_pView)
+        m_pView->StartPrompt(index);
+}
 
 void CMainFrame::SetLayerInfoFont()
 {

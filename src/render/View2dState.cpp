@@ -7,6 +7,16 @@
 #include <algorithm>
 #include <cmath>
 
+CModelRect ModelRectOf(const float rect[4])
+{
+    CModelRect r;
+    r.top = rect[0];
+    r.left = rect[1];
+    r.right = rect[2];
+    r.bottom = rect[3];
+    return r;
+}
+
 void ResetView2d(CView2dState& view)
 {
     view.tx = view.ty = 2.0f;

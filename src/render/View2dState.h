@@ -8,6 +8,9 @@ struct CModelRect {
     float top = 0, left = 0, right = 0, bottom = 0;
 };
 
+// The rectangle of four floats (top, left, right, bottom) that the records give.
+CModelRect ModelRectOf(const float rect[4]);
+
 // A rectangle in window pixels, origin at the upper-left corner, y growing downwards.
 struct CClientRect {
     int left = 0, top = 0, right = 0, bottom = 0;

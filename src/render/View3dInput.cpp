@@ -13,8 +13,6 @@ void SetPoint(int point[2], const CMouse3d& mouse)
     point[1] = mouse.y;
 }
 
-float ZoomedScale(float scale, float factor) { return std::max(scale * factor, kLeastModelScale); }
-
 void Rotate(CView3dState& view, const CMouse3d& mouse)
 {
     view.rotationX += float(mouse.y - view.rotationPoint[1]) * kDegreesPerPixel;
@@ -26,7 +24,7 @@ void Rotate(CView3dState& view, const CMouse3d& mouse)
 void Zoom(CView3dState& view, const CMouse3d& mouse)
 {
     // Up enlarges, down shrinks; one message of 90 pixels or more down shrinks by the least factor.
-    const float f = std::max(1.0f + 0.01f * float(view.movePoint[1] - mouse.y), kLeastZoomFactor);
+    const float f = DragZoomFactor(view.movePoint[1], mouse.y);
     if (view.zoomSwitchX) view.scaleX = ZoomedScale(view.scaleX, f);
     if (view.zoomSwitchY) view.scaleY = ZoomedScale(view.scaleY, f);
     if (view.zoomSwitchZ) view.scaleZ = ZoomedScale(view.scaleZ, f);
@@ -148,7 +146,7 @@ std::vector<CPopupItem3d> ZsegmentPopupItems(int thinLayerId, int propertyId, bo
     items.push_back({thinLayerId, "Zoom in thin layer", thinLayers});
     items.push_back({propertyId, "Current z-segment property", false});
     items.push_back({0, "", false});
-    for (int i = 0; i < segmentsInUse; ++i)
-        items.push_back({kZsegmentPopupBase + i, "z-segment" + std::to_string(i + 1), i + 1 == currentZSeg});
+    const std::vector<CPopupItem> entries = ZsegmentPopupEntries(segmentsInUse, currentZSeg);
+    items.insert(items.end(), entries.begin(), entries.end());
     return items;
 }

@@ -6,6 +6,8 @@
 // projection); the window only carries it out.
 
 #include "render/View3dState.h"
+#include "render/ZoomStep.h"
+#include "render/ZsegmentPopup.h"
 
 #include <string>
 #include <vector>
@@ -27,11 +29,6 @@ struct CInput3dResult {
     bool setProjection = false;      // the camera changed
 };
 
-// The least factor one zoom step may apply, and the least model scale it leaves: a long drag
-// downwards shrinks the solid but never flattens or mirrors it.
-constexpr float kLeastZoomFactor = 0.1f;
-constexpr float kLeastModelScale = 1e-4f;
-
 // `segmentsInUse` below 1: the mouse only resets the gesture.
 CInput3dResult LeftButtonDown3d(CView3dState& view, int segmentsInUse, const CMouse3d& mouse);
 CInput3dResult RightButtonDown3d(CView3dState& view, int segmentsInUse, const CMouse3d& mouse);
@@ -45,16 +42,7 @@ enum class EKey3d { Left, Right, Up, Down, Other };
 // Arrow keys turn the solid by 2 degrees, also without z-segments; every key projects again.
 CInput3dResult KeyDown3d(CView3dState& view, EKey3d key);
 
-// One item of the view's right-click menu: a command id (0 for a separator), its text and its
-// check mark.
-struct CPopupItem3d {
-    int id = 0;
-    std::string text;
-    bool checked = false;
-};
-
-// Popup ids of the z-segment items: kZsegmentPopupBase + i for z-segment i (from 0).
-constexpr int kZsegmentPopupBase = 200;
+using CPopupItem3d = CPopupItem;
 
 // "Zoom in thin layer" (with its command id), "Current z-segment property", a separator and
 // "z-segment1" ... for every z-segment in use, the current one checked.

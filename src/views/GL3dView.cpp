@@ -7,6 +7,7 @@
 #include "platform/AppServices.h"
 #include "platform/UserPrompts.h"
 #include "platform/ViewsHub.h"
+#include "views/ViewCursors.h"
 
 #include <wx/dcclient.h>
 #include <wx/menu.h>
@@ -28,9 +29,9 @@ wxGLAttributes DisplayAttributes()
 wxCursor CursorOf(ECursor3d cursor)
 {
     switch (cursor) {
-    case ECursor3d::Zoom: return wxCursor(wxCURSOR_MAGNIFIER);
-    case ECursor3d::Move: return wxCursor(wxCURSOR_SIZING);
-    case ECursor3d::Rotate: return wxCursor(wxCURSOR_CROSS);
+    case ECursor3d::Zoom: return ZoomCursor();
+    case ECursor3d::Move: return MoveCursor();
+    case ECursor3d::Rotate: return RotateCursor();
     case ECursor3d::Unchanged: break;
     }
     return wxNullCursor;
@@ -267,8 +268,8 @@ void CGL3dView::OnPopupCommand(int id)
         PrepareDocument();
         return;
     }
-    const int index = id - kZsegmentPopupBase;
-    if (index >= 0 && index < SegmentsInUse()) {
+    const int index = ZsegmentOfPopupId(id, SegmentsInUse());
+    if (index >= 0) {
         if (m_pDoc) m_pDoc->SelectZsegment(index); // current z-segment, and every view redrawn
         return;
     }

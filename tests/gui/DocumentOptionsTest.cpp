@@ -10,6 +10,7 @@
 #include "app/MainFrame.h"
 #include "document/TessaronDoc.h"
 #include "views/GL2dView.h"
+#include "views/PromptDlg.h"
 
 #include <gtest/gtest.h>
 #include <wx/menu.h>
@@ -61,7 +62,7 @@ TEST(DocumentOptions, CylinderCoordinateIsCheckedAndMarksTheDocumentModified)
     StopApp();
 }
 
-TEST(DocumentOptions, LayerInfoFontIsChosenInTheFontDialogAndThePromptFontWaitsForItsWindow)
+TEST(DocumentOptions, LayerInfoAndPromptFontsAreChosenInTheFontDialog)
 {
     AppTree tree;
     for (const char* program : {"brenvik", "tessaron"}) {
@@ -79,19 +80,29 @@ TEST(DocumentOptions, LayerInfoFontIsChosenInTheFontDialogAndThePromptFontWaitsF
         EXPECT_EQ(prompts.FontDialogs()[0].faceName, "Courier New");  // started from the box's font
         EXPECT_EQ(prompts.FontDialogs()[0].pointSize, 8);
         EXPECT_EQ(prompts.FontDialogs()[0].colour, 9u);
-        EXPECT_EQ(view->m_layerInfoFont.faceName, "DejaVu Sans");
-        EXPECT_EQ(view->m_layerInfoFont.pointSize, 11);
-        EXPECT_TRUE(view->m_layerInfoFont.bold);
-        EXPECT_EQ(view->m_layerInfoFont.colour, 0x0000C000u);
+        EXPECT_EQ(view->GetInfoBox().m_font.faceName, "DejaVu Sans");
+        EXPECT_EQ(view->GetInfoBox().m_font.pointSize, 11);
+        EXPECT_TRUE(view->GetInfoBox().m_font.bold);
+        EXPECT_EQ(view->GetInfoBox().m_font.colour, 0x0000C000u);
 
         // Cancel keeps the font.
         prompts.CancelFontNext();
         frame->RunCommand(ID_OPTIONS_LAYER_INFO_FONT);
-        EXPECT_EQ(view->m_layerInfoFont.faceName, "DejaVu Sans");
+        EXPECT_EQ(view->GetInfoBox().m_font.faceName, "DejaVu Sans");
 
-        // No prompt window yet: no dialog (an unexpected one would fail the test).
+        // The prompt window, made at the view's first timer tick, holds the prompt font: the dialog
+        // starts from it and the window takes the choice. (Without the window there is no dialog:
+        // GL2dView.ThePromptFontWaitsForThePromptWindow.)
+        PumpEvents(100);
+        ASSERT_NE(view->GetPromptDlg(), nullptr);
+        prompts.ChooseFontNext(FontChoice{"DejaVu Serif", 12, false, true, 0x00FF0000});
         frame->RunCommand(ID_OPTIONS_PROMPT_FONT);
-        EXPECT_EQ(prompts.FontDialogs().size(), 2u);
+        ASSERT_EQ(prompts.FontDialogs().size(), 3u);
+        EXPECT_EQ(prompts.FontDialogs()[2].faceName, "Arial");
+        EXPECT_EQ(prompts.FontDialogs()[2].pointSize, 10);
+        EXPECT_EQ(prompts.FontDialogs()[2].colour, 9u);
+        EXPECT_EQ(view->GetPromptDlg()->m_font.faceName, "DejaVu Serif");
+        EXPECT_EQ(view->GetPromptDlg()->m_font.colour, 0x00FF0000u);
         StopApp();
     }
 }

@@ -2,6 +2,7 @@
 // the back-grid option survives in the settings.
 
 #include "AppHarness.h"
+#include "View2dWindow.h"
 #include "app/MainFrame.h"
 #include "model/ProcessState.h"
 #include "document/TessaronDoc.h"
@@ -17,63 +18,6 @@
 #include <array>
 
 namespace {
-
-struct Rgb {
-    int r, g, b;
-    bool operator==(const Rgb& o) const { return r == o.r && g == o.g && b == o.b; }
-};
-
-void PrintTo(const Rgb& c, std::ostream* os) { *os << "(" << c.r << ", " << c.g << ", " << c.b << ")"; }
-
-// What the view draws at a client point, read from its own frame: another window lying over it
-// on the screen (one left by an earlier test of the same process) does not count.
-Rgb ViewPixel(CGL2dView* view, CClientPoint p)
-{
-    unsigned char rgb[3] = {0, 0, 0};
-    EXPECT_TRUE(view->ReadFramePixel(p, rgb));
-    return {rgb[0], rgb[1], rgb[2]};
-}
-
-// A frame holding only the view, on a document whose only z-segment is the fixture.
-class ViewWindow {
-public:
-    ViewWindow()
-    {
-        UseFixtureSegment(m_doc);
-        m_frame = new wxFrame(nullptr, wxID_ANY, "2-D view", wxPoint(20, 20), wxSize(640, 480));
-        m_view = new CGL2dView(m_frame, &m_doc);
-        auto* sizer = new wxBoxSizer(wxVERTICAL);
-        sizer->Add(m_view, 1, wxEXPAND);
-        m_frame->SetSizer(sizer);
-        m_frame->Show();
-        m_frame->Raise();
-        PumpEvents(300);
-    }
-    ~ViewWindow()
-    {
-        // Off the screen at once: the next test's windows have the screen to themselves.
-        m_frame->Hide();
-        m_frame->Destroy();
-        PumpEvents(100);
-    }
-    CGL2dView& View() { return *m_view; }
-    CTessaronDoc& Doc() { return m_doc; }
-
-    // What the view draws at a model point.
-    Rgb ModelPixel(float x, float y) { return ViewPixel(m_view, m_view->ProjectPoint({x, y})); }
-
-private:
-    CTessaronDoc m_doc;
-    wxFrame* m_frame;
-    CGL2dView* m_view;
-};
-
-Rgb Colour(int index)
-{
-    unsigned char r = 0, g = 0, b = 0;
-    MaterialIndexColour(index, r, g, b);
-    return {r, g, b};
-}
 
 TEST(GL2dView, ShowsTheCurrentZSegmentFittedInTheWindow)
 {

@@ -265,8 +265,11 @@ TEST(MainFrame, CommandsNobodyHandlesAreDisabled)
     CMainFrame* frame = Frame();
     for (int id : {ID_SHIFT_C, ID_ALT_M, ID_ALT_I, ID_ALT_O, ID_ALT_R, ID_ALT_W})
         EXPECT_FALSE(frame->IsCommandEnabled(WxId(id))) << id;
-    for (int id : std::vector<int>{ID_FILE_NEW, ID_FILE_OPEN, ID_APP_EXIT, ID_MOVE_SCENE, ID_ZOOM_IN, ID_VIEW_TOOLBAR})
+    // Layer Info is the 2-D view's; Zoom In, also the view's, waits for a z-segment in use.
+    for (int id : std::vector<int>{ID_FILE_NEW, ID_FILE_OPEN, ID_APP_EXIT, ID_MOVE_SCENE, ID_VIEW_LAYER_INFO,
+                                   ID_VIEW_TOOLBAR})
         EXPECT_TRUE(frame->IsCommandEnabled(WxId(id))) << id;
+    EXPECT_FALSE(frame->IsCommandEnabled(WxId(ID_ZOOM_IN)));
     StopApp();
 }
 

@@ -331,12 +331,7 @@ TEST_F(Scene2d, FitFillsEightyPercentOfTheWindowCentred)
         Prepare();
         float r[4];
         seg.GetBoundingRect(r);
-        CModelRect target;
-        target.top = r[0];
-        target.left = r[1];
-        target.right = r[2];
-        target.bottom = r[3];
-        ASSERT_TRUE(FitStep2d(view, target, false));
+        ASSERT_TRUE(FitStep2d(view, ModelRectOf(r), false));
     }
     PrepareAndRender();
     // The device is 9 wide and under 4 tall: the width limits, 640 of 800 pixels.

@@ -331,10 +331,10 @@ public:
     // --- Layer clipboard and modify (Layer menu); the current z-segment's selected layer ---
     void OnLayerCopy();
     void OnLayerCut();
-    // Layer Cut as the layer drag of the 2-D view uses it: the drop target's column and row, read
-    // before the cut moved any layer, are selected after it, so the Layer Paste that follows
-    // inserts there. A target the cut left without a layer gives way to the nearest layer in use
-    // (the top layer of the column, the last column); with no layer left nothing is selected.
+    // Layer Cut as a CTRL drag of a layer uses it: the drop target's column and row are read before
+    // the cut moves any layer, and the target layer is selected where it stands after the cut, so
+    // the Layer Paste that follows inserts the cut layer above it. A target that is no layer, or
+    // the cut layer itself, leaves nothing selected, as the plain cut does.
     void OnLayerCut(int targetColumn, int targetRow);
     // Inserts the clipboard layer of z-segment g_nClipboardZSeg above the selected layer; refused
     // with a message when the column has no free row.

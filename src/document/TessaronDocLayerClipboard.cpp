@@ -6,27 +6,6 @@
 
 #include "platform/UserPrompts.h"
 
-#include <algorithm>
-
-namespace {
-
-// The layer in use nearest to (column, row) of a z-segment whose layers moved: the same place when
-// it still holds a layer, else the top layer of that column, or of the last column when the column
-// itself is gone. False when the z-segment has no layer left.
-bool NearestLayerInUse(const CZSegment& segment, int& column, int& row)
-{
-    if (segment.GetColumnCount() == 0)
-        return false;
-    column = std::min(std::max(column, 0), segment.GetColumnCount() - 1);
-    const int rows = segment.GetColumn(column).GetLayersInUse();
-    if (rows == 0)
-        return false;
-    row = std::min(std::max(row, 0), rows - 1);
-    return true;
-}
-
-}  // namespace
-
 void CTessaronDoc::OnLayerCopy()
 {
     CZSegment* segment = GetCurrentZSegment();
@@ -42,14 +21,19 @@ void CTessaronDoc::OnLayerCut(int targetColumn, int targetRow)
 {
     int c = -1;
     int r = -1;
-    if (!GetSelectedCell(c, r))
+    CZSegment* segment = GetSelectedCell(c, r);
+    if (!segment)
         return;
+    // The target is the layer that stood at (targetColumn, targetRow) before the cut; the source
+    // itself is no target.
+    const bool dropped = segment->HasLayer(targetColumn, targetRow) && (targetColumn != c || targetRow != r);
+    if (dropped)
+        segment->PlaceAfterLayerRemoval(c, r, targetColumn, targetRow);
     CheckPoint();
     OnLayerCopy();
     DeleteLayerFromColumn(c, r);
     TidyCurrentZsegment();
-    const bool dropped = targetColumn >= 0 && targetRow >= 0;
-    if (dropped && NearestLayerInUse(*GetCurrentZSegment(), targetColumn, targetRow))
+    if (dropped && GetCurrentZSegment()->HasLayer(targetColumn, targetRow))
         SetSelection(g_nCurZSeg - 1, targetColumn, targetRow);
     else
         SetSelection(-1, -1, -1);

@@ -178,6 +178,17 @@ bool CZSegment::HasLayer(int column, int row) const
     return column >= 0 && column < GetColumnCount() && m_Columns[column].HasRow(row);
 }
 
+void CZSegment::PlaceAfterLayerRemoval(int sourceColumn, int sourceRow, int& column, int& row) const
+{
+    if (!HasLayer(sourceColumn, sourceRow))
+        return;
+    if (column == sourceColumn && row > sourceRow)
+        --row;
+    const bool columnGoes = m_Columns[sourceColumn].GetLayersInUse() == 1;
+    if (columnGoes && column > sourceColumn)
+        --column;
+}
+
 // --- Taper ---
 
 void CZSegment::MarkTaperColumns(int count, const float* bottomXs, const float* topXs)

@@ -109,6 +109,11 @@ public:
     // (top, left, right, bottom); all 0 without columns or without a layer in column 0.
     void GetBoundingRect(float rect[4]) const;
     bool HasLayer(int column, int row) const;
+    // Where the layer at (column, row) will stand once the layer at (sourceColumn, sourceRow) is
+    // taken out of its column, as Layer Cut takes it: a layer above the source in its column moves
+    // down a row; when the source is its column's only layer the column goes and the later columns
+    // move one place left. Asked before the removal.
+    void PlaceAfterLayerRemoval(int sourceColumn, int sourceRow, int& column, int& row) const;
     void SetAngle(double angle) { m_Params.m_dAngle = angle; }
     double GetAngle() const { return m_Params.m_dAngle; }
 

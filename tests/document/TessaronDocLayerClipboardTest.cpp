@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace {
 
 // Z-segment 1: one column "aa", "bb", "cc", "dd" (widths 2) and a column "ee", "ff"; z-segment 2: "zz".
@@ -139,7 +141,7 @@ TEST_F(LayerClipboard, PasteIntoAFullColumnIsRefusedWithAMessage)
     EXPECT_FALSE(doc().IsModified());
 }
 
-TEST_P(LayerDrag, ACtrlDragPastesAtTheTargetAsItWasBeforeTheCut)
+TEST_P(LayerDrag, ACtrlDragPastesAboveTheTargetLayerWhereverTheCutMovedIt)
 {
     const DropCase& drop = GetParam();
     Select(0, 0, drop.source);
@@ -151,8 +153,9 @@ TEST_P(LayerDrag, ACtrlDragPastesAtTheTargetAsItWasBeforeTheCut)
 INSTANTIATE_TEST_SUITE_P(
     Targets, LayerDrag,
     ::testing::Values(DropCase{"below the source", 2, 0, 0, {{"aa", "cc", "bb", "dd"}, {"ee", "ff"}}},
-                      // The index of the target moved with the cut: the paste goes where it was.
-                      DropCase{"above the source", 0, 0, 2, {{"bb", "cc", "dd", "aa"}, {"ee", "ff"}}},
+                      // The target moved down a row with the cut: the paste follows it.
+                      DropCase{"above the source", 0, 0, 2, {{"bb", "cc", "aa", "dd"}, {"ee", "ff"}}},
+                      DropCase{"right above the source", 1, 0, 2, {{"aa", "cc", "bb", "dd"}, {"ee", "ff"}}},
                       DropCase{"the top layer", 1, 0, 3, {{"aa", "cc", "dd", "bb"}, {"ee", "ff"}}},
                       DropCase{"another column", 3, 1, 0, {{"aa", "bb", "cc"}, {"ee", "dd", "ff"}}}),
     [](const ::testing::TestParamInfo<DropCase>& info) {
@@ -174,4 +177,17 @@ TEST_F(LayerClipboard, ADragOfAColumnsOnlyLayerOntoALaterColumnPastesThere)
     EXPECT_EQ(Seg(0).m_nSelectedRow, 1);
     doc().OnLayerPaste();
     EXPECT_EQ(Bulks(0), (Device{{"yy", "zz", "xx"}}));
+}
+
+TEST_F(LayerClipboard, ADropOnTheCutLayerItselfOrBesideTheLayersSelectsNothing)
+{
+    // (column, row) of the target: the cut layer, then a row column 1 does not have.
+    for (const auto& [column, row] : {std::pair{0, 1}, std::pair{1, 2}}) {
+        Select(0, 0, 1);
+        doc().OnLayerCut(column, row);
+        EXPECT_EQ(Bulks(0), (Device{{"aa", "cc", "dd"}, {"ee", "ff"}}));
+        EXPECT_EQ(Seg(0).m_nSelectedRow, -1);
+        EXPECT_EQ(Seg(0).m_nSelectedColumn, -1);
+        doc().OnEditUndo();
+    }
 }

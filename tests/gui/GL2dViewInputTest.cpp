@@ -353,6 +353,38 @@ TEST_F(ProgramView, ARealMouseDragAsksTheFrameToPasteOnTheTargetAndARightClickTo
     EXPECT_EQ(Shown(), "Drag to move the device,or press two buttons to zoom in or out ");
 }
 
+TEST_F(ProgramView, ARealCtrlDragMovesTheLayerAboveTheTargetItDroppedOn)
+{
+    Start("brenvik");
+    CTessaronDoc& doc = *TestApp().GetDocument();
+    // The trench's substrate dragged onto its grating layer, two rows up, with CTRL held.
+    const wxPoint source = LayerCentre(1, 0), target = LayerCentre(1, 2);
+    MoveTo(source);
+    sim.KeyDown(WXK_CONTROL);
+    sim.MouseDown();
+    PumpEvents(50);
+    for (int k = 1; k <= 4; ++k) MoveTo(source + (target - source) * k / 4);
+    sim.MouseUp();
+    sim.KeyUp(WXK_CONTROL);
+    PumpEvents(100);
+    // The cut moved the target down a row; the paste followed it, so the substrate now lies on
+    // the grating layer and under the void top layer.
+    const CColumnRec& trench = Segment().GetColumn(1);
+    std::vector<std::string> names;
+    for (int r = 0; r < trench.GetLayersInUse(); ++r) names.push_back(trench.GetLayer(r).m_Material.m_Bulk.m_strName);
+    EXPECT_EQ(names, (std::vector<std::string>{"sio2", "mystery_alloy", "gaas", "void macro"}));
+    EXPECT_EQ(Segment().GetColumn(0).GetLayersInUse(), 4);
+    EXPECT_EQ(Segment().m_nSelectedColumn, 1);
+    EXPECT_EQ(Segment().m_nSelectedRow, 2) << "the moved layer";
+
+    // Cut and paste are one step each to undo.
+    doc.OnCommand(ID_EDIT_UNDO);
+    doc.OnCommand(ID_EDIT_UNDO);
+    names.clear();
+    for (int r = 0; r < trench.GetLayersInUse(); ++r) names.push_back(trench.GetLayer(r).m_Material.m_Bulk.m_strName);
+    EXPECT_EQ(names, (std::vector<std::string>{"gaas", "sio2", "mystery_alloy", "void macro"}));
+}
+
 TEST_F(ProgramView, ThePromptWindowShowsTheSixPromptsOfEachMode)
 {
     for (const char* program : {"brenvik", "tessaron"}) {

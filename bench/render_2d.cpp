@@ -9,6 +9,7 @@
 #include "render/Scene2d.h"
 #include "render/View2dState.h"
 #include "BenchSupport.h"
+#include "MedianReporter.h"
 #include "render/DrawingFixture.h"
 
 #include <benchmark/benchmark.h>
@@ -219,18 +220,6 @@ void BM_ReferenceBatch(benchmark::State& state)
     }
 }
 BENCHMARK(BM_ReferenceBatch)->Unit(benchmark::kMillisecond)->Repetitions(kRepetitions)->ReportAggregatesOnly();
-
-// Shows the runs as the console does and keeps the median real time of each benchmark.
-class MedianReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs)
-            if (run.aggregate_name == "median") medians[run.run_name.str()] = run.GetAdjustedRealTime();
-    }
-    std::map<std::string, double> medians;
-};
 
 } // namespace
 

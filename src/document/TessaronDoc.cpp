@@ -2,6 +2,7 @@
 
 #include "CommandIds.h"
 #include "platform/AppServices.h"
+#include "platform/NumberText.h"
 #include "platform/Path.h"
 #include "platform/Profile.h"
 #include "platform/ViewsHub.h"
@@ -33,8 +34,11 @@ CTessaronDoc::CTessaronDoc()
     g_nCurZSeg = 0;
     g_nClipboardZSeg = 0;
     const std::string product = Profile().GetProfileString(kProfileSection, kProfileProduct);
-    if (!product.empty())
-        m_nProductCode = m_nTargetSimulator = std::atoi(product.c_str());
+    if (!product.empty()) {
+        // Only 1 and 2 name a simulator; any other code would write no deck at all.
+        const int code = AtoI(product);
+        m_nProductCode = m_nTargetSimulator = (code == 1 || code == 2) ? code : 2;
+    }
 }
 
 CTessaronDoc::~CTessaronDoc() { SaveProfileSettings(); }

@@ -9,6 +9,7 @@
 //   TessaronDoc.cpp           life cycle, selection, tidy-up, command routing
 //   TessaronDocDrawing.cpp    the drawing update: indices, edge flags, layout, drawing revision
 //   TessaronDocFile.cpp       opening and saving documents
+//   TessaronDocSolFile.cpp    opening a ".sol" deck
 //   TessaronDocLayerFile.cpp  reading and writing one z-segment's ".layer" file
 //   TessaronDocUndo.cpp       undo and redo
 //   TessaronDocSegInfo.cpp    seg-info synchronisation and the isolated-layer rule
@@ -41,6 +42,7 @@
 #include "statements/KeywordLineList.h"
 #include "statements/LoadContext.h"
 #include "textfiles/MacroList.h"
+#include "textfiles/SolDocument.h"
 
 #include <cstdint>
 #include <functional>
@@ -128,6 +130,17 @@ public:
     CLayerFileRead ReadLayerFileRecords(const std::string& path);
     // Records the lines and include table just loaded from path as the next z-segment's material set.
     void AppendSegmentMaterialSet(const std::string& path);
+    // Reads a ".sol" deck with all its z-segments and their ".layer" files (TessaronDocSolFile.cpp).
+    // The deck is checked against the simulator it was written for (simulator, -1 when not
+    // known: the product code). False, leaving an empty new document and the settings as they
+    // were, when the deck cannot be read (the reader has said why).
+    bool OpenSolFile(const std::string& path, int simulator = -1);
+    // What the ".sol" deck handler works on: the records, the layer lines, the material sets, the
+    // VCSEL sections, the macro list, the product code and the deck settings as they stand.
+    CSolDocument SolDocument();
+    // Takes over the settings a deck was read with: z-segment count, solution method, z-extent
+    // form and cylinder flag.
+    void ApplyDeckSettings(const CDeckSettings& settings);
     // Save and Save As: false when nothing or not everything was written.
     bool OnFileSave();
     bool OnFileSaveAs();

@@ -1,5 +1,6 @@
 // Opening and saving documents. A ".layer" document is one cross-section, read as z-segment 1 and
-// saved as the current z-segment's file; every save merges the freshly written statements into the
+// saved as the current z-segment's file; a ".sol" deck is read with all its z-segments
+// (TessaronDocSolFile.cpp); every save merges the freshly written statements into the
 // lines the file had when it was read, so that text the program does not own survives.
 
 #include "document/TessaronDoc.h"
@@ -18,6 +19,7 @@
 #include "textfiles/LayerFileUpdater.h"
 #include "textfiles/LayerStatementReader.h"
 #include "textfiles/LayerStatementWriter.h"
+#include "textfiles/SolFile.h"
 
 namespace {
 
@@ -73,16 +75,25 @@ bool CTessaronDoc::OnOpenDocument(const std::string& path)
     DeleteContents();
     SetModifiedFlag(false);
 
+    // The simulator the file was written for, taken over only when the file opens: a deck that is
+    // refused leaves the setting as it was.
+    const int simulator = path.size() > 3 ? CSolFile::DetectDeckSimulator(path) : -1;
     // The type is told by the file name: a folder such as "runs.sol" says nothing about it.
     const std::string lower = ToLowerAscii(PathFileName(path));
-    if (Contains(lower, ".zdim") || Contains(lower, ".sol")) {
+    if (Contains(lower, ".zdim")) {
         AfxMessageBox(kUnsupportedFormat, MB_OK);
         // Nothing of the previous document, its name included, may stay behind a failed open.
         OnNewDocument();
         return false;
     }
-    if (Contains(lower, ".layer") && !ReadLayerFile(path))
+    if (Contains(lower, ".sol")) {
+        if (!OpenSolFile(path, simulator))
+            return false;
+    } else if (Contains(lower, ".layer") && !ReadLayerFile(path)) {
         return false;
+    }
+    if (simulator >= 0)
+        m_nProductCode = m_nTargetSimulator = simulator;
     SetPathName(path, true);
     if (m_pViews)
         m_pViews->StartPrompt(5);
@@ -143,14 +154,12 @@ CLayerFileRead CTessaronDoc::ReadLayerFileRecords(const std::string& path)
 bool CTessaronDoc::ReadLayerFile(const std::string& path)
 {
     OnNewDocument();
-    // A file another program still holds may become readable in a moment.
-    CLayerFileRead read = ReadLayerFileRecords(path);
-    for (int retry = 1; read.m_status == CLayerFileRead::cannotOpen && retry <= kOpenRetries; ++retry) {
+    CLayerFileRead read;
+    const bool opened = RetryAfterFailure(kOpenRetries, kOpenRetryDelayMs, [&] {
         read = ReadLayerFileRecords(path);
-        if (read.m_status == CLayerFileRead::cannotOpen)
-            SleepMs(kOpenRetryDelayMs);
-    }
-    if (read.m_status == CLayerFileRead::cannotOpen) {
+        return read.m_status != CLayerFileRead::cannotOpen;
+    });
+    if (!opened) {
         AfxMessageBox("cannt read layer file!", MB_OK);
         FatalExit(-1);
     }
@@ -179,11 +188,7 @@ bool CTessaronDoc::ReadLayerFile(const std::string& path)
 
 void CTessaronDoc::AppendSegmentMaterialSet(const std::string& path)
 {
-    CMaterialSet set;
-    set.m_Includes = m_LoadContext.m_Includes;
-    set.m_Lines = m_LayerLines;
-    set.m_strIncludeFolder = PathFolder(path);
-    m_MaterialSets.push_back(set);
+    m_MaterialSets.push_back(CMaterialSet::FromLoad(m_LoadContext, m_LayerLines, path));
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -63,10 +63,7 @@ void CTessaronDoc::LoadZsegmentLayerFile(std::string path, int n)
     // The text as loaded becomes z-segment n's material set, at its own index.
     if (static_cast<int>(m_MaterialSets.size()) <= n)
         m_MaterialSets.resize(static_cast<std::size_t>(n) + 1);
-    CMaterialSet& set = m_MaterialSets[static_cast<std::size_t>(n)];
-    set.m_Includes = m_LoadContext.m_Includes;
-    set.m_Lines = m_LayerLines;
-    set.m_strIncludeFolder = PathFolder(path);
+    m_MaterialSets[static_cast<std::size_t>(n)] = CMaterialSet::FromLoad(m_LoadContext, m_LayerLines, path);
     CopyKeywordLines(m_LayerLines, m_LoadedLines);
 
     if (static_cast<int>(m_ZSegments.size()) <= n)
@@ -191,12 +188,8 @@ bool CTessaronDoc::LoadLayerFileAsZsegment(int n, double zFrom, double zTo, std:
     }
     // The file's text becomes this z-segment's old text, so a later save merges into it and keeps
     // the comments, unknown statements and includes the user wrote there.
-    if (n < static_cast<int>(m_MaterialSets.size())) {
-        CMaterialSet& set = m_MaterialSets[static_cast<std::size_t>(n)];
-        set.m_Includes = m_LoadContext.m_Includes;
-        set.m_Lines = m_LayerLines;
-        set.m_strIncludeFolder = PathFolder(path);
-    }
+    if (n < static_cast<int>(m_MaterialSets.size()))
+        m_MaterialSets[static_cast<std::size_t>(n)] = CMaterialSet::FromLoad(m_LoadContext, m_LayerLines, path);
     AppServices().LoadLayerMacros(path);
     return true;
 }

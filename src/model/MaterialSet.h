@@ -6,6 +6,7 @@
 #include <string>
 
 #include "statements/KeywordLineList.h"
+#include "statements/LoadContext.h"
 
 class CMaterialSet {
 public:
@@ -15,4 +16,7 @@ public:
     // include statements name files there. A save copies them from here, whichever file was read
     // last.
     std::string m_strIncludeFolder;
+
+    // The set of the file at path just loaded into lines with context.
+    static CMaterialSet FromLoad(const CLoadContext& context, const CKeywordLineList& lines, const std::string& path);
 };

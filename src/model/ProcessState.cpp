@@ -14,6 +14,7 @@ int g_nClipboardZSeg = 0;
 int g_ColourUsage[23][23] = {};
 int g_nSeriesParamId = -1;
 std::string g_strIsolatedMethod = "no";
+int g_nZStructureLengthForm = 1;
 std::map<std::string, bool> g_layerParamFlags;
 
 void ResetProcessState()
@@ -26,5 +27,6 @@ void ResetProcessState()
     g_nSeriesParamId = -1;
     std::memset(g_ColourUsage, 0, sizeof g_ColourUsage);
     g_strIsolatedMethod = "no";
+    g_nZStructureLengthForm = 1;
     g_layerParamFlags.clear();
 }

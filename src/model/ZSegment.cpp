@@ -295,29 +295,32 @@ const CKeywordLineList* CZSegment::GetGroup(int group) const
     return const_cast<CZSegment*>(this)->GetGroup(group);
 }
 
-void CZSegment::LoadStatementGroup(int group, const std::string& path, CLoadContext& context)
+bool CZSegment::LoadStatementGroup(int group, const std::string& path, CLoadContext& context)
 {
     CKeywordLineList* lines = GetGroup(group);
     if (!lines)
-        return;
+        return false;
     lines->RemoveAll();
     CArchive archive;
     if (!archive.OpenLoad(path))
-        return;
-    lines->Serialize(archive, context);
+        return false;
+    const bool read = lines->Serialize(archive, context);
     archive.Close();
+    return read;
 }
 
-void CZSegment::WriteStatementGroup(int group, const std::string& path)
+bool CZSegment::WriteStatementGroup(int group, const std::string& path, std::string* reason)
 {
-    CKeywordLineList* lines = GetGroup(group);
+    const CKeywordLineList* lines = GetGroup(group);
     if (!lines || lines->IsEmpty())
-        return;
+        return true;
     CArchive archive;
-    if (!archive.OpenStore(path))
-        return;
-    lines->Serialize(archive);
-    archive.Close();
+    // The file is put in place only when it was written whole.
+    if (archive.OpenStore(path) && lines->Serialize(archive) && archive.Close())
+        return true;
+    if (reason)
+        *reason = archive.GetErrorText();
+    return false;
 }
 
 void CZSegment::ClearKeywordLists()

@@ -141,11 +141,13 @@ public:
 
     // --- Statement groups ---
     // Loads a companion file (includes expanded) into a GROUP_* group, numbered on from the load
-    // context of the deck it belongs to; an unreadable file leaves it empty. Another group number
-    // changes nothing.
-    void LoadStatementGroup(int group, const std::string& path, CLoadContext& context);
-    // Writes a non-empty group to path; an empty group leaves any existing file untouched.
-    void WriteStatementGroup(int group, const std::string& path);
+    // context given; an unreadable file leaves it empty. Another group number changes nothing.
+    // True when the file was read whole.
+    bool LoadStatementGroup(int group, const std::string& path, CLoadContext& context);
+    // Writes a non-empty group to path; an empty group leaves any existing file untouched. False
+    // when the file could not be written (reason, when given, then tells why in the system's
+    // words); true otherwise, an empty group included.
+    bool WriteStatementGroup(int group, const std::string& path, std::string* reason = nullptr);
     void AddZmaterLine(CKeywordLine line) { m_MaterialLines.Append(line); }
     // Empties the material-block lines and the three groups.
     void ClearKeywordLists();

@@ -33,3 +33,15 @@ IClock& Clock() { return g_clock ? *g_clock : g_systemClock; }
 void SetClock(IClock* clock) { g_clock = clock; }
 
 void SleepMs(unsigned milliseconds) { Clock().Sleep(milliseconds); }
+
+bool RetryAfterFailure(int retries, unsigned delayMs, const std::function<bool()>& attempt)
+{
+    if (attempt())
+        return true;
+    for (int retry = 1; retry <= retries; ++retry) {
+        if (attempt())
+            return true;
+        SleepMs(delayMs);
+    }
+    return false;
+}

@@ -3,6 +3,7 @@
 // apart) cost tests nothing: tests install a clock that records the sleeps and advances a counter.
 
 #include <cstdint>
+#include <functional>
 
 class IClock {
 public:
@@ -21,3 +22,8 @@ void SetClock(IClock* clock);
 
 // Shorthand for Clock().Sleep(milliseconds).
 void SleepMs(unsigned milliseconds);
+
+// Runs attempt until it succeeds: once, then again at once up to `retries` more times, waiting
+// delayMs after each of those that fails (a file another program still holds may become readable
+// in a moment). True when an attempt succeeded.
+bool RetryAfterFailure(int retries, unsigned delayMs, const std::function<bool()>& attempt);

@@ -21,6 +21,7 @@ namespace {
 const std::string kFixtures = TESSARON_FIXTURES "/";
 const char kNoData[] = "No data! Can't save.";
 const char kUnsupported[] = "Now it do not support this foramt!";
+const char kTwoD[] = "It will open 2d sol file!";
 
 class DocumentFile : public DocFixture {
 protected:
@@ -232,19 +233,22 @@ TEST_F(DocumentFile, FormatsThatAreNotReadAndUntranslatableFilesFail)
     struct Case {
         const char* name;
         const char* text;
-        const char* message;
+        std::vector<std::string> messages;
     };
+    // A name holding ".sol" is a deck, whatever follows: a deck without z-segments is read as a 2-D
+    // deck whose ".layer" file is named after it.
     const Case cases[] = {
-        {"dev.SOL", "title\r\n", kUnsupported},
-        {"dev.zdim", "x\r\n", kUnsupported},
-        {"dev.sol.layer", "begin_layer\r\nend_layer\r\n", kUnsupported},
-        {"flat.layer", "begin_layer\r\nlayer d=1\r\nend_layer\r\n", "File data error!"},
+        {"dev.SOL", "title\r\n", {kTwoD, "Can't find correct layer file!"}},
+        {"dev.zdim", "x\r\n", {kUnsupported}},
+        {"dev.sol.layer", "begin_layer\r\nend_layer\r\n", {kTwoD, "File data error!"}},
+        {"flat.layer", "begin_layer\r\nlayer d=1\r\nend_layer\r\n", {"File data error!"}},
     };
     for (const Case& c : cases) {
         prompts.Clear();
-        prompts.AnswerNext(IDOK);
+        for (std::size_t i = 0; i < c.messages.size(); ++i)
+            prompts.AnswerNext(IDOK);
         EXPECT_FALSE(doc().OnOpenDocument(folder.Write(c.name, c.text))) << c.name;
-        EXPECT_EQ(prompts.Texts(), std::vector<std::string>{c.message}) << c.name;
+        EXPECT_EQ(prompts.Texts(), c.messages) << c.name;
         EXPECT_EQ(g_nZSegCount, 0) << c.name;
         EXPECT_EQ(doc().GetDocFileName(), "") << c.name;
     }
@@ -420,24 +424,26 @@ TEST_F(DocumentFile, AFailedOpenAfterAnOpenDocumentLeavesNothingOfIt)
     struct Case {
         const char* name;
         const char* text;  // nullptr: the file does not exist
-        std::string message;
+        std::vector<std::string> messages;
     };
     const Case cases[] = {
-        {"dev.sol", "title\r\n", kUnsupported},
-        {"dev.zdim", "x\r\n", kUnsupported},
-        {"flat.layer", "begin_layer\r\nlayer d=1\r\nend_layer\r\n", "File data error!"},
-        {"gone.layer", nullptr, "Can't open file " + folder.File("gone.layer")},
+        {"dev.sol", "title\r\n", {kTwoD, "Can't find correct layer file!"}},
+        {"old.sol", "begin\r\ntaper3d zseg_num=1\r\nend\r\n", {"It is the old sol file!"}},
+        {"dev.zdim", "x\r\n", {kUnsupported}},
+        {"flat.layer", "begin_layer\r\nlayer d=1\r\nend_layer\r\n", {"File data error!"}},
+        {"gone.layer", nullptr, {"Can't open file " + folder.File("gone.layer")}},
         {"noinc.layer", "begin_layer\r\ninclude file=gone.inc\r\nend_layer\r\n",
-         "Can't open file " + folder.File("gone.inc")},
+         {"Can't open file " + folder.File("gone.inc")}},
     };
     for (const Case& c : cases) {
         const std::string good = Stage({"updater/device.layer"});
         ASSERT_TRUE(doc().OnOpenDocument(good)) << c.name;
         const std::string path = c.text ? folder.Write(c.name, c.text) : folder.File(c.name);
         prompts.Clear();
-        prompts.AnswerNext(IDOK);
+        for (std::size_t i = 0; i < c.messages.size(); ++i)
+            prompts.AnswerNext(IDOK);
         EXPECT_FALSE(doc().OnOpenDocument(path)) << c.name;
-        EXPECT_EQ(prompts.Texts(), std::vector<std::string>{c.message}) << c.name;
+        EXPECT_EQ(prompts.Texts(), c.messages) << c.name;
         EXPECT_EQ(g_nZSegCount, 0) << c.name;
         EXPECT_EQ(doc().GetDocFileName(), "") << c.name;
         EXPECT_TRUE(doc().m_MaterialSets.empty()) << c.name;

@@ -11,7 +11,8 @@ TEST_F(DocCore, ProductEntryOfTheProfileSetsProductAndTargetAndIsWrittenBack)
         const char* entry;  // nullptr: no entry
         int expect;
     };
-    const Case cases[] = {{nullptr, 2}, {"", 2}, {"1", 1}, {"1x", 1}, {"2", 2}};
+    // A code that names neither simulator reads as 2, so the deck writers always write a deck.
+    const Case cases[] = {{nullptr, 2}, {"", 2}, {"1", 1}, {"1x", 1}, {"2", 2}, {"0", 2}, {"3", 2}, {"-1", 2}, {"x", 2}};
     for (const Case& c : cases) {
         CMemoryProfile store;
         SetProfile(&store);

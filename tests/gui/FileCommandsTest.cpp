@@ -133,3 +133,32 @@ TEST(FileCommands, TheExampleDeviceOpensAsScriptsRunStartsIt)
     EXPECT_FALSE(TestApp().GetDocument()->IsModified());
     StopApp();
 }
+
+TEST(FileCommands, DecksOpenFromTheCommandLineAndFileOpenWithAllTheirZSegments)
+{
+    AppTree tree;
+    TempFolder work;
+    for (const std::string name : {"corvex_pos/ridge.sol", "corvex_pos/ridge1.layer", "corvex_pos/ridge2.layer",
+                                   "lumivo_len/taper.sol", "lumivo_len/taper1.layer", "lumivo_len/taper2.layer",
+                                   "lumivo_len/taper3.layer"})
+        work.Write(name.substr(name.find('/') + 1), Fixture("../sol/" + name));
+    ScriptedPrompts prompts;
+    ASSERT_TRUE(StartApp(tree, "tessaron", {"-3", work.File("ridge.sol")}));
+    CTessaronDoc* doc = TestApp().GetDocument();
+    EXPECT_EQ(doc->GetPathName(), work.File("ridge.sol"));
+    EXPECT_EQ(g_nZSegCount, 2);
+    EXPECT_EQ(doc->m_nTargetSimulator, 1);  // the deck was written for the corvex simulator
+    PumpEvents();
+    EXPECT_EQ(Frame()->GetTitle().ToStdString(), "ridge.sol - Tessaron");
+
+    prompts.ChooseFileNext(work.File("taper.sol"));
+    Frame()->RunCommand(ID_FILE_OPEN);
+    EXPECT_EQ(prompts.FileDialogs().back().filter, "3d Sol Files(*.sol)|*.sol|Layer Files(*.layer)|*.layer||");
+    EXPECT_EQ(doc->GetPathName(), work.File("taper.sol"));
+    EXPECT_EQ(g_nZSegCount, 3);
+    EXPECT_EQ(doc->m_nTargetSimulator, 2);
+    EXPECT_TRUE(prompts.Texts().empty());
+    PumpEvents();
+    EXPECT_EQ(Frame()->GetTitle().ToStdString(), "taper.sol - Tessaron");
+    StopApp();
+}

@@ -18,6 +18,24 @@ TEST(Clock, SleepsGoThroughTheInstalledClock)
     EXPECT_EQ(Clock().TickCount(), 5000);
 }
 
+TEST(Clock, RetriesTryAgainAtOnceThenWaitAfterEachFailure)
+{
+    struct Case {
+        int succeedsAt;  // the attempt that succeeds (0: none)
+        bool result;
+        int attempts;
+        std::size_t waits;
+    };
+    for (const Case& c : {Case{1, true, 1, 0}, Case{2, true, 2, 0}, Case{3, true, 3, 1}, Case{11, true, 11, 9},
+                          Case{0, false, 11, 10}}) {
+        RecordingClock clock;
+        int attempts = 0;
+        EXPECT_EQ(RetryAfterFailure(10, 500, [&] { return ++attempts == c.succeedsAt; }), c.result) << c.succeedsAt;
+        EXPECT_EQ(attempts, c.attempts) << c.succeedsAt;
+        EXPECT_EQ(clock.sleeps, std::vector<unsigned>(c.waits, 500u)) << c.succeedsAt;
+    }
+}
+
 TEST(FatalExit, AnInstalledHandlerSeesTheCode)
 {
     FatalExitTrap trap;

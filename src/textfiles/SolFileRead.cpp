@@ -1,0 +1,165 @@
+// Reading a deck: its statements, then every z-segment's ".layer" file, then the deck again for
+// the z extents, tapers, sections and settings.
+
+#include "textfiles/SolFile.h"
+
+#include "platform/AppServices.h"
+#include "platform/Archive.h"
+#include "platform/Clock.h"
+#include "platform/FatalExit.h"
+#include "platform/NumberText.h"
+#include "platform/Path.h"
+#include "platform/UserPrompts.h"
+#include "statements/LoadContext.h"
+#include "textfiles/LayerFileContext.h"
+#include "textfiles/LayerStatementReader.h"
+
+namespace {
+
+const char kCannotRead[] = "cannt read 3d sol file!";
+const char kOldForm[] = "It is the old sol file!";
+const char kTwoD[] = "It will open 2d sol file!";
+const char kNoLayerFile[] = "Can't find correct layer file!";
+const char kDataError[] = "File data error!";
+constexpr int kOpenRetries = 10;
+constexpr unsigned kOpenRetryDelayMs = 500;
+
+bool IsZSegmentNumber(const std::string& value)
+{
+    const int number = AtoI(value);
+    return number >= 1 && number <= CZSegment::kMaxZSegments;
+}
+
+}  // namespace
+
+int CSolFile::ReadSolFile(const std::string& path)
+{
+    if (!m_pDoc)
+        return 0;
+    m_bUpperWidthRead = false;
+    if (!RetryAfterFailure(kOpenRetries, kOpenRetryDelayMs, [&] { return ReadDeckFile(path, m_pDoc->lines); })) {
+        AfxMessageBox(kCannotRead, MB_OK);
+        FatalExit(-1);
+    }
+
+    if (!CheckZStructure() || !SetupZSegments(path))
+        return 0;
+    ReadLoadMeshStatements(PathFolder(path));
+    for (int i = 0; i < ZSegmentsInUse(); ++i)
+        if (!ReadSegmentLayerFile(i))
+            return 0;
+
+    // The deck's statements again, in place of the last ".layer" file's.
+    if (!ReadDeckFile(path, m_pDoc->lines)) {
+        AfxMessageBox(kCannotRead, MB_OK);
+        return 0;
+    }
+    if (!ReadZStructure())
+        return 0;
+    ReadSolutionMethod();
+    SnapSegmentColumns();
+    ReadCylindrical();
+    CheckSimulatorMatch();
+    m_pDoc->settings.lengthForm = m_nZExtentForm;
+    return 1;
+}
+
+int CSolFile::SetupZSegments(const std::string& path)
+{
+    if (!m_pDoc)
+        return 0;
+    const int count = m_pDoc->lines.GetZSegmentCount();
+    if (count < 0) {
+        m_pDoc->settings.zsegCount = 0;
+        AfxMessageBox(kOldForm, MB_OK);
+        return 0;
+    }
+    if (!DeckFitsRecords()) {
+        m_pDoc->settings.zsegCount = 0;
+        AfxMessageBox(kDataError, MB_OK);
+        return 0;
+    }
+    m_pDoc->settings.zsegCount = count;
+    m_pDoc->zsegs.resize(CZSegment::kMaxZSegments);
+    for (CZSegment& segment : m_pDoc->zsegs)
+        segment.Clear();
+    if (count == 0) {
+        AfxMessageBox(kTwoD, MB_OK | MB_ICONINFORMATION);
+        Read2DMaterials(path);
+    } else {
+        ReadZmaterBlocks(path);
+    }
+    return 1;
+}
+
+// Every z-segment a statement names must be one of the records, and the z extents and sections
+// must fit the tables they are read into.
+bool CSolFile::DeckFitsRecords() const
+{
+    int zStructures = 0;
+    int sections = 0;
+    for (const CKeywordLine& line : m_pDoc->lines.m_lines) {
+        const std::string& keyword = line.m_strKeyword;
+        const std::string number = line.GetParam("zseg_num");
+        if (keyword == "z_structure") {
+            ++zStructures;
+            // Its extents are stored by this number: it must be there.
+            if (!IsZSegmentNumber(number))
+                return false;
+        } else if (keyword == "section") {
+            ++sections;
+        } else if ((keyword == "load_mesh" || keyword == "begin_zmater") && !number.empty() &&
+                   !IsZSegmentNumber(number)) {
+            return false;
+        }
+    }
+    return zStructures <= CZSegment::kMaxZSegments && sections <= kMaxSections;
+}
+
+void CSolFile::ReadLoadMeshStatements(const std::string& folder)
+{
+    if (!m_pDoc)
+        return;
+    for (const CKeywordLine& line : m_pDoc->lines.m_lines) {
+        if (line.m_strKeyword != "load_mesh")
+            continue;
+        const std::string number = line.GetParam("zseg_num");
+        const int index = number.empty() ? 0 : AtoI(number) - 1;
+        const std::string mesh = line.GetParam("mesh_inf");
+        if (index < 0 || index >= static_cast<int>(m_pDoc->zsegs.size()) || mesh.empty())
+            continue;
+        // The mesh file dev1.msh goes with the layer file dev1.layer.
+        m_pDoc->zsegs[static_cast<std::size_t>(index)].m_strLayerFile = folder + mesh.substr(0, mesh.find('.')) + ".layer";
+    }
+}
+
+bool CSolFile::ReadSegmentLayerFile(int index)
+{
+    CZSegment& segment = m_pDoc->zsegs[static_cast<std::size_t>(index)];
+    const std::string path = segment.m_strLayerFile;
+    CArchive archive;
+    if (!archive.OpenLoad(path)) {
+        AfxMessageBox(kNoLayerFile, MB_OK);
+        return false;
+    }
+    // Each file is numbered on its own, whatever was read before it.
+    CKeywordLineList& lines = m_pDoc->lines;
+    lines.RemoveAll();
+    CLoadContext context;
+    const bool loaded = lines.Serialize(archive, context);
+    archive.Close();
+    if (!loaded)
+        return false;  // the load has said which included file it could not read
+    m_pDoc->materialSets.push_back(CMaterialSet::FromLoad(context, lines, path));
+
+    CLayerFileContext layerFile{m_pDoc->zsegs, ZSegmentsInUse(), lines, nullptr, m_pDoc->vcselSections,
+                                m_pDoc->macros};
+    CLayerStatementReader reader(layerFile);
+    if (reader.ReadLayerStatements(index) == 0) {
+        AfxMessageBox(kDataError, MB_OK);
+        return false;
+    }
+    m_bUpperWidthRead = m_bUpperWidthRead || reader.HasReadUpperWidth();
+    AppServices().LoadLayerMacros(path);
+    return true;
+}

@@ -1,0 +1,125 @@
+// Opening ".sol" decks through the document: the deck's settings and simulator are taken over when
+// the deck opens and left as they were when it is refused.
+
+#include "support/DocFixture.h"
+#include "textfiles/SolDeckHarness.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class DocumentSolFile : public DocFixture {
+protected:
+    DocumentSolFile() { doc().SetMacroList(&files.layers.macros); }
+
+    SolDeckHarness files;  // stages the fixture decks
+};
+
+}  // namespace
+
+TEST_F(DocumentSolFile, OpeningACorvexDeckMakesEveryZSegmentAndTakesItsSettings)
+{
+    const std::string path = files.Stage("corvex_pos", "ridge.sol");
+    doc().CheckPoint();
+    views.hints.clear();
+    app.calls.clear();
+    ASSERT_TRUE(doc().OnOpenDocument(path));
+    EXPECT_TRUE(prompts.Texts().empty());
+
+    EXPECT_EQ(g_nZSegCount, 2);
+    EXPECT_EQ(g_nCurZSeg, 1);
+    EXPECT_EQ(g_strIsolatedMethod, "no");
+    EXPECT_EQ(g_nZStructureLengthForm, 0);
+    EXPECT_EQ(doc().m_nCylinder, 0);
+    // The deck was written for the corvex simulator: both codes follow it.
+    EXPECT_EQ(doc().m_nProductCode, 1);
+    EXPECT_EQ(doc().m_nTargetSimulator, 1);
+
+    EXPECT_EQ(doc().m_ZSegments.size(), 40u);
+    EXPECT_EQ(Seg(0).GetColumnCount(), 2);
+    EXPECT_EQ(Seg(1).GetColumnCount(), 1);
+    EXPECT_EQ(doc().m_MaterialSets.size(), 2u);
+    // Seg info named after each z-segment's file, every name the z-segment's own.
+    ASSERT_EQ(doc().m_SegInfoList.GetCount(), 2);
+    EXPECT_EQ(doc().m_SegInfoList.GetAt(0)->m_strName, "ridge1");
+    EXPECT_EQ(doc().m_SegInfoList.GetAt(1)->m_strName, "ridge2");
+    EXPECT_EQ(doc().m_SegInfoList.GetAt(1)->m_dZBegin, 17.0);
+    EXPECT_EQ(doc().m_SegInfoList.GetAt(0)->m_nNamed, 1);
+    EXPECT_EQ(doc().m_SegInfoList.GetAt(1)->m_nNamed, 1);
+    EXPECT_EQ(doc().m_SegInfoList.m_nNaming, 1);
+
+    EXPECT_EQ(doc().GetPathName(), path);
+    EXPECT_FALSE(doc().IsModified());
+    EXPECT_FALSE(doc().UndoHistory().CanUndo());
+    EXPECT_EQ(views.hints.front(), 1);
+    EXPECT_EQ(views.prompts.back(), 5);
+    EXPECT_EQ(app.calls.back(), "LoadLayerMacros " + path);
+    // Layers get their colours and nothing is selected.
+    EXPECT_EQ(LayerAt(0, 0, 0).m_nColour, 0);
+    EXPECT_EQ(Seg(0).m_nSelectionKind, 0);
+}
+
+TEST_F(DocumentSolFile, OpeningALumivoDeckTakesTheFlowMethodLengthsAndCylinder)
+{
+    const std::string path = files.Stage("lumivo_len", "taper.sol");
+    doc().m_nProductCode = doc().m_nTargetSimulator = 1;
+    ASSERT_TRUE(doc().OnOpenDocument(path));
+    EXPECT_TRUE(prompts.Texts().empty());
+    EXPECT_EQ(g_nZSegCount, 3);
+    EXPECT_EQ(g_strIsolatedMethod, "yes");
+    EXPECT_EQ(g_nZStructureLengthForm, 1);
+    EXPECT_EQ(doc().m_nCylinder, 1);
+    EXPECT_EQ(doc().m_nProductCode, 2);
+    EXPECT_EQ(doc().m_nTargetSimulator, 2);
+    EXPECT_EQ(Seg(2).m_Params.m_dZTo, 24.0);
+}
+
+TEST_F(DocumentSolFile, ARefusedDeckLeavesAnEmptyDocumentAndTheSettingsAsTheyWere)
+{
+    const std::string good = files.Stage("lumivo_len", "taper.sol");
+    ASSERT_TRUE(doc().OnOpenDocument(good));
+    g_strIsolatedMethod = "no";
+    g_nZStructureLengthForm = 0;
+    doc().m_nCylinder = 0;
+    doc().m_nProductCode = doc().m_nTargetSimulator = 2;
+
+    // An old-form deck, written (by its statements) for the corvex simulator.
+    const std::string old = files.Stage("old", "old.sol");
+    prompts.AnswerNext(IDOK);
+    EXPECT_FALSE(doc().OnOpenDocument(old));
+    EXPECT_EQ(prompts.Texts(), std::vector<std::string>{"It is the old sol file!"});
+    EXPECT_EQ(doc().m_nProductCode, 2);
+    EXPECT_EQ(doc().m_nTargetSimulator, 2);
+    EXPECT_EQ(g_strIsolatedMethod, "no");
+    EXPECT_EQ(g_nZStructureLengthForm, 0);
+    EXPECT_EQ(doc().m_nCylinder, 0);
+
+    EXPECT_EQ(g_nZSegCount, 0);
+    EXPECT_EQ(g_nCurZSeg, 0);
+    EXPECT_TRUE(doc().m_ZSegments.empty());
+    EXPECT_TRUE(doc().m_MaterialSets.empty());
+    EXPECT_EQ(doc().m_LayerLines.GetCount(), 0);
+    EXPECT_EQ(doc().m_SegInfoList.GetCount(), 0);
+    EXPECT_EQ(doc().GetDocFileName(), "");
+}
+
+TEST_F(DocumentSolFile, ADeckReadForTheOtherSimulatorIsWarnedAndStillOpens)
+{
+    const std::string path = files.Stage("corvex_pos", "ridge.sol");
+    // Lumivo chosen, and nothing told about the deck's own simulator.
+    prompts.AnswerNext(IDOK);
+    ASSERT_TRUE(doc().OpenSolFile(path));
+    EXPECT_EQ(prompts.Texts(), std::vector<std::string>{"Your open the corvex3d example, but you select lumivo option,\n"
+                                                        "Please use menu item options->Corvex3d to select corvex3d!"});
+    EXPECT_EQ(g_nZSegCount, 2);
+    EXPECT_EQ(doc().m_nProductCode, 2);
+}
+
+TEST_F(DocumentSolFile, AnUpperCaseExtensionIsADeckToo)
+{
+    files.Stage("corvex_pos", "ridge.sol");
+    const std::string path = files.folder.Write("RIDGE.SOL", FileBytes(files.folder.File("ridge.sol")));
+    ASSERT_TRUE(doc().OnOpenDocument(path));
+    EXPECT_EQ(g_nZSegCount, 2);
+    EXPECT_EQ(doc().GetDocFileName(), path);
+}

@@ -1,4 +1,4 @@
-// The 3-D editor as the user meets it: opened on a ".layer" file, the frame shows the 2-D view
+// The 3-D editor as the user meets it: opened on a ".layer" file or a deck, the frame shows the 2-D view
 // beside the 3-D view; dragging with the mouse and the arrow keys turn, move and zoom the solid;
 // the view's commands reach it while it is the active view.
 
@@ -10,6 +10,7 @@
 #include "dialogs/ViewPointDistanceDlg.h"
 #include "model/ProcessState.h"
 #include "document/TessaronDoc.h"
+#include "support/FileBytes.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempFolder.h"
 #include "views/GL2dView.h"
@@ -20,8 +21,6 @@
 #include <wx/uiaction.h>
 
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <vector>
 
 namespace {
@@ -60,13 +59,17 @@ protected:
     CGL3dView* view = nullptr;
     wxUIActionSimulator sim;
 
+    // The program's command line and the z-segments the opened file holds.
+    virtual std::vector<std::string> CommandLine()
+    {
+        path = work.Write("tilted_stack.layer", FileBytes(kFixture));
+        return {path};
+    }
+    virtual int ZSegmentsOpened() const { return 1; }
+
     void SetUp() override
     {
-        std::ifstream in(kFixture, std::ios::binary);
-        std::stringstream bytes;
-        bytes << in.rdbuf();
-        path = work.Write("tilted_stack.layer", bytes.str());
-        ASSERT_TRUE(StartApp(tree, "tessaron", {path}));
+        ASSERT_TRUE(StartApp(tree, "tessaron", CommandLine()));
         ASSERT_NE(Frame(), nullptr);
         // Without a window manager the keyboard follows the pointer; the frame stays in a corner
         // of its own.
@@ -74,7 +77,7 @@ protected:
         PumpEvents(400);
         view = Frame()->GetGL3dView();
         ASSERT_NE(view, nullptr);
-        ASSERT_EQ(g_nZSegCount, 1);
+        ASSERT_EQ(g_nZSegCount, ZSegmentsOpened());
     }
     void TearDown() override { StopApp(); }
 
@@ -181,6 +184,55 @@ TEST_F(View3dWindow, MouseDragsAndArrowKeysChangeThePicture)
     }
     after = Shot();
     EXPECT_FLOAT_EQ(view->State().rotationY, turned - 10.0f);
+    EXPECT_GT(Changed(before, after), 0.01) << "arrow keys";
+}
+
+// The 3-D editor opened on a deck of two z-segments with its companion files.
+class View3dDeckWindow : public View3dWindow {
+protected:
+    std::vector<std::string> CommandLine() override
+    {
+        const std::string folder = TESSARON_FIXTURES "/sol/corvex_pos/";
+        for (const std::string name : {"ridge.sol", "ridge1.layer", "ridge2.layer", "ridge1.gain", "ridge2.gain",
+                                       "ridge1.doping", "ridge2.doping", "extra.doping", "ridge2.mater"})
+            work.Write(name, FileBytes(folder + name));
+        path = work.File("ridge.sol");
+        return {"-3", path};
+    }
+    int ZSegmentsOpened() const override { return 2; }
+};
+
+TEST_F(View3dDeckWindow, ShowsBothPanesAndTheMouseAndArrowKeysTurnTheDeck)
+{
+    EXPECT_EQ(TestApp().GetDocument()->GetPathName(), path);
+    EXPECT_TRUE(Frame()->GetSplitter()->IsSplit());
+    EXPECT_TRUE(Frame()->GetGL2dView()->IsShownOnScreen());
+    EXPECT_TRUE(view->IsShownOnScreen());
+
+    Activate();
+    std::vector<unsigned char> before = Shot();
+    EXPECT_GT(CountGrey(before, 140), before.size() / 3 / 4) << "the 3-D background";
+    EXPECT_LT(CountGrey(before, 140), before.size() / 3) << "and both z-segments on it";
+
+    Drag(60, 40, false, true); // turn
+    std::vector<unsigned char> after = Shot();
+    EXPECT_GT(Changed(before, after), 0.01) << "rotate";
+    before = after;
+    Drag(-50, 30, true, false); // move
+    after = Shot();
+    EXPECT_GT(Changed(before, after), 0.01) << "move";
+    before = after;
+    Drag(0, -40, true, true); // zoom
+    after = Shot();
+    EXPECT_GT(Changed(before, after), 0.01) << "zoom";
+    before = after;
+    sim.MouseMove(Centre());
+    PumpEvents(50);
+    for (int k = 0; k < 5; ++k) {
+        sim.Char(WXK_UP);
+        PumpEvents(100);
+    }
+    after = Shot();
     EXPECT_GT(Changed(before, after), 0.01) << "arrow keys";
 }
 

@@ -1,7 +1,9 @@
 #include "dialogs/WxSheetRunner.h"
 
+#include "dialogs/CutLineDialog.h"
 #include "dialogs/GeneralSheet.h"
 #include "dialogs/ZSegPositionWindow.h"
+#include "sheets/CutLineDlg.h"
 #include "sheets/General.h"
 #include "sheets/ZSegPositionDlg.h"
 
@@ -48,4 +50,15 @@ bool CWxSheetRunner::RunZSegPositionDlg(ZSegPositionRequest& request)
     return true;
 }
 
-bool CWxSheetRunner::RunCutLineDlg(CutLineRequest&) { return false; }
+bool CWxSheetRunner::RunCutLineDlg(CutLineRequest& request)
+{
+    CCutLineDlg values;
+    values.m_dLimit = request.limit;
+    values.m_bVertical = request.vertical;
+    values.m_dValue = request.value;
+    CCutLineDialog dialog(SheetParent(), values);
+    if (dialog.ShowModal() != wxID_OK)
+        return false;
+    request.value = values.GetValue();
+    return true;
+}

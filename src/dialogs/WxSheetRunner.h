@@ -1,6 +1,6 @@
 #pragma once
-// The sheet runner of the running program: the document's layer property sheet and the z-segment
-// position dialog as real modal wx windows over the main window.
+// The sheet runner of the running program: the document's layer property sheet, the z-segment
+// position dialog and the cut-line dialog as real modal wx windows over the main window.
 
 #include "platform/SheetRunner.h"
 
@@ -12,7 +12,6 @@ public:
 
     bool RunLayerSheet(LayerSheetRequest& request) override;
     bool RunZSegPositionDlg(ZSegPositionRequest& request) override;
-    // The cut-line dialog has no window yet: it answers Cancel.
     bool RunCutLineDlg(CutLineRequest& request) override;
 
 private:

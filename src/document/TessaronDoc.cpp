@@ -303,7 +303,7 @@ bool CTessaronDoc::OnCommand(int id)
         SelectZsegment(zsegIndex);
         return true;
     }
-    if (OnOptionsCommand(id))
+    if (OnOptionsCommand(id) || OnEditCommand(id))
         return true;
     switch (id) {
     case ID_FILE_SAVE: OnFileSave(); return true;
@@ -335,6 +335,8 @@ CommandState CTessaronDoc::QueryCommand(int id) const
         checkWhen(g_nCurZSeg == zsegIndex + 1);
         return state;
     }
+    if (QueryEditCommand(id, state))
+        return state;
     switch (id) {
     case ID_FILE_SAVE:
     case ID_FILE_SAVE_AS:

@@ -24,6 +24,15 @@
 //   TessaronDocNewLayer.cpp   New Layer
 //   TessaronDocZSegment.cpp   New and Delete z-segment
 //   TessaronDocNewZsegmentSheet.cpp  the 3-D editor's first z-segment through the "New segment" sheet
+//   TessaronDocColumnClipboard.cpp  Column Copy, Cut and Paste
+//   TessaronDocLayerClipboard.cpp   Layer Copy, Cut and Paste
+//   TessaronDocMaterialPaste.cpp    the three material pastes
+//   TessaronDocLayerModify.cpp      Modify Layer, and writing the edit images back (also for the
+//                                   z-segment sheet)
+//   TessaronDocCutLines.cpp         the horizontal and vertical cut lines
+//   TessaronDocZSegmentSheet.cpp    the current z-segment's property sheet
+//   TessaronDocZSegmentClipboard.cpp  copy and paste of z-segments and of z-segment material
+//   TessaronDocEditCommands.cpp     routing and enabling rules of the editing commands above
 // with helpers of their own: CUndoHistory and CDocSnapshot (undo), the mesh-count calculator `test`
 // (AutoMeshCounts.h) and CToolRunner (the mesher tools).
 
@@ -40,6 +49,7 @@
 #include "textfiles/SolDocument.h"
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <string>
 #include <utility>
@@ -340,6 +350,9 @@ public:
     // Equal layers share a (colour, pattern) pair; each new kind takes the next pair.
     int AssignLayerColours();
     int RenumberContacts() { return AssignLayerColours(); }
+    // Adds delta to the usage count of the layer's (colour, pattern) pair (+1 as a layer is put in
+    // place, -1 as it leaves).
+    static void CountLayerColour(const CLayerRec& layer, int delta);
 
     // --- Contacts ---
     void UpdateContacts();
@@ -362,6 +375,73 @@ public:
     void CollectLayerLabels(int zseg, int row, std::vector<CLabelRec>& out) const;
     void SetRowLabels(int zseg, int row, const std::vector<CLabelRec>& labels);
     static void MergeLabelLists(std::vector<CLabelRec> a, std::vector<CLabelRec>& b);
+    // The naming rule of copied labels: the name's trailing number (1 when it has none) and then
+    // every next number, after the name's base, until `accept` takes the name.
+    static std::string FreeLabelName(const std::string& name, const std::function<bool(const std::string&)>& accept);
+    // Renames the labels of a column in place, one after the other, each to a name no label of the
+    // document carries (IsLabelFree); as the labels belong to the document, later tests see the
+    // earlier new names, and a label's own old name does not count as free.
+    void RenameColumnLabels(std::vector<CLabelRec>& labels);
+    // Renames the labels of one row: each to a name no label outside the row carries
+    // (IsRowLabelFree) and no other entry of the list carries.
+    void RenameRowLabels(int zseg, int row, std::vector<CLabelRec>& labels) const;
+
+    // --- Column clipboard (Column menu); the current z-segment's selected column ---
+    // Copies the selected column into the current z-segment's column clipboard.
+    void OnColumnCopy();
+    // Copies the selected column and removes it.
+    void OnColumnCut();
+    // Inserts the column clipboard of z-segment g_nClipboardZSeg right of the selected column;
+    // its top layer becomes the selection.
+    void OnColumnPaste();
+
+    // --- Layer clipboard and modify (Layer menu); the current z-segment's selected layer ---
+    void OnLayerCopy();
+    void OnLayerCut();
+    // Layer Cut as a CTRL drag of a layer uses it: the drop target's column and row are read before
+    // the cut moves any layer, and the target layer is selected where it stands after the cut, so
+    // the Layer Paste that follows inserts the cut layer above it. A target that is no layer, or
+    // the cut layer itself, leaves nothing selected, as the plain cut does.
+    void OnLayerCut(int targetColumn, int targetRow);
+    // Inserts the clipboard layer of z-segment g_nClipboardZSeg above the selected layer; refused
+    // with a message when the column has no free row.
+    void OnLayerPaste();
+    // Runs the layer property sheet on the selected layer and writes the edited images back.
+    void OnLayerModify();
+
+    // --- Material paste: the clipboard layer's material onto layers of the current z-segment ---
+    void OnLayerPasteMaterialOnly();        // the selected layer
+    void OnLayerPasteTotalLayerMaterial();  // the non-empty layers of the selected row
+    void OnLayerPasteTotalColumnMaterial(); // the non-empty layers of the selected column
+
+    // --- Cut lines (Insert menu) ---
+    // Cuts the selected row in two at a height asked in the cut-line dialog.
+    void OnInsertHoriLine();
+    // Cuts the selected column in two at a distance from its left edge asked in the dialog.
+    void OnInsertVertiLine();
+    // Height of the row's first non-empty layer over the columns of z-segment zseg; -1.0 none.
+    double GetRowHeight(int zseg, int row) const;
+    // Largest of width, upper and lower width of the column's first non-empty layer; -1.0 when it
+    // has none or is not in use.
+    double GetColumnWidth(int zseg, int column) const;
+
+    // --- Z-segment sheet and clipboard (Z-segment menu) ---
+    // The z-segment page alone on the current z-segment ("Modify Z Panels").
+    void OnCurrentZsegmentProperty();
+    // Remembers the current z-segment's number for Paste z-segment.
+    void OnCopyZsegment();
+    // Inserts a copy of the remembered z-segment after the current one; it becomes current.
+    void OnPasteZsegment();
+    // Copies the whole current z-segment into the z-segment clipboard.
+    void OnCopyZsegmentMaterial();
+    // Replaces the current z-segment by the z-segment clipboard, keeping its own parameters.
+    void OnPasteZsegmentMaterial();
+
+    // --- Routing of the editing commands above (TessaronDocEditCommands.cpp) ---
+    // Runs one of them; false for any other id.
+    bool OnEditCommand(int id);
+    // The enabling rule of one of them; false (state untouched) for any other id.
+    bool QueryEditCommand(int id, CommandState& state) const;
 
     // --- VCSEL section names ---
     void CollectUsedMacroNames(std::vector<std::string>& names) const;
@@ -432,5 +512,44 @@ private:
     int GetMaxRowCount(int zseg) const;
     void CollectLabels(int zseg, int skipRow, int skipColumn, std::vector<CLabelLocation>& out) const;
     void CollectAllLabels(int zseg, int skipRow, int skipColumn, std::vector<CLabelLocation>& out) const;
+
+    // --- Editing commands ---
+    // The current z-segment when its selection names a layer in use (column and row set), else
+    // nullptr.
+    CZSegment* GetSelectedCell(int& column, int& row);
+    // Selection kind 1 with a column and a row of 0 or more, in the current z-segment.
+    bool HasLayerSelection() const;
+    // The clipboards of z-segment g_nClipboardZSeg, or nullptr when that number names none in use.
+    const CZSegment* GetClipboardZSegment() const;
+    // The first clipboard layer (the layer Layer Copy took), or nullptr when there is none.
+    const CLayerRec* GetClipboardLayer() const;
+    // Where a layer paste goes: the current z-segment when a layer is selected there and the
+    // clipboard holds a layer (copied into `layer`), else nullptr.
+    CZSegment* GetLayerPasteTarget(int& column, int& row, CLayerRec& layer);
+    // Steps shared by Modify Layer and the z-segment sheet, on the current z-segment S with its
+    // column c and row r (TessaronDocLayerModify.cpp).
+    // g_EditColumn and g_EditLayer from the column and layer, the row's Gaussian tail included.
+    void FillEditImages(const CZSegment& segment, int column, int row);
+    // g_EditZSegment's mesh totals, z range, z planes and taper link from the z-segment.
+    void FillEditZSegmentImage(const CZSegment& segment);
+    void ApplyRegularColumnRule(CColumnRec& column) const;
+    void TakeEditColumnContacts(int zseg, int column);
+    // S's z range and mesh totals from g_EditZSegment with the range rules; the later z-segments
+    // move with the z end (by shift as given); one z plane for an empty range.
+    void TakeEditZRange(int zseg, double oldZEnd, bool singlePrecisionShift);
+    void WriteBackEditLayer(CZSegment& segment, int column, int row);
+    // What the edited layer's edges gained, its neighbours across them lose.
+    void ShiftNeighbourWidths(CZSegment& segment, int column, int row);
+    // Runs the material paste on the targets `pick` chooses in the current z-segment.
+    void PasteMaterialInto(const std::function<bool(const CZSegment&, int column, int row)>& pick);
+    void CutRowAt(CZSegment& segment, int row, double value);
+    void CutColumnAt(CZSegment& segment, int column, double value);
+    // The smallest edge width over the layers in use of the column: the most a vertical cut may
+    // take; -1.0 when the column has no non-empty layer.
+    double GetColumnCutLimit(const CZSegment& segment, int column) const;
+    // The OK path of the z-segment sheet on the current z-segment with its column (-1 without a
+    // layer at the selection) and row; true when the views are to be reset (the isolated-layer
+    // rule's first real extent).
+    bool ApplyZsegmentSheet(CZSegment& segment, int column, int row, bool realSelection, double oldZEnd);
 };
 

@@ -97,6 +97,12 @@ void CTessaronDoc::PickLayerColour(const CLayerMaterial& material, const CLayerD
     ++g_ColourUsage[colour][pattern];
 }
 
+void CTessaronDoc::CountLayerColour(const CLayerRec& layer, int delta)
+{
+    if (IsCountedPair(layer.m_nColour, layer.m_nPattern))
+        g_ColourUsage[layer.m_nColour][layer.m_nPattern] += delta;
+}
+
 void CTessaronDoc::RecountLayerColours()
 {
     const int inUse = GetZSegmentsInUse();

@@ -3,11 +3,11 @@
 
 #include "document/TessaronDoc.h"
 
+#include "platform/TextRoutines.h"
 #include "platform/UserPrompts.h"
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 
 namespace {
 
@@ -17,35 +17,6 @@ bool ContainsText(const std::vector<CLabelRec>& labels, const std::string& text)
 {
     return std::any_of(labels.begin(), labels.end(),
                        [&text](const CLabelRec& label) { return label.m_strText == text; });
-}
-
-std::string TrimBlanks(const std::string& text)
-{
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos)
-        return std::string();
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
-// "name123" -> ("name", 123); "name" -> ("name", 1); "123" -> ("", 123); "" -> ("", 0).
-void SplitNumber(const std::string& text, std::string& base, int& number)
-{
-    const std::string trimmed = TrimBlanks(text);
-    if (trimmed.empty()) {
-        base.clear();
-        number = 0;
-        return;
-    }
-    std::size_t digits = trimmed.size();
-    while (digits > 0 && trimmed[digits - 1] >= '0' && trimmed[digits - 1] <= '9')
-        --digits;
-    if (digits == trimmed.size()) {
-        base = trimmed;
-        number = 1;
-        return;
-    }
-    base = trimmed.substr(0, digits);
-    number = std::atoi(trimmed.c_str() + digits);
 }
 
 std::string Numbered(const std::string& base, int number) { return base + std::to_string(number); }
@@ -145,21 +116,46 @@ bool CTessaronDoc::IsColumnLabelFree(int zseg, int column, const std::string& te
     return true;
 }
 
+std::string CTessaronDoc::FreeLabelName(const std::string& name, const std::function<bool(const std::string&)>& accept)
+{
+    std::string base;
+    int number = 0;
+    SplitTrailingNumber(name, &base, &number);
+    std::string candidate = Numbered(base, number);
+    while (!accept(candidate))
+        candidate = Numbered(base, ++number);
+    return candidate;
+}
+
+void CTessaronDoc::RenameColumnLabels(std::vector<CLabelRec>& labels)
+{
+    for (CLabelRec& label : labels)
+        label.m_strText = FreeLabelName(label.m_strText, [this](const std::string& text) { return IsLabelFree(text); });
+}
+
+void CTessaronDoc::RenameRowLabels(int zseg, int row, std::vector<CLabelRec>& labels) const
+{
+    for (std::size_t k = 0; k < labels.size(); ++k) {
+        const auto usedByOther = [&labels, k](const std::string& text) {
+            for (std::size_t other = 0; other < labels.size(); ++other) {
+                if (other != k && labels[other].m_strText == text)
+                    return true;
+            }
+            return false;
+        };
+        labels[k].m_strText = FreeLabelName(labels[k].m_strText, [&](const std::string& text) {
+            return IsRowLabelFree(zseg, row, text) && !usedByOther(text);
+        });
+    }
+}
+
 void CTessaronDoc::AssignDefaultLabels(int zseg)
 {
     if (zseg < 0 || zseg >= static_cast<int>(m_ZSegments.size()))
         return;
     CZSegment& segment = m_ZSegments[zseg];
-    for (int i = 0; i < segment.GetColumnCount(); ++i) {
-        for (CLabelRec& label : segment.Column(i).m_Labels) {
-            std::string base;
-            int number = 0;
-            SplitNumber(label.m_strText, base, number);
-            while (!IsLabelFree(Numbered(base, number)))
-                ++number;
-            label.m_strText = Numbered(base, number);
-        }
-    }
+    for (int i = 0; i < segment.GetColumnCount(); ++i)
+        RenameColumnLabels(segment.Column(i).m_Labels);
     // Rows in the order they first occur over the columns.
     std::vector<int> rows;
     for (const CColumnRec& column : segment.GetColumns()) {
@@ -171,21 +167,7 @@ void CTessaronDoc::AssignDefaultLabels(int zseg)
     for (int j : rows) {
         std::vector<CLabelRec> labels;
         CollectLayerLabels(zseg, j, labels);
-        for (std::size_t k = 0; k < labels.size(); ++k) {
-            std::string base;
-            int number = 0;
-            SplitNumber(labels[k].m_strText, base, number);
-            const auto usedByOther = [&labels, k](const std::string& text) {
-                for (std::size_t other = 0; other < labels.size(); ++other) {
-                    if (other != k && labels[other].m_strText == text)
-                        return true;
-                }
-                return false;
-            };
-            while (!IsRowLabelFree(zseg, j, Numbered(base, number)) || usedByOther(Numbered(base, number)))
-                ++number;
-            labels[k].m_strText = Numbered(base, number);
-        }
+        RenameRowLabels(zseg, j, labels);
         SetRowLabels(zseg, j, labels);
     }
 }

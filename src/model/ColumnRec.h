@@ -79,6 +79,8 @@ public:
     const CLayerRec& GetLayer(int row) const;
     const std::vector<CLayerRec>& GetLayers() const { return m_Layers; }
     bool HasRow(int row) const { return row >= 0 && row < GetLayersInUse(); }
+    // Every one of the kMaxLayers rows is in use: no layer can be added.
+    bool IsFull() const { return GetLayersInUse() >= kMaxLayers; }
     // Inserts a layer at row 0..in use (the rows from there move up one); false when the column is
     // full (kMaxLayers in use) or the row is out of range.
     bool InsertLayer(int row, const CLayerRec& layer);

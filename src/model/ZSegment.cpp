@@ -86,6 +86,12 @@ bool CZSegment::RemoveColumn(int c)
     return true;
 }
 
+void CZSegment::ReserveColumnSlots(int columns)
+{
+    while (m_nColumnSlots < columns)
+        m_nColumnSlots += kColumnSlotStep;
+}
+
 // --- Clipboards ---
 
 void CZSegment::CopySelectedColumn()
@@ -170,6 +176,17 @@ void CZSegment::GetBoundingRect(float rect[4]) const
 bool CZSegment::HasLayer(int column, int row) const
 {
     return column >= 0 && column < GetColumnCount() && m_Columns[column].HasRow(row);
+}
+
+void CZSegment::PlaceAfterLayerRemoval(int sourceColumn, int sourceRow, int& column, int& row) const
+{
+    if (!HasLayer(sourceColumn, sourceRow))
+        return;
+    if (column == sourceColumn && row > sourceRow)
+        --row;
+    const bool columnGoes = m_Columns[sourceColumn].GetLayersInUse() == 1;
+    if (columnGoes && column > sourceColumn)
+        --column;
 }
 
 // --- Taper ---

@@ -40,8 +40,10 @@ enum {
 class CZSegment {
 public:
     static constexpr int kMaxZSegments = 40;
-    // Told when a z-segment is to be added to a device that holds kMaxZSegments of them.
+    // Told when a z-segment would be added to a device that has kMaxZSegments of them.
     static const char kFullDeviceMessage[];
+    // The column slots grow in steps of this many.
+    static constexpr int kColumnSlotStep = 10;
 
     std::vector<CColumnRec> m_SpareColumns;  // working storage of Column Paste; carried by copies
     CColumnRec m_ColumnClipboard;            // taken by Column Copy
@@ -94,6 +96,9 @@ public:
     bool AppendColumn(const CColumnRec& column) { return InsertColumn(GetColumnCount(), column); }
     // Removes a column in use (the later ones move left); false for an index not in use.
     bool RemoveColumn(int c);
+    // Makes the column slots hold `columns` columns, raising them by kColumnSlotStep at a time;
+    // slots that are enough already stay as they are.
+    void ReserveColumnSlots(int columns);
 
     // --- Clipboards ---
     void CopySelectedColumn();
@@ -104,6 +109,11 @@ public:
     // (top, left, right, bottom); all 0 without columns or without a layer in column 0.
     void GetBoundingRect(float rect[4]) const;
     bool HasLayer(int column, int row) const;
+    // Where the layer at (column, row) will stand once the layer at (sourceColumn, sourceRow) is
+    // taken out of its column, as Layer Cut takes it: a layer above the source in its column moves
+    // down a row; when the source is its column's only layer the column goes and the later columns
+    // move one place left. Asked before the removal.
+    void PlaceAfterLayerRemoval(int sourceColumn, int sourceRow, int& column, int& row) const;
     void SetAngle(double angle) { m_Params.m_dAngle = angle; }
     double GetAngle() const { return m_Params.m_dAngle; }
 

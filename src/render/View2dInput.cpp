@@ -61,17 +61,6 @@ void Select(IView2dDocument& doc, CLayerRef layer)
     doc.SetSelection(doc.CurrentSegmentNumber() - 1, layer.column, layer.row);
 }
 
-// Where the drop target stands once Layer Cut has taken the source out of its column: a layer
-// above it in the same column moves down a row; when the source was its column's only layer, the
-// column goes and the columns after it move one place to the left.
-CLayerRef TargetAfterCut(const CZSegment& segment, CLayerRef source, CLayerRef target)
-{
-    if (target.column == source.column && target.row > source.row) --target.row;
-    const bool columnGoes = segment.GetColumn(source.column).GetLayersInUse() == 1;
-    if (columnGoes && target.column > source.column) --target.column;
-    return target;
-}
-
 // The end of a layer drag over a target: the source is copied (with CTRL moved) onto it.
 void DropLayer(IView2dDocument& doc, CLayerRef target, bool move)
 {
@@ -79,7 +68,7 @@ void DropLayer(IView2dDocument& doc, CLayerRef target, bool move)
     const CZSegment* segment = doc.CurrentSegment();
     if (!segment || !source.IsSet() || !segment->HasLayer(source.column, source.row) || target == source) return;
     // Taken before the cut: the cut moves the records the target was found in.
-    if (move) target = TargetAfterCut(*segment, source, target);
+    if (move) segment->PlaceAfterLayerRemoval(source.column, source.row, target.column, target.row);
     doc.SendCommand(move ? ID_LAYER_CUT : ID_LAYER_COPY);
     Select(doc, target);
     doc.SendCommand(ID_LAYER_PASTE);

@@ -53,9 +53,18 @@ bool CZSegPositionDlg::IsControlEnabled(int id) const
     }
 }
 
-void CZSegPositionDlg::OnRadioPosition() { g_bZSegByLengths = false; }
+// The choice also sets the form in which the next deck written states its z extents.
+void CZSegPositionDlg::OnRadioPosition()
+{
+    g_bZSegByLengths = false;
+    g_nZStructureLengthForm = 0;
+}
 
-void CZSegPositionDlg::OnRadioLengths() { g_bZSegByLengths = true; }
+void CZSegPositionDlg::OnRadioLengths()
+{
+    g_bZSegByLengths = true;
+    g_nZStructureLengthForm = 1;
+}
 
 void CZSegPositionDlg::OnImport(IDialogControls& controls)
 {

@@ -11,15 +11,16 @@
 class CMainFrame;
 
 // Records the command ids that reach the frame (push it onto the frame) and keeps them from
-// running.
+// running, or with `letRun` passes them on to the frame.
 class CommandRecorder : public wxEvtHandler {
 public:
     std::vector<int> ids;
+    bool letRun = false;
     bool TryBefore(wxEvent& event) override
     {
         if (event.GetEventType() == wxEVT_MENU) {
             ids.push_back(CommandIdOfWx(event.GetId()));
-            return true;
+            return !letRun;
         }
         return wxEvtHandler::TryBefore(event);
     }

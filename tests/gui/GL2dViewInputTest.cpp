@@ -302,7 +302,13 @@ protected:
 TEST_F(ProgramView, ARealMouseDragAsksTheFrameToPasteOnTheTargetAndARightClickToModify)
 {
     Start("brenvik");
+    CTessaronDoc& doc = *TestApp().GetDocument();
+    ASSERT_EQ(Segment().GetColumn(0).GetLayersInUse(), 4);
+    ASSERT_EQ(Segment().GetColumn(1).GetLayersInUse(), 4);
+    ASSERT_FALSE(doc.UndoHistory().CanUndo());
+    // The paste the drag asks for reaches the frame and runs there.
     CommandRecorder recorder;
+    recorder.letRun = true;
     Frame()->PushEventHandler(&recorder);
     const wxPoint source = LayerCentre(0, 0), target = LayerCentre(1, 0);
     MoveTo(source);
@@ -312,11 +318,25 @@ TEST_F(ProgramView, ARealMouseDragAsksTheFrameToPasteOnTheTargetAndARightClickTo
     sim.MouseUp();
     PumpEvents(100);
     EXPECT_EQ(recorder.ids, std::vector<int>{ID_LAYER_PASTE});
+    // The substrate of column 0 copied above the target, the trench's substrate: the trench's
+    // layers above it moved up a row, and the row its void top layer then stood alone in was
+    // tidied away. Column 0 is as it was.
+    const CColumnRec& trench = Segment().GetColumn(1);
+    std::vector<std::string> names;
+    for (int r = 0; r < trench.GetLayersInUse(); ++r) names.push_back(trench.GetLayer(r).m_Material.m_Bulk.m_strName);
+    EXPECT_EQ(names, (std::vector<std::string>{"gaas", "gaas", "sio2", "mystery_alloy"}));
+    EXPECT_TRUE(trench.GetLayer(1).m_Material == Segment().GetColumn(0).GetLayer(0).m_Material);
+    EXPECT_EQ(Segment().GetColumn(0).GetLayersInUse(), 4);
+    EXPECT_EQ(Segment().GetColumn(0).GetLayer(1).m_Material.m_Bulk.m_strName, "algaas_old_style");
+    EXPECT_EQ(trench.GetLayer(0).m_nRed, 0) << "the drop mark is gone";
     EXPECT_EQ(Segment().m_nSelectedColumn, 1);
-    EXPECT_EQ(Segment().m_nSelectedRow, 0);
+    EXPECT_EQ(Segment().m_nSelectedRow, 1) << "the pasted layer";
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_TRUE(doc.UndoHistory().CanUndo());
     EXPECT_EQ(Shown().rfind("a)Right-click to modify,", 0), 0u) << "the layer prompt";
 
     recorder.ids.clear();
+    recorder.letRun = false;
     MoveTo(LayerCentre(0, 1));
     sim.MouseClick(wxMOUSE_BTN_RIGHT);
     PumpEvents(100);
@@ -331,6 +351,38 @@ TEST_F(ProgramView, ARealMouseDragAsksTheFrameToPasteOnTheTargetAndARightClickTo
     sim.MouseClick();
     PumpEvents(100);
     EXPECT_EQ(Shown(), "Drag to move the device,or press two buttons to zoom in or out ");
+}
+
+TEST_F(ProgramView, ARealCtrlDragMovesTheLayerAboveTheTargetItDroppedOn)
+{
+    Start("brenvik");
+    CTessaronDoc& doc = *TestApp().GetDocument();
+    // The trench's substrate dragged onto its grating layer, two rows up, with CTRL held.
+    const wxPoint source = LayerCentre(1, 0), target = LayerCentre(1, 2);
+    MoveTo(source);
+    sim.KeyDown(WXK_CONTROL);
+    sim.MouseDown();
+    PumpEvents(50);
+    for (int k = 1; k <= 4; ++k) MoveTo(source + (target - source) * k / 4);
+    sim.MouseUp();
+    sim.KeyUp(WXK_CONTROL);
+    PumpEvents(100);
+    // The cut moved the target down a row; the paste followed it, so the substrate now lies on
+    // the grating layer and under the void top layer.
+    const CColumnRec& trench = Segment().GetColumn(1);
+    std::vector<std::string> names;
+    for (int r = 0; r < trench.GetLayersInUse(); ++r) names.push_back(trench.GetLayer(r).m_Material.m_Bulk.m_strName);
+    EXPECT_EQ(names, (std::vector<std::string>{"sio2", "mystery_alloy", "gaas", "void macro"}));
+    EXPECT_EQ(Segment().GetColumn(0).GetLayersInUse(), 4);
+    EXPECT_EQ(Segment().m_nSelectedColumn, 1);
+    EXPECT_EQ(Segment().m_nSelectedRow, 2) << "the moved layer";
+
+    // Cut and paste are one step each to undo.
+    doc.OnCommand(ID_EDIT_UNDO);
+    doc.OnCommand(ID_EDIT_UNDO);
+    names.clear();
+    for (int r = 0; r < trench.GetLayersInUse(); ++r) names.push_back(trench.GetLayer(r).m_Material.m_Bulk.m_strName);
+    EXPECT_EQ(names, (std::vector<std::string>{"gaas", "sio2", "mystery_alloy", "void macro"}));
 }
 
 TEST_F(ProgramView, ThePromptWindowShowsTheSixPromptsOfEachMode)

@@ -1,6 +1,8 @@
 #pragma once
 // Finds the modal dialog of a kind while it runs, for tests that act on it from a timer or a
-// deferred call inside its modal loop.
+// deferred call inside its modal loop; WindowInput.h drives its controls as a user would.
+
+#include "WindowInput.h"
 
 #include <wx/dialog.h>
 #include <wx/toplevel.h>

@@ -318,3 +318,12 @@ TEST(ColumnRec, CopyCarriesEveryLayerAndRange)
     EXPECT_EQ(b.m_Labels.at(0).m_strText, "left");
     EXPECT_DOUBLE_EQ(b.m_dSpare, 2.5);
 }
+
+TEST(ColumnRec, AColumnIsFullWithItsLastRowInUse)
+{
+    CColumnRec column = MakeColumn({MakeLayer("a")});
+    EXPECT_FALSE(column.IsFull());
+    EXPECT_TRUE(column.SetLayersInUse(CColumnRec::kMaxLayers));
+    EXPECT_TRUE(column.IsFull());
+    EXPECT_FALSE(column.AppendLayer(MakeLayer("b")));
+}

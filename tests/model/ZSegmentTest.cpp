@@ -433,3 +433,15 @@ TEST(ZSegmentParams, ResetKeepsTaperPoints)
     EXPECT_DOUBLE_EQ(params.m_dAngle, 0.0);
     EXPECT_FLOAT_EQ(params.m_fTaperPoints[1][1], 4.5f);
 }
+
+TEST(ZSegment, ColumnSlotsGrowByTenUntilTheColumnsFit)
+{
+    CZSegment segment;
+    segment.m_nColumnSlots = 15;
+    segment.ReserveColumnSlots(15);
+    EXPECT_EQ(segment.m_nColumnSlots, 15);
+    segment.ReserveColumnSlots(16);
+    EXPECT_EQ(segment.m_nColumnSlots, 25);
+    segment.ReserveColumnSlots(47);
+    EXPECT_EQ(segment.m_nColumnSlots, 55);
+}

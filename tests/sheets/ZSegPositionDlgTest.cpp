@@ -174,10 +174,12 @@ TEST_F(ZSegPosition, TheChoiceOfEntryEnablesItsBoxesAndOutlivesTheDialog)
     EXPECT_TRUE(dialog.IsControlEnabled(Dlg::IDC_TAPER_LENGTH));
     EXPECT_TRUE(dialog.IsControlEnabled(Dlg::IDC_IMPORT));
     EXPECT_TRUE(g_bZSegByLengths);
+    EXPECT_EQ(g_nZStructureLengthForm, 1) << "decks then state z extents as lengths";
 
     const Dlg next;
     EXPECT_EQ(next.GetPositionRadio(), Dlg::IDC_BY_LENGTHS);
     dialog.OnRadioPosition();
     EXPECT_FALSE(g_bZSegByLengths);
+    EXPECT_EQ(g_nZStructureLengthForm, 0);
     EXPECT_EQ(next.GetPositionRadio(), Dlg::IDC_BY_POSITION);
 }

@@ -1,11 +1,5 @@
 #include "platform/StringUtil.h"
 
-bool IsWhiteSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
-
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
 std::string TrimLeft(const std::string& text)
 {
     std::size_t start = 0;
@@ -22,7 +16,16 @@ std::string TrimRight(const std::string& text)
     return text.substr(0, end);
 }
 
-std::string Trim(const std::string& text) { return TrimLeft(TrimRight(text)); }
+std::string Trim(const std::string& text)
+{
+    std::size_t end = text.size();
+    while (end > 0 && IsWhiteSpace(text[end - 1]))
+        --end;
+    std::size_t start = 0;
+    while (start < end && IsWhiteSpace(text[start]))
+        ++start;
+    return text.substr(start, end - start);
+}
 
 std::string ToLowerAscii(std::string text)
 {

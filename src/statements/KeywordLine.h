@@ -44,11 +44,8 @@ public:
     // place; m_strText becomes the trimmed text, m_nLine and m_bModified 0 (m_nSource untouched).
     // An empty text gives an empty keyword, no parameters, m_strText CR LF and false.
     bool Parse(std::string& text);
-    bool Parse(const std::string& text)
-    {
-        std::string copy = text;
-        return Parse(copy);
-    }
+    // The same for a text that is to stay as it is.
+    bool Parse(const std::string& text);
 
     std::string GetKeyword() const { return m_strKeyword; }
     const std::string& GetText() const { return m_strText; }
@@ -92,6 +89,10 @@ public:
     std::string CanonicalLines() const;
     // Writes CanonicalLines() to a storing archive; nothing for an empty keyword.
     void Write(CArchive& archive) const;
+
+private:
+    // Parse of a text already trimmed of white space at both ends.
+    bool ParseTrimmed(const char* text, std::size_t size);
 };
 
 // The characters from the first non-white character up to the first blank or TAB; false when the

@@ -227,6 +227,28 @@ void CKeywordLine::RemoveParam(int index)
     if (index < 0 || index >= static_cast<int>(m_params.size()))
         return;
     m_params.erase(m_params.begin() + index);
+    RebuildAfterRemoval();
+}
+
+void CKeywordLine::RemoveFlaggedParams(const std::vector<bool>& remove)
+{
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < m_params.size(); ++i) {
+        if (i < remove.size() && remove[i])
+            continue;
+        if (kept != i)
+            m_params[kept] = std::move(m_params[i]);
+        ++kept;
+    }
+    if (kept == m_params.size())
+        return;
+    m_params.resize(kept);
+    RebuildAfterRemoval();
+}
+
+void CKeywordLine::RebuildAfterRemoval()
+{
+    // The text depends on the parameters left only, so removals in any order end in the same text.
     m_bModified = 1;
     // A "$" line is never continued when read back, so it stays on one line.
     if (IsComment()) {

@@ -68,6 +68,9 @@ public:
     // Removes parameter index (must be valid), rebuilds m_strText wrapped (canonical parameter texts,
     // breaks measured on the as-read texts) and sets m_bModified.
     void RemoveParam(int index);
+    // Removes every parameter whose index is flagged in `remove` (sized like m_params) and rebuilds
+    // the text once, as RemoveParam does; nothing when none is flagged.
+    void RemoveFlaggedParams(const std::vector<bool>& remove);
     // RemoveParam of the first parameter with exactly that name; nothing when there is none.
     void RemoveParamByName(const std::string& name);
     // Replace the name or the value of the parameter at index (must be valid); nothing else changes,
@@ -91,6 +94,8 @@ public:
     void Write(CArchive& archive) const;
 
 private:
+    // m_strText rebuilt wrapped from the parameters left after a removal; m_bModified set.
+    void RebuildAfterRemoval();
     // Parse of a text already trimmed of white space at both ends.
     bool ParseTrimmed(const char* text, std::size_t size);
 };

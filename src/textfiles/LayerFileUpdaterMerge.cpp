@@ -11,6 +11,7 @@
 #include <map>
 #include <set>
 #include <unordered_map>
+#include <utility>
 
 using namespace layer_updater;
 
@@ -130,11 +131,10 @@ void CLayerFileUpdater::MergeStatement(CKeywordLineList& old, CKeywordLineList& 
                     out.RebuildText(ParamTextForm::canonical);
                     out.WrapText();
                 } else {
-                    CKeywordLine work = f;  // the merge consumes the parameters it pairs
-                    MergeParams(old[j], work, out);
+                    MergeParams(old[j], f, out);
                 }
                 CopyPrecedingLines(old, result, j);
-                result.Append(out);
+                result.m_lines.push_back(std::move(out));
             } else if (!IsUnitUnchanged(old, fresh, s) || !CanWriteIncludeBack(s) || !ReachIncludedFile(s)) {
                 // Something in the included block changed, or its file cannot be reached from the
                 // saved file: its lines are merged as lines of the main file and its include
@@ -290,7 +290,7 @@ bool CLayerFileUpdater::IsSameStatement(const CKeywordLine& o, const CKeywordLin
            ParamsCoveredBy(f, o, o.m_strKeyword, true, defaults);
 }
 
-void CLayerFileUpdater::MergeParams(const CKeywordLine& o, CKeywordLine& f, CKeywordLine& out)
+void CLayerFileUpdater::MergeParams(const CKeywordLine& o, const CKeywordLine& fresh, CKeywordLine& out)
 {
     // The statement as it was before its macro parameters were cleared: when it says what the
     // model says, it stays as the user wrote it. Otherwise a cleared parameter takes the fresh
@@ -298,15 +298,16 @@ void CLayerFileUpdater::MergeParams(const CKeywordLine& o, CKeywordLine& f, CKey
     // first one wrote.
     auto before = m_beforeClearing.find(o.m_nLine);
     const CKeywordLine& u = (o.m_nLine > 0 && before != m_beforeClearing.end()) ? before->second : o;
-    if (IsSameStatement(u, f, m_defaults)) {
+    if (IsSameStatement(u, fresh, m_defaults)) {
         out = u;
         return;
     }
-    if (IsSameStatement(o, f, m_defaults)) {
+    if (IsSameStatement(o, fresh, m_defaults)) {
         out = o;
         return;
     }
 
+    CKeywordLine f = fresh;  // the merge consumes the parameters it pairs
     out = CKeywordLine();
     out.m_strKeyword = o.m_strKeyword;
     std::map<std::string, bool> flags = GetMergeFlags(o, f);

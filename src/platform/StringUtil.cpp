@@ -50,7 +50,22 @@ int CompareNoCase(const std::string& a, const std::string& b)
     return la.compare(lb) < 0 ? -1 : (la == lb ? 0 : 1);
 }
 
-bool EqualsNoCase(const std::string& a, const std::string& b) { return a.size() == b.size() && CompareNoCase(a, b) == 0; }
+namespace {
+
+char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+}  // namespace
+
+bool EqualsNoCase(const std::string& a, const std::string& b)
+{
+    // Character by character, without lowered copies: keywords are compared this way per statement.
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (LowerAscii(a[i]) != LowerAscii(b[i]))
+            return false;
+    return true;
+}
 
 bool StartsWith(const std::string& text, const std::string& prefix) { return text.compare(0, prefix.size(), prefix) == 0; }
 

@@ -278,6 +278,21 @@ int CKeywordLineList::CountColumnMacroLines(int columnIndex) const
     return count;
 }
 
+std::vector<int> CKeywordLineList::CountMacroLinesOfColumns(int columns) const
+{
+    std::vector<int> counts(static_cast<std::size_t>(std::max(columns, 0)), 0);
+    for (const CKeywordLine& line : m_lines) {
+        if (line.m_strKeyword != "layer_mater")
+            continue;
+        int column = ColumnNum(line);
+        if (column == 0)
+            column = 1;
+        if (column >= 1 && column <= columns && !line.GetParam("macro_name").empty())
+            ++counts[static_cast<std::size_t>(column) - 1];
+    }
+    return counts;
+}
+
 bool CKeywordLineList::FindNewDopingLine(int n, CKeywordLine& found) const
 {
     int materLines = 0;

@@ -40,7 +40,7 @@ bool IsNumberText(std::string text);
 bool IsDigitChar(char c);
 // True when the two value texts say the same: numerically when the first is a number text,
 // otherwise ignoring case; both are trimmed first.
-bool CompareValueText(std::string a, std::string b);
+bool CompareValueText(const std::string& a, const std::string& b);
 
 // Removals of the statements that are regenerated from the model on every save.
 void RemoveVcselSectionLines(CKeywordLineList& list);

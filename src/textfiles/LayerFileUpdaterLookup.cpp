@@ -29,13 +29,16 @@ bool IsNumberText(std::string text)
     return true;
 }
 
-bool CompareValueText(std::string a, std::string b)
+bool CompareValueText(const std::string& a, const std::string& b)
 {
-    a = Trim(a);
-    b = Trim(b);
-    if (IsNumberText(a))
-        return AtoF(a) == AtoF(b);
-    return EqualsNoCase(a, b);
+    // The same text says the same (no number text reads as NaN); a save compares every value.
+    if (a == b)
+        return true;
+    const std::string ta = Trim(a);
+    const std::string tb = Trim(b);
+    if (IsNumberText(ta))
+        return AtoF(ta) == AtoF(tb);
+    return EqualsNoCase(ta, tb);
 }
 
 void CLayerFileUpdater::NormalizeValue(std::string& s)

@@ -56,11 +56,12 @@ bool CLayerStatementReader::IsReadableStructure(const CKeywordLineList& lines)
     const int columns = lines.CountColumnLines();
     const int rows = lines.CountLayerLines();
     if (columns > kMaxColumns || rows > kMaxRows) return false;
+    const std::vector<int> materials = lines.CountMacroLinesOfColumns(columns);
     for (int column = 1; column <= columns; ++column) {
         if (CountColumnContacts(lines, "bottom_contact", column) > kMaxContactRanges) return false;
         if (CountColumnContacts(lines, "top_contact", column) > kMaxContactRanges) return false;
         // Materials of rows whose "layer" statement never came: the text was cut off.
-        if (lines.CountColumnMacroLines(column - 1) > rows) return false;
+        if (materials[static_cast<std::size_t>(column) - 1] > rows) return false;
     }
     return HasEndAfterBegin(lines);
 }
@@ -95,6 +96,7 @@ int CLayerStatementReader::ReadLayerStatements(int nZSeg)
         if (keyword == "layer") m_layerLines.push_back(i);
     }
 
+    m_columnMaterials = m_ctx.lines.CountMacroLinesOfColumns(columns);
     for (int k = 0; k < columns; ++k) ReadColumn(nZSeg, k, rows);
 
     for (int j = 0; j < rows; ++j) {
@@ -140,7 +142,7 @@ void CLayerStatementReader::ReadColumn(int nZSeg, int k, int layerCount)
     const CKeywordLineList& lines = m_ctx.lines;
     column.m_nColumnIndex = k;
     column.SetLayerCount(CColumnRec::kMaxLayers);
-    const int materials = lines.CountColumnMacroLines(k);
+    const int materials = m_columnMaterials[static_cast<std::size_t>(k)];
     column.SetLayersInUse(materials > 0 ? materials : layerCount);
 
     auto param = [&](const char* name) { return lines.GetNthLineParam("column", k + 1, name); };
@@ -203,6 +205,9 @@ void CLayerStatementReader::ReadContactRanges(int nZSeg, int k, bool bottom)
 
 void CLayerStatementReader::ReadLayerMaterial(CLayerRec& layer, int n)
 {
+    // Names from a table, not formatted per lookup: an open reads every material statement.
+    static const std::string kVarNames[6] = {"var1", "var2", "var3", "var4", "var5", "var6"};
+    static const std::string kAvarNames[6] = {"avar1", "avar2", "avar3", "avar4", "avar5", "avar6"};
     const CKeywordLineList& lines = m_ctx.lines;
     const int index = n <= static_cast<int>(m_materLines.size()) ? m_materLines[n - 1] : -1;
     static const CKeywordLine kNone;
@@ -219,7 +224,7 @@ void CLayerStatementReader::ReadLayerMaterial(CLayerRec& layer, int n)
     ToVoidMacroName(bulk.m_strName);
     const bool contact = StartsWith(name, "contact");
     for (int v = 1; v <= 6; ++v) {
-        const std::string value = param(StrFormat("var%d", v));
+        const std::string value = param(kVarNames[v - 1]);
         bulk.m_dVar[v - 1] = contact && value.empty() ? kUnsetValue : AtoF(value);
     }
     if (ReadsAsOldStyle(statement, true))
@@ -234,7 +239,7 @@ void CLayerStatementReader::ReadLayerMaterial(CLayerRec& layer, int n)
     const std::string activeName = param("active_macro");
     active.m_strName = activeName.empty() ? "void" : activeName;
     ToVoidMacroName(active.m_strName);
-    for (int v = 1; v <= 6; ++v) active.m_dVar[v - 1] = AtoF(param(StrFormat("avar%d", v)));
+    for (int v = 1; v <= 6; ++v) active.m_dVar[v - 1] = AtoF(param(kAvarNames[v - 1]));
     if (!activeName.empty()) {
         if (ReadsAsOldStyle(statement, false))
             active.m_strName += "_old_style";

@@ -16,14 +16,21 @@ std::string TrimRight(const std::string& text)
     return text.substr(0, end);
 }
 
-std::string Trim(const std::string& text)
+void TrimmedBounds(const std::string& text, std::size_t& start, std::size_t& end)
 {
-    std::size_t end = text.size();
+    end = text.size();
     while (end > 0 && IsWhiteSpace(text[end - 1]))
         --end;
-    std::size_t start = 0;
+    start = 0;
     while (start < end && IsWhiteSpace(text[start]))
         ++start;
+}
+
+std::string Trim(const std::string& text)
+{
+    std::size_t start = 0;
+    std::size_t end = 0;
+    TrimmedBounds(text, start, end);
     return text.substr(start, end - start);
 }
 

@@ -13,6 +13,8 @@ inline bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 std::string TrimLeft(const std::string& text);
 std::string TrimRight(const std::string& text);
+// The bounds of the text without white space at either end: [start, end).
+void TrimmedBounds(const std::string& text, std::size_t& start, std::size_t& end);
 std::string Trim(const std::string& text);
 
 std::string ToLowerAscii(std::string text);

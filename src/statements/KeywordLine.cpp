@@ -124,12 +124,9 @@ bool GetFirstWord(const std::string& text, std::string& word)
 
 bool CKeywordLine::Parse(std::string& text)
 {
-    std::size_t end = text.size();
-    while (end > 0 && IsWhiteSpace(text[end - 1]))
-        --end;
     std::size_t start = 0;
-    while (start < end && IsWhiteSpace(text[start]))
-        ++start;
+    std::size_t end = 0;
+    TrimmedBounds(text, start, end);
     text.erase(end);
     text.erase(0, start);
     return ParseTrimmed(text.data(), text.size());
@@ -137,12 +134,9 @@ bool CKeywordLine::Parse(std::string& text)
 
 bool CKeywordLine::Parse(const std::string& text)
 {
-    std::size_t end = text.size();
-    while (end > 0 && IsWhiteSpace(text[end - 1]))
-        --end;
     std::size_t start = 0;
-    while (start < end && IsWhiteSpace(text[start]))
-        ++start;
+    std::size_t end = 0;
+    TrimmedBounds(text, start, end);
     return ParseTrimmed(text.data() + start, end - start);
 }
 

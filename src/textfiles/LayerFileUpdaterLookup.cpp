@@ -229,12 +229,9 @@ bool CannotHoldParamOf(const CKeywordLine& s, const CKeywordLine& pattern)
     // read from it stands in it as it is, so without any of the pattern's names in the text no
     // parameter read from it matches the pattern.
     const std::string& text = s.m_strText;
-    std::size_t end = text.size();
-    while (end > 0 && IsWhiteSpace(text[end - 1]))
-        --end;
     std::size_t start = 0;
-    while (start < end && IsWhiteSpace(text[start]))
-        ++start;
+    std::size_t end = 0;
+    TrimmedBounds(text, start, end);
     if (end - start <= 1)
         return false;
     for (const CKeywordParam& param : pattern.m_params)

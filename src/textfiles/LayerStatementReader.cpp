@@ -16,13 +16,17 @@
 
 namespace {
 
-// Number of contact statements of the keyword whose "column_num" names the column (from 1).
-int CountColumnContacts(const CKeywordLineList& lines, const char* keyword, int column)
+// Number of contact statements of the keyword whose "column_num" names the column, for columns 1..columns
+// (index column - 1), in one pass over the list.
+std::vector<int> CountColumnContacts(const CKeywordLineList& lines, const char* keyword, int columns)
 {
-    int count = 0;
-    int position = 0;
-    while (lines.FindLine(keyword, position, column)) ++count;
-    return count;
+    std::vector<int> counts(static_cast<std::size_t>(std::max(columns, 0)), 0);
+    for (const CKeywordLine& line : lines.m_lines) {
+        if (line.m_strKeyword != keyword) continue;
+        const int column = AtoI(line.GetParam("column_num"));
+        if (column >= 1 && column <= columns) ++counts[static_cast<std::size_t>(column) - 1];
+    }
+    return counts;
 }
 
 // The name of the row statement's doping parameter of a column (from 1), such as "n_doping2"; ""
@@ -57,11 +61,12 @@ bool CLayerStatementReader::IsReadableStructure(const CKeywordLineList& lines)
     const int rows = lines.CountLayerLines();
     if (columns > kMaxColumns || rows > kMaxRows) return false;
     const std::vector<int> materials = lines.CountMacroLinesOfColumns(columns);
-    for (int column = 1; column <= columns; ++column) {
-        if (CountColumnContacts(lines, "bottom_contact", column) > kMaxContactRanges) return false;
-        if (CountColumnContacts(lines, "top_contact", column) > kMaxContactRanges) return false;
+    const std::vector<int> bottoms = CountColumnContacts(lines, "bottom_contact", columns);
+    const std::vector<int> tops = CountColumnContacts(lines, "top_contact", columns);
+    for (std::size_t k = 0; k < static_cast<std::size_t>(std::max(columns, 0)); ++k) {
+        if (bottoms[k] > kMaxContactRanges || tops[k] > kMaxContactRanges) return false;
         // Materials of rows whose "layer" statement never came: the text was cut off.
-        if (materials[static_cast<std::size_t>(column) - 1] > rows) return false;
+        if (materials[k] > rows) return false;
     }
     return HasEndAfterBegin(lines);
 }

@@ -292,6 +292,11 @@ public:
     void ClampSideContactExtents();
     // Reloads every z-segment's sweep index from its ".layer" file.
     void RefreshLayerFileIndexes();
+    // Marks every z-segment's sweep index for a reload when it is next asked for.
+    void MarkLayerFileIndexesStale();
+    // The sweep index of z-segment index, reloaded first when marked stale (an unreadable include
+    // is reported then).
+    const CLayerFileIndex& GetLayerFileIndex(int index);
     // A message box of the document's views (the save warnings: caption "Warning").
     int ViewMessageBox(const std::string& text, const std::string& caption, unsigned type) const;
 

@@ -181,7 +181,7 @@ bool CTessaronDoc::ReadLayerFile(const std::string& path)
     RecountLayerColours();
     SetSelection(-1, -1, -1);
     BuildSegInfoList();
-    RefreshLayerFileIndexes();
+    MarkLayerFileIndexesStale();
     RefreshLayerEdges();
     return true;
 }
@@ -269,7 +269,7 @@ bool CTessaronDoc::OnSaveDocument(const std::string& path)
     SetPathName(path, true);
     GetCurrentZSegment()->m_strLayerFile = path;
     SetModifiedFlag(false);
-    RefreshLayerFileIndexes();
+    MarkLayerFileIndexesStale();
     return true;
 }
 

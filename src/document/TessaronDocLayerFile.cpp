@@ -18,6 +18,7 @@
 #include "textfiles/LayerStatementWriter.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -116,7 +117,7 @@ bool CTessaronDoc::SaveZsegmentLayerFile(int n, std::string path)
     updater.SetPath(path);
     updater.SetMacroList(&GetMacroList());
     updater.SetLoadContext(loaded);
-    updater.Update(old, m_LayerLines, result);
+    updater.Update(std::move(old), m_LayerLines, result);
     // The file is put in place only when it was written whole.
     if (result.Serialize(archive) && archive.Close())
         return true;

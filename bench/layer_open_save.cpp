@@ -1,135 +1,206 @@
-// Opening and saving a large ".layer" document (20 columns x 500 layers) through the document,
-// beside plain reading and writing of the same bytes, so the cost of the statement model, the
-// reader, the writer and the merge shows against the file I/O itself.
+// Opening and saving ".layer" documents of 5 x 100 and 20 x 500 layers through the document,
+// against, in the same run, a plain read and an fsync'd write of the same bytes and a lean
+// reference reader and writer of this file's own (statements split into keyword and name=value
+// views, written back from their text). Prints the medians, open + save as a multiple of the plain
+// I/O and of the lean pair, and the growth exponent of each figure between the two sizes.
 
-#include "document/TessaronDoc.h"
-#include "platform/AppServices.h"
+#include "DocumentBenchSupport.h"
 #include "platform/FileIO.h"
-
-#include <benchmark/benchmark.h>
 
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace {
 
-constexpr int kColumns = 20;
-constexpr int kLayers = 500;
-
-// The layer builder, so a save shows no notice.
-class BuilderApp : public IAppServices {
-public:
-    bool Is3dMode() const override { return false; }
-    void ClearLayerMacros() override {}
-    void LoadLayerMacros(const std::string&) override {}
-    void AddToRecentFileList(const std::string&) override {}
+struct Size {
+    int columns;
+    int layers;
 };
 
-struct LargeFile {
-    std::string path;
+constexpr Size kSmall{5, 100};
+constexpr Size kLarge{20, 500};
+
+// The lean reference: every statement as its raw text, its keyword and its name=value pairs.
+struct LeanParam {
+    std::string_view name;
+    std::string_view value;
+};
+
+struct LeanStatement {
+    std::string_view raw;
+    std::string_view keyword;
+    std::size_t firstParam = 0;
+    std::size_t paramCount = 0;
+};
+
+struct LeanFile {
     std::string bytes;
+    std::vector<LeanStatement> statements;
+    std::vector<LeanParam> params;
 };
 
-// Writes the device once through the document (no earlier text: every statement canonical).
-const LargeFile& GetLargeFile()
+bool IsSeparator(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '&'; }
+
+// Splits one statement's text into its keyword and its parameters.
+void SplitStatement(LeanFile& file, LeanStatement& statement)
 {
-    static LargeFile file = [] {
-        LargeFile made;
-        made.path = (std::filesystem::temp_directory_path() / "tessaron_bench_large.layer").string();
-        ResetProcessState();
-        CTessaronDoc doc;
-        doc.m_ZSegments.assign(CTessaronDoc::kZSegmentRecords, CZSegment());
-        CZSegment& segment = doc.m_ZSegments[0];
-        for (int c = 0; c < kColumns; ++c) {
-            CColumnRec column;
-            column.SetLayerCount(CColumnRec::kMaxLayers);
-            column.m_Mesh.m_nMeshNum = 4;
-            column.m_Mesh.m_fRatio = 1.0f;
-            column.m_Size.m_fLowerWidth = 1.5f;
-            for (int r = 0; r < kLayers; ++r) {
-                CLayerRec layer;
-                layer.m_Material.m_Bulk.m_strName = r % 3 == 0 ? "algaas" : "gaas";
-                layer.m_Material.m_Bulk.m_dVar[0] = 0.1 * (r % 3);
-                layer.m_Doping.m_strKind = r % 2 ? "n" : "p";
-                layer.m_Doping.m_fValue = 1e17f * float(1 + r % 5);
-                layer.m_fHeight = 0.05f + 0.001f * float(r % 7);
-                layer.m_fWidth = layer.m_fUpperWidth = layer.m_fLowerWidth = 1.5f;
-                layer.m_Mesh.m_nMeshNum = 3;
-                layer.m_Mesh.m_fRatio = 1.0f;
-                column.AppendLayer(layer);
-            }
-            segment.AppendColumn(column);
+    const std::string_view text = statement.raw;
+    std::size_t i = 0;
+    auto skip = [&] {
+        while (i < text.size() && IsSeparator(text[i])) ++i;
+    };
+    auto word = [&] {
+        const std::size_t start = i;
+        while (i < text.size() && !IsSeparator(text[i]) && text[i] != '=') ++i;
+        return text.substr(start, i - start);
+    };
+    skip();
+    statement.keyword = word();
+    statement.firstParam = file.params.size();
+    while (true) {
+        skip();
+        if (i >= text.size()) break;
+        const std::string_view name = word();
+        skip();
+        if (i >= text.size() || text[i] != '=') continue;
+        ++i;
+        skip();
+        file.params.push_back({name, word()});
+    }
+    statement.paramCount = file.params.size() - statement.firstParam;
+}
+
+// Reads the file: physical lines joined where a line ends in "&&".
+bool LeanRead(const std::string& path, LeanFile& file)
+{
+    if (!ReadFileBytes(path, file.bytes)) return false;
+    file.statements.clear();
+    file.params.clear();
+    const std::string_view all = file.bytes;
+    std::size_t pos = 0;
+    while (pos < all.size()) {
+        const std::size_t start = pos;
+        for (;;) {
+            std::size_t end = all.find('\n', pos);
+            if (end == std::string_view::npos) end = all.size();
+            std::size_t last = end;
+            while (last > pos && (all[last - 1] == '\r' || all[last - 1] == ' ' || all[last - 1] == '\t')) --last;
+            const bool continued = last >= pos + 2 && all[last - 1] == '&' && all[last - 2] == '&';
+            pos = end < all.size() ? end + 1 : end;
+            if (!continued || pos >= all.size()) break;
         }
-        g_nZSegCount = 1;
-        g_nCurZSeg = 1;
-        doc.SaveCurrentZsegmentLayerFile(made.path);
-        ReadFileBytes(made.path, made.bytes);
-        return made;
-    }();
-    return file;
+        std::size_t stop = pos;
+        while (stop > start && (all[stop - 1] == '\n' || all[stop - 1] == '\r')) --stop;
+        LeanStatement statement;
+        statement.raw = all.substr(start, stop - start);
+        SplitStatement(file, statement);
+        file.statements.push_back(statement);
+    }
+    return true;
 }
 
-void SetCounters(benchmark::State& state, const LargeFile& file)
+// Writes every statement back from its text, each ended by CR LF, through the same safe write.
+bool LeanWrite(const std::string& path, const LeanFile& file)
 {
-    state.counters["bytes"] = double(file.bytes.size());
-    state.counters["layers"] = kColumns * kLayers;
+    std::string out;
+    out.reserve(file.bytes.size() + file.statements.size());
+    for (const LeanStatement& statement : file.statements) {
+        out.append(statement.raw);
+        out.append("\r\n");
+    }
+    return WriteFileAtomic(path, out);
 }
 
-void BM_OpenLayerDocument(benchmark::State& state)
+struct Figures {
+    double bytes = 0;
+    double open = 0, save = 0, editedSave = 0;
+    double plainRead = 0, plainWrite = 0;
+    double leanRead = 0, leanWrite = 0;
+    double OpenSave() const { return open + save; }
+    double Plain() const { return plainRead + plainWrite; }
+    double Lean() const { return leanRead + leanWrite; }
+};
+
+Figures Measure(Size size, int repetitions)
 {
-    BuilderApp app;
-    SetAppServices(&app);
-    const LargeFile& file = GetLargeFile();
-    for (auto _ : state) {
+    namespace fs = std::filesystem;
+    const std::string folder = (fs::temp_directory_path() / "tessaron_bench_open_save").string();
+    fs::create_directories(folder);
+    const std::string name = std::to_string(size.columns) + "x" + std::to_string(size.layers);
+    const std::string path = folder + "/" + name + ".layer";
+    const std::string copy = folder + "/" + name + ".saved.layer";
+    {
+        // Written once through the document, with no earlier text: every statement canonical.
         CTessaronDoc doc;
-        if (!doc.OnOpenDocument(file.path))
-            state.SkipWithError("open failed");
+        BuildBenchDevice(doc, 1, size.columns, size.layers);
+        doc.SaveCurrentZsegmentLayerFile(path);
     }
-    SetCounters(state, file);
-    SetAppServices(nullptr);
-}
-BENCHMARK(BM_OpenLayerDocument)->Unit(benchmark::kMillisecond);
+    std::string bytes;
+    ReadFileBytes(path, bytes);
 
-void BM_SaveLayerDocument(benchmark::State& state)
-{
-    BuilderApp app;
-    SetAppServices(&app);
-    const LargeFile& file = GetLargeFile();
-    CTessaronDoc doc;
-    doc.OnOpenDocument(file.path);
-    const std::string copy = file.path + ".saved.layer";
-    for (auto _ : state) {
-        if (!doc.OnSaveDocument(copy))
-            state.SkipWithError("save failed");
+    Figures f;
+    f.bytes = double(bytes.size());
+    f.open = MedianMs(repetitions, [&] {
+        CTessaronDoc doc;
+        if (!doc.OnOpenDocument(path)) std::fprintf(stderr, "open failed\n");
+    });
+    {
+        CTessaronDoc doc;
+        doc.OnOpenDocument(path);
+        f.save = MedianMs(repetitions, [&] {
+            if (!doc.OnSaveDocument(copy)) std::fprintf(stderr, "save failed\n");
+        });
+        int edit = 0;
+        f.editedSave = MedianMs(repetitions, [&] {
+            CLayerRec& layer = doc.m_ZSegments[0].Column(edit % size.columns).Layer(edit % size.layers);
+            layer.m_fHeight += 0.001f;
+            ++edit;
+            doc.UpdateAllViews(0);
+            if (!doc.OnSaveDocument(copy)) std::fprintf(stderr, "save failed\n");
+        });
     }
-    SetCounters(state, file);
-    std::remove(copy.c_str());
-    SetAppServices(nullptr);
+    f.plainRead = MedianMs(repetitions, [&] {
+        std::string read;
+        ReadFileBytes(path, read);
+    });
+    f.plainWrite = MedianMs(repetitions, [&] { WriteFileAtomic(copy, bytes); });
+    LeanFile lean;
+    f.leanRead = MedianMs(repetitions, [&] { LeanRead(path, lean); });
+    f.leanWrite = MedianMs(repetitions, [&] { LeanWrite(copy, lean); });
+    fs::remove_all(folder);
+    return f;
 }
-BENCHMARK(BM_SaveLayerDocument)->Unit(benchmark::kMillisecond);
 
-void BM_PlainRead(benchmark::State& state)
+void PrintFigures(Size size, const Figures& f)
 {
-    const LargeFile& file = GetLargeFile();
-    for (auto _ : state) {
-        std::string bytes;
-        ReadFileBytes(file.path, bytes);
-        benchmark::DoNotOptimize(bytes);
-    }
-    SetCounters(state, file);
+    std::printf("%2d x %3d layers (%7.0f bytes): open %8.3f ms  save %8.3f ms  save after a one-layer edit %8.3f ms\n",
+                size.columns, size.layers, f.bytes, f.open, f.save, f.editedSave);
+    std::printf("    plain read %7.3f ms  fsync'd write %7.3f ms   lean read %7.3f ms  lean write %7.3f ms\n",
+                f.plainRead, f.plainWrite, f.leanRead, f.leanWrite);
+    std::printf("    open + save = %.2f x plain I/O, %.2f x the lean pair\n", f.OpenSave() / f.Plain(),
+                f.OpenSave() / f.Lean());
 }
-BENCHMARK(BM_PlainRead)->Unit(benchmark::kMillisecond);
-
-void BM_PlainWrite(benchmark::State& state)
-{
-    const LargeFile& file = GetLargeFile();
-    const std::string copy = file.path + ".plain.layer";
-    for (auto _ : state)
-        WriteFileAtomic(copy, file.bytes);
-    SetCounters(state, file);
-    std::remove(copy.c_str());
-}
-BENCHMARK(BM_PlainWrite)->Unit(benchmark::kMillisecond);
 
 }  // namespace
+
+int main()
+{
+    BenchBuilderApp app;
+    const Figures small = Measure(kSmall, 31);
+    const Figures large = Measure(kLarge, 15);
+    PrintFigures(kSmall, small);
+    PrintFigures(kLarge, large);
+    const double smallLayers = kSmall.columns * kSmall.layers;
+    const double largeLayers = kLarge.columns * kLarge.layers;
+    std::printf("growth exponent %d -> %d layers: open %.2f  save %.2f  open + save %.2f  (plain I/O %.2f)\n",
+                int(smallLayers), int(largeLayers), GrowthExponent(small.open, large.open, smallLayers, largeLayers),
+                GrowthExponent(small.save, large.save, smallLayers, largeLayers),
+                GrowthExponent(small.OpenSave(), large.OpenSave(), smallLayers, largeLayers),
+                GrowthExponent(small.Plain(), large.Plain(), smallLayers, largeLayers));
+    std::printf("RESULT open + save of %d x %d = %.2f x plain read + fsync'd write (goal: at most 5)\n", kLarge.columns,
+                kLarge.layers, large.OpenSave() / large.Plain());
+    return 0;
+}

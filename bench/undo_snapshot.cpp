@@ -1,10 +1,14 @@
-// Undo snapshots of a large device: 40 z-segments x 20 columns x 50 layers (40 000 layers).
-// Measures one capture, one restore, and the checkpoint an editing command takes (capture plus
-// the history's bookkeeping at its cap of six snapshots).
+// Undo snapshots of a large device: 40 z-segments x 20 columns x 50 layers (40 000 layers). In one
+// run it measures what an editing command pays for its undo step after a one-layer edit (the
+// checkpoint, then Undo and Redo), a whole capture and restore of a fresh snapshot, the heap that
+// six snapshots hold after six one-layer edits next to one device's records, and, as the
+// reference, the save of the 20 x 500 ".layer" file through the document.
 
-#include "document/TessaronDoc.h"
+#include "DocumentBenchSupport.h"
 
-#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <filesystem>
+#include <string>
 
 namespace {
 
@@ -12,87 +16,80 @@ constexpr int kZSegs = 40;
 constexpr int kColumns = 20;
 constexpr int kLayers = 50;
 
-void BuildDevice(CTessaronDoc& doc)
+// Changes one layer the way an editing command does: a checkpoint first, the document's update last.
+void EditOneLayer(CTessaronDoc& doc, int edit)
 {
-    ResetProcessState();
-    doc.m_ZSegments.assign(CTessaronDoc::kZSegmentRecords, CZSegment());
-    for (int z = 0; z < kZSegs; ++z) {
-        CZSegment& segment = doc.m_ZSegments[z];
-        for (int c = 0; c < kColumns; ++c) {
-            CColumnRec column;
-            column.SetLayerCount(CColumnRec::kMaxLayers);
-            for (int r = 0; r < kLayers; ++r) {
-                CLayerRec layer;
-                layer.m_Material.m_Bulk.m_strName = r % 2 ? "algaas" : "gaas";
-                layer.m_fHeight = 0.1f;
-                layer.m_fWidth = layer.m_fUpperWidth = layer.m_fLowerWidth = 1.0f;
-                column.AppendLayer(layer);
-            }
-            segment.AppendColumn(column);
-        }
-    }
-    g_nZSegCount = kZSegs;
-    g_nCurZSeg = 1;
+    doc.CheckPoint();
+    CLayerRec& layer = doc.m_ZSegments[static_cast<std::size_t>(edit * 7 % kZSegs)]
+                           .Column(edit * 3 % kColumns)
+                           .Layer(edit * 11 % kLayers);
+    layer.m_fHeight += 0.01f;
+    doc.UpdateAllViews(0);
 }
 
-void SetCounters(benchmark::State& state)
+double SaveReferenceMs()
 {
-    state.counters["layers"] = kZSegs * kColumns * kLayers;
-    state.counters["layer_bytes"] = double(sizeof(CLayerRec)) * kZSegs * kColumns * kLayers;
-}
-
-void BM_CaptureSnapshot(benchmark::State& state)
-{
+    namespace fs = std::filesystem;
+    const std::string path = (fs::temp_directory_path() / "tessaron_bench_undo_reference.layer").string();
     CTessaronDoc doc;
-    BuildDevice(doc);
-    for (auto _ : state) {
-        CDocSnapshot snapshot;
-        snapshot.Capture(doc);
-        benchmark::DoNotOptimize(snapshot);
-    }
-    SetCounters(state);
+    BuildBenchDevice(doc, 1, 20, 500);
+    doc.SaveCurrentZsegmentLayerFile(path);
+    CTessaronDoc opened;
+    opened.OnOpenDocument(path);
+    const double ms = MedianMs(9, [&] { opened.OnSaveDocument(path); });
+    fs::remove(path);
+    return ms;
 }
-BENCHMARK(BM_CaptureSnapshot)->Unit(benchmark::kMillisecond);
-
-void BM_RestoreSnapshot(benchmark::State& state)
-{
-    CTessaronDoc doc;
-    BuildDevice(doc);
-    CDocSnapshot snapshot;
-    snapshot.Capture(doc);
-    for (auto _ : state) {
-        snapshot.Restore(doc);
-        benchmark::ClobberMemory();
-    }
-    SetCounters(state);
-}
-BENCHMARK(BM_RestoreSnapshot)->Unit(benchmark::kMillisecond);
-
-void BM_CheckPointAtCap(benchmark::State& state)
-{
-    CTessaronDoc doc;
-    BuildDevice(doc);
-    for (int i = 0; i < CUndoHistory::kMaxSnapshots; ++i)
-        doc.CheckPoint();
-    for (auto _ : state)
-        doc.CheckPoint();
-    SetCounters(state);
-}
-BENCHMARK(BM_CheckPointAtCap)->Unit(benchmark::kMillisecond);
-
-void BM_UndoRedo(benchmark::State& state)
-{
-    CTessaronDoc doc;
-    BuildDevice(doc);
-    for (int i = 0; i < 3; ++i)
-        doc.CheckPoint();
-    doc.UndoHistory().Undo();
-    for (auto _ : state) {
-        doc.UndoHistory().Undo();
-        doc.UndoHistory().Redo();
-    }
-    SetCounters(state);
-}
-BENCHMARK(BM_UndoRedo)->Unit(benchmark::kMillisecond);
 
 }  // namespace
+
+int main()
+{
+    BenchBuilderApp app;
+    const double emptyHeap = HeapBytesInUse();
+    CTessaronDoc doc;
+    BuildBenchDevice(doc, kZSegs, kColumns, kLayers);
+    doc.UpdateAllViews(0);
+    const double deviceBytes = HeapBytesInUse() - emptyHeap;
+    const double layerBytes = double(sizeof(CLayerRec)) * kZSegs * kColumns * kLayers;
+
+    // Six one-layer edits, each with its checkpoint: the history at its cap.
+    const double beforeHistory = HeapBytesInUse();
+    for (int edit = 0; edit < CUndoHistory::kMaxSnapshots; ++edit)
+        EditOneLayer(doc, edit);
+    const double historyBytes = HeapBytesInUse() - beforeHistory;
+
+    int edit = CUndoHistory::kMaxSnapshots;
+    const double checkPoint = MedianMs(15, [&] {
+        CLayerRec& layer = doc.m_ZSegments[static_cast<std::size_t>(edit % kZSegs)].Column(edit % kColumns).Layer(edit % kLayers);
+        layer.m_fHeight += 0.01f;
+        ++edit;
+        doc.UpdateAllViews(0);
+        doc.CheckPoint();
+    });
+    const double undoRedo = MedianMs(15, [&] {
+        doc.UndoHistory().Undo();
+        doc.UndoHistory().Redo();
+    });
+    CDocSnapshot snapshot;
+    const double capture = MedianMs(9, [&] {
+        CDocSnapshot fresh;
+        fresh.Capture(doc);
+        snapshot = std::move(fresh);
+    });
+    const double restore = MedianMs(9, [&] { snapshot.Restore(doc); });
+    const double save = SaveReferenceMs();
+
+    std::printf("device: %d x %d x %d layers, %.1f MB on the heap (%.1f MB of layer records)\n", kZSegs, kColumns,
+                kLayers, deviceBytes / 1e6, layerBytes / 1e6);
+    std::printf("checkpoint after a one-layer edit %.3f ms; Undo + Redo %.3f ms; capture of a fresh snapshot %.3f ms, "
+                "its restore %.3f ms\n",
+                checkPoint, undoRedo, capture, restore);
+    std::printf("six snapshots after six one-layer edits hold %.3f MB: %.4f x one device (device + history %.3f x)\n",
+                historyBytes / 1e6, historyBytes / deviceBytes, (deviceBytes + historyBytes) / deviceBytes);
+    std::printf("reference: save of the 20 x 500 file %.3f ms\n", save);
+    std::printf("RESULT checkpoint + Undo + Redo = %.3f x the save (goal: at most 1); device + six snapshots = %.3f x "
+                "one device (goal: at most 1.2)\n",
+                (checkPoint + undoRedo) / save, (deviceBytes + historyBytes) / deviceBytes);
+    return 0;
+}

@@ -314,6 +314,11 @@ public:
     void ClampSideContactExtents();
     // Reloads every z-segment's sweep index from its ".layer" file.
     void RefreshLayerFileIndexes();
+    // Marks every z-segment's sweep index for a reload when it is next asked for.
+    void MarkLayerFileIndexesStale();
+    // The sweep index of z-segment index, reloaded first when marked stale (an unreadable include
+    // is reported then).
+    const CLayerFileIndex& GetLayerFileIndex(int index);
     // A message box of the document's views (the save warnings: caption "Warning").
     int ViewMessageBox(const std::string& text, const std::string& caption, unsigned type) const;
 
@@ -482,8 +487,8 @@ private:
     // and gives them back (one z plane for an empty z range).
     static void LoadZsegmentImage(const CZSegment& segment);
     static void StoreZsegmentImage(CZSegment& segment);
-    // The size page's rule after a new layer: when both edge widths were edited in the sheet, the
-    // layer's width becomes its lower width and both marks are cleared.
+    // The size page's rule after a new or modified layer: when both edge widths were edited in the
+    // sheet, the layer's width becomes its lower width and both marks are cleared.
     static void ApplyEdgeWidthMarks(CLayerRec& layer);
     // The sheet steps of New Column after the undo entry (the first column included).
     void NewColumnSheet();
@@ -530,8 +535,6 @@ private:
     // column c and row r (TessaronDocLayerModify.cpp).
     // g_EditColumn and g_EditLayer from the column and layer, the row's Gaussian tail included.
     void FillEditImages(const CZSegment& segment, int column, int row);
-    // g_EditZSegment's mesh totals, z range, z planes and taper link from the z-segment.
-    void FillEditZSegmentImage(const CZSegment& segment);
     void ApplyRegularColumnRule(CColumnRec& column) const;
     void TakeEditColumnContacts(int zseg, int column);
     // S's z range and mesh totals from g_EditZSegment with the range rules; the later z-segments

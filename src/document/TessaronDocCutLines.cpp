@@ -61,7 +61,7 @@ void CTessaronDoc::OnInsertHoriLine()
     const double height = GetRowHeight(g_nCurZSeg - 1, r);
     if (height < 0.0)
         return;
-    const std::vector<CColumnRec>& columns = segment->GetColumns();
+    const auto& columns = segment->GetColumns();
     if (std::any_of(columns.begin(), columns.end(),
                     [r](const CColumnRec& column) { return column.HasRow(r) && column.IsFull(); })) {
         AfxMessageBox(CColumnRec::kFullColumnMessage, MB_OK);

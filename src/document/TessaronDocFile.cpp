@@ -181,7 +181,7 @@ bool CTessaronDoc::ReadLayerFile(const std::string& path)
     RecountLayerColours();
     SetSelection(-1, -1, -1);
     BuildSegInfoList();
-    RefreshLayerFileIndexes();
+    MarkLayerFileIndexesStale();
     RefreshLayerEdges();
     return true;
 }
@@ -267,7 +267,7 @@ bool CTessaronDoc::OnSaveDocument(const std::string& path)
     if (layer && !SaveLayerDocument(path))
         return false;
     SetModifiedFlag(false);
-    RefreshLayerFileIndexes();
+    MarkLayerFileIndexesStale();
     return true;
 }
 

@@ -19,6 +19,7 @@
 #include "textfiles/LayerStatementWriter.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -125,7 +126,7 @@ bool CTessaronDoc::BuildZsegmentLayerText(int n, const std::string& path, std::s
     updater.SetPath(path);
     updater.SetMacroList(&GetMacroList());
     updater.SetLoadContext(loaded);
-    updater.Update(old, m_LayerLines, result);
+    updater.Update(std::move(old), m_LayerLines, result);
     bytes = result.StoreRawText();
     return true;
 }

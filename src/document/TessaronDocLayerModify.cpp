@@ -39,16 +39,6 @@ void CTessaronDoc::FillEditImages(const CZSegment& segment, int column, int row)
     g_EditLayer.m_Grating.m_nColumn = g_EditLayer.m_nColumn;
 }
 
-void CTessaronDoc::FillEditZSegmentImage(const CZSegment& segment)
-{
-    g_EditZSegment.m_nTotalXMesh = segment.m_nTotalXMesh;
-    g_EditZSegment.m_nTotalYMesh = segment.m_nTotalYMesh;
-    g_EditZSegment.m_Params.m_dZFrom = segment.m_Params.m_dZFrom;
-    g_EditZSegment.m_Params.m_dZTo = segment.m_Params.m_dZTo;
-    g_EditZSegment.m_Params.m_nZPlanes = segment.m_Params.m_nZPlanes;
-    g_EditZSegment.m_Params.m_strTaperLink = segment.m_Params.m_strTaperLink;
-}
-
 void CTessaronDoc::ApplyRegularColumnRule(CColumnRec& column) const
 {
     // A rectangle edited in a column of rectangles keeps the column regular: every layer takes its
@@ -148,7 +138,7 @@ void CTessaronDoc::OnLayerModify()
     CheckPoint();
     segment.Column(c).m_nSelectedLayer = r;
     FillEditImages(segment, c, r);
-    FillEditZSegmentImage(segment);
+    LoadZsegmentImage(segment);
     g_EditColumn.m_Labels = segment.GetColumn(c).m_Labels;
     g_nLayerEditMode = 3;
 
@@ -186,12 +176,7 @@ void CTessaronDoc::OnLayerModify()
     column.m_fTaperPoint[1] = g_EditColumn.m_fTaperPoint[1];
     TakeEditZRange(zseg, oldZEnd, true);
     WriteBackEditLayer(segment, c, r);
-    if (g_CurLayerParams.m_bUpperWidthChanged && g_CurLayerParams.m_bLowerWidthChanged) {
-        CLayerRec& edited = column.Layer(r);
-        edited.m_fWidth = edited.m_fLowerWidth;
-        g_CurLayerParams.m_bUpperWidthChanged = 0;
-        g_CurLayerParams.m_bLowerWidthChanged = 0;
-    }
+    ApplyEdgeWidthMarks(column.Layer(r));
 
     TidyCurrentZsegment();
     if (segment.m_nSelectedColumn >= 0 && segment.m_nSelectedRow >= 0)

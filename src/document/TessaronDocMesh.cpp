@@ -288,12 +288,34 @@ void CTessaronDoc::ClampSideContactExtents()
     }
 }
 
+namespace {
+
+void ReloadLayerFileIndex(CZSegment& segment, int index)
+{
+    CLayerFileIndexReader reader(segment.m_SweepIndex);
+    segment.m_SweepIndex.m_bStale = false;
+    if (!reader.Load(segment.m_strLayerFile, index))
+        AfxMessageBox(reader.GetLoadError(), MB_OK);
+}
+
+}  // namespace
+
 void CTessaronDoc::RefreshLayerFileIndexes()
 {
-    for (int i = 0; i < GetZSegmentsInUse(); ++i) {
-        CZSegment& segment = m_ZSegments[i];
-        CLayerFileIndexReader reader(segment.m_SweepIndex);
-        if (!reader.Load(segment.m_strLayerFile, i))
-            AfxMessageBox(reader.GetLoadError(), MB_OK);
-    }
+    for (int i = 0; i < GetZSegmentsInUse(); ++i)
+        ReloadLayerFileIndex(m_ZSegments[i], i);
+}
+
+void CTessaronDoc::MarkLayerFileIndexesStale()
+{
+    for (int i = 0; i < GetZSegmentsInUse(); ++i)
+        m_ZSegments[i].m_SweepIndex.m_bStale = true;
+}
+
+const CLayerFileIndex& CTessaronDoc::GetLayerFileIndex(int index)
+{
+    CZSegment& segment = m_ZSegments.at(static_cast<std::size_t>(index));
+    if (segment.m_SweepIndex.m_bStale)
+        ReloadLayerFileIndex(segment, index);
+    return segment.m_SweepIndex;
 }

@@ -87,7 +87,7 @@ void CTessaronDoc::OnCurrentZsegmentProperty()
             segment.Column(c).m_nSelectedLayer = r;
             FillEditImages(segment, c, r);
         }
-        FillEditZSegmentImage(segment);
+        LoadZsegmentImage(segment);
         g_EditZSegment.m_Params.m_dAngle = segment.m_Params.m_dAngle;
         g_nLayerEditMode = 3;
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <stdexcept>
 
 namespace {
@@ -12,15 +13,48 @@ const CLayerRec& DefaultLayer()
     return layer;
 }
 
+// Bit for bit, so that -0 and 0 differ and a NaN equals only itself.
+template <class T>
+bool SameBits(const T& a, const T& b)
+{
+    return std::memcmp(&a, &b, sizeof(T)) == 0;
+}
+
+bool SamePoint(const CPoint3f& a, const CPoint3f& b)
+{
+    return SameBits(a.x, b.x) && SameBits(a.y, b.y) && SameBits(a.z, b.z);
+}
+
+bool SameParams(const CZSegmentParams& a, const CZSegmentParams& b)
+{
+    return a.m_strTaperLink == b.m_strTaperLink && SameBits(a.m_dZFrom, b.m_dZFrom) && SameBits(a.m_dZTo, b.m_dZTo) &&
+           a.m_nZPlanes == b.m_nZPlanes && a.m_nMethod == b.m_nMethod && a.m_nTaperPointCount == b.m_nTaperPointCount &&
+           std::memcmp(a.m_fTaperPoints, b.m_fTaperPoints, sizeof a.m_fTaperPoints) == 0 && a.m_nSpare == b.m_nSpare &&
+           SameBits(a.m_dAngle, b.m_dAngle);
+}
+
 bool IsVoidExactly(const CLayerRec& layer) { return layer.m_Material.m_Bulk.m_strName == "void"; }
 
 // Swaps a reversed range and clamps both ends to [0, width].
+void OrderEnds(float& from, float& to, float width)
+{
+    if (from > to)
+        std::swap(from, to);
+    from = std::min(std::max(from, 0.0f), width);
+    to = std::min(std::max(to, 0.0f), width);
+}
+
 void OrderRange(CContactRange& r, float width)
 {
-    if (r.m_fFrom > r.m_fTo)
-        std::swap(r.m_fFrom, r.m_fTo);
-    r.m_fFrom = std::min(std::max(r.m_fFrom, 0.0f), width);
-    r.m_fTo = std::min(std::max(r.m_fTo, 0.0f), width);
+    OrderEnds(r.m_fFrom, r.m_fTo, width);
+}
+
+bool IsOrdered(const CContactRange& r, float width)
+{
+    float from = r.m_fFrom;
+    float to = r.m_fTo;
+    OrderEnds(from, to, width);
+    return SameBits(from, r.m_fFrom) && SameBits(to, r.m_fTo);
 }
 
 // The bar of a contact range on the layer edge from left to right: x is measured from the left
@@ -130,6 +164,52 @@ void CColumnRec::LayoutLayers(const CColumnRec* previous, bool clamp, float minH
         layer.SetExtent(CPoint3f(origin.x, origin.y, 0.0f), shift, clamp, minHeight);
     }
     OrderContactRanges();
+}
+
+bool CColumnRec::LayoutChanges(const CZSegmentParams& params, const CColumnRec* previous, bool clamp,
+                               float minHeight) const
+{
+    if (!SameParams(m_Params, params))
+        return true;
+    // Each layer as LayoutLayers places it, from the place it gives the layer below.
+    CPoint3f origin;
+    CPoint3f placedA;
+    for (int i = 0; i < GetLayersInUse(); ++i) {
+        const CLayerRec& layer = m_Layers[static_cast<std::size_t>(i)];
+        float lowerWidth = layer.m_fLowerWidth;
+        float height = layer.m_fHeight;
+        if (i > 0) {
+            lowerWidth = m_Layers[static_cast<std::size_t>(i) - 1].m_fUpperWidth;
+            origin = placedA;
+        }
+        float shift = 0.0f;
+        if (previous && previous->GetLayersInUse() > i) {
+            const CLayerRec& left = previous->m_Layers[static_cast<std::size_t>(i)];
+            height = left.m_fHeight;
+            origin = left.m_B;
+            shift = left.m_D.x - left.m_B.x;
+        }
+        CPoint3f a = layer.m_A, b = layer.m_B, c = layer.m_C, d = layer.m_D;
+        CLayerRec::PlaceOutline(CPoint3f(origin.x, origin.y, 0.0f), shift, clamp, minHeight, lowerWidth,
+                                layer.m_fUpperWidth, height, a, b, c, d);
+        if (!SameBits(layer.m_fZFrom, static_cast<float>(params.m_dZFrom)) ||
+            !SameBits(layer.m_fZTo, static_cast<float>(params.m_dZTo)) || !SameBits(layer.m_fLowerWidth, lowerWidth) ||
+            !SameBits(layer.m_fHeight, height) || !SamePoint(layer.m_A, a) || !SamePoint(layer.m_B, b) ||
+            !SamePoint(layer.m_C, c) || !SamePoint(layer.m_D, d) || layer.m_nSelected != 0)
+            return true;
+        placedA = a;
+    }
+    // The ranges are ordered against widths the layout does not change.
+    const int top = FindTopNonVoidRow();
+    if (top >= 0)
+        for (int i = 0; i < m_Contacts.GetTopCount(); ++i)
+            if (!IsOrdered(m_Contacts.Top(i), m_Layers[static_cast<std::size_t>(top)].m_fUpperWidth))
+                return true;
+    if (!m_Layers.empty())
+        for (int i = 0; i < m_Contacts.GetBottomCount(); ++i)
+            if (!IsOrdered(m_Contacts.Bottom(i), m_Layers[0].m_fLowerWidth))
+                return true;
+    return false;
 }
 
 int CColumnRec::FindTopNonVoidRow() const

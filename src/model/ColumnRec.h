@@ -94,6 +94,10 @@ public:
     void LayoutLayers(const CColumnRec* previous, bool clamp, float minHeight);
     // Swaps reversed ranges and clamps them to the edge they sit on.
     void OrderContactRanges();
+    // True when giving the column these parameters and then LayoutLayers would change a bit of it:
+    // the z-segment's layout writes only the columns that need it, so that columns an undo
+    // snapshot shares stay shared.
+    bool LayoutChanges(const CZSegmentParams& params, const CColumnRec* previous, bool clamp, float minHeight) const;
 
     // --- Contact bars ---
     // Number of ranges, or 0 when every row in use is exactly "void".

@@ -32,6 +32,9 @@ public:
     std::map<int, std::string> m_Includes;   // source id -> include name as the statement gives it
     CKeywordLineList m_Lines;                // statements of the file and its includes, in reading order
     std::vector<CLayerFileItem> m_Items;     // in recording order
+    // The file has been read or written since the index was built: it is built again when a series
+    // first asks for it (CTessaronDoc::GetLayerFileIndex), not on every open and save.
+    bool m_bStale = false;
 
     CLayerFileIndex() = default;
     CLayerFileIndex(const CLayerFileIndex&) = default;

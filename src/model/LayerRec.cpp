@@ -37,16 +37,22 @@ bool CLayerRec::IsEmpty() const
 
 void CLayerRec::SetExtent(CPoint3f origin, float shift, bool clampHeight, float minHeight)
 {
-    // A very thin layer may be drawn thicker so it stays visible; its height stays as given.
-    float h = (clampHeight && m_fHeight < minHeight) ? minHeight : m_fHeight;
-    m_C = origin;
-    m_B.x = origin.x + m_fLowerWidth;
-    m_B.y = origin.y;
-    m_A.x = origin.x + shift;
-    m_A.y = origin.y + h;
-    m_D.x = m_A.x + m_fUpperWidth;
-    m_D.y = m_A.y;
+    PlaceOutline(origin, shift, clampHeight, minHeight, m_fLowerWidth, m_fUpperWidth, m_fHeight, m_A, m_B, m_C, m_D);
     m_nSelected = 0;
+}
+
+void CLayerRec::PlaceOutline(CPoint3f origin, float shift, bool clampHeight, float minHeight, float lowerWidth,
+                             float upperWidth, float height, CPoint3f& a, CPoint3f& b, CPoint3f& c, CPoint3f& d)
+{
+    // A very thin layer may be drawn thicker so it stays visible; its height stays as given.
+    const float h = (clampHeight && height < minHeight) ? minHeight : height;
+    c = origin;
+    b.x = origin.x + lowerWidth;
+    b.y = origin.y;
+    a.x = origin.x + shift;
+    a.y = origin.y + h;
+    d.x = a.x + upperWidth;
+    d.y = a.y;
 }
 
 float* CLayerRec::GetRect(float rect[4]) const

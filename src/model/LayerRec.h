@@ -73,6 +73,10 @@ public:
     // minimum height when clamping a thinner layer) and shifted right by shift, D along the upper
     // width. The height member itself is kept. Clears the selection mark.
     void SetExtent(CPoint3f origin, float shift, bool clampHeight, float minHeight);
+    // The outline SetExtent gives a layer with these widths and height: c whole, the x and y of a,
+    // b and d (their z is left as it is).
+    static void PlaceOutline(CPoint3f origin, float shift, bool clampHeight, float minHeight, float lowerWidth,
+                             float upperWidth, float height, CPoint3f& a, CPoint3f& b, CPoint3f& c, CPoint3f& d);
     // (top, left, right, bottom) = (A.y, A.x, B.x, B.y); returns rect.
     float* GetRect(float rect[4]) const;
     // Widens the box by the four corners; false (box untouched) for an empty layer or one that is

@@ -19,7 +19,7 @@ void CMeshPolygon::GetBoundingBox(float& minX, float& maxX, float& minY, float& 
 std::vector<CMeshPolygon> LayerMeshPolygons(const CZSegment& segment, int zseg)
 {
     std::vector<CMeshPolygon> polygons;
-    const std::vector<CColumnRec>& columns = segment.GetColumns();
+    const CSharedColumns& columns = segment.GetColumns();
     for (int c = 0; c < int(columns.size()); ++c) {
         const std::vector<CLayerRec>& layers = columns[c].GetLayers();
         for (int r = 0; r < int(layers.size()); ++r) {

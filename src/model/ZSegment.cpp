@@ -1,6 +1,7 @@
 #include "model/ZSegment.h"
 
 #include <algorithm>
+#include <utility>
 #include <stdexcept>
 
 #include "platform/Archive.h"
@@ -55,26 +56,26 @@ void CZSegment::Clear()
 
 void CZSegment::SetColumnCount(int n)
 {
-    m_Columns.resize(std::max(n, 0));
+    m_Columns.resize(static_cast<std::size_t>(std::max(n, 0)));
 }
 
 CColumnRec& CZSegment::Column(int c)
 {
     if (c < 0 || c >= GetColumnCount())
         throw std::out_of_range("column not in use");
-    return m_Columns[c];
+    return m_Columns.Mutable(static_cast<std::size_t>(c));
 }
 
 const CColumnRec& CZSegment::GetColumn(int c) const
 {
-    return (c >= 0 && c < GetColumnCount()) ? m_Columns[c] : DefaultColumn();
+    return (c >= 0 && c < GetColumnCount()) ? m_Columns[static_cast<std::size_t>(c)] : DefaultColumn();
 }
 
 bool CZSegment::InsertColumn(int c, const CColumnRec& column)
 {
     if (c < 0 || c > GetColumnCount())
         return false;
-    m_Columns.insert(m_Columns.begin() + c, column);
+    m_Columns.insert(static_cast<std::size_t>(c), column);
     return true;
 }
 
@@ -82,7 +83,7 @@ bool CZSegment::RemoveColumn(int c)
 {
     if (c < 0 || c >= GetColumnCount())
         return false;
-    m_Columns.erase(m_Columns.begin() + c);
+    m_Columns.erase(static_cast<std::size_t>(c));
     return true;
 }
 
@@ -121,12 +122,18 @@ void CZSegment::CopySelectedLayer()
 
 void CZSegment::LayoutColumns(bool clamp, float minHeight, double zShift, double zExtension)
 {
-    for (int c = 0; c < GetColumnCount(); ++c) {
-        CColumnRec& column = m_Columns[c];
-        column.m_Params = m_Params;
-        column.m_Params.m_dZFrom += zShift;
-        column.m_Params.m_dZTo += zShift + zExtension;
-        column.LayoutLayers(c > 0 ? &m_Columns[c - 1] : nullptr, clamp, minHeight);
+    CZSegmentParams params = m_Params;
+    params.m_dZFrom += zShift;
+    params.m_dZTo += zShift + zExtension;
+    for (std::size_t c = 0; c < m_Columns.size(); ++c) {
+        const CColumnRec* previous = c > 0 ? &m_Columns[c - 1] : nullptr;
+        // A column an undo snapshot shares is written only when the layout moves something in it:
+        // an unchanged device stays shared after every update.
+        if (m_Columns.IsShared(c) && !m_Columns[c].LayoutChanges(params, previous, clamp, minHeight))
+            continue;
+        CColumnRec& column = m_Columns.Mutable(c);
+        column.m_Params = params;
+        column.LayoutLayers(previous, clamp, minHeight);
     }
 }
 
@@ -197,8 +204,8 @@ void CZSegment::MarkTaperColumns(int count, const float* bottomXs, const float* 
         return;
     float bottomX = m_Columns[0].GetLayers().front().m_C.x;
     float topX = m_Columns[0].GetLayers().back().m_A.x;
-    for (CColumnRec& column : m_Columns)
-        column.MatchTaperVertex(bottomX, topX, count, bottomXs, topXs);
+    for (std::size_t c = 0; c < m_Columns.size(); ++c)
+        m_Columns.Mutable(c).MatchTaperVertex(bottomX, topX, count, bottomXs, topXs);
 }
 
 bool CZSegment::GetTaperEdge(int column, CPoint3f& p, CPoint3f& q, bool backFace) const

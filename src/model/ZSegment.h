@@ -16,6 +16,7 @@
 #include "model/MeshElement.h"
 #include "model/Point3f.h"
 #include "model/SectionRecord.h"
+#include "model/SharedColumns.h"
 #include "model/ZSegmentParams.h"
 #include "model/LayerFileIndex.h"
 #include "statements/KeywordLine.h"
@@ -86,11 +87,12 @@ public:
     int GetColumnCount() const { return static_cast<int>(m_Columns.size()); }
     // Sets the columns in use: new ones are default columns, those beyond n are dropped.
     void SetColumnCount(int n);
-    // A column in use; throws std::out_of_range for any other index.
+    // A column in use, for writing (copied first when an undo snapshot shares it); throws
+    // std::out_of_range for any other index. Read through GetColumn: it never copies.
     CColumnRec& Column(int c);
     // Any index: a column in use, or a fresh default column.
     const CColumnRec& GetColumn(int c) const;
-    const std::vector<CColumnRec>& GetColumns() const { return m_Columns; }
+    const CSharedColumns& GetColumns() const { return m_Columns; }
     // Inserts a column at 0..count (the later ones move right); false for an index out of range.
     bool InsertColumn(int c, const CColumnRec& column);
     bool AppendColumn(const CColumnRec& column) { return InsertColumn(GetColumnCount(), column); }
@@ -193,7 +195,8 @@ public:
     int MatchSideContacts(int n, int side, int row) const;
 
 private:
-    std::vector<CColumnRec> m_Columns;   // exactly the columns in use
+    // Exactly the columns in use; a copy of the z-segment shares them until either side writes one.
+    CSharedColumns m_Columns;
 
     CKeywordLineList* GetGroup(int group);
     const CKeywordLineList* GetGroup(int group) const;

@@ -3,6 +3,7 @@
 #include "platform/StringUtil.h"
 
 #include <cctype>
+#include <cmath>
 #include <charconv>
 #include <climits>
 #include <cstdio>
@@ -118,6 +119,42 @@ std::string FormatOne(const std::string& spec, T value)
     return big;
 }
 
+// A finite double in printf's %f, %e or %g form (upper case for F, E, G) at the precision, as the
+// "C" locale writes it: std::to_chars promises printf's digits and needs no locale. False when the
+// form is one it does not give (the caller then asks printf).
+bool ToCharsFloat(double value, char conversion, int precision, std::string& piece)
+{
+    if (!std::isfinite(value))
+        return false;
+    std::chars_format form = std::chars_format::general;
+    if (conversion == 'f' || conversion == 'F')
+        form = std::chars_format::fixed;
+    else if (conversion == 'e' || conversion == 'E')
+        form = std::chars_format::scientific;
+    char buffer[512];
+    const std::to_chars_result result = std::to_chars(buffer, buffer + sizeof buffer, value, form, precision);
+    if (result.ec != std::errc())
+        return false;
+    piece.assign(buffer, result.ptr);
+    if (conversion == 'E' || conversion == 'G') {
+        for (char& c : piece)
+            if (c == 'e')
+                c = 'E';
+    }
+    return true;
+}
+
+template <typename T>
+std::string IntegerText(T value)
+{
+    char buffer[32];
+    const std::to_chars_result result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
+}
+
+// Flags other than "-" and "0" (sign, blank, alternate form) are left to printf.
+bool HasOnlyPadFlags(const std::string& flags) { return flags.find_first_not_of("-0") == std::string::npos; }
+
 }  // namespace
 
 double StrToD(const char* text, std::size_t* consumed)
@@ -127,6 +164,17 @@ double StrToD(const char* text, std::size_t* consumed)
         *consumed = length;
     if (length == 0)
         return 0.0;
+    const char* first = text;
+    while (IsWhiteSpace(*first))
+        ++first;
+    if (*first == '+')
+        ++first;
+    // from_chars rounds as strtod does and needs no locale; outside the range of double the C
+    // runtime's own result (infinity or a rounded tiny value) is what the files were read with.
+    double value = 0.0;
+    const std::from_chars_result result = std::from_chars(first, text + length, value);
+    if (result.ec == std::errc() && result.ptr == text + length)
+        return value;
     std::string number(text, length);
     return strtod_l(number.c_str(), nullptr, CLocale());
 }
@@ -200,7 +248,6 @@ std::string StrFormat(const char* format, ...)
 
 std::string StrFormatV(const char* format, va_list argsIn)
 {
-    ScopedCLocale cLocale;
     va_list args;
     va_copy(args, argsIn);
     std::string out;
@@ -266,20 +313,53 @@ std::string StrFormatV(const char* format, va_list argsIn)
         if (precision >= 0)
             spec += "." + std::to_string(precision);
         std::string piece;
+        const bool padFlagsOnly = HasOnlyPadFlags(flags);
         switch (conversion) {
         case 'e': case 'E': case 'f': case 'F': case 'g': case 'G': case 'a': case 'A': {
             spec += length == "L" ? "L" : "";
             spec += conversion;
-            if (length == "L")
+            if (length == "L") {
+                ScopedCLocale cLocale;
                 piece = FormatOne(spec, va_arg(args, long double));
-            else
-                piece = FormatOne(spec, va_arg(args, double));
+            } else {
+                const double value = va_arg(args, double);
+                const bool fast = padFlagsOnly && conversion != 'a' && conversion != 'A' &&
+                                  ToCharsFloat(value, conversion, precision < 0 ? 6 : precision, piece);
+                if (!fast) {
+                    ScopedCLocale cLocale;
+                    piece = FormatOne(spec, value);
+                }
+            }
             if (conversion == 'e' || conversion == 'E' || conversion == 'g' || conversion == 'G')
                 WidenExponent(piece);
             PadField(piece, width, leftAlign, zeroPad);
             out += piece;
             continue;
         }
+        case 'd': case 'i': case 'u':
+            // Whole numbers and plain texts, the bulk of what the files hold, without printf.
+            if (padFlagsOnly && precision < 0 && (length.empty() || length == "l" || length == "ll")) {
+                const bool wide = length == "ll";
+                const bool longish = length == "l";
+                if (conversion == 'u')
+                    piece = wide ? IntegerText(va_arg(args, unsigned long long))
+                                 : longish ? IntegerText(va_arg(args, unsigned long))
+                                           : IntegerText(va_arg(args, unsigned int));
+                else
+                    piece = wide ? IntegerText(va_arg(args, long long))
+                                 : longish ? IntegerText(va_arg(args, long)) : IntegerText(va_arg(args, int));
+                PadField(piece, width, leftAlign, zeroPad);
+                out += piece;
+                continue;
+            }
+            break;
+        case 's':
+            if (flags.empty() && width < 0 && precision < 0) {
+                const char* text = va_arg(args, const char*);
+                out += text ? text : "(null)";
+                continue;
+            }
+            break;
         default:
             break;
         }

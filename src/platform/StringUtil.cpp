@@ -1,11 +1,5 @@
 #include "platform/StringUtil.h"
 
-bool IsWhiteSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
-
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
 std::string TrimLeft(const std::string& text)
 {
     std::size_t start = 0;
@@ -22,7 +16,23 @@ std::string TrimRight(const std::string& text)
     return text.substr(0, end);
 }
 
-std::string Trim(const std::string& text) { return TrimLeft(TrimRight(text)); }
+void TrimmedBounds(const std::string& text, std::size_t& start, std::size_t& end)
+{
+    end = text.size();
+    while (end > 0 && IsWhiteSpace(text[end - 1]))
+        --end;
+    start = 0;
+    while (start < end && IsWhiteSpace(text[start]))
+        ++start;
+}
+
+std::string Trim(const std::string& text)
+{
+    std::size_t start = 0;
+    std::size_t end = 0;
+    TrimmedBounds(text, start, end);
+    return text.substr(start, end - start);
+}
 
 std::string ToLowerAscii(std::string text)
 {
@@ -47,7 +57,22 @@ int CompareNoCase(const std::string& a, const std::string& b)
     return la.compare(lb) < 0 ? -1 : (la == lb ? 0 : 1);
 }
 
-bool EqualsNoCase(const std::string& a, const std::string& b) { return a.size() == b.size() && CompareNoCase(a, b) == 0; }
+namespace {
+
+char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+}  // namespace
+
+bool EqualsNoCase(const std::string& a, const std::string& b)
+{
+    // Character by character, without lowered copies: keywords are compared this way per statement.
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (LowerAscii(a[i]) != LowerAscii(b[i]))
+            return false;
+    return true;
+}
 
 bool StartsWith(const std::string& text, const std::string& prefix) { return text.compare(0, prefix.size(), prefix) == 0; }
 

@@ -5,14 +5,16 @@
 
 #include <string>
 
-bool IsWhiteSpace(char c);
+inline bool IsWhiteSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
 // Blank or TAB: the separators inside a statement line.
-bool IsBlank(char c);
+inline bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 // "0" to "9" only, whatever the locale.
-bool IsDigit(char c);
+inline bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 std::string TrimLeft(const std::string& text);
 std::string TrimRight(const std::string& text);
+// The bounds of the text without white space at either end: [start, end).
+void TrimmedBounds(const std::string& text, std::size_t& start, std::size_t& end);
 std::string Trim(const std::string& text);
 
 std::string ToLowerAscii(std::string text);

@@ -141,7 +141,7 @@ void DrawSideFaceHigh(const CLayerRec& layer, float thickness, bool cylinder, fl
 
 bool SideContactCarriers(const CZSegment& segment, int row, int& low, int& high)
 {
-    const std::vector<CColumnRec>& columns = segment.GetColumns();
+    const CSharedColumns& columns = segment.GetColumns();
     low = high = -1;
     for (int c = 0; c < int(columns.size()); ++c) {
         if (!columns[c].HasRow(row) || columns[c].GetLayer(row).IsEmpty()) continue;

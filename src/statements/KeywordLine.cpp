@@ -3,6 +3,7 @@
 #include "platform/Archive.h"
 #include "platform/StringUtil.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -14,18 +15,18 @@ const char* const kLineEnd = "\r\n";
 const char* const kIndent = "  ";
 
 // CR, LF and "&" read as blanks; runs of blanks collapse to one. TABs are kept as they are.
-std::string NormaliseStatementText(const std::string& text)
+void NormaliseStatementText(const char* text, std::size_t size, std::string& out)
 {
-    std::string out;
-    out.reserve(text.size());
-    for (char c : text) {
+    out.clear();
+    out.reserve(size);
+    for (std::size_t i = 0; i < size; ++i) {
+        char c = text[i];
         if (c == '\r' || c == '\n' || c == '&')
             c = ' ';
         if (c == ' ' && !out.empty() && out.back() == ' ')
             continue;
         out += c;
     }
-    return out;
 }
 
 char CloserOf(char opener)
@@ -38,42 +39,49 @@ char CloserOf(char opener)
     }
 }
 
-// Takes one parameter off the front of rest; false when none can be taken (rest then unchanged).
-// ended is set when an unclosed bracket group took the rest of the statement.
-bool TakeParam(std::string& rest, CKeywordParam& param, bool& ended)
+// Takes the parameter that begins at pos of the normalised text (its name is everything up to the
+// next "=", trimmed) and moves pos past its value; false when none can be taken. ended is set when
+// an unclosed bracket group took the rest of the statement.
+bool TakeParam(const std::string& text, std::size_t& pos, std::vector<CKeywordParam>& params, bool& ended)
 {
-    std::size_t equals = rest.find('=');
+    const std::size_t equals = text.find('=', pos);
     if (equals == std::string::npos)
         return false;
     std::size_t valueStart = equals + 1;
-    while (valueStart < rest.size() && IsBlank(rest[valueStart]))
+    while (valueStart < text.size() && IsBlank(text[valueStart]))
         ++valueStart;
-    if (valueStart >= rest.size())
+    if (valueStart >= text.size())
         return false;
-    param.m_strSourcePrefix = rest.substr(0, valueStart);
-    param.m_strName = Trim(rest.substr(0, equals));
+    CKeywordParam& param = params.emplace_back();
+    param.m_strSourcePrefix.assign(text, pos, valueStart - pos);
+    std::size_t nameStart = pos;
+    std::size_t nameEnd = equals;
+    while (nameEnd > nameStart && IsWhiteSpace(text[nameEnd - 1]))
+        --nameEnd;
+    while (nameStart < nameEnd && IsWhiteSpace(text[nameStart]))
+        ++nameStart;
+    param.m_strName.assign(text, nameStart, nameEnd - nameStart);
     std::size_t valueEnd;
-    std::string value;
-    char closer = CloserOf(rest[valueStart]);
+    const char closer = CloserOf(text[valueStart]);
     if (closer) {
-        std::size_t close = rest.find(closer, valueStart + 1);
+        const std::size_t close = text.find(closer, valueStart + 1);
         if (close == std::string::npos) {
-            value = rest.substr(valueStart) + closer;
-            valueEnd = rest.size();
+            valueEnd = text.size();
+            param.m_strValue.assign(text, valueStart, valueEnd - valueStart);
+            param.m_strValue += closer;
             ended = true;
         } else {
             valueEnd = close + 1;
-            value = rest.substr(valueStart, valueEnd - valueStart);
+            param.m_strValue.assign(text, valueStart, valueEnd - valueStart);
         }
     } else {
-        valueEnd = rest.find_first_of(" \t", valueStart);
+        valueEnd = text.find_first_of(" \t", valueStart);
         if (valueEnd == std::string::npos)
-            valueEnd = rest.size();
-        value = rest.substr(valueStart, valueEnd - valueStart);
+            valueEnd = text.size();
+        param.m_strValue.assign(text, valueStart, valueEnd - valueStart);
     }
-    param.m_strValue = value;
-    param.m_strSourceValue = value;
-    rest.erase(0, valueEnd);
+    param.m_strSourceValue = param.m_strValue;
+    pos = valueEnd;
     return true;
 }
 
@@ -116,31 +124,57 @@ bool GetFirstWord(const std::string& text, std::string& word)
 
 bool CKeywordLine::Parse(std::string& text)
 {
-    text = Trim(text);
+    std::size_t start = 0;
+    std::size_t end = 0;
+    TrimmedBounds(text, start, end);
+    text.erase(end);
+    text.erase(0, start);
+    return ParseTrimmed(text.data(), text.size());
+}
+
+bool CKeywordLine::Parse(const std::string& text)
+{
+    std::size_t start = 0;
+    std::size_t end = 0;
+    TrimmedBounds(text, start, end);
+    return ParseTrimmed(text.data() + start, end - start);
+}
+
+bool CKeywordLine::ParseTrimmed(const char* text, std::size_t size)
+{
     m_bModified = 0;
     m_nLine = 0;
     m_strKeyword.clear();
     m_params.clear();
-    if (text.empty()) {
+    if (size == 0) {
         m_strText = kLineEnd;
         return false;
     }
-    m_strText = text;
-    std::string normal = NormaliseStatementText(text);
+    m_strText.assign(text, size);
+    // The normalised text is scratch space: one buffer serves every statement a load parses.
+    static thread_local std::string normal;
+    NormaliseStatementText(text, size, normal);
     if (normal[0] == '$' && normal.find("$SourceFile") == std::string::npos) {
         m_strKeyword = normal;
         return true;
     }
-    GetFirstWord(normal, m_strKeyword);
-    // The keyword need not stand at the very start: a leading "&" became a blank above.
-    std::size_t keywordEnd = m_strKeyword.empty() ? 0 : normal.find(m_strKeyword) + m_strKeyword.size();
-    std::string rest = normal.substr(keywordEnd);
+    // The keyword is the first word; a leading "&" became a blank above, so it need not stand at
+    // the very start.
+    std::size_t pos = 0;
+    while (pos < normal.size() && IsWhiteSpace(normal[pos]))
+        ++pos;
+    if (pos < normal.size()) {
+        std::size_t wordEnd = normal.find_first_of(" \t", pos);
+        if (wordEnd == std::string::npos)
+            wordEnd = normal.size();
+        m_strKeyword.assign(normal, pos, wordEnd - pos);
+        pos = wordEnd;
+    } else {
+        pos = 0;
+    }
+    m_params.reserve(static_cast<std::size_t>(std::count(normal.begin() + static_cast<std::ptrdiff_t>(pos), normal.end(), '=')));
     bool ended = false;
-    while (!ended) {
-        CKeywordParam param;
-        if (!TakeParam(rest, param, ended))
-            break;
-        m_params.push_back(std::move(param));
+    while (!ended && TakeParam(normal, pos, m_params, ended)) {
     }
     return true;
 }
@@ -187,6 +221,28 @@ void CKeywordLine::RemoveParam(int index)
     if (index < 0 || index >= static_cast<int>(m_params.size()))
         return;
     m_params.erase(m_params.begin() + index);
+    RebuildAfterRemoval();
+}
+
+void CKeywordLine::RemoveFlaggedParams(const std::vector<bool>& remove)
+{
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < m_params.size(); ++i) {
+        if (i < remove.size() && remove[i])
+            continue;
+        if (kept != i)
+            m_params[kept] = std::move(m_params[i]);
+        ++kept;
+    }
+    if (kept == m_params.size())
+        return;
+    m_params.resize(kept);
+    RebuildAfterRemoval();
+}
+
+void CKeywordLine::RebuildAfterRemoval()
+{
+    // The text depends on the parameters left only, so removals in any order end in the same text.
     m_bModified = 1;
     // A "$" line is never continued when read back, so it stays on one line.
     if (IsComment()) {

@@ -44,11 +44,8 @@ public:
     // place; m_strText becomes the trimmed text, m_nLine and m_bModified 0 (m_nSource untouched).
     // An empty text gives an empty keyword, no parameters, m_strText CR LF and false.
     bool Parse(std::string& text);
-    bool Parse(const std::string& text)
-    {
-        std::string copy = text;
-        return Parse(copy);
-    }
+    // The same for a text that is to stay as it is.
+    bool Parse(const std::string& text);
 
     std::string GetKeyword() const { return m_strKeyword; }
     const std::string& GetText() const { return m_strText; }
@@ -71,6 +68,9 @@ public:
     // Removes parameter index (must be valid), rebuilds m_strText wrapped (canonical parameter texts,
     // breaks measured on the as-read texts) and sets m_bModified.
     void RemoveParam(int index);
+    // Removes every parameter whose index is flagged in `remove` (sized like m_params) and rebuilds
+    // the text once, as RemoveParam does; nothing when none is flagged.
+    void RemoveFlaggedParams(const std::vector<bool>& remove);
     // RemoveParam of the first parameter with exactly that name; nothing when there is none.
     void RemoveParamByName(const std::string& name);
     // Replace the name or the value of the parameter at index (must be valid); nothing else changes,
@@ -92,6 +92,12 @@ public:
     std::string CanonicalLines() const;
     // Writes CanonicalLines() to a storing archive; nothing for an empty keyword.
     void Write(CArchive& archive) const;
+
+private:
+    // m_strText rebuilt wrapped from the parameters left after a removal; m_bModified set.
+    void RebuildAfterRemoval();
+    // Parse of a text already trimmed of white space at both ends.
+    bool ParseTrimmed(const char* text, std::size_t size);
 };
 
 // The characters from the first non-white character up to the first blank or TAB; false when the

@@ -263,19 +263,40 @@ std::string CKeywordLineList::GetColumnParam(const std::string& keyword, int col
     return std::string();
 }
 
+namespace {
+
+// The column number a "layer_mater" statement with a macro name counts for (column_num, 0 or missing
+// counting as 1); nothing for any other statement.
+bool CountsAsMacroLineOf(const CKeywordLine& line, int& column)
+{
+    if (line.m_strKeyword != "layer_mater")
+        return false;
+    column = ColumnNum(line);
+    if (column == 0)
+        column = 1;
+    return !line.GetParam("macro_name").empty();
+}
+
+}  // namespace
+
 int CKeywordLineList::CountColumnMacroLines(int columnIndex) const
 {
     int count = 0;
-    for (const CKeywordLine& line : m_lines) {
-        if (line.m_strKeyword != "layer_mater")
-            continue;
-        int column = ColumnNum(line);
-        if (column == 0)
-            column = 1;
-        if (column == columnIndex + 1 && !line.GetParam("macro_name").empty())
+    int column = 0;
+    for (const CKeywordLine& line : m_lines)
+        if (CountsAsMacroLineOf(line, column) && column == columnIndex + 1)
             ++count;
-    }
     return count;
+}
+
+std::vector<int> CKeywordLineList::CountMacroLinesOfColumns(int columns) const
+{
+    std::vector<int> counts(static_cast<std::size_t>(std::max(columns, 0)), 0);
+    int column = 0;
+    for (const CKeywordLine& line : m_lines)
+        if (CountsAsMacroLineOf(line, column) && column >= 1 && column <= columns)
+            ++counts[static_cast<std::size_t>(column) - 1];
+    return counts;
 }
 
 bool CKeywordLineList::FindNewDopingLine(int n, CKeywordLine& found) const

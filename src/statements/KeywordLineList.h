@@ -92,6 +92,8 @@ public:
     // Number of "layer_mater" lines of column index c (column_num, 0 or missing counting as 1, equals
     // c + 1) with a non-empty "macro_name".
     int CountColumnMacroLines(int columnIndex) const;
+    // CountColumnMacroLines of column indexes 0..columns-1, in one pass over the list.
+    std::vector<int> CountMacroLinesOfColumns(int columns) const;
     // The first statement whose keyword begins with "new_doping" while exactly n "layer_mater" lines
     // stand before it.
     bool FindNewDopingLine(int n, CKeywordLine& line) const;

@@ -3,7 +3,19 @@
 #include "platform/NumberText.h"
 #include "platform/StringUtil.h"
 
-bool CKeywordParam::HasNoSourceText() const { return Trim(m_strSourcePrefix + m_strSourceValue).empty(); }
+namespace {
+
+bool IsAllWhiteSpace(const std::string& text)
+{
+    for (char c : text)
+        if (!IsWhiteSpace(c))
+            return false;
+    return true;
+}
+
+}  // namespace
+
+bool CKeywordParam::HasNoSourceText() const { return IsAllWhiteSpace(m_strSourcePrefix) && IsAllWhiteSpace(m_strSourceValue); }
 
 std::string CKeywordParam::GetText(ParamTextForm form) const
 {

@@ -1,5 +1,7 @@
 #include "textfiles/LabelStatements.h"
 
+#include <vector>
+
 #include "platform/NumberText.h"
 
 namespace {
@@ -31,12 +33,20 @@ void CLabelStatements::ReadLabelPositions(int n)
     const CKeywordLineList& lines = m_ctx.lines;
     const int count = lines.GetCount();
 
-    for (int i = 1;; ++i) {
-        const int a = lines.FindNthLine("column", i);
-        if (a < 0) break;
-        int b = lines.FindNthLine("column", i + 1);
-        if (b < 0) b = count;
-        std::string num = lines.GetNthLineParam("column", i, "column_num");
+    // Where the "column" and "layer" statements stand, found in one pass rather than per row.
+    std::vector<int> columnsAt;
+    std::vector<int> layersAt;
+    for (int k = 0; k < count; ++k) {
+        const std::string& keyword = lines[k].m_strKeyword;
+        if (keyword == "column") columnsAt.push_back(k);
+        else if (keyword == "layer") layersAt.push_back(k);
+    }
+    auto nextOr = [count](const std::vector<int>& at, std::size_t i) { return i < at.size() ? at[i] : count; };
+
+    for (std::size_t i = 0; i < columnsAt.size(); ++i) {
+        const int a = columnsAt[i];
+        const int b = nextOr(columnsAt, i + 1);
+        std::string num = lines[a].GetParam("column_num");
         if (num.empty()) num = "1";
         const int target = AtoI(num) - 1;
         // Labels of a column number the z-segment does not have are left out.
@@ -50,11 +60,9 @@ void CLabelStatements::ReadLabelPositions(int n)
         }
     }
 
-    for (int row = 0;; ++row) {
-        const int a = lines.FindNthLine("layer", row + 1);
-        if (a < 0) break;
-        int b = lines.FindNthLine("layer", row + 2);
-        if (b < 0) b = count;
+    for (int row = 0; row < static_cast<int>(layersAt.size()); ++row) {
+        const int a = layersAt[static_cast<std::size_t>(row)];
+        const int b = nextOr(layersAt, static_cast<std::size_t>(row) + 1);
         for (int k = a + 1; k < b; ++k) {
             if (lines.GetKeyword(k) != "layer_position") continue;
             CLabelRec label;

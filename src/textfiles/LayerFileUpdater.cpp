@@ -71,8 +71,10 @@ bool IsNonStructureLine(const CKeywordLine& line)
     const std::string& k = line.m_strKeyword;
     if (k.empty() || k[0] == '$' || IsBlockKeyword(k))
         return true;
-    for (char digit = '0'; digit <= '9'; ++digit)
-        if (Contains(k, std::string("new_doping") + digit))
+    // "new_doping" followed by a digit anywhere in the keyword.
+    static const std::string kNewDoping = "new_doping";
+    for (std::size_t at = k.find(kNewDoping); at != std::string::npos; at = k.find(kNewDoping, at + 1))
+        if (at + kNewDoping.size() < k.size() && IsDigitChar(k[at + kNewDoping.size()]))
             return false;
     static const char* const structure[] = {"layer",       "layer_mater",   "top_contact",
                                             "bottom_contact", "column",     "vcsel_section",

@@ -40,7 +40,7 @@ bool IsNumberText(std::string text);
 bool IsDigitChar(char c);
 // True when the two value texts say the same: numerically when the first is a number text,
 // otherwise ignoring case; both are trimmed first.
-bool CompareValueText(std::string a, std::string b);
+bool CompareValueText(const std::string& a, const std::string& b);
 
 // Removals of the statements that are regenerated from the model on every save.
 void RemoveVcselSectionLines(CKeywordLineList& list);
@@ -77,7 +77,7 @@ public:
     // other holds at the value the reader gives when it is absent is no difference (defaults).
     static bool IsSameStatement(const CKeywordLine& o, const CKeywordLine& f,
                                 const CReaderDefaults& defaults = CReaderDefaults());
-    void MergeParams(const CKeywordLine& o, CKeywordLine& f, CKeywordLine& out);
+    void MergeParams(const CKeywordLine& o, const CKeywordLine& fresh, CKeywordLine& out);
     static void RebuildLineText(CKeywordLine& line);
 
     // Lookups of the old partner of a fresh statement; each returns the partner's index or -1 and
@@ -94,27 +94,30 @@ public:
     static int FindVcselSection(const CKeywordLineList& old, CKeywordLine& fresh);
 
     // Default parameters.
-    static bool RemoveMatchingParams(CKeywordLine pattern, CKeywordLine& s, bool matchValue);
+    static bool RemoveMatchingParams(const CKeywordLine& pattern, CKeywordLine& s, bool matchValue);
     static void RemoveDefaultParamsOfLine(CKeywordLine& s);
     static void RemoveDefaultParams(CKeywordLineList& list);
 
     // Material and grating parameter clearing.
     static void ClearGratingMacroParams(CKeywordLineList& old);
-    void UpdateLayerMaterPass(CKeywordLineList& old, CKeywordLineList fresh);
-    void ClearLayerMaterParams(CKeywordLine& o, CKeywordLine f);
-    bool MacroSymbolsChanged(CKeywordLine o, CKeywordLine f);
-    bool ActiveSymbolsChanged(CKeywordLine o, CKeywordLine f);
-    std::map<std::string, bool> GetMergeFlags(CKeywordLine o, CKeywordLine f);
+    void UpdateLayerMaterPass(CKeywordLineList& old, const CKeywordLineList& fresh);
+    void ClearLayerMaterParams(CKeywordLine& o, const CKeywordLine& f);
+    // The parameters a material statement's clearing removes, by what changed.
+    static const CKeywordLine& LayerMaterClearingPattern(bool macroChanged, bool activeChanged);
+    bool MacroSymbolsChanged(const CKeywordLine& o, const CKeywordLine& f);
+    bool ActiveSymbolsChanged(const CKeywordLine& o, const CKeywordLine& f);
+    std::map<std::string, bool> GetMergeFlags(const CKeywordLine& o, const CKeywordLine& f);
 
     // Regenerated statements.
     static bool GetRotation(const CKeywordLineList& list, double& angle);
     void UpdateRotation(CKeywordLineList& old, double angle);
     void InlineIncludesOnColumnChange(CKeywordLineList& old, CKeywordLineList& fresh);
-    void PlaceSideContacts(CKeywordLineList fresh, CKeywordLineList& result);
-    void PlaceColumnPositions(CKeywordLineList fresh, CKeywordLineList& result);
-    void PlaceLayerPositions(CKeywordLineList fresh, CKeywordLineList& result);
-    void UpdateVcselSections(CKeywordLineList fresh, CKeywordLineList& result);
+    void PlaceSideContacts(const CKeywordLineList& fresh, CKeywordLineList& result);
+    void PlaceColumnPositions(const CKeywordLineList& fresh, CKeywordLineList& result);
+    void PlaceLayerPositions(const CKeywordLineList& fresh, CKeywordLineList& result);
+    void UpdateVcselSections(const CKeywordLineList& fresh, CKeywordLineList& result);
     static void UpdateDopingParams(CKeywordLineList& list);
+    static void RemoveNumberedLayerDopings(CKeywordLineList& list);
 
 private:
     // An included block: the lines of one include statement of the main file together with the
@@ -144,7 +147,7 @@ private:
     void KeepDopingTexts(const CKeywordLineList& old, CKeywordLineList& result);
     int CountLayersInInclude(const CKeywordLine& includeLine);
     template <class Test>
-    void PlaceAfterAnchors(CKeywordLineList& fresh, CKeywordLineList& result, Test isPlaced,
+    void PlaceAfterAnchors(const CKeywordLineList& fresh, CKeywordLineList& result, Test isPlaced,
                            const char* const* skipPrefixes, int skipCount);
 
     std::string m_strPath;

@@ -10,6 +10,8 @@
 #include <unordered_map>
 
 void ReparseFlattenedKeepNumber(CKeywordLine& s);
+bool CannotHoldParamOf(const CKeywordLine& s, const CKeywordLine& pattern);
+CKeywordLine ParsedStatement(const std::string& text);
 
 namespace {
 
@@ -25,6 +27,8 @@ std::string NumberedNames(const char* stem, int from, int to)
 // was when it holds none of them.
 void ClearByPattern(const CKeywordLine& pattern, CKeywordLine& s)
 {
+    if (CannotHoldParamOf(s, pattern))
+        return;
     const CKeywordLine saved = s;
     ReparseFlattenedKeepNumber(s);
     if (!CLayerFileUpdater::RemoveMatchingParams(pattern, s, false))
@@ -50,7 +54,7 @@ void CLayerFileUpdater::ClearGratingMacroParams(CKeywordLineList& old)
             ClearByPattern(pattern, line);
 }
 
-void CLayerFileUpdater::UpdateLayerMaterPass(CKeywordLineList& old, CKeywordLineList fresh)
+void CLayerFileUpdater::UpdateLayerMaterPass(CKeywordLineList& old, const CKeywordLineList& fresh)
 {
     // The first fresh material statement of each number: after the pairing, its partner's.
     std::unordered_map<int, const CKeywordLine*> partners;
@@ -66,17 +70,29 @@ void CLayerFileUpdater::UpdateLayerMaterPass(CKeywordLineList& old, CKeywordLine
     }
 }
 
-void CLayerFileUpdater::ClearLayerMaterParams(CKeywordLine& o, CKeywordLine f)
+void CLayerFileUpdater::ClearLayerMaterParams(CKeywordLine& o, const CKeywordLine& f)
 {
-    std::string text = "layer_mater n_newdoping_index=0 p_newdoping_index=0";
-    if (MacroSymbolsChanged(o, f))
-        text += NumberedNames("var_symbol", 1, 6) + NumberedNames("var", 1, 6) +
-                " grade_var=0 grade_from=0 grade_to=0";
-    if (ActiveSymbolsChanged(o, f))
-        text += NumberedNames("avar_symbol", 1, 6) + NumberedNames("avar", 1, 6);
-    CKeywordLine pattern;
-    pattern.Parse(text);
-    ClearByPattern(pattern, o);
+    ClearByPattern(LayerMaterClearingPattern(MacroSymbolsChanged(o, f), ActiveSymbolsChanged(o, f)), o);
+}
+
+const CKeywordLine& CLayerFileUpdater::LayerMaterClearingPattern(bool macroChanged, bool activeChanged)
+{
+    // The four patterns are made once: a save clears every material statement of the file.
+    static const std::vector<CKeywordLine> patterns = [] {
+        std::vector<CKeywordLine> made;
+        for (int macro = 0; macro < 2; ++macro)
+            for (int active = 0; active < 2; ++active) {
+                std::string text = "layer_mater n_newdoping_index=0 p_newdoping_index=0";
+                if (macro)
+                    text += NumberedNames("var_symbol", 1, 6) + NumberedNames("var", 1, 6) +
+                            " grade_var=0 grade_from=0 grade_to=0";
+                if (active)
+                    text += NumberedNames("avar_symbol", 1, 6) + NumberedNames("avar", 1, 6);
+                made.push_back(ParsedStatement(text));
+            }
+        return made;
+    }();
+    return patterns[static_cast<std::size_t>((macroChanged ? 2 : 0) + (activeChanged ? 1 : 0))];
 }
 
 namespace {
@@ -91,8 +107,12 @@ bool SymbolsChanged(CMacroList* macros, const CKeywordLine& o, const CKeywordLin
     if (a != b)
         return true;
     bool freeStyle = false;
-    for (int i = 1; i <= 6 && !freeStyle; ++i)
-        freeStyle = !o.GetParam(StrFormat("%s%d", symbolStem, i)).empty();
+    std::string symbol = symbolStem;
+    symbol += '0';
+    for (int i = 1; i <= 6 && !freeStyle; ++i) {
+        symbol.back() = static_cast<char>('0' + i);
+        freeStyle = !o.GetParam(symbol).empty();
+    }
     if (macros == nullptr)
         return false;
     int c1 = macros->GetParamCountOf(a);
@@ -104,17 +124,17 @@ bool SymbolsChanged(CMacroList* macros, const CKeywordLine& o, const CKeywordLin
 
 }  // namespace
 
-bool CLayerFileUpdater::MacroSymbolsChanged(CKeywordLine o, CKeywordLine f)
+bool CLayerFileUpdater::MacroSymbolsChanged(const CKeywordLine& o, const CKeywordLine& f)
 {
     return SymbolsChanged(m_pMacros, o, f, "macro_name", "var_symbol");
 }
 
-bool CLayerFileUpdater::ActiveSymbolsChanged(CKeywordLine o, CKeywordLine f)
+bool CLayerFileUpdater::ActiveSymbolsChanged(const CKeywordLine& o, const CKeywordLine& f)
 {
     return SymbolsChanged(m_pMacros, o, f, "active_macro", "avar_symbol");
 }
 
-std::map<std::string, bool> CLayerFileUpdater::GetMergeFlags(CKeywordLine o, CKeywordLine f)
+std::map<std::string, bool> CLayerFileUpdater::GetMergeFlags(const CKeywordLine& o, const CKeywordLine& f)
 {
     std::map<std::string, bool> flags = LayerParamFlags();
     if (o.m_strKeyword == "layer_mater") {

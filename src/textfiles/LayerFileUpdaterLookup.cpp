@@ -29,13 +29,16 @@ bool IsNumberText(std::string text)
     return true;
 }
 
-bool CompareValueText(std::string a, std::string b)
+bool CompareValueText(const std::string& a, const std::string& b)
 {
-    a = Trim(a);
-    b = Trim(b);
-    if (IsNumberText(a))
-        return AtoF(a) == AtoF(b);
-    return EqualsNoCase(a, b);
+    // The same text says the same (no number text reads as NaN); a save compares every value.
+    if (a == b)
+        return true;
+    const std::string ta = Trim(a);
+    const std::string tb = Trim(b);
+    if (IsNumberText(ta))
+        return AtoF(ta) == AtoF(tb);
+    return EqualsNoCase(ta, tb);
 }
 
 void CLayerFileUpdater::NormalizeValue(std::string& s)
@@ -181,7 +184,7 @@ int CLayerFileUpdater::FindVcselSection(const CKeywordLineList& old, CKeywordLin
     return COldStatementIndex(old).Vcsel(old, fresh);
 }
 
-bool CLayerFileUpdater::RemoveMatchingParams(CKeywordLine pattern, CKeywordLine& s, bool matchValue)
+bool CLayerFileUpdater::RemoveMatchingParams(const CKeywordLine& pattern, CKeywordLine& s, bool matchValue)
 {
     bool removed = false;
     int i = 0;
@@ -220,11 +223,47 @@ void ReparseFlattened(CKeywordLine& s)
 
 }  // namespace
 
+bool CannotHoldParamOf(const CKeywordLine& s, const CKeywordLine& pattern)
+{
+    // Only a text of more than one character is parsed again (ReparseFlattened); a parameter name
+    // read from it stands in it as it is, so without any of the pattern's names in the text no
+    // parameter read from it matches the pattern.
+    const std::string& text = s.m_strText;
+    std::size_t start = 0;
+    std::size_t end = 0;
+    TrimmedBounds(text, start, end);
+    if (end - start <= 1)
+        return false;
+    for (const CKeywordParam& param : pattern.m_params)
+        if (text.find(param.m_strName) != std::string::npos)
+            return false;
+    return true;
+}
+
+CKeywordLine ParsedStatement(const std::string& text)
+{
+    CKeywordLine line;
+    line.Parse(text);
+    return line;
+}
+
+namespace {
+
+// The two default statements, parsed once.
+const std::vector<CKeywordLine>& DefaultStatements()
+{
+    static const std::vector<CKeywordLine> defaults = {ParsedStatement(g_strLayerMaterDefault),
+                                                       ParsedStatement(g_strZStructureDefault)};
+    return defaults;
+}
+
+}  // namespace
+
 void CLayerFileUpdater::RemoveDefaultParamsOfLine(CKeywordLine& s)
 {
-    CKeywordLine defaults[2];
-    defaults[0].Parse(g_strLayerMaterDefault);
-    defaults[1].Parse(g_strZStructureDefault);
+    const std::vector<CKeywordLine>& defaults = DefaultStatements();
+    if (CannotHoldParamOf(s, defaults[0]) && CannotHoldParamOf(s, defaults[1]))
+        return;
     const CKeywordLine saved = s;
     ReparseFlattened(s);
     for (const CKeywordLine& pattern : defaults)

@@ -11,6 +11,7 @@
 #include <map>
 #include <set>
 #include <unordered_map>
+#include <utility>
 
 using namespace layer_updater;
 
@@ -130,11 +131,10 @@ void CLayerFileUpdater::MergeStatement(CKeywordLineList& old, CKeywordLineList& 
                     out.RebuildText(ParamTextForm::canonical);
                     out.WrapText();
                 } else {
-                    CKeywordLine work = f;  // the merge consumes the parameters it pairs
-                    MergeParams(old[j], work, out);
+                    MergeParams(old[j], f, out);
                 }
                 CopyPrecedingLines(old, result, j);
-                result.Append(out);
+                result.m_lines.push_back(std::move(out));
             } else if (!IsUnitUnchanged(old, fresh, s) || !CanWriteIncludeBack(s) || !ReachIncludedFile(s)) {
                 // Something in the included block changed, or its file cannot be reached from the
                 // saved file: its lines are merged as lines of the main file and its include
@@ -205,13 +205,24 @@ bool MissingParamIsChange(const std::string& keyword, const std::string& name, c
     return !it->second;
 }
 
+// Index of the first parameter of f with that name, -1 when none.
+int FindParam(const CKeywordLine& f, const std::string& name)
+{
+    for (int k = 0; k < f.GetParamCount(); ++k)
+        if (f.m_params[static_cast<std::size_t>(k)].m_strName == name)
+            return k;
+    return -1;
+}
+
 // True when every parameter of a has an equal counterpart in b (or may be missing there).
 bool ParamsCoveredBy(const CKeywordLine& a, const CKeywordLine& b, const std::string& keyword, bool aIsFresh,
                      const CReaderDefaults& defaults)
 {
+    static const std::string kAbsent;
     for (const CKeywordParam& p : a.m_params) {
         const std::string& v = p.m_strValue;
-        std::string w = b.GetParam(p.m_strName);
+        const int match = FindParam(b, p.m_strName);
+        const std::string& w = match >= 0 ? b.m_params[static_cast<std::size_t>(match)].m_strValue : kAbsent;
         if (v == "schottky" && w.empty())
             return false;
         if (CompareValueText(v, w))
@@ -242,15 +253,6 @@ CKeywordParam TextOnlyParam(const std::string& prefix, const std::string& value)
     return p;
 }
 
-// Index of the first parameter of f with that name, -1 when none.
-int FindParam(const CKeywordLine& f, const std::string& name)
-{
-    for (int k = 0; k < f.GetParamCount(); ++k)
-        if (f.m_params[static_cast<std::size_t>(k)].m_strName == name)
-            return k;
-    return -1;
-}
-
 // The text of an old parameter whose fresh counterpart has the value: the old text when both say
 // the same, the fresh value in compact form otherwise.
 std::string MergedValueText(const CKeywordParam& p, const std::string& freshValue)
@@ -260,6 +262,21 @@ std::string MergedValueText(const CKeywordParam& p, const std::string& freshValu
     std::string value = freshValue;
     CLayerFileUpdater::NormalizeValue(value);
     return value;
+}
+
+bool SameKeywordAndParams(const CKeywordLine& a, const CKeywordLine& b)
+{
+    if (&a == &b)
+        return true;
+    if (a.m_strKeyword != b.m_strKeyword || a.m_params.size() != b.m_params.size())
+        return false;
+    for (std::size_t i = 0; i < a.m_params.size(); ++i) {
+        const CKeywordParam& p = a.m_params[i];
+        const CKeywordParam& q = b.m_params[i];
+        if (p.m_strName != q.m_strName || p.m_strValue != q.m_strValue)
+            return false;
+    }
+    return true;
 }
 
 bool SameTexts(const std::vector<CKeywordParam>& built, const std::vector<CKeywordParam>& read)
@@ -290,7 +307,7 @@ bool CLayerFileUpdater::IsSameStatement(const CKeywordLine& o, const CKeywordLin
            ParamsCoveredBy(f, o, o.m_strKeyword, true, defaults);
 }
 
-void CLayerFileUpdater::MergeParams(const CKeywordLine& o, CKeywordLine& f, CKeywordLine& out)
+void CLayerFileUpdater::MergeParams(const CKeywordLine& o, const CKeywordLine& fresh, CKeywordLine& out)
 {
     // The statement as it was before its macro parameters were cleared: when it says what the
     // model says, it stays as the user wrote it. Otherwise a cleared parameter takes the fresh
@@ -298,18 +315,25 @@ void CLayerFileUpdater::MergeParams(const CKeywordLine& o, CKeywordLine& f, CKey
     // first one wrote.
     auto before = m_beforeClearing.find(o.m_nLine);
     const CKeywordLine& u = (o.m_nLine > 0 && before != m_beforeClearing.end()) ? before->second : o;
-    if (IsSameStatement(u, f, m_defaults)) {
+    if (IsSameStatement(u, fresh, m_defaults)) {
         out = u;
         return;
     }
-    if (IsSameStatement(o, f, m_defaults)) {
+    // A statement its clearing left as it was says what it said: the test would be the same.
+    if (!SameKeywordAndParams(o, u) && IsSameStatement(o, fresh, m_defaults)) {
         out = o;
         return;
     }
 
+    CKeywordLine f = fresh;  // the merge consumes the parameters it pairs
     out = CKeywordLine();
     out.m_strKeyword = o.m_strKeyword;
-    std::map<std::string, bool> flags = GetMergeFlags(o, f);
+    // GetMergeFlags without copying the map: "var" and "avar" of a material statement count as
+    // not written by the model only when its macro's symbols changed.
+    const std::map<std::string, bool>& flags = LayerParamFlags();
+    const bool mater = o.m_strKeyword == "layer_mater";
+    const bool varFlagged = !mater || MacroSymbolsChanged(o, f);
+    const bool avarFlagged = !mater || ActiveSymbolsChanged(o, f);
     std::size_t kept = 0;  // o's parameters are those of u that were not cleared, in u's order
     for (const CKeywordParam& p : u.m_params) {
         const bool cleared = !(kept < o.m_params.size() && o.m_params[kept].m_strName == p.m_strName);
@@ -325,9 +349,12 @@ void CLayerFileUpdater::MergeParams(const CKeywordLine& o, CKeywordLine& f, CKey
         }
         if (cleared || IsOptionalModelParam(o.m_strKeyword, p.m_strName))
             continue;  // the model says it is not there
-        auto it = flags.find(StripTrailingDigits(p.m_strName));
-        if (it != flags.end() && !it->second)
-            continue;  // the model no longer writes it
+        const std::string stem = StripTrailingDigits(p.m_strName);
+        if ((stem != "var" || varFlagged) && (stem != "avar" || avarFlagged)) {
+            auto it = flags.find(stem);
+            if (it != flags.end() && !it->second)
+                continue;  // the model no longer writes it
+        }
         out.m_params.push_back(TextOnlyParam(p.m_strSourcePrefix, p.m_strSourceValue));
     }
     for (const CKeywordParam& p : f.m_params) {

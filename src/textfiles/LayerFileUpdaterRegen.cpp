@@ -102,7 +102,7 @@ int ColumnNumberOf(const CKeywordLine& line)
 // Places each fresh statement for which isPlaced is true after the result statement that stands for
 // the same layer: layers are counted over "layer" statements and the layers of included files.
 template <class Test>
-void CLayerFileUpdater::PlaceAfterAnchors(CKeywordLineList& fresh, CKeywordLineList& result, Test isPlaced,
+void CLayerFileUpdater::PlaceAfterAnchors(const CKeywordLineList& fresh, CKeywordLineList& result, Test isPlaced,
                                           const char* const* skipPrefixes, int skipCount)
 {
     int k = -1;
@@ -148,7 +148,7 @@ void CLayerFileUpdater::PlaceAfterAnchors(CKeywordLineList& fresh, CKeywordLineL
     }
 }
 
-void CLayerFileUpdater::PlaceSideContacts(CKeywordLineList fresh, CKeywordLineList& result)
+void CLayerFileUpdater::PlaceSideContacts(const CKeywordLineList& fresh, CKeywordLineList& result)
 {
     static const char* const skip[] = {"left_contact ", "right_contact "};
     PlaceAfterAnchors(
@@ -157,14 +157,14 @@ void CLayerFileUpdater::PlaceSideContacts(CKeywordLineList fresh, CKeywordLineLi
         skip, 2);
 }
 
-void CLayerFileUpdater::PlaceLayerPositions(CKeywordLineList fresh, CKeywordLineList& result)
+void CLayerFileUpdater::PlaceLayerPositions(const CKeywordLineList& fresh, CKeywordLineList& result)
 {
     static const char* const skip[] = {"layer_position "};
     PlaceAfterAnchors(
         fresh, result, [](const CKeywordLine& f) { return f.m_strKeyword == "layer_position"; }, skip, 1);
 }
 
-void CLayerFileUpdater::PlaceColumnPositions(CKeywordLineList fresh, CKeywordLineList& result)
+void CLayerFileUpdater::PlaceColumnPositions(const CKeywordLineList& fresh, CKeywordLineList& result)
 {
     int c = -1;
     for (const CKeywordLine& f : fresh.m_lines) {
@@ -190,7 +190,7 @@ void CLayerFileUpdater::PlaceColumnPositions(CKeywordLineList fresh, CKeywordLin
     }
 }
 
-void CLayerFileUpdater::UpdateVcselSections(CKeywordLineList fresh, CKeywordLineList& result)
+void CLayerFileUpdater::UpdateVcselSections(const CKeywordLineList& fresh, CKeywordLineList& result)
 {
     for (CKeywordLine& line : result.m_lines) {
         std::string text = Trim(line.m_strText);
@@ -259,22 +259,75 @@ void CLayerFileUpdater::UpdateDopingParams(CKeywordLineList& list)
             break;
         }
     }
-    for (int i = 1; i <= 100; ++i) {
-        bool removed = false;
-        const std::string n = StrFormat("n_doping%d", i);
-        const std::string p = StrFormat("p_doping%d", i);
-        for (CKeywordLine& line : list.m_lines) {
-            if (line.m_strKeyword != "layer")
-                continue;
-            for (const std::string& name : {n, p})
-                for (int k = 0; k < line.GetParamCount(); ++k)
-                    if (line.m_params[static_cast<std::size_t>(k)].m_strName == name) {
-                        line.RemoveParam(k);
-                        removed = true;
-                        break;
-                    }
+    RemoveNumberedLayerDopings(list);
+}
+
+namespace {
+
+constexpr int kMaxDopingColumn = 100;
+
+// 1..kMaxDopingColumn for a name "n_doping<i>" (kind 0) or "p_doping<i>" (kind 1) written as "%d"
+// writes i; 0 for any other name.
+int NumberedDopingColumn(const std::string& name, int& kind)
+{
+    if (name.size() < 9 || name.size() > 11 || name.compare(1, 7, "_doping") != 0)
+        return 0;
+    if (name[0] != 'n' && name[0] != 'p')
+        return 0;
+    kind = name[0] == 'n' ? 0 : 1;
+    if (name[8] == '0')
+        return 0;
+    int number = 0;
+    for (std::size_t i = 8; i < name.size(); ++i) {
+        if (!IsDigitChar(name[i]))
+            return 0;
+        number = number * 10 + (name[i] - '0');
+    }
+    return number <= kMaxDopingColumn ? number : 0;
+}
+
+}  // namespace
+
+void CLayerFileUpdater::RemoveNumberedLayerDopings(CKeywordLineList& list)
+{
+    // Column by column from 1, the first "n_doping<i>" and the first "p_doping<i>" of every "layer"
+    // statement go, up to the first column no "layer" statement names. Each name is looked at in
+    // its own column's turn only, so one pass finds which columns are named and a second removes.
+    std::vector<bool> named(kMaxDopingColumn + 2, false);
+    for (const CKeywordLine& line : list.m_lines) {
+        if (line.m_strKeyword != "layer")
+            continue;
+        for (const CKeywordParam& param : line.m_params) {
+            int kind = 0;
+            named[static_cast<std::size_t>(NumberedDopingColumn(param.m_strName, kind))] = true;
         }
-        if (!removed)
-            break;
+    }
+    int end = 1;  // one past the last column removed
+    while (end <= kMaxDopingColumn && named[static_cast<std::size_t>(end)])
+        ++end;
+    if (end == 1)
+        return;
+    std::vector<bool> remove;
+    std::vector<char> taken;
+    for (CKeywordLine& line : list.m_lines) {
+        if (line.m_strKeyword != "layer")
+            continue;
+        remove.assign(line.m_params.size(), false);
+        taken.assign(2 * static_cast<std::size_t>(end), 0);
+        bool any = false;
+        for (std::size_t k = 0; k < line.m_params.size(); ++k) {
+            int kind = 0;
+            const int column = NumberedDopingColumn(line.m_params[k].m_strName, kind);
+            if (column == 0 || column >= end)
+                continue;
+            char& first = taken[2 * static_cast<std::size_t>(column) + static_cast<std::size_t>(kind)];
+            if (first)
+                continue;
+            first = 1;
+            remove[k] = true;
+            any = true;
+        }
+        if (any)
+            line.RemoveFlaggedParams(remove);
     }
 }

@@ -16,13 +16,17 @@
 
 namespace {
 
-// Number of contact statements of the keyword whose "column_num" names the column (from 1).
-int CountColumnContacts(const CKeywordLineList& lines, const char* keyword, int column)
+// Number of contact statements of the keyword whose "column_num" names the column, for columns 1..columns
+// (index column - 1), in one pass over the list.
+std::vector<int> CountColumnContacts(const CKeywordLineList& lines, const char* keyword, int columns)
 {
-    int count = 0;
-    int position = 0;
-    while (lines.FindLine(keyword, position, column)) ++count;
-    return count;
+    std::vector<int> counts(static_cast<std::size_t>(std::max(columns, 0)), 0);
+    for (const CKeywordLine& line : lines.m_lines) {
+        if (line.m_strKeyword != keyword) continue;
+        const int column = AtoI(line.GetParam("column_num"));
+        if (column >= 1 && column <= columns) ++counts[static_cast<std::size_t>(column) - 1];
+    }
+    return counts;
 }
 
 // The name of the row statement's doping parameter of a column (from 1), such as "n_doping2"; ""
@@ -56,11 +60,13 @@ bool CLayerStatementReader::IsReadableStructure(const CKeywordLineList& lines)
     const int columns = lines.CountColumnLines();
     const int rows = lines.CountLayerLines();
     if (columns > kMaxColumns || rows > kMaxRows) return false;
-    for (int column = 1; column <= columns; ++column) {
-        if (CountColumnContacts(lines, "bottom_contact", column) > kMaxContactRanges) return false;
-        if (CountColumnContacts(lines, "top_contact", column) > kMaxContactRanges) return false;
+    const std::vector<int> materials = lines.CountMacroLinesOfColumns(columns);
+    const std::vector<int> bottoms = CountColumnContacts(lines, "bottom_contact", columns);
+    const std::vector<int> tops = CountColumnContacts(lines, "top_contact", columns);
+    for (std::size_t k = 0; k < static_cast<std::size_t>(std::max(columns, 0)); ++k) {
+        if (bottoms[k] > kMaxContactRanges || tops[k] > kMaxContactRanges) return false;
         // Materials of rows whose "layer" statement never came: the text was cut off.
-        if (lines.CountColumnMacroLines(column - 1) > rows) return false;
+        if (materials[k] > rows) return false;
     }
     return HasEndAfterBegin(lines);
 }
@@ -95,6 +101,7 @@ int CLayerStatementReader::ReadLayerStatements(int nZSeg)
         if (keyword == "layer") m_layerLines.push_back(i);
     }
 
+    m_columnMaterials = m_ctx.lines.CountMacroLinesOfColumns(columns);
     for (int k = 0; k < columns; ++k) ReadColumn(nZSeg, k, rows);
 
     for (int j = 0; j < rows; ++j) {
@@ -140,7 +147,7 @@ void CLayerStatementReader::ReadColumn(int nZSeg, int k, int layerCount)
     const CKeywordLineList& lines = m_ctx.lines;
     column.m_nColumnIndex = k;
     column.SetLayerCount(CColumnRec::kMaxLayers);
-    const int materials = lines.CountColumnMacroLines(k);
+    const int materials = m_columnMaterials[static_cast<std::size_t>(k)];
     column.SetLayersInUse(materials > 0 ? materials : layerCount);
 
     auto param = [&](const char* name) { return lines.GetNthLineParam("column", k + 1, name); };
@@ -203,6 +210,9 @@ void CLayerStatementReader::ReadContactRanges(int nZSeg, int k, bool bottom)
 
 void CLayerStatementReader::ReadLayerMaterial(CLayerRec& layer, int n)
 {
+    // Names from a table, not formatted per lookup: an open reads every material statement.
+    static const std::string kVarNames[6] = {"var1", "var2", "var3", "var4", "var5", "var6"};
+    static const std::string kAvarNames[6] = {"avar1", "avar2", "avar3", "avar4", "avar5", "avar6"};
     const CKeywordLineList& lines = m_ctx.lines;
     const int index = n <= static_cast<int>(m_materLines.size()) ? m_materLines[n - 1] : -1;
     static const CKeywordLine kNone;
@@ -219,7 +229,7 @@ void CLayerStatementReader::ReadLayerMaterial(CLayerRec& layer, int n)
     ToVoidMacroName(bulk.m_strName);
     const bool contact = StartsWith(name, "contact");
     for (int v = 1; v <= 6; ++v) {
-        const std::string value = param(StrFormat("var%d", v));
+        const std::string value = param(kVarNames[v - 1]);
         bulk.m_dVar[v - 1] = contact && value.empty() ? kUnsetValue : AtoF(value);
     }
     if (ReadsAsOldStyle(statement, true))
@@ -234,7 +244,7 @@ void CLayerStatementReader::ReadLayerMaterial(CLayerRec& layer, int n)
     const std::string activeName = param("active_macro");
     active.m_strName = activeName.empty() ? "void" : activeName;
     ToVoidMacroName(active.m_strName);
-    for (int v = 1; v <= 6; ++v) active.m_dVar[v - 1] = AtoF(param(StrFormat("avar%d", v)));
+    for (int v = 1; v <= 6; ++v) active.m_dVar[v - 1] = AtoF(param(kAvarNames[v - 1]));
     if (!activeName.empty()) {
         if (ReadsAsOldStyle(statement, false))
             active.m_strName += "_old_style";

@@ -12,10 +12,8 @@ public:
         : m_columns(lines.CountColumnLines()), m_rows(lines.CountLayerLines())
     {
         // A column's layers in use: its named material statements, all rows when it has none.
-        for (int k = 0; k < m_columns; ++k) {
-            const int named = lines.CountColumnMacroLines(k);
+        for (const int named : lines.CountMacroLinesOfColumns(m_columns))
             m_inUse.push_back(named > 0 ? named : m_rows);
-        }
     }
 
     void Pass(const CKeywordLine& line)

@@ -73,8 +73,10 @@ TEST_F(DocumentFile, OpeningALayerFileMakesItZSegmentOne)
         for (int cell : row)
             counted += cell;
     EXPECT_EQ(counted, 8);
-    EXPECT_EQ(Seg(0).m_SweepIndex.m_strPath, path);
+    EXPECT_TRUE(Seg(0).m_SweepIndex.m_bStale);
+    EXPECT_EQ(doc().GetLayerFileIndex(0).m_strPath, path);
     EXPECT_FALSE(Seg(0).m_SweepIndex.m_Items.empty());
+    EXPECT_FALSE(Seg(0).m_SweepIndex.m_bStale);
     EXPECT_TRUE(prompts.Texts().empty());
 }
 
@@ -483,6 +485,30 @@ TEST_F(DocumentFile, SweepIndexesAreReloadedAndAnUnreadableIncludeIsReported)
     EXPECT_EQ(width.m_nZSeg, 0);
     EXPECT_TRUE(Seg(1).m_SweepIndex.m_Items.empty());
     EXPECT_EQ(Seg(1).m_SweepIndex.m_strPath, Seg(1).m_strLayerFile);
+}
+
+TEST_F(DocumentFile, ASweepIndexMarkedStaleIsReloadedWhenFirstAskedFor)
+{
+    UseZSegments(2);
+    Seg(0).m_strLayerFile = folder.Write("a.layer", "column w=1.5\r\nlayer d=2\r\n");
+    Seg(1).m_strLayerFile = folder.Write("b.layer", "column w=1\r\ninclude file=gone.inc\r\n");
+    doc().MarkLayerFileIndexesStale();
+    EXPECT_TRUE(Seg(0).m_SweepIndex.m_Items.empty());
+    EXPECT_TRUE(prompts.Texts().empty());
+
+    const CLayerFileIndex& first = doc().GetLayerFileIndex(0);
+    ASSERT_FALSE(first.m_Items.empty());
+    EXPECT_EQ(first.m_Items[0].m_strValue, "1.5");
+    EXPECT_TRUE(prompts.Texts().empty());
+    // Built once: a file changed since is not read again until the index is marked stale.
+    folder.Write("a.layer", "column w=2.25\r\nlayer d=2\r\n");
+    EXPECT_EQ(doc().GetLayerFileIndex(0).m_Items[0].m_strValue, "1.5");
+    doc().MarkLayerFileIndexesStale();
+    EXPECT_EQ(doc().GetLayerFileIndex(0).m_Items[0].m_strValue, "2.25");
+
+    prompts.AnswerNext(IDOK);
+    EXPECT_TRUE(doc().GetLayerFileIndex(1).m_Items.empty());
+    EXPECT_EQ(prompts.Texts(), std::vector<std::string>{"Can't open file " + folder.File("gone.inc")});
 }
 
 TEST_F(DocumentFile, TheFileNameNotItsFolderTellsTheType)

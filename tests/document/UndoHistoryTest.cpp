@@ -172,3 +172,30 @@ TEST_F(UndoTest, UndoAndRedoCommandsFollowTheirEnablingRules)
     doc().OnEditRedo();
     EXPECT_TRUE(doc().IsModified());
 }
+
+TEST_F(UndoTest, ASnapshotSharesTheColumnsAnEditDidNotTouch)
+{
+    AddColumn(0, {"inp", "gaas"});
+    AddColumn(0, {"algaas"});
+    doc().UpdateAllViews(0);
+    doc().CheckPoint();
+    Seg(0).Column(1).Layer(1).m_fHeight = 3.0f;
+    doc().UpdateAllViews(0);
+
+    const CZSegment& before = doc().UndoHistory().GetSnapshot(0).m_ZSegments[0];
+    EXPECT_EQ(&before.GetColumn(0), &Seg(0).GetColumn(0));
+    EXPECT_NE(&before.GetColumn(1), &Seg(0).GetColumn(1));
+    EXPECT_EQ(&before.GetColumn(2), &Seg(0).GetColumn(2));
+    EXPECT_FLOAT_EQ(before.GetColumn(1).GetLayer(1).m_fHeight, 1.0f);
+
+    doc().UndoHistory().Undo();
+    EXPECT_FLOAT_EQ(Seg(0).GetColumn(1).GetLayer(1).m_fHeight, 1.0f);
+    doc().UndoHistory().Redo();
+    EXPECT_FLOAT_EQ(Seg(0).GetColumn(1).GetLayer(1).m_fHeight, 3.0f);
+    // Writing after a restore leaves the snapshot it came from as it was.
+    Seg(0).Column(1).Layer(1).m_fHeight = 5.0f;
+    doc().UndoHistory().Undo();
+    EXPECT_FLOAT_EQ(Seg(0).GetColumn(1).GetLayer(1).m_fHeight, 1.0f);
+    doc().UndoHistory().Redo();
+    EXPECT_FLOAT_EQ(Seg(0).GetColumn(1).GetLayer(1).m_fHeight, 3.0f);
+}

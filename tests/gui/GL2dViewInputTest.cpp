@@ -380,8 +380,11 @@ TEST_F(ProgramView, ARealCtrlDragMovesTheLayerAboveTheTargetItDroppedOn)
     // Cut and paste are one step each to undo.
     doc.OnCommand(ID_EDIT_UNDO);
     doc.OnCommand(ID_EDIT_UNDO);
+    // Undo puts back the column the snapshot held: read it anew.
+    const CColumnRec& restored = Segment().GetColumn(1);
     names.clear();
-    for (int r = 0; r < trench.GetLayersInUse(); ++r) names.push_back(trench.GetLayer(r).m_Material.m_Bulk.m_strName);
+    for (int r = 0; r < restored.GetLayersInUse(); ++r)
+        names.push_back(restored.GetLayer(r).m_Material.m_Bulk.m_strName);
     EXPECT_EQ(names, (std::vector<std::string>{"gaas", "sio2", "mystery_alloy", "void macro"}));
 }
 

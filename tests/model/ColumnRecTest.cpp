@@ -327,3 +327,52 @@ TEST(ColumnRec, AColumnIsFullWithItsLastRowInUse)
     EXPECT_TRUE(column.IsFull());
     EXPECT_FALSE(column.AppendLayer(MakeLayer("b")));
 }
+
+TEST(ColumnRec, LayoutChangesTellsWhetherALayoutWouldWriteAnything)
+{
+    const CColumnRec left = [] {
+        CColumnRec column = MakeColumn({MakeLayer("gaas", 1.0f, 4.0f, 3.0f), MakeLayer("inp", 0.5f, 3.0f, 3.0f)});
+        column.LayoutLayers(nullptr, false, 0.0f);
+        return column;
+    }();
+    CZSegmentParams params;
+    params.m_dZFrom = 1.0;
+    params.m_dZTo = 2.0;
+    auto laidOut = [&] {
+        CColumnRec column = MakeColumn({MakeLayer("gaas", 9.0f, 2.0f, 2.5f), MakeLayer("gaas", 9.0f, 7.0f, 2.5f),
+                                        MakeLayer("gaas", 0.002f, 7.0f, 2.5f)});
+        column.m_Contacts.AddTop(Top(0.5f, 2.0f));
+        column.m_Contacts.AddBottom(Bottom(0.0f, 1.0f));
+        column.m_Params = params;
+        column.LayoutLayers(&left, true, 0.01f);
+        return column;
+    };
+    EXPECT_FALSE(laidOut().LayoutChanges(params, &left, true, 0.01f));
+
+    const struct {
+        const char* what;
+        void (*change)(CColumnRec&, CZSegmentParams&);
+    } cases[] = {
+        {"z range", [](CColumnRec&, CZSegmentParams& p) { p.m_dZTo = 2.5; }},
+        {"taper points", [](CColumnRec&, CZSegmentParams& p) { p.m_nTaperPointCount = 1; }},
+        {"own height above the neighbour", [](CColumnRec& c, CZSegmentParams&) { c.Layer(2).m_fHeight = 0.25f; }},
+        {"upper width of a row", [](CColumnRec& c, CZSegmentParams&) { c.Layer(0).m_fUpperWidth = 3.0f; }},
+        {"selection mark", [](CColumnRec& c, CZSegmentParams&) { c.Layer(1).m_nSelected = 1; }},
+        {"outline moved", [](CColumnRec& c, CZSegmentParams&) { c.Layer(1).m_A.y += 1.0f; }},
+        {"a zero of the other sign", [](CColumnRec& c, CZSegmentParams&) { c.Layer(2).m_C.z = -0.0f; }},
+        {"reversed top range", [](CColumnRec& c, CZSegmentParams&) { c.m_Contacts.Top(0).m_fFrom = 2.25f; }},
+        {"bottom range past the edge", [](CColumnRec& c, CZSegmentParams&) { c.m_Contacts.Bottom(0).m_fTo = 9.0f; }},
+    };
+    for (const auto& c : cases) {
+        CColumnRec column = laidOut();
+        CZSegmentParams changed = params;
+        c.change(column, changed);
+        EXPECT_TRUE(column.LayoutChanges(changed, &left, true, 0.01f)) << c.what;
+        column.m_Params = changed;
+        column.LayoutLayers(&left, true, 0.01f);
+        EXPECT_FALSE(column.LayoutChanges(changed, &left, true, 0.01f)) << c.what;
+    }
+    // Another neighbour or another clamp moves the rows too.
+    EXPECT_TRUE(laidOut().LayoutChanges(params, nullptr, true, 0.01f));
+    EXPECT_TRUE(laidOut().LayoutChanges(params, &left, false, 0.01f));
+}

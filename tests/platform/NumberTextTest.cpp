@@ -13,6 +13,9 @@
 #include <cstdlib>
 #include <locale.h>
 
+#include <string>
+#include <vector>
+
 TEST(NumberText, LeadingNumberReading)
 {
     struct Case {
@@ -53,6 +56,96 @@ TEST(NumberText, BoundedFloatReading)
         std::size_t used = 99;
         EXPECT_EQ(StrToF(c.text, c.text + c.length, &used), c.value) << c.text;
         EXPECT_EQ(used, c.consumed) << c.text;
+    }
+}
+
+namespace {
+
+// The values a file holds and the ones that test rounding: ties, negative zero, the ends of the
+// range, subnormals and a spread of magnitudes.
+std::vector<double> SampleValues()
+{
+    std::vector<double> values = {0.0,   -0.0,    0.5,      1.5,     2.5,    0.125,   0.375,  1e17,
+                                  1e-5,  1e18,    -2.5e-7,  1e100,   1e300,  1e-300,  5e-324, 1.7976931348623157e308,
+                                  0.001, 0.05,    0.999999, 9.9999995, 123456789.0, 0.1,   1.0 / 3.0, -7.25};
+    unsigned state = 12345;
+    for (int i = 0; i < 400; ++i) {
+        state = state * 1103515245u + 12345u;
+        const double mantissa = double(state % 1000003) / 1000.0;
+        const int exponent = int(state >> 20) % 40 - 20;
+        values.push_back((state & 1 ? -1 : 1) * mantissa * std::pow(10.0, exponent));
+        values.push_back(float(mantissa * std::pow(10.0, exponent / 2)));  // what float records hold
+    }
+    return values;
+}
+
+// printf in the "C" locale, with the exponent widened to three digits as the files have it (for a
+// field wider than the number the widening comes before the padding: not covered here).
+std::string PrintfReference(const char* spec, double value)
+{
+    locale_t c = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(0));
+    locale_t previous = uselocale(c);
+    char buffer[600];
+    std::snprintf(buffer, sizeof buffer, spec, value);
+    uselocale(previous);
+    freelocale(c);
+    std::string text = buffer;
+    const std::size_t e = text.find_first_of("eE");
+    if (e != std::string::npos && text.find_first_of("nN") == std::string::npos) {
+        std::size_t digits = e + 1;
+        if (text[digits] == '+' || text[digits] == '-')
+            ++digits;
+        std::size_t end = digits;
+        while (end < text.size() && std::isdigit(static_cast<unsigned char>(text[end])))
+            ++end;
+        if (end - digits < 3)
+            text.insert(digits, 3 - (end - digits), '0');
+    }
+    return text;
+}
+
+}  // namespace
+
+TEST(NumberText, FormattingMatchesPrintfForEveryValue)
+{
+    const char* const specs[] = {"%f",   "%8.6f", "%4.2e", "%.2f", "%.3f", "%e",  "%E",   "%g",   "%G",
+                                 "%.0f", "%.0e",  "%.0g", "%.1g", "%-12.3f", "%013.3f", "%.17g", "%5.1f"};
+    for (double value : SampleValues())
+        for (const char* spec : specs)
+            EXPECT_EQ(StrFormat(spec, value), PrintfReference(spec, value)) << spec << " of " << value;
+    for (double special : {HUGE_VAL, -HUGE_VAL, std::nan("")})
+        EXPECT_EQ(StrFormat("%f|%e|%g", special, special, special),
+                  PrintfReference("%f", special) + "|" + PrintfReference("%e", special) + "|" +
+                      PrintfReference("%g", special));
+}
+
+TEST(NumberText, WholeNumbersAndTextsFormatAsPrintfDoes)
+{
+    for (int value : {0, 1, -1, 7, 42, -2147483647 - 1, 2147483647, 100000})
+        for (const char* spec : {"%d", "%5d", "%-5d|", "%05d", "%i", "var%d", "%+d", "% d", "%.3d"}) {
+            char buffer[64];
+            std::snprintf(buffer, sizeof buffer, spec, value);
+            EXPECT_EQ(StrFormat(spec, value), buffer) << spec << " of " << value;
+        }
+    EXPECT_EQ(StrFormat("%u %lu %lld %ld", 4000000000u, 5UL, -9000000000LL, -3L), "4000000000 5 -9000000000 -3");
+    EXPECT_EQ(StrFormat("%hd", 70000), "4464");
+    EXPECT_EQ(StrFormat("[%s][%8s][%-4s][%.2s]", "ab", "ab", "ab", "abc"), "[ab][      ab][ab  ][ab]");
+}
+
+TEST(NumberText, ReadingRoundsAsTheCRuntimeDoes)
+{
+    // Every number text the formatting above gives, and texts at the edges of the range, read to
+    // the very double strtod gives.
+    std::vector<std::string> texts = {"1e400", "-1e400", "1e-400", "2.4703282292062328e-324", "4.9e-324",
+                                      "+.5",   "-0",     "0.1e1",  "179769313486231580793728971405303415079e270"};
+    for (double value : SampleValues())
+        for (const char* spec : {"%.17g", "%f", "%4.2e", "%g"})
+            texts.push_back(StrFormat(spec, value));
+    for (const std::string& text : texts) {
+        const double expected = std::strtod(text.c_str(), nullptr);
+        const double read = StrToD(text);
+        EXPECT_TRUE(read == expected || (std::isnan(read) && std::isnan(expected))) << text;
+        EXPECT_EQ(std::signbit(read), std::signbit(expected)) << text;
     }
 }
 

@@ -23,12 +23,12 @@ TEST(UserPrompts, ABareSaveAsNameGetsTheDefaultExtension)
         const char* result;
     };
     const Case cases[] = {
-        {"/work/dev", "layer", "/work/dev.layer"},
-        {"/work/dev.layer", "layer", "/work/dev.layer"},
-        {"/work/dev.sol", "layer", "/work/dev.sol"},  // a name with its own extension keeps it
-        {"/work.d/dev", "layer", "/work.d/dev.layer"},  // a "." in the folder says nothing
-        {"/work/dev", "", "/work/dev"},
-        {"/work/", "layer", "/work/"},  // no name at all
+        {"/devices/dev", "layer", "/devices/dev.layer"},
+        {"/devices/dev.layer", "layer", "/devices/dev.layer"},
+        {"/devices/dev.sol", "layer", "/devices/dev.sol"},  // a name with its own extension keeps it
+        {"/devices.d/dev", "layer", "/devices.d/dev.layer"},  // a "." in the folder says nothing
+        {"/devices/dev", "", "/devices/dev"},
+        {"/devices/", "layer", "/devices/"},  // no name at all
     };
     for (const Case& c : cases)
         EXPECT_EQ(WithDefaultExtension(c.path, c.ext), c.result) << c.path;

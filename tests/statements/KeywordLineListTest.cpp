@@ -339,6 +339,10 @@ TEST(KeywordLineList, LookupsOfTheLayerReader)
     EXPECT_EQ(list.GetCommentBeforeNth("layer_mater", 2), "");
     EXPECT_EQ(list.CountColumnMacroLines(0), 2);  // a missing column_num counts as column 1
     EXPECT_EQ(list.CountColumnMacroLines(1), 1);
+    // The same counts for every column in one pass; columns past the asked count are left out.
+    EXPECT_EQ(list.CountMacroLinesOfColumns(3), (std::vector<int>{2, 1, list.CountColumnMacroLines(2)}));
+    EXPECT_EQ(list.CountMacroLinesOfColumns(1), std::vector<int>{2});
+    EXPECT_TRUE(list.CountMacroLinesOfColumns(0).empty());
 
     CKeywordLine found;
     EXPECT_TRUE(list.FindNewDopingLine(1, found));

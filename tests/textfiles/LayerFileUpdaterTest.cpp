@@ -208,6 +208,32 @@ TEST_F(LayerFileUpdaterTest, DopingMovesIntoTheMaterialStatements)
     EXPECT_EQ(other[0].m_strText, "layer d=1 n_doping2=1e17");
 }
 
+TEST_F(LayerFileUpdaterTest, LayerDopingsGoColumnByColumnUpToTheFirstColumnNoneNames)
+{
+    // Per column from 1, the first parameter of each name goes; a second one of a name stays, and
+    // so does every column from the first one no "layer" statement names (3 here), as well as
+    // names that are no column number written plainly.
+    CKeywordLineList list;
+    for (const char* text : {"layer d=1 n_doping1=1 n_doping1=2 p_doping2=3 n_doping4=4 n_doping01=5",
+                             "layer d=2 p_doping1=6 n_doping2=7 p_doping2=8 n_doping2x=9 m_doping1=10"}) {
+        CKeywordLine line;
+        line.Parse(text);
+        list.Append(line);
+    }
+    CLayerFileUpdater::RemoveNumberedLayerDopings(list);
+    EXPECT_EQ(list[0].m_strText, "layer  d=1  n_doping1=2  n_doping4=4  n_doping01=5");
+    EXPECT_EQ(list[1].m_strText, "layer  d=2  n_doping2x=9  m_doping1=10");
+    EXPECT_EQ(list[0].m_bModified, 1);
+
+    CKeywordLine untouched;
+    untouched.Parse("layer d=3 n_doping3=1");
+    CKeywordLineList alone;
+    alone.Append(untouched);
+    CLayerFileUpdater::RemoveNumberedLayerDopings(alone);
+    EXPECT_EQ(alone[0].m_strText, "layer d=3 n_doping3=1");
+    EXPECT_EQ(alone[0].m_bModified, 0);
+}
+
 TEST_F(LayerFileUpdaterTest, RotationIsWrittenIntoTheOldLines)
 {
     CKeywordLine begin, rotation, column;

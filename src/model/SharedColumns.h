@@ -1,0 +1,73 @@
+#pragma once
+// The columns of a z-segment, shared between copies until one of them is written: copying a
+// z-segment (an undo snapshot, a restore) copies one pointer per column, and a column is copied
+// only when a copy that shares it asks to change it (Mutable). Reading never copies.
+//
+// A reference from Mutable is valid for writing until the z-segment is next copied: a command takes
+// its column and layer references after its undo checkpoint, not before, or it would write into the
+// column the snapshot shares.
+
+#include "model/ColumnRec.h"
+
+#include <cstddef>
+#include <iterator>
+#include <memory>
+#include <vector>
+
+class CSharedColumns {
+public:
+    using Pointer = std::shared_ptr<CColumnRec>;
+
+    // Reads the columns in order as const records.
+    class const_iterator {
+    public:
+        using iterator_category = std::random_access_iterator_tag;
+        using value_type = CColumnRec;
+        using difference_type = std::ptrdiff_t;
+        using pointer = const CColumnRec*;
+        using reference = const CColumnRec&;
+
+        const_iterator() = default;
+        explicit const_iterator(std::vector<Pointer>::const_iterator it) : m_it(it) {}
+        reference operator*() const { return **m_it; }
+        pointer operator->() const { return m_it->get(); }
+        const_iterator& operator++() { ++m_it; return *this; }
+        const_iterator operator++(int) { const_iterator before = *this; ++m_it; return before; }
+        const_iterator& operator--() { --m_it; return *this; }
+        const_iterator& operator+=(difference_type n) { m_it += n; return *this; }
+        const_iterator operator+(difference_type n) const { return const_iterator(m_it + n); }
+        difference_type operator-(const const_iterator& other) const { return m_it - other.m_it; }
+        reference operator[](difference_type n) const { return *m_it[n]; }
+        bool operator==(const const_iterator& other) const { return m_it == other.m_it; }
+        bool operator!=(const const_iterator& other) const { return m_it != other.m_it; }
+        bool operator<(const const_iterator& other) const { return m_it < other.m_it; }
+
+    private:
+        std::vector<Pointer>::const_iterator m_it;
+    };
+
+    std::size_t size() const { return m_columns.size(); }
+    bool empty() const { return m_columns.empty(); }
+    const CColumnRec& operator[](std::size_t c) const { return *m_columns[c]; }
+    const CColumnRec& front() const { return *m_columns.front(); }
+    const CColumnRec& back() const { return *m_columns.back(); }
+    const_iterator begin() const { return const_iterator(m_columns.begin()); }
+    const_iterator end() const { return const_iterator(m_columns.end()); }
+
+    // Column c for writing: copied first when another z-segment shares it.
+    CColumnRec& Mutable(std::size_t c);
+    // True when column c is also held by another copy.
+    bool IsShared(std::size_t c) const { return m_columns[c].use_count() > 1; }
+    // Column c becomes that record (the shared one is left to its other holders).
+    void Replace(std::size_t c, CColumnRec&& column);
+
+    // Columns beyond n are dropped; new ones are default columns.
+    void resize(std::size_t n);
+    void insert(std::size_t c, const CColumnRec& column);
+    void erase(std::size_t c);
+    void clear();
+    void shrink_to_fit() { m_columns.shrink_to_fit(); }
+
+private:
+    std::vector<Pointer> m_columns;  // never null
+};

@@ -1,6 +1,7 @@
 // Reads arbitrary text as a ".sol" deck: the section check, the z-segment count with the bounds of
 // the records, the material blocks (or the 2-D deck), the "load_mesh" files, the z extents with
-// tapers and sections, the solution method; then writes both default decks of what was read.
+// tapers and sections, the solution method; then writes both default decks of what was read and
+// converts the deck for what was read (the passes must end on any deck).
 //
 // The deck lies in a folder that does not exist, so no companion or ".layer" file is found and
 // nothing is written. Besides crashes it checks that the z-segment count never exceeds the records,
@@ -9,6 +10,7 @@
 
 #include "model/ZSegment.h"
 #include "platform/Archive.h"
+#include "platform/FileTransaction.h"
 #include "platform/UserPrompts.h"
 #include "statements/KeywordLineList.h"
 #include "support/QuietPrompts.h"
@@ -90,5 +92,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     doc.settings.lengthForm = 1;
     sol.WriteLumivoDeck(deck);
     deck.StoreFlatText();
+
+    // The conversion works in a file set that is never committed: the input is the source deck.
+    CFileTransaction files;
+    files.Stage(kDeck, std::string(reinterpret_cast<const char*>(data), size));
+    sol.SetFileTransaction(&files);
+    Check(sol.ConvertSolFile(kDeck, kDeck, false));
+    sol.UpdatePreviousLayer();
     return 0;
 }

@@ -9,7 +9,7 @@
 //   TessaronDoc.cpp           life cycle, selection, tidy-up, command routing
 //   TessaronDocDrawing.cpp    the drawing update: indices, edge flags, layout, drawing revision
 //   TessaronDocFile.cpp       opening and saving documents
-//   TessaronDocSolFile.cpp    opening a ".sol" deck
+//   TessaronDocSolFile.cpp    opening and saving a ".sol" deck
 //   TessaronDocLayerFile.cpp  reading and writing one z-segment's ".layer" file
 //   TessaronDocUndo.cpp       undo and redo
 //   TessaronDocSegInfo.cpp    seg-info synchronisation and the isolated-layer rule
@@ -56,6 +56,8 @@
 #include <vector>
 
 struct CLayerFileContext;
+class CFileTransaction;
+class CSolFile;
 
 // What reading a ".layer" file into the records came to (CTessaronDoc::ReadLayerFileRecords).
 struct CLayerFileRead {
@@ -145,6 +147,23 @@ public:
     // Takes over the settings a deck was read with: z-segment count, solution method, z-extent
     // form and cylinder flag.
     void ApplyDeckSettings(const CDeckSettings& settings);
+    // Saves the device as a ".sol" deck at path (TessaronDocSolFile.cpp): one ".layer" file per
+    // z-segment beside the deck, named by the seg-info list, the deck converted from the one the
+    // document came from (or a new default deck), the companion files. All files are put in place
+    // together or none is; false after a message when the seg-info list does not match the
+    // z-segments, the old deck cannot be read or a file cannot be written (every such file is
+    // named), the z-segments' files then as they were.
+    bool SaveSolDocument(const std::string& path);
+    // Writes one ".layer" file per z-segment in use beside the deck into the save's file set and
+    // makes them the z-segments' files; false after "face num is error!" when the seg-info list
+    // and the z-segments differ in number (nothing written then).
+    bool SaveAllZsegmentFiles(const std::string& solPath, CSolFile& sol, CFileTransaction& files);
+    // The title of z-segment i's file beside a saved deck: its seg-info name, made a file title
+    // when it is a path and numbered on when an earlier z-segment has it.
+    std::string ZsegmentFileTitle(int i);
+    // Saves the current z-segment as the ".layer" file at path and makes it the document's file;
+    // false after a message when there is no current z-segment or the file cannot be written.
+    bool SaveLayerDocument(const std::string& path);
     // Save and Save As: false when nothing or not everything was written.
     bool OnFileSave();
     bool OnFileSaveAs();
@@ -165,6 +184,9 @@ public:
     // Writes z-segment n to path, merged into the material set of index n; false when the file
     // cannot be written (GetWriteError then tells why).
     bool SaveZsegmentLayerFile(int n, std::string path);
+    // The ".layer" text of z-segment n for a file at path: its unset mesh counts filled, its
+    // statements merged into its material set; false for an index outside the records.
+    bool BuildZsegmentLayerText(int n, const std::string& path, std::string& bytes);
     // The system's reason for the last failed ".layer" write ("Permission denied", ...).
     const std::string& GetWriteError() const { return m_strWriteError; }
     // Inserts a z-segment at n read from a ".layer" file, with the z range given (kept after the

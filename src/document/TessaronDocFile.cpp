@@ -252,12 +252,27 @@ bool CTessaronDoc::OnSaveDocument(const std::string& path)
         return false;
     CheckLabelsUnique();
 
+    // The type is told by the file name; a name holding both ".sol" and ".layer" is saved both
+    // ways, the deck first.
     const std::string lower = ToLowerAscii(PathFileName(path));
-    // Only ".layer" files are written; any other name would write nothing and still look saved.
-    if (Contains(lower, ".sol") || !Contains(lower, ".layer")) {
+    const bool deck = Contains(lower, ".sol");
+    const bool layer = Contains(lower, ".layer");
+    // Any other name would write nothing and still look saved.
+    if (!deck && !layer) {
         AfxMessageBox(kUnsupportedFormat, MB_OK);
         return false;
     }
+    if (deck && !SaveSolDocument(path))
+        return false;
+    if (layer && !SaveLayerDocument(path))
+        return false;
+    SetModifiedFlag(false);
+    MarkLayerFileIndexesStale();
+    return true;
+}
+
+bool CTessaronDoc::SaveLayerDocument(const std::string& path)
+{
     if (!GetCurrentZSegment())
         return WarnNoData();
     if (AppServices().Is3dMode())
@@ -268,8 +283,6 @@ bool CTessaronDoc::OnSaveDocument(const std::string& path)
     }
     SetPathName(path, true);
     GetCurrentZSegment()->m_strLayerFile = path;
-    SetModifiedFlag(false);
-    MarkLayerFileIndexesStale();
     return true;
 }
 

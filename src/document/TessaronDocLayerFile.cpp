@@ -9,6 +9,7 @@
 
 #include "platform/AppServices.h"
 #include "platform/Archive.h"
+#include "platform/FileIO.h"
 #include "platform/FileSystem.h"
 #include "platform/Path.h"
 #include "platform/UserPrompts.h"
@@ -89,6 +90,20 @@ void CTessaronDoc::LoadZsegmentLayerFile(std::string path, int n)
 
 bool CTessaronDoc::SaveZsegmentLayerFile(int n, std::string path)
 {
+    m_strWriteError.clear();
+    std::string bytes;
+    if (!BuildZsegmentLayerText(n, path, bytes))
+        return false;
+    CAtomicFileWriter writer;
+    // The file is put in place only when it was written whole.
+    if (writer.Open(path) && writer.Write(bytes) && writer.Commit())
+        return true;
+    m_strWriteError = writer.ErrorText();
+    return false;
+}
+
+bool CTessaronDoc::BuildZsegmentLayerText(int n, const std::string& path, std::string& bytes)
+{
     if (n < 0 || n >= static_cast<int>(m_ZSegments.size()))
         return false;
     AutoMeshZsegment(n);
@@ -106,23 +121,14 @@ bool CTessaronDoc::SaveZsegmentLayerFile(int n, std::string path)
         loaded.m_strIncludeFolder = set.m_strIncludeFolder;
         old = set.m_Lines;
     }
-    m_strWriteError.clear();
-    CArchive archive;
-    if (!archive.OpenStore(path)) {
-        m_strWriteError = archive.GetErrorText();
-        return false;
-    }
     CKeywordLineList result;
     CLayerFileUpdater updater;
     updater.SetPath(path);
     updater.SetMacroList(&GetMacroList());
     updater.SetLoadContext(loaded);
     updater.Update(std::move(old), m_LayerLines, result);
-    // The file is put in place only when it was written whole.
-    if (result.Serialize(archive) && archive.Close())
-        return true;
-    m_strWriteError = archive.GetErrorText();
-    return false;
+    bytes = result.StoreRawText();
+    return true;
 }
 
 bool CTessaronDoc::LoadLayerFileAsZsegment(int n, double zFrom, double zTo, std::string path)

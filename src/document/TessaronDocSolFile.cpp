@@ -1,10 +1,23 @@
-// Opening a ".sol" deck: the deck handler reads the deck and every z-segment's ".layer" file into
-// the records; the document then takes over the deck's settings and names the z-segments after
-// their files.
+// Opening and saving a ".sol" deck. Opening: the deck handler reads the deck and every z-segment's
+// ".layer" file into the records; the document then takes over the deck's settings and names the
+// z-segments after their files. Saving: every z-segment's ".layer" file beside the deck, the deck
+// itself (new, or converted from the one the document came from) and the companion files are
+// prepared in one file set and put in place together, so that a failure leaves every old file.
 
 #include "document/TessaronDoc.h"
 
+#include "platform/FileTransaction.h"
+#include "platform/Path.h"
+#include "platform/StringUtil.h"
+#include "platform/UserPrompts.h"
 #include "textfiles/SolFile.h"
+
+namespace {
+
+const char kFaceNumError[] = "face num is error!";
+const char kCantCreate[] = "Can't create file!";
+
+}  // namespace
 
 CSolDocument CTessaronDoc::SolDocument()
 {
@@ -57,5 +70,80 @@ bool CTessaronDoc::OpenSolFile(const std::string& path, int simulator)
     SetSelection(-1, -1, -1);
     RefreshLayerFileIndexes();
     UpdateAllViews(1);
+    return true;
+}
+
+std::string CTessaronDoc::ZsegmentFileTitle(int i)
+{
+    CSegInfo& record = *m_SegInfoList.GetAt(i);
+    // A z-segment read from a ".layer" file by New z-segment is named by that file's path: its
+    // file beside the deck takes the file's title, not the whole path.
+    if (FindLastSeparator(record.m_strName) != std::string::npos || PathNamesKind(record.m_strName, ".layer"))
+        record.m_strName = GetPathTitle(record.m_strName);
+    // Two z-segments never share a file: a name an earlier z-segment has is numbered on.
+    for (int k = 0; k < i; ++k)
+        if (m_SegInfoList.GetAt(k)->m_strName == record.m_strName) {
+            record.m_strName = m_SegInfoList.MakeUniqueName(i);
+            break;
+        }
+    return record.m_strName;
+}
+
+bool CTessaronDoc::SaveAllZsegmentFiles(const std::string& solPath, CSolFile& sol, CFileTransaction& files)
+{
+    if (m_SegInfoList.GetCount() != g_nZSegCount) {
+        AfxMessageBox(kFaceNumError, MB_OK);
+        return false;
+    }
+    const std::string folder = PathFolder(solPath);
+    for (int i = 0; i < GetZSegmentsInUse(); ++i) {
+        AutoMeshZsegment(i);
+        m_SegInfoList.SetNameFromPath(solPath);
+        m_SegInfoList.RenameAfterInsert(0);
+        const std::string layerPath = folder + ZsegmentFileTitle(i) + ".layer";
+        std::string bytes;
+        if (!BuildZsegmentLayerText(i, layerPath, bytes))
+            continue;
+        files.Stage(layerPath, bytes);
+        CZSegment& segment = m_ZSegments[static_cast<std::size_t>(i)];
+        // The first z-segment's gain file goes along under its new name.
+        if (i == 0)
+            sol.CopyCompanionFiles(segment.m_strLayerFile, layerPath, ".gain");
+        segment.m_strLayerFile = layerPath;
+        sol.RewriteRanges(i);
+    }
+    return true;
+}
+
+bool CTessaronDoc::SaveSolDocument(const std::string& path)
+{
+    // A failed save leaves the z-segments' files and names as they were.
+    std::vector<std::string> layerFiles;
+    for (const CZSegment& segment : m_ZSegments)
+        layerFiles.push_back(segment.m_strLayerFile);
+    const CSegInfoList segInfo = m_SegInfoList;
+    auto putBack = [&]() {
+        for (std::size_t i = 0; i < layerFiles.size() && i < m_ZSegments.size(); ++i)
+            m_ZSegments[i].m_strLayerFile = layerFiles[i];
+        m_SegInfoList = segInfo;
+        return false;
+    };
+
+    CFileTransaction files;
+    CSolDocument deck = SolDocument();
+    CSolFile sol;
+    sol.SetDocument(&deck);
+    sol.SetFileTransaction(&files);
+    if (!SaveAllZsegmentFiles(path, sol, files))
+        return putBack();
+    const std::string previous = Trim(GetDocFileName());
+    if (!sol.ConvertSolFile(previous, path, CSolFile::IsNewDeckSource(previous)))
+        return putBack();
+    sol.UpdatePreviousLayer();
+    if (!files.Commit()) {
+        AfxMessageBox(std::string(kCantCreate) + "\n" + files.FailureText(), MB_OK);
+        return putBack();
+    }
+    SetPathName(path, true);
     return true;
 }

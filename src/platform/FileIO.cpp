@@ -190,6 +190,14 @@ bool CAtomicFileWriter::Write(const void* data, std::size_t size)
 
 bool CAtomicFileWriter::Commit()
 {
+    if (!Finish() || !Place())
+        return false;
+    Release();
+    return true;
+}
+
+bool CAtomicFileWriter::Finish()
+{
     if (m_fd < 0 || m_failed) {
         Abort();
         return false;
@@ -211,15 +219,29 @@ bool CAtomicFileWriter::Commit()
     m_fd = -1;
     if (closed != 0)
         return FailAndAbort(errno);
+    return true;
+}
+
+bool CAtomicFileWriter::Place()
+{
+    if (m_fd >= 0 || m_failed || m_tempPath.empty()) {
+        Abort();
+        return false;
+    }
     if (FileCalls().Rename(m_tempPath.c_str(), m_target.c_str()) != 0)
         return FailAndAbort(errno);
     m_tempPath.clear();
     std::string folder, name;
     SplitNative(m_target, folder, name);
     SyncFolder(folder);
-    RemoveLeftovers();
-    ReleaseLock();
     return true;
+}
+
+void CAtomicFileWriter::Release()
+{
+    if (m_tempPath.empty() && m_fd < 0)
+        RemoveLeftovers();
+    ReleaseLock();
 }
 
 void CAtomicFileWriter::Abort()

@@ -60,6 +60,12 @@ public:
     // Syncs, closes and renames over the target (keeping an existing target's permissions), then
     // removes the leftovers of earlier saves of the target that were killed part-way.
     bool Commit();
+    // Commit in its steps, for a save of several files that are put in place together: Finish
+    // syncs and closes the temporary file, Place renames it over the target, Release removes the
+    // leftovers of earlier saves of the target and ends the save's lock.
+    bool Finish();
+    bool Place();
+    void Release();
     // Closes and removes the temporary file; the target stays as it was.
     void Abort();
     // The file that Commit replaces (links followed).

@@ -30,10 +30,21 @@
 //   SolFileZStructure.cpp   z extents, taper points, sections, solution method
 //   SolFileRoutines.cpp     loading a deck, telling its simulator and form, material blocks
 //   SolFileDefaultDeck.cpp  the default decks of the corvex and the lumivo simulator
+//   SolFileConvert.cpp      saving a deck: a new default deck, or the conversion of the old one
+//   SolFilePasses.cpp       the conversion's passes over the z-segment statements of a deck
+//   SolFileStatements.cpp   the small statement passes (extents, macros, cylinder, outputs, ...)
+//   SolFileMaterials.cpp    the material blocks of a converted deck
+//   SolFileSegmentFiles.cpp the z-segment files of a saved deck: "previous_layer", range lines,
+//                           companion files
+//   SolFileFiles.cpp        where the writing routines read and write: the save's file set or disk
+//
+// A save stages every file it writes in one file set (SetFileTransaction), which the document
+// commits when all are ready, so that a deck is saved with all its files or not at all.
 
 #include <string>
 #include <vector>
 
+#include "platform/FileTransaction.h"
 #include "statements/KeywordLine.h"
 #include "statements/KeywordLineList.h"
 #include "textfiles/SolDocument.h"
@@ -56,6 +67,9 @@ public:
     // The deck being written: its title names the output of a flow deck.
     void SetDestinationPath(const std::string& path) { m_strDestinationPath = path; }
     const std::string& GetDestinationPath() const { return m_strDestinationPath; }
+    // The file set a save writes into and reads its own files back from; nullptr (the default)
+    // reads and writes the files on disk at once.
+    void SetFileTransaction(CFileTransaction* files) { m_pFiles = files; }
     // The simulator decks are written for: the document's product code (1 corvex, 2 lumivo), or 2
     // without a document.
     int GetSimulatorTarget() const;
@@ -129,6 +143,111 @@ public:
     bool WriteCorvexDeck(CKeywordLineList& list);
     bool WriteLumivoDeck(CKeywordLineList& list);
 
+    // --- Saving a deck (SolFileConvert.cpp) ---
+    // The deck of the document at destination: newDeck a new default deck, otherwise the source
+    // deck converted for the current device. False after a message when the source deck cannot be
+    // read (nothing is written then) or a file cannot be written (without a file set).
+    bool ConvertSolFile(const std::string& source, const std::string& destination, bool newDeck);
+    bool ConvertToSol3D(const std::string& source, const std::string& destination, bool newDeck);
+    // A default deck for the current device, stored at path.
+    bool CreateDefaultSolFile(const std::string& path);
+    // True when a deck saved over a document whose file is previous is a new deck: the name is
+    // 2 characters or shorter or holds no ".sol" after its first character.
+    static bool IsNewDeckSource(const std::string& previous);
+
+    // --- Passes over the z-segment statements (SolFilePasses.cpp) ---
+    // A new deck's per-z-segment solver statements: missing equilibrium statements (lumivo), or
+    // equilibrium, rtgain_phase and the scans of z-segment 1 repeated for every z-segment (3d_flow
+    // "no"), or only z-segment 1's kept (3d_flow "yes").
+    void AddZsegNumbers(CKeywordLineList& list, CKeywordLineList second);
+    void AddSegmentStatementsIsolated(CKeywordLineList& list);
+    void AddSegmentStatementsFlow(CKeywordLineList& list);
+    // Every z-segment without a section record gets one.
+    void AddDefaultSections();
+    // The read deck's z_structure, load_mesh, output and section statements marked not written
+    // after their parameters went into the default deck; its material blocks renumbered after the
+    // default deck's z_structure statements or marked not written.
+    void UpdateZmaterBlocks(CKeywordLineList& read, CKeywordLineList& defaults);
+    // The ordinal (from 1) of the list's z_structure statement with the statement's "zseg_num"
+    // value (1 when absent); -1 when none has it.
+    static int FindZStructureOrdinal(const CKeywordLine& statement, const CKeywordLineList& list);
+    // The default deck's z_structure, load_mesh, output and section statements into the read deck,
+    // after the last of their kind (or the anchor).
+    void InsertDefaultStatements(CKeywordLineList& read, CKeywordLineList defaults);
+    // Include files of the material blocks named after their z-segment; blocks for the z-segments
+    // after the last block appended.
+    void CompleteZmaterBlocks(CKeywordLineList& read);
+    // The "3d_solution_method" statement set to the method, or inserted after the last "begin".
+    void WriteSolutionMethod(CKeywordLineList& list);
+    // Every z-segment's taper points from its flagged columns; counts that differ become 0 after a
+    // message.
+    void CheckTaperLineCounts();
+    // Statements of z-segments past the last one in use marked not written (material blocks are
+    // left to UpdateZmaterBlocks).
+    void DropStatementsBeyondSegments(CKeywordLineList& list);
+
+    // --- Statement passes (SolFileStatements.cpp) ---
+    // z_structure statements lose what the device says of its z-segments (extent, z planes, taper
+    // link and points): the default deck's statements bring it back.
+    void StripZStructureLengths(CKeywordLineList& list);
+    // The list's statement of the same keyword and z-segment gets the statement's parameters it
+    // lacks, its own values kept; rebuilt in canonical form.
+    static void MergeStatementParams(const CKeywordLine& statement, CKeywordLineList& list);
+    // Parameters that repeat the layer-file updater's defaults go from layer_mater and z_structure
+    // statements.
+    void UpdateLayerMacros(CKeywordLineList& list);
+    // z_structure statements rebuilt in canonical form, a taper length of no size left out.
+    void UpdateTaperLength(CKeywordLineList& list);
+    // "cylindrical" after the leading "begin" and comment lines, or removed, as the setting says.
+    void UpdateCylindrical(CKeywordLineList& list);
+    // The begin_zsol..end_zsol block goes unless the deck is for the lumivo simulator.
+    void RemoveZsolBlock(CKeywordLineList& list);
+    // 3d_flow "no": every output gets a z-segment number; otherwise one output without it.
+    void UpdateOutputZsegNum(CKeywordLineList& list);
+    // Written sections numbered 1, 2, ... in order.
+    static void RenumberSections(CKeywordLineList& list);
+    // Each equilibrium statement of defaults the list lacks, after the last of a smaller number or
+    // the first newton_par.
+    static void InsertMissingEquilibrium(CKeywordLineList& list, const CKeywordLineList& defaults);
+
+    // --- Material blocks (SolFileMaterials.cpp) ---
+    // Material includes (".gain", ".doping", ".mater") outside any block go.
+    static void RemoveLooseMaterialIncludes(CKeywordLineList& list);
+    // Drops the statements marked not written, then replaces each block by the default deck's block
+    // of its number (none: the block goes); a later block of a number already handled goes too. A
+    // block that is never closed stays. One scan: the pass always ends.
+    static void MergeZmaterBlocks(CKeywordLineList& list, const CKeywordLineList& defaults);
+    static void ReplaceZmaterBlock(int first, int last, int number, CKeywordLineList& list,
+                                   const CKeywordLineList& defaults);
+    // An include repeated within one block goes (the scan ends at the block's end).
+    static void RemoveDuplicateIncludes(CKeywordLineList& list);
+
+    // --- The z-segment files of a saved deck (SolFileSegmentFiles.cpp) ---
+    // Chains each z-segment's ".layer" file to the one before with a "previous_layer" statement.
+    void UpdatePreviousLayer();
+    // The "$xrange" and "$yrange" lines of z-segment index's ".layer" file.
+    void RewriteRanges(int index);
+    // The box of z-segment index's layers, widened from the values given; false when no layer
+    // widened it.
+    bool GetSegmentBounds(int index, float& minX, float& maxX, float& minY, float& maxY);
+    // Copies the companion file of oldLayer with the extension to the name of newLayer, never over
+    // an existing file.
+    void CopyCompanionFiles(const std::string& oldLayer, const std::string& newLayer, const std::string& extension);
+    // The include statements of every z-segment's companion file with the extension named after
+    // the z-segment's ".layer" file.
+    void RenameCompanionIncludes(const std::string& extension);
+
+    // --- Files (SolFileFiles.cpp) ---
+    // Loads a file flat (the file set's staged bytes first); false, list empty, when unreadable.
+    bool LoadFlat(const std::string& path, CKeywordLineList& list) const;
+    // Stages the bytes in the file set, or without one writes them at once; false (reason set)
+    // when a direct write failed.
+    bool StoreBytes(const std::string& path, const std::string& bytes, std::string* reason = nullptr);
+    bool ReadBytes(const std::string& path, std::string& bytes) const;
+    // Stores a deck flat at path; false after "Can't create file!" when a direct write failed.
+    bool StoreDeck(const std::string& path, const CKeywordLineList& deck);
+    bool FileIsThere(const std::string& path) const;
+
 private:
     // A z-segment's companion files: the statement group each fills and the extension it has.
     struct Companion {
@@ -160,6 +279,7 @@ private:
     int ZSegmentsInUse() const;
 
     CSolDocument* m_pDoc = nullptr;
+    CFileTransaction* m_pFiles = nullptr;
     std::string m_strDestinationPath;
     int m_nZExtentForm = 0;        // 1 when the deck read gives z extents as lengths
     double m_dRunningZ = 0.0;      // start of the next z-segment while lengths are read

@@ -180,8 +180,12 @@ bool CSolFile::AppendMaterialBlock(CKeywordLineList& list, int k, bool lumivo)
         const std::string stem = PathStripExtension(segment.m_strLayerFile);
         for (const Companion& companion : kCompanions) {
             const std::string path = stem + companion.extension;
+            const CKeywordLineList& group = segment.*companion.lines;
+            // An empty group leaves any file of that name as it is.
+            if (group.IsEmpty())
+                continue;
             std::string reason;
-            if (!segment.WriteStatementGroup(companion.group, path, &reason)) {
+            if (!StoreBytes(path, group.StoreRawText(), &reason)) {
                 AfxMessageBox(std::string(kCantCreate) + "\n" + path + ": " + reason, MB_OK);
                 return false;
             }

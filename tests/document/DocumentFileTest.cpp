@@ -384,9 +384,8 @@ TEST_F(DocumentFile, AFailedWriteReportsKeepsTheFlagAndTheOldFile)
         EXPECT_EQ(std::filesystem::is_directory(c.target), c.existsBefore);
     }
     EXPECT_EQ(FileBytes(path), FileBytes(kFixtures + "updater/device.layer"));
-    // Saving a deck is not offered yet, and a name of no known type would write nothing: both
-    // fail without touching the flag.
-    for (const char* name : {"dev.sol", "dev.txt", "dev"}) {
+    // A name of no known type would write nothing: it fails without touching the flag.
+    for (const char* name : {"dev.txt", "dev"}) {
         prompts.Clear();
         prompts.AnswerNext(IDOK);
         EXPECT_FALSE(doc().OnSaveDocument(folder.File(name))) << name;

@@ -162,3 +162,30 @@ TEST(FileCommands, DecksOpenFromTheCommandLineAndFileOpenWithAllTheirZSegments)
     EXPECT_EQ(Frame()->GetTitle().ToStdString(), "taper.sol - Tessaron");
     StopApp();
 }
+
+TEST(FileCommands, SaveAsWritesTheDeckWithAFileForEveryZSegment)
+{
+    AppTree tree;
+    TempFolder work;
+    for (const std::string name : {"ridge.sol", "ridge1.layer", "ridge2.layer", "ridge1.gain", "ridge1.doping"})
+        work.Write(name, Fixture("../sol/corvex_pos/" + name));
+    ScriptedPrompts prompts;
+    prompts.AllowUnscripted();
+    ASSERT_TRUE(StartApp(tree, "tessaron", {"-3", work.File("ridge.sol")}));
+    CTessaronDoc* doc = TestApp().GetDocument();
+
+    prompts.ChooseFileNext(work.File("copy.sol"));
+    Frame()->RunCommand(ID_FILE_SAVE_AS);
+    EXPECT_EQ(prompts.FileDialogs().back().filter, "3d Sol Files (*.sol)|*.sol|Layer Files (*.layer)|*.layer||");
+    EXPECT_EQ(doc->GetPathName(), work.File("copy.sol"));
+    EXPECT_FALSE(doc->IsModified());
+    // The z-segment files are named after the new deck, and the deck names them.
+    const std::string deck = work.Read("copy.sol");
+    for (const char* name : {"copy.layer", "copy2.layer", "copy.gain"})
+        EXPECT_FALSE(work.Read(name).empty()) << name;
+    EXPECT_NE(deck.find("mesh_inf=copy2.msh"), std::string::npos);
+    EXPECT_NE(work.Read("copy2.layer").find("previous_layer  file=copy.layer"), std::string::npos);
+    PumpEvents();
+    EXPECT_EQ(Frame()->GetTitle().ToStdString(), "copy.sol - Tessaron");
+    StopApp();
+}

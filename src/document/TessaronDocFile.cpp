@@ -26,8 +26,6 @@ namespace {
 const char kUnsupportedFormat[] = "Now it do not support this foramt!";
 const char kNoData[] = "No data! Can't save.";
 const char kCantCreate[] = "Can't create file!";
-constexpr int kOpenRetries = 10;
-constexpr unsigned kOpenRetryDelayMs = 500;
 
 // "Can't open file <path>", with the reason on a line of its own when the file is there but is
 // not one the program reads (a FIFO, a device, a file of absurd size).
@@ -155,7 +153,7 @@ bool CTessaronDoc::ReadLayerFile(const std::string& path)
 {
     OnNewDocument();
     CLayerFileRead read;
-    const bool opened = RetryAfterFailure(kOpenRetries, kOpenRetryDelayMs, [&] {
+    const bool opened = RetryAfterFailure(kFileOpenRetries, kFileOpenRetryDelayMs, [&] {
         read = ReadLayerFileRecords(path);
         return read.m_status != CLayerFileRead::cannotOpen;
     });

@@ -27,3 +27,7 @@ void SleepMs(unsigned milliseconds);
 // delayMs after each of those that fails (a file another program still holds may become readable
 // in a moment). True when an attempt succeeded.
 bool RetryAfterFailure(int retries, unsigned delayMs, const std::function<bool()>& attempt);
+
+// How the document's files are opened: ten more tries half a second apart.
+constexpr int kFileOpenRetries = 10;
+constexpr unsigned kFileOpenRetryDelayMs = 500;

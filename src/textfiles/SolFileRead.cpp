@@ -21,8 +21,6 @@ const char kOldForm[] = "It is the old sol file!";
 const char kTwoD[] = "It will open 2d sol file!";
 const char kNoLayerFile[] = "Can't find correct layer file!";
 const char kDataError[] = "File data error!";
-constexpr int kOpenRetries = 10;
-constexpr unsigned kOpenRetryDelayMs = 500;
 
 bool IsZSegmentNumber(const std::string& value)
 {
@@ -37,7 +35,7 @@ int CSolFile::ReadSolFile(const std::string& path)
     if (!m_pDoc)
         return 0;
     m_bUpperWidthRead = false;
-    if (!RetryAfterFailure(kOpenRetries, kOpenRetryDelayMs, [&] { return ReadDeckFile(path, m_pDoc->lines); })) {
+    if (!RetryAfterFailure(kFileOpenRetries, kFileOpenRetryDelayMs, [&] { return ReadDeckFile(path, m_pDoc->lines); })) {
         AfxMessageBox(kCannotRead, MB_OK);
         FatalExit(-1);
     }

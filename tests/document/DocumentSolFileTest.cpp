@@ -1,6 +1,7 @@
 // Opening ".sol" decks through the document: the deck's settings and simulator are taken over when
 // the deck opens and left as they were when it is refused.
 
+#include "platform/FileSystem.h"
 #include "support/DocFixture.h"
 #include "textfiles/SolDeckHarness.h"
 
@@ -99,6 +100,25 @@ TEST_F(DocumentSolFile, ARefusedDeckLeavesAnEmptyDocumentAndTheSettingsAsTheyWer
     EXPECT_TRUE(doc().m_ZSegments.empty());
     EXPECT_TRUE(doc().m_MaterialSets.empty());
     EXPECT_EQ(doc().m_LayerLines.GetCount(), 0);
+    EXPECT_EQ(doc().m_SegInfoList.GetCount(), 0);
+    EXPECT_EQ(doc().GetDocFileName(), "");
+}
+
+// A deck refused after some of its z-segments were read (the second z-segment's file is missing)
+// leaves nothing of them behind: no z-segment records, no columns, no material sets.
+TEST_F(DocumentSolFile, ADeckRefusedPartWayLeavesNoZSegmentBehind)
+{
+    ASSERT_TRUE(doc().OnOpenDocument(files.Stage("lumivo_len", "taper.sol")));
+    const std::string path = files.Stage("corvex_pos", "ridge.sol");
+    ASSERT_TRUE(DeleteFilePath(files.folder.File("ridge2.layer")));
+
+    prompts.AllowUnscripted();
+    EXPECT_FALSE(doc().OnOpenDocument(path));
+    EXPECT_FALSE(prompts.Texts().empty()) << "the refusal is shown";
+    EXPECT_EQ(g_nZSegCount, 0);
+    EXPECT_EQ(g_nCurZSeg, 0);
+    EXPECT_TRUE(doc().m_ZSegments.empty());
+    EXPECT_TRUE(doc().m_MaterialSets.empty());
     EXPECT_EQ(doc().m_SegInfoList.GetCount(), 0);
     EXPECT_EQ(doc().GetDocFileName(), "");
 }

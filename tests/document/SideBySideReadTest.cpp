@@ -16,8 +16,10 @@
 
 namespace {
 
-const std::string kFiles[2] = {kLayerFixtures + "ridge_two_columns.layer",
-                               kLayerFixtures + "three_columns_include.layer"};
+std::string FixtureFile(int i)
+{
+    return kLayerFixtures + (i == 0 ? "ridge_two_columns.layer" : "three_columns_include.layer");
+}
 
 // A document with a macro list of its own: looking a macro up moves the list's cursor, so two
 // documents reading at once must not share one.
@@ -75,7 +77,7 @@ TEST(SideBySideRead, TwoFilesReadAtOnceGiveWhatTheyGiveOneAfterTheOther)
     // One after the other, into documents of their own.
     Reader alone[2];
     for (int i = 0; i < 2; ++i)
-        alone[i].Read(kFiles[i]);
+        alone[i].Read(FixtureFile(i));
     ASSERT_EQ(alone[0].read.m_status, CLayerFileRead::read);
     ASSERT_EQ(alone[1].read.m_status, CLayerFileRead::read);
     ASSERT_FALSE(alone[1].doc->m_LoadContext.m_Includes.empty()) << "the second file includes another";
@@ -90,13 +92,13 @@ TEST(SideBySideRead, TwoFilesReadAtOnceGiveWhatTheyGiveOneAfterTheOther)
                 ++ready;
                 while (ready.load() < 2) {
                 }
-                together[i].Read(kFiles[i]);
+                together[i].Read(FixtureFile(i));
             });
         }
         for (std::thread& thread : threads)
             thread.join();
         for (int i = 0; i < 2; ++i)
-            ExpectSameRead(alone[i], together[i], kFiles[i]);
+            ExpectSameRead(alone[i], together[i], FixtureFile(i));
     }
     EXPECT_TRUE(prompts.Texts().empty());
     for (Reader& reader : alone)

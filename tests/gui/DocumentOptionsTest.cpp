@@ -58,7 +58,6 @@ TEST(DocumentOptions, CylinderCoordinateIsCheckedAndMarksTheDocumentModified)
         EXPECT_EQ(frame->GetMenuBar()->IsChecked(WxId(ID_OPTIONS_CYLINDER)), expected == 1);
     }
     EXPECT_TRUE(doc->IsModified());
-    doc->SetModifiedFlag(false);
     StopApp();
 }
 

@@ -25,26 +25,6 @@
 
 namespace {
 
-// Runs a command of the frame while `user` acts on the modal window of type T it opens; the user
-// must close it.
-template <typename T>
-void RunWithModal(int id, std::function<void(T&)> user)
-{
-    wxTheApp->CallAfter([user] {
-        T* window = OpenModal<T>();
-        if (!window) {
-            ADD_FAILURE() << "no modal window open";
-            return;
-        }
-        user(*window);
-        if (window->IsModal()) {
-            ADD_FAILURE() << "the window was left open";
-            window->EndModal(wxID_CANCEL);
-        }
-    });
-    EXPECT_TRUE(Frame()->RunCommand(id));
-}
-
 std::string MenuText(int id)
 {
     const wxMenuItem* item = Frame()->GetMenuBar()->FindItem(WxId(id));

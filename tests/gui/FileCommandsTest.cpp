@@ -2,6 +2,8 @@
 // Open, a drop on the window, Save and Save As; saved bytes match the updater's golden files.
 
 #include "AppHarness.h"
+#include "dialogs/GeneralSheet.h"
+#include "ModalWindow.h"
 #include "CommandIds.h"
 #include "app/MainFrame.h"
 #include "document/TessaronDoc.h"
@@ -46,7 +48,7 @@ TEST(FileCommands, OpenFromTheCommandLineThenSaveAndSaveAsWriteTheUpdatedFile)
     tree.Replace("more.mac", std::string(TESSARON_FIXTURES) + "/app/more.mac");
     TempFolder work;
     const std::string path = work.Write("device.layer", Fixture("../updater/device.layer"));
-    const std::string golden = Fixture("../updater/golden/device_unchanged.layer");
+    const std::string golden = Fixture("../updater/golden/device_row_thickness.layer");
     ASSERT_FALSE(golden.empty());
     ScriptedPrompts prompts;
     ASSERT_TRUE(StartApp(tree, "brenvik", {"-2", path}));
@@ -54,7 +56,13 @@ TEST(FileCommands, OpenFromTheCommandLineThenSaveAndSaveAsWriteTheUpdatedFile)
     EXPECT_EQ(doc->GetPathName(), path);
     EXPECT_EQ(Frame()->GetTitle().ToStdString(), "device.layer - Brenvik");
 
-    doc->SetModifiedFlag(true);
+    // The bottom row made 2.25 thick through Modify and its sheet: the save holds that edit.
+    doc->SetSelection(0, 0, 0);
+    RunWithModal<CGeneralSheet>(ID_LAYER_MODIFY, [](CGeneralSheet& sheet) {
+        Type(&sheet, 1000, "2.25");
+        Click(&sheet, wxID_OK);
+    });
+    ASSERT_TRUE(doc->IsModified());
     Frame()->RunCommand(ID_FILE_SAVE);
     EXPECT_FALSE(doc->IsModified());
     EXPECT_EQ(work.Read("device.layer"), golden);
@@ -103,16 +111,19 @@ TEST(FileCommands, FileOpenAndADropOpenOneFileEach)
     Frame()->RunCommand(ID_FILE_MRU_FILE1 + 1);
     EXPECT_EQ(doc->GetPathName(), first);
     // Keeping a changed document at the save question keeps the entry too.
-    doc->SetModifiedFlag(true);
+    doc->SetSelection(0, 0, 0);
+    Frame()->RunCommand(ID_LAYER_COPY);
+    Frame()->RunCommand(ID_LAYER_PASTE);
+    ASSERT_TRUE(doc->IsModified());
     prompts.AnswerNext(IDCANCEL);
     Frame()->RunCommand(ID_FILE_MRU_FILE1 + 1);
     EXPECT_EQ(prompts.Texts().back(), "Save changes to " + first + "?");
     EXPECT_EQ(doc->GetPathName(), first);
     EXPECT_TRUE(doc->IsModified());
     EXPECT_EQ(RecentFileLabels(), (std::vector<std::string>{"&1 " + first, "&2 " + second}));
-    doc->SetModifiedFlag(false);
-    // A recent file that has gone leaves the list with a message.
+    // A recent file that has gone leaves the list with a message (the changes are let go).
     std::remove(second.c_str());
+    prompts.AnswerNext(IDNO);
     prompts.AnswerNext(IDOK);
     Frame()->RunCommand(ID_FILE_MRU_FILE1 + 1);
     EXPECT_EQ(prompts.Texts().back(), "Can't open file " + second);

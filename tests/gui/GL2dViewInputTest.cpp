@@ -196,11 +196,15 @@ TEST_F(ViewMouse, TheHoverBoxShowsTheLayerUnderTheMouseAndGoesBesideTheLayers)
     EXPECT_FALSE(View().GetInfoBox().IsShown());
     EXPECT_NE(ViewPixel(&View(), {box.width / 2, 2}), kBoxGround);
 
-    // With the Layer Info option off no box comes.
-    View().m_nLayerInfo = 0;
+    // With the Layer Info option switched off through its command no box comes.
+    ASSERT_EQ(View().m_nLayerInfo, 1);
+    wxCommandEvent layerInfo(wxEVT_MENU, WxId(ID_VIEW_LAYER_INFO));
+    View().GetEventHandler()->ProcessEvent(layerInfo);
+    EXPECT_EQ(View().m_nLayerInfo, 0);
     MoveTo(Screen(kColumn1X, kRow0Y));
     EXPECT_FALSE(View().GetInfoBox().IsShown());
-    View().m_nLayerInfo = 1;
+    View().GetEventHandler()->ProcessEvent(layerInfo);
+    EXPECT_EQ(View().m_nLayerInfo, 1);
 }
 
 TEST(GL2dView, ThePromptFontWaitsForThePromptWindow)
@@ -278,6 +282,25 @@ protected:
         ASSERT_NE(view, nullptr);
         ASSERT_GE(g_nZSegCount, 1);
         ASSERT_NE(view->GetPromptDlg(), nullptr);
+    }
+    // Starts the 3-D editor on the fixture deck of two z-segments.
+    void StartOnDeck()
+    {
+        const std::string folder = TESSARON_FIXTURES "/sol/corvex_pos/";
+        for (const std::string name : {"ridge.sol", "ridge1.layer", "ridge2.layer", "ridge1.gain", "ridge2.gain",
+                                       "ridge1.doping", "ridge2.doping", "extra.doping", "ridge2.mater"}) {
+            std::ifstream in(folder + name, std::ios::binary);
+            std::stringstream bytes;
+            bytes << in.rdbuf();
+            work.Write(name, bytes.str());
+        }
+        ASSERT_TRUE(StartApp(tree, "tessaron", {"-3", work.File("ridge.sol")}));
+        Frame()->SetSize(20, 20, 800, 600);
+        PumpEvents(400);
+        view = Frame()->GetGL2dView();
+        ASSERT_NE(view, nullptr);
+        ASSERT_EQ(g_nZSegCount, 2);
+        ASSERT_EQ(g_nCurZSeg, 1);
     }
     void TearDown() override { StopApp(); }
 
@@ -413,13 +436,13 @@ TEST_F(ProgramView, ThePromptWindowShowsTheSixPromptsOfEachMode)
         Frame()->ShowNextStepPrompt(5);
         PumpEvents(60);
         EXPECT_EQ(Shown(), "     Please choose a layer to edit.");
-        // Without a z-segment every request shows prompt 0.
-        const int count = g_nZSegCount;
-        g_nZSegCount = 0;
+        // Without a z-segment (File New) every request shows prompt 0.
+        Frame()->RunCommand(ID_FILE_NEW);
+        PumpEvents(60);
+        ASSERT_EQ(g_nZSegCount, 0);
         view->StartPrompt(3);
         PumpEvents(60);
         EXPECT_EQ(view->GetPromptDlg()->GetCurrentPrompt(), 0);
-        g_nZSegCount = count;
         StopApp();
     }
 }
@@ -471,23 +494,27 @@ TEST_F(ProgramView, TheZoomAndLayerInfoCommandsReachTheView)
     Frame()->RunCommand(ID_OPTIONS_MIN_SPACING);
     EXPECT_EQ(view->m_nMinSpacing, 1 - spacing);
 
-    // Without a z-segment the zoom commands are disabled.
-    const int count = g_nZSegCount;
-    g_nZSegCount = 0;
+    // Without a z-segment (File New) the zoom commands are disabled.
+    EXPECT_TRUE(Frame()->IsCommandEnabled(WxId(ID_ZOOM_IN)));
+    Frame()->RunCommand(ID_FILE_NEW);
+    ASSERT_EQ(g_nZSegCount, 0);
     EXPECT_FALSE(Frame()->IsCommandEnabled(WxId(ID_ZOOM_IN)));
     EXPECT_FALSE(Frame()->IsCommandEnabled(WxId(ID_ZOOM_OUT)));
-    g_nZSegCount = count;
 }
 
-TEST_F(ProgramView, TheZSegmentMenuOfThe3dEditorChoosesTheCurrentZSegment)
+TEST_F(ProgramView, TheZSegmentMenuOfThe3dEditorChoosesTheClickedZSegment)
 {
-    Start("tessaron");
+    StartOnDeck();
     const std::vector<CPopupItem> items = view->PopupItems();
-    ASSERT_EQ(items.size(), size_t(g_nZSegCount));
+    ASSERT_EQ(items.size(), 2u);
     EXPECT_EQ(items[0].text, "z-segment1");
     EXPECT_EQ(items[0].id, 200);
     EXPECT_TRUE(items[0].checked);
-    g_nCurZSeg = 0;
+    EXPECT_EQ(items[1].text, "z-segment2");
+    EXPECT_FALSE(items[1].checked);
+    view->OnPopupCommand(items[1].id);
+    EXPECT_EQ(g_nCurZSeg, 2);
+    EXPECT_TRUE(view->PopupItems()[1].checked);
     view->OnPopupCommand(items[0].id);
     EXPECT_EQ(g_nCurZSeg, 1);
 }

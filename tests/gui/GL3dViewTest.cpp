@@ -270,7 +270,7 @@ TEST_F(View3dWindow, TheViewsCommandsReachItWhileItIsTheActiveView)
                                    "You can drag the left mouse key to move object.\n(This is for your information only)"});
 }
 
-TEST_F(View3dWindow, TheRightClickMenuTogglesThinLayersAndChoosesTheCurrentZSegment)
+TEST_F(View3dWindow, TheRightClickMenuTogglesThinLayersAndListsTheZSegment)
 {
     std::vector<CPopupItem3d> items = view->PopupItems();
     ASSERT_EQ(items.size(), 4u);
@@ -281,10 +281,6 @@ TEST_F(View3dWindow, TheRightClickMenuTogglesThinLayersAndChoosesTheCurrentZSegm
     view->OnPopupCommand(items[0].id);
     EXPECT_TRUE(view->State().thinLayers);
     EXPECT_TRUE(view->PopupItems()[0].checked);
-
-    g_nCurZSeg = 0;
-    view->OnPopupCommand(items[3].id);
-    EXPECT_EQ(g_nCurZSeg, 1);
 }
 
 TEST_F(View3dWindow, AnUpdateWithHint1FitsTheCameraAgainAndKeepsTheProjectionType)
@@ -338,3 +334,21 @@ TEST(ViewPointDistanceDlg, TakesAWholeNumberFrom30To100)
 }
 
 } // namespace
+
+// On a deck of two z-segments the menu's entries choose the z-segment clicked, not always the first.
+TEST_F(View3dDeckWindow, TheRightClickMenuChoosesTheClickedZSegment)
+{
+    std::vector<CPopupItem3d> items = view->PopupItems();
+    ASSERT_EQ(items.size(), 5u);
+    EXPECT_EQ(items[3].text, "z-segment1");
+    EXPECT_EQ(items[4].text, "z-segment2");
+    EXPECT_TRUE(items[3].checked);
+    EXPECT_FALSE(items[4].checked);
+
+    view->OnPopupCommand(items[4].id);
+    EXPECT_EQ(g_nCurZSeg, 2);
+    EXPECT_TRUE(view->PopupItems()[4].checked);
+    EXPECT_FALSE(view->PopupItems()[3].checked);
+    view->OnPopupCommand(items[3].id);
+    EXPECT_EQ(g_nCurZSeg, 1);
+}

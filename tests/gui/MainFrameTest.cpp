@@ -4,6 +4,8 @@
 #include "FrameCommands.h"
 #include "CommandIds.h"
 #include "support/ScriptedPrompts.h"
+#include "support/TempFolder.h"
+#include "support/FileBytes.h"
 #include "app/MainFrame.h"
 #include "model/ProcessState.h"
 #include "document/TessaronDoc.h"
@@ -191,15 +193,24 @@ TEST(MainFrame, ShortcutsSendTheirCommands)
 TEST(MainFrame, CloseCancelledAtTheSavePromptKeepsTheFrameOpen)
 {
     AppTree tree;
+    TempFolder work;
     ScriptedPrompts prompts;
-    ASSERT_TRUE(StartApp(tree, "brenvik"));
-    TestApp().GetDocument()->SetModifiedFlag(true);
+    const std::string example = std::string(TESSARON_FIXTURES) + "/../../examples/ridge.layer";
+    const std::string path = work.Write("ridge.layer", FileBytes(example));
+    ASSERT_TRUE(StartApp(tree, "brenvik", {path}));
+    // A layer copied and pasted through the Layer menu leaves a changed document.
+    CTessaronDoc* doc = TestApp().GetDocument();
+    doc->SetSelection(0, 0, 0);
+    Frame()->RunCommand(ID_LAYER_COPY);
+    Frame()->RunCommand(ID_LAYER_PASTE);
+    ASSERT_TRUE(doc->IsModified());
     prompts.AnswerNext(IDCANCEL);
     Frame()->Close(false);
     PumpEvents();
     ASSERT_NE(Frame(), nullptr);
     EXPECT_EQ(Frame()->m_bClosing, 0);
-    EXPECT_EQ(prompts.Texts(), std::vector<std::string>{"Save changes to Untitled?"});
+    EXPECT_EQ(prompts.Texts(), std::vector<std::string>{"Save changes to " + path + "?"});
+    EXPECT_EQ(FileBytes(path), FileBytes(example)) << "nothing saved";
     StopApp();
 }
 
@@ -326,10 +337,15 @@ TEST(MainFrame, CheckMarksOfMenusAndToolButtonsFollowTheirRules)
 
 TEST(MainFrame, ZsegmentMenuListsTheZsegmentsOfTheDevice)
 {
-    const std::string example = std::string(TESSARON_FIXTURES) + "/../../examples/ridge.layer";
+    // The fixture deck of two z-segments.
     AppTree tree;
+    TempFolder work;
+    const std::string folder = std::string(TESSARON_FIXTURES) + "/sol/corvex_pos/";
+    for (const std::string name : {"ridge.sol", "ridge1.layer", "ridge2.layer", "ridge1.gain", "ridge2.gain",
+                                   "ridge1.doping", "ridge2.doping", "extra.doping", "ridge2.mater"})
+        work.Write(name, FileBytes(folder + name));
     ScriptedPrompts prompts;
-    ASSERT_TRUE(StartApp(tree, "tessaron", {example}));
+    ASSERT_TRUE(StartApp(tree, "tessaron", {"-3", work.File("ridge.sol")}));
     PumpEvents(300);
     CMainFrame* frame = Frame();
     wxMenuBar* bar = frame->GetMenuBar();
@@ -341,17 +357,17 @@ TEST(MainFrame, ZsegmentMenuListsTheZsegmentsOfTheDevice)
     };
     // Behind "Delete z-segment" (position 8): a separator, then one entry per z-segment in use.
     open();
-    EXPECT_EQ(MenuTail(zsegMenu, 8), (std::vector<std::string>{"&Delete z-segment\tAlt+D", "-", "*z-segment1"}));
+    EXPECT_EQ(MenuTail(zsegMenu, 8),
+              (std::vector<std::string>{"&Delete z-segment\tAlt+D", "-", "*z-segment1", "z-segment2"}));
     open();  // the entries are kept up to date, not added again
-    EXPECT_EQ(MenuTail(zsegMenu, 8), (std::vector<std::string>{"&Delete z-segment\tAlt+D", "-", "*z-segment1"}));
-    g_nZSegCount = 2;
-    g_nCurZSeg = 2;
+    EXPECT_EQ(MenuTail(zsegMenu, 8),
+              (std::vector<std::string>{"&Delete z-segment\tAlt+D", "-", "*z-segment1", "z-segment2"}));
+    // An entry runs the document's z-segment choice: the z-segment chosen becomes the current one.
+    frame->RunCommand(kZsegmentMenuIds[1]);
+    EXPECT_EQ(g_nCurZSeg, 2);
     open();
     EXPECT_EQ(MenuTail(zsegMenu, 8),
               (std::vector<std::string>{"&Delete z-segment\tAlt+D", "-", "z-segment1", "*z-segment2"}));
-    g_nZSegCount = 1;
-    // The entry runs the document's z-segment choice.
-    g_nCurZSeg = 0;
     frame->RunCommand(kZsegmentMenuIds[0]);
     EXPECT_EQ(g_nCurZSeg, 1);
 

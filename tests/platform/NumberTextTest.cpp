@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <locale.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -224,6 +225,11 @@ public:
         ProcessResult result = ProcessRunner().Run(request);
         if (!result.started)
             return;
+        // The locale is made in a folder of this object's own; the variable pointing there is put
+        // back as it was when the object goes, so nothing later looks into a removed folder.
+        if (const char* previous = std::getenv("LOCPATH"))
+            m_previousLocPath = previous;
+        m_setLocPath = true;
         ::setenv("LOCPATH", m_folder.Path().c_str(), 1);
         Try();
     }
@@ -231,6 +237,12 @@ public:
     {
         if (m_locale)
             freelocale(m_locale);
+        if (!m_setLocPath)
+            return;
+        if (m_previousLocPath)
+            ::setenv("LOCPATH", m_previousLocPath->c_str(), 1);
+        else
+            ::unsetenv("LOCPATH");
     }
     bool Available() const { return m_locale != static_cast<locale_t>(0); }
     const std::string& Name() const { return m_name; }
@@ -243,6 +255,8 @@ private:
     }
     TempFolder m_folder;
     std::string m_name;
+    bool m_setLocPath = false;
+    std::optional<std::string> m_previousLocPath;
     locale_t m_locale = static_cast<locale_t>(0);
 };
 

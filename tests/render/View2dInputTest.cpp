@@ -253,6 +253,26 @@ TEST_F(Gestures2d, ADragShorterThanSixPixelsCopiesNothing)
     EXPECT_TRUE(rec.calls.empty());
 }
 
+// A drag that went over another layer and came back to where it started is no drop: the target
+// it passed is not copied onto.
+TEST_F(Gestures2d, ADragThatReturnsToItsStartCopiesNothing)
+{
+    for (bool ctrl : {false, true}) {
+        SCOPED_TRACE(ctrl ? "with CTRL" : "without CTRL");
+        Press(Centre(0, 0));
+        Move({Centre(0, 0).x + 20, Centre(0, 0).y});
+        Move(Centre(2, 1));
+        ASSERT_TRUE(input.overTarget);
+        Move({Centre(0, 0).x + 2, Centre(0, 0).y + 1});
+        rec.calls.clear();
+        Release(Centre(0, 0), ctrl);
+        EXPECT_TRUE(rec.calls.empty());
+        EXPECT_EQ(input.gesture, EGesture2d::Idle);
+        Press(At(3, 8)); // clears the selection for the next round
+        Release(At(3, 8));
+    }
+}
+
 TEST_F(Gestures2d, ALayerDroppedOnItselfStaysAsItWas)
 {
     for (bool ctrl : {false, true}) {

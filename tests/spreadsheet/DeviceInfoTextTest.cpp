@@ -98,6 +98,37 @@ INSTANTIATE_TEST_SUITE_P(
         KindCase{"doped", 3, {"Thickness:1", "Bulk_macro: gaas", "Doping: n,1.000000e+018", "Layer mesh: 4,0.8"}}),
     [](const ::testing::TestParamInfo<KindCase>& info) { return std::string(info.param.kind); });
 
+// Both doping types name their kind and concentration; an undoped layer, however its kind is
+// spelled, has no doping line at all.
+TEST_F(HoverLines, TheDopingLineFollowsTheLayersDopingType)
+{
+    const struct {
+        const char* kind;
+        float value;
+        const char* line;  // nullptr: no doping line
+    } cases[] = {
+        {"n", 1e18f, "Doping: n,1.000000e+018"},
+        {"p", 2.5e17f, "Doping: p,2.500000e+017"},
+        {"none", 3e16f, nullptr},
+        {"", 3e16f, nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.kind);
+        CLayerRec& doped = Seg(0).Column(0).Layer(3);
+        doped.m_Doping.m_strKind = c.kind;
+        doped.m_Doping.m_fValue = c.value;
+        CDeviceInfoText text(doc());
+        text.SetPosition(1.5f, 2.25f);
+        Lines lines;
+        ASSERT_TRUE(text.BuildLines(0, 0, 3, lines));
+        Lines expected = {"Thickness:1", "Bulk_macro: gaas"};
+        if (c.line)
+            expected.push_back(c.line);
+        expected.push_back("Layer mesh: 4,0.8");
+        EXPECT_EQ(lines, Box(3, expected));
+    }
+}
+
 TEST_F(HoverLines, AnActiveMacroWithoutAGratingHasThePlainLabel)
 {
     Seg(0).Column(0).Layer(2).m_Grating.m_nPresent = 0;

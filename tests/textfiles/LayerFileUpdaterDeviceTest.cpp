@@ -9,6 +9,7 @@
 #include "platform/Archive.h"
 #include "platform/FileIO.h"
 #include "platform/StringUtil.h"
+#include "support/GoldenFile.h"
 #include "support/ScriptedPrompts.h"
 #include "textfiles/LayerFileUpdater.h"
 #include "textfiles/LayerParamFlags.h"
@@ -200,9 +201,7 @@ TEST_F(LayerFileUpdaterDeviceTest, EditedDevicesAreMergedIntoTheirFiles)
             edit.apply(device.h.zsegs[0]);
             const std::string saved = device.Save(out.File(fixture));
             const std::string golden = kGolden + GoldenName(fixture, edit.name);
-            if (std::getenv("TESSARON_WRITE_GOLDEN"))
-                WriteFileAtomic(golden, saved);
-            EXPECT_EQ(saved, FileBytes(golden));
+            ExpectGoldenFile(saved, golden);
         }
     }
 }

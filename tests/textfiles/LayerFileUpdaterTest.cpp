@@ -5,6 +5,7 @@
 #include "platform/FileSystem.h"
 #include "platform/StringUtil.h"
 #include "support/FileBytes.h"
+#include "support/GoldenFile.h"
 #include "support/ParsedStatement.h"
 #include "support/ScriptedPrompts.h"
 #include "textfiles/LayerParamFlags.h"
@@ -316,9 +317,8 @@ TEST_F(LayerFileUpdaterTest, SavesGiveTheMergedText)
         TempFolder out;
         LoadedFile old = LoadOld(kFolder + c.oldFile);
         std::string saved = Merge(old, c.freshFile, out.File(c.oldFile));
-        if (std::getenv("TESSARON_WRITE_GOLDEN"))
-            WriteFileAtomic(kFolder + "golden/" + c.golden, saved);
-        EXPECT_EQ(saved, ExistingFileBytes(kFolder + "golden/" + c.golden)) << CaseName(c);
+        SCOPED_TRACE(CaseName(c));
+        ExpectGoldenFile(saved, kFolder + "golden/" + c.golden);
     }
 }
 

@@ -17,7 +17,13 @@ struct UnreadCase {
     const char* what;
     std::string text;                 // a ".layer" text, one statement a line
     std::vector<std::string> unread;  // its statements a save cannot write from the model
+    const char* fixture = nullptr;    // or a fixture file holding the text, read when the test runs
 };
+
+std::string CaseText(const UnreadCase& c)
+{
+    return c.fixture ? FileBytes(std::string(TESSARON_FIXTURES "/") + c.fixture) : c.text;
+}
 
 void PrintTo(const UnreadCase& c, std::ostream* os) { *os << c.what; }
 
@@ -30,12 +36,13 @@ std::string Lines(std::initializer_list<const char*> lines)
 }
 
 const UnreadCase kCases[] = {
-    {"the fixture", FileBytes(TESSARON_FIXTURES "/lossless/unread_statements.layer"),
+    {"the fixture", "",
      {"column_position label=early location=left", "column_position label=axis location=center",
       "bottom_contact column_num=7 from=0 to=1 contact_num=9", "left_contact from=0 to=0.5 contact_num=5",
       "layer_position label=early location=top", "layer_position label=mid location=center",
       "grating_compos column_num=5 d_high=0.1 d_low=0.1 hi_macro_name=gaas grating_order=1",
-      "top_contact column_num=0 from=0 to=2 contact_num=4"}},
+      "top_contact column_num=0 from=0 to=2 contact_num=4"},
+     "lossless/unread_statements.layer"},
     {"labels of a column number the segment lacks, and of a row no column reaches",
      Lines({"begin_layer", "column column_num=3 w=2", "column_position label=far location=left",
             "column w=2", "column_position label=first location=right",
@@ -80,14 +87,14 @@ protected:
 TEST_P(UnreadStatements, AreTheOwnedStatementsTheModelCannotGiveBack)
 {
     LayerFileHarness h;
-    ASSERT_TRUE(h.LoadText(GetParam().text));
+    ASSERT_TRUE(h.LoadText(CaseText(GetParam())));
     EXPECT_EQ(UnreadTexts(h.lines), GetParam().unread);
 }
 
 TEST_P(UnreadStatements, LeaveTheDeviceAsTheReaderBuildsItWithoutThem)
 {
     LayerFileHarness all;
-    ASSERT_TRUE(all.LoadText(GetParam().text));
+    ASSERT_TRUE(all.LoadText(CaseText(GetParam())));
     ASSERT_EQ(all.Read(), 1);
 
     std::string without;

@@ -27,10 +27,10 @@ CContactParamWindow::CContactParamWindow(wxWindow* parent, CContactParamDlg& val
     typeText->Disable();
 
     new wxStaticBox(this, wxID_ANY, "", du.Point(6, 42), du.Size(124, 46));
-    m_pBarrierGiven = new wxRadioButton(this, C::IDC_BARRIER_GIVEN, "", du.Point(12, 54), du.Size(10, 10), wxRB_GROUP);
+    m_pBarrierGiven = new wxRadioButton(this, C::IDC_BARRIER_GIVEN, "", du.Point(12, 54), wxDefaultSize, wxRB_GROUP);
     new wxStaticText(this, wxID_ANY, "barrier:", du.Point(24, 55), du.Size(40, 9));
     auto* barrier = new CSeriesEdit(this, C::IDC_BARRIER, du.Point(66, 53), du.Size(60, 12));
-    m_pWorkFunctionGiven = new wxRadioButton(this, C::IDC_WORK_FUNCTION_GIVEN, "", du.Point(12, 70), du.Size(10, 10));
+    m_pWorkFunctionGiven = new wxRadioButton(this, C::IDC_WORK_FUNCTION_GIVEN, "", du.Point(12, 70));
     new wxStaticText(this, wxID_ANY, "work_function:", du.Point(24, 71), du.Size(42, 9));
     auto* workFunction = new CSeriesEdit(this, C::IDC_WORK_FUNCTION, du.Point(66, 69), du.Size(60, 12));
     barrier->SetParamId(C::kBarrierParamId);

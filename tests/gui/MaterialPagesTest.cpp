@@ -12,6 +12,7 @@
 #include "dialogs/ContactParamWindow.h"
 #include "dialogs/GeneralSheet.h"
 #include "dialogs/MacroParamWindow.h"
+#include "dialogs/SeriesEdit.h"
 #include "document/TessaronDoc.h"
 #include "model/ProcessState.h"
 #include "sheets/CMesh.h"
@@ -99,6 +100,15 @@ TEST_F(MaterialPages, TheParameterDialogShowsAsManyLabelledBoxesAsTheMacroHasUpT
     Modify(0, 0, [](CGeneralSheet& sheet) {
         ShowTab(sheet, "Material");
         auto* list = Control<wxListBox>(&sheet, CLayerBulkActive::IDC_BULK_LIST);
+        // "void", then the application's free-style bulk macros in its order.
+        std::vector<std::string> expected{"void"};
+        for (const std::string& name : TestApp().m_loadMacroIndex.m_names)
+            if (name.find("_old_style") == std::string::npos)
+                expected.push_back(name);
+        std::vector<std::string> shown;
+        for (const wxString& entry : list->GetStrings())
+            shown.push_back(entry.ToStdString());
+        EXPECT_EQ(shown, expected);
         EXPECT_NE(list->FindString("quad"), wxNOT_FOUND);
         Pick(list, "quad");
         ClickInto<CMacroParamWindow>(&sheet, CLayerBulkActive::IDC_SHOW_BULK_PARAM, [](CMacroParamWindow& dialog) {
@@ -110,6 +120,7 @@ TEST_F(MaterialPages, TheParameterDialogShowsAsManyLabelledBoxesAsTheMacroHasUpT
                 if (i < 4)
                     EXPECT_EQ(Control<wxStaticText>(&dialog, CMacroParamDlg::IDC_LABEL1 + i)->GetLabel(), labels[i]);
                 EXPECT_EQ(Text(&dialog, CMacroParamDlg::IDC_VALUE1 + i), "0") << "another macro starts from zeros";
+                EXPECT_EQ(Control<CSeriesEdit>(&dialog, CMacroParamDlg::IDC_VALUE1 + i)->GetParamId(), 10 + i);
             }
             EXPECT_FALSE(Shown(&dialog, CMacroParamDlg::IDC_SIX_KEPT));
             for (int i = 0; i < 4; ++i)
@@ -156,6 +167,8 @@ TEST_F(MaterialPages, AGradingSetInTheDialogIsSavedAndAGradingCancelledChangesNo
         ChooseInto<CCompositionGradingWindow>(&sheet, CLayerBulkActive::IDC_GRADING_NONE + 1,
                                              [](CCompositionGradingWindow& dialog) {
                                                  EXPECT_TRUE(Control<wxRadioButton>(&dialog, 1033)->GetValue());
+                                                 EXPECT_EQ(Control<CSeriesEdit>(&dialog, CCompositionGradingDlg::IDC_FROM)->GetParamId(), 30);
+                                                 EXPECT_EQ(Control<CSeriesEdit>(&dialog, CCompositionGradingDlg::IDC_TO)->GetParamId(), 31);
                                                  Type(&dialog, CCompositionGradingDlg::IDC_FROM, "0.1");
                                                  Type(&dialog, CCompositionGradingDlg::IDC_TO, "0.35");
                                                  Click(&dialog, wxID_OK);
@@ -179,6 +192,8 @@ TEST_F(MaterialPages, ContactInTheBulkListMakesAContactLayerAndTheContactsOfItsN
         ClickInto<CContactParamWindow>(&sheet, CLayerBulkActive::IDC_SHOW_BULK_PARAM, [](CContactParamWindow& dialog) {
             EXPECT_EQ(Text(&dialog, CContactParamDlg::IDC_CONTACT_NUM), "1");
             EXPECT_FALSE(Control<wxTextCtrl>(&dialog, CContactParamDlg::IDC_BARRIER)->IsEnabled());
+            EXPECT_EQ(Control<CSeriesEdit>(&dialog, CContactParamDlg::IDC_BARRIER)->GetParamId(), 28);
+            EXPECT_EQ(Control<CSeriesEdit>(&dialog, CContactParamDlg::IDC_WORK_FUNCTION)->GetParamId(), 29);
             Type(&dialog, CContactParamDlg::IDC_CONTACT_NUM, "2");
             auto* type = Control<wxComboBox>(&dialog, CContactParamDlg::IDC_TYPE);
             type->SetSelection(1);
@@ -214,6 +229,11 @@ TEST_F(MaterialPages, DopingAndBothMeshesTypedAreSavedAndOpenAgain)
         EXPECT_TRUE(Control<wxRadioButton>(&sheet, CLayerDop::IDC_P)->GetValue());
         Choose(&sheet, CLayerDop::IDC_N);
         Type(&sheet, CLayerDop::IDC_CONCENTRATION, "3e24");
+        // The numeric boxes of the three pages with their series ids.
+        const std::pair<int, int> ids[] = {{CLayerDop::IDC_CONCENTRATION, 40}, {CLayerDop::IDC_GAUSS_TAIL, 41},
+                                           {CCMesh::IDC_MESH_RATIO, 51}, {CMesh::IDC_MESH_RATIO, 61}};
+        for (const auto& [box, id] : ids)
+            EXPECT_EQ(Control<CSeriesEdit>(&sheet, box)->GetParamId(), id) << box;
         ShowTab(sheet, "Column_Mesh");
         Type(&sheet, CCMesh::IDC_MESH_NUMBER, "9");
         Type(&sheet, CCMesh::IDC_MESH_RATIO, "1.3");

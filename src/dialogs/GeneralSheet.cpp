@@ -1,6 +1,9 @@
 #include "dialogs/GeneralSheet.h"
 
+#include "dialogs/LayerBulkActivePanel.h"
+#include "dialogs/LayerDopPanel.h"
 #include "dialogs/LayerSizePanel.h"
+#include "dialogs/MeshPagePanel.h"
 #include "dialogs/SheetPagePanel.h"
 #include "dialogs/VcselTypeExistsDlg.h"
 #include "sheets/General.h"
@@ -26,8 +29,14 @@ wxFont BannerFont()
 CGeneralSheet::CGeneralSheet(wxWindow* parent, CGeneral& general) : m_general(general)
 {
     Create(parent, wxID_ANY, wxString::FromUTF8(general.m_strCaption));
-    if (general.m_bAllPages)
-        AddPage(CGeneral::SIZE_PAGE, new CLayerSizePanel(GetBookCtrl(), general.m_SizePage), " Size_Info");
+    if (general.m_bAllPages) {
+        wxWindow* book = GetBookCtrl();
+        AddPage(CGeneral::SIZE_PAGE, new CLayerSizePanel(book, general.m_SizePage), " Size_Info");
+        AddPage(CGeneral::MATERIAL_PAGE, new CLayerBulkActivePanel(book, general.m_MaterialPage), "Material");
+        AddPage(CGeneral::DOPING_PAGE, new CLayerDopPanel(book, general.m_DopingPage), "Doping");
+        AddPage(CGeneral::COLUMN_MESH_PAGE, new CMeshPagePanel(book, general.m_ColumnMeshPage), "Column_Mesh");
+        AddPage(CGeneral::LAYER_MESH_PAGE, new CMeshPagePanel(book, general.m_LayerMeshPage), "Layer_Mesh");
+    }
     CreateButtonRow();
     LayoutDialog();
     m_fontBanner = BannerFont();
@@ -44,8 +53,12 @@ CGeneralSheet::~CGeneralSheet() { m_general.SetWindow(nullptr); }
 
 void CGeneralSheet::AddPage(int pageIndex, CSheetPagePanel* panel, const char* caption)
 {
-    GetBookCtrl()->AddPage(panel, caption);
-    m_pages.push_back({pageIndex, panel});
+    // The tabs stand in the order of the page indexes, whatever order the pages are added in.
+    size_t position = 0;
+    while (position < m_pages.size() && m_pages[position].index < pageIndex)
+        ++position;
+    GetBookCtrl()->InsertPage(position, panel, caption);
+    m_pages.insert(m_pages.begin() + position, {pageIndex, panel});
 }
 
 void CGeneralSheet::CreateButtonRow()

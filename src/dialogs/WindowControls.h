@@ -1,6 +1,7 @@
 #pragma once
 // The controls of a page or dialog window as its data exchange sees them: found by their dialog
-// control ids below the window; text boxes exchange their text, choices their selected entry.
+// control ids below the window; text boxes and editable combo boxes exchange their text, choices
+// their selected entry, radio buttons and check boxes "1" or "0", static texts their label.
 
 #include "sheets/DialogControls.h"
 

@@ -82,6 +82,21 @@ void CDataExchange::Text(int id, std::string& value)
         value = m_controls.GetControlText(id);
 }
 
+void CDataExchange::Radio(int firstId, int count, int& value)
+{
+    if (m_bFailed)
+        return;
+    if (!Reading(firstId)) {
+        for (int i = 0; i < count; ++i)
+            m_controls.SetControlText(firstId + i, i == value ? "1" : "0");
+        return;
+    }
+    value = -1;
+    for (int i = 0; i < count && value < 0; ++i)
+        if (m_controls.GetControlText(firstId + i) == "1")
+            value = i;
+}
+
 void CDataExchange::MinMaxFloat(float value, float minValue, float maxValue)
 {
     if (m_bFailed || !m_bSaveAndValidate || (value >= minValue && value <= maxValue))

@@ -27,6 +27,9 @@ public:
     void Text(int id, double& value);
     void Text(int id, int& value);
     void Text(int id, std::string& value);
+    // A group of radio buttons with consecutive ids from firstId: value is the index of the one
+    // checked, -1 for none. A button's control text is "1" when it is checked, "0" when not.
+    void Radio(int firstId, int count, int& value);
 
     // Range checks of the value exchanged last; they check only while reading.
     void MinMaxFloat(float value, float minValue, float maxValue);

@@ -57,6 +57,12 @@ CGeneral::CGeneral(CTessaronDoc& doc, LayerSheetRequest& request)
     m_doc.m_nContactUpdateMode = -1;
     if (request.contactUpdateMode)
         *request.contactUpdateMode = -1;
+    m_MaterialPage.SetMacroList(&m_doc.GetMacroList());
+    m_MaterialPage.SetContactStored([this] {
+        m_doc.m_nContactUpdateMode = 0;
+        if (m_request.contactUpdateMode)
+            *m_request.contactUpdateMode = 0;
+    });
 }
 
 ILayerSheetWindow& CGeneral::Window()

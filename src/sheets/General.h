@@ -14,6 +14,7 @@
 
 #include "model/ContactRec.h"
 #include "sheets/CMesh.h"
+#include "sheets/LayerBulkActive.h"
 #include "sheets/LayerContact.h"
 #include "sheets/LayerDop.h"
 #include "sheets/LayerGratingCompos.h"
@@ -80,6 +81,7 @@ public:
     CLayerVcsel m_VcselPage;
     CLayerContact m_ContactPage;
     CLayerDop m_DopingPage;
+    CLayerBulkActive m_MaterialPage;
     CLayerGratingCompos m_GratingPage;
     CLayerLabelPosition m_LabelPage;
     CMesh m_LayerMeshPage;

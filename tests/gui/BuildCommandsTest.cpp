@@ -7,13 +7,18 @@
 #include "CommandIds.h"
 #include "FrameCommands.h"
 #include "ModalWindow.h"
+#include "SheetInput.h"
 #include "WindowInput.h"
 #include "app/MainFrame.h"
 #include "dialogs/GeneralSheet.h"
+#include "dialogs/MacroParamWindow.h"
 #include "dialogs/ZSegPositionWindow.h"
 #include "document/TessaronDoc.h"
 #include "model/ProcessState.h"
+#include "sheets/LayerBulkActive.h"
+#include "sheets/MacroParamDlg.h"
 #include "sheets/ZSegPositionDlg.h"
+#include "views/GL2dView.h"
 #include "support/FileBytes.h"
 #include "support/ScriptedPrompts.h"
 
@@ -21,6 +26,7 @@
 #include <wx/bookctrl.h>
 #include <wx/menu.h>
 #include <wx/timer.h>
+#include <wx/uiaction.h>
 
 #include <functional>
 #include <memory>
@@ -33,40 +39,6 @@ const char kMeshQuestion[] =
     "non_zero mesh number!";
 const char kTooSmall[] = "Your input value must be bigger \nthan the previous one .\n";
 
-// Acts on the next modal window of a kind once it is up: a timer looks for it, and timers also run
-// in the modal loops of the windows a command opens (a window just closed does not count). The
-// user must close the window.
-template <typename Window>
-class WhenModal : public wxTimer {
-public:
-    explicit WhenModal(std::function<void(Window&)> user) : m_user(std::move(user)) { Start(10); }
-    bool Seen() const { return m_bSeen; }
-
-    void Notify() override
-    {
-        Window* window = OpenModal<Window>();
-        if (!window) {
-            if (++m_nTicks > 1000) {
-                Stop();
-                ADD_FAILURE() << "no modal window open";
-            }
-            return;
-        }
-        Stop();
-        m_bSeen = true;
-        m_user(*window);
-        if (window->IsModal()) {
-            ADD_FAILURE() << "the window was left open";
-            window->EndModal(wxID_CANCEL);
-        }
-    }
-
-private:
-    std::function<void(Window&)> m_user;
-    bool m_bSeen = false;
-    int m_nTicks = 0;
-};
-
 // Runs a menu command whose modal window `user` acts on.
 template <typename Window>
 void RunWith(int id, std::function<void(Window&)> user)
@@ -76,7 +48,28 @@ void RunWith(int id, std::function<void(Window&)> user)
     EXPECT_TRUE(watcher.Seen()) << "command " << id;
 }
 
-// The sheet of New Column or New Layer: the height and width typed into the size page, then OK.
+// The sheet of New Column or New Layer: the height and width typed into the size page, the bulk
+// material picked in the material page's list and committed with its first variable, then OK.
+void RunBuildSheet(int id, const char* caption, const char* height, const char* width, const char* material,
+                   const char* var1)
+{
+    RunWith<CGeneralSheet>(id, [caption, height, width, material, var1](CGeneralSheet& sheet) {
+        EXPECT_EQ(sheet.GetTitle(), caption);
+        Type(&sheet, 1000, height);
+        Type(&sheet, 1002, width);
+        ShowTab(sheet, "Material");
+        Pick(Control<wxListBox>(&sheet, CLayerBulkActive::IDC_BULK_LIST), material);
+        EXPECT_EQ(Text(&sheet, CLayerBulkActive::IDC_BULK_NAME), material);
+        ClickInto<CMacroParamWindow>(&sheet, CLayerBulkActive::IDC_SHOW_BULK_PARAM,
+                                     [var1](CMacroParamWindow& dialog) {
+                                         Type(&dialog, CMacroParamDlg::IDC_VALUE1, var1);
+                                         Click(&dialog, wxID_OK);
+                                     });
+        Click(&sheet, wxID_OK);
+    });
+}
+
+// The sheet of New Column or New Layer with only the sizes typed.
 void RunSizedSheet(int id, const char* caption, const char* height, const char* width)
 {
     RunWith<CGeneralSheet>(id, [caption, height, width](CGeneralSheet& sheet) {
@@ -85,6 +78,20 @@ void RunSizedSheet(int id, const char* caption, const char* height, const char* 
         Type(&sheet, 1002, width);
         Click(&sheet, wxID_OK);
     });
+}
+
+// A click of the left mouse button on the main window's 2-D view at a model point.
+void ClickLayerAt(float x, float y)
+{
+    PumpEvents(100);
+    CGL2dView* view = Frame()->GetGL2dView();
+    ASSERT_NE(view, nullptr);
+    const CClientPoint p = view->ProjectPoint({x, y});
+    wxUIActionSimulator sim;
+    sim.MouseMove(view->ClientToScreen(wxPoint(p.x, p.y)));
+    PumpEvents(50);
+    sim.MouseClick();
+    PumpEvents(100);
 }
 
 bool IsEnabled(int id)
@@ -108,6 +115,18 @@ std::string Device(const CTessaronDoc& doc)
     return text.str();
 }
 
+// Each column's layers as macro and first variable.
+std::string Materials(const CTessaronDoc& doc)
+{
+    std::ostringstream text;
+    for (const CColumnRec& column : doc.m_ZSegments.at(0).GetColumns()) {
+        for (const CLayerRec& layer : column.GetLayers())
+            text << layer.m_Material.m_Bulk.m_strName << "(" << layer.m_Material.m_Bulk.m_dVar[0] << ") ";
+        text << "| ";
+    }
+    return text.str();
+}
+
 class BuildCommands : public ::testing::Test {
 protected:
     BuildCommands() { ResetProcessState(); }
@@ -120,9 +139,6 @@ protected:
     {
         ASSERT_TRUE(StartApp(tree, program, {mode}));
         doc = TestApp().GetDocument();
-        // The material page is not in the sheet yet: the layers take the macro the edit layer
-        // carries, as a sheet that named it would have left it.
-        g_EditLayer.m_Material.m_Bulk.m_strName = "gaas";
     }
 
     AppTree tree;
@@ -144,26 +160,30 @@ TEST_F(BuildCommands, TheLayerBuilderBuildsTwoColumnsOfThreeLayersThatSaveAndOpe
     // The first sheet asks for the mesh totals the device does not have yet.
     prompts.AnswerNext(IDNO);
     prompts.AnswerNext(IDNO);
-    RunSizedSheet(ID_COLUMN_NEW, "New Column", "1.5", "3");
+    RunBuildSheet(ID_COLUMN_NEW, "New Column", "1.5", "3", "gaas", "0");
     EXPECT_EQ(prompts.Texts(), (std::vector<std::string>{kMeshQuestion, kMeshQuestion}));
     ASSERT_EQ(g_nZSegCount, 1);
     UpdateMenus(Frame());
     EXPECT_TRUE(IsEnabled(ID_LAYER_NEW));
-    RunSizedSheet(ID_LAYER_NEW, "New Layer", "0.5", "3");
-    RunSizedSheet(ID_LAYER_NEW, "New Layer", "0.25", "3");
-    doc->SetSelection(0, 0, 0);
-    RunSizedSheet(ID_COLUMN_NEW, "New Column", "1.5", "2");
-    RunSizedSheet(ID_LAYER_NEW, "New Layer", "0.5", "2");
+    RunBuildSheet(ID_LAYER_NEW, "New Layer", "0.5", "3", "algaas", "0.3");
+    RunBuildSheet(ID_LAYER_NEW, "New Layer", "0.25", "3", "gaas", "0.1");
+    // The reference column of the next one: the substrate of the first, clicked in the view.
+    ClickLayerAt(1.5f, 0.75f);
+    ASSERT_EQ(doc->m_ZSegments[0].m_nSelectedColumn, 0);
+    ASSERT_EQ(doc->m_ZSegments[0].m_nSelectedRow, 0);
+    RunBuildSheet(ID_COLUMN_NEW, "New Column", "1.5", "2", "algaas", "0.2");
+    RunBuildSheet(ID_LAYER_NEW, "New Layer", "0.5", "2", "ingaas", "0.1");
     RunSizedSheet(ID_LAYER_NEW, "New Layer", "0.25", "2");
     const std::string built = Device(*doc);
     EXPECT_EQ(built, "column\n"
                      "  gaas d=1.5 w=3..3\n"
-                     "  gaas d=0.5 w=3..3\n"
+                     "  algaas d=0.5 w=3..3\n"
                      "  gaas d=0.25 w=3..3\n"
                      "column\n"
-                     "  gaas d=1.5 w=2..2\n"
-                     "  gaas d=0.5 w=2..2\n"
-                     "  gaas d=0.25 w=2..2\n");
+                     "  algaas d=1.5 w=2..2\n"
+                     "  ingaas d=0.5 w=2..2\n"
+                     "  algaas d=0.25 w=2..2\n");
+    EXPECT_EQ(Materials(*doc), "gaas(0) algaas(0.3) gaas(0.1) | algaas(0.2) ingaas(0.1) algaas(0) | ");
     EXPECT_EQ(doc->UndoHistory().GetSnapshotCount(), 6);
     EXPECT_EQ(prompts.Texts().size(), 2u);
 
@@ -181,6 +201,48 @@ TEST_F(BuildCommands, TheLayerBuilderBuildsTwoColumnsOfThreeLayersThatSaveAndOpe
     EXPECT_TRUE(Frame()->RunCommand(ID_FILE_OPEN));
     EXPECT_EQ(doc->GetPathName(), path);
     EXPECT_EQ(Device(*doc), built);
+    EXPECT_EQ(Materials(*doc), "gaas(0) algaas(0.3) gaas(0.1) | algaas(0.2) ingaas(0.1) algaas(0) | ");
+}
+
+TEST_F(BuildCommands, TheDeviceEditorBuildsAFirstZSegmentWithMaterialsPickedInTheSheet)
+{
+    Start("tessaron", "-3");
+    EXPECT_TRUE(Frame()->RunCommand(ID_FILE_NEW));
+    RunWith<CGeneralSheet>(ID_ZSEG_NEW, [](CGeneralSheet& sheet) {
+        EXPECT_EQ(sheet.GetTitle(), "New segment");
+        Click(&sheet, wxID_OK);
+    });
+    ASSERT_EQ(g_nZSegCount, 1);
+    // The z-segment's first layer is a new layer of the default material, 2.4 high and 6 wide.
+    EXPECT_EQ(Materials(*doc), "algaas(0) | ");
+
+    RunBuildSheet(ID_LAYER_NEW, "New Layer", "0.5", "6", "gaas", "0.25");
+    ClickLayerAt(3.0f, 1.2f);
+    ASSERT_EQ(doc->m_ZSegments[0].m_nSelectedColumn, 0);
+    ASSERT_EQ(doc->m_ZSegments[0].m_nSelectedRow, 0);
+    RunBuildSheet(ID_COLUMN_NEW, "New Column", "2.4", "3", "ingaas", "0.4");
+    RunBuildSheet(ID_LAYER_NEW, "New Layer", "0.5", "3", "algaas", "0.3");
+    const std::string built = Device(*doc);
+    EXPECT_EQ(built, "column\n"
+                     "  algaas d=2.4 w=6..6\n"
+                     "  gaas d=0.5 w=6..6\n"
+                     "column\n"
+                     "  ingaas d=2.4 w=3..3\n"
+                     "  algaas d=0.5 w=3..3\n");
+    EXPECT_EQ(Materials(*doc), "algaas(0) gaas(0.25) | ingaas(0.4) algaas(0.3) | ");
+
+    const std::string path = work.File("built.sol");
+    prompts.AllowUnscripted();
+    prompts.ChooseFileNext(path);
+    EXPECT_TRUE(Frame()->RunCommand(ID_FILE_SAVE_AS));
+    EXPECT_FALSE(doc->IsModified());
+    EXPECT_TRUE(Frame()->RunCommand(ID_FILE_NEW));
+    EXPECT_EQ(g_nZSegCount, 0);
+    prompts.ChooseFileNext(path);
+    EXPECT_TRUE(Frame()->RunCommand(ID_FILE_OPEN));
+    ASSERT_EQ(g_nZSegCount, 1);
+    EXPECT_EQ(Device(*doc), built);
+    EXPECT_EQ(Materials(*doc), "algaas(0) gaas(0.25) | ingaas(0.4) algaas(0.3) | ");
 }
 
 TEST_F(BuildCommands, CancelledSheetsLeaveTheLayerBuildersDeviceAsItWas)

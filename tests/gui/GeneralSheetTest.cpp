@@ -78,7 +78,7 @@ TEST_F(RealSheet, SizesTypedIntoTheBoxesReachTheEditLayerOnOk)
 {
     const bool accepted = RunSheet(request, [](CGeneralSheet& sheet) {
         EXPECT_EQ(sheet.GetTitle(), "New Column");
-        EXPECT_EQ(sheet.GetBookCtrl()->GetPageCount(), 1u);
+        EXPECT_EQ(sheet.GetBookCtrl()->GetSelection(), 0);
         EXPECT_EQ(sheet.GetBookCtrl()->GetPageText(0), " Size_Info");
         EXPECT_EQ(Text(&sheet, 1000), "2.4");
         EXPECT_EQ(Text(&sheet, 1002), "6");

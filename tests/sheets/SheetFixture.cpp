@@ -64,6 +64,10 @@ CGeneral& SheetFixture::OpenSheet(int mode, std::initializer_list<CGeneral::Page
         switch (page) {
         case CGeneral::SIZE_PAGE: sheet->m_SizePage.MarkInitialised(); break;
         case CGeneral::DOPING_PAGE: sheet->m_DopingPage.MarkInitialised(); break;
+        case CGeneral::MATERIAL_PAGE:
+            sheet->m_MaterialPage.MarkInitialised();
+            sheet->m_MaterialPage.OnInitPage();
+            break;
         case CGeneral::CONTACT_PAGE: sheet->m_ContactPage.MarkInitialised(); break;
         case CGeneral::COLUMN_MESH_PAGE: sheet->m_ColumnMeshPage.MarkInitialised(); break;
         case CGeneral::LAYER_MESH_PAGE: sheet->m_LayerMeshPage.MarkInitialised(); break;

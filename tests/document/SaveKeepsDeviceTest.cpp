@@ -71,3 +71,26 @@ TEST_F(SaveKeepsDevice, ADeviceWithoutAColumnIsNotSavedAsAFileThatWouldNotOpen)
     EXPECT_EQ(FileBytes(ridgePath), original) << "nothing written";
     EXPECT_TRUE(doc().IsModified());
 }
+
+TEST_F(SaveKeepsDevice, ADeckWithAZSegmentWithoutAColumnIsNotSaved)
+{
+    app.mode3d = true;
+    folder.Write("dev1.layer",
+                 "begin_layer\r\ncolumn column_num=1 w=2 mesh_num=4 r=1\r\n"
+                 "layer_mater macro_name=gaas column_num=1\r\nlayer d=1 n=4 r=1\r\nend_layer\r\n");
+    const std::string deck = folder.Write("dev.sol", "begin\r\n"
+                                                     "z_structure zseg_num=1 uniform_zseg_from=0 uniform_zseg_to=10\r\n"
+                                                     "load_mesh mesh_inf=dev1.msh zseg_num=1\r\n"
+                                                     "end\r\n");
+    ASSERT_TRUE(doc().OnOpenDocument(deck));
+    doc().SetSelection(0, 0, 0);
+    Run(ID_COLUMN_CUT);
+    ASSERT_EQ(Seg(0).GetColumnCount(), 0);
+    const std::string before = folder.List();
+
+    prompts.AllowUnscripted();
+    EXPECT_FALSE(doc().OnSaveDocument(folder.File("copy.sol")));
+    ASSERT_EQ(prompts.Texts().size(), 1u);
+    EXPECT_NE(prompts.Texts()[0].find("no column"), std::string::npos) << prompts.Texts()[0];
+    EXPECT_EQ(folder.List(), before) << "nothing written";
+}

@@ -185,7 +185,8 @@ public:
     // cannot be written (GetWriteError then tells why).
     bool SaveZsegmentLayerFile(int n, std::string path);
     // The ".layer" text of z-segment n for a file at path: its unset mesh counts filled, its
-    // statements merged into its material set; false for an index outside the records.
+    // statements merged into its material set; false for an index outside the records, and for a
+    // z-segment without a column (GetWriteError then tells why).
     bool BuildZsegmentLayerText(int n, const std::string& path, std::string& bytes);
     // The system's reason for the last failed ".layer" write ("Permission denied", ...).
     const std::string& GetWriteError() const { return m_strWriteError; }

@@ -11,8 +11,30 @@
 
 namespace {
 
-// A value the dialog accepts lies inside the layer: above 0 and below the limit.
-bool CutsInside(double value, double limit) { return value > 0.0 && value < limit; }
+// A value the dialog accepts lies inside the layer: above 0 and below the limit. The dialog refuses
+// a value at or past the limit itself; a value that reaches here past it is refused the same way.
+bool CutsInside(double value, double limit)
+{
+    if (value >= limit) {
+        AfxMessageBox("Input value is too big", MB_OK);
+        return false;
+    }
+    return value > 0.0;
+}
+
+// Every layer a horizontal cut splits, empty ones too, must keep a positive height: the limit is the
+// lowest layer of the row, as a column's narrowest layer limits a vertical cut. -1 when the row has
+// no real layer in any column.
+double RowCutLimit(const CZSegment& segment, int row, double firstRealHeight)
+{
+    if (firstRealHeight < 0.0)
+        return -1.0;
+    double limit = firstRealHeight;
+    for (const CColumnRec& column : segment.GetColumns())
+        if (column.HasRow(row))
+            limit = std::min(limit, static_cast<double>(column.GetLayer(row).m_fHeight));
+    return limit;
+}
 
 }  // namespace
 
@@ -58,7 +80,7 @@ void CTessaronDoc::OnInsertHoriLine()
     if (!segment)
         return;
     const int r = segment->m_nSelectedRow;
-    const double height = GetRowHeight(g_nCurZSeg - 1, r);
+    const double height = RowCutLimit(*segment, r, GetRowHeight(g_nCurZSeg - 1, r));
     if (height < 0.0)
         return;
     const auto& columns = segment->GetColumns();

@@ -11,6 +11,7 @@
 #include "platform/Archive.h"
 #include "platform/FileIO.h"
 #include "platform/FileSystem.h"
+#include "platform/NumberText.h"
 #include "platform/Path.h"
 #include "platform/UserPrompts.h"
 #include "textfiles/LayerFileContext.h"
@@ -24,6 +25,7 @@
 namespace {
 
 const char kFileDataError[] = "File data error!";
+const char kNoColumnToSave[] = "z-segment %d has no column; a file without one could not be opened again";
 
 // A numbered load of a ".layer" file as the first file of a new load: includes recorded afresh,
 // numbers from 1 or on from the last load.
@@ -106,6 +108,11 @@ bool CTessaronDoc::BuildZsegmentLayerText(int n, const std::string& path, std::s
 {
     if (n < 0 || n >= static_cast<int>(m_ZSegments.size()))
         return false;
+    // The reader refuses a file without a "column" statement: written, it would never open again.
+    if (m_ZSegments[static_cast<std::size_t>(n)].GetColumnCount() < 1) {
+        m_strWriteError = StrFormat(kNoColumnToSave, n + 1);
+        return false;
+    }
     AutoMeshZsegment(n);
     m_LayerLines.RemoveAll();
     CLayerFileContext context = LayerFileContext(nullptr, g_nZSegCount);

@@ -102,8 +102,12 @@ bool CTessaronDoc::SaveAllZsegmentFiles(const std::string& solPath, CSolFile& so
         m_SegInfoList.RenameAfterInsert(0);
         const std::string layerPath = folder + ZsegmentFileTitle(i) + ".layer";
         std::string bytes;
-        if (!BuildZsegmentLayerText(i, layerPath, bytes))
-            continue;
+        m_strWriteError.clear();
+        if (!BuildZsegmentLayerText(i, layerPath, bytes)) {
+            // Nothing is written yet: the whole deck is refused rather than saved without a file.
+            AfxMessageBox(std::string(kCantCreate) + "\n" + layerPath + ": " + m_strWriteError, MB_OK);
+            return false;
+        }
         files.Stage(layerPath, bytes);
         CZSegment& segment = m_ZSegments[static_cast<std::size_t>(i)];
         // The first z-segment's gain file goes along under its new name.

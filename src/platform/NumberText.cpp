@@ -204,6 +204,12 @@ float StrToF(const char* text, const char* end, std::size_t* consumed)
 
 double AtoF(const std::string& text) { return StrToD(text.c_str(), nullptr); }
 
+int AtoIndex(const std::string& text)
+{
+    const int number = AtoI(text);
+    return number < 1 ? -1 : number - 1;
+}
+
 double AtoFOr(const std::string& text, double fallback) { return text.empty() ? fallback : AtoF(text); }
 
 long AtoL(const std::string& text)
@@ -217,7 +223,13 @@ long AtoL(const std::string& text)
     // Accumulate the magnitude, saturating just above the range so overflow clamps.
     const unsigned long long limit = static_cast<unsigned long long>(LONG_MAX) + 1ULL;
     unsigned long long magnitude = 0;
+    // Once at the limit, stay there: multiplying first would wrap past the unsigned range for
+    // twenty digits and more, and read "99999999999999999999" as 9.
     for (; IsDigit(*p); ++p) {
+        if (magnitude > limit / 10) {
+            magnitude = limit;
+            continue;
+        }
         magnitude = magnitude * 10 + static_cast<unsigned long long>(*p - '0');
         if (magnitude > limit)
             magnitude = limit;

@@ -28,6 +28,9 @@ double AtoF(const std::string& text);
 // atoi: the leading integer of the text (white space, sign, digits), 0 when there is none; values
 // beyond the range of int are clamped to it.
 int AtoI(const std::string& text);
+// The 0-based index a 1-based number text names ("column_num", "zseg_num"): AtoI(text) - 1, and -1
+// for every number below 1, so that no text makes the subtraction overflow.
+int AtoIndex(const std::string& text);
 // AtoF of a text that is there; fallback for an empty text (a parameter the statement leaves out).
 double AtoFOr(const std::string& text, double fallback);
 // strtol-like: leading integer, clamped to long.

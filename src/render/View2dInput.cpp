@@ -68,8 +68,12 @@ void DropLayer(IView2dDocument& doc, CLayerRef target, bool move)
     const CZSegment* segment = doc.CurrentSegment();
     if (!segment || !source.IsSet() || !segment->HasLayer(source.column, source.row) || target == source) return;
     // Taken before the cut: the cut moves the records the target was found in.
+    // The drag is Copy (or Cut) and Paste by other means: when the menu would not copy or cut the
+    // layer, the drag does not either, and nothing is pasted (the clipboard may hold another layer).
+    const int take = move ? ID_LAYER_CUT : ID_LAYER_COPY;
+    if (!doc.IsCommandEnabled(take)) return;
     if (move) segment->PlaceAfterLayerRemoval(source.column, source.row, target.column, target.row);
-    doc.SendCommand(move ? ID_LAYER_CUT : ID_LAYER_COPY);
+    doc.SendCommand(take);
     Select(doc, target);
     doc.SendCommand(ID_LAYER_PASTE);
 }

@@ -74,6 +74,8 @@ public:
     // A document command by its id (resources/CommandIds.h): Layer Copy, Layer Cut, Layer Paste or
     // Layer Modify.
     virtual void SendCommand(int id) = 0;
+    // Whether the command's menu item is enabled now: a gesture does nothing the menus would not.
+    virtual bool IsCommandEnabled(int id) const = 0;
     virtual void UpdateAllViews() = 0;
 };
 

@@ -35,7 +35,7 @@ int CGratingStatements::ReadGratingCompos(int n)
         const CKeywordLine& line = lines[i];
         const std::string columnText = line.GetParam("column_num");
         if (columnText.empty()) continue;
-        const int column = AtoI(columnText) - 1;
+        const int column = AtoIndex(columnText);
         if (column < 0 || column >= columnCount) continue;
 
         CGratingComposRec rec;

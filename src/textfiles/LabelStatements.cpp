@@ -48,7 +48,7 @@ void CLabelStatements::ReadLabelPositions(int n)
         const int b = nextOr(columnsAt, i + 1);
         std::string num = lines[a].GetParam("column_num");
         if (num.empty()) num = "1";
-        const int target = AtoI(num) - 1;
+        const int target = AtoIndex(num);
         // Labels of a column number the z-segment does not have are left out.
         if (target < 0 || target >= ColumnCount(z)) continue;
         for (int k = a + 1; k < b; ++k) {

@@ -264,6 +264,43 @@ std::string MergedValueText(const CKeywordParam& p, const std::string& freshValu
     return value;
 }
 
+// The digits after a variable's prefix ("var3" and "var" give "3"); "" when the rest of the name is
+// not a plain number.
+std::string VariableNumber(const std::string& name, const std::string& prefix)
+{
+    if (name.size() <= prefix.size() || name.compare(0, prefix.size(), prefix) != 0)
+        return "";
+    for (std::size_t i = prefix.size(); i < name.size(); ++i)
+        if (!IsDigitChar(name[i]))
+            return "";
+    return name.substr(prefix.size());
+}
+
+// A macro variable ("var<k>", "avar<k>") the fresh statement gives at 0: the reader takes a
+// variable the statement does not carry for 0, except a contact macro's, which it keeps unset.
+bool IsVariableAtAbsentValue(const CKeywordLine& fresh, const CKeywordParam& p)
+{
+    const bool bulk = !VariableNumber(p.m_strName, "var").empty();
+    const bool active = !VariableNumber(p.m_strName, "avar").empty();
+    if (!bulk && !active)
+        return false;
+    if (bulk && Trim(fresh.GetParam("macro_name")).compare(0, 7, "contact") == 0)
+        return false;
+    return CompareValueText(p.m_strValue, "");
+}
+
+// The variable a symbol parameter names ("var_symbol3" gives "var3", "avar_symbol3" "avar3"); ""
+// for any other parameter.
+std::string VariableOfSymbol(const std::string& name)
+{
+    for (const char* stem : {"var", "avar"}) {
+        const std::string number = VariableNumber(name, std::string(stem) + "_symbol");
+        if (!number.empty())
+            return stem + number;
+    }
+    return "";
+}
+
 bool SameKeywordAndParams(const CKeywordLine& a, const CKeywordLine& b)
 {
     if (&a == &b)
@@ -357,7 +394,19 @@ void CLayerFileUpdater::MergeParams(const CKeywordLine& o, const CKeywordLine& f
         }
         out.m_params.push_back(TextOnlyParam(p.m_strSourcePrefix, p.m_strSourceValue));
     }
+    // What the old statement does not say and the fresh one says at the value its absence reads
+    // as changes nothing, here as in the comparison: a macro variable at 0 and the macro's own
+    // symbol for it are not added, so an edit of one value changes only that value's text.
+    std::set<std::string> variablesLeftOut;
+    for (const CKeywordParam& p : f.m_params)
+        if (IsVariableAtAbsentValue(fresh, p))
+            variablesLeftOut.insert(p.m_strName);
     for (const CKeywordParam& p : f.m_params) {
+        if (variablesLeftOut.count(p.m_strName))
+            continue;
+        const std::string variable = VariableOfSymbol(p.m_strName);
+        if (!variable.empty() && variablesLeftOut.count(variable) && m_defaults.ReadsAsAbsent(fresh, u, p))
+            continue;
         // "name=" with nothing after it would take the next parameter as its value when read back;
         // an empty value reads the same as none.
         std::string value = p.m_strValue;

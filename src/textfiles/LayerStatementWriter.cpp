@@ -227,6 +227,11 @@ CKeywordLine CLayerStatementWriter::FormatLayerMater(const CLayerRec& layer, int
     const std::string& stored = material.m_Bulk.m_strName;
     std::string name = WithoutOldStyle(stored);
     FromVoidMacroName(name);
+    // A layer without a bulk name (New Layer makes one) is an empty layer. Written without
+    // "macro_name" it would not count among the column's layers when read back, and the column
+    // would lose a row: it is written as the empty layer the reader takes back.
+    if (Trim(name).empty())
+        name = "void";
     const bool oldStyle = Contains(stored, "_old_style");
     const int grade = material.m_Grading.m_nGradeVar;
 

@@ -92,7 +92,7 @@ public:
 
     // --- Z extents, taper points and sections (SolFileZStructure.cpp) ---
     // 1 when every section lies inside a z-segment's extent or the gap after it; else 0 after
-    // "The section length is not correct!".
+    // "The section length is not correct!" (or "File data error!" for more than kMaxSections).
     int CheckZStructure();
     // The z extents, z planes, taper links and taper points of the z-segments, and their section
     // records. 0 after "The section length is not correct!" when a section finds no place.
@@ -268,6 +268,8 @@ private:
     // "uniform_zseg_from", lengths for any other.
     static constexpr int kFormPerStatement = -1;
     ZExtents ReadZExtents(int form) const;
+    // One extent from 0 to the sum of the section lengths: a deck without "z_structure" statements.
+    ZExtents SingleExtentOfSections() const;
     std::vector<float> ReadSectionLengthList() const;
     bool DeckFitsRecords() const;
     bool ReadSegmentLayerFile(int index);

@@ -239,7 +239,7 @@ void CSolFile::CompleteZmaterBlocks(CKeywordLineList& read)
         CKeywordLine& line = read[i];
         const std::string number = line.GetParam("zseg_num");
         if (!number.empty())
-            current = AtoI(number) - 1;
+            current = AtoIndex(number);
         const std::string& keyword = line.m_strKeyword;
         if (keyword == "end_zmater" || keyword == "begin" || keyword == "include" || keyword == "output" ||
             keyword == "more_output")

@@ -91,7 +91,9 @@ int CSolFile::SetupZSegments(const std::string& path)
 }
 
 // Every z-segment a statement names must be one of the records, and the z extents and sections
-// must fit the tables they are read into.
+// must fit the tables they are read into. The number of any statement ("output", "scan", the
+// material blocks and their statements as well as "z_structure" and "load_mesh") is checked: the
+// passes of a later save go by it.
 bool CSolFile::DeckFitsRecords() const
 {
     int zStructures = 0;
@@ -106,8 +108,7 @@ bool CSolFile::DeckFitsRecords() const
                 return false;
         } else if (keyword == "section") {
             ++sections;
-        } else if ((keyword == "load_mesh" || keyword == "begin_zmater") && !number.empty() &&
-                   !IsZSegmentNumber(number)) {
+        } else if (!number.empty() && !IsZSegmentNumber(number)) {
             return false;
         }
     }
@@ -122,7 +123,7 @@ void CSolFile::ReadLoadMeshStatements(const std::string& folder)
         if (line.m_strKeyword != "load_mesh")
             continue;
         const std::string number = line.GetParam("zseg_num");
-        const int index = number.empty() ? 0 : AtoI(number) - 1;
+        const int index = number.empty() ? 0 : AtoIndex(number);
         const std::string mesh = line.GetParam("mesh_inf");
         if (index < 0 || index >= static_cast<int>(m_pDoc->zsegs.size()) || mesh.empty())
             continue;

@@ -18,6 +18,7 @@
 namespace {
 
 const char kBadSection[] = "The section length is not correct!";
+const char kDataError[] = "File data error!";
 const char kTooManyTaperPoints[] = "Your taper lines are more than 9!";
 // Section lengths are in metres, z positions in micrometres.
 constexpr double kSectionLengthScale = 1000000.0;
@@ -113,14 +114,31 @@ float CSolFile::ReadSectionLengths() const
     return sum;
 }
 
+CSolFile::ZExtents CSolFile::SingleExtentOfSections() const
+{
+    // Without a z extent the device is one z-segment as long as all sections together; the check
+    // and the placement take the same one.
+    ZExtents extents;
+    extents.starts = {0.0f};
+    extents.ends = {ReadSectionLengths()};
+    extents.nexts = {0.0f};
+    return extents;
+}
+
 int CSolFile::CheckZStructure()
 {
     if (!m_pDoc)
         return 0;
+    // The number of sections first: the check below looks at every one of them against every
+    // extent, and a deck of more than the table holds is refused whatever they say.
+    if (m_pDoc->lines.CountKeyword("section") > kMaxSections) {
+        AfxMessageBox(kDataError, MB_OK);
+        return 0;
+    }
     // The check takes each statement in the form it is written in.
     ZExtents extents = ReadZExtents(kFormPerStatement);
     if (extents.starts.empty())
-        return 1;
+        extents = SingleExtentOfSections();
     ShiftToFirstStart(extents.starts, extents.ends, extents.nexts);
     float previous = 0.0f;
     float position = 0.0f;
@@ -146,12 +164,8 @@ int CSolFile::ReadZStructure()
     m_nZExtentForm = ReadUniformZStructure(m_pDoc->lines);
     ReadSegmentZStructure();
     ZExtents extents = ReadZExtents(m_nZExtentForm);
-    if (extents.starts.empty()) {
-        // One z-segment as long as all sections together.
-        extents.starts = {0.0f};
-        extents.ends = {ReadSectionLengths()};
-        extents.nexts = {0.0f};
-    }
+    if (extents.starts.empty())
+        extents = SingleExtentOfSections();
     // Only a deck whose statements mix the two forms can get here with a section that has no
     // place: it is refused rather than saved later without that section.
     if (!BuildSegmentSections(extents.starts, extents.ends, extents.nexts, ReadSectionLengthList())) {

@@ -22,7 +22,7 @@ public:
         if (keyword == "column") {
             ++m_columnsSeen;
             std::string number = line.GetParam("column_num");
-            m_labelColumn = AtoI(number.empty() ? "1" : number) - 1;
+            m_labelColumn = AtoIndex(number.empty() ? "1" : number);
         } else if (keyword == "layer") {
             ++m_layersSeen;
         }
@@ -41,14 +41,14 @@ public:
         return false;
     }
     bool SideContactIsWritten() const { return m_layersSeen > 0; }
-    bool ContactRangeIsRead(const CKeywordLine& line) const { return IsColumn(AtoI(line.GetParam("column_num")) - 1); }
+    bool ContactRangeIsRead(const CKeywordLine& line) const { return IsColumn(AtoIndex(line.GetParam("column_num"))); }
     bool GratingIsRead(const CKeywordLine& line)
     {
         // The reader gives up on the compositions at the first one after the last row.
         if (m_layersSeen >= m_rows)
             m_gratingsGivenUp = true;
         const std::string column = line.GetParam("column_num");
-        return !m_gratingsGivenUp && !column.empty() && HasLayer(AtoI(column) - 1, m_layersSeen);
+        return !m_gratingsGivenUp && !column.empty() && HasLayer(AtoIndex(column), m_layersSeen);
     }
 
 private:

@@ -365,7 +365,7 @@ void CGL2dView::SendCommand(int id)
 {
     if (!m_pDoc) return;
     // Paste and Modify go the way of a menu choice, through the frame with its enabling rules;
-    // Copy and Cut are the document's own.
+    // Copy and Cut are the document's own, sent only when their rules allow (IsCommandEnabled).
     if (id == ID_LAYER_PASTE || id == ID_LAYER_MODIFY) {
         wxCommandEvent command(wxEVT_MENU, WxId(id));
         command.SetEventObject(this);
@@ -374,6 +374,13 @@ void CGL2dView::SendCommand(int id)
         return;
     }
     m_pDoc->OnCommand(id);
+}
+
+bool CGL2dView::IsCommandEnabled(int id) const
+{
+    if (!m_pDoc) return false;
+    const CommandState state = m_pDoc->QueryCommand(id);
+    return state.handled && state.enabled;
 }
 
 void CGL2dView::UpdateAllViews()

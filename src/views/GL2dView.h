@@ -105,6 +105,7 @@ private:
     void SetSelection(int zseg, int column, int row) override;
     void SetDropTarget(CLayerRef layer, bool on) override;
     void SendCommand(int id) override;
+    bool IsCommandEnabled(int id) const override;
     void UpdateAllViews() override;
 
     void OnPaint(wxPaintEvent& event);

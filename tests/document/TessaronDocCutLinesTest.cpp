@@ -168,3 +168,31 @@ TEST_F(CutLines, MeasuresTakeTheFirstRealLayer)
     EXPECT_EQ(doc().GetColumnWidth(0, 0), 7.0);
     EXPECT_EQ(doc().GetColumnWidth(0, 2), -1.0);
 }
+
+TEST_F(CutLines, AHorizontalCutIsLimitedByTheLowestLayerOfTheRow)
+{
+    // Rows differ in height between columns once one column has had a layer of its own inserted.
+    LayerAt(0, 0, 0).m_fHeight = 1.0f;
+    LayerAt(0, 1, 0).m_fHeight = 0.25f;
+    Select(0, 0, 0);
+    Answer(0.6);
+    prompts.AnswerNext(IDOK);
+    doc().OnInsertHoriLine();
+
+    ASSERT_EQ(sheets.cutLineDlgsRun.size(), 1u);
+    EXPECT_EQ(sheets.cutLineDlgsRun[0].limit, 0.25);
+    EXPECT_EQ(prompts.Texts(), std::vector<std::string>{"Input value is too big"});
+    EXPECT_EQ(Bulks(0), (Device{{"aa", "bb"}, {"cc", "dd"}}));
+    EXPECT_EQ(LayerAt(0, 1, 0).m_fHeight, 0.25f);
+    EXPECT_FALSE(CanUndo());
+    EXPECT_FALSE(doc().IsModified());
+
+    Answer(0.2);
+    doc().OnInsertHoriLine();
+    EXPECT_EQ(Bulks(0), (Device{{"aa", "aa", "bb"}, {"cc", "cc", "dd"}}));
+    for (int c = 0; c < 2; ++c)
+        for (int r = 0; r < 3; ++r)
+            EXPECT_GT(LayerAt(0, c, r).m_fHeight, 0.0f) << c << "," << r;
+    EXPECT_FLOAT_EQ(LayerAt(0, 0, 1).m_fHeight, 0.8f);
+    EXPECT_FLOAT_EQ(LayerAt(0, 1, 1).m_fHeight, 0.05f);
+}

@@ -11,6 +11,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
 #include <ostream>
 
 namespace {
@@ -237,13 +240,45 @@ TEST_F(DocMesher, ClearCurrentAndClearAll)
     EXPECT_TRUE(prompts.Texts().empty());
 }
 
+namespace {
+
+// Every file below a folder with its bytes, by path: what a command that does nothing leaves alone.
+std::map<std::string, std::string> FilesBelow(const std::string& folder)
+{
+    std::map<std::string, std::string> files;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
+        if (!entry.is_regular_file())
+            continue;
+        std::ifstream in(entry.path(), std::ios::binary);
+        files[entry.path().string()] = std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    return files;
+}
+
+}  // namespace
+
 TEST_F(DocMesher, WithoutACurrentZSegmentNothingHappens)
 {
     MakeDevice(1);
+    GiveOldMesh(0);
     g_nCurZSeg = 0;
+    const auto workFiles = FilesBelow(work.Path());
+    const auto rootFiles = FilesBelow(root.Path());
+    const CZSegment before = Seg(0);
+
     Run(ID_MESH_PLOT);
     Run(ID_MESH_CLEAR);
+
     EXPECT_TRUE(prompts.Texts().empty());
+    EXPECT_EQ(FilesBelow(work.Path()), workFiles) << "no file written or removed beside the device";
+    EXPECT_EQ(FilesBelow(root.Path()), rootFiles) << "no mesher run";
+    EXPECT_EQ(Seg(0).m_MeshTriangles.size(), 1u) << "the old mesh stays";
+    EXPECT_EQ(Seg(0).m_strLayerFile, before.m_strLayerFile);
+    ASSERT_EQ(Seg(0).GetColumnCount(), 1);
+    EXPECT_EQ(Seg(0).GetColumn(0).GetLayersInUse(), before.GetColumn(0).GetLayersInUse());
+    EXPECT_EQ(Seg(0).GetColumn(0).GetLayer(1).m_Material.m_Bulk.m_strName, "inp");
+    EXPECT_EQ(g_nCurZSeg, 0);
+    EXPECT_FALSE(doc().IsModified());
 }
 
 TEST_F(DocMesher, TheMeshCommandsAreTheDocumentsAndAlwaysEnabled)

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <clocale>
 #include <cmath>
 #include <cstdlib>
@@ -161,6 +162,29 @@ TEST(NumberText, LeadingIntegerReading)
                           {"-99999999999", -2147483647 - 1}};
     for (const Case& c : cases)
         EXPECT_EQ(AtoI(c.text), c.value) << c.text;
+}
+
+TEST(NumberText, IntegersOfTwentyDigitsAndMoreClampInsteadOfWrapping)
+{
+    struct Case {
+        const char* text;
+        long value;
+    };
+    const Case cases[] = {{"9223372036854775807", LONG_MAX},
+                          {"9223372036854775808", LONG_MAX},
+                          {"-9223372036854775808", LONG_MIN},
+                          {"99999999999999999999", LONG_MAX},
+                          {"-99999999999999999999", LONG_MIN},
+                          {"18446744073709551616", LONG_MAX},
+                          {"184467440737095516160", LONG_MAX},
+                          {"000000000000000000000000042", 42},
+                          {"999999999999999999999999999999999999999", LONG_MAX}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(AtoL(c.text), c.value) << c.text;
+        EXPECT_EQ(AtoI(c.text), c.value > 0 ? (c.value > INT_MAX ? INT_MAX : static_cast<int>(c.value))
+                                            : (c.value < INT_MIN ? INT_MIN : static_cast<int>(c.value)))
+            << c.text;
+    }
 }
 
 TEST(NumberText, FormattingWritesThreeDigitExponents)

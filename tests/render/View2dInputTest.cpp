@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <ostream>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -52,9 +53,17 @@ public:
         }
         if (actOnCommands) ActOn(id);
     }
+    // The document's own enabling rules, except for the commands a test has it refuse.
+    bool IsCommandEnabled(int id) const override
+    {
+        if (refused.count(id)) return false;
+        const CommandState state = m_doc.QueryCommand(id);
+        return state.handled && state.enabled;
+    }
     void UpdateAllViews() override { ++updates; }
 
     Calls calls;
+    std::set<int> refused;
     int updates = 0;
     bool actOnCommands = false;
 
@@ -221,6 +230,30 @@ TEST_F(Gestures2d, ADragOntoAnotherLayerCopiesTheLayerThere)
     EXPECT_EQ(LayerAt(0, 2, 1).m_nRed, 0);
     EXPECT_EQ(input.gesture, EGesture2d::Idle);
     EXPECT_FALSE(input.dropTarget.IsSet());
+}
+
+TEST_F(Gestures2d, ADragDoesNothingTheMenusWouldNotDo)
+{
+    struct Case {
+        const char* what;
+        int refused;  // the command whose menu item is disabled
+        bool ctrl;    // a move rather than a copy
+    };
+    const Case cases[] = {{"copy disabled", ID_LAYER_COPY, false}, {"cut disabled", ID_LAYER_CUT, true}};
+    for (const Case& c : cases) {
+        rec.refused = {c.refused};
+        rec.calls.clear();
+        Drag(Centre(0, 0), Centre(2, 1), c.ctrl);
+        EXPECT_EQ(rec.calls, (Calls{"Select 0 0 0"})) << c.what;
+        EXPECT_EQ(NameAt(0, 0), "A0") << c.what;
+        EXPECT_EQ(LayerAt(0, 2, 1).m_nRed, 0) << c.what;
+        doc().SetSelection(-1, -1, -1);
+    }
+    // The rules are the document's: the drag of a layer it lets the menu copy goes through.
+    rec.refused.clear();
+    rec.calls.clear();
+    Drag(Centre(0, 0), Centre(2, 1));
+    EXPECT_EQ(rec.calls, (Calls{"Select 0 0 0", "Copy", "Select 0 2 1", "Paste"}));
 }
 
 TEST_F(Gestures2d, TheTargetFollowsTheRectanglesCentreAndOnlyTheLastOneStaysRed)

@@ -1,6 +1,9 @@
 #include "dialogs/GeneralSheet.h"
 
+#include "dialogs/LayerGratingComposPanel.h"
+#include "dialogs/LayerLabelPositionPanel.h"
 #include "dialogs/LayerSizePanel.h"
+#include "dialogs/LayerVcselPanel.h"
 #include "dialogs/SheetPagePanel.h"
 #include "dialogs/VcselTypeExistsDlg.h"
 #include "sheets/General.h"
@@ -26,8 +29,14 @@ wxFont BannerFont()
 CGeneralSheet::CGeneralSheet(wxWindow* parent, CGeneral& general) : m_general(general)
 {
     Create(parent, wxID_ANY, wxString::FromUTF8(general.m_strCaption));
-    if (general.m_bAllPages)
+    if (general.m_bAllPages) {
         AddPage(CGeneral::SIZE_PAGE, new CLayerSizePanel(GetBookCtrl(), general.m_SizePage), " Size_Info");
+        AddPage(CGeneral::GRATING_PAGE, new CLayerGratingComposPanel(GetBookCtrl(), general.m_GratingPage),
+                "DFB/DBR grating setting");
+        AddPage(CGeneral::VCSEL_PAGE, new CLayerVcselPanel(GetBookCtrl(), general.m_VcselPage), "Vcsel");
+        AddPage(CGeneral::LABEL_PAGE, new CLayerLabelPositionPanel(GetBookCtrl(), general.m_LabelPage),
+                "Label Postion");
+    }
     CreateButtonRow();
     LayoutDialog();
     m_fontBanner = BannerFont();
@@ -63,6 +72,10 @@ void CGeneralSheet::CreateButtonRow()
 void CGeneralSheet::Open()
 {
     PlaceOnScreen();
+    // The grating page opens with the sheet, so its profile is drawn from the start and OK always
+    // checks it.
+    if (CSheetPagePanel* grating = FindPagePanel(CGeneral::GRATING_PAGE))
+        grating->InitialiseOnFirstShow();
     if (CSheetPagePanel* start = ActivePanel())
         start->InitialiseOnFirstShow();
     m_general.OnInitDialog();

@@ -63,12 +63,15 @@ void Select(wxListBox* list, int selection)
     list->GetEventHandler()->ProcessEvent(chosen);
 }
 
-void ShowPage(CGeneralSheet& sheet, int pageIndex)
+// Shows a page of the sheet as a click on its tab does; its window, where the page's controls
+// are found (pages share control ids).
+wxWindow* ShowPage(CGeneralSheet& sheet, int pageIndex)
 {
     CSheetPagePanel* panel = sheet.FindPagePanel(pageIndex);
-    ASSERT_NE(panel, nullptr);
+    EXPECT_NE(panel, nullptr);
     sheet.GetBookCtrl()->SetSelection(sheet.GetBookCtrl()->FindPage(panel));
     PumpEvents(100);
+    return panel;
 }
 
 // Whether the screen shows a dark pixel within one pixel of a point of a window.
@@ -138,27 +141,27 @@ TEST_F(SheetPages, AGratingSetOnThePageIsDrawnSavedAndReadBack)
 {
     Open(RidgeText());
     Modify(0, 0, [](CGeneralSheet& sheet) {
-        ShowPage(sheet, CGeneral::GRATING_PAGE);
+        wxWindow* page = ShowPage(sheet, CGeneral::GRATING_PAGE);
         EXPECT_EQ(sheet.GetBookCtrl()->GetPageText(sheet.GetBookCtrl()->GetSelection()), "DFB/DBR grating setting");
-        EXPECT_FALSE(Control<wxTextCtrl>(&sheet, Grating::IDC_HIGH)->IsEnabled());
-        EXPECT_EQ(Text(&sheet, Grating::IDC_COLUMN), "1");
-        Tick(Control<wxCheckBox>(&sheet, Grating::IDC_INPUT));
-        EXPECT_TRUE(Control<wxTextCtrl>(&sheet, Grating::IDC_HIGH)->IsEnabled());
-        Type(&sheet, Grating::IDC_HIGH, "0.3");
-        Type(&sheet, Grating::IDC_FALL, "0.1");
-        Type(&sheet, Grating::IDC_LOW, "0.3");
-        Type(&sheet, Grating::IDC_RISE, "0.1");
-        Type(&sheet, Grating::IDC_HI_MACRO, "gaas");
-        Type(&sheet, Grating::IDC_HI_ACTIVE_MACRO, "qw_gain");
-        Type(&sheet, Grating::IDC_LO_MACRO, "algaas");
-        Type(&sheet, Grating::IDC_LO_ACTIVE_MACRO, "qw_gain");
-        wxChoice* loVar = Control<wxChoice>(&sheet, Grating::IDC_LO_VAR_CHOICE);
+        EXPECT_FALSE(Control<wxTextCtrl>(page, Grating::IDC_HIGH)->IsEnabled());
+        EXPECT_EQ(Text(page, Grating::IDC_COLUMN), "1");
+        Tick(Control<wxCheckBox>(page, Grating::IDC_INPUT));
+        EXPECT_TRUE(Control<wxTextCtrl>(page, Grating::IDC_HIGH)->IsEnabled());
+        Type(page, Grating::IDC_HIGH, "0.3");
+        Type(page, Grating::IDC_FALL, "0.1");
+        Type(page, Grating::IDC_LOW, "0.3");
+        Type(page, Grating::IDC_RISE, "0.1");
+        Type(page, Grating::IDC_HI_MACRO, "gaas");
+        Type(page, Grating::IDC_HI_ACTIVE_MACRO, "qw_gain");
+        Type(page, Grating::IDC_LO_MACRO, "algaas");
+        Type(page, Grating::IDC_LO_ACTIVE_MACRO, "qw_gain");
+        wxChoice* loVar = Control<wxChoice>(page, Grating::IDC_LO_VAR_CHOICE);
         for (int slot : {2, 3, 4}) {
             Choose(loVar, slot);
-            EXPECT_EQ(Text(&sheet, Grating::IDC_LO_VAR), "-9999");
-            Type(&sheet, Grating::IDC_LO_VAR, slot == 2 ? "0.25" : slot == 3 ? "0.5" : "0.75");
+            EXPECT_EQ(Text(page, Grating::IDC_LO_VAR), "-9999");
+            Type(page, Grating::IDC_LO_VAR, slot == 2 ? "0.25" : slot == 3 ? "0.5" : "0.75");
         }
-        Choose(Control<wxChoice>(&sheet, Grating::IDC_ORDER), 1);
+        Choose(Control<wxChoice>(page, Grating::IDC_ORDER), 1);
 
         // The profile: high level, fall, low level and rise where the distances put them.
         auto* panel = static_cast<CLayerGratingComposPanel*>(sheet.FindPagePanel(CGeneral::GRATING_PAGE));
@@ -198,6 +201,9 @@ TEST_F(SheetPages, AGratingSetOnThePageIsDrawnSavedAndReadBack)
 TEST_F(SheetPages, OkWithoutAChangeOnEachPageSavesTheSameBytes)
 {
     Open(RidgeText());
+    // The first save after an edit writes the device in the program's own form: that is the
+    // reference.
+    Modify(1, 2, [](CGeneralSheet& sheet) { Click(&sheet, wxID_OK); });
     const std::string before = Save();
     for (int page : {CGeneral::GRATING_PAGE, CGeneral::VCSEL_PAGE, CGeneral::LABEL_PAGE}) {
         // Layer (1, 2) has a grating, the VCSEL type "dbr" and a row label.
@@ -213,14 +219,15 @@ TEST_F(SheetPages, ALayerWhoseTypeTheListLacksKeepsItsValues)
 {
     Open(RidgeWithoutVcselTypes());
     ASSERT_TRUE(doc->m_VcselSections.empty());
+    Modify(0, 1, [](CGeneralSheet& sheet) { Click(&sheet, wxID_OK); });
     const std::string before = Save();
     const CVcselSection own = Layer(0, 1).m_Vcsel;
     const CVcselSection other = Layer(0, 0).m_Vcsel;
     Modify(0, 1, [](CGeneralSheet& sheet) {
-        ShowPage(sheet, CGeneral::VCSEL_PAGE);
-        EXPECT_TRUE(Control<wxCheckBox>(&sheet, CLayerVcsel::IDC_INPUT_VCSEL)->GetValue());
-        EXPECT_EQ(Text(&sheet, CLayerVcsel::IDC_TYPE_NAME), "dbr");
-        wxChoice* types = Control<wxChoice>(&sheet, CLayerVcsel::IDC_TYPES);
+        wxWindow* page = ShowPage(sheet, CGeneral::VCSEL_PAGE);
+        EXPECT_TRUE(Control<wxCheckBox>(page, CLayerVcsel::IDC_INPUT_VCSEL)->GetValue());
+        EXPECT_EQ(Text(page, CLayerVcsel::IDC_TYPE_NAME), "dbr");
+        wxChoice* types = Control<wxChoice>(page, CLayerVcsel::IDC_TYPES);
         EXPECT_EQ(types->GetString(0), "No Vcsel Templet");
         EXPECT_EQ(types->GetSelection(), wxNOT_FOUND);
         Click(&sheet, wxID_OK);
@@ -238,15 +245,15 @@ TEST_F(SheetPages, TheVcselPageShowsTheLayersTypeAmongTypesSharingAPrefix)
     Open(text);
     ASSERT_EQ(doc->m_VcselSections.size(), 2u);
     Modify(0, 1, [](CGeneralSheet& sheet) {
-        ShowPage(sheet, CGeneral::VCSEL_PAGE);
-        EXPECT_EQ(Control<wxChoice>(&sheet, CLayerVcsel::IDC_TYPES)->GetStringSelection(), "dbr");
-        EXPECT_EQ(Control<wxChoice>(&sheet, CLayerVcsel::IDC_GRATING_MODEL)->GetStringSelection(), "2layers");
-        EXPECT_EQ(Control<wxChoice>(&sheet, CLayerVcsel::IDC_ACTIVE)->GetStringSelection(), "no");
-        EXPECT_EQ(Text(&sheet, 2001), "3.5");
-        EXPECT_EQ(Text(&sheet, CLayerVcsel::IDC_SECTION_LOSS), "2.5");
-        EXPECT_TRUE(Control<wxTextCtrl>(&sheet, 2003)->IsEnabled());
-        EXPECT_FALSE(Control<wxTextCtrl>(&sheet, 2004)->IsEnabled());
-        EXPECT_FALSE(Control<wxTextCtrl>(&sheet, 2003)->IsEditable());
+        wxWindow* page = ShowPage(sheet, CGeneral::VCSEL_PAGE);
+        EXPECT_EQ(Control<wxChoice>(page, CLayerVcsel::IDC_TYPES)->GetStringSelection(), "dbr");
+        EXPECT_EQ(Control<wxChoice>(page, CLayerVcsel::IDC_GRATING_MODEL)->GetStringSelection(), "2layers");
+        EXPECT_EQ(Control<wxChoice>(page, CLayerVcsel::IDC_ACTIVE)->GetStringSelection(), "no");
+        EXPECT_EQ(Text(page, 2001), "3.5");
+        EXPECT_EQ(Text(page, CLayerVcsel::IDC_SECTION_LOSS), "2.5");
+        EXPECT_TRUE(Control<wxTextCtrl>(page, 2003)->IsEnabled());
+        EXPECT_FALSE(Control<wxTextCtrl>(page, 2004)->IsEnabled());
+        EXPECT_FALSE(Control<wxTextCtrl>(page, 2003)->IsEditable());
         Click(&sheet, wxID_CANCEL);
     });
 }
@@ -255,32 +262,32 @@ TEST_F(SheetPages, LabelsAddedOnThePageComeBackInPlaceAndRepeatNoOtherLabel)
 {
     Open(RidgeText());
     Modify(1, 1, [this](CGeneralSheet& sheet) {
-        ShowPage(sheet, CGeneral::LABEL_PAGE);
-        wxListBox* layers = Control<wxListBox>(&sheet, Labels::IDC_LAYER_LIST);
+        wxWindow* page = ShowPage(sheet, CGeneral::LABEL_PAGE);
+        wxListBox* layers = Control<wxListBox>(page, Labels::IDC_LAYER_LIST);
         ASSERT_EQ(layers->GetCount(), 1u);
         EXPECT_EQ(layers->GetString(0), "Layer Label1");
         // A column label may not take the name of a row label of its own column.
-        Type(&sheet, Labels::IDC_COLUMN_NAME, "substrate");
-        Choose(Control<wxChoice>(&sheet, Labels::IDC_COLUMN_LOCATION), 1);
+        Type(page, Labels::IDC_COLUMN_NAME, "substrate");
+        Choose(Control<wxChoice>(page, Labels::IDC_COLUMN_LOCATION), 1);
         prompts.AnswerNext(IDOK);
-        Click(&sheet, Labels::IDC_COLUMN_ADD);
+        Click(page, Labels::IDC_COLUMN_ADD);
         EXPECT_EQ(prompts.Texts(), std::vector<std::string>{"substrate already exists!"});
         // The row's own label may be set again to its name, now at a distance from the top.
         Select(layers, 0);
-        EXPECT_EQ(Text(&sheet, Labels::IDC_LAYER_NAME), "clad");
-        Choose(Control<wxChoice>(&sheet, Labels::IDC_LAYER_LOCATION), 5);
-        EXPECT_TRUE(Control<wxTextCtrl>(&sheet, Labels::IDC_LAYER_DELTA)->IsEnabled());
-        Type(&sheet, Labels::IDC_LAYER_DELTA, "0.4");
-        Click(&sheet, Labels::IDC_LAYER_SET);
-        Type(&sheet, Labels::IDC_LAYER_NAME, "core_side");
-        Choose(Control<wxChoice>(&sheet, Labels::IDC_LAYER_LOCATION), 2);
-        Click(&sheet, Labels::IDC_LAYER_ADD);
+        EXPECT_EQ(Text(page, Labels::IDC_LAYER_NAME), "clad");
+        Choose(Control<wxChoice>(page, Labels::IDC_LAYER_LOCATION), 5);
+        EXPECT_TRUE(Control<wxTextCtrl>(page, Labels::IDC_LAYER_DELTA)->IsEnabled());
+        Type(page, Labels::IDC_LAYER_DELTA, "0.4");
+        Click(page, Labels::IDC_LAYER_SET);
+        Type(page, Labels::IDC_LAYER_NAME, "core_side");
+        Choose(Control<wxChoice>(page, Labels::IDC_LAYER_LOCATION), 2);
+        Click(page, Labels::IDC_LAYER_ADD);
         EXPECT_EQ(layers->GetCount(), 2u);
-        Type(&sheet, Labels::IDC_COLUMN_NAME, "gate");
-        Choose(Control<wxChoice>(&sheet, Labels::IDC_COLUMN_LOCATION), 4);
-        Type(&sheet, Labels::IDC_COLUMN_DELTA, "1.25");
-        Click(&sheet, Labels::IDC_COLUMN_ADD);
-        EXPECT_EQ(Control<wxListBox>(&sheet, Labels::IDC_COLUMN_LIST)->GetCount(), 2u);
+        Type(page, Labels::IDC_COLUMN_NAME, "gate");
+        Choose(Control<wxChoice>(page, Labels::IDC_COLUMN_LOCATION), 4);
+        Type(page, Labels::IDC_COLUMN_DELTA, "1.25");
+        Click(page, Labels::IDC_COLUMN_ADD);
+        EXPECT_EQ(Control<wxListBox>(page, Labels::IDC_COLUMN_LIST)->GetCount(), 2u);
         EXPECT_EQ(prompts.Texts().size(), 1u);
         Click(&sheet, wxID_OK);
     });

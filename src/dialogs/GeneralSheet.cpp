@@ -2,7 +2,10 @@
 
 #include "dialogs/LayerBulkActivePanel.h"
 #include "dialogs/LayerDopPanel.h"
+#include "dialogs/LayerGratingComposPanel.h"
+#include "dialogs/LayerLabelPositionPanel.h"
 #include "dialogs/LayerSizePanel.h"
+#include "dialogs/LayerVcselPanel.h"
 #include "dialogs/MeshPagePanel.h"
 #include "dialogs/SheetPagePanel.h"
 #include "dialogs/VcselTypeExistsDlg.h"
@@ -36,6 +39,10 @@ CGeneralSheet::CGeneralSheet(wxWindow* parent, CGeneral& general) : m_general(ge
         AddPage(CGeneral::DOPING_PAGE, new CLayerDopPanel(book, general.m_DopingPage), "Doping");
         AddPage(CGeneral::COLUMN_MESH_PAGE, new CMeshPagePanel(book, general.m_ColumnMeshPage), "Column_Mesh");
         AddPage(CGeneral::LAYER_MESH_PAGE, new CMeshPagePanel(book, general.m_LayerMeshPage), "Layer_Mesh");
+        AddPage(CGeneral::GRATING_PAGE, new CLayerGratingComposPanel(book, general.m_GratingPage),
+                "DFB/DBR grating setting");
+        AddPage(CGeneral::VCSEL_PAGE, new CLayerVcselPanel(book, general.m_VcselPage), "Vcsel");
+        AddPage(CGeneral::LABEL_PAGE, new CLayerLabelPositionPanel(book, general.m_LabelPage), "Label Postion");
     }
     CreateButtonRow();
     LayoutDialog();
@@ -76,6 +83,10 @@ void CGeneralSheet::CreateButtonRow()
 void CGeneralSheet::Open()
 {
     PlaceOnScreen();
+    // The grating page opens with the sheet, so its profile is drawn from the start and OK always
+    // checks it.
+    if (CSheetPagePanel* grating = FindPagePanel(CGeneral::GRATING_PAGE))
+        grating->InitialiseOnFirstShow();
     if (CSheetPagePanel* start = ActivePanel())
         start->InitialiseOnFirstShow();
     m_general.OnInitDialog();

@@ -22,8 +22,8 @@ public:
     void InitialiseOnFirstShow();
     // Controls to members; false (after its message) when a value is refused.
     bool ReadValues();
-    // Members to controls.
-    void ShowValues();
+    // Members to controls (a page with more than text boxes shows the rest too).
+    virtual void ShowValues();
 
     std::string GetControlText(int id) const override;
     void SetControlText(int id, const std::string& text) override;

@@ -53,6 +53,8 @@ CGeneral::CGeneral(CTessaronDoc& doc, LayerSheetRequest& request)
     if (m_bAllPages) {
         m_GratingPage.SetValues(g_EditLayer.m_Grating);
         m_LabelPage.SetLabels(g_EditLayer.m_Labels, g_EditColumn.m_Labels);
+        m_LabelPage.SetDocument(&m_doc);
+        m_VcselPage.SetTypeList(&m_doc.m_VcselSections);
     }
     m_doc.m_nContactUpdateMode = -1;
     if (request.contactUpdateMode)

@@ -80,6 +80,10 @@ TEST_F(RealSheet, SizesTypedIntoTheBoxesReachTheEditLayerOnOk)
         EXPECT_EQ(sheet.GetTitle(), "New Column");
         EXPECT_EQ(sheet.GetBookCtrl()->GetSelection(), 0);
         EXPECT_EQ(sheet.GetBookCtrl()->GetPageText(0), " Size_Info");
+        const size_t pages = sheet.GetBookCtrl()->GetPageCount();
+        EXPECT_EQ(sheet.GetBookCtrl()->GetPageText(pages - 3), "DFB/DBR grating setting");
+        EXPECT_EQ(sheet.GetBookCtrl()->GetPageText(pages - 2), "Vcsel");
+        EXPECT_EQ(sheet.GetBookCtrl()->GetPageText(pages - 1), "Label Postion");
         EXPECT_EQ(Text(&sheet, 1000), "2.4");
         EXPECT_EQ(Text(&sheet, 1002), "6");
         EXPECT_EQ(Control<CSeriesEdit>(&sheet, 1000)->GetParamId(), 0);

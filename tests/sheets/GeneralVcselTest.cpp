@@ -221,12 +221,14 @@ TEST_F(VcselTypes, TheVcselPageOpensOnTheLayersOwnType)
     EXPECT_EQ(sheet->m_VcselPage.m_strTypeNameAtOpen, "V");
     EXPECT_FLOAT_EQ(sheet->m_VcselPage.m_fSectionLoss, 2.0f);
 
-    // A name no entry has exactly: the first entry beginning with it, from the second entry on.
+    // A name no entry has exactly: no entry stands for it, and the page keeps the layer's values.
     g_EditLayer.m_Vcsel.m_strVcselType = "VA";
-    doc().m_VcselSections = {Type("VAX", 1.0f), Type("W", 2.0f), Type("VAY", 3.0f)};
+    doc().m_VcselSections = {Type("VAX", 1.0f), Type("W", 5.0f), Type("VAY", 3.0f)};
     OpenSheet(3, {CGeneral::SIZE_PAGE, CGeneral::VCSEL_PAGE});
-    EXPECT_EQ(sheet->m_VcselPage.m_nTypeIndexAtOpen, 2);
-    EXPECT_EQ(sheet->m_VcselPage.m_strTypeNameAtOpen, "VAY");
+    EXPECT_EQ(sheet->m_VcselPage.m_nTypeIndexAtOpen, -1);
+    EXPECT_EQ(sheet->m_VcselPage.m_nSelectedType, -1);
+    EXPECT_EQ(sheet->m_VcselPage.m_strTypeNameAtOpen, "VA");
+    EXPECT_FLOAT_EQ(sheet->m_VcselPage.m_fSectionLoss, 2.0f);
 
     g_EditLayer.m_nVcselFlag = 0;
     OpenSheet(3, {CGeneral::SIZE_PAGE, CGeneral::VCSEL_PAGE});

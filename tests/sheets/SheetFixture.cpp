@@ -71,7 +71,10 @@ CGeneral& SheetFixture::OpenSheet(int mode, std::initializer_list<CGeneral::Page
         case CGeneral::CONTACT_PAGE: sheet->m_ContactPage.MarkInitialised(); break;
         case CGeneral::COLUMN_MESH_PAGE: sheet->m_ColumnMeshPage.MarkInitialised(); break;
         case CGeneral::LAYER_MESH_PAGE: sheet->m_LayerMeshPage.MarkInitialised(); break;
-        case CGeneral::GRATING_PAGE: sheet->m_GratingPage.MarkInitialised(); break;
+        case CGeneral::GRATING_PAGE:
+            sheet->m_GratingPage.MarkInitialised();
+            sheet->m_GratingPage.OnInitPage();
+            break;
         case CGeneral::VCSEL_PAGE:
             sheet->m_VcselPage.MarkInitialised();
             sheet->m_VcselPage.OnInitPage(doc().m_VcselSections);

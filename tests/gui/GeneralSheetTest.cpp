@@ -296,14 +296,10 @@ TEST(GeneralSheetInTheProgram, TheProgramRunsTheRealSheetForTheDocument)
     AppTree tree;
     ScriptedPrompts prompts;
     ASSERT_TRUE(StartApp(tree, "brenvik"));
-    g_nLayerEditMode = 1;
-    g_EditLayer = MakeLayer("gaas", 2.4f, 6.0f);
-    g_EditLayer.m_Mesh.m_nMeshNum = 3;
-    g_EditColumn.m_Mesh.m_nMeshNum = 3;
-    LayerSheetRequest request;
-    request.caption = "New Column";
-    const bool accepted = RunSheet(request, [](CGeneralSheet& sheet) {
+    // New Column from the menu runs the real sheet over the frame.
+    RunWithModal<CGeneralSheet>(ID_COLUMN_NEW, [](CGeneralSheet& sheet) {
         EXPECT_EQ(sheet.GetParent(), Frame());
+        EXPECT_EQ(sheet.GetTitle(), "New Column");
         // The frame's document does not handle the series command yet.
         std::unique_ptr<wxMenu> menu(CSeriesEdit::CreateSeriesMenu());
         menu->UpdateUI(sheet.GetEventHandler());
@@ -311,8 +307,10 @@ TEST(GeneralSheetInTheProgram, TheProgramRunsTheRealSheetForTheDocument)
         Type(&sheet, 1000, "0.5");
         Click(&sheet, wxID_OK);
     });
-    EXPECT_TRUE(accepted);
-    EXPECT_FLOAT_EQ(g_EditLayer.m_fHeight, 0.5f);
+    const CTessaronDoc& doc = *TestApp().GetDocument();
+    ASSERT_EQ(g_nZSegCount, 1);
+    ASSERT_EQ(doc.m_ZSegments[0].GetColumnCount(), 1);
+    EXPECT_FLOAT_EQ(doc.m_ZSegments[0].GetColumn(0).GetLayer(0).m_fHeight, 0.5f);
     EXPECT_FALSE(ProfileStringFromFile("CGenearlDlg", "left-top").empty());
     StopApp();
 }

@@ -3,6 +3,7 @@
 #include "dialogs/LayerSizePanel.h"
 #include "dialogs/SheetPagePanel.h"
 #include "dialogs/VcselTypeExistsDlg.h"
+#include "dialogs/ZSegmentPanel.h"
 #include "sheets/General.h"
 
 #include <wx/bookctrl.h>
@@ -28,6 +29,9 @@ CGeneralSheet::CGeneralSheet(wxWindow* parent, CGeneral& general) : m_general(ge
     Create(parent, wxID_ANY, wxString::FromUTF8(general.m_strCaption));
     if (general.m_bAllPages)
         AddPage(CGeneral::SIZE_PAGE, new CLayerSizePanel(GetBookCtrl(), general.m_SizePage), " Size_Info");
+    else
+        AddPage(CGeneral::ZSEGMENT_PAGE, new CZSegmentPanel(GetBookCtrl(), general.m_ZSegmentPage),
+                CZSegmentPage::kCaption);
     CreateButtonRow();
     LayoutDialog();
     m_fontBanner = BannerFont();

@@ -53,6 +53,9 @@ CGeneral::CGeneral(CTessaronDoc& doc, LayerSheetRequest& request)
     if (m_bAllPages) {
         m_GratingPage.SetValues(g_EditLayer.m_Grating);
         m_LabelPage.SetLabels(g_EditLayer.m_Labels, g_EditColumn.m_Labels);
+    } else {
+        m_ZSegmentPage.SetTaperLineEditable(request.zSegmentPageIndex != 0);
+        m_ZSegmentPage.SetPreviousZEnd(request.previousZEnd);
     }
     m_doc.m_nContactUpdateMode = -1;
     if (request.contactUpdateMode)
@@ -121,9 +124,21 @@ bool CGeneral::OnOkPressed()
         TakeGratingAndLabels();
         return ValidateAndCollect();
     }
-    // The z-segment form: its only page checks and stores its own values.
+    return CheckZSegmentPage();
+}
+
+bool CGeneral::CheckZSegmentPage()
+{
+    // The z-segment form: its only page checks its values and the sheet takes them into the
+    // images. The solution method changes only here, so a cancelled sheet leaves it as it was.
     if (!Window().CommitActivePage())
         return false;
+    if (m_ZSegmentPage.IsInitialised()) {
+        if (!m_ZSegmentPage.CheckAndStore())
+            return false;
+        m_ZSegmentPage.StoreInto(g_EditZSegment, g_EditColumn);
+        m_ZSegmentPage.ApplySolutionMethod();
+    }
     Accept();
     return true;
 }

@@ -9,6 +9,7 @@
 #include "dialogs/MeshPagePanel.h"
 #include "dialogs/SheetPagePanel.h"
 #include "dialogs/VcselTypeExistsDlg.h"
+#include "dialogs/ZSegmentPanel.h"
 #include "sheets/General.h"
 
 #include <wx/bookctrl.h>
@@ -43,6 +44,9 @@ CGeneralSheet::CGeneralSheet(wxWindow* parent, CGeneral& general) : m_general(ge
                 "DFB/DBR grating setting");
         AddPage(CGeneral::VCSEL_PAGE, new CLayerVcselPanel(book, general.m_VcselPage), "Vcsel");
         AddPage(CGeneral::LABEL_PAGE, new CLayerLabelPositionPanel(book, general.m_LabelPage), "Label Postion");
+    } else {
+        AddPage(CGeneral::ZSEGMENT_PAGE, new CZSegmentPanel(GetBookCtrl(), general.m_ZSegmentPage),
+                CZSegmentPage::kCaption);
     }
     CreateButtonRow();
     LayoutDialog();

@@ -60,8 +60,7 @@ void CZSegPositionWindow::CreateControls()
     new wxStaticBox(this, wxID_ANY, "Import layer file", du.Point(7, 85), du.Size(186, 50));
     m_pUseExistingFile = new wxCheckBox(this, CZSegPositionDlg::IDC_USE_EXISTING_FILE, "Use existing layer file",
                                         du.Point(14, 97), du.Size(100, 10));
-    auto* file = new wxTextCtrl(this, CZSegPositionDlg::IDC_LAYER_FILE, "", du.Point(14, 114), du.Size(128, 12));
-    file->SetMaxLength(CZSegPositionDlg::kMaxFileNameChars);
+    new wxTextCtrl(this, CZSegPositionDlg::IDC_LAYER_FILE, "", du.Point(14, 114), du.Size(128, 12));
     auto* import = new wxButton(this, CZSegPositionDlg::IDC_IMPORT, "Import", du.Point(148, 113), du.Size(40, 14));
     auto* ok = new wxButton(this, wxID_OK, "OK", du.Point(201, 7), du.Size(50, 14));
     new wxButton(this, wxID_CANCEL, "Cancel", du.Point(201, 24), du.Size(50, 14));

@@ -95,7 +95,9 @@ void CTessaronDoc::OnCurrentZsegmentProperty()
         request.caption = "Modify Z Panels";
         request.allPages = false;
         request.zSegmentPageIndex = substitute.IsActive() ? 0 : 1;
-        request.previousZEnd = zseg > 0 ? m_ZSegments[zseg - 1].m_Params.m_dZTo : segment.m_Params.m_dZFrom;
+        // The page counts the taper length from here: the end of the z-segment before, z = 0 for
+        // the first, as the position dialog counts it.
+        request.previousZEnd = zseg > 0 ? m_ZSegments[zseg - 1].m_Params.m_dZTo : 0.0;
         request.contactUpdateMode = &m_nContactUpdateMode;
         const double oldZEnd = segment.m_Params.m_dZTo;
         bool accepted = false;

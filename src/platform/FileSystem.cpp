@@ -81,6 +81,12 @@ bool FolderExists(const std::string& path)
     return StatPath(path, st) && S_ISDIR(st.st_mode);
 }
 
+bool ReadableFileExists(const std::string& path)
+{
+    struct stat st;
+    return StatPath(path, st) && S_ISREG(st.st_mode) && ::access(ResolveExistingPath(path).c_str(), R_OK) == 0;
+}
+
 bool MakeDirectoryPath(const std::string& path, bool endsWithFileName)
 {
     for (std::size_t i = 0; i < path.size(); ++i) {

@@ -7,6 +7,9 @@
 // True when the path names an existing file or folder.
 bool FileExists(const std::string& path);
 bool FolderExists(const std::string& path);
+// True when the path names one regular file (a link is followed) that this process may read: not a
+// folder, a pipe or a device, which a reader would refuse or wait on.
+bool ReadableFileExists(const std::string& path);
 
 // Creates every folder along the path that does not exist yet, outermost first. With
 // endsWithFileName the last component is a file name and is not created; the result tells whether

@@ -55,6 +55,9 @@ CGeneral::CGeneral(CTessaronDoc& doc, LayerSheetRequest& request)
         m_LabelPage.SetLabels(g_EditLayer.m_Labels, g_EditColumn.m_Labels);
         m_LabelPage.SetDocument(&m_doc);
         m_VcselPage.SetTypeList(&m_doc.m_VcselSections);
+    } else {
+        m_ZSegmentPage.SetTaperLineEditable(request.zSegmentPageIndex != 0);
+        m_ZSegmentPage.SetPreviousZEnd(request.previousZEnd);
     }
     m_doc.m_nContactUpdateMode = -1;
     if (request.contactUpdateMode)
@@ -129,9 +132,21 @@ bool CGeneral::OnOkPressed()
         TakeGratingAndLabels();
         return ValidateAndCollect();
     }
-    // The z-segment form: its only page checks and stores its own values.
+    return CheckZSegmentPage();
+}
+
+bool CGeneral::CheckZSegmentPage()
+{
+    // The z-segment form: its only page checks its values and the sheet takes them into the
+    // images. The solution method changes only here, so a cancelled sheet leaves it as it was.
     if (!Window().CommitActivePage())
         return false;
+    if (m_ZSegmentPage.IsInitialised()) {
+        if (!m_ZSegmentPage.CheckAndStore())
+            return false;
+        m_ZSegmentPage.StoreInto(g_EditZSegment, g_EditColumn);
+        m_ZSegmentPage.ApplySolutionMethod();
+    }
     Accept();
     return true;
 }

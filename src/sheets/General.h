@@ -22,6 +22,7 @@
 #include "sheets/LayerSize.h"
 #include "sheets/LayerVcsel.h"
 #include "sheets/Mesh.h"
+#include "sheets/ZSegmentPage.h"
 
 #include <string>
 #include <vector>
@@ -43,6 +44,8 @@ public:
         GRATING_PAGE = 6,
         VCSEL_PAGE = 7,
         LABEL_PAGE = 8,
+        // The only page of the z-segment form.
+        ZSEGMENT_PAGE = 9,
     };
     // Buttons of the "type exists" choice dialog besides "Overwrite" (IDOK) and "Cancel".
     enum : int { IDC_NEW_TEMPLET = 1197, IDC_LOAD = 1198 };
@@ -86,6 +89,7 @@ public:
     CLayerLabelPosition m_LabelPage;
     CMesh m_LayerMeshPage;
     CCMesh m_ColumnMeshPage;
+    CZSegmentPage m_ZSegmentPage;
 
     // The current z-segment's side-contact groups; after OK what the contact page hands back.
     std::vector<CContactList> m_sideContacts;
@@ -95,6 +99,7 @@ public:
 private:
     enum class ListStep { Done, Again, Stop };
 
+    bool CheckZSegmentPage();
     bool CheckGratingPage();
     void TakeGratingAndLabels();
     bool ValidateAndCollect();

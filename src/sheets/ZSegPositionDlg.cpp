@@ -33,12 +33,11 @@ void CZSegPositionDlg::DoDataExchange(CDataExchange& dx)
     dx.Text(IDC_SEGMENT_LENGTH, m_dSegmentLength);
     dx.MinMaxDouble(m_dSegmentLength, 0.0, kMaxLength);
     dx.Text(IDC_LAYER_FILE, m_strLayerFile);
-    dx.MaxChars(m_strLayerFile, kMaxFileNameChars);
     dx.Text(IDC_TAPER_LENGTH, m_dTaperLength);
     dx.MinMaxDouble(m_dTaperLength, 0.0, kMaxLength);
 }
 
-int CZSegPositionDlg::GetPositionRadio() const { return g_bZSegByLengths ? IDC_BY_LENGTHS : IDC_BY_POSITION; }
+int CZSegPositionDlg::GetPositionRadio() { return g_bZSegByLengths ? IDC_BY_LENGTHS : IDC_BY_POSITION; }
 
 bool CZSegPositionDlg::IsControlEnabled(int id) const
 {
@@ -92,7 +91,9 @@ bool CZSegPositionDlg::OnOK(IDialogControls& controls)
         m_strLayerFile.clear();
         return true;
     }
-    if (!FileExists(m_strLayerFile) || FolderExists(m_strLayerFile)) {
+    // Only a file the import can read: a folder, a pipe or a file it may not open is refused here
+    // rather than failing (or waiting) inside the import.
+    if (!ReadableFileExists(m_strLayerFile)) {
         AfxMessageBox(kInvalidFileName, MB_OK | MB_ICONEXCLAMATION);
         return false;
     }

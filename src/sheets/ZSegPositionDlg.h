@@ -27,7 +27,6 @@ public:
         IDC_USE_EXISTING_FILE = 1260,
         IDC_TAPER_LENGTH = 1261,
     };
-    static constexpr int kMaxFileNameChars = 128;
     static constexpr double kMaxLength = 10000.0;
     static const char kCaption[];          // "z-segment Position"
     static const char kLayerFileFilter[];  // "Layer Files(*.layer)|*.layer||"
@@ -45,13 +44,14 @@ public:
     void DoDataExchange(CDataExchange& dx);
 
     // The radio button of the entry in use: IDC_BY_LENGTHS or IDC_BY_POSITION.
-    int GetPositionRadio() const;
+    static int GetPositionRadio();
     // From and To are edited with the position entry, the two lengths with the lengths entry; the
     // file box and Import while "Use existing layer file" is ticked. Other controls: always.
     bool IsControlEnabled(int id) const;
-    // The radio buttons: the entry chosen is the one every page and dialog opens with from now on.
-    void OnRadioPosition();
-    void OnRadioLengths();
+    // The radio buttons: the entry chosen is the one every page and dialog opens with from now on
+    // (the z-segment page shares them).
+    static void OnRadioPosition();
+    static void OnRadioLengths();
     void OnUseExistingLayerFile(bool ticked) { m_bUseExistingFile = ticked; }
     // Import: once the boxes read without a refusal, the file dialog asks for a ".layer" file; on
     // OK the file box shows its full path.

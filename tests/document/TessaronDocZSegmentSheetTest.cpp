@@ -117,11 +117,20 @@ TEST_F(ZSegmentSheet, TheFirstRealExtentOfTheOnlyZSegmentResetsTheViews)
     AddColumn(0, {"gaas"});
     doc().BuildSegInfoList();
     Run([](LayerSheetRequest& request) {
-        EXPECT_EQ(request.previousZEnd, 0.0);  // the first z-segment counts from its own start
+        EXPECT_EQ(request.previousZEnd, 0.0);  // the first z-segment counts from z = 0
         g_EditZSegment.m_Params.m_dZTo = 3.0;
     });
     EXPECT_EQ(views.hints, (std::vector<int>{1, 0}));
     EXPECT_EQ(doc().m_SegInfoList.GetAt(0)->m_dZEnd, 3.0);
+}
+
+TEST_F(ZSegmentSheet, ThePageCountsTheTaperLengthFromTheEndBeforeOrFromZeroForTheFirst)
+{
+    Seg(0).m_Params.m_dZFrom = 0.5;
+    g_nCurZSeg = 1;
+    Run([](LayerSheetRequest& request) { EXPECT_EQ(request.previousZEnd, 0.0); });
+    g_nCurZSeg = 3;
+    Run([](LayerSheetRequest& request) { EXPECT_EQ(request.previousZEnd, 2.0); });
 }
 
 TEST_F(ZSegmentSheet, AnEmptySelectedLayerGivesItsRowAndTheSubstituteBack)

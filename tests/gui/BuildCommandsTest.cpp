@@ -1,7 +1,8 @@
 // Building a device in the running program: New Column and New Layer from the menus through the
 // real layer property sheet (sizes typed into its boxes), saved and opened again; in the 3-D
 // editor the commands' states on an empty document, New z-segment through the "New segment" sheet
-// and the real z-segment position dialog, and Delete z-segment.
+// (its z range typed into the z-segment page) and the real z-segment position dialog, and Delete
+// z-segment.
 
 #include "AppHarness.h"
 #include "CommandIds.h"
@@ -18,6 +19,7 @@
 #include "sheets/LayerBulkActive.h"
 #include "sheets/MacroParamDlg.h"
 #include "sheets/ZSegPositionDlg.h"
+#include "sheets/ZSegmentPage.h"
 #include "views/GL2dView.h"
 #include "support/FileBytes.h"
 #include "support/ScriptedPrompts.h"
@@ -274,9 +276,12 @@ TEST_F(BuildCommands, TheDeviceEditorStartsWithNewZSegmentAndAddsMoreThroughTheP
 
     RunWith<CGeneralSheet>(ID_ZSEG_NEW, [](CGeneralSheet& sheet) {
         EXPECT_EQ(sheet.GetTitle(), "New segment");
+        Type(&sheet, CZSegmentPage::IDC_TO, "1.5");
         Click(&sheet, wxID_OK);
     });
     ASSERT_EQ(g_nZSegCount, 1);
+    EXPECT_EQ(doc->m_ZSegments[0].m_Params.m_dZFrom, 0.0);
+    EXPECT_EQ(doc->m_ZSegments[0].m_Params.m_dZTo, 1.5);
     EXPECT_EQ(doc->m_ZSegments[0].GetColumnCount(), 1);
     EXPECT_EQ(doc->m_ZSegments[0].m_nTotalXMesh, 3);
     UpdateMenus(Frame());
@@ -288,12 +293,12 @@ TEST_F(BuildCommands, TheDeviceEditorStartsWithNewZSegmentAndAddsMoreThroughTheP
     std::unique_ptr<WhenModal<CZSegPositionWindow>> second;
     RunWith<CZSegPositionWindow>(ID_ZSEG_NEW, [&second](CZSegPositionWindow& dialog) {
         EXPECT_EQ(dialog.GetTitle(), "z-segment Position");
-        EXPECT_EQ(Text(&dialog, CZSegPositionDlg::IDC_FROM), "0");
+        EXPECT_EQ(Text(&dialog, CZSegPositionDlg::IDC_FROM), "1.5");
         EXPECT_FALSE(Control<wxTextCtrl>(&dialog, CZSegPositionDlg::IDC_LAYER_FILE)->IsEnabled());
         Type(&dialog, CZSegPositionDlg::IDC_FROM, "-1");
         Click(&dialog, wxID_OK);
         second = std::make_unique<WhenModal<CZSegPositionWindow>>([](CZSegPositionWindow& again) {
-            EXPECT_EQ(Text(&again, CZSegPositionDlg::IDC_FROM), "0") << "opened as it opened first";
+            EXPECT_EQ(Text(&again, CZSegPositionDlg::IDC_FROM), "1.5") << "opened as it opened first";
             Click(&again, wxID_CANCEL);
         });
     });
@@ -317,8 +322,8 @@ TEST_F(BuildCommands, TheDeviceEditorStartsWithNewZSegmentAndAddsMoreThroughTheP
         Click(&dialog, CZSegPositionDlg::IDC_IMPORT);
         EXPECT_EQ(Text(&dialog, CZSegPositionDlg::IDC_LAYER_FILE), layer);
         Click(&dialog, wxID_OK);
-        EXPECT_EQ(Text(&dialog, CZSegPositionDlg::IDC_FROM), "0.5");
-        EXPECT_EQ(Text(&dialog, CZSegPositionDlg::IDC_TO), "2.5");
+        EXPECT_EQ(Text(&dialog, CZSegPositionDlg::IDC_FROM), "2");
+        EXPECT_EQ(Text(&dialog, CZSegPositionDlg::IDC_TO), "4");
     });
     ASSERT_EQ(g_nZSegCount, 2);
     EXPECT_EQ(g_nCurZSeg, 2);

@@ -11,6 +11,8 @@
 #include "document/TessaronDoc.h"
 #include "model/ProcessState.h"
 #include "sheets/CutLineDlg.h"
+#include "sheets/DataExchange.h"
+#include "sheets/ZSegmentPage.h"
 #include "support/FileBytes.h"
 #include "support/ScriptedPrompts.h"
 
@@ -162,11 +164,16 @@ TEST_F(EditMenus, TheZSegmentMenuCopiesAndEditsZSegments)
     EXPECT_EQ(g_nCurZSeg, 2);
     EXPECT_EQ(doc->m_SegInfoList.GetCount(), 2);
 
-    RunWithModal<CGeneralSheet>(ID_ZSEG_PROPERTY, [this](CGeneralSheet& sheet) {
+    const double from = Current().m_Params.m_dZFrom;
+    RunWithModal<CGeneralSheet>(ID_ZSEG_PROPERTY, [this, from](CGeneralSheet& sheet) {
         EXPECT_EQ(sheet.GetTitle(), "Modify Z Panels");
         EXPECT_EQ(doc->m_nForcedSelection, 1);
+        EXPECT_EQ(Text(&sheet, CZSegmentPage::IDC_FROM), CDataExchange::DoubleText(from));
+        Type(&sheet, CZSegmentPage::IDC_TO, CDataExchange::DoubleText(from + 2.5).c_str());
         Click(&sheet, wxID_OK);
     });
+    EXPECT_EQ(Current().m_Params.m_dZTo, from + 2.5);
+    EXPECT_EQ(doc->m_SegInfoList.GetAt(1)->m_dZEnd, from + 2.5);
     EXPECT_EQ(doc->m_nForcedSelection, 0);
     EXPECT_EQ(Current().m_nSelectedRow, -1);
 

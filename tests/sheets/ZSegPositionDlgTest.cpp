@@ -11,7 +11,11 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <ostream>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -109,33 +113,38 @@ INSTANTIATE_TEST_SUITE_P(
                       LengthCase{Dlg::IDC_FROM, "abc", "Please enter a number."},
                       LengthCase{Dlg::IDC_LAYER_FILE, "", ""}));
 
-TEST_F(ZSegPosition, TheTickedFileMustExistAsAFile)
+TEST_F(ZSegPosition, TheTickedFileMustBeOneReadableFile)
 {
-    prompts.AnswerNext(IDOK);
-    prompts.AnswerNext(IDOK);
-    prompts.AnswerNext(IDOK);
+    const std::string existing = folder.Write("device.layer", "begin_layer\r\nend_layer\r\n");
+    const std::string fifo = folder.File("pipe.layer");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::string dangling = folder.File("dangling.layer");
+    ASSERT_EQ(::symlink(folder.File("gone.layer").c_str(), dangling.c_str()), 0);
+    const std::string refused[] = {std::string(), folder.File("missing.layer"), folder.Path(), fifo, dangling};
     dialog.OnUseExistingLayerFile(true);
-    for (const std::string& name : {std::string(), folder.File("missing.layer"), folder.Path()}) {
+    for (const std::string& name : refused) {
         SCOPED_TRACE(name);
+        prompts.AnswerNext(IDOK);
         controls.texts[Dlg::IDC_LAYER_FILE] = name;
         EXPECT_FALSE(dialog.OnOK(controls));
     }
-    EXPECT_EQ(prompts.Texts(), std::vector<std::string>(3, Dlg::kInvalidFileName));
+    EXPECT_EQ(prompts.Texts(), std::vector<std::string>(std::size(refused), Dlg::kInvalidFileName));
     EXPECT_EQ(prompts.Shown_()[0].type & MB_ICONMASK, unsigned(MB_ICONEXCLAMATION));
 
-    const std::string existing = folder.Write("device.layer", "begin_layer\r\nend_layer\r\n");
     controls.texts[Dlg::IDC_LAYER_FILE] = existing;
     EXPECT_TRUE(dialog.OnOK(controls));
     EXPECT_EQ(dialog.m_strLayerFile, existing);
 }
 
-TEST_F(ZSegPosition, AFileNameOfMoreThan128CharactersIsRefused)
+TEST_F(ZSegPosition, AFileNameIsTakenWhateverItsLength)
 {
-    prompts.AnswerNext(IDOK);
+    const std::string deep = folder.Write(std::string(100, 'f') + "/" + std::string(100, 'n') + ".layer", "begin\r\n");
+    ASSERT_GT(deep.size(), 200u);
     dialog.OnUseExistingLayerFile(true);
-    controls.texts[Dlg::IDC_LAYER_FILE] = std::string(129, 'a');
-    EXPECT_FALSE(dialog.OnOK(controls));
-    EXPECT_EQ(prompts.Texts(), std::vector<std::string>{"Please enter no more than 128 characters."});
+    controls.texts[Dlg::IDC_LAYER_FILE] = deep;
+    EXPECT_TRUE(dialog.OnOK(controls));
+    EXPECT_EQ(dialog.m_strLayerFile, deep);
+    EXPECT_TRUE(prompts.Texts().empty());
 }
 
 TEST_F(ZSegPosition, ImportAsksForALayerFileAndShowsItsPath)

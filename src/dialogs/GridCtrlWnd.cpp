@@ -356,6 +356,9 @@ void CGridCtrlWnd::OnMotion(wxMouseEvent& event) { m_grid.OnMouseMove(Mouse(even
 
 void CGridCtrlWnd::OnWheel(wxMouseEvent& event)
 {
+    // The system's lines per notch take the place of the wheel step setting.
+    if (event.GetLinesPerAction() > 0)
+        m_grid.SetWheelScrollLines(unsigned(event.GetLinesPerAction()));
     const int delta = event.GetWheelDelta() > 0 ? event.GetWheelRotation() * 120 / event.GetWheelDelta() : 0;
     m_grid.OnMouseWheel(delta);
 }

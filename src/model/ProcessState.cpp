@@ -1,5 +1,7 @@
 #include "model/ProcessState.h"
 
+#include "model/SeriesGridCell.h"
+
 #include <cstring>
 
 CCurLayerParams g_CurLayerParams;
@@ -13,6 +15,7 @@ int g_nZSegCount = 0;
 int g_nClipboardZSeg = 0;
 int g_ColourUsage[23][23] = {};
 int g_nSeriesParamId = -1;
+CSeriesTarget g_SeriesGridCell;
 std::string g_strIsolatedMethod = "no";
 bool g_bZSegByLengths = false;
 int g_nZStructureLengthForm = 1;
@@ -26,6 +29,7 @@ void ResetProcessState()
     g_nZSegCount = 0;
     g_nClipboardZSeg = 0;
     g_nSeriesParamId = -1;
+    g_SeriesGridCell = CSeriesTarget();
     std::memset(g_ColourUsage, 0, sizeof g_ColourUsage);
     g_strIsolatedMethod = "no";
     g_bZSegByLengths = false;

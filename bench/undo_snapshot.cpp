@@ -27,6 +27,41 @@ void EditOneLayer(CTessaronDoc& doc, int edit)
     doc.UpdateAllViews(0);
 }
 
+struct OpenedFileMemory {
+    double deviceBytes = 0;   // the document after the open: records, statement lists, seg info
+    double historyBytes = 0;  // six snapshots after six one-layer edits
+};
+
+// The heap of a document opened on the 20 x 500 ".layer" file, and what six undo snapshots add to
+// it: the statements the file was read with are shared by the snapshots, not copied.
+OpenedFileMemory MeasureOpenedFile()
+{
+    namespace fs = std::filesystem;
+    const std::string path = (fs::temp_directory_path() / "tessaron_bench_undo_opened.layer").string();
+    {
+        CTessaronDoc built;
+        BuildBenchDevice(built, 1, 20, 500);
+        built.SaveCurrentZsegmentLayerFile(path);
+    }
+    OpenedFileMemory memory;
+    malloc_trim(0);
+    const double emptyHeap = HeapBytesInUse();
+    {
+        CTessaronDoc doc;
+        doc.OnOpenDocument(path);
+        memory.deviceBytes = HeapBytesInUse() - emptyHeap;
+        const double beforeHistory = HeapBytesInUse();
+        for (int edit = 0; edit < CUndoHistory::kMaxSnapshots; ++edit) {
+            doc.CheckPoint();
+            doc.m_ZSegments[0].Column(edit * 3 % 20).Layer(edit * 11 % 500).m_fHeight += 0.01f;
+            doc.UpdateAllViews(0);
+        }
+        memory.historyBytes = HeapBytesInUse() - beforeHistory;
+    }
+    fs::remove(path);
+    return memory;
+}
+
 double SaveReferenceMs()
 {
     namespace fs = std::filesystem;
@@ -79,6 +114,7 @@ int main()
     });
     const double restore = MedianMs(9, [&] { snapshot.Restore(doc); });
     const double save = SaveReferenceMs();
+    const OpenedFileMemory opened = MeasureOpenedFile();
 
     std::printf("device: %d x %d x %d layers, %.1f MB on the heap (%.1f MB of layer records)\n", kZSegs, kColumns,
                 kLayers, deviceBytes / 1e6, layerBytes / 1e6);
@@ -91,5 +127,9 @@ int main()
     std::printf("RESULT checkpoint + Undo + Redo = %.3f x the save (goal: at most 1); device + six snapshots = %.3f x "
                 "one device (goal: at most 1.2)\n",
                 (checkPoint + undoRedo) / save, (deviceBytes + historyBytes) / deviceBytes);
+    std::printf("opened 20 x 500 file: %.1f MB on the heap; six snapshots after six one-layer edits hold %.3f MB\n",
+                opened.deviceBytes / 1e6, opened.historyBytes / 1e6);
+    std::printf("RESULT opened 20 x 500 file: device + six snapshots = %.3f x one device (goal: at most 1.05)\n",
+                (opened.deviceBytes + opened.historyBytes) / opened.deviceBytes);
     return 0;
 }

@@ -13,6 +13,7 @@
 #include "model/SegInfoList.h"
 #include "model/ZSegment.h"
 #include "statements/KeywordLineList.h"
+#include "statements/SharedKeywordLines.h"
 
 #include <vector>
 
@@ -48,7 +49,7 @@ public:
     int m_nForcedSelection = 0;
     int m_nLastSheetAccepted = 0;
     CZSegment m_ZSegClipboard;
-    CKeywordLineList m_LayerLines;
+    CSharedKeywordLines m_LayerLines;
     std::vector<CZSegment> m_ZSegments;
     CSegInfoList m_SegInfoList;
     std::vector<CMaterialSet> m_MaterialSets;

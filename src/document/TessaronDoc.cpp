@@ -80,8 +80,8 @@ bool CTessaronDoc::OnNewDocument()
     m_nForcedSelection = 0;
     m_LoadContext.Reset();
     g_nClipboardZSeg = 0;
-    m_LayerLines = CKeywordLineList();
-    m_LoadedLines = CKeywordLineList();
+    m_LayerLines = CSharedKeywordLines();
+    m_LoadedLines = CSharedKeywordLines();
     m_MaterialSets.clear();
     // The edit block keeps the user's last material, doping and sizes for the next layer; only
     // what belongs to one particular layer is dropped.

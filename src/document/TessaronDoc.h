@@ -45,6 +45,7 @@
 #include "platform/DocumentBase.h"
 #include "statements/KeywordLineList.h"
 #include "statements/LoadContext.h"
+#include "statements/SharedKeywordLines.h"
 #include "textfiles/MacroList.h"
 #include "textfiles/SolDocument.h"
 
@@ -93,8 +94,10 @@ public:
     void SaveProfileSettings() const;
 
     // --- The device and what goes with it ---
-    CKeywordLineList m_LayerLines;        // statements of the ".layer" text being read or written
-    CKeywordLineList m_LoadedLines;       // copy of the layer lines right after a ".layer" read
+    // Statements of the ".layer" text being read or written, and the layer lines as they stood right
+    // after a ".layer" read; shared with the material sets and the undo snapshots until written.
+    CSharedKeywordLines m_LayerLines;
+    CSharedKeywordLines m_LoadedLines;
     // The document's own numbered loads: the last load number, the include table and folder of the
     // ".layer" text read last (reset by New, Open and every read).
     CLoadContext m_LoadContext;
@@ -134,8 +137,14 @@ public:
     // sections. It shows no message of its own and reads or writes nothing process-wide, so two
     // documents can read their files side by side; the caller applies the rest.
     CLayerFileRead ReadLayerFileRecords(const std::string& path);
-    // Records the lines and include table just loaded from path as the next z-segment's material set.
-    void AppendSegmentMaterialSet(const std::string& path);
+    // Records the lines (as the file has them) and the include table just loaded from path as the
+    // next z-segment's material set.
+    void AppendSegmentMaterialSet(const std::string& path, const CSharedKeywordLines& lines);
+    // Reads the statements just loaded into the layer lines into z-segment n (zsegCount in use):
+    // the reader's result. asRead gets the statements as the file has them, for the material set,
+    // and the loaded lines the statements as read; one list serves all three unless the read
+    // changes statements.
+    int ReadLoadedStatements(int n, int zsegCount, CSharedKeywordLines& asRead, bool& upperWidthRead);
     // Reads a ".sol" deck with all its z-segments and their ".layer" files (TessaronDocSolFile.cpp).
     // The deck is checked against the simulator it was written for (simulator, -1 when not
     // known: the product code). False, leaving an empty new document and the settings as they

@@ -15,6 +15,7 @@
 #include "platform/StringUtil.h"
 #include "platform/UserPrompts.h"
 #include "platform/ViewsHub.h"
+#include "textfiles/ContactMacroLines.h"
 #include "textfiles/LayerFileContext.h"
 #include "textfiles/LayerFileUpdater.h"
 #include "textfiles/LayerStatementReader.h"
@@ -46,7 +47,8 @@ bool CheckOpenableFile(const std::string& path)
 
 CLayerFileContext CTessaronDoc::LayerFileContext(CKeywordLineList* copyLines, int zsegCount)
 {
-    return CLayerFileContext{m_ZSegments, zsegCount, m_LayerLines, copyLines, m_VcselSections, GetMacroList()};
+    return CLayerFileContext{m_ZSegments, zsegCount, m_LayerLines.Mutable(), copyLines, m_VcselSections,
+                             GetMacroList()};
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -107,7 +109,7 @@ CLayerFileRead::Status CTessaronDoc::LoadLayerLines(const std::string& path)
     CArchive archive;
     if (!archive.OpenLoad(path))
         return CLayerFileRead::cannotOpen;
-    const bool complete = m_LayerLines.Serialize(archive, m_LoadContext);
+    const bool complete = m_LayerLines.Mutable().Serialize(archive, m_LoadContext);
     archive.Close();
     return complete ? CLayerFileRead::read : CLayerFileRead::includeFailed;
 }
@@ -127,15 +129,15 @@ CLayerFileRead CTessaronDoc::ReadLayerFileRecords(const std::string& path)
     if (result.m_status != CLayerFileRead::read)
         return result;
 
-    AppendSegmentMaterialSet(path);
-    m_LoadedLines = m_LayerLines;
-    CLayerFileContext context = LayerFileContext(&m_LoadedLines, 1);
-    CLayerStatementReader reader(context);
-    if (reader.ReadLayerStatements(0) == 0) {
+    CSharedKeywordLines asRead;
+    bool upperWidthRead = false;
+    const int read = ReadLoadedStatements(0, 1, asRead, upperWidthRead);
+    AppendSegmentMaterialSet(path, asRead);
+    if (read == 0) {
         result.m_status = CLayerFileRead::dataError;
         return result;
     }
-    result.m_bUpperWidthRead = reader.HasReadUpperWidth();
+    result.m_bUpperWidthRead = upperWidthRead;
 
     CZSegment& segment = m_ZSegments[0];
     segment.m_Params.m_dZFrom = 0.0;
@@ -184,9 +186,27 @@ bool CTessaronDoc::ReadLayerFile(const std::string& path)
     return true;
 }
 
-void CTessaronDoc::AppendSegmentMaterialSet(const std::string& path)
+void CTessaronDoc::AppendSegmentMaterialSet(const std::string& path, const CSharedKeywordLines& lines)
 {
-    m_MaterialSets.push_back(CMaterialSet::FromLoad(m_LoadContext, m_LayerLines, path));
+    m_MaterialSets.push_back(CMaterialSet::FromLoad(m_LoadContext, lines, path));
+}
+
+int CTessaronDoc::ReadLoadedStatements(int n, int zsegCount, CSharedKeywordLines& asRead, bool& upperWidthRead)
+{
+    // The read changes only contact statements (into the model's form). Without any, the list the
+    // file was loaded into stays the file's form and is shared once the read is done; with some,
+    // the file's form is copied before.
+    const bool readChangesLines = HasContactMacroLines(*m_LayerLines);
+    if (readChangesLines)
+        asRead = CSharedKeywordLines(*m_LayerLines);
+    CLayerFileContext context = LayerFileContext(nullptr, zsegCount);
+    CLayerStatementReader reader(context);
+    const int read = reader.ReadLayerStatements(n);
+    upperWidthRead = reader.HasReadUpperWidth();
+    if (!readChangesLines)
+        asRead = m_LayerLines;
+    m_LoadedLines = m_LayerLines;
+    return read;
 }
 
 // ---------------------------------------------------------------------------------------------

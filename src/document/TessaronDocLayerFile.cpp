@@ -38,6 +38,13 @@ bool LoadNumbered(CArchive& archive, CKeywordLineList& list, CLoadContext& conte
     return list.Serialize(archive, context);
 }
 
+// The same into a shared list, which is not copied first: its statements are replaced.
+bool LoadNumbered(CArchive& archive, CSharedKeywordLines& list, CLoadContext& context, bool resetCounter)
+{
+    list.RemoveAll();
+    return LoadNumbered(archive, list.Mutable(), context, resetCounter);
+}
+
 }  // namespace
 
 bool CTessaronDoc::LoadLayerStatements(std::string path, CKeywordLineList& list)
@@ -64,20 +71,18 @@ void CTessaronDoc::LoadZsegmentLayerFile(std::string path, int n)
     if (!loaded)
         return;  // an include could not be read: reported by the load, nothing taken over
 
-    // The text as loaded becomes z-segment n's material set, at its own index.
-    if (static_cast<int>(m_MaterialSets.size()) <= n)
-        m_MaterialSets.resize(static_cast<std::size_t>(n) + 1);
-    m_MaterialSets[static_cast<std::size_t>(n)] = CMaterialSet::FromLoad(m_LoadContext, m_LayerLines, path);
-    CopyKeywordLines(m_LayerLines, m_LoadedLines);
-
     if (static_cast<int>(m_ZSegments.size()) <= n)
         m_ZSegments.resize(static_cast<std::size_t>(n) + 1);
     g_nZSegCount = n + 1;
-    CLayerFileContext context = LayerFileContext(&m_LoadedLines, g_nZSegCount);
-    CLayerStatementReader reader(context);
-    reader.ReadLayerStatements(n);
-    if (reader.HasReadUpperWidth())
+    CSharedKeywordLines asRead;
+    bool upperWidthRead = false;
+    ReadLoadedStatements(n, g_nZSegCount, asRead, upperWidthRead);
+    if (upperWidthRead)
         g_CurLayerParams.MarkEdgeWidthsRead();
+    // The text as loaded becomes z-segment n's material set, at its own index.
+    if (static_cast<int>(m_MaterialSets.size()) <= n)
+        m_MaterialSets.resize(static_cast<std::size_t>(n) + 1);
+    m_MaterialSets[static_cast<std::size_t>(n)] = CMaterialSet::FromLoad(m_LoadContext, asRead, path);
 
     CZSegment& segment = m_ZSegments[static_cast<std::size_t>(n)];
     segment.m_Params.m_dZFrom = 0.0;
@@ -126,14 +131,14 @@ bool CTessaronDoc::BuildZsegmentLayerText(int n, const std::string& path, std::s
         const CMaterialSet& set = m_MaterialSets[static_cast<std::size_t>(n)];
         loaded.m_Includes = set.m_Includes;
         loaded.m_strIncludeFolder = set.m_strIncludeFolder;
-        old = set.m_Lines;
+        old = *set.m_Lines;  // the merge works on a copy of its own
     }
     CKeywordLineList result;
     CLayerFileUpdater updater;
     updater.SetPath(path);
     updater.SetMacroList(&GetMacroList());
     updater.SetLoadContext(loaded);
-    updater.Update(std::move(old), m_LayerLines, result);
+    updater.Update(std::move(old), m_LayerLines.Mutable(), result);
     bytes = result.StoreRawText();
     return true;
 }

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -26,7 +27,7 @@ void CTessaronDoc::BuildSegInfoList()
         record.m_nNamed = 0;
         if (i < static_cast<int>(m_MaterialSets.size()))
             record.m_MaterialSet = m_MaterialSets[i];
-        m_SegInfoList.Append(record);
+        m_SegInfoList.Append(std::move(record));
     }
     m_SegInfoList.m_nNaming = naming;
 }

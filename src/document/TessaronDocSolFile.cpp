@@ -26,7 +26,7 @@ CSolDocument CTessaronDoc::SolDocument()
     settings.isolatedMethod = g_strIsolatedMethod;
     settings.lengthForm = g_nZStructureLengthForm;
     settings.cylinder = m_nCylinder;
-    return CSolDocument{m_ZSegments, m_LayerLines, m_MaterialSets, m_VcselSections, GetMacroList(), m_nProductCode,
+    return CSolDocument{m_ZSegments, m_LayerLines.Mutable(), m_MaterialSets, m_VcselSections, GetMacroList(), m_nProductCode,
                         settings};
 }
 
@@ -68,7 +68,7 @@ bool CTessaronDoc::OpenSolFile(const std::string& path, int simulator)
     RenumberContacts();
     RecountLayerColours();
     SetSelection(-1, -1, -1);
-    RefreshLayerFileIndexes();
+    MarkLayerFileIndexesStale();
     UpdateAllViews(1);
     return true;
 }

@@ -90,6 +90,11 @@ public:
     float m_fSectionLoss = 0.0f;        // "section_loss"
     float m_fSectionIndex = 0.0f;       // "section_index"
 
+    CVcselSection() = default;
+    CVcselSection(const CVcselSection&) = default;
+    CVcselSection& operator=(const CVcselSection&) = default;
+    CVcselSection(CVcselSection&&) = default;
+    CVcselSection& operator=(CVcselSection&&) = default;
     virtual ~CVcselSection() = default;
     // The same type with the same values: texts and mesh points exact, index values, section loss
     // and section index within 1e-4, layer thicknesses within 1e-10.
@@ -116,6 +121,10 @@ public:
     int m_nColumn = -1;             // column the composition belongs to, from 0; -1 none
 
     CGratingComposRec();
+    CGratingComposRec(const CGratingComposRec&) = default;
+    CGratingComposRec& operator=(const CGratingComposRec&) = default;
+    CGratingComposRec(CGratingComposRec&&) = default;
+    CGratingComposRec& operator=(CGratingComposRec&&) = default;
     virtual ~CGratingComposRec() = default;
     // Back to the values of a fresh record.
     void Reset();

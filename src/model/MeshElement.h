@@ -16,6 +16,8 @@ public:
     CMeshElement() = default;
     CMeshElement(const CMeshElement&) = default;
     CMeshElement& operator=(const CMeshElement&) = default;
+    CMeshElement(CMeshElement&&) = default;
+    CMeshElement& operator=(CMeshElement&&) = default;
     virtual ~CMeshElement() = default;
 
     // True when the triangle has the polygon's region.

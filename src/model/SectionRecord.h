@@ -11,6 +11,8 @@ public:
     CSectionRecord() = default;
     CSectionRecord(const CSectionRecord&) = default;
     CSectionRecord& operator=(const CSectionRecord&) = default;
+    CSectionRecord(CSectionRecord&&) = default;
+    CSectionRecord& operator=(CSectionRecord&&) = default;
     virtual ~CSectionRecord() = default;
 
     std::string GetText() const { return m_strText; }

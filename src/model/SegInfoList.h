@@ -3,6 +3,7 @@
 // It moves the following z-segments along z on insertion and deletion and names the z-segments.
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "model/MaterialSet.h"
@@ -31,6 +32,8 @@ public:
     CSegInfoList() = default;
     CSegInfoList(const CSegInfoList&) = default;
     CSegInfoList& operator=(const CSegInfoList&) = default;
+    CSegInfoList(CSegInfoList&&) = default;
+    CSegInfoList& operator=(CSegInfoList&&) = default;
     virtual ~CSegInfoList() = default;
 
     // Name emptied, naming flag 0, no records.
@@ -41,6 +44,7 @@ public:
     const CSegInfo* GetAt(int i) const { return &m_Records[i]; }
     CSegInfo GetCopy(int i) const { return m_Records[i]; }
     void Append(const CSegInfo& record) { m_Records.push_back(record); }
+    void Append(CSegInfo&& record) { m_Records.push_back(std::move(record)); }
 
     // Inserts at position (refused with a message at position 0 of a non-empty list), moves the
     // following records along z and renames.

@@ -21,6 +21,8 @@ public:
     CZSegmentParams() = default;
     CZSegmentParams(const CZSegmentParams&) = default;
     CZSegmentParams& operator=(const CZSegmentParams&) = default;
+    CZSegmentParams(CZSegmentParams&&) = default;
+    CZSegmentParams& operator=(CZSegmentParams&&) = default;
     virtual ~CZSegmentParams() = default;
 
     // Back to the construction values; the taper points themselves are kept.

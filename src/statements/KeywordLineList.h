@@ -19,6 +19,7 @@
 #include "statements/LoadContext.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 class CArchive;
@@ -34,6 +35,10 @@ public:
     virtual ~CKeywordLineList() = default;
     CKeywordLineList(const CKeywordLineList&) = default;
     CKeywordLineList& operator=(const CKeywordLineList&) = default;
+    // Declared because the virtual destructor would otherwise leave only the copies: every move of
+    // a list (an updater's old text, a load's result) would copy each statement.
+    CKeywordLineList(CKeywordLineList&&) = default;
+    CKeywordLineList& operator=(CKeywordLineList&&) = default;
 
     // --- files ---
     // Numbered load (appends) or raw store, by the archive's direction. A load numbers from the
@@ -68,6 +73,7 @@ public:
     bool IsEmpty() const { return m_lines.empty(); }
     void RemoveAll() { m_lines.clear(); }
     void Append(const CKeywordLine& line) { m_lines.push_back(line); }
+    void Append(CKeywordLine&& line) { m_lines.push_back(std::move(line)); }
     CKeywordLine& operator[](int index) { return m_lines[static_cast<std::size_t>(index)]; }
     const CKeywordLine& operator[](int index) const { return m_lines[static_cast<std::size_t>(index)]; }
 

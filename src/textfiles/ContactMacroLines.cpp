@@ -87,6 +87,14 @@ void ReparseKeepingPlace(CKeywordLine& line)
 
 }  // namespace
 
+bool HasContactMacroLines(const CKeywordLineList& list)
+{
+    for (const CKeywordLine& line : list.m_lines)
+        if (IsContactStatement(line))
+            return true;
+    return false;
+}
+
 void ReadContactMacroLines(CKeywordLineList& list)
 {
     for (CKeywordLine& line : list.m_lines) {

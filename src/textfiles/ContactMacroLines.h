@@ -8,6 +8,8 @@
 
 class CKeywordLineList;
 
+// True when the list holds a contact statement: the only statements ReadContactMacroLines changes.
+bool HasContactMacroLines(const CKeywordLineList& list);
 // File form to model form, after a ".layer" file has been loaded.
 void ReadContactMacroLines(CKeywordLineList& list);
 // Model form to file form, dropping the parameters the file form does not carry.

@@ -29,11 +29,41 @@ std::vector<int> CountColumnContacts(const CKeywordLineList& lines, const char* 
     return counts;
 }
 
+// The names of a row statement's parameters that belong to one column (from 1), made once for
+// every column a reader can meet instead of formatted for every layer.
+struct ColumnParamNames {
+    std::string doping;  // "_doping%d", a part of the name
+    std::string upper;   // "upper_w%d"
+    std::string lower;   // "lower_w%d"
+    std::string width;   // "w%d"
+};
+
+const ColumnParamNames& NamesOfColumn(int column)
+{
+    static const std::vector<ColumnParamNames> names = [] {
+        std::vector<ColumnParamNames> made(CLayerStatementReader::kMaxColumns + 1);
+        for (int c = 1; c <= CLayerStatementReader::kMaxColumns; ++c)
+            made[static_cast<std::size_t>(c)] = {StrFormat("_doping%d", c), StrFormat("upper_w%d", c),
+                                                 StrFormat("lower_w%d", c), StrFormat("w%d", c)};
+        return made;
+    }();
+    return names.at(static_cast<std::size_t>(column));
+}
+
+// The value of the first parameter with exactly that name, without a copy; "" when there is none.
+const std::string& ParamValue(const CKeywordLine& statement, const std::string& name)
+{
+    static const std::string kNone;
+    for (const CKeywordParam& param : statement.m_params)
+        if (param.m_strName == name) return param.m_strValue;
+    return kNone;
+}
+
 // The name of the row statement's doping parameter of a column (from 1), such as "n_doping2"; ""
 // when there is none. The column number must end there: "n_doping12" is no doping of column 1.
 std::string ColumnDopingName(const CKeywordLine& statement, int column)
 {
-    const std::string part = StrFormat("_doping%d", column);
+    const std::string& part = NamesOfColumn(column).doping;
     for (const CKeywordParam& param : statement.m_params) {
         const std::string& name = param.m_strName;
         for (std::size_t at = name.find(part); at != std::string::npos; at = name.find(part, at + 1)) {
@@ -104,12 +134,12 @@ int CLayerStatementReader::ReadLayerStatements(int nZSeg)
     m_columnMaterials = m_ctx.lines.CountMacroLinesOfColumns(columns);
     for (int k = 0; k < columns; ++k) ReadColumn(nZSeg, k, rows);
 
+    // Rows beyond a column's layers in use are read like the others into this record and dropped.
+    CLayerRec unused;
     for (int j = 0; j < rows; ++j) {
-        // Rows beyond a column's layers in use are read like the others and then dropped.
-        std::vector<CLayerRec> unused(columns);
         auto cell = [&](int k) -> CLayerRec& {
             CColumnRec& column = z.Column(k);
-            return column.HasRow(j) ? column.Layer(j) : unused[k];
+            return column.HasRow(j) ? column.Layer(j) : unused;
         };
         for (int k = 0; k < columns; ++k) ReadLayerMaterial(cell(k), j * columns + k + 1);
         const CKeywordLine section = RowSectionStatement(j);
@@ -217,7 +247,7 @@ void CLayerStatementReader::ReadLayerMaterial(CLayerRec& layer, int n)
     const int index = n <= static_cast<int>(m_materLines.size()) ? m_materLines[n - 1] : -1;
     static const CKeywordLine kNone;
     const CKeywordLine& statement = index >= 0 ? lines[index] : kNone;
-    auto param = [&](const std::string& name) { return statement.GetParam(name); };
+    auto param = [&](const std::string& name) -> const std::string& { return ParamValue(statement, name); };
 
     // The remark: the comment standing directly before the statement.
     layer.m_strMaterialComment.clear();
@@ -229,7 +259,7 @@ void CLayerStatementReader::ReadLayerMaterial(CLayerRec& layer, int n)
     ToVoidMacroName(bulk.m_strName);
     const bool contact = StartsWith(name, "contact");
     for (int v = 1; v <= 6; ++v) {
-        const std::string value = param(kVarNames[v - 1]);
+        const std::string& value = param(kVarNames[v - 1]);
         bulk.m_dVar[v - 1] = contact && value.empty() ? kUnsetValue : AtoF(value);
     }
     if (ReadsAsOldStyle(statement, true))
@@ -252,17 +282,19 @@ void CLayerStatementReader::ReadLayerMaterial(CLayerRec& layer, int n)
             ReadVarSymbols(statement, activeName, active.m_dVar, false);
     }
 
-    const std::string solveWave = param("solve_wave");
+    static const std::string kSolveWave = "solve_wave", kEmbedded = "embedded_structure";
+    static const std::string kNDoping = "n_doping", kPDoping = "p_doping";
+    const std::string& solveWave = param(kSolveWave);
     layer.m_nSolveWave = solveWave.empty() || solveWave == "yes" ? 1 : 0;
-    const std::string embedded = param("embedded_structure");
+    const std::string& embedded = param(kEmbedded);
     layer.m_nEmbedded = embedded.empty() ? 0 : AtoI(embedded);
     CLayerDoping& doping = layer.m_Doping;
     doping.m_nNNewDopingIndex = AtoI(param("n_newdoping_index"));
     doping.m_nPNewDopingIndex = AtoI(param("p_newdoping_index"));
 
     doping.m_fValue = 0.0f;
-    const std::string nDoping = param("n_doping");
-    const std::string pDoping = param("p_doping");
+    const std::string& nDoping = param(kNDoping);
+    const std::string& pDoping = param(kPDoping);
     if (!nDoping.empty()) {
         doping.m_strKind = "n";
         doping.m_fValue = static_cast<float>(AtoF(nDoping));
@@ -296,21 +328,34 @@ bool CLayerStatementReader::ReadsAsOldStyle(const CKeywordLine& statement, bool 
 {
     // Variables but no symbols name an old-style macro. The test is on parts of names, so "avar1"
     // counts as "var1" too.
-    auto has = [&](const std::string& part) { return statement.IndexOfParamContaining(part) >= 0; };
-    bool hasVar = bulk && has("grade_var");
-    bool hasSymbol = false;
-    for (int v = 1; v <= 6; ++v) {
-        hasVar = hasVar || has(StrFormat(bulk ? "var%d" : "avar%d", v));
-        hasSymbol = hasSymbol || has(StrFormat(bulk ? "var_symbol%d" : "avar_symbol%d", v));
+    // One pass over the parameters, the parts from tables.
+    static const std::string kVars[2][6] = {{"avar1", "avar2", "avar3", "avar4", "avar5", "avar6"},
+                                            {"var1", "var2", "var3", "var4", "var5", "var6"}};
+    static const std::string kSymbols[2][6] = {
+        {"avar_symbol1", "avar_symbol2", "avar_symbol3", "avar_symbol4", "avar_symbol5", "avar_symbol6"},
+        {"var_symbol1", "var_symbol2", "var_symbol3", "var_symbol4", "var_symbol5", "var_symbol6"}};
+    static const std::string kGradeVar = "grade_var";
+    const std::string(&vars)[6] = kVars[bulk ? 1 : 0];
+    const std::string(&symbols)[6] = kSymbols[bulk ? 1 : 0];
+    bool hasVar = false;
+    for (const CKeywordParam& param : statement.m_params) {
+        const std::string& name = param.m_strName;
+        for (const std::string& symbol : symbols)
+            if (name.find(symbol) != std::string::npos) return false;
+        if (hasVar) continue;
+        if (bulk && name.find(kGradeVar) != std::string::npos) hasVar = true;
+        for (int v = 0; v < 6 && !hasVar; ++v)
+            if (name.find(vars[v]) != std::string::npos) hasVar = true;
     }
-    return hasVar && !hasSymbol;
+    return hasVar;
 }
 
 void CLayerStatementReader::ReadLayerGeometry(CLayerRec& layer, const CColumnRec& column,
                                               const CKeywordLine& section, int j, int k)
 {
     const CKeywordLine& statement = m_ctx.lines[m_layerLines[j]];
-    auto param = [&](const std::string& name) { return statement.GetParam(name); };
+    auto param = [&](const std::string& name) -> const std::string& { return ParamValue(statement, name); };
+    const ColumnParamNames& names = NamesOfColumn(k + 1);
 
     layer.m_nColumn = k;
     layer.m_nRow = j;
@@ -330,34 +375,43 @@ void CLayerStatementReader::ReadLayerGeometry(CLayerRec& layer, const CColumnRec
         layer.m_Doping.m_strKind = dopingName.substr(0, 1);
         layer.m_Doping.m_fValue = static_cast<float>(AtoF(param(dopingName)));
     }
-    const std::string tail = param("gaussian_tail");
+    static const std::string kGaussianTail = "gaussian_tail";
+    const std::string& tail = param(kGaussianTail);
     layer.m_Doping.m_fGaussianTail = tail.empty() ? 0.001f : static_cast<float>(AtoF(tail));
 
     const float width = column.m_Size.m_fLowerWidth;
     layer.m_fWidth = layer.m_fUpperWidth = layer.m_fLowerWidth = width;
-    const std::string upper = param(StrFormat("upper_w%d", k + 1));
+    const std::string& upper = param(names.upper);
     if (!upper.empty()) {
         layer.m_fUpperWidth = static_cast<float>(AtoF(upper));
         m_bUpperWidthRead = true;
     }
-    const std::string lower = param(StrFormat("lower_w%d", k + 1));
+    const std::string& lower = param(names.lower);
     if (!lower.empty()) layer.m_fLowerWidth = static_cast<float>(AtoF(lower));
-    const std::string own = param(StrFormat("w%d", k + 1));
+    const std::string& own = param(names.width);
     if (!own.empty()) layer.m_fWidth = layer.m_fUpperWidth = layer.m_fLowerWidth = static_cast<float>(AtoF(own));
 }
 
 void CLayerStatementReader::ReadVarSymbols(const CKeywordLine& line, const std::string& macroName, double vars[6],
                                            bool bulk)
 {
+    static const std::string kSymbols[2][6] = {
+        {"avar_symbol1", "avar_symbol2", "avar_symbol3", "avar_symbol4", "avar_symbol5", "avar_symbol6"},
+        {"var_symbol1", "var_symbol2", "var_symbol3", "var_symbol4", "var_symbol5", "var_symbol6"}};
+    const std::string(&symbols)[6] = kSymbols[bulk ? 1 : 0];
+    // Without a symbol nothing moves: the macro is not looked up.
+    bool anySymbol = false;
+    for (int p = 0; p < 6 && !anySymbol; ++p) anySymbol = !ParamValue(line, symbols[p]).empty();
+    if (!anySymbol) return;
     double saved[6];
     std::copy(vars, vars + 6, saved);
     CMacroDef def;
     if (!m_ctx.macros.Find(macroName, def)) def = CMacroDef();
     for (int p = 1; p <= 6; ++p) {
-        const std::string symbol = line.GetParam(StrFormat(bulk ? "var_symbol%d" : "avar_symbol%d", p));
+        const std::string& symbol = ParamValue(line, symbols[p - 1]);
         if (symbol.empty()) continue;
         for (int q = 1; q <= 6; ++q) {
-            if (def.FindParamValue(StrFormat("var_symbol%d", q)) == symbol) {
+            if (def.FindParamValue(kSymbols[1][q - 1]) == symbol) {
                 vars[q - 1] = saved[p - 1];
                 break;
             }

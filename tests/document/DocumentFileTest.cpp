@@ -57,7 +57,7 @@ TEST_F(DocumentFile, OpeningALayerFileMakesItZSegmentOne)
     EXPECT_EQ(Seg(0).m_strLayerFile, path);
     EXPECT_EQ(Seg(0).m_Params.m_dZTo, 0.0);
     EXPECT_EQ(doc().m_MaterialSets.size(), 1u);
-    EXPECT_EQ(doc().m_LoadedLines.GetCount(), doc().m_LayerLines.GetCount());
+    EXPECT_EQ(doc().m_LoadedLines->GetCount(), doc().m_LayerLines->GetCount());
     ASSERT_EQ(doc().m_SegInfoList.GetCount(), 1);
     EXPECT_EQ(doc().m_SegInfoList.GetAt(0)->m_strName, "ridge_two_columns");
     EXPECT_EQ(doc().UndoHistory().GetSnapshotCount(), 0);

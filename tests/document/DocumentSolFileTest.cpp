@@ -60,6 +60,29 @@ TEST_F(DocumentSolFile, OpeningACorvexDeckMakesEveryZSegmentAndTakesItsSettings)
     EXPECT_EQ(Seg(0).m_nSelectionKind, 0);
 }
 
+// The sweep indexes are built when a series first asks for one, not by the open: an include that
+// cannot be read by then is reported at that moment.
+TEST_F(DocumentSolFile, OpeningADeckLeavesTheSweepIndexesToBeBuiltWhenFirstAskedFor)
+{
+    const std::string path = files.Stage("corvex_pos", "ridge.sol");
+    ASSERT_TRUE(doc().OnOpenDocument(path));
+    ASSERT_EQ(g_nZSegCount, 2);
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_TRUE(Seg(i).m_SweepIndex.m_bStale) << i;
+        EXPECT_TRUE(Seg(i).m_SweepIndex.m_Items.empty()) << i;
+    }
+
+    const CLayerFileIndex& first = doc().GetLayerFileIndex(0);
+    EXPECT_EQ(first.m_strPath, Seg(0).m_strLayerFile);
+    EXPECT_FALSE(first.m_Items.empty());
+    EXPECT_TRUE(prompts.Texts().empty());
+
+    files.folder.Write("ridge2.layer", "column w=1\r\ninclude file=gone.inc\r\n");
+    prompts.AnswerNext(IDOK);
+    EXPECT_TRUE(doc().GetLayerFileIndex(1).m_Items.empty());
+    EXPECT_EQ(prompts.Texts(), std::vector<std::string>{"Can't open file " + files.folder.File("gone.inc")});
+}
+
 TEST_F(DocumentSolFile, OpeningALumivoDeckTakesTheFlowMethodLengthsAndCylinder)
 {
     const std::string path = files.Stage("lumivo_len", "taper.sol");
@@ -99,7 +122,7 @@ TEST_F(DocumentSolFile, ARefusedDeckLeavesAnEmptyDocumentAndTheSettingsAsTheyWer
     EXPECT_EQ(g_nCurZSeg, 0);
     EXPECT_TRUE(doc().m_ZSegments.empty());
     EXPECT_TRUE(doc().m_MaterialSets.empty());
-    EXPECT_EQ(doc().m_LayerLines.GetCount(), 0);
+    EXPECT_EQ(doc().m_LayerLines->GetCount(), 0);
     EXPECT_EQ(doc().m_SegInfoList.GetCount(), 0);
     EXPECT_EQ(doc().GetDocFileName(), "");
 }

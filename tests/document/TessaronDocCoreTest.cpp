@@ -37,8 +37,8 @@ TEST_F(DocCore, NewDocumentResetsModelEditBlockAndHistory)
     Seg(5).m_MeshTriangles.resize(2);  // records beyond those in use lose their mesh too
     doc().m_VcselSections.resize(2);
     doc().m_MaterialSets.resize(2);
-    doc().m_LayerLines.Append(CKeywordLine());
-    doc().m_LoadedLines.Append(CKeywordLine());
+    doc().m_LayerLines.Mutable().Append(CKeywordLine());
+    doc().m_LoadedLines.Mutable().Append(CKeywordLine());
     doc().m_SegInfoList.Append(CSegInfo());
     doc().m_SegInfoList.m_nNaming = 1;
     doc().m_ZSegClipboard.AppendColumn(CColumnRec());
@@ -67,8 +67,8 @@ TEST_F(DocCore, NewDocumentResetsModelEditBlockAndHistory)
     EXPECT_TRUE(doc().m_ZSegments.empty());
     EXPECT_TRUE(doc().m_VcselSections.empty());
     EXPECT_TRUE(doc().m_MaterialSets.empty());
-    EXPECT_EQ(doc().m_LayerLines.GetCount(), 0);
-    EXPECT_EQ(doc().m_LoadedLines.GetCount(), 0);
+    EXPECT_EQ(doc().m_LayerLines->GetCount(), 0);
+    EXPECT_EQ(doc().m_LoadedLines->GetCount(), 0);
     EXPECT_EQ(doc().m_SegInfoList.GetCount(), 0);
     EXPECT_EQ(doc().m_SegInfoList.m_nNaming, 0);
     EXPECT_EQ(doc().m_ZSegClipboard.GetColumnCount(), 0);

@@ -65,9 +65,9 @@ TEST_F(DocLayerFile, LoadedZSegmentKeepsItsTextAtItsOwnIndex)
     EXPECT_EQ(Seg(1).GetColumnCount(), 3);
     EXPECT_EQ(Seg(1).m_Params.m_dZTo, 0.0);
     ASSERT_EQ(doc().m_MaterialSets.size(), 2u);
-    EXPECT_EQ(doc().m_MaterialSets[1].m_Lines.GetNthLineParam("column", 3, "xp2"), "1");
+    EXPECT_EQ(doc().m_MaterialSets[1].m_Lines->GetNthLineParam("column", 3, "xp2"), "1");
     EXPECT_EQ(doc().m_MaterialSets[1].m_Includes.size(), 1u);
-    EXPECT_EQ(doc().m_MaterialSets[0].m_Lines.CountColumnLines(), 2);
+    EXPECT_EQ(doc().m_MaterialSets[0].m_Lines->CountColumnLines(), 2);
 }
 
 TEST_F(DocLayerFile, SavingAZSegmentMergesIntoItsRecordedText)
@@ -102,8 +102,8 @@ TEST_F(DocLayerFile, NewZSegmentFromAFileGoesInWithTheFileAsItsMaterialSet)
         EXPECT_EQ(Seg(1).GetColumnCount(), 3);
         // The material set of z-segment 1 is the file as read; z-segment 0 keeps its own.
         ASSERT_GE(doc().m_MaterialSets.size(), 2u);
-        EXPECT_EQ(doc().m_MaterialSets[1].m_Lines.CountColumnLines(), 3);
-        EXPECT_EQ(doc().m_MaterialSets[0].m_Lines.CountColumnLines(), 2);
+        EXPECT_EQ(doc().m_MaterialSets[1].m_Lines->CountColumnLines(), 3);
+        EXPECT_EQ(doc().m_MaterialSets[0].m_Lines->CountColumnLines(), 2);
         EXPECT_EQ(doc().m_ZSegments.size(), 40u);
         EXPECT_EQ(g_nZSegCount, 1);  // the caller counts the new z-segment
         doc().m_ZSegments.erase(doc().m_ZSegments.begin() + 1);

@@ -214,7 +214,7 @@ TEST_F(ZSegments, ALayerFileNamedInTheDialogIsReadAsTheNewZSegment)
     const CSegInfo& record = *doc().m_SegInfoList.GetAt(1);
     EXPECT_EQ(record.m_nNamed, 1);
     EXPECT_EQ(record.m_MaterialSet.m_strIncludeFolder, folder.Path() + "/");
-    EXPECT_FALSE(record.m_MaterialSet.m_Lines.GetCount() == 0);
+    EXPECT_FALSE(record.m_MaterialSet.m_Lines->GetCount() == 0);
     ASSERT_EQ(doc().m_MaterialSets.size(), 3u);
     EXPECT_EQ(doc().m_MaterialSets[1].m_strIncludeFolder, folder.Path() + "/");
     EXPECT_EQ(doc().m_bHasSelection, 0);

@@ -123,7 +123,7 @@ TEST_F(UndoTest, SnapshotsCarryEditBlockModelMaterialSetsAndVcselSections)
     doc().m_VcselSections.resize(1);
     doc().m_nRefColumn = 2;
     doc().m_SegInfoList.m_strName = "dev";
-    doc().m_LoadedLines.Append(CKeywordLine());
+    doc().m_LoadedLines.Mutable().Append(CKeywordLine());
     doc().m_nCylinder = 1;
     Edit(1);
 
@@ -150,7 +150,7 @@ TEST_F(UndoTest, SnapshotsCarryEditBlockModelMaterialSetsAndVcselSections)
     EXPECT_EQ(doc().m_nRefColumn, 2);
     EXPECT_EQ(doc().m_SegInfoList.m_strName, "dev");
     // Not part of a snapshot: the loaded lines and the options.
-    EXPECT_EQ(doc().m_LoadedLines.GetCount(), 0);
+    EXPECT_EQ(doc().m_LoadedLines->GetCount(), 0);
     EXPECT_EQ(doc().m_nCylinder, 0);
     EXPECT_TRUE(doc().IsModified());
     EXPECT_EQ(views.hints, std::vector<int>{0});

@@ -105,9 +105,10 @@ TEST_F(SolFileRead, ACorvexDeckInPositionsGivesEachZSegmentItsExtentTaperFileAnd
     // One material set per ".layer" file; each file numbered on its own from 1.
     ASSERT_EQ(deck.materialSets.size(), 2u);
     for (const CMaterialSet& set : deck.materialSets) {
-        ASSERT_FALSE(set.m_Lines.IsEmpty());
-        EXPECT_EQ(set.m_Lines[0].m_nLine, 1);
-        EXPECT_EQ(set.m_Lines[set.m_Lines.GetCount() - 1].m_nLine, set.m_Lines.GetCount());
+        const CKeywordLineList& lines = *set.m_Lines;
+        ASSERT_FALSE(lines.IsEmpty());
+        EXPECT_EQ(lines[0].m_nLine, 1);
+        EXPECT_EQ(lines[lines.GetCount() - 1].m_nLine, lines.GetCount());
         EXPECT_EQ(set.m_strIncludeFolder, deck.folder.Path() + "/");
     }
     // The statement list holds the deck again.

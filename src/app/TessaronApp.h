@@ -7,6 +7,7 @@
 #include "app/MacroIndexList.h"
 #include "app/WxUserPrompts.h"
 #include "platform/AppServices.h"
+#include "spreadsheet/WorkbookExportService.h"
 #include "textfiles/MacroLibrary.h"
 #include "textfiles/MacroList.h"
 
@@ -105,6 +106,7 @@ private:
     CWxUserPrompts m_wxPrompts;
     std::unique_ptr<CTessaronDoc> m_pDocument;
     std::unique_ptr<CWxSheetRunner> m_sheetRunner;  // the document's layer property sheet
+    CWorkbookExportService m_workbookExporter;      // the document's spreadsheet export
     CMainFrame* m_pMainFrame = nullptr;
     std::vector<std::string> m_recentFiles;
 };

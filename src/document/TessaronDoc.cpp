@@ -318,6 +318,8 @@ bool CTessaronDoc::OnCommand(int id)
     case ID_LAYER_NEW: OnNewLayer(); return true;
     case ID_ZSEG_NEW: OnNewZsegment(); return true;
     case ID_ZSEG_DELETE: OnDeleteZsegment(); return true;
+    case ID_FILE_EXPORT_EXCEL: OnFileExportExcel(false); return true;
+    case ID_FILE_EXPORT_OPEN_EXCEL: OnFileExportExcel(true); return true;
     default: return CDocumentBase::OnCommand(id);
     }
 }
@@ -353,6 +355,8 @@ CommandState CTessaronDoc::QueryCommand(int id) const
     case ID_COLUMN_NEW: state.enabled = !AppServices().Is3dMode() || g_nCurZSeg > 0; break;
     case ID_LAYER_NEW: state.enabled = CanAddLayer(); break;
     case ID_ZSEG_DELETE: state.enabled = g_nCurZSeg > 0; break;
+    case ID_FILE_EXPORT_EXCEL:
+    case ID_FILE_EXPORT_OPEN_EXCEL: state.enabled = m_pWorkbookExporter != nullptr; break;
     case ID_EDIT_UNDO: state.enabled = m_UndoHistory.CanUndo(); break;
     case ID_EDIT_REDO: state.enabled = m_UndoHistory.CanRedo(); break;
     case ID_VIEW_BACK_GRID:

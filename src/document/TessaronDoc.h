@@ -18,6 +18,7 @@
 //   TessaronDocLabels.cpp     labels
 //   TessaronDocVcsel.cpp      VCSEL section names
 //   TessaronDocOptions.cpp    options and help commands
+//   TessaronDocSpreadsheet.cpp  the spreadsheet export commands
 //   TessaronDocMesh.cpp       mesh counts, side-contact extents, sweep indexes
 //   TessaronDocMesher.cpp     the mesher tools and the mesh plot
 //   TessaronDocNewColumn.cpp  New Column, and the edit images a new column starts from
@@ -58,6 +59,7 @@
 
 struct CLayerFileContext;
 class CFileTransaction;
+class IWorkbookExporter;
 class CSolFile;
 
 // What reading a ".layer" file into the records came to (CTessaronDoc::ReadLayerFileRecords).
@@ -308,6 +310,14 @@ public:
     // The simulator the deck writers write for: 1 Corvex3D, 2 Lumivo.
     int GetProductCode() const { return m_nProductCode; }
 
+    // --- Spreadsheet export (TessaronDocSpreadsheet.cpp) ---
+    // The spreadsheet exchange that writes workbooks (the application hands it over; without one
+    // the export commands are disabled). The caller keeps ownership.
+    void SetWorkbookExporter(IWorkbookExporter* exporter) { m_pWorkbookExporter = exporter; }
+    // "Export Excel" and, with open, "Export && Open Excel": refuses without a device or a current
+    // z-segment, asks for the workbook (a bare name gets ".xlsx") and has the exporter write it.
+    void OnFileExportExcel(bool open);
+
     // --- Mesh counts ---
     // Chooses the reference column and row of z-segment index and numbers its materials.
     void PrepareAutoMesh(int index);
@@ -469,6 +479,7 @@ private:
     friend class CDocSnapshot;
     CMacroList* m_pMacroList = nullptr;
     CMacroList m_NoMacros;
+    IWorkbookExporter* m_pWorkbookExporter = nullptr;
     std::string m_strWriteError;
     CUndoHistory m_UndoHistory{*this};
     // The views' thin-layer settings by view number (SetThinLayerHeight): clamp and least height.

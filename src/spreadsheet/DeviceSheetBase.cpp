@@ -30,13 +30,13 @@ std::string FormatRanges(const char* label, const std::vector<Range>& ranges)
 
 } // namespace
 
-std::string CDeviceSheetBase::FormatWidthList(float columnWidth, const CLayerRec& layer)
+std::string CDeviceSheetBase::FormatWidthList(float columnWidth, const CLayerRec& layer, NumberForm form)
 {
-    std::string text = TrimmedNumber(layer.m_fHeight);
+    std::string text = NumberText(layer.m_fHeight, form, true);
     const double lower = layer.m_fLowerWidth, upper = layer.m_fUpperWidth;
     if (SameWidth(upper, lower) && SameWidth(lower, columnWidth) && SameWidth(upper, columnWidth))
         return text;
-    return text + ", " + TrimmedNumber(lower) + ", " + TrimmedNumber(upper);
+    return text + ", " + NumberText(lower, form, true) + ", " + NumberText(upper, form, true);
 }
 
 void CDeviceSheetBase::GetLayerWidths(const CLayerRec& layer, float& width, float& thickness)
@@ -46,19 +46,25 @@ void CDeviceSheetBase::GetLayerWidths(const CLayerRec& layer, float& width, floa
                                                                                       : layer.m_fWidth;
 }
 
-std::string CDeviceSheetBase::FormatMesh(const CMeshSettings& mesh)
+std::string CDeviceSheetBase::FormatMesh(const CMeshSettings& mesh, NumberForm form)
 {
     if (mesh.m_nMeshNum <= 0)
         return std::string();
-    std::string text = StrFormat("%d,", mesh.m_nMeshNum) + TrimmedNumber(mesh.m_fRatio);
+    std::string text = StrFormat("%d,", mesh.m_nMeshNum) + NumberText(mesh.m_fRatio, form, true);
     if (std::fabs(float(mesh.m_dShiftCenter)) >= 0.0001f)
-        text += "," + TrimmedNumber(mesh.m_dShiftCenter);
+        text += "," + NumberText(mesh.m_dShiftCenter, form, false);
     return text;
 }
 
-std::string CDeviceSheetBase::FormatColumnMesh(const CColumnRec& column) { return FormatMesh(column.m_Mesh); }
+std::string CDeviceSheetBase::FormatColumnMesh(const CColumnRec& column, NumberForm form)
+{
+    return FormatMesh(column.m_Mesh, form);
+}
 
-std::string CDeviceSheetBase::FormatLayerMesh(const CLayerRec& layer) { return FormatMesh(layer.m_Mesh); }
+std::string CDeviceSheetBase::FormatLayerMesh(const CLayerRec& layer, NumberForm form)
+{
+    return FormatMesh(layer.m_Mesh, form);
+}
 
 std::string CDeviceSheetBase::FormatTopContacts(const CColumnRec& column)
 {
@@ -88,7 +94,7 @@ std::string CDeviceSheetBase::WithoutOldStyle(const std::string& name)
     return suffix == std::string::npos ? name : name.substr(0, suffix);
 }
 
-std::string CDeviceSheetBase::FormatBulkMacro(const CLayerRec& layer) const
+std::string CDeviceSheetBase::FormatBulkMacro(const CLayerRec& layer, NumberForm form) const
 {
     const std::string name = MacroNameOf(layer.m_Material.m_Bulk.m_strName);
     if (name.empty())
@@ -97,12 +103,13 @@ std::string CDeviceSheetBase::FormatBulkMacro(const CLayerRec& layer) const
     std::fill(std::begin(values), std::end(values), kUnformatted);
     const int count = ValueCountOf(name);
     for (int k = 0; k < count; ++k)
-        values[k] = TrimmedNumber(layer.m_Material.m_Bulk.m_dVar[k]);
+        values[k] = NumberText(layer.m_Material.m_Bulk.m_dVar[k], form, false);
     const CLayerGrading& grading = layer.m_Material.m_Grading;
     if (std::fabs(grading.m_fGradeFrom) > 0.0001f || std::fabs(grading.m_fGradeTo) > 0.0001f) {
         // A grade variable beyond the six values has no place to show.
         if (grading.m_nGradeVar >= 1 && grading.m_nGradeVar <= kMacroValues)
-            values[grading.m_nGradeVar - 1] = TrimmedNumber(grading.m_fGradeFrom) + "-" + TrimmedNumber(grading.m_fGradeTo);
+            values[grading.m_nGradeVar - 1] =
+                NumberText(grading.m_fGradeFrom, form, true) + "-" + NumberText(grading.m_fGradeTo, form, true);
     }
     int shown = kMacroValues;
     while (shown > 0 && values[shown - 1] == kUnformatted)
@@ -113,7 +120,7 @@ std::string CDeviceSheetBase::FormatBulkMacro(const CLayerRec& layer) const
     return text;
 }
 
-std::string CDeviceSheetBase::FormatActiveMacro(const CLayerRec& layer) const
+std::string CDeviceSheetBase::FormatActiveMacro(const CLayerRec& layer, NumberForm form) const
 {
     const std::string name = MacroNameOf(layer.m_Material.m_Active.m_strName);
     if (name.empty())
@@ -121,6 +128,6 @@ std::string CDeviceSheetBase::FormatActiveMacro(const CLayerRec& layer) const
     std::string text = WithoutOldStyle(name);
     const int count = ValueCountOf(name);
     for (int k = 0; k < count; ++k)
-        text += ", " + TrimmedNumber(layer.m_Material.m_Active.m_dVar[k]);
+        text += ", " + NumberText(layer.m_Material.m_Active.m_dVar[k], form, false);
     return text;
 }

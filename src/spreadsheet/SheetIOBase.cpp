@@ -3,6 +3,8 @@
 #include "platform/NumberText.h"
 #include "platform/StringUtil.h"
 
+#include <cmath>
+
 void CSheetIOBase::TrimNumberText(std::string& text)
 {
     text = ToLowerAscii(Trim(text));
@@ -25,4 +27,31 @@ std::string CSheetIOBase::TrimmedNumber(double value)
     std::string text = StrFormat("%f", value);
     TrimNumberText(text);
     return text;
+}
+
+std::string CSheetIOBase::NumberText(double value, NumberForm form, bool singlePrecision)
+{
+    std::string text = TrimmedNumber(value);
+    if (form == NumberForm::fixed)
+        return text;
+    auto readsBack = [value, singlePrecision](const std::string& candidate) {
+        const double read = AtoF(candidate);
+        return singlePrecision ? float(read) == float(value) : read == value;
+    };
+    if (readsBack(text) || !std::isfinite(value))
+        return text;
+    for (int digits = 1; digits <= 17; ++digits) {
+        std::string shortest = StrFormat("%.*g", digits, value);
+        if (readsBack(shortest))
+            return shortest;
+    }
+    return text;
+}
+
+std::string CSheetIOBase::ColumnName(int block, int offset)
+{
+    std::string letters;
+    for (int n = block * kColumnsPerBlock + offset + 1; n > 0; n = (n - 1) / 26)
+        letters.insert(letters.begin(), static_cast<char>('A' + (n - 1) % 26));
+    return letters;
 }

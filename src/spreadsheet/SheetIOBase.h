@@ -7,6 +7,14 @@
 
 class CSheetIOBase {
 public:
+    // How numbers are written: fixed is "%f" in the normal form of TrimNumberText (the hover box);
+    // exact is the same unless that text does not read back to the value (a value below 5e-7, one
+    // with more than six decimals), which then gets the shortest text that does (a workbook must
+    // not lose what the device holds).
+    enum class NumberForm { fixed, exact };
+    // Every structure column owns this many spreadsheet columns: seven of data and a separator.
+    static constexpr int kColumnsPerBlock = 8;
+
     virtual ~CSheetIOBase() = default;
 
     // The number text of a cell: blanks trimmed, lower case, and the zeros that "%f" and "%e"
@@ -17,6 +25,12 @@ public:
     static void TrimNumberText(std::string& text);
     // "%f" of the value in that normal form.
     static std::string TrimmedNumber(double value);
+    // The number in the form asked; singlePrecision: the value is a 32-bit float of the model and
+    // reads back as that.
+    static std::string NumberText(double value, NumberForm form, bool singlePrecision);
+    // The letters of spreadsheet column block * 8 + offset (from 0): "A" for (0, 0), "Z" for (3, 1),
+    // "AA" for (3, 2), "ZZ" for (87, 5) and on with three letters beyond it.
+    static std::string ColumnName(int block, int offset);
     static bool IsEmptyText(const std::string& text) { return text.empty(); }
 
 protected:

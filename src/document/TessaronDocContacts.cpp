@@ -2,6 +2,7 @@
 // ranges, side contacts) agree on its type, barrier and work function in every z-segment.
 
 #include "document/TessaronDoc.h"
+#include "platform/NumberText.h"
 
 #include <algorithm>
 #include <array>
@@ -11,19 +12,6 @@
 namespace {
 
 bool IsContactMacro(const std::string& name) { return name.compare(0, 7, "contact") == 0; }
-
-// A contact number held as a double (a contact layer's var1, read from the file as any number):
-// truncated toward zero, and kept within int first, since a value beyond it has no int at all.
-int ContactNumberOf(double value)
-{
-    if (std::isnan(value))
-        return 0;
-    if (value >= static_cast<double>(INT_MAX))
-        return INT_MAX;
-    if (value <= static_cast<double>(INT_MIN))
-        return INT_MIN;
-    return static_cast<int>(value);
-}
 
 double TypeCode(const std::string& type) { return type == "ohmic" ? 0.0 : 1.0; }
 
@@ -120,7 +108,7 @@ void CTessaronDoc::ApplyContactParameters(int zseg, const double params[4])
 {
     if (!IsZSegmentInUse(zseg))
         return;
-    const int number = ContactNumberOf(params[0]);
+    const int number = TruncateToInt(params[0]);
     const char* type = TypeText(params[1]);
     CZSegment& segment = m_ZSegments[zseg];
 
@@ -140,7 +128,7 @@ void CTessaronDoc::ApplyContactParameters(int zseg, const double params[4])
                 continue;
             CLayerRec& layer = column.Layer(j);
             if (!IsContactMacro(layer.m_Material.m_Bulk.m_strName) ||
-                ContactNumberOf(layer.m_Material.m_Bulk.m_dVar[0]) != number)
+                TruncateToInt(layer.m_Material.m_Bulk.m_dVar[0]) != number)
                 continue;
             if (!layer.m_nSelected) {
                 CLayerRec changed = layer;

@@ -35,6 +35,9 @@ int AtoIndex(const std::string& text);
 double AtoFOr(const std::string& text, double fallback);
 // strtol-like: leading integer, clamped to long.
 long AtoL(const std::string& text);
+// A double truncated toward zero as an int, kept within int's range first (a value beyond it has
+// no int at all); NaN gives 0.
+int TruncateToInt(double value);
 
 // printf-style formatting in the "C" locale with three-digit exponents (see above).
 std::string StrFormat(const char* format, ...) __attribute__((format(printf, 1, 2)));

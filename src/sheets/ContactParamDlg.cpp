@@ -1,6 +1,7 @@
 #include "sheets/ContactParamDlg.h"
 
 #include "model/UnsetValue.h"
+#include "platform/NumberText.h"
 #include "platform/UserPrompts.h"
 #include "sheets/DataExchange.h"
 
@@ -14,19 +15,6 @@ const double kUnsetValueTolerance = 0.01;
 const double kTypeTolerance = 1e-5;
 const double kNoContactNumber = 0.01;
 
-// The contact number a double stands for: kept within int first (NaN gives 0), then truncated
-// toward zero.
-int ContactNumberOf(double value)
-{
-    if (std::isnan(value))
-        return 0;
-    if (value >= static_cast<double>(INT_MAX))
-        return INT_MAX;
-    if (value <= static_cast<double>(INT_MIN))
-        return INT_MIN;
-    return static_cast<int>(value);
-}
-
 bool IsGiven(double value) { return std::fabs(value - kUnsetValue) >= kUnsetValueTolerance; }
 
 }  // namespace
@@ -35,7 +23,7 @@ void CContactParamDlg::SetFromRecord(const double values[4])
 {
     if (values[0] < kNoContactNumber)
         return;
-    m_nContactNum = ContactNumberOf(values[0]);
+    m_nContactNum = TruncateToInt(values[0]);
     if (std::fabs(values[1]) < kTypeTolerance)
         m_strType = "ohmic";
     else if (std::fabs(values[1] - 1.0) < kTypeTolerance)

@@ -15,3 +15,5 @@ std::string ToCellText(const std::string& bytes);
 std::size_t CountUtf8Characters(const std::string& text);
 // The first `characters` characters of a UTF-8 text.
 std::string CutUtf8(const std::string& text, std::size_t characters);
+// Appends one character of the Basic Multilingual Plane, given by its code, as UTF-8.
+void AppendUtf8(std::string& out, unsigned code);

@@ -1,6 +1,7 @@
 #include "spreadsheet/XlsxReader.h"
 
 #include "platform/Path.h"
+#include "spreadsheet/CellText.h"
 #include "spreadsheet/ExcelPalette.h"
 #include "spreadsheet/WorkbookData.h"
 
@@ -100,20 +101,6 @@ pugi::xml_attribute Attribute(const pugi::xml_node& node, const char* local)
             return attribute;
     }
     return pugi::xml_attribute();
-}
-
-void AppendUtf8(std::string& out, unsigned code)
-{
-    if (code < 0x80) {
-        out += static_cast<char>(code);
-    } else if (code < 0x800) {
-        out += static_cast<char>(0xC0 | (code >> 6));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (code >> 12));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    }
 }
 
 bool IsHex(char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }

@@ -101,19 +101,7 @@ protected:
     void Modify(int column, int row, std::function<void(CGeneralSheet&)> user)
     {
         doc->SetSelection(0, column, row);
-        wxTheApp->CallAfter([user] {
-            CGeneralSheet* sheet = OpenModal<CGeneralSheet>();
-            if (!sheet) {
-                ADD_FAILURE() << "no sheet open";
-                return;
-            }
-            user(*sheet);
-            if (sheet->IsModal()) {
-                ADD_FAILURE() << "the sheet was left open";
-                sheet->EndModal(wxID_CANCEL);
-            }
-        });
-        EXPECT_TRUE(Frame()->RunCommand(ID_LAYER_MODIFY));
+        RunWithModal<CGeneralSheet>(ID_LAYER_MODIFY, user);
     }
     std::string Save()
     {

@@ -28,27 +28,6 @@ namespace {
 
 using Page = CZSegmentPage;
 
-// Runs a command of the frame while `user` acts on the modal window of type T it opens; the user
-// must close it.
-template <typename T>
-void RunWithModal(int id, std::function<void(T&)> user)
-{
-    bool seen = false;
-    wxTheApp->CallAfter([user, &seen] {
-        T* window = OpenModal<T>();
-        if (!window)
-            return;
-        seen = true;
-        user(*window);
-        if (window->IsModal()) {
-            ADD_FAILURE() << "the window was left open";
-            window->EndModal(wxID_CANCEL);
-        }
-    });
-    EXPECT_TRUE(Frame()->RunCommand(id));
-    EXPECT_TRUE(seen) << "command " << id << " opened no such window";
-}
-
 // Picks an entry of a drop-down list as the user would.
 void Select(wxWindow* window, int id, int selection)
 {

@@ -480,3 +480,9 @@ void CMainFrame::ZoomOrigin()
     if (m_pView3d)
         m_pView3d->OnZoomOrigin();
 }
+
+void CMainFrame::ShowStatusText(const std::string& text)
+{
+    if (wxStatusBar* bar = GetStatusBar())
+        bar->SetStatusText(wxString::FromUTF8(text), 0);
+}

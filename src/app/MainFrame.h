@@ -60,6 +60,7 @@ public:
     void SetGridFlag(int flag) override;
     void InitialUpdate2d() override;
     void ZoomOrigin() override;
+    void ShowStatusText(const std::string& text) override;
 
 protected:
     bool TryBefore(wxEvent& event) override;

@@ -6,6 +6,7 @@
 #include "document/TessaronDoc.h"
 
 #include "CommandIds.h"
+#include "document/InterruptedSaves.h"
 #include "platform/AppServices.h"
 #include "platform/Archive.h"
 #include "platform/Clock.h"
@@ -43,6 +44,26 @@ bool CheckOpenableFile(const std::string& path)
     return false;
 }
 
+enum class DocumentKind { none, deck, layer };
+
+// The kind of file a save writes: a ".sol" deck or a ".layer" file, told by the name alone (a
+// folder such as "runs.sol" says nothing). A name that holds both is the kind its last one says:
+// one save writes one kind of file, so "x.sol.layer" is a ".layer" file (which opens again as the
+// 2-D deck whose ".layer" file is itself).
+DocumentKind KindOfDocument(const std::string& path)
+{
+    const std::string lower = ToLowerAscii(PathFileName(path));
+    const std::size_t sol = lower.rfind(".sol");
+    const std::size_t layer = lower.rfind(".layer");
+    if (sol == std::string::npos && layer == std::string::npos)
+        return DocumentKind::none;
+    if (layer == std::string::npos)
+        return DocumentKind::deck;
+    if (sol == std::string::npos)
+        return DocumentKind::layer;
+    return sol > layer ? DocumentKind::deck : DocumentKind::layer;
+}
+
 }  // namespace
 
 CLayerFileContext CTessaronDoc::LayerFileContext(CKeywordLineList* copyLines, int zsegCount)
@@ -67,6 +88,11 @@ bool CTessaronDoc::OnOpenDocument(const std::string& path)
     m_ZSegClipboard.Clear();
     m_SegInfoList.Clear();
 
+    // A save cut off in the file's folder is finished or undone before anything there is read.
+    if (!SettleInterruptedSaves(ResolveDocumentPath(path), m_pViews, "Can't open file " + path)) {
+        OnNewDocument();
+        return false;
+    }
     if (!CheckOpenableFile(path)) {
         // Nothing is created in place of a missing file: the document is left empty.
         OnNewDocument();
@@ -270,19 +296,16 @@ bool CTessaronDoc::OnSaveDocument(const std::string& path)
         return false;
     CheckLabelsUnique();
 
-    // The type is told by the file name; a name holding both ".sol" and ".layer" is saved both
-    // ways, the deck first.
-    const std::string lower = ToLowerAscii(PathFileName(path));
-    const bool deck = Contains(lower, ".sol");
-    const bool layer = Contains(lower, ".layer");
+    // The type is told by the file name; one save writes one kind of file.
+    const DocumentKind kind = KindOfDocument(path);
     // Any other name would write nothing and still look saved.
-    if (!deck && !layer) {
+    if (kind == DocumentKind::none) {
         AfxMessageBox(kUnsupportedFormat, MB_OK);
         return false;
     }
-    if (deck && !SaveSolDocument(path))
+    if (kind == DocumentKind::deck && !SaveSolDocument(path))
         return false;
-    if (layer && !SaveLayerDocument(path))
+    if (kind == DocumentKind::layer && !SaveLayerDocument(path))
         return false;
     SetModifiedFlag(false);
     MarkLayerFileIndexesStale();
@@ -295,6 +318,8 @@ bool CTessaronDoc::SaveLayerDocument(const std::string& path)
         return WarnNoData();
     if (AppServices().Is3dMode())
         AfxMessageBox(" Now your save type is layer. \nYou can use save as menu to save as sol type!", MB_OK);
+    if (!SettleInterruptedSaves(ResolveDocumentPath(path), m_pViews, std::string(kCantCreate) + "\n" + path))
+        return false;
     if (!SaveCurrentZsegmentLayerFile(path)) {
         AfxMessageBox(std::string(kCantCreate) + "\n" + path + ": " + GetWriteError(), MB_OK);
         return false;

@@ -2,10 +2,15 @@
 // ".layer" file into the records; the document then takes over the deck's settings and names the
 // z-segments after their files. Saving: every z-segment's ".layer" file beside the deck, the deck
 // itself (new, or converted from the one the document came from) and the companion files are
-// prepared in one file set and put in place together, so that a failure leaves every old file.
+// prepared in one file set and put in place together, so that a failure or a crash leaves every
+// old file or every new one. A deck reached through a symbolic link is the file the link leads to:
+// its folder holds every file of the deck.
 
 #include "document/TessaronDoc.h"
 
+#include "document/DeckSaveRollback.h"
+#include "document/InterruptedSaves.h"
+#include "document/UnnamedCompanions.h"
 #include "platform/FileTransaction.h"
 #include "platform/Path.h"
 #include "platform/StringUtil.h"
@@ -38,8 +43,9 @@ void CTessaronDoc::ApplyDeckSettings(const CDeckSettings& settings)
     m_nCylinder = settings.cylinder;
 }
 
-bool CTessaronDoc::OpenSolFile(const std::string& path, int simulator)
+bool CTessaronDoc::OpenSolFile(const std::string& pathGiven, int simulator)
 {
+    const std::string path = ResolveDocumentPath(pathGiven);
     OnNewDocument();
     m_SegInfoList.Clear();
     m_SegInfoList.m_nNaming = 1;
@@ -119,17 +125,16 @@ bool CTessaronDoc::SaveAllZsegmentFiles(const std::string& solPath, CSolFile& so
     return true;
 }
 
-bool CTessaronDoc::SaveSolDocument(const std::string& path)
+bool CTessaronDoc::SaveSolDocument(const std::string& pathGiven)
 {
-    // A failed save leaves the z-segments' files and names as they were.
-    std::vector<std::string> layerFiles;
-    for (const CZSegment& segment : m_ZSegments)
-        layerFiles.push_back(segment.m_strLayerFile);
-    const CSegInfoList segInfo = m_SegInfoList;
+    const std::string path = ResolveDocumentPath(pathGiven);
+    if (!SettleInterruptedSaves(path, m_pViews, std::string(kCantCreate) + "\n" + pathGiven))
+        return false;
+    // A failed save leaves the device, the z-segments' files and names as they were.
+    CDeckSaveRollback rollback;
+    rollback.Capture(m_ZSegments, GetZSegmentsInUse(), m_SegInfoList);
     auto putBack = [&]() {
-        for (std::size_t i = 0; i < layerFiles.size() && i < m_ZSegments.size(); ++i)
-            m_ZSegments[i].m_strLayerFile = layerFiles[i];
-        m_SegInfoList = segInfo;
+        rollback.Restore(m_ZSegments, m_SegInfoList);
         return false;
     };
 
@@ -144,10 +149,12 @@ bool CTessaronDoc::SaveSolDocument(const std::string& path)
     if (!sol.ConvertSolFile(previous, path, CSolFile::IsNewDeckSource(previous)))
         return putBack();
     sol.UpdatePreviousLayer();
+    if (!ConfirmReplacingUnnamedCompanions(files, previous))
+        return putBack();
     if (!files.Commit()) {
         AfxMessageBox(std::string(kCantCreate) + "\n" + files.FailureText(), MB_OK);
         return putBack();
     }
-    SetPathName(path, true);
+    SetPathName(pathGiven, true);
     return true;
 }

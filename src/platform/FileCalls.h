@@ -1,6 +1,6 @@
 #pragma once
-// The system calls through which the safe writer (FileIO.h) creates, writes and puts a file in
-// place, reached through one installable service. The program uses the system's own calls; a test
+// The system calls through which the safe writer (FileIO.h) and the file sets (FileTransaction.h)
+// create, write, sync, link, rename and remove files, reached through one installable service. The program uses the system's own calls; a test
 // installs calls that fail at a chosen step (tests/support/FaultyFileCalls.h), so that every step of
 // a save can be made to fail in turn, as database engines test their commits.
 
@@ -20,6 +20,12 @@ public:
     virtual int Close(int fd) = 0;
     // rename: the new file takes the old one's place in one step.
     virtual int Rename(const char* from, const char* to) = 0;
+    // link: a second name for an existing file.
+    virtual int Link(const char* from, const char* to) = 0;
+    // unlink: a name removed.
+    virtual int Remove(const char* path) = 0;
+    // fsync of a folder: the names created, renamed and removed in it are on the disk.
+    virtual int SyncFolder(const char* folder) = 0;
 };
 
 // The installed calls (the system's until others are installed).

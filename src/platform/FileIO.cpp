@@ -224,6 +224,16 @@ bool CAtomicFileWriter::Finish()
 
 bool CAtomicFileWriter::Place()
 {
+    if (!PlaceWithoutFolderSync())
+        return false;
+    std::string folder, name;
+    SplitNative(m_target, folder, name);
+    SyncFolder(folder);
+    return true;
+}
+
+bool CAtomicFileWriter::PlaceWithoutFolderSync()
+{
     if (m_fd >= 0 || m_failed || m_tempPath.empty()) {
         Abort();
         return false;
@@ -231,9 +241,6 @@ bool CAtomicFileWriter::Place()
     if (FileCalls().Rename(m_tempPath.c_str(), m_target.c_str()) != 0)
         return FailAndAbort(errno);
     m_tempPath.clear();
-    std::string folder, name;
-    SplitNative(m_target, folder, name);
-    SyncFolder(folder);
     return true;
 }
 

@@ -66,6 +66,13 @@ public:
     bool Finish();
     bool Place();
     void Release();
+    // For a file set that syncs its folder once for all its files: Place without the folder sync,
+    // and the end of the save's lock without the removal of leftovers (the set settles its folder
+    // as a whole, FileSetRecovery.h).
+    bool PlaceWithoutFolderSync();
+    void ReleaseLockOnly() { ReleaseLock(); }
+    // The temporary file between Open and Place ("" otherwise).
+    const std::string& TempPath() const { return m_tempPath; }
     // Closes and removes the temporary file; the target stays as it was.
     void Abort();
     // The file that Commit replaces (links followed).

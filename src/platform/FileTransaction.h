@@ -4,19 +4,31 @@
 //
 // While a save prepares its files it stages their bytes here (Stage) and reads what it staged
 // back (Read), so that a pass working on a file written by an earlier pass sees that file. Commit
-// then writes every staged file to a temporary file beside its target (CAtomicFileWriter); only
-// when all of them were written whole are they renamed over their targets. A failure while writing
-// removes every temporary file and leaves every target as it was; a rename that fails part-way puts
-// back the files already replaced (each old file is kept under a second name until the last rename
-// has worked). Every file that could not be written is listed, not only the first.
+// first settles the folders it writes into (FileSetRecovery.h: what an earlier save cut off is
+// finished or undone), then writes every staged file to a temporary file beside its target
+// (CAtomicFileWriter) and syncs it. A failure while writing removes every temporary file and
+// leaves every target as it was. Every file that could not be written is listed, not only the
+// first.
+//
+// Once all are written, a set of several files is put in place through one commit point, as a
+// database commits a transaction that spans several files: each old file is kept under a second
+// name, an intent record naming every target, temporary and kept file (FileSetRecord.h) is
+// written and synced, and its folder synced; only then are the temporary files renamed over their
+// targets, the folders synced again and the record removed. A crash before the record is on the
+// disk leaves the old files; after it, whoever finds the record finishes the save. A rename that
+// fails in the running program puts back the files already replaced. A set of one file is simply
+// renamed over its target, and its folder synced.
 //
 //     CFileTransaction files;
 //     files.Stage(deckPath, deckText);
 //     files.Stage(layerPath, layerText);
 //     if (!files.Commit()) { ...files.Failures() ... }
 
+#include <memory>
 #include <string>
 #include <vector>
+
+class CAtomicFileWriter;
 
 class CFileTransaction {
 public:
@@ -45,6 +57,10 @@ public:
     // Writes every staged file (see above); true when all are in place. The staged files are
     // dropped either way.
     bool Commit();
+    // Tests and benchmarks only: false puts a set in place without the commit point (each file
+    // renamed and its folder synced in turn, nothing settled first), as saves were made before.
+    static void UseCommitPoint(bool use);
+
     // After a failed Commit: every file that could not be written.
     const std::vector<Failure>& Failures() const { return m_failures; }
     // "path: reason" per failed file, one a line.
@@ -56,7 +72,13 @@ private:
         std::string path;  // as given
         std::string bytes;
     };
+    using Writers = std::vector<std::unique_ptr<CAtomicFileWriter>>;
+
     int IndexOf(const std::string& path) const;
+    bool SettleFolders(const std::vector<Staged>& files);
+    bool PlaceOne(const Staged& file, CAtomicFileWriter& writer);
+    bool PlaceOneByOne(const std::vector<Staged>& files, Writers& writers);
+    bool PlaceThroughRecord(const std::vector<Staged>& files, Writers& writers);
     const Staged* Find(const std::string& path) const;
 
     std::vector<Staged> m_files;

@@ -3,6 +3,8 @@
 // depends on a window system. The GUI implements it over the real 2-D and 3-D views; tests use a
 // recording fake (tests/support/FakeViewsHub.h). A document without views holds none.
 
+#include <string>
+
 class IViewsHub {
 public:
     virtual ~IViewsHub() = default;
@@ -27,4 +29,7 @@ public:
 
     // 3-D view: camera back to its start position, fitted to the device.
     virtual void ZoomOrigin() = 0;
+
+    // A line of news for the status bar (such as a save that was cut off and has been finished).
+    virtual void ShowStatusText(const std::string& text) = 0;
 };

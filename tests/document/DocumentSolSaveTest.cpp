@@ -4,6 +4,7 @@
 // tests/fixtures/sol/saved/<case>/.
 
 #include "CommandIds.h"
+#include "DeckFolder.h"
 #include "platform/FileSystem.h"
 #include "platform/NumberText.h"
 #include "support/DocFixture.h"
@@ -23,53 +24,8 @@
 
 namespace {
 
-const std::string kSaved = kSolFixtures + "saved/";
-
-// What a device is, as far as a deck and its ".layer" files say it: per z-segment in use its z
-// extent, z planes and taper points, and per column its width and its layers' thickness and bulk
-// material.
-std::string DeviceOutline(CTessaronDoc& doc)
-{
-    std::string text;
-    for (int z = 0; z < g_nZSegCount; ++z) {
-        const CZSegment& segment = doc.m_ZSegments[static_cast<std::size_t>(z)];
-        const CZSegmentParams& params = segment.m_Params;
-        text += StrFormat("z-segment %d: %g..%g planes %d taper %d", z + 1, params.m_dZFrom, params.m_dZTo,
-                          params.m_nZPlanes, params.m_nTaperPointCount);
-        for (int p = 0; p < params.m_nTaperPointCount; ++p)
-            text += StrFormat(" (%g %g)", double(params.m_fTaperPoints[p][0]), double(params.m_fTaperPoints[p][1]));
-        text += "\n";
-        for (int c = 0; c < segment.GetColumnCount(); ++c) {
-            const CColumnRec& column = segment.GetColumn(c);
-            text += StrFormat("  column %d mesh %d:", c + 1, column.m_Mesh.m_nMeshNum);
-            for (int r = 0; r < column.GetLayersInUse(); ++r) {
-                const CLayerRec& layer = column.GetLayer(r);
-                text += StrFormat(" [%g x %g %s]", double(layer.m_fWidth), double(layer.m_fHeight),
-                                  layer.m_Material.m_Bulk.m_strName.c_str());
-            }
-            text += "\n";
-        }
-    }
-    return text;
-}
-
-// The names in a folder, sorted.
-std::vector<std::string> FolderNames(const std::string& folder)
-{
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
-std::map<std::string, std::string> FolderBytes(const std::string& folder)
-{
-    std::map<std::string, std::string> files;
-    for (const std::string& name : FolderNames(folder))
-        files[name] = FileBytes(folder + "/" + name);
-    return files;
-}
+// The golden files of the saves, one folder per case.
+std::string SavedFixtures() { return kSolFixtures + "saved/"; }
 
 class DocumentSolSave : public DocFixture {
 protected:
@@ -80,8 +36,8 @@ protected:
     // Every golden file of the case equals the file of that name the save wrote.
     void ExpectGoldenFiles(const std::string& goldenFolder)
     {
-        for (const std::string& name : FolderNames(kSaved + goldenFolder))
-            EXPECT_EQ(ExistingFileBytes(Work(name)), ExistingFileBytes(kSaved + goldenFolder + "/" + name))
+        for (const std::string& name : FolderNames(SavedFixtures() + goldenFolder))
+            EXPECT_EQ(ExistingFileBytes(Work(name)), ExistingFileBytes(SavedFixtures() + goldenFolder + "/" + name))
                 << goldenFolder << "/" << name;
     }
 
@@ -156,7 +112,16 @@ struct EditedDeck {
     const char* deck;
     std::function<void(CTessaronDoc&, const TempFolder&, FakeSheetRunner&)> edit;
     std::vector<std::string> expectedTexts;  // messages the save shows
+    // A companion file in the fixture that the deck does not name and the save replaces: the save
+    // asks first (and is answered Yes).
+    const char* unnamedCompanion;
 };
+
+// The question a save asks before it replaces a companion file the deck does not name.
+std::string ReplaceQuestion(const std::string& path)
+{
+    return "The save would replace this file, which is not one of the deck's files:\n" + path + "\nReplace it?";
+}
 
 void PrintTo(const EditedDeck& c, std::ostream* os) { *os << c.name; }
 
@@ -173,13 +138,16 @@ TEST_P(EditedDecks, AreConvertedKeepingEveryStatementTheProgramDoesNotOwn)
     doc().SetModifiedFlag();
     prompts.AllowUnscripted();
     ASSERT_TRUE(doc().OnFileSave()) << ::testing::PrintToString(prompts.Texts());
-    EXPECT_EQ(prompts.Texts(), c.expectedTexts);
+    std::vector<std::string> expectedTexts = c.expectedTexts;
+    if (c.unnamedCompanion)
+        expectedTexts.push_back(ReplaceQuestion(Work(c.unnamedCompanion)));
+    EXPECT_EQ(prompts.Texts(), expectedTexts);
     EXPECT_FALSE(doc().IsModified());
     EXPECT_EQ(doc().GetPathName(), deck);
     ExpectGoldenFiles(c.name);
     // Nothing else is left in the folder: no temporary file, no second name of an old file.
     std::vector<std::string> expected = FolderNames(kSolFixtures + c.fixture);
-    for (const std::string& name : FolderNames(kSaved + c.name))
+    for (const std::string& name : FolderNames(SavedFixtures() + c.name))
         expected.push_back(name);
     std::sort(expected.begin(), expected.end());
     expected.erase(std::unique(expected.begin(), expected.end()), expected.end());
@@ -200,7 +168,7 @@ INSTANTIATE_TEST_SUITE_P(
                        doc.m_ZSegments[1].m_Params.m_dZFrom = 18.0;
                        doc.m_ZSegments[1].m_Params.m_dZTo = 30.0;
                    },
-                   {kTaperCounts}},
+                   {kTaperCounts}, "ridge2.doping"},
         EditedDeck{"ridge_taper", "corvex_pos", "ridge.sol",
                    [](CTessaronDoc& doc, const TempFolder&, FakeSheetRunner&) {
                        // The second facet's column edge becomes a taper vertex too: both facets
@@ -208,9 +176,10 @@ INSTANTIATE_TEST_SUITE_P(
                        doc.m_ZSegments[1].Column(0).m_nTaperLine = 1;
                        doc.UpdateAllViews();
                    },
-                   {}},
+                   {}, "ridge2.doping"},
         EditedDeck{"ridge_method", "corvex_pos", "ridge.sol",
-                   [](CTessaronDoc&, const TempFolder&, FakeSheetRunner&) { g_strIsolatedMethod = "yes"; }, {kTaperCounts}},
+                   [](CTessaronDoc&, const TempFolder&, FakeSheetRunner&) { g_strIsolatedMethod = "yes"; }, {kTaperCounts},
+                   "ridge2.doping"},
         EditedDeck{"taper_new_zseg", "lumivo_len", "taper.sol",
                    [](CTessaronDoc& doc, const TempFolder& folder, FakeSheetRunner& sheets) {
                        // A fourth facet read from the third one's ".layer" file, after it: it is
@@ -220,14 +189,14 @@ INSTANTIATE_TEST_SUITE_P(
                        doc.OnCommand(ID_ZSEG_NEW);
                        ASSERT_EQ(g_nZSegCount, 4);
                    },
-                   {kTaperCounts}},
+                   {kTaperCounts}, nullptr},
         EditedDeck{"taper_delete_zseg", "lumivo_len", "taper.sol",
                    [](CTessaronDoc& doc, const TempFolder&, FakeSheetRunner&) {
                        doc.SelectZsegment(1);
                        doc.OnCommand(ID_ZSEG_DELETE);
                        ASSERT_EQ(g_nZSegCount, 2);
                    },
-                   {kTaperCounts}}));
+                   {kTaperCounts}, nullptr}));
 
 // ------------------------------------------------------------------------------------------------
 // Failures
@@ -277,10 +246,18 @@ TEST_F(DocumentSolSave, EveryStepOfTheSaveCanFailWithoutTouchingAnOldFile)
     }
     // Eight files (the deck, two ".layer" files, five companion files: ".gain" and ".doping" of the
     // first z-segment, ".gain", ".doping" and ".mater" of the second), each created, written,
-    // synced, closed and renamed: the save succeeds once no call fails.
-    EXPECT_EQ(failing, 8 * 5 + 1);
+    // synced and closed; the eight old files kept under a second name; the intent record created,
+    // written, synced and closed; the folder synced; the eight renames. Once they are made the save
+    // is made: a failing folder sync after them leaves the record for the next open to clear.
+    EXPECT_EQ(failing, 8 * 4 + 8 + 4 + 1 + 8 + 1);
+    EXPECT_EQ(calls.steps[static_cast<std::size_t>(failing) - 1], "syncfolder");
     EXPECT_NE(FolderBytes(files.folder.Path()), before);
+    calls.FailCall(0);
+    const std::map<std::string, std::string> saved = FolderBytes(files.folder.Path());
+    ASSERT_TRUE(doc().OnOpenDocument(deck));
     EXPECT_EQ(FolderNames(files.folder.Path()).size(), before.size());
+    for (const auto& [name, bytes] : FolderBytes(files.folder.Path()))
+        EXPECT_EQ(bytes, saved.at(name)) << name;
 }
 
 TEST_F(DocumentSolSave, EveryFileThatCannotBeWrittenIsNamed)

@@ -23,6 +23,7 @@ public:
     void SetGridFlag(int flag) override { gridFlag = flag; }
     void InitialUpdate2d() override { calls.push_back("InitialUpdate2d"); }
     void ZoomOrigin() override { calls.push_back("ZoomOrigin"); }
+    void ShowStatusText(const std::string& text) override { statusTexts.push_back(text); }
 
     bool has2dView = true;
     bool has3dView = true;
@@ -30,4 +31,5 @@ public:
     std::vector<int> hints;
     std::vector<int> prompts;
     std::vector<std::string> calls;
+    std::vector<std::string> statusTexts;
 };

@@ -14,6 +14,7 @@
 #include "document/TessaronDoc.h"
 #include "sheets/General.h"
 #include "support/DocFixture.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 #include <wx/bookctrl.h>
@@ -34,8 +35,9 @@ namespace {
 
 CGeneralSheet* OpenSheet() { return OpenModal<CGeneralSheet>(); }
 
-// Runs the sheet through the installed runner; `user` acts on the open sheet and must close it.
-bool RunSheet(LayerSheetRequest& request, std::function<void(CGeneralSheet&)> user)
+// Runs New Column through the document, as its menu item does; `user` acts on the sheet the
+// command opens and must close it. True when the sheet was accepted (the column went in).
+bool RunNewColumn(CTessaronDoc& doc, std::function<void(CGeneralSheet&)> user)
 {
     wxTheApp->CallAfter([user] {
         CGeneralSheet* sheet = OpenSheet();
@@ -49,34 +51,51 @@ bool RunSheet(LayerSheetRequest& request, std::function<void(CGeneralSheet&)> us
             sheet->EndModal(wxID_CANCEL);
         }
     });
-    return SheetRunner().RunLayerSheet(request);
+    const int before = doc.m_ZSegments.at(0).GetColumnCount();
+    doc.OnCommand(ID_COLUMN_NEW);
+    return doc.m_ZSegments.at(0).GetColumnCount() == before + 1;
 }
 
-// A document of one z-segment with one column of one layer, as the edit commands fill the images.
+// A device of one column of one GaAs layer, opened from its file; New Column then runs the real
+// sheet for a second column, which starts 2.4 high and 6 wide.
 class RealSheet : public DocFixture {
 protected:
     RealSheet() : runner(doc())
     {
         SetSheetRunner(&runner);
-        UseZSegments(1);
-        AddColumn(0, {"gaas"});
-        g_nLayerEditMode = 1;
-        g_EditLayer = MakeLayer("gaas", 2.4f, 6.0f);
-        g_EditLayer.m_Mesh.m_nMeshNum = 3;
-        g_EditColumn.m_Mesh.m_nMeshNum = 3;
-        request.caption = "New Column";
+        const std::string device = folder.Write("one_column.layer",
+                                                "begin_layer\n"
+                                                "column column_num=1 w=6 mesh_num=3 r=1\n"
+                                                "layer_mater macro_name=gaas column_num=1\n"
+                                                "layer d=2.4 n=3 r=1\n"
+                                                "end_layer\n");
+        EXPECT_TRUE(doc().OnOpenDocument(device));
+        EXPECT_TRUE(prompts.Texts().empty());
+        views.prompts.clear();
     }
     ~RealSheet() override { SetSheetRunner(nullptr); }
 
+    // The device has no mesh totals and the new layer no mesh number: OK asks twice whether to
+    // give the totals first, and the user says no.
+    void AnswerTheMeshTotalQuestions()
+    {
+        prompts.AnswerNext(IDNO);
+        prompts.AnswerNext(IDNO);
+    }
+    bool RunSheet(std::function<void(CGeneralSheet&)> user) { return RunNewColumn(doc(), std::move(user)); }
+    // The layer of the column New Column put in (right of the first).
+    const CLayerRec& NewLayer() { return doc().m_ZSegments.at(0).GetColumn(1).GetLayer(0); }
+
+    TempFolder folder;
     CWxSheetRunner runner;
-    LayerSheetRequest request;
 };
 
 }  // namespace
 
 TEST_F(RealSheet, SizesTypedIntoTheBoxesReachTheEditLayerOnOk)
 {
-    const bool accepted = RunSheet(request, [](CGeneralSheet& sheet) {
+    AnswerTheMeshTotalQuestions();
+    const bool accepted = RunSheet([](CGeneralSheet& sheet) {
         EXPECT_EQ(sheet.GetTitle(), "New Column");
         EXPECT_EQ(sheet.GetBookCtrl()->GetSelection(), 0);
         EXPECT_EQ(sheet.GetBookCtrl()->GetPageText(0), " Size_Info");
@@ -95,10 +114,10 @@ TEST_F(RealSheet, SizesTypedIntoTheBoxesReachTheEditLayerOnOk)
         Click(&sheet, wxID_OK);
     });
     EXPECT_TRUE(accepted);
-    EXPECT_FLOAT_EQ(g_EditLayer.m_fHeight, 3.5f);
-    EXPECT_FLOAT_EQ(g_EditLayer.m_fWidth, 4.0f);
-    EXPECT_FLOAT_EQ(g_EditLayer.m_fUpperWidth, 4.0f);
-    EXPECT_FLOAT_EQ(g_EditLayer.m_fLowerWidth, 4.0f);
+    EXPECT_FLOAT_EQ(NewLayer().m_fHeight, 3.5f);
+    EXPECT_FLOAT_EQ(NewLayer().m_fWidth, 4.0f);
+    EXPECT_FLOAT_EQ(NewLayer().m_fUpperWidth, 4.0f);
+    EXPECT_FLOAT_EQ(NewLayer().m_fLowerWidth, 4.0f);
     EXPECT_EQ(g_CurLayerParams.m_bHeightChanged, 1);
     EXPECT_EQ(g_CurLayerParams.m_bWidthChanged, 1);
     EXPECT_EQ(g_CurLayerParams.m_bUpperWidthChanged, 0);
@@ -107,7 +126,7 @@ TEST_F(RealSheet, SizesTypedIntoTheBoxesReachTheEditLayerOnOk)
 
 TEST_F(RealSheet, CancelKeepsTheSizesButTheWaveEquationChoiceIsAlreadyMade)
 {
-    const bool accepted = RunSheet(request, [](CGeneralSheet& sheet) {
+    const bool accepted = RunSheet([](CGeneralSheet& sheet) {
         wxChoice* wave = Control<wxChoice>(&sheet, 1194);
         EXPECT_EQ(wave->GetStringSelection(), "yes");
         wave->SetSelection(0);
@@ -119,6 +138,8 @@ TEST_F(RealSheet, CancelKeepsTheSizesButTheWaveEquationChoiceIsAlreadyMade)
         Click(&sheet, wxID_CANCEL);
     });
     EXPECT_FALSE(accepted);
+    EXPECT_EQ(doc().m_ZSegments.at(0).GetColumnCount(), 1);
+    // The edit image still holds the sizes it started with, and the choice made before Cancel.
     EXPECT_FLOAT_EQ(g_EditLayer.m_fHeight, 2.4f);
     EXPECT_EQ(g_EditLayer.m_nSolveWave, 0);
     EXPECT_TRUE(views.prompts.empty());
@@ -127,7 +148,7 @@ TEST_F(RealSheet, CancelKeepsTheSizesButTheWaveEquationChoiceIsAlreadyMade)
 TEST_F(RealSheet, ARefusedValueKeepsTheSheetOpen)
 {
     prompts.AnswerNext(IDOK);
-    const bool accepted = RunSheet(request, [this](CGeneralSheet& sheet) {
+    const bool accepted = RunSheet([this](CGeneralSheet& sheet) {
         Type(&sheet, 1000, "0");
         Click(&sheet, wxID_OK);
         EXPECT_TRUE(sheet.IsModal());
@@ -139,7 +160,8 @@ TEST_F(RealSheet, ARefusedValueKeepsTheSheetOpen)
 
 TEST_F(RealSheet, TheConvertButtonAndTheBarsWorkOnTheEdgeWidths)
 {
-    const bool accepted = RunSheet(request, [](CGeneralSheet& sheet) {
+    AnswerTheMeshTotalQuestions();
+    const bool accepted = RunSheet([](CGeneralSheet& sheet) {
         Click(&sheet, 1143);
         EXPECT_EQ(Control<wxButton>(&sheet, 1143)->GetLabel(), "Convert To Regular Graph");
         EXPECT_FALSE(Control<wxTextCtrl>(&sheet, 1002)->IsEnabled());
@@ -156,18 +178,20 @@ TEST_F(RealSheet, TheConvertButtonAndTheBarsWorkOnTheEdgeWidths)
         Click(&sheet, wxID_OK);
     });
     EXPECT_TRUE(accepted);
-    EXPECT_FLOAT_EQ(g_EditLayer.m_fHeight, 1.5f);
-    EXPECT_FLOAT_EQ(g_EditLayer.m_fUpperWidth, 5.0f);
-    EXPECT_FLOAT_EQ(g_EditLayer.m_fLowerWidth, 6.05f);
-    EXPECT_EQ(g_CurLayerParams.m_bLowerWidthChanged, 1);
-    EXPECT_EQ(g_CurLayerParams.m_bUpperWidthChanged, 1);
+    EXPECT_FLOAT_EQ(NewLayer().m_fHeight, 1.5f);
+    EXPECT_FLOAT_EQ(NewLayer().m_fUpperWidth, 5.0f);
+    EXPECT_FLOAT_EQ(NewLayer().m_fLowerWidth, 6.05f);
+    // Both edges were changed: the new layer's width follows its lower edge, and the marks are spent.
+    EXPECT_FLOAT_EQ(NewLayer().m_fWidth, 6.05f);
+    EXPECT_EQ(g_CurLayerParams.m_bLowerWidthChanged, 0);
+    EXPECT_EQ(g_CurLayerParams.m_bUpperWidthChanged, 0);
 }
 
 TEST_F(RealSheet, TheSheetOpensRightAlignedThenWhereItWasClosed)
 {
     const wxSize screen = wxGetDisplaySize();
     wxRect first;
-    RunSheet(request, [&first](CGeneralSheet& sheet) {
+    RunSheet([&first](CGeneralSheet& sheet) {
         first = sheet.GetRect();
         sheet.Move(40, 50);
         Click(&sheet, wxID_CANCEL);
@@ -177,7 +201,7 @@ TEST_F(RealSheet, TheSheetOpensRightAlignedThenWhereItWasClosed)
 
     profile.WriteProfileString("CGenearlDlg", "left-top", "5000, 60");
     wxRect second;
-    RunSheet(request, [&second](CGeneralSheet& sheet) {
+    RunSheet([&second](CGeneralSheet& sheet) {
         second = sheet.GetRect();
         Click(&sheet, wxID_CANCEL);
     });
@@ -187,7 +211,7 @@ TEST_F(RealSheet, TheSheetOpensRightAlignedThenWhereItWasClosed)
 
 TEST_F(RealSheet, TheBannerStandsBetweenTheTabsAndTheOkButton)
 {
-    RunSheet(request, [](CGeneralSheet& sheet) {
+    RunSheet([](CGeneralSheet& sheet) {
         const wxRect banner = sheet.GetBannerRect();
         const wxRect ok = Control<wxButton>(&sheet, wxID_OK)->GetRect();
         EXPECT_EQ(banner.x, sheet.GetBookCtrl()->GetRect().x);
@@ -222,7 +246,7 @@ TEST_F(RealSheet, TheBannerStandsBetweenTheTabsAndTheOkButton)
 
 TEST_F(RealSheet, TheEnterKeyDoesNotCloseTheSheet)
 {
-    const bool accepted = RunSheet(request, [](CGeneralSheet& sheet) {
+    const bool accepted = RunSheet([](CGeneralSheet& sheet) {
         wxTextCtrl* height = Control<wxTextCtrl>(&sheet, 1000);
         wxUIActionSimulator sim;
         sim.MouseMove(height->ClientToScreen(wxPoint(5, 5)));
@@ -240,7 +264,7 @@ TEST_F(RealSheet, TheEnterKeyDoesNotCloseTheSheet)
 TEST_F(RealSheet, ARightClickRecordsTheBoxsIdAndTheSeriesCommandIsDisabledUntilSomeoneHandlesIt)
 {
     g_nSeriesParamId = 77;
-    RunSheet(request, [](CGeneralSheet& sheet) {
+    RunSheet([](CGeneralSheet& sheet) {
         std::unique_ptr<wxMenu> menu(CSeriesEdit::CreateSeriesMenu());
         ASSERT_EQ(menu->GetMenuItemCount(), 1u);
         EXPECT_EQ(menu->FindItemByPosition(0)->GetItemLabelText(), "Series");

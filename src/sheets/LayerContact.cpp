@@ -474,7 +474,8 @@ bool CLayerContact::ReadEntry(int gridRow, Entry& entry) const
     const std::vector<std::string> texts = RowTexts(gridRow);
     // A cell showing what the fill wrote keeps its record's own value.
     const auto same = [&](int col) {
-        return col >= 0 && row.source != Source::None && texts[static_cast<std::size_t>(col)] == row.shown[static_cast<std::size_t>(col)];
+        const std::size_t c = static_cast<std::size_t>(col);
+        return col >= 0 && row.source != Source::None && texts[c] == row.shown[c];
     };
     const auto fail = [&](int col) {
         AfxMessageBox(StrFormat(kNotANumber, Heading(col), texts[static_cast<std::size_t>(col)].c_str(), gridRow),
@@ -482,16 +483,14 @@ bool CLayerContact::ReadEntry(int gridRow, Entry& entry) const
         return false;
     };
 
+    // A new row starts from a new contact; a filled one from the record it showed.
     CContactRec values;
     if (row.source == Source::Side)
         values = row.side;
     else if (row.source != Source::None)
         values = ValuesOf(row.range);
-    else
-        values.m_nLink = 0;
 
     entry.line = gridRow;
-    entry.row = &row;
     entry.sideText = texts[SIDE];
     entry.edited = row.source == Source::None;
     for (int c = 0; c < ColumnCount(); ++c)

@@ -101,8 +101,7 @@ private:
         int line = 0;           // grid row
         std::string sideText;
         CContactRec values;     // number, side, extent, type, link and the two values
-        bool edited = false;
-        const Row* row = nullptr;
+        bool edited = false;    // a cell differs from what the fill showed, or the row is new
     };
 
     void BuildGrid();

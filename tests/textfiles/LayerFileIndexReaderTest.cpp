@@ -291,7 +291,8 @@ TEST(LayerFileIndex, ASideContactIsFoundByItsLayerRowAndItsPlaceAmongTheRowsCont
         if (!c.value)
             prompts.AnswerNext(IDOK);
         CLayerFileItem item;
-        ASSERT_EQ(index.FindContactItem(target, item), c.value != nullptr) << c.keyword << " " << c.row << " " << c.place;
+        ASSERT_EQ(index.FindContactItem(target, item), c.value != nullptr)
+            << c.keyword << " " << c.row << " " << c.place;
         if (c.value) {
             EXPECT_EQ(item.m_strValue, c.value);
             EXPECT_EQ(item.m_nLine, c.line);

@@ -1,6 +1,7 @@
 #include "dialogs/GeneralSheet.h"
 
 #include "dialogs/LayerBulkActivePanel.h"
+#include "dialogs/LayerContactPanel.h"
 #include "dialogs/LayerDopPanel.h"
 #include "dialogs/LayerGratingComposPanel.h"
 #include "dialogs/LayerLabelPositionPanel.h"
@@ -38,6 +39,7 @@ CGeneralSheet::CGeneralSheet(wxWindow* parent, CGeneral& general) : m_general(ge
         AddPage(CGeneral::SIZE_PAGE, new CLayerSizePanel(book, general.m_SizePage), " Size_Info");
         AddPage(CGeneral::MATERIAL_PAGE, new CLayerBulkActivePanel(book, general.m_MaterialPage), "Material");
         AddPage(CGeneral::DOPING_PAGE, new CLayerDopPanel(book, general.m_DopingPage), "Doping");
+        AddPage(CGeneral::CONTACT_PAGE, new CLayerContactPanel(book, general.m_ContactPage), "Contact");
         AddPage(CGeneral::COLUMN_MESH_PAGE, new CMeshPagePanel(book, general.m_ColumnMeshPage), "Column_Mesh");
         AddPage(CGeneral::LAYER_MESH_PAGE, new CMeshPagePanel(book, general.m_LayerMeshPage), "Layer_Mesh");
         AddPage(CGeneral::GRATING_PAGE, new CLayerGratingComposPanel(book, general.m_GratingPage),
@@ -183,13 +185,25 @@ void CGeneralSheet::OnPageChanging(wxBookCtrlEvent& event)
     const int old = event.GetOldSelection();
     if (old == wxNOT_FOUND)
         return;
-    for (const Page& page : m_pages)
-        if (GetBookCtrl()->GetPage(old) == page.panel && !page.panel->ReadValues())
-            event.Veto();
+    for (const Page& page : m_pages) {
+        if (GetBookCtrl()->GetPage(old) != page.panel || page.panel->ReadValues())
+            continue;
+        event.Veto();
+        // GTK changes the page in spite of the veto: the refused page is shown again once the
+        // change is through.
+        m_nReturnPage = old;
+        CallAfter([this] {
+            if (m_nReturnPage >= 0 && GetBookCtrl()->GetSelection() != m_nReturnPage)
+                GetBookCtrl()->ChangeSelection(static_cast<size_t>(m_nReturnPage));
+            m_nReturnPage = -1;
+        });
+    }
 }
 
 void CGeneralSheet::OnPageChanged(wxBookCtrlEvent&)
 {
+    if (m_nReturnPage >= 0)
+        return;
     if (CSheetPagePanel* shown = ActivePanel())
         shown->InitialiseOnFirstShow();
 }

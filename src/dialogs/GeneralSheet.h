@@ -70,4 +70,5 @@ private:
     std::vector<Page> m_pages;
     wxButton* m_pOk = nullptr;
     wxFont m_fontBanner;
+    int m_nReturnPage = -1;   // a page that refused to be left, to be shown again
 };

@@ -117,6 +117,12 @@ void CGridCtrlWnd::EndEdit(int row, int col, const std::string& text, int lastKe
     m_grid.OnEndInPlaceEditNotify(row, col, text, lastKey, shift);
 }
 
+void CGridCtrlWnd::CommitEdit()
+{
+    if (auto* editor = dynamic_cast<CGridInPlaceEditor*>(m_pEditor.get()))
+        editor->CommitNow();
+}
+
 int CGridCtrlWnd::VirtualKey(int code)
 {
     switch (code) {

@@ -50,6 +50,8 @@ public:
     CTitleTip* GetTitleTip() const { return m_pTitleTip; }
     // An editor's end: its text and the key that ended it (0 none).
     void EndEdit(int row, int col, const std::string& text, int lastKey, bool shift);
+    // Ends an open in-place editor now, its text stored in its cell before this returns.
+    void CommitEdit();
 
     // IGridWindow.
     CGridSize GetClientSize() const override;

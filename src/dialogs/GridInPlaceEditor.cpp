@@ -22,6 +22,20 @@ void CGridInPlaceEditor::FinishEdit()
     window->CallAfter([window] { window->Destroy(); });
 }
 
+void CGridInPlaceEditor::CommitNow()
+{
+    if (m_bFinished)
+        return;
+    m_bFinished = true;
+    if (m_state.Restored())
+        SetEditorText(m_state.InitialText());
+    const std::string text = EditorText();
+    wxWindow* window = Window();
+    window->Hide();
+    m_pGrid->EndEdit(m_state.Row(), m_state.Col(), text, 0, false);
+    window->CallAfter([window] { window->Destroy(); });
+}
+
 bool CGridInPlaceEditor::HandleKey(const wxKeyEvent& event)
 {
     const int key = CGridCtrlWnd::VirtualKey(event.GetKeyCode());

@@ -17,6 +17,9 @@ public:
 
     // Ends the edit; later calls do nothing.
     void FinishEdit();
+    // Ends the edit and hands the text to the grid before returning, with no key carrying the edit
+    // on: for an owner that reads the grid at once (a page being left while a cell is edited).
+    void CommitNow();
     bool IsFinished() const { return m_bFinished; }
     const CGridEditorState& State() const { return m_state; }
 

@@ -21,7 +21,7 @@ public:
     // Runs the page's initialisation the first time the page is shown.
     void InitialiseOnFirstShow();
     // Controls to members; false (after its message) when a value is refused.
-    bool ReadValues();
+    virtual bool ReadValues();
     // Members to controls (a page with more than text boxes shows the rest too).
     virtual void ShowValues();
 

@@ -68,6 +68,11 @@ CGeneral::CGeneral(CTessaronDoc& doc, LayerSheetRequest& request)
         if (m_request.contactUpdateMode)
             *m_request.contactUpdateMode = 0;
     });
+    m_ContactPage.SetContactsChanged([this] {
+        m_doc.m_nContactUpdateMode = 1;
+        if (m_request.contactUpdateMode)
+            *m_request.contactUpdateMode = 1;
+    });
 }
 
 ILayerSheetWindow& CGeneral::Window()
@@ -89,12 +94,16 @@ void CGeneral::OnInitDialog()
 {
     m_sideContacts.clear();
     int selectedRow = 0;
+    int selectedColumn = -1;
     if (const CZSegment* current = m_doc.GetCurrentZSegment()) {
         m_sideContacts = current->m_SideContacts;
-        if (current->m_nSelectionKind != 0)
+        if (current->m_nSelectionKind != 0) {
             selectedRow = current->m_nSelectedRow;
+            selectedColumn = current->m_nSelectedColumn;
+        }
     }
     m_ContactPage.SetSideContacts(m_sideContacts, selectedRow);
+    m_ContactPage.SetTargetPlace(g_nCurZSeg - 1, selectedColumn);
     m_strVcselTypeAtOpen = g_EditLayer.m_nVcselFlag ? g_EditLayer.m_Vcsel.m_strVcselType : std::string();
 }
 

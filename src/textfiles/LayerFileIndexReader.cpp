@@ -170,6 +170,10 @@ void CLayerFileIndexReader::IndexGratingCompos(int z)
 
 void CLayerFileIndexReader::IndexContacts(int z, const std::string& keyword)
 {
+    if (keyword == "left_contact" || keyword == "right_contact") {
+        IndexSideContacts(z, keyword);
+        return;
+    }
     for (int i = 0; i < m_index.m_Lines.GetCount(); ++i) {
         if (m_index.m_Lines.GetKeyword(i) != keyword)
             continue;
@@ -180,10 +184,33 @@ void CLayerFileIndexReader::IndexContacts(int z, const std::string& keyword)
                 ++earlier;
         }
         const int c = std::atoi(columnNum.c_str()) - 1;
-        const char* const params[] = {"from", "to", "barrier", "work_function"};
-        for (int id = 0; id < 4; ++id)
-            AddParamItem(i, params[id], z, c, earlier, id);
+        AddContactValues(i, z, c, earlier);
     }
+}
+
+// A side contact belongs to the layer row whose "layer" statement stands last before it; it is
+// found by that row and its place among the row's statements of its keyword, as the contact page
+// addresses it.
+void CLayerFileIndexReader::IndexSideContacts(int z, const std::string& keyword)
+{
+    int row = -1;
+    int placeInRow = 0;
+    for (int i = 0; i < m_index.m_Lines.GetCount(); ++i) {
+        const std::string statement = m_index.m_Lines.GetKeyword(i);
+        if (statement == "layer") {
+            ++row;
+            placeInRow = 0;
+        } else if (statement == keyword) {
+            AddContactValues(i, z, row, placeInRow++);
+        }
+    }
+}
+
+void CLayerFileIndexReader::AddContactValues(int line, int z, int owner, int place)
+{
+    const char* const params[] = {"from", "to", "barrier", "work_function"};
+    for (int id = 0; id < 4; ++id)
+        AddParamItem(line, params[id], z, owner, place, id);
 }
 
 void CLayerFileIndexReader::AddParamItemOfNthLine(const std::string& keyword, int n, const std::string& name, int z,

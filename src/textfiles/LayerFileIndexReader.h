@@ -26,6 +26,8 @@ private:
     void BuildItems(int zsegIndex);
     void IndexGratingCompos(int zsegIndex);
     void IndexContacts(int zsegIndex, const std::string& keyword);
+    void IndexSideContacts(int zsegIndex, const std::string& keyword);
+    void AddContactValues(int line, int zsegIndex, int owner, int place);
     void AddParamItemOfNthLine(const std::string& keyword, int n, const std::string& name, int zsegIndex,
                                int first, int second, int id);
     void AddParamItem(int line, const std::string& name, int zsegIndex, int first, int second, int id);

@@ -235,7 +235,7 @@ TEST_F(SheetFixture, TheContactPageGetsTheSideContactsAndHandsThemBackOnlyWhenSh
     Seg(0).m_SideContacts = {group};
     OpenSheet(3, {CGeneral::SIZE_PAGE, CGeneral::CONTACT_PAGE});
     ASSERT_EQ(sheet->m_ContactPage.m_sideContacts.size(), 1u);
-    EXPECT_EQ(sheet->m_ContactPage.m_nSelectedRow, 1);
+    EXPECT_EQ(sheet->m_ContactPage.m_nSideLayer, 1);
     sheet->m_ContactPage.m_sideContacts[0].m_Contacts.pop_back();
     EXPECT_TRUE(sheet->OnOkPressed());
     EXPECT_TRUE(request.contactGroupsFilled);
@@ -247,7 +247,7 @@ TEST_F(SheetFixture, TheContactPageGetsTheSideContactsAndHandsThemBackOnlyWhenSh
     handedBack.clear();
     request.contactGroupsFilled = false;
     OpenSheet(3);
-    EXPECT_EQ(sheet->m_ContactPage.m_nSelectedRow, 0);
+    EXPECT_EQ(sheet->m_ContactPage.m_nSideLayer, 0);
     EXPECT_TRUE(sheet->OnOkPressed());
     EXPECT_TRUE(handedBack.empty());
     EXPECT_FALSE(request.contactGroupsFilled);

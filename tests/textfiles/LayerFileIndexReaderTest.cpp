@@ -249,3 +249,53 @@ TEST(LayerFileIndex, EdgeCasesOfValuesCommentsAndGratings)
         EXPECT_EQ(found->m_nLine, c.line) << c.name;
     }
 }
+
+TEST(LayerFileIndex, ASideContactIsFoundByItsLayerRowAndItsPlaceAmongTheRowsContactsOfItsSide)
+{
+    TempFolder folder;
+    const std::string path = folder.Write("dev.layer",
+                                          "begin_layer\r\n"
+                                          "column column_num=1 w=2\r\n"
+                                          "layer d=1\r\n"
+                                          "left_contact from=0.1 to=0.2 contact_num=1\r\n"
+                                          "layer d=2\r\n"
+                                          "right_contact from=0.3 to=0.4 contact_num=2\r\n"
+                                          "left_contact from=0.5 to=0.6 contact_num=3\r\n"
+                                          "right_contact from=0.7 to=0.8 contact_num=4 barrier=0.9\r\n"
+                                          "end_layer\r\n");
+    ScriptedPrompts prompts;
+    CLayerFileIndex index;
+    CLayerFileIndexReader reader(index);
+    ASSERT_TRUE(reader.Load(path, 0));
+    const struct {
+        int row, place, kind;
+        const char* keyword;
+        const char* value;  // nullptr: not found
+        int line;
+    } cases[] = {
+        {0, 0, 0, "left_contact", "0.1", 3},
+        {1, 0, 1, "left_contact", "0.6", 6},     // the first left contact of the second row
+        {1, 1, 0, "right_contact", "0.7", 7},    // its second right contact
+        {1, 1, 2, "right_contact", "0.9", 7},
+        {1, 1, 0, "left_contact", nullptr, 0},   // the row has one left contact
+        {-1, 0, 0, "left_contact", nullptr, 0},  // numbered by row, not across the file
+    };
+    for (const auto& c : cases) {
+        CSeriesTarget target;
+        target.m_nZSeg = 0;
+        target.m_nOwner = c.row;
+        target.m_nContact = c.place;
+        target.m_nValueKind = c.kind;
+        target.m_strKeyword = c.keyword;
+        prompts.Clear();
+        if (!c.value)
+            prompts.AnswerNext(IDOK);
+        CLayerFileItem item;
+        ASSERT_EQ(index.FindContactItem(target, item), c.value != nullptr)
+            << c.keyword << " " << c.row << " " << c.place;
+        if (c.value) {
+            EXPECT_EQ(item.m_strValue, c.value);
+            EXPECT_EQ(item.m_nLine, c.line);
+        }
+    }
+}

@@ -11,12 +11,15 @@
 #include "series/SeriesConditionDlg.h"
 #include "series/SeriesGenerator.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
+
+#include <unistd.h>
 
 namespace {
 

@@ -143,7 +143,7 @@ bool CSeriesConditionDlg::OnGenerate()
             return false;
         }
     }
-    if (!MakeDirectoryPath(out, false)) {
+    if (m_List.Table().CountPoints() > 0 && !MakeDirectoryPath(out, false)) {
         AfxMessageBox("Can't create the series folder\n" + out, MB_OK | MB_ICONSTOP);
         return false;
     }

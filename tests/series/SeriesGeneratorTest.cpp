@@ -168,3 +168,16 @@ TEST(SeriesConditionDialog, ANameThatIsNotOneFolderIsRefused)
         EXPECT_EQ(prompts.Texts().size(), 1u) << name;
     }
 }
+
+TEST(SeriesConditionDialog, ASeriesWithoutItemsWritesNoPointButStillLeavesTheMarker)
+{
+    ScriptedPrompts prompts;
+    TempFolder folder;
+    CSeriesConditionDlg dialog(folder.Path() + "/");
+    dialog.List().AddItem(ItemAt(folder.File("a.layer"), 0, 0, 1, "1", 1, 2, 1), 2);
+    dialog.OnDelete({0});
+    dialog.m_strSeriesName = "Empty";
+    EXPECT_TRUE(dialog.OnGenerate());
+    EXPECT_FALSE(std::filesystem::exists(folder.File("Projects")));
+    EXPECT_EQ(FileBytes(folder.File("series_infos.info")), "Delected");
+}

@@ -88,7 +88,7 @@ int main()
 
     CTessaronDoc doc;
     BuildBenchDevice(doc, 1, 20, 500);
-    if (!doc.SaveLayerDocument(source + "Bench.layer")) {
+    if (!doc.OnSaveDocument(source + "Bench.layer")) {
         std::fprintf(stderr, "the device could not be saved\n");
         return 1;
     }
@@ -104,6 +104,7 @@ int main()
         dialog.List().AddItem(ThicknessItem(index, 250, 2), 10);
         dialog.AddDeviceFiles(index.m_LineFiles);
         dialog.m_strSeriesName = "Run";
+        std::filesystem::remove_all(source + "Projects");
         generation.push_back(Seconds([&] {
             if (!dialog.OnGenerate())
                 std::fprintf(stderr, "the generation failed\n");

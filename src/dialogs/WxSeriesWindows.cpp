@@ -26,14 +26,23 @@ void CWxSeriesWindows::ShowConditionDialog(CSeriesConditionDlg& dialog)
             if (m_pHost)
                 m_pHost->CloseSeries();
         });
+        // The frame takes its windows along when the program ends: a later close must not reach
+        // a window that is gone.
+        m_pWindow->Bind(wxEVT_DESTROY, [this](wxWindowDestroyEvent& event) {
+            if (event.GetEventObject() == m_pWindow)
+                m_pWindow = nullptr;
+            event.Skip();
+        });
     }
     m_pWindow->RefreshFromDialog();
     m_pWindow->Show();
     m_pWindow->Raise();
 }
 
-void CWxSeriesWindows::DestroyConditionDialog(CSeriesConditionDlg&)
+void CWxSeriesWindows::DestroyConditionDialog(CSeriesConditionDlg& dialog)
 {
+    // The dialog goes right after its window: nothing may call back into the window any more.
+    dialog.m_Progress = nullptr;
     if (!m_pWindow)
         return;
     // The window may be closing from its own button: it goes once its events are handled.

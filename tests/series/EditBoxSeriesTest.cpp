@@ -265,6 +265,29 @@ TEST_F(EditBoxSeries, AValueOfAnotherFolderAsksBeforeTheOpenSeriesCloses)
     EXPECT_EQ(Dialog()->List().Table().GetItem(0).m_dFinal, 4.0);
 }
 
+TEST_F(EditBoxSeries, AContactValueOfTheGridIsFoundByItsSeriesTarget)
+{
+    OpenDevice();
+    CSeriesTarget cell;
+    cell.m_nZSeg = 0;
+    cell.m_nOwner = 0;
+    cell.m_nContact = 0;
+    cell.m_nValueKind = 1;  // "to"
+    cell.m_strKeyword = "bottom_contact";
+    windows.AnswerStep(3, 4, 2, 1);
+    doc().SweepValue(200, cell);
+    ASSERT_NE(Dialog(), nullptr);
+    const CSeriesItem& item = Dialog()->List().Table().GetItem(0);
+    EXPECT_EQ(item.m_strVariable, "to");
+    EXPECT_EQ(item.m_nLine, 5);
+    EXPECT_EQ(item.m_strValueText, "3");
+
+    cell.m_nContact = 1;  // the column has one bottom contact only
+    prompts.AnswerNext(IDOK);
+    doc().SweepValue(200, cell);
+    EXPECT_EQ(prompts.Texts(), std::vector<std::string>{"Error when series contact, \nPlease save file first!"});
+}
+
 TEST(SeriesNumberText, OnlyWholeNumbersCanBeSwept)
 {
     const struct {

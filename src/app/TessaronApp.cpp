@@ -5,7 +5,9 @@
 #include "app/ShellRegistration.h"
 #include "app/SplashWnd.h"
 #include "app/WxProfile.h"
+#include "dialogs/WxSeriesWindows.h"
 #include "dialogs/WxSheetRunner.h"
+#include "document/EditBoxSeriesHost.h"
 #include "document/TessaronDoc.h"
 #include "platform/FatalExit.h"
 #include "platform/Path.h"
@@ -157,6 +159,8 @@ int CTessaronApp::ExitInstance()
         SetAppServices(nullptr);
     if (&SheetRunner() == m_sheetRunner.get())
         SetSheetRunner(nullptr);
+    if (m_editBoxSeries && EditBoxSeriesHost() == m_editBoxSeries.get())
+        SetEditBoxSeriesHost(nullptr);
     if (&Profile() == m_profile.get())
         SetProfile(nullptr);
     m_profile.reset();
@@ -278,6 +282,10 @@ void CTessaronApp::CreateMainFrame()
     m_pDocument->SetWorkbookExporter(&m_workbookExporter);
     m_sheetRunner = std::make_unique<CWxSheetRunner>(*m_pDocument);
     SetSheetRunner(m_sheetRunner.get());
+    m_seriesWindows = std::make_unique<CWxSeriesWindows>();
+    m_editBoxSeries = std::make_unique<CEditBoxSeries>(*m_seriesWindows);
+    m_seriesWindows->SetHost(m_editBoxSeries.get());
+    SetEditBoxSeriesHost(m_editBoxSeries.get());
     m_pMainFrame = new CMainFrame(*this, *m_pDocument);
     SetTopWindow(m_pMainFrame);
 }

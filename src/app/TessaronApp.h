@@ -21,6 +21,8 @@ class CTessaronDoc;
 class CMainFrame;
 class CWxProfile;
 class CWxSheetRunner;
+class CWxSeriesWindows;
+class CEditBoxSeries;
 
 class CTessaronApp : public wxApp, public IAppServices {
 public:
@@ -106,6 +108,9 @@ private:
     CWxUserPrompts m_wxPrompts;
     std::unique_ptr<CTessaronDoc> m_pDocument;
     std::unique_ptr<CWxSheetRunner> m_sheetRunner;  // the document's layer property sheet
+    // The edit-box series the document's "Series" command feeds, with its windows.
+    std::unique_ptr<CWxSeriesWindows> m_seriesWindows;
+    std::unique_ptr<CEditBoxSeries> m_editBoxSeries;
     CWorkbookExportService m_workbookExporter;      // the document's spreadsheet export
     CMainFrame* m_pMainFrame = nullptr;
     std::vector<std::string> m_recentFiles;

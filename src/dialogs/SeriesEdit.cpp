@@ -2,6 +2,7 @@
 
 #include "MenuResources.h"
 #include "model/ProcessState.h"
+#include "model/SeriesGridCell.h"
 
 #include <wx/menu.h>
 #include <wx/toplevel.h>
@@ -29,9 +30,21 @@ void CSeriesEdit::OnRightDown(wxMouseEvent&) {}
 void CSeriesEdit::OnRightUp(wxMouseEvent&)
 {
     g_nSeriesParamId = m_nParamId;
-    wxWindow* owner = wxGetTopLevelParent(this);
+    PopupSeriesMenu(this);
+}
+
+void CSeriesEdit::PopupSeriesMenu(wxWindow* source)
+{
+    wxWindow* owner = wxGetTopLevelParent(source);
     if (!owner)
-        owner = this;
+        owner = source;
     std::unique_ptr<wxMenu> menu(CreateSeriesMenu());
     owner->PopupMenu(menu.get(), owner->ScreenToClient(wxGetMousePosition()));
+}
+
+void CSeriesEdit::OfferGridValue(wxWindow* source, const CSeriesTarget& target)
+{
+    g_nSeriesParamId = 200;
+    g_SeriesGridCell = target;
+    PopupSeriesMenu(source);
 }

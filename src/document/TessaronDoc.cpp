@@ -1,6 +1,7 @@
 #include "document/TessaronDoc.h"
 
 #include "CommandIds.h"
+#include "document/EditBoxSeriesHost.h"
 #include "platform/AppServices.h"
 #include "platform/NumberText.h"
 #include "platform/Path.h"
@@ -70,6 +71,7 @@ void CTessaronDoc::DeleteContents()
 
 bool CTessaronDoc::OnNewDocument()
 {
+    CloseEditBoxSeries();
     if (!CDocumentBase::OnNewDocument())
         return false;
     m_SegInfoList.Clear();
@@ -320,6 +322,7 @@ bool CTessaronDoc::OnCommand(int id)
     case ID_ZSEG_DELETE: OnDeleteZsegment(); return true;
     case ID_FILE_EXPORT_EXCEL: OnFileExportExcel(false); return true;
     case ID_FILE_EXPORT_OPEN_EXCEL: OnFileExportExcel(true); return true;
+    case ID_EDIT_BOX_SERIES: OnEditBoxSeries(); return true;
     default: return CDocumentBase::OnCommand(id);
     }
 }
@@ -357,6 +360,7 @@ CommandState CTessaronDoc::QueryCommand(int id) const
     case ID_ZSEG_DELETE: state.enabled = g_nCurZSeg > 0; break;
     case ID_FILE_EXPORT_EXCEL:
     case ID_FILE_EXPORT_OPEN_EXCEL: state.enabled = m_pWorkbookExporter != nullptr; break;
+    case ID_EDIT_BOX_SERIES: state.enabled = EditBoxSeriesHost() != nullptr; break;
     case ID_EDIT_UNDO: state.enabled = m_UndoHistory.CanUndo(); break;
     case ID_EDIT_REDO: state.enabled = m_UndoHistory.CanRedo(); break;
     case ID_VIEW_BACK_GRID:

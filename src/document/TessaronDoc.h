@@ -34,6 +34,7 @@
 //   TessaronDocZSegmentSheet.cpp    the current z-segment's property sheet
 //   TessaronDocZSegmentClipboard.cpp  copy and paste of z-segments and of z-segment material
 //   TessaronDocEditCommands.cpp     routing and enabling rules of the editing commands above
+//   TessaronDocEditBoxSeries.cpp    the "Series" command of a numeric box (EditBoxSeriesHost.h)
 // with helpers of their own: CUndoHistory and CDocSnapshot (undo), the mesh-count calculator `test`
 // (AutoMeshCounts.h) and CToolRunner (the mesher tools).
 
@@ -467,6 +468,23 @@ public:
     bool OnEditCommand(int id);
     // The enabling rule of one of them; false (state untouched) for any other id.
     bool QueryEditCommand(int id, CommandState& state) const;
+
+    // --- Edit-box series (TessaronDocEditBoxSeries.cpp) ---
+    // "Series" of a numeric box's menu: the value of parameter g_nSeriesParamId (of the contact
+    // cell g_SeriesGridCell for 200) goes to the installed series host.
+    void OnEditBoxSeries();
+    // The same for parameter paramId (200: the contact value gridCell names), as a right click on
+    // a numeric box or a contact value asks it.
+    void SweepValue(int paramId, const CSeriesTarget& gridCell);
+    // Finds a value in the saved files of the current z-segment: the parameter at the selected
+    // layer and column (any, without a selection), or the contact value of the grid cell for
+    // parameter id 200. False after a message when the document has unsaved changes, a sheet builds
+    // a new column or layer, the saved files do not hold the value or its text is not a number.
+    bool FindSeriesValue(int paramId, const CSeriesTarget& gridCell, CLayerFileItem& found);
+    // A whole number text, blanks around it allowed; a zero must be written with a leading "0".
+    static bool IsSeriesNumberText(const std::string& text);
+    // New and Open: the series of the device that goes closes with its items.
+    static void CloseEditBoxSeries();
 
     // --- VCSEL section names ---
     void CollectUsedMacroNames(std::vector<std::string>& names) const;

@@ -77,6 +77,7 @@ CLayerFileContext CTessaronDoc::LayerFileContext(CKeywordLineList* copyLines, in
 
 bool CTessaronDoc::OnOpenDocument(const std::string& path)
 {
+    CloseEditBoxSeries();
     m_LoadContext.Reset();
     g_nClipboardZSeg = 0;
     m_MaterialSets.clear();

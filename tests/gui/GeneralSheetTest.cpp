@@ -327,10 +327,10 @@ TEST(GeneralSheetInTheProgram, TheProgramRunsTheRealSheetForTheDocument)
     RunWithModal<CGeneralSheet>(ID_COLUMN_NEW, [](CGeneralSheet& sheet) {
         EXPECT_EQ(sheet.GetParent(), Frame());
         EXPECT_EQ(sheet.GetTitle(), "New Column");
-        // The frame's document does not handle the series command yet.
+        // The frame's document offers the series command.
         std::unique_ptr<wxMenu> menu(CSeriesEdit::CreateSeriesMenu());
         menu->UpdateUI(sheet.GetEventHandler());
-        EXPECT_FALSE(menu->IsEnabled(WxId(ID_EDIT_BOX_SERIES)));
+        EXPECT_TRUE(menu->IsEnabled(WxId(ID_EDIT_BOX_SERIES)));
         Type(&sheet, 1000, "0.5");
         Click(&sheet, wxID_OK);
     });

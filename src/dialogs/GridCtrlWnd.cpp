@@ -289,15 +289,9 @@ void CGridCtrlWnd::PostCommandToOwner()
     GetEventHandler()->QueueEvent(event);
 }
 
-// The one-item "Series" menu, owned by the top-level window, which hands its command on.
-void CGridCtrlWnd::ShowSeriesMenu()
-{
-    wxWindow* owner = wxGetTopLevelParent(this);
-    if (!owner)
-        owner = this;
-    std::unique_ptr<wxMenu> menu(CSeriesEdit::CreateSeriesMenu());
-    owner->PopupMenu(menu.get(), owner->ScreenToClient(wxGetMousePosition()));
-}
+// The numeric boxes' "Series" menu: the grid has already recorded the cell's series target with
+// the grid value's id, and the command goes the same way as a box's.
+void CGridCtrlWnd::ShowSeriesMenu() { CSeriesEdit::PopupSeriesMenu(this); }
 
 // --- Events ----------------------------------------------------------------------------------------
 

@@ -2,7 +2,6 @@
 
 #include "MenuResources.h"
 #include "model/ProcessState.h"
-#include "model/SeriesGridCell.h"
 
 #include <wx/menu.h>
 #include <wx/toplevel.h>
@@ -40,11 +39,4 @@ void CSeriesEdit::PopupSeriesMenu(wxWindow* source)
         owner = source;
     std::unique_ptr<wxMenu> menu(CreateSeriesMenu());
     owner->PopupMenu(menu.get(), owner->ScreenToClient(wxGetMousePosition()));
-}
-
-void CSeriesEdit::OfferGridValue(wxWindow* source, const CSeriesTarget& target)
-{
-    g_nSeriesParamId = 200;
-    g_SeriesGridCell = target;
-    PopupSeriesMenu(source);
 }

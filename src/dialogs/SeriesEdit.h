@@ -7,7 +7,6 @@
 #include <wx/textctrl.h>
 
 class wxMenu;
-struct CSeriesTarget;
 
 class CSeriesEdit : public wxTextCtrl {
 public:
@@ -21,9 +20,6 @@ public:
     // Pops menu 358 at the mouse over the top-level window of `source`, whose commands go on to
     // the main frame and the document.
     static void PopupSeriesMenu(wxWindow* source);
-    // The contact grid's right click on a value: records the value's series target with id 200
-    // and offers the same menu.
-    static void OfferGridValue(wxWindow* source, const CSeriesTarget& target);
 
 private:
     void OnRightDown(wxMouseEvent& event);

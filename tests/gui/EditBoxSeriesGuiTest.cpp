@@ -1,9 +1,12 @@
 #include "AppHarness.h"
 #include "CommandIds.h"
 #include "ModalWindow.h"
+#include "SheetInput.h"
 #include "app/MainFrame.h"
 #include "dialogs/ConditionStepDialog.h"
 #include "dialogs/GeneralSheet.h"
+#include "dialogs/GridCtrlWnd.h"
+#include "dialogs/LayerContactPanel.h"
 #include "dialogs/SeriesConditionWindow.h"
 #include "dialogs/SeriesEdit.h"
 #include "dialogs/SheetPagePanel.h"
@@ -12,6 +15,7 @@
 #include "series/SeriesInfoFile.h"
 #include "sheets/ConditionStepDlg.h"
 #include "sheets/General.h"
+#include "sheets/LayerContact.h"
 #include "sheets/LayerDop.h"
 #include "sheets/LayerSize.h"
 #include "support/FileBytes.h"
@@ -78,39 +82,64 @@ protected:
             PumpEvents(200);
             CSeriesEdit* edit = Control<CSeriesEdit>(panel, box);
             ASSERT_NE(edit, nullptr);
-            wxUIActionSimulator sim;
-            // The menu: its one item is chosen with the keyboard.
-            wxTimer choose;
-            choose.Bind(wxEVT_TIMER, [&sim](wxTimerEvent&) {
-                sim.Char(WXK_DOWN);
-                sim.Char(WXK_RETURN);
-            });
-            // The step dialog, once it is up.
-            bool stepAnswered = false;
-            wxTimer answer;
-            answer.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
-                CConditionStepDialog* step = OpenModal<CConditionStepDialog>();
-                if (!step || stepAnswered)
-                    return;
-                stepAnswered = true;
-                offeredInitial.push_back(Text(step, CConditionStepDlg::IDC_INITIAL));
-                Type(step, CConditionStepDlg::IDC_FINAL, final);
-                Type(step, CConditionStepDlg::IDC_STEP_NUMBER, steps);
-                Type(step, CConditionStepDlg::IDC_GROUP_ID, group);
-                Click(step, wxID_OK);
-            });
-            answer.Start(100);
-            sim.MouseMove(edit->ClientToScreen(wxPoint(5, 5)));
-            PumpEvents(200);
-            choose.StartOnce(400);
-            sim.MouseClick(wxMOUSE_BTN_RIGHT);
-            for (int i = 0; i < 40 && !stepAnswered; ++i)
-                PumpEvents(100);
-            answer.Stop();
-            EXPECT_TRUE(stepAnswered);
-            PumpEvents(200);
+            ChooseSeriesAt(edit->ClientToScreen(wxPoint(5, 5)), final, steps, group);
             Click(&sheet, wxID_CANCEL);
         });
+        PumpEvents(200);
+    }
+
+    // The same on a value cell of the Contact page's grid.
+    void SweepContactCell(int column, int row, int gridRow, int gridCol, const char* final, const char* steps,
+                          const char* group)
+    {
+        doc->SetSelection(0, column, row);
+        RunWithModal<CGeneralSheet>(ID_LAYER_MODIFY, [&](CGeneralSheet& sheet) {
+            ShowTab(sheet, "Contact");
+            PumpEvents(200);
+            auto* panel = dynamic_cast<CLayerContactPanel*>(sheet.FindPagePanel(CGeneral::CONTACT_PAGE));
+            ASSERT_NE(panel, nullptr);
+            CGridCtrlWnd* grid = panel->GetGridWindow();
+            CGridRect rect;
+            ASSERT_TRUE(grid->Grid().GetCellRect(gridRow, gridCol, rect));
+            ChooseSeriesAt(grid->ClientToScreen(wxPoint((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2)),
+                           final, steps, group);
+            Click(&sheet, wxID_CANCEL);
+        });
+        PumpEvents(200);
+    }
+
+    // A right click at the screen point, "Series" chosen from the menu with the keyboard, and the
+    // step dialog filled in and accepted.
+    void ChooseSeriesAt(const wxPoint& point, const char* final, const char* steps, const char* group)
+    {
+        wxUIActionSimulator sim;
+        wxTimer choose;
+        choose.Bind(wxEVT_TIMER, [&sim](wxTimerEvent&) {
+            sim.Char(WXK_DOWN);
+            sim.Char(WXK_RETURN);
+        });
+        bool stepAnswered = false;
+        wxTimer answer;
+        answer.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
+            CConditionStepDialog* step = OpenModal<CConditionStepDialog>();
+            if (!step || stepAnswered)
+                return;
+            stepAnswered = true;
+            offeredInitial.push_back(Text(step, CConditionStepDlg::IDC_INITIAL));
+            Type(step, CConditionStepDlg::IDC_FINAL, final);
+            Type(step, CConditionStepDlg::IDC_STEP_NUMBER, steps);
+            Type(step, CConditionStepDlg::IDC_GROUP_ID, group);
+            Click(step, wxID_OK);
+        });
+        answer.Start(100);
+        sim.MouseMove(point);
+        PumpEvents(200);
+        choose.StartOnce(400);
+        sim.MouseClick(wxMOUSE_BTN_RIGHT);
+        for (int i = 0; i < 40 && !stepAnswered; ++i)
+            PumpEvents(100);
+        answer.Stop();
+        EXPECT_TRUE(stepAnswered);
         PumpEvents(200);
     }
 
@@ -161,4 +190,28 @@ TEST_F(EditBoxSeriesGui, TwoBoxesOfTheRealSheetGenerateSixPointFoldersThatOpen)
         EXPECT_FLOAT_EQ(column.GetLayer(1).m_Doping.m_fValue, 3e23f + 2e23f * ((p - 1) % 2));
     }
     EXPECT_FALSE(std::filesystem::exists(DeviceFolder() + "Projects/Run/7"));
+}
+
+TEST_F(EditBoxSeriesGui, AContactValueOfTheGridIsSweptLikeABox)
+{
+    // Row 1 of the grid is column 1's bottom contact, from 0 to 3.
+    SweepContactCell(0, 0, 1, CLayerContact::TO, "4", "2", "1");
+    EXPECT_EQ(offeredInitial, (std::vector<std::string>{"3"}));
+    CSeriesConditionWindow* window = SeriesWindow();
+    ASSERT_NE(window, nullptr);
+    ASSERT_EQ(window->GetList()->GetItemCount(), 1);
+    EXPECT_EQ(window->GetList()->GetItemText(0, 1), "to");
+
+    Type(window, CSeriesConditionDlg::IDC_SERIES_NAME, "Reach");
+    Click(window, wxID_OK);
+    PumpEvents(300);
+    EXPECT_TRUE(prompts.Texts().empty());
+    for (int p = 1; p <= 2; ++p) {
+        SCOPED_TRACE(p);
+        const std::string point = DeviceFolder() + "Projects/Reach/" + std::to_string(p) + "/Sweep.layer";
+        const std::string text = FileBytes(point);
+        EXPECT_NE(text.find(p == 1 ? "bottom_contact column_num=1 from=0 to=3 " : "bottom_contact column_num=1 from=0 to=4 "),
+                  std::string::npos)
+            << text;
+    }
 }

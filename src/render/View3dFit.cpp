@@ -31,14 +31,27 @@ void AddPrismCorners(const CLayerRec& layer, double angle, std::vector<CPoint3f>
         for (float z : {layer.m_fZFrom, layer.m_fZTo}) points.push_back(RotatedPoint(CPoint3f(c->x, c->y, z), angle));
 }
 
-// A layer in cylinder coordinates: its outline swept over its z range read as degrees.
-void AddCylinderCorners(const CLayerRec& layer, double angle, std::vector<CPoint3f>& points)
+// The angles at which a sweep from a0 to a1 degrees is sampled: the ends of its facets, or once
+// round the circle for a sweep of a full turn or more (which covers every direction).
+std::vector<double> SweepAngles(double a0, double a1)
 {
     std::vector<double> angles;
-    for (const CAnglePiece& piece : SplitAngleRange(layer.m_fZFrom, layer.m_fZTo)) {
+    if (!std::isfinite(a0) || !std::isfinite(a1)) return angles;
+    if (a1 - a0 >= 360.0) {
+        for (double a = 0.0; a <= 360.0; a += 8.0) angles.push_back(a);
+        return angles;
+    }
+    for (const CAnglePiece& piece : SplitAngleRange(a0, a1)) {
         angles.push_back(piece.from);
         angles.push_back(piece.to);
     }
+    return angles;
+}
+
+// A layer in cylinder coordinates: its outline swept over its z range read as degrees.
+void AddCylinderCorners(const CLayerRec& layer, double angle, std::vector<CPoint3f>& points)
+{
+    const std::vector<double> angles = SweepAngles(layer.m_fZFrom, layer.m_fZTo);
     for (const CPoint3f* c : {&layer.m_A, &layer.m_B, &layer.m_C, &layer.m_D})
         for (double a : angles) points.push_back(RotatedPoint(PolarPoint(c->x, c->y, a, 1.0), angle));
 }
@@ -88,8 +101,7 @@ std::vector<CPoint3f> SelectionFramePoints(const CScene3d& scene, float scaleZ, 
     for (float x : {box.x0, box.x1})
         for (float y : {box.y0, box.y1}) {
             if (scene.cylinder) {
-                for (const CAnglePiece& piece : SplitAngleRange(box.z0, box.z1))
-                    for (double a : {piece.from, piece.to}) points.push_back(RotatedPoint(PolarPoint(x, y, a, 1.0), angle));
+                for (double a : SweepAngles(box.z0, box.z1)) points.push_back(RotatedPoint(PolarPoint(x, y, a, 1.0), angle));
             } else {
                 for (float z : {box.z0, box.z1}) points.push_back(RotatedPoint(CPoint3f(x, y, z), angle));
             }
@@ -159,25 +171,32 @@ namespace {
 
 // The distance that shows the turned device points, the triad and the frame of the current
 // z-segment, found by growing it until what it shows fits (the triad, the frame's margin and the
-// perspective all depend on it); false when the triad grows
-// faster than the view, as long labels do in a narrow pane.
+// perspective all depend on it); false when the triad grows faster than the view, as long labels
+// do in a narrow pane.
 bool FitDistance(const CView3dState& view, const CScene3d& scene, const double model[16],
                  const std::vector<CPoint3f>& device, size_t longestLabel, double aspect, double& dist,
                  CWindowBox& box)
 {
     const double scaleAlongZ = scene.cylinder ? view.scaleX : view.scaleZ;
-    dist = 0.0;
-    std::vector<CPoint3f> turned;
-    for (int step = 0; step < 60; ++step) {
-        const double d = std::max(dist, 1e-6);
-        turned = device;
-        for (const CPoint3f& p : TriadPoints(scene.cylinder, longestLabel, scaleAlongZ, d)) turned.push_back(Transform(model, p));
+    const auto neededAt = [&](double d) {
+        std::vector<CPoint3f> turned = device;
+        for (const CPoint3f& p : TriadPoints(scene.cylinder, longestLabel, scaleAlongZ, d))
+            turned.push_back(Transform(model, p));
         for (const CPoint3f& p : SelectionFramePoints(scene, view.scaleZ, d)) turned.push_back(Transform(model, p));
         box = WindowBox(turned, view, d);
-        const double needed = NeededDistance(box, view, aspect);
+        return NeededDistance(box, view, aspect);
+    };
+    // Start from what the device alone needs seen without perspective, then widen the view in
+    // small steps (larger ones while far too close) until it shows everything: the least distance
+    // that does, within a step.
+    CView3dState flat = view;
+    flat.parallel = true;
+    dist = std::max(NeededDistance(WindowBox(device, flat, 1.0), flat, aspect), 1e-6);
+    for (int step = 0; step < 400 && std::isfinite(dist); ++step) {
+        const double needed = neededAt(dist);
         if (!std::isfinite(needed)) return false;
-        if (needed <= dist * 1.0001) return dist > 0.0;
-        dist = step == 0 ? needed : std::max(needed, dist * 1.02);
+        if (needed <= dist) return true;
+        dist = std::min(std::max(needed, dist * 1.02), dist * 2.0);
     }
     return false;
 }

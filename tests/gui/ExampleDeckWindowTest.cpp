@@ -13,6 +13,7 @@
 #include "support/TempFolder.h"
 #include "views/GL2dView.h"
 #include "views/GL3dView.h"
+#include "views/PromptDlg.h"
 
 #include <gtest/gtest.h>
 
@@ -52,6 +53,10 @@ protected:
         ASSERT_TRUE(StartApp(tree, "tessaron", {work.File("flare.sol")}));
         Frame()->SetSize(240, 200, 1000, 700);
         PumpEvents(400);
+        // The next-step prompt window stands over the frame wherever an earlier test left it: the
+        // screen is read below it.
+        if (CPromptDlg* prompt = Frame()->GetGL2dView()->GetPromptDlg()) prompt->Hide();
+        PumpEvents(100);
     }
     void TearDown() override { StopApp(); }
 

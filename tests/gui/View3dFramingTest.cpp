@@ -10,7 +10,9 @@
 #include "support/FileBytes.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempFolder.h"
+#include "views/GL2dView.h"
 #include "views/GL3dView.h"
+#include "views/PromptDlg.h"
 
 #include <gtest/gtest.h>
 #include <wx/uiaction.h>
@@ -57,6 +59,10 @@ protected:
         view = Frame()->GetGL3dView();
         ASSERT_NE(view, nullptr);
         ASSERT_EQ(g_nZSegCount, 3);
+        // The next-step prompt window stands over the frame wherever an earlier test left it: the
+        // screen is read below it.
+        if (CPromptDlg* prompt = Frame()->GetGL2dView()->GetPromptDlg()) prompt->Hide();
+        PumpEvents(100);
     }
     void TearDown() override { StopApp(); }
 

@@ -117,7 +117,9 @@ INSTANTIATE_TEST_SUITE_P(
                       FitCase{"TurnedSegments", {{0, 10, 30, 3, 3}, {12, 20, -45, 2, 5}}, false, false, 640, 480},
                       FitCase{"LongDeviceSqueezedAlongZ", {{0, 400, 0, 3, 4}}, false, false, 640, 480},
                       FitCase{"ShortDeviceStretchedAlongZ", {{0, 0.5, 0, 3, 4}}, false, true, 640, 480},
-                      FitCase{"AWindowOfNoHeight", kFlare, false, false, 300, 0}),
+                      FitCase{"AWindowOfNoHeight", kFlare, false, false, 300, 0},
+                      // z read as degrees: more than a full turn is measured once round.
+                      FitCase{"CylinderOfManyTurns", {{0, 5000, 0, 3, 4}}, true, false, 640, 480}),
     [](const ::testing::TestParamInfo<FitCase>& info) { return std::string(info.param.name); });
 
 TEST(View3dFitWithoutDevice, ChangesNothing)

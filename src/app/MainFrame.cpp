@@ -327,6 +327,10 @@ bool CMainFrame::TryBefore(wxEvent& event)
             ui.Enable(false);  // nobody handles it
             return true;
         }
+        if (IsViewCommand(id)) {
+            ui.Enable(false);  // the other view's command: the active view would not carry it out
+            return true;
+        }
     }
     return CPersistentFrame::TryBefore(event);
 }

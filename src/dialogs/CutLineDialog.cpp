@@ -7,6 +7,8 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
+#include <algorithm>
+
 CCutLineDialog::CCutLineDialog(wxWindow* parent, CCutLineDlg& values)
     : wxDialog(parent, wxID_ANY, "Set cut line value"), m_values(values)
 {
@@ -22,7 +24,27 @@ CCutLineDialog::CCutLineDialog(wxWindow* parent, CCutLineDlg& values)
     CentreOnParent();
 
     m_values.OnInitDialog(*this);
+    FitTexts();
     FindWindow(CCutLineDlg::IDC_VALUE)->SetFocus();
+}
+
+void CCutLineDialog::FitTexts()
+{
+    // The prompt and the range are one line each: a text wider than its place widens its place,
+    // and the dialog with it, so that it is never cut.
+    const CDialogUnits du(this);
+    int right = 0;
+    for (int id : {CCutLineDlg::IDC_PROMPT, CCutLineDlg::IDC_RANGE}) {
+        wxWindow* text = FindWindow(id);
+        const wxRect place = text->GetRect();
+        const int needed = text->GetTextExtent(text->GetLabel()).x + du.Size(2, 0).x;
+        if (needed > place.width) text->SetSize(needed, place.height);
+        right = std::max(right, text->GetRect().GetRight());
+    }
+    const wxSize client = GetClientSize();
+    const int width = right + du.Size(7, 0).x;
+    if (width > client.x) SetClientSize(width, client.y);
+    CentreOnParent();
 }
 
 std::string CCutLineDialog::GetControlText(int id) const

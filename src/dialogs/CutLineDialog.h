@@ -19,6 +19,8 @@ public:
 
 private:
     void OnOk(wxCommandEvent& event);
+    // Widens the prompt and the range text (and the dialog) to the whole of their texts.
+    void FitTexts();
 
     CCutLineDlg& m_values;
 };

@@ -79,8 +79,15 @@ std::string CTessaronDoc::UserManualPath()
 void CTessaronDoc::OnUserManual()
 {
     const std::string page = UserManualPath();
-    if (!FileExists(page))
+    if (!FileExists(page)) {
         AfxMessageBox("Can't find " + page, MB_OK);
-    // The page is handed on even when it is missing: the default program reports what it finds.
-    ShellOpener().OpenWithDefaultProgram(page);
+        // The page is handed on even when it is missing: the default program reports what it finds.
+        ShellOpener().OpenWithDefaultProgram(page);
+        return;
+    }
+    // A desktop without a program for HTML pages must not leave the command silently doing nothing.
+    if (!ShellOpener().OpenWithDefaultProgram(page)) {
+        const std::string reason = ShellOpener().FailureReason();
+        AfxMessageBox("Can't open " + page + (reason.empty() ? std::string() : "\n" + reason), MB_OK);
+    }
 }

@@ -9,6 +9,8 @@ public:
     virtual ~IShellOpener() = default;
     // Opens a file or URL with the desktop's default program; true when that was started.
     virtual bool OpenWithDefaultProgram(const std::string& path) = 0;
+    // Why the last open failed, in words for the user ("" when nothing is known).
+    virtual std::string FailureReason() const { return std::string(); }
 };
 
 IShellOpener& ShellOpener();

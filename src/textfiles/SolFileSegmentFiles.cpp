@@ -33,6 +33,16 @@ std::vector<std::string> SplitLines(const std::string& text)
     return lines;
 }
 
+// The statement chaining a z-segment's ".layer" file to the previous one's, in the one form it is
+// written in (its own text on one line); `number` keeps the place of a statement it replaces.
+CKeywordLine PreviousLayerLine(const std::string& previous, int number)
+{
+    CKeywordLine line;
+    line.Parse(StrFormat("previous_layer  file=%s", previous.c_str()));
+    line.m_nLine = number;
+    return line;
+}
+
 }  // namespace
 
 void CSolFile::UpdatePreviousLayer()
@@ -59,15 +69,16 @@ void CSolFile::UpdatePreviousLayer()
                     if (list[i].m_strKeyword == "begin_layer")
                         lastBegin = i;
                     if (list[i].m_strKeyword == "previous_layer") {
-                        list[i].SetParam("file", previous, true);
+                        // Written in one form whether it is new, renamed or unchanged, so that a
+                        // saved deck saved again gives the same bytes.
+                        if (list[i].GetParam("file") != previous)
+                            list[i] = PreviousLayerLine(previous, list[i].m_nLine);
                         found = true;
                     }
                 }
                 if (!found) {
                     CKeywordLineList inserted;
-                    CKeywordLine line;
-                    line.Parse(StrFormat("previous_layer  file=%s", previous.c_str()));
-                    inserted.Append(line);
+                    inserted.Append(PreviousLayerLine(previous, 0));
                     list.InsertLines(lastBegin + 1, inserted);
                 }
             }

@@ -7,6 +7,7 @@
 #include "platform/AppServices.h"
 #include "platform/UserPrompts.h"
 #include "platform/ViewsHub.h"
+#include "render/View3dFit.h"
 #include "views/ViewCursors.h"
 
 #include <wx/dcclient.h>
@@ -139,6 +140,11 @@ void CGL3dView::OnZoomOrigin()
     const double length = n >= 1 ? m_pDoc->m_ZSegments[n - 1].m_Params.m_dZTo - m_pDoc->m_ZSegments[0].m_Params.m_dZFrom
                                  : 0.0;
     ZoomOrigin3d(m_state, n, length, [this] { return GetDeviceSize(); });
+    // The start view shows the whole device, whatever its shape and the pane's.
+    const wxSize size = GetClientSize();
+    const CScene3d scene = SceneNow();
+    FitPointsInView3d(m_state, scene, DeviceCorners3d(scene), size.GetWidth(), size.GetHeight());
+    m_bAtOrigin = true;
     SetProjection();
 }
 
@@ -150,12 +156,23 @@ void CGL3dView::SetProjection()
     Refresh(false);
 }
 
+void CGL3dView::SetParallel(bool parallel)
+{
+    m_state.parallel = parallel;
+    // The other camera sees the device at another size: a camera at its start is fitted again.
+    if (m_bAtOrigin)
+        OnZoomOrigin();
+    else
+        SetProjection();
+}
+
 void CGL3dView::OnViewPointDistance()
 {
     CViewPointDistanceDlg dialog(this);
     dialog.SetValue(EyeFactorToDialogValue(m_state.eyeFactor));
     if (dialog.ShowModal() != wxID_OK) return;
     m_state.eyeFactor = EyeFactorFromDialogValue(dialog.GetValue());
+    m_bAtOrigin = false;
     SetProjection();
 }
 
@@ -174,11 +191,8 @@ void CGL3dView::SetupOpenGL()
     m_bGLReady = true;
 }
 
-void CGL3dView::Render()
+CScene3d CGL3dView::SceneNow() const
 {
-    if (m_pClosing && *m_pClosing) return;
-    if (!MakeCurrent()) return;
-    SetupOpenGL();
     CScene3d scene;
     if (m_pDoc) {
         scene.segments = &m_pDoc->m_ZSegments;
@@ -189,7 +203,15 @@ void CGL3dView::Render()
     scene.cylinder = IsCylinderMode();
     scene.extents = m_extents;
     scene.font = &m_font;
-    RenderScene3d(m_state, scene);
+    return scene;
+}
+
+void CGL3dView::Render()
+{
+    if (m_pClosing && *m_pClosing) return;
+    if (!MakeCurrent()) return;
+    SetupOpenGL();
+    RenderScene3d(m_state, SceneNow());
     SwapBuffers();
 }
 
@@ -202,7 +224,12 @@ void CGL3dView::OnPaint(wxPaintEvent&)
 void CGL3dView::OnSize(wxSizeEvent& event)
 {
     event.Skip();
-    SetProjection();
+    // A camera still at its start is fitted to the new pane (a window opened small and then
+    // enlarged, or a moved splitter bar); one the user has turned or moved keeps its place.
+    if (m_bAtOrigin)
+        OnZoomOrigin();
+    else
+        SetProjection();
 }
 
 // ---- mouse and keys ----
@@ -214,7 +241,10 @@ void CGL3dView::Apply(const CInput3dResult& r)
     if (r.cursor != ECursor3d::Unchanged) SetCursor(CursorOf(r.cursor));
     if (r.showNextStepPrompt && m_pDoc && m_pDoc->GetViews())
         m_pDoc->GetViews()->StartPrompt(g_nZSegCount >= 1 ? 4 : 0);
-    if (r.setProjection) SetProjection();
+    if (r.setProjection) {
+        m_bAtOrigin = false;
+        SetProjection();
+    }
     if (r.showZsegmentMenu) ShowZsegmentMenu();
 }
 
@@ -305,14 +335,15 @@ void CGL3dView::BindCommands()
     auto projectAfter = [this](auto change) {
         return [this, change]() {
             change();
+            m_bAtOrigin = false;
             SetProjection();
         };
     };
     onMenu(ID_ZOOM_IN, projectAfter([this] { ZoomIn3d(m_state); }));
     onMenu(ID_ZOOM_OUT, projectAfter([this] { ZoomOut3d(m_state); }));
     onMenu(ID_ZOOM_ORIGIN, [this] { OnZoomOrigin(); });
-    onMenu(ID_VIEW_PARALLEL, projectAfter([this] { m_state.parallel = true; }));
-    onMenu(ID_VIEW_PERSPECTIVE, projectAfter([this] { m_state.parallel = false; }));
+    onMenu(ID_VIEW_PARALLEL, [this] { SetParallel(true); });
+    onMenu(ID_VIEW_PERSPECTIVE, [this] { SetParallel(false); });
     onMenu(ID_VIEW_DISTANCE, [this] { OnViewPointDistance(); });
     onMenu(ID_3D_MOVE, [] { AfxMessageBox(kMoveInfo, MB_OK); });
     onMenu(ID_3D_ROTATION, [] { AfxMessageBox(kRotationInfo, MB_OK); });

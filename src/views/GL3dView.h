@@ -36,6 +36,8 @@ public:
     // The largest cross-section extent of the device (0 without a z-segment in use).
     float GetDeviceSize();
     bool IsCylinderMode() const;
+    // "Parallel View" (true) and "Perspective View" (false).
+    void SetParallel(bool parallel);
     // "View Point Distance": the eye factor edited in tenths, from 30 to 100.
     void OnViewPointDistance();
 
@@ -74,6 +76,9 @@ private:
     // Carries out what a gesture asked of the window.
     void Apply(const CInput3dResult& result);
 
+    // The scene as the document holds it now, for drawing and for fitting the camera.
+    CScene3d SceneNow() const;
+
     CTessaronDoc* m_pDoc;
     std::unique_ptr<wxGLContext> m_context;
     bool m_bGLReady = false; // context state and font lists made (once per context)
@@ -81,6 +86,8 @@ private:
     CDeviceExtents m_extents;
     COutlineFont m_font;
     const int* m_pClosing = nullptr;
+    // The camera is at its fitted start: no gesture or camera command has changed it since.
+    bool m_bAtOrigin = true;
 };
 
 // The command id of the right-click menu's "Zoom in thin layer" (its own, so that the main menu's

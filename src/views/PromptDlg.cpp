@@ -7,6 +7,9 @@
 #include "render/PromptWindow.h"
 #include "render/WindowFont.h"
 
+#include <algorithm>
+
+#include <wx/arrstr.h>
 #include <wx/sizer.h>
 #include <wx/textctrl.h>
 
@@ -16,6 +19,8 @@ const char kSection[] = "CPromptDlg";
 const char kPlaceKey[] = "left-top";
 const char kFontKey[] = "prompt-font";
 constexpr int kTextBoxId = 1029;
+// What the text box's border, its inner margins and its scroll bar take of its width and height.
+constexpr int kTextMargins = 40;
 const wxColour kBackground(253, 253, 220);
 
 wxColour ColourOf(unsigned colorref) { return wxColour(colorref & 0xFF, (colorref >> 8) & 0xFF, (colorref >> 16) & 0xFF); }
@@ -46,7 +51,8 @@ bool CPromptDlg::Create()
     auto* sizer = new wxBoxSizer(wxVERTICAL);
     sizer->Add(m_pEdit, 1, wxEXPAND);
     SetSizer(sizer);
-    SetClientSize(CDialogUnits(this).Size(98, 45));
+    m_prompts = PromptTable(!AppServices().Is3dMode());
+    SetClientSize(SizeForWholePrompts());
 
     RestorePlacement();
     const bool storedFont = !Profile().GetProfileString(kSection, kFontKey, "").empty();
@@ -55,9 +61,42 @@ bool CPromptDlg::Create()
     m_pEdit->SetForegroundColour(ColourOf(m_font.colour));
     // A font chosen once is shown again at the next start.
     if (storedFont) SetTextFont();
-
-    m_prompts = PromptTable(!AppServices().Is3dMode());
     return true;
+}
+
+wxSize CPromptDlg::SizeForWholePrompts()
+{
+    // At least the window's old 98 x 45 dialog units, wide enough for a line of about 40
+    // characters, and as high as the longest prompt needs at the text box's font when wrapped to
+    // that width: no prompt has to be scrolled to be read.
+    const CDialogUnits du(this);
+    const int width = std::max(du.Size(98, 45).x, m_pEdit->GetTextExtent(wxString('n', 40)).x);
+    const int inner = width - kTextMargins;
+    int height = du.Size(98, 45).y;
+    for (const std::string& prompt : m_prompts) {
+        const int lines = WrappedLineCount(WithLineFeeds(PromptDisplayText(prompt)), inner);
+        height = std::max(height, lines * m_pEdit->GetCharHeight() * 5 / 4 + kTextMargins);
+    }
+    return wxSize(width, height);
+}
+
+int CPromptDlg::WrappedLineCount(const wxString& text, int width) const
+{
+    int lines = 0;
+    for (const wxString& paragraph : wxSplit(text, '\n', '\0')) {
+        ++lines;
+        wxString line;
+        for (const wxString& word : wxSplit(paragraph, ' ', '\0')) {
+            const wxString longer = line.empty() ? word : line + " " + word;
+            if (!line.empty() && m_pEdit->GetTextExtent(longer).x > width) {
+                ++lines;
+                line = word;
+            } else {
+                line = longer;
+            }
+        }
+    }
+    return lines;
 }
 
 void CPromptDlg::RestorePlacement()

@@ -40,6 +40,10 @@ public:
 
 private:
     void RestorePlacement();
+    // The client size that shows every prompt of the table whole at the text box's font.
+    wxSize SizeForWholePrompts();
+    // Lines the text takes wrapped at word boundaries to `width` pixels.
+    int WrappedLineCount(const wxString& text, int width) const;
 
     wxWindow* m_pView;
     wxTextCtrl* m_pEdit = nullptr;

@@ -152,6 +152,19 @@ INSTANTIATE_TEST_SUITE_P(BothModes, DocUserManual,
                                            ManualCase{true, "HTML/TsnUserManual/Tessaron.html", false},
                                            ManualCase{false, "HTML/BrvUserManual/Brenvik.html", false}));
 
+TEST_F(DocOptions, UserManualThatNoProgramOpensSaysWhy)
+{
+    TempFolder folder;
+    app.programFolder = folder.Path() + "/";
+    const std::string page = folder.Write("HTML/TsnUserManual/Tessaron.html", "<html></html>");
+    RecordingShellOpener opener;
+    opener.failure = "No program is set up to open it.";
+    prompts.AnswerNext(IDOK);
+    doc().OnUserManual();
+    EXPECT_EQ(prompts.Texts(), std::vector<std::string>{"Can't open " + page + "\nNo program is set up to open it."});
+    EXPECT_EQ(opener.opened, std::vector<std::string>{page});
+}
+
 TEST_F(DocOptions, UserManualFoundInAnotherCase)
 {
     // Pages copied from a system that ignores case keep their spelling.

@@ -84,3 +84,24 @@ TEST(ShellOpen, OpensWithXdgOpenThroughTheProcessRunner)
     EXPECT_EQ(runner.requests[0].argv, (std::vector<std::string>{"xdg-open", "HTML/TsnUserManual/Tessaron.html"}));
     EXPECT_EQ(runner.requests[1].argv, (std::vector<std::string>{"xdg-open", "https://example.org/x"}));
 }
+
+TEST(ShellOpen, SaysWhyXdgOpenFailed)
+{
+    const struct {
+        ProcessResult result;
+        const char* reason;
+    } cases[] = {
+        {{true, 0}, ""},
+        {{false, -1}, "No program to open it with was found (\"xdg-open\" could not be started)."},
+        {{true, 2}, "\"xdg-open\": the file does not exist."},
+        {{true, 3}, "No program is set up to open it (\"xdg-open\" found no tool for it)."},
+        {{true, 4}, "The program set up to open it failed (\"xdg-open\": the action failed)."},
+        {{true, 1}, "\"xdg-open\" ended with status 1."},
+    };
+    for (const auto& c : cases) {
+        RecordingProcessRunner runner;
+        runner.results.push_back(c.result);
+        EXPECT_EQ(ShellOpener().OpenWithDefaultProgram("page.html"), std::string(c.reason).empty()) << c.reason;
+        EXPECT_EQ(ShellOpener().FailureReason(), c.reason);
+    }
+}

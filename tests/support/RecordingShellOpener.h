@@ -1,6 +1,6 @@
 #pragma once
 // An opener for tests: records every path it is asked to open with the default program and starts
-// nothing. Installs itself for its lifetime.
+// nothing (or fails as told). Installs itself for its lifetime.
 
 #include "platform/ShellOpen.h"
 
@@ -15,8 +15,11 @@ public:
     bool OpenWithDefaultProgram(const std::string& path) override
     {
         opened.push_back(path);
-        return true;
+        return failure.empty();
     }
+    std::string FailureReason() const override { return failure; }
 
     std::vector<std::string> opened;
+    // Set, every open fails with this reason (a desktop with no program for the file).
+    std::string failure;
 };

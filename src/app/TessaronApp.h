@@ -8,6 +8,7 @@
 #include "app/WxUserPrompts.h"
 #include "platform/AppServices.h"
 #include "spreadsheet/WorkbookExportService.h"
+#include "spreadsheet/WorkbookImportService.h"
 #include "textfiles/MacroLibrary.h"
 #include "textfiles/MacroList.h"
 
@@ -107,6 +108,7 @@ private:
     std::unique_ptr<CTessaronDoc> m_pDocument;
     std::unique_ptr<CWxSheetRunner> m_sheetRunner;  // the document's layer property sheet
     CWorkbookExportService m_workbookExporter;      // the document's spreadsheet export
+    CWorkbookImportService m_workbookImporter;      // the document's spreadsheet import
     CMainFrame* m_pMainFrame = nullptr;
     std::vector<std::string> m_recentFiles;
 };

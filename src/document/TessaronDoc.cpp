@@ -320,6 +320,7 @@ bool CTessaronDoc::OnCommand(int id)
     case ID_ZSEG_DELETE: OnDeleteZsegment(); return true;
     case ID_FILE_EXPORT_EXCEL: OnFileExportExcel(false); return true;
     case ID_FILE_EXPORT_OPEN_EXCEL: OnFileExportExcel(true); return true;
+    case ID_FILE_IMPORT_EXCEL: OnFileImportExcel(); return true;
     default: return CDocumentBase::OnCommand(id);
     }
 }
@@ -357,6 +358,7 @@ CommandState CTessaronDoc::QueryCommand(int id) const
     case ID_ZSEG_DELETE: state.enabled = g_nCurZSeg > 0; break;
     case ID_FILE_EXPORT_EXCEL:
     case ID_FILE_EXPORT_OPEN_EXCEL: state.enabled = m_pWorkbookExporter != nullptr; break;
+    case ID_FILE_IMPORT_EXCEL: state.enabled = m_pWorkbookImporter != nullptr; break;
     case ID_EDIT_UNDO: state.enabled = m_UndoHistory.CanUndo(); break;
     case ID_EDIT_REDO: state.enabled = m_UndoHistory.CanRedo(); break;
     case ID_VIEW_BACK_GRID:

@@ -131,6 +131,8 @@ TEST_F(ExcelImportRoundTrip, TheFilesOfTheDfbDeviceAreWrittenBesideTheWorkbook)
     Import(out.File("dfb.xlsx"));
     ASSERT_EQ(prompts.Texts(), std::vector<std::string>{});
     EXPECT_EQ(out.List(), "dfb.layer dfb.sol dfb.xlsx dfb1.layer sub.inc");
+    for (const char* name : {"dfb.layer", "dfb1.layer", "sub.inc"})
+        ExpectGoldenFile(out.Read(name), Fixture(std::string("spreadsheet/golden/imported_") + name));
 }
 
 // The z planes, z ranges and taper points of each z-segment.

@@ -280,6 +280,7 @@ void CTessaronApp::CreateMainFrame()
     m_pDocument = std::make_unique<CTessaronDoc>();
     m_pDocument->SetMacroList(&m_macros);
     m_pDocument->SetWorkbookExporter(&m_workbookExporter);
+    m_pDocument->SetWorkbookImporter(&m_workbookImporter);
     m_sheetRunner = std::make_unique<CWxSheetRunner>(*m_pDocument);
     SetSheetRunner(m_sheetRunner.get());
     m_seriesWindows = std::make_unique<CWxSeriesWindows>();

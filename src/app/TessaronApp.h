@@ -8,6 +8,7 @@
 #include "app/WxUserPrompts.h"
 #include "platform/AppServices.h"
 #include "spreadsheet/WorkbookExportService.h"
+#include "spreadsheet/WorkbookImportService.h"
 #include "textfiles/MacroLibrary.h"
 #include "textfiles/MacroList.h"
 
@@ -112,6 +113,7 @@ private:
     std::unique_ptr<CWxSeriesWindows> m_seriesWindows;
     std::unique_ptr<CEditBoxSeries> m_editBoxSeries;
     CWorkbookExportService m_workbookExporter;      // the document's spreadsheet export
+    CWorkbookImportService m_workbookImporter;      // the document's spreadsheet import
     CMainFrame* m_pMainFrame = nullptr;
     std::vector<std::string> m_recentFiles;
 };

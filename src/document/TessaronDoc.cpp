@@ -323,6 +323,7 @@ bool CTessaronDoc::OnCommand(int id)
     case ID_FILE_EXPORT_EXCEL: OnFileExportExcel(false); return true;
     case ID_FILE_EXPORT_OPEN_EXCEL: OnFileExportExcel(true); return true;
     case ID_EDIT_BOX_SERIES: OnEditBoxSeries(); return true;
+    case ID_FILE_IMPORT_EXCEL: OnFileImportExcel(); return true;
     default: return CDocumentBase::OnCommand(id);
     }
 }
@@ -361,6 +362,7 @@ CommandState CTessaronDoc::QueryCommand(int id) const
     case ID_FILE_EXPORT_EXCEL:
     case ID_FILE_EXPORT_OPEN_EXCEL: state.enabled = m_pWorkbookExporter != nullptr; break;
     case ID_EDIT_BOX_SERIES: state.enabled = EditBoxSeriesHost() != nullptr; break;
+    case ID_FILE_IMPORT_EXCEL: state.enabled = m_pWorkbookImporter != nullptr; break;
     case ID_EDIT_UNDO: state.enabled = m_UndoHistory.CanUndo(); break;
     case ID_EDIT_REDO: state.enabled = m_UndoHistory.CanRedo(); break;
     case ID_VIEW_BACK_GRID:

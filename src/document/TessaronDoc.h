@@ -61,6 +61,7 @@
 struct CLayerFileContext;
 class CFileTransaction;
 class IWorkbookExporter;
+class IWorkbookImporter;
 class CSolFile;
 
 // What reading a ".layer" file into the records came to (CTessaronDoc::ReadLayerFileRecords).
@@ -318,6 +319,14 @@ public:
     // "Export Excel" and, with open, "Export && Open Excel": refuses without a device or a current
     // z-segment, asks for the workbook (a bare name gets ".xlsx") and has the exporter write it.
     void OnFileExportExcel(bool open);
+    // --- The spreadsheet import (TessaronDocImport.cpp) ---
+    void SetWorkbookImporter(IWorkbookImporter* importer) { m_pWorkbookImporter = importer; }
+    void OnFileImportExcel();
+    // New document with all z-segment records cleared, as the import starts and as a failed one ends.
+    void ResetForImport();
+    // Saves the imported z-segments as the deck at solPath, each keeping the ".layer" file it was
+    // loaded from; false after a message when the deck is not written.
+    bool SaveImportedDeck(const std::string& solPath, const std::vector<std::string>& layerPaths);
 
     // --- Mesh counts ---
     // Chooses the reference column and row of z-segment index and numbers its materials.
@@ -498,6 +507,7 @@ private:
     CMacroList* m_pMacroList = nullptr;
     CMacroList m_NoMacros;
     IWorkbookExporter* m_pWorkbookExporter = nullptr;
+    IWorkbookImporter* m_pWorkbookImporter = nullptr;
     std::string m_strWriteError;
     CUndoHistory m_UndoHistory{*this};
     // The views' thin-layer settings by view number (SetThinLayerHeight): clamp and least height.

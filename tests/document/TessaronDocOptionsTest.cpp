@@ -177,14 +177,11 @@ TEST_F(DocOptions, UserManualFoundInAnotherCase)
     EXPECT_EQ(opener.opened.size(), 1u);
 }
 
-TEST_F(DocOptions, OnlyTheExportCommandsAreTheDocumentsYet)
+TEST_F(DocOptions, TheSpreadsheetCommandsAreTheDocuments)
 {
-    // Until the import exists its command runs nowhere, so its menu entry shows disabled.
-    EXPECT_FALSE(doc().QueryCommand(ID_FILE_IMPORT_EXCEL).handled);
-    EXPECT_FALSE(doc().OnCommand(ID_FILE_IMPORT_EXCEL));
-    // The export commands are the document's; without the exchange to write the workbook they
-    // show disabled.
-    for (int id : {ID_FILE_EXPORT_EXCEL, ID_FILE_EXPORT_OPEN_EXCEL}) {
+    // The import and export commands are the document's; without the exchange to read or write
+    // the workbook they show disabled.
+    for (int id : {ID_FILE_IMPORT_EXCEL, ID_FILE_EXPORT_EXCEL, ID_FILE_EXPORT_OPEN_EXCEL}) {
         EXPECT_TRUE(doc().QueryCommand(id).handled) << id;
         EXPECT_FALSE(doc().QueryCommand(id).enabled) << id;
     }

@@ -182,7 +182,7 @@ bool CTessaronDoc::LoadLayerFileAsZsegment(int n, double zFrom, double zTo, std:
     CLayerFileContext context = LayerFileContext(nullptr, g_nZSegCount);
     CLayerStatementReader reader(context);
     if (reader.ReadLayerStatements(n) == 0) {
-        AfxMessageBox(kFileDataError, MB_OK);
+        AfxMessageBox(std::string(kFileDataError) + "\n" + path, MB_OK);
         undoInsert();
         return false;
     }

@@ -23,6 +23,7 @@
 #include "textfiles/LayerFileUpdater.h"
 #include "textfiles/LayerStatementReader.h"
 #include "textfiles/LayerStatementWriter.h"
+#include "textfiles/LayerStructureFault.h"
 #include "textfiles/SolFile.h"
 
 namespace {
@@ -218,7 +219,7 @@ bool CTessaronDoc::ReadLayerFile(const std::string& path)
         FatalExit(-1);
     }
     if (read.m_status == CLayerFileRead::dataError)
-        AfxMessageBox(std::string(kDataError) + "\n" + path, MB_OK);
+        AfxMessageBox(LayerDataErrorText(path, *m_LayerLines), MB_OK);
     if (read.m_status != CLayerFileRead::read) {
         m_ZSegments.clear();
         g_nZSegCount = 0;

@@ -13,6 +13,7 @@
 #include "statements/LoadContext.h"
 #include "textfiles/LayerFileContext.h"
 #include "textfiles/LayerStatementReader.h"
+#include "textfiles/LayerStructureFault.h"
 
 namespace {
 
@@ -159,7 +160,7 @@ bool CSolFile::ReadSegmentLayerFile(int index)
                                 m_pDoc->macros};
     CLayerStatementReader reader(layerFile);
     if (reader.ReadLayerStatements(index) == 0) {
-        AfxMessageBox(std::string(kDataError) + "\n" + path, MB_OK);
+        AfxMessageBox(LayerDataErrorText(path, lines), MB_OK);
         return false;
     }
     m_bUpperWidthRead = m_bUpperWidthRead || reader.HasReadUpperWidth();

@@ -63,7 +63,7 @@ const BadFile kBadFiles[] = {
     {"a .sol of blank lines", "blank.sol", "\r\n   \r\n\t\r\n", false, nullptr,
      {"File data error!\n{dir}blank.sol: the file is empty."}, false},
     {"a truncated .layer", "cut.layer", std::string(kLayer).substr(0, 60), false, nullptr,
-     {"File data error!\n{dir}cut.layer"}, false},
+     {"File data error!\n{dir}cut.layer: begin_layer has no end_layer after it; the file may be cut off."}, false},
     {"a width that is no number", "abc.layer",
      "begin_layer\r\ncolumn column_num=1 w=abc mesh_num=4\r\nlayer_mater macro_name=gaas column_num=1\r\n"
      "layer d=1 n=4\r\nend_layer\r\n",
@@ -75,7 +75,7 @@ const BadFile kBadFiles[] = {
      false, nullptr, {"Some values cannot be used as numbers:\n{dir}neg.layer, line 5: d=-1 (less than 0.00001)"}, true},
     {"a missing z-segment file", "dev.sol", "", true, "dev1.layer",
      {"Can't find correct layer file!\n{dir}dev1.layer"}, false},
-    {"a z-segment file that is no device", "dev.sol", "", true, nullptr, {"File data error!\n{dir}dev1.layer"}, false},
+    {"a z-segment file that is no device", "dev.sol", "", true, nullptr, {"File data error!\n{dir}dev1.layer: it has no column statement."}, false},
     {"a z-segment file with a width that is no number", "dev.sol", "", true, nullptr,
      {"Some values cannot be used as numbers:\n{dir}dev1.layer, line 2: w=wide (not a number, read as 0)"}, true},
 };

@@ -244,8 +244,8 @@ TEST_F(DocumentFile, FormatsThatAreNotReadAndUntranslatableFilesFail)
     const Case cases[] = {
         {"dev.SOL", "title\r\n", {kTwoD, "Can't find correct layer file!\n" + folder.File("dev.layer")}},
         {"dev.zdim", "x\r\n", {kUnsupported}},
-        {"dev.sol.layer", "begin_layer\r\nend_layer\r\n", {kTwoD, "File data error!\n" + folder.File("dev.sol.layer")}},
-        {"flat.layer", "begin_layer\r\nlayer d=1\r\nend_layer\r\n", {"File data error!\n" + folder.File("flat.layer")}},
+        {"dev.sol.layer", "begin_layer\r\nend_layer\r\n", {kTwoD, "File data error!\n" + folder.File("dev.sol.layer") + ": it has no column statement."}},
+        {"flat.layer", "begin_layer\r\nlayer d=1\r\nend_layer\r\n", {"File data error!\n" + folder.File("flat.layer") + ": it has no column statement."}},
     };
     for (const Case& c : cases) {
         prompts.Clear();
@@ -434,7 +434,7 @@ TEST_F(DocumentFile, AFailedOpenAfterAnOpenDocumentKeepsIt)
         {"dev.sol", "title\r\n", {kTwoD, "Can't find correct layer file!\n" + folder.File("dev.layer")}},
         {"old.sol", "begin\r\ntaper3d zseg_num=1\r\nend\r\n", {"It is the old sol file!"}},
         {"dev.zdim", "x\r\n", {kUnsupported}},
-        {"flat.layer", "begin_layer\r\nlayer d=1\r\nend_layer\r\n", {"File data error!\n" + folder.File("flat.layer")}},
+        {"flat.layer", "begin_layer\r\nlayer d=1\r\nend_layer\r\n", {"File data error!\n" + folder.File("flat.layer") + ": it has no column statement."}},
         {"gone.layer", nullptr, {"Can't open file " + folder.File("gone.layer")}},
         {"noinc.layer", "begin_layer\r\ninclude file=gone.inc\r\nend_layer\r\n",
          {"Can't open file " + folder.File("gone.inc")}},

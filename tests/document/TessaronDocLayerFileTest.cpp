@@ -138,7 +138,7 @@ TEST_F(DocLayerFile, AFailedNewZSegmentLeavesTheDeviceAsItWas)
         bool message;
         std::string text;
     } cases[] = {
-        {"statements that are no device", 1, garbage, true, "File data error!\n" + garbage},
+        {"statements that are no device", 1, garbage, true, "File data error!\n" + garbage + ": it has no column statement."},
         {"no room for another z-segment", 40, good, true, "File data error!"},
         {"no such file", 1, folder.File("none.layer"), false, ""},
     };

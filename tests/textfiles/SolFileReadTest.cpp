@@ -312,7 +312,7 @@ INSTANTIATE_TEST_SUITE_P(
                     {"Can't find correct layer file!\n{folder}gone.layer"}},
         RefusedDeck{"layer file without columns",
                     {"begin", kFirst, "load_mesh mesh_inf=empty.msh zseg_num=1", "end"},
-                    {"File data error!\n{folder}empty.layer"}},
+                    {"File data error!\n{folder}empty.layer: it has no column statement."}},
         RefusedDeck{"layer file with a missing include",
                     {"begin", kFirst, "load_mesh mesh_inf=noinc.msh zseg_num=1", "end"},
                     {"Can't open file gone.inc"}},

@@ -116,6 +116,7 @@ bool CTessaronDoc::OnOpenDocument(const std::string& path)
     // refused leaves the setting as it was.
     const int simulator = path.size() > 3 ? CSolFile::DetectDeckSimulator(path) : -1;
 
+    // The file is read into a fresh document; the open one comes back whole when the read fails.
     CSetAsideDocument previous(*this);
     if (!ReadDocumentFile(path, lower, simulator)) {
         previous.PutBack();

@@ -346,18 +346,14 @@ bool CTessaronApp::OpenIntoDocument(const std::string& path)
     wxFileName name(wxString::FromUTF8(path));
     name.MakeAbsolute();
     const std::string fullPath = name.GetFullPath().ToStdString(wxConvUTF8);
-    const bool opened = m_pDocument->OnOpenDocument(fullPath);
-    if (opened) {
-        m_pDocument->SetPathName(fullPath, true);
-        m_pDocument->SetModifiedFlag(false);
-    } else if (m_pDocument->IsModified()) {
-        // The failed open changed the document: start afresh rather than show a half-read device.
-        m_pDocument->SetTitle("Untitled");
-        m_pDocument->OnNewDocument();
-    }
+    // A file that cannot be read leaves the open document, its name and its views as they were.
+    if (!m_pDocument->OnOpenDocument(fullPath))
+        return false;
+    m_pDocument->SetPathName(fullPath, true);
+    m_pDocument->SetModifiedFlag(false);
     if (m_pMainFrame)
         m_pMainFrame->OnDocumentReplaced();
-    return opened;
+    return true;
 }
 
 void CTessaronApp::OpenRecentFile(int index)

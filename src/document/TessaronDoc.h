@@ -10,6 +10,7 @@
 //   TessaronDocDrawing.cpp    the drawing update: indices, edge flags, layout, drawing revision
 //   TessaronDocFile.cpp       opening and saving documents
 //   TessaronDocSolFile.cpp    opening and saving a ".sol" deck
+//   TessaronDocNumberReport.cpp  the values an open found unusable as numbers
 //   TessaronDocLayerFile.cpp  reading and writing one z-segment's ".layer" file
 //   TessaronDocUndo.cpp       undo and redo
 //   TessaronDocSegInfo.cpp    seg-info synchronisation and the isolated-layer rule
@@ -36,7 +37,8 @@
 //   TessaronDocEditCommands.cpp     routing and enabling rules of the editing commands above
 //   TessaronDocEditBoxSeries.cpp    the "Series" command of a numeric box (EditBoxSeriesHost.h)
 // with helpers of their own: CUndoHistory and CDocSnapshot (undo), the mesh-count calculator `test`
-// (AutoMeshCounts.h) and CToolRunner (the mesher tools).
+// (AutoMeshCounts.h), CToolRunner (the mesher tools) and CSetAsideDocument (the open document kept
+// while File Open reads another file).
 
 #include "document/UndoHistory.h"
 #include "model/MaterialSet.h"
@@ -131,9 +133,19 @@ public:
     CMacroList& GetMacroList() { return m_pMacroList ? *m_pMacroList : m_NoMacros; }
 
     // --- Opening and saving ---
-    // Opens a ".layer" file; false when the file cannot be read or its statements cannot be
-    // translated (the document is then empty) and for formats the program does not read.
+    // Opens a ".layer" file or a ".sol" deck into a fresh document, which replaces the open one
+    // only when the read succeeds: false, with the open document as it was, when the file cannot
+    // be read, holds no text or its statements cannot be translated, and for formats the program
+    // does not read.
     bool OnOpenDocument(const std::string& path) override;
+    // The read of OnOpenDocument once the file has been found readable: the document emptied,
+    // then the deck or ".layer" file read into it (nothing for any other name); false when the
+    // read fails.
+    bool ReadDocumentFile(const std::string& path, const std::string& lowerName, int simulator);
+    // After a file has been read: one message naming every value of its ".layer" files (file,
+    // line, parameter, text) that is not a number or not a size the device can have; the values
+    // stay as they were read.
+    void ReportUnusableNumbers();
     // Reads a ".layer" file as z-segment 1; false (an empty new document) when it cannot.
     bool ReadLayerFile(const std::string& path);
     // The reading part of ReadLayerFile: the file's statements through the document's own load
@@ -504,6 +516,7 @@ public:
 
 private:
     friend class CDocSnapshot;
+    friend class CSetAsideDocument;
     CMacroList* m_pMacroList = nullptr;
     CMacroList m_NoMacros;
     IWorkbookExporter* m_pWorkbookExporter = nullptr;

@@ -7,6 +7,7 @@
 
 #include "CommandIds.h"
 #include "document/InterruptedSaves.h"
+#include "document/SetAsideDocument.h"
 #include "platform/AppServices.h"
 #include "platform/Archive.h"
 #include "platform/Clock.h"
@@ -14,6 +15,7 @@
 #include "platform/FileIO.h"
 #include "platform/Path.h"
 #include "platform/StringUtil.h"
+#include "platform/TextFileContent.h"
 #include "platform/UserPrompts.h"
 #include "platform/ViewsHub.h"
 #include "textfiles/ContactMacroLines.h"
@@ -21,6 +23,7 @@
 #include "textfiles/LayerFileUpdater.h"
 #include "textfiles/LayerStatementReader.h"
 #include "textfiles/LayerStatementWriter.h"
+#include "textfiles/LayerStructureFault.h"
 #include "textfiles/SolFile.h"
 
 namespace {
@@ -28,6 +31,7 @@ namespace {
 const char kUnsupportedFormat[] = "Now it do not support this foramt!";
 const char kNoData[] = "No data! Can't save.";
 const char kCantCreate[] = "Can't create file!";
+const char kDataError[] = "File data error!";
 
 // "Can't open file <path>", with the reason on a line of its own when the file is there but is
 // not one the program reads (a FIFO, a device, a file of absurd size).
@@ -41,6 +45,21 @@ bool CheckOpenableFile(const std::string& path)
     if (check != FileReadCheck::cannotOpen)
         text += "\n" + reason;
     AfxMessageBox(text, MB_OK);
+    return false;
+}
+
+// "File data error!" with the path and the reason on a second line when the file holds no text
+// (a NUL byte) or nothing but white space: neither is a device.
+bool CheckTextContent(const std::string& path)
+{
+    const char* reason = nullptr;
+    switch (CheckTextFileContent(path)) {
+    case TextFileContent::text: return true;
+    case TextFileContent::empty: reason = "the file is empty."; break;
+    case TextFileContent::notText: reason = "it is not a text file (it holds NUL bytes)."; break;
+    case TextFileContent::unreadable: reason = "the file cannot be read."; break;
+    }
+    AfxMessageBox(std::string(kDataError) + "\n" + path + ": " + reason, MB_OK);
     return false;
 }
 
@@ -77,6 +96,50 @@ CLayerFileContext CTessaronDoc::LayerFileContext(CKeywordLineList* copyLines, in
 
 bool CTessaronDoc::OnOpenDocument(const std::string& path)
 {
+    // Nothing of the open document changes until the file has been found readable and has been
+    // read: every refusal leaves the device on screen as it was.
+    // A save cut off in the file's folder is finished or undone before anything there is read.
+    if (!SettleInterruptedSaves(ResolveDocumentPath(path), m_pViews, "Can't open file " + path))
+        return false;
+    if (!CheckOpenableFile(path))
+        return false;
+    // The type is told by the file name: a folder such as "runs.sol" says nothing about it.
+    const std::string lower = ToLowerAscii(PathFileName(path));
+    if (Contains(lower, ".zdim")) {
+        AfxMessageBox(kUnsupportedFormat, MB_OK);
+        return false;
+    }
+    const bool deck = Contains(lower, ".sol");
+    if ((deck || Contains(lower, ".layer")) && !CheckTextContent(path))
+        return false;
+    // The simulator the file was written for, taken over only when the file opens: a deck that is
+    // refused leaves the setting as it was.
+    const int simulator = path.size() > 3 ? CSolFile::DetectDeckSimulator(path) : -1;
+
+    // The file is read into a fresh document; the open one comes back whole when the read fails.
+    CSetAsideDocument previous(*this);
+    if (!ReadDocumentFile(path, lower, simulator)) {
+        previous.PutBack();
+        return false;
+    }
+    previous.Keep();
+    if (simulator >= 0)
+        m_nProductCode = m_nTargetSimulator = simulator;
+    SetPathName(path, true);
+    if (m_pViews)
+        m_pViews->StartPrompt(5);
+    AppServices().LoadLayerMacros(path);
+    if (deck)
+        UpdateAllViews(1);
+    else
+        UpdateDrawing();
+    ReportUnusableNumbers();
+    return true;
+}
+
+bool CTessaronDoc::ReadDocumentFile(const std::string& path, const std::string& lowerName, int simulator)
+{
+    // The open series belongs to the device being replaced.
     CloseEditBoxSeries();
     m_LoadContext.Reset();
     g_nClipboardZSeg = 0;
@@ -88,44 +151,12 @@ bool CTessaronDoc::OnOpenDocument(const std::string& path)
         segment.Clear();
     m_ZSegClipboard.Clear();
     m_SegInfoList.Clear();
-
-    // A save cut off in the file's folder is finished or undone before anything there is read.
-    if (!SettleInterruptedSaves(ResolveDocumentPath(path), m_pViews, "Can't open file " + path)) {
-        OnNewDocument();
-        return false;
-    }
-    if (!CheckOpenableFile(path)) {
-        // Nothing is created in place of a missing file: the document is left empty.
-        OnNewDocument();
-        return false;
-    }
     DeleteContents();
     SetModifiedFlag(false);
-
-    // The simulator the file was written for, taken over only when the file opens: a deck that is
-    // refused leaves the setting as it was.
-    const int simulator = path.size() > 3 ? CSolFile::DetectDeckSimulator(path) : -1;
-    // The type is told by the file name: a folder such as "runs.sol" says nothing about it.
-    const std::string lower = ToLowerAscii(PathFileName(path));
-    if (Contains(lower, ".zdim")) {
-        AfxMessageBox(kUnsupportedFormat, MB_OK);
-        // Nothing of the previous document, its name included, may stay behind a failed open.
-        OnNewDocument();
-        return false;
-    }
-    if (Contains(lower, ".sol")) {
-        if (!OpenSolFile(path, simulator))
-            return false;
-    } else if (Contains(lower, ".layer") && !ReadLayerFile(path)) {
-        return false;
-    }
-    if (simulator >= 0)
-        m_nProductCode = m_nTargetSimulator = simulator;
-    SetPathName(path, true);
-    if (m_pViews)
-        m_pViews->StartPrompt(5);
-    AppServices().LoadLayerMacros(path);
-    UpdateDrawing();
+    if (Contains(lowerName, ".sol"))
+        return OpenSolFile(path, simulator);
+    if (Contains(lowerName, ".layer"))
+        return ReadLayerFile(path);
     return true;
 }
 
@@ -191,7 +222,7 @@ bool CTessaronDoc::ReadLayerFile(const std::string& path)
         FatalExit(-1);
     }
     if (read.m_status == CLayerFileRead::dataError)
-        AfxMessageBox("File data error!", MB_OK);
+        AfxMessageBox(LayerDataErrorText(path, *m_LayerLines), MB_OK);
     if (read.m_status != CLayerFileRead::read) {
         m_ZSegments.clear();
         g_nZSegCount = 0;

@@ -18,6 +18,7 @@
 #include "textfiles/LayerFileUpdater.h"
 #include "textfiles/LayerStatementReader.h"
 #include "textfiles/LayerStatementWriter.h"
+#include "textfiles/LayerStructureFault.h"
 
 #include <algorithm>
 #include <utility>
@@ -182,7 +183,7 @@ bool CTessaronDoc::LoadLayerFileAsZsegment(int n, double zFrom, double zTo, std:
     CLayerFileContext context = LayerFileContext(nullptr, g_nZSegCount);
     CLayerStatementReader reader(context);
     if (reader.ReadLayerStatements(n) == 0) {
-        AfxMessageBox(kFileDataError, MB_OK);
+        AfxMessageBox(LayerDataErrorText(path, *m_LayerLines), MB_OK);
         undoInsert();
         return false;
     }

@@ -17,6 +17,15 @@ const char* const kDataFolders[] = {"tarnel", "corvex", "lumivo"};
 
 bool IsFile(const std::string& path) { return FileExists(path) && !FolderExists(path); }
 
+// The tool's name without ".exe": the name a tool built for this system has.
+std::string BareToolName(const std::string& toolName)
+{
+    std::string bare = toolName;
+    if (EndsWith(ToLowerAscii(bare), ".exe"))
+        bare.resize(bare.size() - 4);
+    return bare;
+}
+
 std::string Absolute(const std::string& path)
 {
     std::error_code ec;
@@ -73,9 +82,7 @@ bool CToolRunner::RunGeoTool(const std::string& path)
 std::string CToolRunner::ToolInFolder(const std::string& folder, const std::string& toolName) const
 {
     // A tool built for this system carries no ".exe"; a name with it is taken as well.
-    std::string bare = toolName;
-    if (EndsWith(ToLowerAscii(bare), ".exe"))
-        bare.resize(bare.size() - 4);
+    const std::string bare = BareToolName(toolName);
     for (const std::string& name : {bare, bare + ".exe"}) {
         const std::string candidate = ResolveExistingPath(m_strRoot + folder + "/" + name);
         if (IsFile(candidate))
@@ -92,8 +99,21 @@ std::string CToolRunner::FindSimulatorTool(const std::string& toolName) const
             if (!tool.empty())
                 return tool;
         }
-    AfxMessageBox(StrFormat("Can't find %s", toolName.c_str()));
+    AfxMessageBox(MissingToolText(toolName));
     return std::string();
+}
+
+std::string CToolRunner::MissingToolText(const std::string& toolName) const
+{
+    const std::string bare = BareToolName(toolName);
+    std::string text = StrFormat("Can't find %s", bare.c_str());
+    if (m_strRoot.empty())
+        return text + "\nThe folder above the program's own folder, where the simulators are installed, is not known.";
+    text += "\nLooked for " + bare + " and " + bare + ".exe in ";
+    const std::size_t count = sizeof kDataFolders / sizeof kDataFolders[0];
+    for (std::size_t i = 0; i < count; ++i)
+        text += m_strRoot + kDataFolders[i] + "/" + (i + 2 < count ? ", " : i + 1 < count ? " and " : ".");
+    return text;
 }
 
 bool CToolRunner::RunTool(const std::string& toolName, const std::string& folder, const std::string& input,

@@ -32,8 +32,11 @@ public:
     // "shapegen" on the ".geo" file.
     bool RunGeoTool(const std::string& path);
     // The full path of a tool (kLayerTool or kGeoTool) in the first data folder that holds it;
-    // "" after the message "Can't find %s" when none does.
+    // "" after the message MissingToolText when none does.
     std::string FindSimulatorTool(const std::string& toolName) const;
+    // "Can't find <tool>" with the names and the folders looked in on a second line (or, without
+    // an installation root, that there was no folder to look in).
+    std::string MissingToolText(const std::string& toolName) const;
 
 private:
     // Runs the tool on `input` (a file name in `folder`) and checks that it wrote `output` there.

@@ -1,5 +1,7 @@
 #include "document/UndoHistory.h"
 
+#include <utility>
+
 bool CUndoHistory::CanUndo() const
 {
     return m_bUndoRecorded ? m_nCursor > 0 : m_nCursor > -1;
@@ -61,4 +63,11 @@ void CUndoHistory::DiscardLastCheckPoint()
         return;
     m_Snapshots.resize(m_nCursor);
     --m_nCursor;
+}
+
+void CUndoHistory::SwapEntries(CUndoHistory& other)
+{
+    m_Snapshots.swap(other.m_Snapshots);
+    std::swap(m_nCursor, other.m_nCursor);
+    std::swap(m_bUndoRecorded, other.m_bUndoRecorded);
 }

@@ -29,6 +29,9 @@ public:
     // Drops the snapshot just recorded: the command's sheet was cancelled.
     void DiscardLastCheckPoint();
     void Clear();
+    // Exchanges the snapshots and the cursor with another history (each keeps its document): a
+    // document set aside during File Open keeps its history.
+    void SwapEntries(CUndoHistory& other);
 
     int GetSnapshotCount() const { return static_cast<int>(m_Snapshots.size()); }
     int GetCursor() const { return m_nCursor; }

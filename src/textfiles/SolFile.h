@@ -283,6 +283,7 @@ private:
     CSolDocument* m_pDoc = nullptr;
     CFileTransaction* m_pFiles = nullptr;
     std::string m_strDestinationPath;
+    std::string m_strReadPath;     // the deck ReadSolFile reads: its data errors name it
     int m_nZExtentForm = 0;        // 1 when the deck read gives z extents as lengths
     double m_dRunningZ = 0.0;      // start of the next z-segment while lengths are read
     bool m_bUpperWidthRead = false;

@@ -13,6 +13,7 @@
 #include "statements/LoadContext.h"
 #include "textfiles/LayerFileContext.h"
 #include "textfiles/LayerStatementReader.h"
+#include "textfiles/LayerStructureFault.h"
 
 namespace {
 
@@ -35,6 +36,7 @@ int CSolFile::ReadSolFile(const std::string& path)
     if (!m_pDoc)
         return 0;
     m_bUpperWidthRead = false;
+    m_strReadPath = path;
     if (!RetryAfterFailure(kFileOpenRetries, kFileOpenRetryDelayMs, [&] { return ReadDeckFile(path, m_pDoc->lines); })) {
         AfxMessageBox(kCannotRead, MB_OK);
         FatalExit(-1);
@@ -74,7 +76,7 @@ int CSolFile::SetupZSegments(const std::string& path)
     }
     if (!DeckFitsRecords()) {
         m_pDoc->settings.zsegCount = 0;
-        AfxMessageBox(kDataError, MB_OK);
+        AfxMessageBox(std::string(kDataError) + "\n" + path, MB_OK);
         return 0;
     }
     m_pDoc->settings.zsegCount = count;
@@ -138,7 +140,10 @@ bool CSolFile::ReadSegmentLayerFile(int index)
     const std::string path = segment.m_strLayerFile;
     CArchive archive;
     if (!archive.OpenLoad(path)) {
-        AfxMessageBox(kNoLayerFile, MB_OK);
+        // The second line says which file was looked for, or that the deck names none.
+        const std::string which = path.empty() ? StrFormat("z-segment %d names no file (no load_mesh statement)", index + 1)
+                                               : path;
+        AfxMessageBox(std::string(kNoLayerFile) + "\n" + which, MB_OK);
         return false;
     }
     // Each file is numbered on its own, whatever was read before it.
@@ -155,7 +160,7 @@ bool CSolFile::ReadSegmentLayerFile(int index)
                                 m_pDoc->macros};
     CLayerStatementReader reader(layerFile);
     if (reader.ReadLayerStatements(index) == 0) {
-        AfxMessageBox(kDataError, MB_OK);
+        AfxMessageBox(LayerDataErrorText(path, lines), MB_OK);
         return false;
     }
     m_bUpperWidthRead = m_bUpperWidthRead || reader.HasReadUpperWidth();

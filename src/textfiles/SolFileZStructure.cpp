@@ -132,7 +132,7 @@ int CSolFile::CheckZStructure()
     // The number of sections first: the check below looks at every one of them against every
     // extent, and a deck of more than the table holds is refused whatever they say.
     if (m_pDoc->lines.CountKeyword("section") > kMaxSections) {
-        AfxMessageBox(kDataError, MB_OK);
+        AfxMessageBox(m_strReadPath.empty() ? std::string(kDataError) : kDataError + ("\n" + m_strReadPath), MB_OK);
         return 0;
     }
     // The check takes each statement in the form it is written in.

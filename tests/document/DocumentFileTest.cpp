@@ -64,7 +64,8 @@ TEST_F(DocumentFile, OpeningALayerFileMakesItZSegmentOne)
     EXPECT_EQ(doc().m_bHasSelection, 0);
     EXPECT_FALSE(doc().IsModified());
     EXPECT_EQ(doc().GetPathName(), path);
-    EXPECT_EQ(views.prompts, (std::vector<int>{0, 5}));
+    // The file is read with the views set aside: they see only the opened document.
+    EXPECT_EQ(views.prompts, (std::vector<int>{5}));
     EXPECT_EQ(app.calls.back(), "LoadLayerMacros " + path);
     EXPECT_EQ(app.recentFiles.back(), path);
     // The colour usage counts the layers read, and the sweep index knows the file.
@@ -217,16 +218,17 @@ TEST_F(DocumentFile, SavingAgainWritesTheSameBytes)
     }
 }
 
-TEST_F(DocumentFile, AFileThatCannotBeOpenedLeavesAnEmptyDocument)
+TEST_F(DocumentFile, AFileThatCannotBeOpenedLeavesTheDocumentAsItWas)
 {
     const std::string missing = folder.File("missing.layer");
     UseZSegments(2);
+    g_nCurZSeg = 2;
     prompts.AnswerNext(IDOK);
     EXPECT_FALSE(doc().OnOpenDocument(missing));
     EXPECT_EQ(prompts.Texts(), std::vector<std::string>{"Can't open file " + missing});
     EXPECT_FALSE(FileExists(missing));
-    EXPECT_EQ(g_nZSegCount, 0);
-    EXPECT_EQ(g_nCurZSeg, 0);
+    EXPECT_EQ(g_nZSegCount, 2);
+    EXPECT_EQ(g_nCurZSeg, 2);
     EXPECT_EQ(doc().GetDocFileName(), "");
 }
 
@@ -240,10 +242,10 @@ TEST_F(DocumentFile, FormatsThatAreNotReadAndUntranslatableFilesFail)
     // A name holding ".sol" is a deck, whatever follows: a deck without z-segments is read as a 2-D
     // deck whose ".layer" file is named after it.
     const Case cases[] = {
-        {"dev.SOL", "title\r\n", {kTwoD, "Can't find correct layer file!"}},
+        {"dev.SOL", "title\r\n", {kTwoD, "Can't find correct layer file!\n" + folder.File("dev.layer")}},
         {"dev.zdim", "x\r\n", {kUnsupported}},
-        {"dev.sol.layer", "begin_layer\r\nend_layer\r\n", {kTwoD, "File data error!"}},
-        {"flat.layer", "begin_layer\r\nlayer d=1\r\nend_layer\r\n", {"File data error!"}},
+        {"dev.sol.layer", "begin_layer\r\nend_layer\r\n", {kTwoD, "File data error!\n" + folder.File("dev.sol.layer") + ": it has no column statement."}},
+        {"flat.layer", "begin_layer\r\nlayer d=1\r\nend_layer\r\n", {"File data error!\n" + folder.File("flat.layer") + ": it has no column statement."}},
     };
     for (const Case& c : cases) {
         prompts.Clear();
@@ -420,18 +422,19 @@ TEST_F(DocumentFile, DecliningTheMeshQuestionWritesNothing)
     EXPECT_EQ(FileBytes(path), FileBytes(kFixtures + "updater/device.layer"));
 }
 
-TEST_F(DocumentFile, AFailedOpenAfterAnOpenDocumentLeavesNothingOfIt)
+TEST_F(DocumentFile, AFailedOpenAfterAnOpenDocumentKeepsIt)
 {
+    app.mode3d = false;
     struct Case {
         const char* name;
         const char* text;  // nullptr: the file does not exist
         std::vector<std::string> messages;
     };
     const Case cases[] = {
-        {"dev.sol", "title\r\n", {kTwoD, "Can't find correct layer file!"}},
+        {"dev.sol", "title\r\n", {kTwoD, "Can't find correct layer file!\n" + folder.File("dev.layer")}},
         {"old.sol", "begin\r\ntaper3d zseg_num=1\r\nend\r\n", {"It is the old sol file!"}},
         {"dev.zdim", "x\r\n", {kUnsupported}},
-        {"flat.layer", "begin_layer\r\nlayer d=1\r\nend_layer\r\n", {"File data error!"}},
+        {"flat.layer", "begin_layer\r\nlayer d=1\r\nend_layer\r\n", {"File data error!\n" + folder.File("flat.layer") + ": it has no column statement."}},
         {"gone.layer", nullptr, {"Can't open file " + folder.File("gone.layer")}},
         {"noinc.layer", "begin_layer\r\ninclude file=gone.inc\r\nend_layer\r\n",
          {"Can't open file " + folder.File("gone.inc")}},
@@ -439,17 +442,41 @@ TEST_F(DocumentFile, AFailedOpenAfterAnOpenDocumentLeavesNothingOfIt)
     for (const Case& c : cases) {
         const std::string good = Stage({"updater/device.layer"});
         ASSERT_TRUE(doc().OnOpenDocument(good)) << c.name;
+        // A change made after the open, with its undo entry: the failed open keeps both.
+        doc().CheckPoint();
+        LayerAt(0, 0, 0).m_fHeight = 7.5f;
+        doc().SetModifiedFlag();
+        const CZSegment before = Seg(0);
+        const std::size_t recent = app.recentFiles.size();
+        const std::size_t shownPrompts = views.prompts.size();
         const std::string path = c.text ? folder.Write(c.name, c.text) : folder.File(c.name);
         prompts.Clear();
         for (std::size_t i = 0; i < c.messages.size(); ++i)
             prompts.AnswerNext(IDOK);
         EXPECT_FALSE(doc().OnOpenDocument(path)) << c.name;
         EXPECT_EQ(prompts.Texts(), c.messages) << c.name;
-        EXPECT_EQ(g_nZSegCount, 0) << c.name;
-        EXPECT_EQ(doc().GetDocFileName(), "") << c.name;
-        EXPECT_TRUE(doc().m_MaterialSets.empty()) << c.name;
-        EXPECT_EQ(doc().m_SegInfoList.GetCount(), 0) << c.name;
-        EXPECT_FALSE(doc().IsModified()) << c.name;
+        EXPECT_EQ(g_nZSegCount, 1) << c.name;
+        EXPECT_EQ(g_nCurZSeg, 1) << c.name;
+        EXPECT_EQ(doc().GetDocFileName(), good) << c.name;
+        EXPECT_EQ(doc().GetTitle(), "device.layer") << c.name;
+        ASSERT_EQ(doc().m_ZSegments.size(), 40u) << c.name;
+        EXPECT_EQ(Seg(0).GetColumnCount(), before.GetColumnCount()) << c.name;
+        EXPECT_EQ(LayerAt(0, 0, 0).m_fHeight, 7.5f) << c.name;
+        EXPECT_EQ(doc().m_MaterialSets.size(), 1u) << c.name;
+        EXPECT_EQ(doc().m_SegInfoList.GetCount(), 1) << c.name;
+        EXPECT_TRUE(doc().IsModified()) << c.name;
+        EXPECT_TRUE(doc().UndoHistory().CanUndo()) << c.name;
+        // Nothing of it reached the recent files or the views, and the file's macros are back.
+        EXPECT_EQ(app.recentFiles.size(), recent) << c.name;
+        EXPECT_EQ(views.prompts.size(), shownPrompts) << c.name;
+        EXPECT_EQ(app.calls.back(), "LoadLayerMacros " + good) << c.name;
+        // The kept document saves as it stands.
+        ASSERT_TRUE(doc().OnFileSave()) << c.name;
+        CTessaronDoc reopened;
+        reopened.SetMacroList(&harness.macros);
+        ASSERT_TRUE(reopened.OnOpenDocument(good)) << c.name;
+        EXPECT_EQ(reopened.m_ZSegments[0].GetColumn(0).GetLayer(0).m_fHeight, 7.5f) << c.name;
+        ASSERT_TRUE(doc().OnOpenDocument(good)) << c.name;
     }
 }
 
@@ -668,8 +695,10 @@ TEST_F(CarefulFile, OnlyRegularFilesOfASaneSizeAreOpened)
         prompts.AnswerNext(IDOK);
         EXPECT_FALSE(doc().OnOpenDocument(c.path)) << c.path;
         EXPECT_EQ(prompts.Texts(), std::vector<std::string>{"Can't open file " + c.path + "\n" + c.reason});
-        EXPECT_EQ(g_nZSegCount, 0) << c.path;
-        EXPECT_EQ(doc().GetDocFileName(), "") << c.path;
+        // The refused file leaves the open document as it was.
+        EXPECT_EQ(g_nZSegCount, 1) << c.path;
+        EXPECT_EQ(doc().GetDocFileName(), folder.File("device.layer")) << c.path;
+        EXPECT_TRUE(doc().IsModified()) << c.path;
     }
 }
 

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 class DocumentSolFile : public DocFixture {
@@ -98,7 +100,7 @@ TEST_F(DocumentSolFile, OpeningALumivoDeckTakesTheFlowMethodLengthsAndCylinder)
     EXPECT_EQ(Seg(2).m_Params.m_dZTo, 24.0);
 }
 
-TEST_F(DocumentSolFile, ARefusedDeckLeavesAnEmptyDocumentAndTheSettingsAsTheyWere)
+TEST_F(DocumentSolFile, ARefusedDeckLeavesTheOpenDeckAndTheSettingsAsTheyWere)
 {
     const std::string good = files.Stage("lumivo_len", "taper.sol");
     ASSERT_TRUE(doc().OnOpenDocument(good));
@@ -118,32 +120,39 @@ TEST_F(DocumentSolFile, ARefusedDeckLeavesAnEmptyDocumentAndTheSettingsAsTheyWer
     EXPECT_EQ(g_nZStructureLengthForm, 0);
     EXPECT_EQ(doc().m_nCylinder, 0);
 
-    EXPECT_EQ(g_nZSegCount, 0);
-    EXPECT_EQ(g_nCurZSeg, 0);
-    EXPECT_TRUE(doc().m_ZSegments.empty());
-    EXPECT_TRUE(doc().m_MaterialSets.empty());
-    EXPECT_EQ(doc().m_LayerLines->GetCount(), 0);
-    EXPECT_EQ(doc().m_SegInfoList.GetCount(), 0);
-    EXPECT_EQ(doc().GetDocFileName(), "");
+    // The open deck stays whole: its z-segments, statements, material sets and name.
+    EXPECT_EQ(g_nZSegCount, 3);
+    EXPECT_EQ(g_nCurZSeg, 1);
+    EXPECT_EQ(doc().m_ZSegments.size(), 40u);
+    EXPECT_EQ(doc().m_MaterialSets.size(), 3u);
+    EXPECT_EQ(doc().m_LayerLines->GetCount(), 43);
+    EXPECT_EQ(doc().m_SegInfoList.GetCount(), 3);
+    EXPECT_EQ(doc().GetDocFileName(), good);
 }
 
 // A deck refused after some of its z-segments were read (the second z-segment's file is missing)
-// leaves nothing of them behind: no z-segment records, no columns, no material sets.
+// leaves nothing of them behind: the open deck is as it was, z-segments, files and material sets.
 TEST_F(DocumentSolFile, ADeckRefusedPartWayLeavesNoZSegmentBehind)
 {
-    ASSERT_TRUE(doc().OnOpenDocument(files.Stage("lumivo_len", "taper.sol")));
+    const std::string good = files.Stage("lumivo_len", "taper.sol");
+    ASSERT_TRUE(doc().OnOpenDocument(good));
+    const std::string firstFile = Seg(0).m_strLayerFile;
     const std::string path = files.Stage("corvex_pos", "ridge.sol");
     ASSERT_TRUE(DeleteFilePath(files.folder.File("ridge2.layer")));
 
     prompts.AllowUnscripted();
     EXPECT_FALSE(doc().OnOpenDocument(path));
-    EXPECT_FALSE(prompts.Texts().empty()) << "the refusal is shown";
-    EXPECT_EQ(g_nZSegCount, 0);
-    EXPECT_EQ(g_nCurZSeg, 0);
-    EXPECT_TRUE(doc().m_ZSegments.empty());
-    EXPECT_TRUE(doc().m_MaterialSets.empty());
-    EXPECT_EQ(doc().m_SegInfoList.GetCount(), 0);
-    EXPECT_EQ(doc().GetDocFileName(), "");
+    EXPECT_NE(std::find(prompts.Texts().begin(), prompts.Texts().end(),
+                        "Can't find correct layer file!\n" + files.folder.File("ridge2.layer")),
+              prompts.Texts().end())
+        << "the refusal names the missing file";
+    EXPECT_EQ(g_nZSegCount, 3);
+    EXPECT_EQ(g_nCurZSeg, 1);
+    EXPECT_EQ(doc().m_ZSegments.size(), 40u);
+    EXPECT_EQ(Seg(0).m_strLayerFile, firstFile);
+    EXPECT_EQ(doc().m_MaterialSets.size(), 3u);
+    EXPECT_EQ(doc().m_SegInfoList.GetCount(), 3);
+    EXPECT_EQ(doc().GetDocFileName(), good);
 }
 
 TEST_F(DocumentSolFile, ADeckReadForTheOtherSimulatorIsWarnedAndStillOpens)

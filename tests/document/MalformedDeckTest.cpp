@@ -17,6 +17,7 @@ namespace {
 
 const char kDataError[] = "File data error!";
 const char kBadSection[] = "The section length is not correct!";
+const char kNoLayerFile[] = "Can't find correct layer file!";
 
 struct MalformedDeck {
     const char* what;
@@ -120,7 +121,7 @@ const MalformedDeck kDecks[] = {
                                               {"section length=1.e-3 sec_num=1"}),
      kBadSection, false},
     {"a load_mesh file that is not there", With(Without(Deck(), "load_mesh"), {"load_mesh mesh_inf=nothing.msh zseg_num=1"}),
-     "Can't find correct layer file!", false},
+     kNoLayerFile, false},
     {"ten taper points", Deck("z_structure zseg_num=1 uniform_zseg_from=0 uniform_zseg_to=10 taper_line=10"),
      "Your taper lines are more than 9!", true},
     {"taper points INT_MIN", Deck("z_structure zseg_num=1 uniform_zseg_from=0 uniform_zseg_to=10 taper_line=-2147483648"),
@@ -161,6 +162,17 @@ protected:
         return folder.Write("dev.sol", text);
     }
 
+    // The message with the file it names on its second line: the deck for its own data errors,
+    // the file looked for when a z-segment's file is missing.
+    std::string NamedMessage(const std::string& message, const std::string& deckPath) const
+    {
+        if (message == kDataError)
+            return message + "\n" + deckPath;
+        if (message == kNoLayerFile)
+            return message + "\n" + folder.File("nothing.layer");
+        return message;
+    }
+
     LayerFileHarness layers;
     TempFolder folder;
 };
@@ -179,7 +191,7 @@ TEST_P(MalformedDecks, OpenWithTheirMessageOrReadAndSave)
         EXPECT_EQ(shown, std::vector<std::string>());
     } else {
         ASSERT_FALSE(shown.empty());
-        EXPECT_EQ(shown.front(), deck.message);
+        EXPECT_EQ(shown.front(), NamedMessage(deck.message, path));
     }
     if (!opened) {
         EXPECT_EQ(g_nZSegCount, 0);

@@ -136,10 +136,11 @@ TEST_F(DocLayerFile, AFailedNewZSegmentLeavesTheDeviceAsItWas)
         int count;
         std::string path;
         bool message;
+        std::string text;
     } cases[] = {
-        {"statements that are no device", 1, garbage, true},
-        {"no room for another z-segment", 40, good, true},
-        {"no such file", 1, folder.File("none.layer"), false},
+        {"statements that are no device", 1, garbage, true, "File data error!\n" + garbage + ": it has no column statement."},
+        {"no room for another z-segment", 40, good, true, "File data error!"},
+        {"no such file", 1, folder.File("none.layer"), false, ""},
     };
     for (const auto& c : cases) {
         g_nZSegCount = c.count;
@@ -148,7 +149,7 @@ TEST_F(DocLayerFile, AFailedNewZSegmentLeavesTheDeviceAsItWas)
         if (c.message)
             prompts.AnswerNext(IDOK);
         EXPECT_FALSE(doc().LoadLayerFileAsZsegment(1, 0.0, 1.0, c.path)) << c.what;
-        EXPECT_EQ(prompts.Texts(), c.message ? std::vector<std::string>{"File data error!"} : std::vector<std::string>{})
+        EXPECT_EQ(prompts.Texts(), c.message ? std::vector<std::string>{c.text} : std::vector<std::string>{})
             << c.what;
         EXPECT_EQ(g_nZSegCount, c.count) << c.what;
         EXPECT_EQ(doc().m_ZSegments.size(), 40u) << c.what;

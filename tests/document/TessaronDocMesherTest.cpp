@@ -173,7 +173,9 @@ TEST_F(DocMesher, AFailedToolRunKeepsTheMesh)
         std::string shapegen;  // script body; "" removes the tool
         std::string message;
     } cases[] = {
-        {"missing tool", "", "Can't find shapegen.exe"},
+        {"missing tool", "",
+         "Can't find shapegen\nLooked for shapegen and shapegen.exe in " + root.File("tarnel/") + ", " +
+             root.File("corvex/") + " and " + root.File("lumivo/") + "."},
         {"failing tool", "exit 3\n", "shapegen failed with exit code 3"},
         {"tool that writes nothing", "exit 0\n", "shapegen did not write " + work.File("seg1.msh")},
         {"mesh cut short", "printf 'h\\n3\\n0 0\\n1 0\\n0 1\\n\\n' > \"${1%.*}.msh\"\n",

@@ -239,7 +239,7 @@ TEST_F(ZSegments, AFileThatDoesNotReadGivesTheCopyAndLosesNoZSegment)
     sheets.AcceptNextPosition(1.0, 1.5, broken);
     prompts.AnswerNext(IDOK);
     Run(ID_ZSEG_NEW);
-    EXPECT_EQ(prompts.Texts(), std::vector<std::string>{"File data error!"});
+    EXPECT_EQ(prompts.Texts(), std::vector<std::string>{"File data error!\n" + broken + ": it has no column statement."});
     EXPECT_EQ(g_nZSegCount, 3);
     EXPECT_EQ(SavedDevice(), copied);
 }

@@ -165,22 +165,27 @@ INSTANTIATE_TEST_SUITE_P(
                       LookupCase{"the other tool does not count", {"tarnel/stackgen", "lumivo/shapegen"},
                                  "lumivo/shapegen"}));
 
-TEST_F(ToolRunner, AMissingToolStopsTheRun)
+TEST_F(ToolRunner, AMissingToolStopsTheRunNamingWhatWasLookedForAndWhere)
 {
+    const auto missing = [this](const std::string& tool) {
+        return "Can't find " + tool + "\nLooked for " + tool + " and " + tool + ".exe in " + Root() + "tarnel/, " +
+               Root() + "corvex/ and " + Root() + "lumivo/.";
+    };
     const std::string layer = work.Write("dev.layer", "x\n");
     EXPECT_EQ(MakeMesh(layer), "");
-    EXPECT_EQ(prompts.Texts(), Texts{"Can't find stackgen.exe"});
+    EXPECT_EQ(prompts.Texts(), Texts{missing("stackgen")});
     EXPECT_TRUE(processes.requests.empty());
 
     prompts.Clear();
     PutTool("lumivo", "stackgen");
     EXPECT_EQ(MakeMesh(layer), "");
-    EXPECT_EQ(prompts.Texts(), Texts{"Can't find shapegen.exe"});
+    EXPECT_EQ(prompts.Texts(), Texts{missing("shapegen")});
     EXPECT_EQ(processes.requests.size(), 1u);
 
     prompts.Clear();
     EXPECT_EQ(CToolRunner("").FindSimulatorTool(CToolRunner::kLayerTool), "") << "no installation root";
-    EXPECT_EQ(prompts.Texts(), Texts{"Can't find stackgen.exe"});
+    EXPECT_EQ(prompts.Texts(), Texts{"Can't find stackgen\nThe folder above the program's own folder, where the "
+                                     "simulators are installed, is not known."});
 }
 
 TEST_F(ToolRunner, AMissingInputStopsTheRun)

@@ -121,14 +121,18 @@ TEST(FileCommands, FileOpenAndADropOpenOneFileEach)
     EXPECT_EQ(doc->GetPathName(), first);
     EXPECT_TRUE(doc->IsModified());
     EXPECT_EQ(RecentFileLabels(), (std::vector<std::string>{"&1 " + first, "&2 " + second}));
-    // A recent file that has gone leaves the list with a message (the changes are let go).
+    // A recent file that has gone leaves the list with a message; the document it did not
+    // replace keeps its changes.
     std::remove(second.c_str());
     prompts.AnswerNext(IDNO);
     prompts.AnswerNext(IDOK);
     Frame()->RunCommand(ID_FILE_MRU_FILE1 + 1);
     EXPECT_EQ(prompts.Texts().back(), "Can't open file " + second);
     EXPECT_EQ(RecentFileLabels(), (std::vector<std::string>{"&1 " + first}));
+    EXPECT_EQ(doc->GetPathName(), first);
+    EXPECT_TRUE(doc->IsModified());
 
+    prompts.AnswerNext(IDNO);
     Frame()->RunCommand(ID_FILE_NEW);
     EXPECT_EQ(Frame()->GetTitle().ToStdString(), "Untitled - Brenvik");
     StopApp();

@@ -74,7 +74,11 @@ TEST_F(MeshMenu, TheDeviceEditorOffersAllFourCommands)
     // No tools in this installation: the message, and no mesh.
     prompts.AnswerNext(IDOK);
     EXPECT_TRUE(Frame()->RunCommand(ID_MESH_PLOT_ALL));
-    EXPECT_EQ(prompts.Texts(), std::vector<std::string>{"Can't find stackgen.exe"});
+    // It names the tool and every folder it was looked for in.
+    const std::string root = TestApp().RootFolder();
+    EXPECT_EQ(prompts.Texts(), std::vector<std::string>{"Can't find stackgen\nLooked for stackgen and stackgen.exe in " +
+                                                        root + "tarnel/, " + root + "corvex/ and " + root +
+                                                        "lumivo/."});
     EXPECT_TRUE(CurrentMesh().empty());
 
     InstallStandInTools(tree.Root(), "tarnel");

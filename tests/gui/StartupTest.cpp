@@ -67,10 +67,11 @@ TEST(Startup, ABadFileOnTheCommandLineShowsItsMessageAndTheProgramGoesOnEmpty)
         std::string path;
         std::string message;
     } cases[] = {
-        {work.Write("empty.layer", ""), "File data error!"},
-        {work.Write("binary.layer", std::string("\x7f" "ELF\x02\x01\x01\0\0\0\xff\xfe", 12)), "File data error!"},
+        {work.Write("empty.layer", ""), "File data error!\n" + work.File("empty.layer") + ": the file is empty."},
+        {work.Write("binary.layer", std::string("\x7f" "ELF\x02\x01\x01\0\0\0\xff\xfe", 12)),
+         "File data error!\n" + work.File("binary.layer") + ": it is not a text file (it holds NUL bytes)."},
         {work.Write("truncated.layer", device.substr(0, device.find("column column_num=1") + 10)),
-         "File data error!"},
+         "File data error!\n" + work.File("truncated.layer") + ": begin_layer has no end_layer after it; the file may be cut off."},
         {work.File("pipe.layer"), "Can't open file " + work.File("pipe.layer") + "\nIt is not a regular file."},
         {work.File("missing.layer"), "Can't open file " + work.File("missing.layer")},
     };

@@ -16,7 +16,9 @@
 namespace {
 
 const char kBadSection[] = "The section length is not correct!";
-const char kDataError[] = "File data error!";
+// The deck's own data error names the deck; "{deck}" and "{folder}" stand for the deck's path and
+// folder in the expected texts.
+const char kDeckDataError[] = "File data error!\n{deck}";
 
 struct SectionExpectation {
     int kind;
@@ -264,11 +266,19 @@ TEST_P(RefusedDecks, AreRefusedWithTheirMessage)
     deck.doc.productCode = 1;
     for (std::size_t i = 0; i < c.messages.size(); ++i)
         prompts.AnswerNext(IDOK);
-    EXPECT_EQ(deck.sol.ReadSolFile(deck.WriteDeck("refused.sol", c.deck)), 0);
+    const std::string path = deck.WriteDeck("refused.sol", c.deck);
+    EXPECT_EQ(deck.sol.ReadSolFile(path), 0);
     std::vector<std::string> expected = c.messages;
-    for (std::string& text : expected)
+    for (std::string& text : expected) {
         if (text == "Can't open file gone.inc")
             text = "Can't open file " + deck.folder.File("gone.inc");
+        for (const auto& [mark, value] : {std::pair<std::string, std::string>{"{deck}", path},
+                                          std::pair<std::string, std::string>{"{folder}", deck.folder.File("")}}) {
+            const std::size_t at = text.find(mark);
+            if (at != std::string::npos)
+                text.replace(at, mark.size(), value);
+        }
+    }
     EXPECT_EQ(prompts.Texts(), expected);
 }
 
@@ -284,24 +294,25 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedDeck{"section across a z-segment's end", With(RidgeDeck(kFirst), {"section length=11e-6"}),
                     {kBadSection}},
         RefusedDeck{"z_structure without zseg_num", RidgeDeck("z_structure uniform_zseg_from=0 uniform_zseg_to=10"),
-                    {kDataError}},
-        RefusedDeck{"z_structure zseg_num 41", RidgeDeck("z_structure zseg_num=41 uniform_zseg_from=0"), {kDataError}},
-        RefusedDeck{"z_structure zseg_num 0", RidgeDeck("z_structure zseg_num=0 uniform_zseg_from=0"), {kDataError}},
+                    {kDeckDataError}},
+        RefusedDeck{"z_structure zseg_num 41", RidgeDeck("z_structure zseg_num=41 uniform_zseg_from=0"), {kDeckDataError}},
+        RefusedDeck{"z_structure zseg_num 0", RidgeDeck("z_structure zseg_num=0 uniform_zseg_from=0"), {kDeckDataError}},
         RefusedDeck{"load_mesh zseg_num 41", With(RidgeDeck(kFirst), {"load_mesh mesh_inf=x.msh zseg_num=41"}),
-                    {kDataError}},
+                    {kDeckDataError}},
         RefusedDeck{"begin_zmater zseg_num 0", With(RidgeDeck(kFirst), {"begin_zmater zseg_num=0", "end_zmater"}),
-                    {kDataError}},
+                    {kDeckDataError}},
         RefusedDeck{"41 z_structure statements",
                     Repeated("z_structure zseg_num=%d uniform_zseg_from=0 uniform_zseg_to=0", 41),
-                    {kDataError}},
-        RefusedDeck{"201 sections", Repeated("section length=1e-6 sec_num=%d", 201), {kDataError}},
-        RefusedDeck{"z-segment without load_mesh", {"begin", kFirst, "end"}, {"Can't find correct layer file!"}},
+                    {kDeckDataError}},
+        RefusedDeck{"201 sections", Repeated("section length=1e-6 sec_num=%d", 201), {kDeckDataError}},
+        RefusedDeck{"z-segment without load_mesh", {"begin", kFirst, "end"},
+                    {"Can't find correct layer file!\nz-segment 1 names no file (no load_mesh statement)"}},
         RefusedDeck{"missing layer file",
                     {"begin", kFirst, "load_mesh mesh_inf=gone.msh zseg_num=1", "end"},
-                    {"Can't find correct layer file!"}},
+                    {"Can't find correct layer file!\n{folder}gone.layer"}},
         RefusedDeck{"layer file without columns",
                     {"begin", kFirst, "load_mesh mesh_inf=empty.msh zseg_num=1", "end"},
-                    {kDataError}},
+                    {"File data error!\n{folder}empty.layer: it has no column statement."}},
         RefusedDeck{"layer file with a missing include",
                     {"begin", kFirst, "load_mesh mesh_inf=noinc.msh zseg_num=1", "end"},
                     {"Can't open file gone.inc"}},

@@ -126,6 +126,17 @@ bool CSeriesTable::CheckValueCount() const
     return true;
 }
 
+bool CSeriesTable::OnOK(CTessaronDoc& doc)
+{
+    if (!CheckValueCount())
+        return false;
+    ExchangeItems(true);
+    ExchangeItems(false);
+    if (!m_Variables.empty())
+        GenerateSeries(doc);
+    return true;
+}
+
 std::vector<int> CSeriesTable::ChangedZsegments() const
 {
     std::vector<int> zsegs;

@@ -61,6 +61,11 @@ public:
     // The checks of "Generate Series" on the value count read from its box; false (after the
     // message) when the table stays open.
     bool CheckValueCount() const;
+    // "Generate Series" with the value count and the name read from their boxes: false (after the
+    // message) when the count is refused and the table stays open; otherwise the variables take
+    // the list's ranges, the series is generated when the table holds a variable, and true tells
+    // the table to close.
+    bool OnOK(CTessaronDoc& doc);
     // The series on the document: false when nothing was generated (no root file, the project
     // refused or the user cancelled, a file could not be written). The document is given back
     // whole in every case.

@@ -5,6 +5,7 @@
 #include "app/ShellRegistration.h"
 #include "app/SplashWnd.h"
 #include "app/WxProfile.h"
+#include "dialogs/WxSeriesWindows.h"
 #include "dialogs/WxSheetRunner.h"
 #include "document/TessaronDoc.h"
 #include "platform/FatalExit.h"
@@ -13,6 +14,8 @@
 #include "platform/SheetRunner.h"
 #include "platform/TextureImage.h"
 #include "platform/UserPrompts.h"
+#include "series/ModelSeriesCommands.h"
+#include "views/GL2dView.h"
 #include "textfiles/LayerParamFlags.h"
 
 #include <wx/filename.h>
@@ -278,6 +281,11 @@ void CTessaronApp::CreateMainFrame()
     m_pDocument->SetWorkbookExporter(&m_workbookExporter);
     m_sheetRunner = std::make_unique<CWxSheetRunner>(*m_pDocument);
     SetSheetRunner(m_sheetRunner.get());
+    m_seriesWindows = std::make_unique<CWxSeriesWindows>(
+        [this]() -> wxWindow* { return m_pMainFrame; },
+        [this]() -> wxWindow* { return m_pMainFrame ? static_cast<wxWindow*>(m_pMainFrame->GetGL2dView()) : nullptr; });
+    m_modelSeries = std::make_unique<CModelSeriesCommands>(*m_seriesWindows);
+    m_pDocument->SetModelSeriesHandler(m_modelSeries.get());
     m_pMainFrame = new CMainFrame(*this, *m_pDocument);
     SetTopWindow(m_pMainFrame);
 }

@@ -21,6 +21,8 @@ class CTessaronDoc;
 class CMainFrame;
 class CWxProfile;
 class CWxSheetRunner;
+class CWxSeriesWindows;
+class CModelSeriesCommands;
 
 class CTessaronApp : public wxApp, public IAppServices {
 public:
@@ -107,6 +109,8 @@ private:
     std::unique_ptr<CTessaronDoc> m_pDocument;
     std::unique_ptr<CWxSheetRunner> m_sheetRunner;  // the document's layer property sheet
     CWorkbookExportService m_workbookExporter;      // the document's spreadsheet export
+    std::unique_ptr<CWxSeriesWindows> m_seriesWindows;     // the model-based series: windows
+    std::unique_ptr<CModelSeriesCommands> m_modelSeries;   // and commands
     CMainFrame* m_pMainFrame = nullptr;
     std::vector<std::string> m_recentFiles;
 };

@@ -90,6 +90,9 @@ enum : int {
     ID_OPTIONS_CORVEX3D = 32901,
     ID_OPTIONS_LUMIVO3D = 32902,
     ID_SERIES = 32903,
+    ID_SERI_COLUMN_WIDTH = 32904,     // the model-based series; in no menu, reached by id
+    ID_SERI_BULK_COMPOS = 32905,
+    ID_SERI_ACTIVE_COMPOS = 32906,
     ID_MESH_PLOT = 32912,
     ID_MESH_CLEAR = 32913,
     ID_MESH_PLOT_ALL = 32914,

@@ -195,6 +195,9 @@ inline const char* CommandPrompt(int id)
     case ID_MESH_CLEAR: return "Clear mesh\nClear mesh";
     case ID_MESH_PLOT_ALL: return "Plot all segment mesh\n Plot all segment mesh";
     case ID_MESH_CLEAR_ALL: return "Clear all segment mesh \n Clear all segment mesh ";
+    case ID_SERI_COLUMN_WIDTH: return "Seri Column Width\nSeri Column Width";
+    case ID_SERI_BULK_COMPOS: return "Seri Bulk Compos\nSeri Bulk Compos";
+    case ID_SERI_ACTIVE_COMPOS: return "Seri Active Compos\nSeri Active Compos";
     default: return "";
     }
 }

@@ -5,6 +5,7 @@
 #include "app/ShellRegistration.h"
 #include "app/SplashWnd.h"
 #include "app/WxProfile.h"
+#include "dialogs/WxModelSeriesWindows.h"
 #include "dialogs/WxSeriesWindows.h"
 #include "dialogs/WxSheetRunner.h"
 #include "document/EditBoxSeriesHost.h"
@@ -15,6 +16,8 @@
 #include "platform/SheetRunner.h"
 #include "platform/TextureImage.h"
 #include "platform/UserPrompts.h"
+#include "series/ModelSeriesCommands.h"
+#include "views/GL2dView.h"
 #include "textfiles/LayerParamFlags.h"
 
 #include <wx/filename.h>
@@ -287,6 +290,11 @@ void CTessaronApp::CreateMainFrame()
     m_editBoxSeries = std::make_unique<CEditBoxSeries>(*m_seriesWindows);
     m_seriesWindows->SetHost(m_editBoxSeries.get());
     SetEditBoxSeriesHost(m_editBoxSeries.get());
+    m_modelSeriesWindows = std::make_unique<CWxModelSeriesWindows>(
+        [this]() -> wxWindow* { return m_pMainFrame; },
+        [this]() -> wxWindow* { return m_pMainFrame ? static_cast<wxWindow*>(m_pMainFrame->GetGL2dView()) : nullptr; });
+    m_modelSeries = std::make_unique<CModelSeriesCommands>(*m_modelSeriesWindows);
+    m_pDocument->SetModelSeriesHandler(m_modelSeries.get());
     m_pMainFrame = new CMainFrame(*this, *m_pDocument);
     SetTopWindow(m_pMainFrame);
 }

@@ -23,7 +23,9 @@ class CMainFrame;
 class CWxProfile;
 class CWxSheetRunner;
 class CWxSeriesWindows;
+class CWxModelSeriesWindows;
 class CEditBoxSeries;
+class CModelSeriesCommands;
 
 class CTessaronApp : public wxApp, public IAppServices {
 public:
@@ -114,6 +116,8 @@ private:
     std::unique_ptr<CEditBoxSeries> m_editBoxSeries;
     CWorkbookExportService m_workbookExporter;      // the document's spreadsheet export
     CWorkbookImportService m_workbookImporter;      // the document's spreadsheet import
+    std::unique_ptr<CWxModelSeriesWindows> m_modelSeriesWindows;  // the model-based series: windows
+    std::unique_ptr<CModelSeriesCommands> m_modelSeries;          // and commands
     CMainFrame* m_pMainFrame = nullptr;
     std::vector<std::string> m_recentFiles;
 };

@@ -305,7 +305,7 @@ bool CTessaronDoc::OnCommand(int id)
         SelectZsegment(zsegIndex);
         return true;
     }
-    if (OnOptionsCommand(id) || OnEditCommand(id))
+    if (OnOptionsCommand(id) || OnEditCommand(id) || OnModelSeriesCommand(id))
         return true;
     switch (id) {
     case ID_FILE_SAVE: OnFileSave(); return true;
@@ -341,7 +341,7 @@ CommandState CTessaronDoc::QueryCommand(int id) const
         checkWhen(g_nCurZSeg == zsegIndex + 1);
         return state;
     }
-    if (QueryEditCommand(id, state))
+    if (QueryEditCommand(id, state) || QueryModelSeriesCommand(id, state))
         return state;
     switch (id) {
     case ID_FILE_SAVE:

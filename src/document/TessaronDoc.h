@@ -36,6 +36,7 @@
 //   TessaronDocZSegmentClipboard.cpp  copy and paste of z-segments and of z-segment material
 //   TessaronDocEditCommands.cpp     routing and enabling rules of the editing commands above
 //   TessaronDocEditBoxSeries.cpp    the "Series" command of a numeric box (EditBoxSeriesHost.h)
+//   TessaronDocModelSeries.cpp      the model-series commands and the model changes of a series
 // with helpers of their own: CUndoHistory and CDocSnapshot (undo), the mesh-count calculator `test`
 // (AutoMeshCounts.h), CToolRunner (the mesher tools) and CSetAsideDocument (the open document kept
 // while File Open reads another file).
@@ -64,6 +65,7 @@ struct CLayerFileContext;
 class CFileTransaction;
 class IWorkbookExporter;
 class IWorkbookImporter;
+class IModelSeriesHandler;
 class CSolFile;
 
 // What reading a ".layer" file into the records came to (CTessaronDoc::ReadLayerFileRecords).
@@ -340,6 +342,30 @@ public:
     // loaded from; false after a message when the deck is not written.
     bool SaveImportedDeck(const std::string& solPath, const std::vector<std::string>& layerPaths);
 
+    // --- Model-based series (TessaronDocModelSeries.cpp); z-segment indexes from 0 ---
+    // The series code that runs the commands (the application hands it over; without one the
+    // commands are disabled). The caller keeps ownership.
+    void SetModelSeriesHandler(IModelSeriesHandler* handler) { m_pModelSeriesHandler = handler; }
+    // Runs "Seri Column Width", "Seri Bulk Compos" or "Seri Active Compos"; false for any other id.
+    bool OnModelSeriesCommand(int id);
+    // Their enabling rule (HasSelectedLayer); false (state untouched) for any other id.
+    bool QueryModelSeriesCommand(int id, CommandState& state) const;
+    void OnSeriColumnWidth();
+    void OnSeriBulkCompos();
+    void OnSeriActiveCompos();
+    // A current z-segment with a selection that names a column and a row.
+    bool HasSelectedLayer() const;
+    // The edit images of the layer at (zseg, column, row) as Modify Layer fills them before its
+    // sheet, and written back as after an accepted sheet (no undo entry, no modified flag).
+    void LoadEditImages(int zseg, int column, int row);
+    void StoreEditImages(int zseg, int column, int row);
+    // Sets the height (kind 0) or the width (kind 1) of a layer for a series: a trapezoid keeps its
+    // shape, its larger edge taking the value. Then the mesh totals are checked ("Not set mesh!").
+    void ApplySeriesValue(int kind, int zseg, int column, int row, float value);
+    // Sets variable k + 1 (k from 0 to 5) of the layer's bulk macro, or with active its active
+    // macro, for a series.
+    void ApplySeriesMacroValue(bool active, int zseg, int column, int row, int k, double value);
+
     // --- Mesh counts ---
     // Chooses the reference column and row of z-segment index and numbers its materials.
     void PrepareAutoMesh(int index);
@@ -521,6 +547,7 @@ private:
     CMacroList m_NoMacros;
     IWorkbookExporter* m_pWorkbookExporter = nullptr;
     IWorkbookImporter* m_pWorkbookImporter = nullptr;
+    IModelSeriesHandler* m_pModelSeriesHandler = nullptr;
     std::string m_strWriteError;
     CUndoHistory m_UndoHistory{*this};
     // The views' thin-layer settings by view number (SetThinLayerHeight): clamp and least height.

@@ -1,0 +1,66 @@
+#include "textfiles/MergeMemo.h"
+
+#include <cstring>
+#include <utility>
+
+void CMergeMemo::Begin(const std::string& context)
+{
+    if (context != m_context)
+        m_last.clear();
+    m_context = context;
+    m_current.clear();
+}
+
+const CKeywordLine* CMergeMemo::Find(const std::string& key)
+{
+    auto kept = m_current.find(key);
+    if (kept != m_current.end())
+        return &kept->second;
+    auto last = m_last.find(key);
+    if (last == m_last.end())
+        return nullptr;
+    // The entry moves to this save's set whole, its key and statement not copied.
+    auto moved = m_current.insert(m_last.extract(last));
+    return &moved.position->second;
+}
+
+void CMergeMemo::Keep(const std::string& key, const CKeywordLine& written)
+{
+    m_current.emplace(key, written);
+}
+
+void CMergeMemo::End()
+{
+    m_last = std::move(m_current);
+    m_current = Entries();
+}
+
+void CMergeMemo::AppendNumber(std::string& key, long long number)
+{
+    char bytes[sizeof number];
+    std::memcpy(bytes, &number, sizeof number);
+    key.append(bytes, sizeof bytes);
+}
+
+void CMergeMemo::AppendText(std::string& key, const std::string& text)
+{
+    // The length first, so that no two lists of texts give the same key.
+    AppendNumber(key, static_cast<long long>(text.size()));
+    key += text;
+}
+
+void CMergeMemo::AppendLine(std::string& key, const CKeywordLine& line)
+{
+    AppendNumber(key, line.m_nLine);
+    AppendNumber(key, line.m_nSource);
+    AppendNumber(key, line.m_bModified);
+    AppendText(key, line.m_strText);
+    AppendText(key, line.m_strKeyword);
+    AppendNumber(key, static_cast<long long>(line.m_params.size()));
+    for (const CKeywordParam& param : line.m_params) {
+        AppendText(key, param.m_strName);
+        AppendText(key, param.m_strValue);
+        AppendText(key, param.m_strSourcePrefix);
+        AppendText(key, param.m_strSourceValue);
+    }
+}

@@ -266,8 +266,10 @@ bool CLayerFileUpdater::MergeParamsOrRecall(const CKeywordLine& o, const CKeywor
     std::string key;
     key.reserve(512);
     CMergeMemo::AppendLine(key, o);
+    // The statement before its clearing counts only where the clearing changed it.
     auto before = m_beforeClearing.find(o.m_nLine);
-    const bool cleared = o.m_nLine > 0 && before != m_beforeClearing.end();
+    const bool cleared =
+        o.m_nLine > 0 && before != m_beforeClearing.end() && !CMergeMemo::SameLine(before->second, o);
     CMergeMemo::AppendNumber(key, cleared ? 1 : 0);
     if (cleared)
         CMergeMemo::AppendLine(key, before->second);

@@ -64,3 +64,18 @@ void CMergeMemo::AppendLine(std::string& key, const CKeywordLine& line)
         AppendText(key, param.m_strSourceValue);
     }
 }
+
+bool CMergeMemo::SameLine(const CKeywordLine& a, const CKeywordLine& b)
+{
+    if (a.m_nLine != b.m_nLine || a.m_nSource != b.m_nSource || a.m_bModified != b.m_bModified ||
+        a.m_strText != b.m_strText || a.m_strKeyword != b.m_strKeyword || a.m_params.size() != b.m_params.size())
+        return false;
+    for (std::size_t i = 0; i < a.m_params.size(); ++i) {
+        const CKeywordParam& p = a.m_params[i];
+        const CKeywordParam& q = b.m_params[i];
+        if (p.m_strName != q.m_strName || p.m_strValue != q.m_strValue ||
+            p.m_strSourcePrefix != q.m_strSourcePrefix || p.m_strSourceValue != q.m_strSourceValue)
+            return false;
+    }
+    return true;
+}

@@ -37,6 +37,8 @@ public:
     static void AppendLine(std::string& key, const CKeywordLine& line);
     static void AppendText(std::string& key, const std::string& text);
     static void AppendNumber(std::string& key, long long number);
+    // True when the two statements are alike in everything AppendLine puts in a key.
+    static bool SameLine(const CKeywordLine& a, const CKeywordLine& b);
 
     std::size_t GetCount() const { return m_last.size(); }
 

@@ -1,6 +1,5 @@
 #include "textfiles/MergeMemo.h"
 
-#include <cstring>
 #include <utility>
 
 void CMergeMemo::Begin(const std::string& context)
@@ -37,9 +36,14 @@ void CMergeMemo::End()
 
 void CMergeMemo::AppendNumber(std::string& key, long long number)
 {
-    char bytes[sizeof number];
-    std::memcpy(bytes, &number, sizeof number);
-    key.append(bytes, sizeof bytes);
+    // Seven bits a byte, the last byte without its top bit: small numbers (most lengths) take one
+    // byte, and no number's bytes begin another's.
+    auto bits = static_cast<unsigned long long>(number);
+    while (bits >= 0x80) {
+        key += static_cast<char>((bits & 0x7F) | 0x80);
+        bits >>= 7;
+    }
+    key += static_cast<char>(bits);
 }
 
 void CMergeMemo::AppendText(std::string& key, const std::string& text)

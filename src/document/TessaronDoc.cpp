@@ -65,6 +65,7 @@ void CTessaronDoc::DeleteContents()
         m_nForcedSelection = 0;
     }
     m_VcselSections.clear();
+    m_MergeMemos.clear();
     g_nClipboardZSeg = 0;
     CDocumentBase::DeleteContents();
 }

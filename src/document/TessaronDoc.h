@@ -52,6 +52,7 @@
 #include "statements/LoadContext.h"
 #include "statements/SharedKeywordLines.h"
 #include "textfiles/MacroList.h"
+#include "textfiles/MergeMemo.h"
 #include "textfiles/SolDocument.h"
 
 #include <cstdint>
@@ -110,6 +111,9 @@ public:
     // ".layer" text read last (reset by New, Open and every read).
     CLoadContext m_LoadContext;
     std::vector<CMaterialSet> m_MaterialSets;  // one per z-segment, in z-segment order
+    // What the last ".layer" write of each z-segment merged, by z-segment index, so that the next
+    // write merges only what changed (never part of an undo snapshot: it answers only equal inputs).
+    std::vector<CMergeMemo> m_MergeMemos;
     CSegInfoList m_SegInfoList;
     unsigned char m_bHasSelection = 0;    // some layer is selected
     std::vector<CZSegment> m_ZSegments;   // g_nZSegCount of them in use, from the front

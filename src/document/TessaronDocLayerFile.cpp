@@ -139,6 +139,9 @@ bool CTessaronDoc::BuildZsegmentLayerText(int n, const std::string& path, std::s
     updater.SetPath(path);
     updater.SetMacroList(&GetMacroList());
     updater.SetLoadContext(loaded);
+    if (static_cast<int>(m_MergeMemos.size()) <= n)
+        m_MergeMemos.resize(static_cast<std::size_t>(n) + 1);
+    updater.SetMergeMemo(&m_MergeMemos[static_cast<std::size_t>(n)]);
     updater.Update(std::move(old), m_LayerLines.Mutable(), result);
     bytes = result.StoreRawText();
     return true;

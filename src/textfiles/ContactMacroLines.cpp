@@ -135,15 +135,19 @@ void WriteContactMacroLines(CKeywordLineList& list)
 
 void NormalizeContactMacroParams(CKeywordLineList& list, bool identityOnly)
 {
-    for (CKeywordLine& line : list.m_lines) {
-        if (line.GetKeyword() != "layer_mater")
-            continue;
-        ReparseKeepingPlace(line);
-        if (!StartsWith(line.GetParam("macro_name"), "contact"))
-            continue;
-        RemoveUnkeptParams(line, identityOnly);
-        RebuildCanonicalWrapped(line);
-    }
+    for (CKeywordLine& line : list.m_lines)
+        NormalizeContactMacroParamsOfLine(line, identityOnly);
+}
+
+void NormalizeContactMacroParamsOfLine(CKeywordLine& line, bool identityOnly)
+{
+    if (line.m_strKeyword != "layer_mater")
+        return;
+    ReparseKeepingPlace(line);
+    if (!StartsWith(line.GetParam("macro_name"), "contact"))
+        return;
+    RemoveUnkeptParams(line, identityOnly);
+    RebuildCanonicalWrapped(line);
 }
 
 void NormalizeTopBottomContacts(CKeywordLineList& list)

@@ -6,6 +6,7 @@
 // These routines translate whole statement lists between the two forms, and reduce statements to
 // what identifies them for the layer file updater's comparisons.
 
+class CKeywordLine;
 class CKeywordLineList;
 
 // True when the list holds a contact statement: the only statements ReadContactMacroLines changes.
@@ -17,5 +18,7 @@ void WriteContactMacroLines(CKeywordLineList& list);
 // Every "layer_mater" statement is parsed again from its text; a contact statement keeps only
 // macro_name and column_num (identityOnly) or the parameters of the file form.
 void NormalizeContactMacroParams(CKeywordLineList& list, bool identityOnly);
+// The same for one statement (nothing for any other keyword).
+void NormalizeContactMacroParamsOfLine(CKeywordLine& line, bool identityOnly);
 // Removes barrier and work_function from every "top_contact" and "bottom_contact" statement.
 void NormalizeTopBottomContacts(CKeywordLineList& list);

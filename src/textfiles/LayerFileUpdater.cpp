@@ -5,6 +5,8 @@
 #include "platform/StringUtil.h"
 #include "textfiles/ContactMacroLines.h"
 #include "textfiles/LayerFileUpdaterText.h"
+#include "textfiles/LayerParamFlags.h"
+#include "textfiles/MergeMemo.h"
 #include "textfiles/UnreadStatements.h"
 
 #include <algorithm>
@@ -160,6 +162,7 @@ void CLayerFileUpdater::Update(CKeywordLineList old, CKeywordLineList& fresh, CK
     MatchStructureLines(old, fresh);
     RememberBeforeClearing(old, "layer_mater");
     PlanUnnamedEmptyLayers(old, fresh);
+    BeginMemo();
     UpdateLayerMaterPass(old, fresh);
     InlineUnitsHoldingAnchors(old, fresh);
 
@@ -184,6 +187,8 @@ void CLayerFileUpdater::Update(CKeywordLineList old, CKeywordLineList& fresh, CK
         // side contacts and label positions are left to the placing passes below, which would
         // otherwise add each of them a second time.
         result.RemoveAll();
+        m_settledLines.clear();
+        m_memoPending.clear();
         CKeywordLineList anchored;
         for (const CKeywordLine& line : fresh.m_lines)
             if (!IsRegeneratedStatement(line) || EqualsNoCase(line.m_strKeyword, "vcsel_section"))
@@ -223,14 +228,81 @@ void CLayerFileUpdater::Update(CKeywordLineList old, CKeywordLineList& fresh, CK
             line.m_nLine = -1;
         }
     }
-    RemoveDefaultParams(result);
-    NormalizeContactMacroParams(result, 0);
+    RunStatementPasses(result);
     PlaceSideContacts(fresh, result);
     PlaceColumnPositions(fresh, result);
     PlaceLayerPositions(fresh, result);
     UpdateVcselSections(fresh, result);
     UpdateDopingParams(result);
     KeepDopingTexts(old, result);
+}
+
+void CLayerFileUpdater::BeginMemo()
+{
+    m_settledLines.clear();
+    m_memoPending.clear();
+    m_memoInUse = m_pMemo != nullptr;
+    if (!m_memoInUse)
+        return;
+    // Everything a merge reads besides its two statements.
+    std::string context = m_defaults.Fingerprint();
+    AppendMacroFingerprint(context, m_pMacros);
+    for (const auto& flag : LayerParamFlags()) {
+        CMergeMemo::AppendText(context, flag.first);
+        CMergeMemo::AppendNumber(context, flag.second ? 1 : 0);
+    }
+    m_pMemo->Begin(context);
+}
+
+bool CLayerFileUpdater::MergeParamsOrRecall(const CKeywordLine& o, const CKeywordLine& fresh, CKeywordLine& out,
+                                            int at)
+{
+    if (!m_memoInUse) {
+        MergeParams(o, fresh, out);
+        return false;
+    }
+    // The key holds all that MergeParams reads of the statements: the old one, the one it was
+    // before its clearing, and the fresh one.
+    std::string key;
+    key.reserve(512);
+    CMergeMemo::AppendLine(key, o);
+    // The statement before its clearing counts only where the clearing changed it.
+    auto before = m_beforeClearing.find(o.m_nLine);
+    const bool cleared =
+        o.m_nLine > 0 && before != m_beforeClearing.end() && !CMergeMemo::SameLine(before->second, o);
+    CMergeMemo::AppendNumber(key, cleared ? 1 : 0);
+    if (cleared)
+        CMergeMemo::AppendLine(key, before->second);
+    CMergeMemo::AppendLine(key, fresh);
+    if (const CKeywordLine* written = m_pMemo->Find(key)) {
+        out = *written;
+        m_settledLines.push_back(at);
+        return true;
+    }
+    MergeParams(o, fresh, out);
+    m_memoPending.emplace_back(at, std::move(key));
+    return false;
+}
+
+void CLayerFileUpdater::RunStatementPasses(CKeywordLineList& result)
+{
+    std::vector<bool> settled(static_cast<std::size_t>(result.GetCount()), false);
+    for (int i : m_settledLines)
+        if (i >= 0 && i < result.GetCount())
+            settled[static_cast<std::size_t>(i)] = true;
+    for (int i = 0; i < result.GetCount(); ++i) {
+        if (settled[static_cast<std::size_t>(i)])
+            continue;
+        RemoveDefaultParamsOfLine(result[i]);
+        NormalizeContactMacroParamsOfLine(result[i], false);
+    }
+    if (!m_memoInUse)
+        return;
+    for (const auto& pending : m_memoPending)
+        if (pending.first >= 0 && pending.first < result.GetCount())
+            m_pMemo->Keep(pending.second, result[pending.first]);
+    m_pMemo->End();
+    m_memoInUse = false;
 }
 
 void CLayerFileUpdater::KeepUnreadStatements(CKeywordLineList& old)

@@ -27,6 +27,7 @@
 #include <vector>
 
 class CMacroList;
+class CMergeMemo;
 
 // The two default statements: a parameter whose name and value text equal one of theirs is left
 // out of a written statement of the same keyword.
@@ -57,6 +58,9 @@ public:
     // The application's macro list, which tells whether a material macro takes parameters (none:
     // every macro counts as unknown).
     void SetMacroList(CMacroList* macros) { m_pMacros = macros; }
+    // What the last save of the same z-segment merged (none: every statement is merged). Update
+    // takes the merges of unchanged statements from it and leaves this save's merges in it.
+    void SetMergeMemo(CMergeMemo* memo) { m_pMemo = memo; }
     // The include statements of the old lines and the folder their files were read from (none
     // until set: every included block is then merged into the file).
     void SetLoadContext(const CLoadContext& loaded) { m_loaded = loaded; }
@@ -128,6 +132,13 @@ private:
     };
 
     void KeepUnreadStatements(CKeywordLineList& old);
+    // MergeParams, or its result from the memo: true when it came from there, whole (the
+    // per-statement passes already done).
+    bool MergeParamsOrRecall(const CKeywordLine& o, const CKeywordLine& fresh, CKeywordLine& out, int at);
+    void BeginMemo();
+    // The per-statement passes over the result (default parameters, contact macros), but for the
+    // statements the memo gave whole; then the memo learns this save's merges.
+    void RunStatementPasses(CKeywordLineList& result);
     void PlanUnnamedEmptyLayers(const CKeywordLineList& old, const CKeywordLineList& fresh);
     void PrepareIncludeUnits(CKeywordLineList& old);
     void InlineUnit(CKeywordLineList& old, CKeywordLineList& fresh, int source);
@@ -152,6 +163,12 @@ private:
 
     std::string m_strPath;
     CMacroList* m_pMacros = nullptr;
+    CMergeMemo* m_pMemo = nullptr;
+    bool m_memoInUse = false;
+    // Result statements merged in this update, by index: from the memo (settled) or to be kept
+    // in it with their keys.
+    std::vector<int> m_settledLines;
+    std::vector<std::pair<int, std::string>> m_memoPending;
     // The include table and folder of the old lines; the entries written back are taken out.
     CLoadContext m_loaded;
     // What absent parameters read as, in the file this update writes.

@@ -125,15 +125,16 @@ void CLayerFileUpdater::MergeStatement(CKeywordLineList& old, CKeywordLineList& 
             }
             const int s = f.m_nSource;
             if (s == 0) {
+                // The statement lands after the plain lines that stood before its partner.
+                CopyPrecedingLines(old, result, j);
                 CKeywordLine out;
                 if (kind == "vcsel_section") {
                     out = f;
                     out.RebuildText(ParamTextForm::canonical);
                     out.WrapText();
                 } else {
-                    MergeParams(old[j], f, out);
+                    MergeParamsOrRecall(old[j], f, out, result.GetCount());
                 }
-                CopyPrecedingLines(old, result, j);
                 result.m_lines.push_back(std::move(out));
             } else if (!IsUnitUnchanged(old, fresh, s) || !CanWriteIncludeBack(s) || !ReachIncludedFile(s)) {
                 // Something in the included block changed, or its file cannot be reached from the

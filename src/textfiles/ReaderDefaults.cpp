@@ -5,6 +5,7 @@
 #include "textfiles/LayerFileUpdater.h"
 #include "textfiles/LayerStatementReader.h"
 #include "textfiles/MacroList.h"
+#include "textfiles/MergeMemo.h"
 
 namespace {
 
@@ -30,6 +31,38 @@ CReaderDefaults::CReaderDefaults(const CKeywordLineList& fresh, CMacroList* macr
     for (const CKeywordLine& line : fresh.m_lines)
         if (line.m_strKeyword == "column")
             m_columnWidths.emplace(Trim(line.GetParam("column_num")), line.GetParam("w"));
+}
+
+std::string CReaderDefaults::Fingerprint() const
+{
+    std::string text;
+    CMergeMemo::AppendNumber(text, static_cast<long long>(m_columnWidths.size()));
+    for (const auto& width : m_columnWidths) {
+        CMergeMemo::AppendText(text, width.first);
+        CMergeMemo::AppendText(text, width.second);
+    }
+    CMergeMemo::AppendNumber(text, static_cast<long long>(m_unnamedEmptyColumns.size()));
+    for (const std::string& column : m_unnamedEmptyColumns)
+        CMergeMemo::AppendText(text, column);
+    AppendMacroFingerprint(text, m_pMacros);
+    return text;
+}
+
+void AppendMacroFingerprint(std::string& text, const CMacroList* macros)
+{
+    CMergeMemo::AppendNumber(text, macros ? macros->GetCount() : -1);
+    if (!macros)
+        return;
+    for (int i = 0; i < macros->GetCount(); ++i) {
+        const CMacroDef& def = macros->GetDef(i);
+        CMergeMemo::AppendText(text, def.GetUsage());
+        CMergeMemo::AppendNumber(text, def.GetTokenCount());
+        for (int t = 0; t < def.GetTokenCount(); ++t)
+            CMergeMemo::AppendText(text, def.GetToken(t));
+        CMergeMemo::AppendNumber(text, def.GetParamEntryCount());
+        for (int e = 0; e < def.GetParamEntryCount(); ++e)
+            CMergeMemo::AppendText(text, def.GetParamEntry(e));
+    }
 }
 
 bool CReaderDefaults::ReadsAsAbsent(const CKeywordLine& holder, const CKeywordLine& other,

@@ -46,6 +46,10 @@ public:
     // the writer's "void" one.
     void AllowUnnamedEmptyLayers(const std::set<std::string>& columns) { m_unnamedEmptyColumns = columns; }
 
+    // Everything the answers depend on (the widths, the columns above and the macros' contents),
+    // as one text: two defaults with the same fingerprint answer every question alike.
+    std::string Fingerprint() const;
+
 private:
     bool IsColumnWidth(const std::string& name, const std::string& value) const;
     bool IsOwnSymbol(const CKeywordLine& holder, const CKeywordLine& other, const CKeywordParam& param,
@@ -55,3 +59,7 @@ private:
     CMacroList* m_pMacros = nullptr;
     std::set<std::string> m_unnamedEmptyColumns;
 };
+
+// Appends everything a merge may ask of the macros (each definition's usage, tokens and parameter
+// entries) to text; a null list gives its own mark.
+void AppendMacroFingerprint(std::string& text, const CMacroList* macros);

@@ -11,6 +11,7 @@
 #include "platform/Path.h"
 #include "platform/UserPrompts.h"
 #include "statements/LoadContext.h"
+#include "textfiles/ContactMacroLines.h"
 #include "textfiles/LayerFileContext.h"
 #include "textfiles/LayerStatementReader.h"
 #include "textfiles/LayerStructureFault.h"
@@ -154,14 +155,26 @@ bool CSolFile::ReadSegmentLayerFile(int index)
     archive.Close();
     if (!loaded)
         return false;  // the load has said which included file it could not read
-    m_pDoc->materialSets.push_back(CMaterialSet::FromLoad(context, lines, path));
+    // The read changes only contact statements (into the model's form): without any, the loaded
+    // list itself becomes the material set once the read is done (nothing reads it after that,
+    // the next file or the deck's statements replace it); with some, the file's form is copied
+    // before.
+    const bool readChangesLines = HasContactMacroLines(lines);
+    m_pDoc->materialSets.push_back(readChangesLines ? CMaterialSet::FromLoad(context, lines, path)
+                                                    : CMaterialSet::FromLoad(context, CSharedKeywordLines(), path));
+    const std::size_t set = m_pDoc->materialSets.size() - 1;
 
     CLayerFileContext layerFile{m_pDoc->zsegs, ZSegmentsInUse(), lines, nullptr, m_pDoc->vcselSections,
                                 m_pDoc->macros};
     CLayerStatementReader reader(layerFile);
-    if (reader.ReadLayerStatements(index) == 0) {
+    const int read = reader.ReadLayerStatements(index);
+    if (read == 0) {
         AfxMessageBox(LayerDataErrorText(path, lines), MB_OK);
         return false;
+    }
+    if (!readChangesLines) {
+        m_pDoc->materialSets[set].m_Lines = CSharedKeywordLines(std::move(lines));
+        lines.RemoveAll();
     }
     m_bUpperWidthRead = m_bUpperWidthRead || reader.HasReadUpperWidth();
     AppServices().LoadLayerMacros(path);

@@ -4,11 +4,13 @@
 #include "app/SplashWnd.h"
 #include "app/WxProfile.h"
 #include "document/TessaronDoc.h"
+#include "views/GL2dView.h"
 
 #include <gtest/gtest.h>
 #include <wx/evtloop.h>
 #include <wx/init.h>
 #include <wx/stopwatch.h>
+#include <wx/uiaction.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -154,4 +156,17 @@ std::string ProfileStringFromFile(const std::string& section, const std::string&
 {
     CWxProfile profile("Brenvik");
     return profile.GetProfileString(section, entry);
+}
+
+void ClickLayerAt(float x, float y)
+{
+    PumpEvents(100);
+    CGL2dView* view = Frame()->GetGL2dView();
+    ASSERT_NE(view, nullptr);
+    const CClientPoint p = view->ProjectPoint({x, y});
+    wxUIActionSimulator sim;
+    sim.MouseMove(view->ClientToScreen(wxPoint(p.x, p.y)));
+    PumpEvents(50);
+    sim.MouseClick();
+    PumpEvents(100);
 }

@@ -44,6 +44,9 @@ void StopApp();
 CMainFrame* Frame();
 // Lets pending events and idle processing run.
 void PumpEvents(int milliseconds = 0);
+// A click of the left mouse button on the main window's 2-D view at a model point: the layer
+// there is selected.
+void ClickLayerAt(float x, float y);
 // The settings file of the running user, read afresh.
 int ProfileIntFromFile(const std::string& section, const std::string& entry, int defaultValue);
 std::string ProfileStringFromFile(const std::string& section, const std::string& entry);

@@ -82,20 +82,6 @@ void RunSizedSheet(int id, const char* caption, const char* height, const char* 
     });
 }
 
-// A click of the left mouse button on the main window's 2-D view at a model point.
-void ClickLayerAt(float x, float y)
-{
-    PumpEvents(100);
-    CGL2dView* view = Frame()->GetGL2dView();
-    ASSERT_NE(view, nullptr);
-    const CClientPoint p = view->ProjectPoint({x, y});
-    wxUIActionSimulator sim;
-    sim.MouseMove(view->ClientToScreen(wxPoint(p.x, p.y)));
-    PumpEvents(50);
-    sim.MouseClick();
-    PumpEvents(100);
-}
-
 bool IsEnabled(int id)
 {
     const wxMenuItem* item = Frame()->GetMenuBar()->FindItem(WxId(id));

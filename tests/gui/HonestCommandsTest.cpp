@@ -28,8 +28,9 @@ void ExpectShown(int id, bool enabled, const char* when)
 {
     EXPECT_EQ(Frame()->IsCommandEnabled(WxId(id)), enabled) << id << " " << when;
     Frame()->UpdateWindowUI(wxUPDATE_UI_RECURSE);
-    if (wxToolBar* bar = Frame()->GetToolBar(); bar && bar->FindById(WxId(id)))
+    if (wxToolBar* bar = Frame()->GetToolBar(); bar && bar->FindById(WxId(id))) {
         EXPECT_EQ(bar->GetToolEnabled(WxId(id)), enabled) << id << " on the tool bar " << when;
+    }
 }
 
 void Activate(wxWindow* view)

@@ -117,8 +117,9 @@ TEST_F(MaterialPages, TheParameterDialogShowsAsManyLabelledBoxesAsTheMacroHasUpT
                 SCOPED_TRACE(i);
                 EXPECT_EQ(Shown(&dialog, CMacroParamDlg::IDC_VALUE1 + i), i < 4);
                 EXPECT_EQ(Shown(&dialog, CMacroParamDlg::IDC_LABEL1 + i), i < 4);
-                if (i < 4)
+                if (i < 4) {
                     EXPECT_EQ(Control<wxStaticText>(&dialog, CMacroParamDlg::IDC_LABEL1 + i)->GetLabel(), labels[i]);
+                }
                 EXPECT_EQ(Text(&dialog, CMacroParamDlg::IDC_VALUE1 + i), "0") << "another macro starts from zeros";
                 EXPECT_EQ(Control<CSeriesEdit>(&dialog, CMacroParamDlg::IDC_VALUE1 + i)->GetParamId(), 10 + i);
             }

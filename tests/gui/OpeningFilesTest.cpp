@@ -52,20 +52,6 @@ bool IsEnabled(int id)
     return item && item->IsEnabled();
 }
 
-// A click of the left mouse button on the 2-D view at a model point: the layer there is selected.
-void ClickLayerAt(float x, float y)
-{
-    PumpEvents(100);
-    CGL2dView* view = Frame()->GetGL2dView();
-    ASSERT_NE(view, nullptr);
-    const CClientPoint p = view->ProjectPoint({x, y});
-    wxUIActionSimulator sim;
-    sim.MouseMove(view->ClientToScreen(wxPoint(p.x, p.y)));
-    PumpEvents(50);
-    sim.MouseClick();
-    PumpEvents(100);
-}
-
 }  // namespace
 
 TEST(OpeningFiles, EveryRefusedFileIsNamedAndTheDeckReaderNeverStartsOnOneThatIsNoText)

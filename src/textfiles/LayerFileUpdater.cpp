@@ -10,6 +10,7 @@
 #include "textfiles/UnreadStatements.h"
 
 #include <algorithm>
+#include <set>
 
 const std::string g_strLayerMaterDefault =
     "layer_mater solve_wave=yes embedded_structure=0 n_newdoping_index=0 p_newdoping_index=0";
@@ -136,6 +137,7 @@ void CLayerFileUpdater::Update(CKeywordLineList old, CKeywordLineList& fresh, CK
     // blocks are sorted out next, while the statements that are regenerated below still show
     // which blocks hold them.
     KeepUnreadStatements(old);
+    KeepIncompleteGratings(old, fresh);
     PrepareIncludeUnits(old);
     RemoveVcselSectionLines(old);
     RemoveSideContactLines(old);
@@ -316,6 +318,38 @@ void CLayerFileUpdater::KeepUnreadStatements(CKeywordLineList& old)
             continue;
         old[i].m_strKeyword.clear();
         old[i].m_params.clear();
+    }
+}
+
+void CLayerFileUpdater::KeepIncompleteGratings(CKeywordLineList& old, const CKeywordLineList& fresh)
+{
+    // A grating composition that lacks one of its four macro names is held by the model, but the
+    // writer leaves it out until it is complete. The statement the user wrote is kept as text where
+    // it stands, like the statements the model cannot hold, unless this save writes a composition
+    // for the same row and column: then that one is merged with it as usual.
+    std::set<std::pair<int, std::string>> written;
+    int layers = 0;
+    for (const CKeywordLine& line : fresh.m_lines) {
+        if (line.m_strKeyword == "layer")
+            ++layers;
+        else if (line.m_strKeyword == "grating_compos")
+            written.emplace(layers, Trim(line.GetParam("column_num")));
+    }
+    layers = 0;
+    for (CKeywordLine& line : old.m_lines) {
+        if (line.m_strKeyword == "layer") {
+            ++layers;
+            continue;
+        }
+        if (line.m_strKeyword != "grating_compos")
+            continue;
+        bool complete = true;
+        for (const char* name : {"hi_macro_name", "hi_active_macro", "lo_macro_name", "lo_active_macro"})
+            complete = complete && !line.GetParam(name).empty();
+        if (complete || written.count(std::make_pair(layers, Trim(line.GetParam("column_num")))) > 0)
+            continue;
+        line.m_strKeyword.clear();
+        line.m_params.clear();
     }
 }
 

@@ -132,6 +132,7 @@ private:
     };
 
     void KeepUnreadStatements(CKeywordLineList& old);
+    void KeepIncompleteGratings(CKeywordLineList& old, const CKeywordLineList& fresh);
     // MergeParams, or its result from the memo: true when it came from there, whole (the
     // per-statement passes already done).
     bool MergeParamsOrRecall(const CKeywordLine& o, const CKeywordLine& fresh, CKeywordLine& out, int at);

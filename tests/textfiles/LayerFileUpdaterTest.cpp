@@ -814,3 +814,57 @@ TEST_F(LayerFileUpdaterTest, AnIncludedRowKeepsItsIncludeWhenItsDopingIsUnchange
         EXPECT_EQ(result.StoreRawText(), c.saved) << c.includedRow;
     }
 }
+
+TEST_F(LayerFileUpdaterTest, AnIncompleteGratingIsKeptUntilTheModelWritesOneForItsLayer)
+{
+    // A composition without its active macros: the writer leaves it out, the save keeps the text.
+    const char* const incomplete = "grating_compos column_num=1 d_high=0.12 hi_macro_name=a lo_macro_name=b";
+    CKeywordLineList old = Numbered({"begin_layer", "column column_num=1 w=1 mesh_num=2 r=1",
+                                     "layer_mater macro_name=a column_num=1", incomplete, "layer d=1 n=2 r=1",
+                                     "end_layer"});
+    const std::vector<const char*> model = {"begin_layer", "column column_num=1 w=1 mesh_num=2 r=1",
+                                            "layer_mater macro_name=a column_num=1", "layer d=1 n=2 r=1",
+                                            "end_layer"};
+    auto save = [&](std::vector<const char*> statements) {
+        CKeywordLineList fresh;
+        for (const char* text : statements)
+            fresh.Append(Parsed(text));
+        CLayerFileUpdater updater;
+        CKeywordLineList result;
+        updater.Update(old, fresh, result);
+        return result;
+    };
+
+    const CKeywordLineList kept = save(model);
+    ASSERT_EQ(kept.CountKeyword("grating_compos"), 1);
+    for (int i = 0; i < kept.GetCount(); ++i)
+        if (kept[i].m_strKeyword == "grating_compos") {
+            EXPECT_EQ(kept[i].m_strText, incomplete);
+            EXPECT_EQ(kept[i - 1].m_strKeyword, "layer_mater");
+            EXPECT_EQ(kept[i + 1].m_strKeyword, "layer");
+        }
+
+    // Completed in the device: the model's statement is merged with it, not written beside it.
+    std::vector<const char*> completed = model;
+    completed.insert(completed.begin() + 3, "grating_compos column_num=1 d_high=0.12 hi_macro_name=a "
+                                            "hi_active_macro=w lo_macro_name=b lo_active_macro=w");
+    const CKeywordLineList merged = save(completed);
+    ASSERT_EQ(merged.CountKeyword("grating_compos"), 1);
+    for (const CKeywordLine& line : merged.m_lines)
+        if (line.m_strKeyword == "grating_compos") {
+            EXPECT_EQ(line.GetParam("hi_active_macro"), "w");
+            EXPECT_EQ(line.GetParam("lo_active_macro"), "w");
+        }
+
+    // A composition of another row or column does not take its place.
+    const CKeywordLineList twoRows = save({"begin_layer", "column column_num=1 w=1 mesh_num=2 r=1",
+                                           "layer_mater macro_name=a column_num=1", "layer d=1 n=2 r=1",
+                                           "layer_mater macro_name=a column_num=1",
+                                           "grating_compos column_num=1 hi_macro_name=a hi_active_macro=w "
+                                           "lo_macro_name=b lo_active_macro=w",
+                                           "layer d=2 n=2 r=1", "end_layer"});
+    ASSERT_EQ(twoRows.CountKeyword("grating_compos"), 2);
+    for (const CKeywordLine& line : twoRows.m_lines)
+        if (line.m_strKeyword == "grating_compos" && line.GetParam("hi_active_macro").empty())
+            EXPECT_EQ(line.m_strText, incomplete);
+}

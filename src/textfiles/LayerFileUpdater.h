@@ -106,6 +106,11 @@ public:
     static void ClearGratingMacroParams(CKeywordLineList& old);
     void UpdateLayerMaterPass(CKeywordLineList& old, const CKeywordLineList& fresh);
     void ClearLayerMaterParams(CKeywordLine& o, const CKeywordLine& f);
+    // Whether o and f name the same old-style macro (no symbols on either side), whose variables
+    // that f leaves out stay in the merged statement; and whether o's variable of that name is one.
+    static bool KeepsUnwrittenVariable(const CKeywordLine& o, const CKeywordLine& f, const char* nameParam,
+                                       const char* symbolStem);
+    static bool KeepsOldVariable(const CKeywordLine& o, const CKeywordLine& f, const std::string& name);
     // The parameters a material statement's clearing removes, by what changed.
     static const CKeywordLine& LayerMaterClearingPattern(bool macroChanged, bool activeChanged);
     bool MacroSymbolsChanged(const CKeywordLine& o, const CKeywordLine& f);

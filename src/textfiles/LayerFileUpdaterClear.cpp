@@ -4,9 +4,11 @@
 #include "textfiles/LayerFileUpdater.h"
 
 #include "platform/NumberText.h"
+#include "platform/StringUtil.h"
 #include "textfiles/LayerParamFlags.h"
 #include "textfiles/MacroList.h"
 
+#include <algorithm>
 #include <unordered_map>
 
 void ReparseFlattenedKeepNumber(CKeywordLine& s);
@@ -14,6 +16,21 @@ bool CannotHoldParamOf(const CKeywordLine& s, const CKeywordLine& pattern);
 CKeywordLine ParsedStatement(const std::string& text);
 
 namespace {
+
+bool HasParam(const CKeywordLine& s, const std::string& name)
+{
+    for (const CKeywordParam& p : s.m_params)
+        if (p.m_strName == name)
+            return true;
+    return false;
+}
+
+std::string WithoutTrailingDigits(std::string name)
+{
+    while (!name.empty() && name.back() >= '0' && name.back() <= '9')
+        name.pop_back();
+    return name;
+}
 
 std::string NumberedNames(const char* stem, int from, int to)
 {
@@ -72,7 +89,52 @@ void CLayerFileUpdater::UpdateLayerMaterPass(CKeywordLineList& old, const CKeywo
 
 void CLayerFileUpdater::ClearLayerMaterParams(CKeywordLine& o, const CKeywordLine& f)
 {
-    ClearByPattern(LayerMaterClearingPattern(MacroSymbolsChanged(o, f), ActiveSymbolsChanged(o, f)), o);
+    const bool macroChanged = MacroSymbolsChanged(o, f);
+    const bool activeChanged = ActiveSymbolsChanged(o, f);
+    const CKeywordLine& pattern = LayerMaterClearingPattern(macroChanged, activeChanged);
+    const bool keepBulk = macroChanged && KeepsUnwrittenVariable(o, f, "macro_name", "var_symbol");
+    const bool keepActive = activeChanged && KeepsUnwrittenVariable(o, f, "active_macro", "avar_symbol");
+    if (!keepBulk && !keepActive) {
+        ClearByPattern(pattern, o);
+        return;
+    }
+    // The variables of an old-style macro that the fresh statement leaves out stay as written.
+    CKeywordLine narrowed = pattern;
+    auto kept = [&](const CKeywordParam& p) {
+        const std::string stem = WithoutTrailingDigits(p.m_strName);
+        return ((keepBulk && stem == "var") || (keepActive && stem == "avar")) && KeepsOldVariable(o, f, p.m_strName);
+    };
+    narrowed.m_params.erase(std::remove_if(narrowed.m_params.begin(), narrowed.m_params.end(), kept),
+                            narrowed.m_params.end());
+    ClearByPattern(narrowed, o);
+}
+
+bool CLayerFileUpdater::KeepsUnwrittenVariable(const CKeywordLine& o, const CKeywordLine& f, const char* nameParam,
+                                               const char* symbolStem)
+{
+    // Only the same old-style macro on both sides: a free-style statement's variables go with its
+    // symbols, and a contact layer's are written under their own names.
+    const std::string name = o.GetParam(nameParam);
+    if (name.empty() || name != f.GetParam(nameParam) || name.compare(0, 7, "contact") == 0)
+        return false;
+    for (int i = 1; i <= 6; ++i) {
+        const std::string symbol = StrFormat("%s%d", symbolStem, i);
+        if (!o.GetParam(symbol).empty() || !f.GetParam(symbol).empty())
+            return false;
+    }
+    return true;
+}
+
+bool CLayerFileUpdater::KeepsOldVariable(const CKeywordLine& o, const CKeywordLine& f, const std::string& name)
+{
+    // The writer leaves out an old-style macro's variables beyond the count its definition gives
+    // (none when the program does not know the macro under its old-style name), although the
+    // layer holds them as read. Such a variable stays when the fresh statement does not carry it,
+    // unless it is the bulk variable the fresh statement grades.
+    if (HasParam(f, name) || !HasParam(o, name))
+        return false;
+    const std::string grade = f.GetParam("grade_var");
+    return grade.empty() || name != "var" + Trim(grade);
 }
 
 const CKeywordLine& CLayerFileUpdater::LayerMaterClearingPattern(bool macroChanged, bool activeChanged)

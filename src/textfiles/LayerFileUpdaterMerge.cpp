@@ -372,6 +372,9 @@ void CLayerFileUpdater::MergeParams(const CKeywordLine& o, const CKeywordLine& f
     const bool mater = o.m_strKeyword == "layer_mater";
     const bool varFlagged = !mater || MacroSymbolsChanged(o, f);
     const bool avarFlagged = !mater || ActiveSymbolsChanged(o, f);
+    // An old-style macro's variables that the fresh statement leaves out were kept by the clearing.
+    const bool keepVar = mater && KeepsUnwrittenVariable(u, fresh, "macro_name", "var_symbol");
+    const bool keepAvar = mater && KeepsUnwrittenVariable(u, fresh, "active_macro", "avar_symbol");
     std::size_t kept = 0;  // o's parameters are those of u that were not cleared, in u's order
     for (const CKeywordParam& p : u.m_params) {
         const bool cleared = !(kept < o.m_params.size() && o.m_params[kept].m_strName == p.m_strName);
@@ -388,7 +391,9 @@ void CLayerFileUpdater::MergeParams(const CKeywordLine& o, const CKeywordLine& f
         if (cleared || IsOptionalModelParam(o.m_strKeyword, p.m_strName))
             continue;  // the model says it is not there
         const std::string stem = StripTrailingDigits(p.m_strName);
-        if ((stem != "var" || varFlagged) && (stem != "avar" || avarFlagged)) {
+        const bool keptVariable = ((stem == "var" && keepVar) || (stem == "avar" && keepAvar)) &&
+                                  KeepsOldVariable(u, fresh, p.m_strName);
+        if (!keptVariable && (stem != "var" || varFlagged) && (stem != "avar" || avarFlagged)) {
             auto it = flags.find(stem);
             if (it != flags.end() && !it->second)
                 continue;  // the model no longer writes it

@@ -51,6 +51,13 @@ const LosslessCase kCases[] = {
      "layer_mater macro_name=bcb insulator_macro=yes column_num=1\r\n",
      [](CZSegment& z) { z.Column(0).Layer(1).m_fHeight = 2.25f; },
      "layer d=2 n=5 r=1", "layer d=2.25 n=5 r=1"},
+    // The first macro is known only free-style and the second old-style with one variable: the
+    // file gives values the program has no old-style variable for.
+    {"variables of old-style macros beyond what the program knows of them",
+     {"old_style_variables.layer"},
+     "layer_mater macro_name=ingaas column_num=1 var1=0.53\r\n",
+     [](CZSegment& z) { z.Column(0).Layer(0).m_fHeight = 1.5f; },
+     "layer d=1 n=4 r=1", "layer d=1.5 n=4 r=1"},
 };
 
 // A document with the layer fixtures' macros, saving ".layer" files in the layer builder.

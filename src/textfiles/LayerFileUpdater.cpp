@@ -65,6 +65,13 @@ void RemoveLinesIf(CKeywordLineList& list, Predicate remove)
     lines.erase(std::remove_if(lines.begin(), lines.end(), remove), lines.end());
 }
 
+std::string StripTrailingDigits(std::string name)
+{
+    while (!name.empty() && IsDigitChar(name.back()))
+        name.pop_back();
+    return name;
+}
+
 }  // namespace layer_updater
 
 using namespace layer_updater;

@@ -5,6 +5,7 @@
 
 #include "platform/NumberText.h"
 #include "platform/StringUtil.h"
+#include "textfiles/LayerFileUpdaterText.h"
 #include "textfiles/LayerParamFlags.h"
 #include "textfiles/MacroList.h"
 
@@ -23,13 +24,6 @@ bool HasParam(const CKeywordLine& s, const std::string& name)
         if (p.m_strName == name)
             return true;
     return false;
-}
-
-std::string WithoutTrailingDigits(std::string name)
-{
-    while (!name.empty() && name.back() >= '0' && name.back() <= '9')
-        name.pop_back();
-    return name;
 }
 
 std::string NumberedNames(const char* stem, int from, int to)
@@ -101,7 +95,7 @@ void CLayerFileUpdater::ClearLayerMaterParams(CKeywordLine& o, const CKeywordLin
     // The variables of an old-style macro that the fresh statement leaves out stay as written.
     CKeywordLine narrowed = pattern;
     auto kept = [&](const CKeywordParam& p) {
-        const std::string stem = WithoutTrailingDigits(p.m_strName);
+        const std::string stem = layer_updater::StripTrailingDigits(p.m_strName);
         return ((keepBulk && stem == "var") || (keepActive && stem == "avar")) && KeepsOldVariable(o, f, p.m_strName);
     };
     narrowed.m_params.erase(std::remove_if(narrowed.m_params.begin(), narrowed.m_params.end(), kept),

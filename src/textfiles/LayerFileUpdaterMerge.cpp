@@ -239,13 +239,6 @@ bool ParamsCoveredBy(const CKeywordLine& a, const CKeywordLine& b, const std::st
     return true;
 }
 
-std::string StripTrailingDigits(std::string name)
-{
-    while (!name.empty() && IsDigitChar(name.back()))
-        name.pop_back();
-    return name;
-}
-
 CKeywordParam TextOnlyParam(const std::string& prefix, const std::string& value)
 {
     CKeywordParam p;

@@ -20,4 +20,7 @@ bool IsRegeneratedStatement(const CKeywordLine& line);
 // The "file" value of an include statement, blanks trimmed.
 std::string IncludeFileName(const CKeywordLine& line);
 
+// A parameter name without its trailing digits ("var3" gives "var").
+std::string StripTrailingDigits(std::string name);
+
 }  // namespace layer_updater

@@ -4,6 +4,7 @@
 // resident memory each needs above what the device itself holds.
 
 #include "DocumentBenchSupport.h"
+#include "PeakMemory.h"
 #include "platform/TempFolder.h"
 #include "platform/UserPrompts.h"
 #include "spreadsheet/ExcelExporter.h"
@@ -22,28 +23,6 @@ constexpr int kZSegments = 40;
 constexpr int kColumns = 20;
 constexpr int kLayers = 500;
 constexpr int kRepetitions = 3;
-
-// A field of the process's status in kB ("VmHWM", "VmRSS"); 0 when it cannot be read.
-double StatusKb(const char* field)
-{
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line))
-        if (line.rfind(std::string(field) + ":", 0) == 0)
-            return std::atof(line.c_str() + std::strlen(field) + 1);
-    return 0.0;
-}
-
-// The peak resident memory of work above the memory resident before it, in MB: the kernel's
-// high-water mark is reset first (clear_refs 5), so the peak is that of this work alone.
-double PeakMbOf(const std::function<void()>& work)
-{
-    malloc_trim(0);
-    std::ofstream("/proc/self/clear_refs") << "5";
-    const double before = StatusKb("VmRSS");
-    work();
-    return (StatusKb("VmHWM") - before) / 1024.0;
-}
 
 }  // namespace
 

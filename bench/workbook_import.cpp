@@ -5,6 +5,7 @@
 // the peak resident memory each needs above what was resident before it.
 
 #include "DocumentBenchSupport.h"
+#include "PeakMemory.h"
 #include "platform/FileSystem.h"
 #include "platform/TempFolder.h"
 #include "platform/UserPrompts.h"
@@ -27,26 +28,6 @@ constexpr int kZSegments = 40;
 constexpr int kColumns = 20;
 constexpr int kLayers = 500;
 constexpr int kRepetitions = 3;
-
-double StatusKb(const char* field)
-{
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line))
-        if (line.rfind(std::string(field) + ":", 0) == 0)
-            return std::atof(line.c_str() + std::strlen(field) + 1);
-    return 0.0;
-}
-
-// The peak resident memory of work above the memory resident before it, in MB.
-double PeakMbOf(const std::function<void()>& work)
-{
-    malloc_trim(0);
-    std::ofstream("/proc/self/clear_refs") << "5";
-    const double before = StatusKb("VmRSS");
-    work();
-    return (StatusKb("VmHWM") - before) / 1024.0;
-}
 
 // Median in ms of `work`, each run after `prepare` (not timed), after one run that is not counted.
 double MedianMsPrepared(const std::function<void()>& prepare, const std::function<void()>& work)

@@ -144,9 +144,16 @@ std::string Geometry(const std::string& carried)
     return lines;
 }
 
+// The DFB device with a taper outline on both facets, so that a save keeps it (a deck whose facets
+// have taper outlines of different counts loses them all on saving, with a message).
+const RoundTripCase kTaperedDfb = {
+    "dfb_tapered_3d",
+    {"spreadsheet/tapered/dfb.sol", "spreadsheet/dfb1.layer", "spreadsheet/dfb2.layer", "spreadsheet/sub.inc"},
+    true, true, true};
+
 TEST_F(ExcelImportRoundTrip, TheImportedDeckReopensAndSavesWithItsGeometry)
 {
-    Open(kCases[0]);
+    Open(kTaperedDfb);
     const std::string before = CarriedDevice(doc(), true);
     Export(out.File("dfb.xlsx"));
     Import(out.File("dfb.xlsx"));
@@ -155,19 +162,21 @@ TEST_F(ExcelImportRoundTrip, TheImportedDeckReopensAndSavesWithItsGeometry)
 
     // Closed and opened again from the name the recent-file list holds: the deck the import wrote
     // holds the device as imported.
-    prompts.AllowUnscripted();
+    const std::string geometry = "  zplanes=1 z=0..10 taper (0.5,20) (1.25,0)\n"
+                                 "  zplanes=1 z=10..25 taper (6.5,6.5) (3,3)\n";
     ASSERT_TRUE(doc().OnNewDocument());
     ASSERT_TRUE(doc().OnOpenDocument(deck));
-    EXPECT_EQ(Geometry(CarriedDevice(doc(), true)), "  zplanes=1 z=0..10 taper (0.5,20) (1.25,0)\n"
-                                                    "  zplanes=1 z=10..25 taper\n");
+    EXPECT_EQ(Geometry(CarriedDevice(doc(), true)), geometry);
     EXPECT_EQ(Geometry(CarriedDevice(doc(), true)), Geometry(before));
-    // Saved and opened again: the z ranges stay (the deck's save keeps only the taper points that
-    // lie on column edges, and this device's do not).
+    // Saved and opened again: the taper points stay, those on a column edge as those off every
+    // edge, and so does the rest of the device.
     doc().SetModifiedFlag();
     ASSERT_TRUE(doc().OnFileSave());
+    EXPECT_EQ(prompts.Texts(), std::vector<std::string>{});
     ASSERT_TRUE(doc().OnNewDocument());
     ASSERT_TRUE(doc().OnOpenDocument(deck));
-    EXPECT_EQ(Geometry(CarriedDevice(doc(), true)), "  zplanes=1 z=0..10 taper\n  zplanes=1 z=10..25 taper\n");
+    EXPECT_EQ(Geometry(CarriedDevice(doc(), true)), geometry);
+    EXPECT_EQ(CarriedDevice(doc(), true), before);
 }
 
 TEST_F(ExcelImportRoundTrip, AWorkbookSavedAgainBySpreadsheetProgramImportsToTheSameDevice)

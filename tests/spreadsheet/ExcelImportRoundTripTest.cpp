@@ -49,6 +49,7 @@ const RoundTripCase kCases[] = {
     {"with_include_builder", {"roundtrip/with_include.layer", "roundtrip/cladding.inc"}, false, false, false},
     {"with_include_3d", {"roundtrip/with_include.layer", "roundtrip/cladding.inc"}, true, true, false},
     {"ridge_two_columns_3d", {"layer/ridge_two_columns.layer"}, true, true, false},
+    {"three_columns_include_builder", {"layer/three_columns_include.layer", "layer/one_row.inc"}, false, false, false},
 };
 
 std::string BaseName(const std::string& path) { return path.substr(path.find_last_of('/') + 1); }

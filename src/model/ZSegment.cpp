@@ -1,6 +1,7 @@
 #include "model/ZSegment.h"
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 #include <stdexcept>
 
@@ -13,6 +14,12 @@ const CColumnRec& DefaultColumn()
 {
     static const CColumnRec column;
     return column;
+}
+
+// Two taper vertices within the tolerance a column edge is matched with.
+bool IsSameTaperVertex(float bottomA, float topA, float bottomB, float topB)
+{
+    return std::fabs(bottomA - bottomB) < 0.0001f && std::fabs(topA - topB) < 0.0001f;
 }
 
 CSectionRecord SectionOfKind(int kind)
@@ -45,6 +52,7 @@ void CZSegment::Clear()
     m_strLayerFile.clear();
     ClearKeywordLists();
     m_Params.Reset();
+    m_OffEdgeTaperPoints.clear();
     m_MeshTriangles.clear();
     m_SideContacts.clear();
     m_Sections.clear();
@@ -200,12 +208,24 @@ void CZSegment::PlaceAfterLayerRemoval(int sourceColumn, int sourceRow, int& col
 
 void CZSegment::MarkTaperColumns(int count, const float* bottomXs, const float* topXs)
 {
-    if (GetColumnCount() == 0 || m_Columns[0].GetLayersInUse() == 0)
-        return;
-    float bottomX = m_Columns[0].GetLayers().front().m_C.x;
-    float topX = m_Columns[0].GetLayers().back().m_A.x;
-    for (std::size_t c = 0; c < m_Columns.size(); ++c)
-        m_Columns.Mutable(c).MatchTaperVertex(bottomX, topX, count, bottomXs, topXs);
+    count = std::clamp(count, 0, CZSegmentParams::kMaxTaperPoints);
+    std::vector<bool> onEdge(static_cast<std::size_t>(count), false);
+    if (GetColumnCount() > 0 && m_Columns[0].GetLayersInUse() > 0) {
+        float bottomX = m_Columns[0].GetLayers().front().m_C.x;
+        float topX = m_Columns[0].GetLayers().back().m_A.x;
+        for (std::size_t c = 0; c < m_Columns.size(); ++c) {
+            m_Columns.Mutable(c).MatchTaperVertex(bottomX, topX, count, bottomXs, topXs);
+            if (m_Columns[c].GetLayersInUse() == 0)
+                continue;
+            for (int k = 0; k < count; ++k)
+                if (IsSameTaperVertex(bottomX, topX, bottomXs[k], topXs[k]))
+                    onEdge[static_cast<std::size_t>(k)] = true;
+        }
+    }
+    m_OffEdgeTaperPoints.clear();
+    for (int k = 0; k < count; ++k)
+        if (!onEdge[static_cast<std::size_t>(k)])
+            m_OffEdgeTaperPoints.emplace_back(bottomXs[k], topXs[k]);
 }
 
 bool CZSegment::GetTaperEdge(int column, CPoint3f& p, CPoint3f& q, bool backFace) const
@@ -240,11 +260,25 @@ void CZSegment::BuildTaperPoints()
     std::vector<CPoint3f> points;
     CollectTaperEdges(points);
     int pairs = std::min(static_cast<int>(points.size() / 2), CZSegmentParams::kMaxTaperPoints);
-    m_Params.m_nTaperPointCount = pairs;
     for (int k = 0; k < pairs; ++k) {
         m_Params.m_fTaperPoints[k][0] = points[2 * k].x;
         m_Params.m_fTaperPoints[k][1] = points[2 * k + 1].x;
     }
+    const int edges = pairs;
+    for (const auto& [bottom, top] : m_OffEdgeTaperPoints) {
+        if (pairs == CZSegmentParams::kMaxTaperPoints)
+            break;
+        // An edit can bring a flagged edge onto the vertex: it is written once.
+        bool written = false;
+        for (int k = 0; k < edges && !written; ++k)
+            written = IsSameTaperVertex(m_Params.m_fTaperPoints[k][0], m_Params.m_fTaperPoints[k][1], bottom, top);
+        if (written)
+            continue;
+        m_Params.m_fTaperPoints[pairs][0] = bottom;
+        m_Params.m_fTaperPoints[pairs][1] = top;
+        ++pairs;
+    }
+    m_Params.m_nTaperPointCount = pairs;
 }
 
 // --- Sections ---

@@ -8,6 +8,7 @@
 // use. Only the columns in use are stored; a slot beyond them reads as a fresh default column.
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "model/ColumnRec.h"
@@ -70,6 +71,11 @@ public:
     std::vector<CMeshElement> m_MeshTriangles;
     std::vector<CContactList> m_SideContacts;  // one group per layer row with side contacts
     CLayerFileIndex m_SweepIndex;            // sweepable values of the saved ".layer" file
+    // Taper vertices, (bottom x, top x), that the deck or the workbook gave and that lie on no
+    // column's right edge. A column flag cannot carry them, so the z-segment keeps them and the
+    // deck's save writes them after the flagged edges: without them a deck would lose its taper
+    // outline the first time it is saved.
+    std::vector<std::pair<float, float>> m_OffEdgeTaperPoints;
 
     CZSegment();
     CZSegment(const CZSegment&) = default;
@@ -78,8 +84,8 @@ public:
     CZSegment& operator=(CZSegment&&) = default;
     virtual ~CZSegment() = default;
 
-    // Empties columns, clipboards, selection, path, parameters, mesh, side contacts and sections
-    // (then two default sections, kinds 0 and 1). Comments, mesh totals, header comments, column
+    // Empties columns, clipboards, selection, path, parameters, off-edge taper points, mesh, side
+    // contacts and sections (then two default sections, kinds 0 and 1). Comments, mesh totals, header comments, column
     // slots and the sweep index are kept.
     void Clear();
 
@@ -120,6 +126,8 @@ public:
     double GetAngle() const { return m_Params.m_dAngle; }
 
     // --- Taper ---
+    // Flags the columns whose right edge is one of the vertices; the vertices that meet no edge
+    // become the z-segment's off-edge taper points.
     void MarkTaperColumns(int count, const float* bottomXs, const float* topXs);
     void SnapColumnsToVertices(int count, const float* bottomXs, const float* topXs)
     {
@@ -131,7 +139,8 @@ public:
         return GetTaperEdge(column, p, q, backFace);
     }
     void CollectTaperEdges(std::vector<CPoint3f>& points) const;
-    // Taper points from the flagged columns; at most kMaxTaperPoints, the first ones kept.
+    // Taper points from the flagged columns, then the off-edge ones that no flagged edge already
+    // gives; at most kMaxTaperPoints, the first ones kept.
     void BuildTaperPoints();
 
     // --- Sections ---

@@ -34,6 +34,33 @@ bool IsUnsetGratingValue(float value) { return std::fabs(value - -9999.0f) <= 0.
 // The width of a column that its layers' edges are compared with: the lower edge of its first slot.
 float ColumnWidthOf(const CColumnRec& column) { return column.GetLayer(0).m_fLowerWidth; }
 
+// The layer a column has at a layer position. Above the layers of a column shorter than others it
+// is the empty layer the device's ".layer" file gives that position: void, with the row's
+// thickness and mesh (those of the first column that reaches the row) and as wide as the layer
+// below. The slot itself holds no geometry: written as it is, it would come back from the
+// workbook as a layer of no width, which moves every column right of it, or in the first column
+// as a row of no thickness.
+CLayerRec LayerAtPosition(const CZSegment& segment, int column, int position)
+{
+    const CColumnRec& own = segment.GetColumn(column);
+    if (own.HasRow(position))
+        return own.GetLayer(position);
+    int reference = 0;
+    for (int c = 0; c < segment.GetColumnCount(); ++c)
+        if (segment.GetColumn(c).GetLayersInUse() > segment.GetColumn(reference).GetLayersInUse())
+            reference = c;
+    const CLayerRec& row = segment.GetColumn(reference).GetLayer(position);
+    CLayerRec filler;
+    filler.m_Material.m_Bulk.m_strName = "void";
+    filler.m_Material.m_Active.m_strName = "void";
+    filler.m_Doping.m_strKind = "none";
+    filler.m_fHeight = row.m_fHeight;
+    filler.m_Mesh = row.m_Mesh;
+    const int top = own.GetLayersInUse() - 1;
+    filler.m_fLowerWidth = filler.m_fUpperWidth = top >= 0 ? own.GetLayer(top).m_fLowerWidth : own.m_Size.m_fLowerWidth;
+    return filler;
+}
+
 }  // namespace
 
 int CExcelExporter::GetMaxLayerCount(int zseg) const
@@ -89,7 +116,7 @@ void CExcelExporter::WriteLayerRows(int& row, int zseg, int columns, const CExce
         }
         for (int c = 0; c < columns; ++c) {
             const CColumnRec& column = segment.GetColumn(c);
-            WriteLayerRow(row, c, i, ColumnWidthOf(column), sheet, column.GetLayer(i), false);
+            WriteLayerRow(row, c, i, ColumnWidthOf(column), sheet, LayerAtPosition(segment, c, i), false);
         }
         ++row;
     }
@@ -248,7 +275,7 @@ void CExcelExporter::WriteIncludedLayerRows(int& row, int zseg, int source, cons
             continue;
         for (int c = 0; c < segment.GetColumnCount(); ++c) {
             const CColumnRec& column = segment.GetColumn(c);
-            WriteLayerRow(row, c, l, ColumnWidthOf(column), sheet, column.GetLayer(l), true);
+            WriteLayerRow(row, c, l, ColumnWidthOf(column), sheet, LayerAtPosition(segment, c, l), true);
         }
         ++row;
     }

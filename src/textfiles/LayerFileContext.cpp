@@ -3,6 +3,8 @@
 #include "model/UnsetValue.h"
 #include "platform/NumberText.h"
 
+#include <cmath>
+
 CKeywordLine NewStatement(const std::string& keyword)
 {
     CKeywordLine line;
@@ -19,21 +21,44 @@ void AppendParam(CKeywordLine& line, const std::string& name, const std::string&
 
 namespace {
 
+template <typename Number>
+std::string ExactFixedText(Number value)
+{
+    auto readsBack = [value](const std::string& text) { return static_cast<Number>(AtoF(text)) == value; };
+    const std::string fixed = StrFormat("%f", static_cast<double>(value));
+    if (readsBack(fixed) || !std::isfinite(value))
+        return fixed;
+    for (int digits = 1; digits <= 17; ++digits) {
+        std::string shortest = StrFormat("%.*g", digits, static_cast<double>(value));
+        if (readsBack(shortest))
+            return shortest;
+    }
+    return fixed;
+}
+
+}  // namespace
+
+std::string FileNumber(double value) { return ExactFixedText(value); }
+
+std::string FileNumberOfFloat(float value) { return ExactFixedText(value); }
+
+namespace {
+
 // Barrier and work function are given when above the unset value -9999.
 bool IsSetContactValue(double value) { return value - kUnsetValue > 0.0001; }
 
 }  // namespace
 
-void AppendContactParams(CKeywordLine& line, double from, double to, int contactNum, const std::string& type,
+void AppendContactParams(CKeywordLine& line, float from, float to, int contactNum, const std::string& type,
                          double barrier, double workFunction)
 {
-    AppendParam(line, "from", StrFormat("%8.6f", from));
-    AppendParam(line, "to", StrFormat("%8.6f", to));
+    AppendParam(line, "from", FileNumberOfFloat(from));
+    AppendParam(line, "to", FileNumberOfFloat(to));
     AppendParam(line, "contact_num", StrFormat("%d", contactNum));
     if (type == "ohmic" || type == "schottky")
         AppendParam(line, "contact_type", type);
     if (IsSetContactValue(barrier))
-        AppendParam(line, "barrier", StrFormat("%8.6f", barrier));
+        AppendParam(line, "barrier", FileNumber(barrier));
     if (IsSetContactValue(workFunction))
-        AppendParam(line, "work_function", StrFormat("%8.6f", workFunction));
+        AppendParam(line, "work_function", FileNumber(workFunction));
 }

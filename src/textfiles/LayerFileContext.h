@@ -27,7 +27,15 @@ CKeywordLine NewStatement(const std::string& keyword);
 // Appends a parameter (name and value) at the end of a statement built in memory.
 void AppendParam(CKeywordLine& line, const std::string& name, const std::string& value);
 
+// A number as the ".layer" file writes it: the "%f" text the file has always had ("0.500000") as
+// long as it reads back as the value; a value that text would change (1e-7 reads back as 0,
+// 0.1234567 as 0.123457) gets the shortest "%g" text that reads back exactly instead. A double
+// reads back as a double, a float as a float, as the reader stores them.
+std::string FileNumber(double value);
+std::string FileNumberOfFloat(float value);
+
 // Appends the parameters every contact statement carries, in file order: from, to, contact_num,
-// then contact_type, barrier and work_function only when they are given.
-void AppendContactParams(CKeywordLine& line, double from, double to, int contactNum, const std::string& type,
+// then contact_type, barrier and work_function only when they are given. The range is stored in
+// floats, barrier and work function in doubles.
+void AppendContactParams(CKeywordLine& line, float from, float to, int contactNum, const std::string& type,
                          double barrier, double workFunction);

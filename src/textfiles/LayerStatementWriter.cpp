@@ -142,11 +142,11 @@ CKeywordLine CLayerStatementWriter::FormatColumn(const CColumnRec& column, int k
 {
     CKeywordLine line = NewStatement("column");
     AppendParam(line, "column_num", StrFormat("%d", k + 1));
-    AppendParam(line, "w", StrFormat("%f", static_cast<double>(ColumnBaseWidth(column))));
+    AppendParam(line, "w", FileNumberOfFloat(ColumnBaseWidth(column)));
     AppendParam(line, "mesh_num", StrFormat("%d", column.m_Mesh.m_nMeshNum));
-    AppendParam(line, "r", StrFormat("%f", static_cast<double>(column.m_Mesh.m_fRatio)));
+    AppendParam(line, "r", FileNumberOfFloat(column.m_Mesh.m_fRatio));
     if (column.m_Mesh.m_dShiftCenter != 0.0)
-        AppendParam(line, "shift_center", StrFormat("%f", column.m_Mesh.m_dShiftCenter));
+        AppendParam(line, "shift_center", FileNumber(column.m_Mesh.m_dShiftCenter));
     return line;
 }
 
@@ -248,8 +248,8 @@ CKeywordLine CLayerStatementWriter::FormatLayerMater(const CLayerRec& layer, int
     if (grade != 0) {
         if (!oldStyle) appendSymbol("var_symbol%d", grade, LookUpSymbol(stored, grade, kBulkSymbolMessage));
         AppendParam(line, "grade_var", StrFormat("%d", grade));
-        AppendParam(line, "grade_from", StrFormat("%8.6f", static_cast<double>(material.m_Grading.m_fGradeFrom)));
-        AppendParam(line, "grade_to", StrFormat("%8.6f", static_cast<double>(material.m_Grading.m_fGradeTo)));
+        AppendParam(line, "grade_from", FileNumberOfFloat(material.m_Grading.m_fGradeFrom));
+        AppendParam(line, "grade_to", FileNumberOfFloat(material.m_Grading.m_fGradeTo));
     }
     CMaterialStatements materials(m_ctx);
     // A layer holds six variables of each macro.
@@ -265,7 +265,7 @@ CKeywordLine CLayerStatementWriter::FormatLayerMater(const CLayerRec& layer, int
             if (symbol.empty()) AfxMessageBox(kBulkSymbolMessage, MB_OK);
             appendSymbol("var_symbol%d", k, symbol);
         }
-        AppendParam(line, StrFormat("var%d", k), StrFormat("%8.6f", value));
+        AppendParam(line, StrFormat("var%d", k), FileNumber(value));
     }
 
     const std::string& storedActive = material.m_Active.m_strName;
@@ -285,7 +285,7 @@ CKeywordLine CLayerStatementWriter::FormatLayerMater(const CLayerRec& layer, int
                 if (symbol.empty()) AfxMessageBox(kActiveSymbolMessage, MB_OK);
                 appendSymbol("avar_symbol%d", k, symbol);
             }
-            AppendParam(line, StrFormat("avar%d", k), StrFormat("%8.6f", value));
+            AppendParam(line, StrFormat("avar%d", k), FileNumber(value));
         }
     }
 
@@ -303,13 +303,13 @@ CKeywordLine CLayerStatementWriter::FormatLayer(int row)
     const CZSegment& z = m_ctx.zsegs[m_nZSeg];
     const CLayerRec& reference = RowLayer(m_nReference, row);
     CKeywordLine line = NewStatement("layer");
-    AppendParam(line, "d", StrFormat("%8.6f", static_cast<double>(reference.m_fHeight)));
+    AppendParam(line, "d", FileNumberOfFloat(reference.m_fHeight));
     AppendParam(line, "n", StrFormat("%d", reference.m_Mesh.m_nMeshNum));
-    AppendParam(line, "r", StrFormat("%8.6f", static_cast<double>(reference.m_Mesh.m_fRatio)));
+    AppendParam(line, "r", FileNumberOfFloat(reference.m_Mesh.m_fRatio));
     if (reference.m_Mesh.m_dShiftCenter != 0.0)
-        AppendParam(line, "shift_center", StrFormat("%8.6f", reference.m_Mesh.m_dShiftCenter));
+        AppendParam(line, "shift_center", FileNumber(reference.m_Mesh.m_dShiftCenter));
 
-    auto width = [](float value) { return StrFormat("%8.6f", static_cast<double>(value)); };
+    auto width = [](float value) { return FileNumberOfFloat(value); };
     auto appendTrapezoid = [&](int c, const CLayerRec& layer) {
         AppendParam(line, StrFormat("upper_w%d", c + 1), width(layer.m_fUpperWidth));
         AppendParam(line, StrFormat("lower_w%d", c + 1), width(layer.m_fLowerWidth));
@@ -345,7 +345,7 @@ CKeywordLine CLayerStatementWriter::FormatLayer(int row)
     if (m_nColumns > 0) {
         const CLayerRec& first = RowLayer(0, row);
         if (first.m_Doping.m_fGaussianTail != 0.001f)
-            AppendParam(line, "gaussian_tail", StrFormat("%8.6f", static_cast<double>(first.m_Doping.m_fGaussianTail)));
+            AppendParam(line, "gaussian_tail", FileNumberOfFloat(first.m_Doping.m_fGaussianTail));
         if (!first.m_Vcsel.m_strVcselType.empty()) AppendParam(line, "vcsel_type", first.m_Vcsel.m_strVcselType);
     }
     return line;

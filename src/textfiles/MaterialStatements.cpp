@@ -20,7 +20,7 @@ int CMaterialStatements::WriteLayerMacro(const CLayerRec& layer, int column)
     // A layer holds six variables; a macro asking for more gets no values it cannot have.
     const int count = std::min(GetMacroParamCount("bulk", name), 6);
     for (int i = 1; i <= count; ++i)
-        AppendParam(line, StrFormat("var%d", i), StrFormat("%8.6f", layer.m_Material.m_Bulk.m_dVar[i - 1]));
+        AppendParam(line, StrFormat("var%d", i), FileNumber(layer.m_Material.m_Bulk.m_dVar[i - 1]));
     m_ctx.lines.Append(line);
     return 1;
 }

@@ -198,6 +198,66 @@ INSTANTIATE_TEST_SUITE_P(
                    },
                    {kTaperCounts}, nullptr}));
 
+// A deck whose facets' taper outlines each have a vertex off every column edge, as the program
+// saves it: opened and saved again, every file comes back byte for byte, those vertices included.
+TEST_F(DocumentSolSave, ADeckWithTaperVerticesOffTheColumnEdgesSavesByteForByte)
+{
+    const std::string deck = files.Stage("off_edge_taper", "taper.sol");
+    const std::map<std::string, std::string> before = FolderBytes(files.folder.Path());
+    ASSERT_TRUE(doc().OnOpenDocument(deck));
+    const std::string outline = DeviceOutline(doc());
+    doc().SetModifiedFlag();
+    ASSERT_TRUE(doc().OnFileSave());
+    EXPECT_EQ(prompts.Texts(), std::vector<std::string>{});
+    const std::map<std::string, std::string> after = FolderBytes(files.folder.Path());
+    for (const auto& [name, bytes] : before)
+        EXPECT_EQ(after.count(name) ? after.at(name) : std::string("(missing)"), bytes) << name;
+    EXPECT_EQ(FolderNames(files.folder.Path()), FolderNames(kSolFixtures + "off_edge_taper"));
+
+    ASSERT_TRUE(doc().OnOpenDocument(deck));
+    EXPECT_EQ(DeviceOutline(doc()), outline);
+    EXPECT_NE(outline.find("(2.5 2.5) (1.25 1.75)"), std::string::npos) << outline;
+    EXPECT_NE(outline.find("(2.5 2.5) (1.5 2)"), std::string::npos) << outline;
+}
+
+// A pasted z-segment brings its taper vertices off the column edges along; the undo of the paste
+// takes them away with it, and the saved deck gives the copy the outline of its original.
+TEST_F(DocumentSolSave, APastedZSegmentKeepsItsTaperVerticesOffTheColumnEdges)
+{
+    const std::string deck = files.Stage("off_edge_taper", "taper.sol");
+    ASSERT_TRUE(doc().OnOpenDocument(deck));
+    const auto offEdge = [&](int zseg) {
+        std::string text;
+        for (const auto& [bottom, top] : Seg(zseg).m_OffEdgeTaperPoints)
+            text += StrFormat("(%g %g)", double(bottom), double(top));
+        return text;
+    };
+    ASSERT_EQ(offEdge(0), "(1.25 1.75)");
+    ASSERT_EQ(offEdge(1), "(1.5 2)");
+
+    doc().SelectZsegment(0);
+    doc().OnCommand(ID_ZSEG_COPY);
+    doc().SelectZsegment(1);
+    doc().OnCommand(ID_ZSEG_PASTE);
+    ASSERT_EQ(g_nZSegCount, 3);
+    EXPECT_EQ(offEdge(2), "(1.25 1.75)");
+    doc().OnEditUndo();
+    ASSERT_EQ(g_nZSegCount, 2);
+    EXPECT_EQ(offEdge(1), "(1.5 2)");
+    EXPECT_TRUE(Seg(2).m_OffEdgeTaperPoints.empty());
+    doc().OnEditRedo();
+    ASSERT_EQ(g_nZSegCount, 3);
+    EXPECT_EQ(offEdge(2), "(1.25 1.75)");
+
+    ASSERT_TRUE(doc().OnFileSave());
+    EXPECT_EQ(prompts.Texts(), std::vector<std::string>{});
+    ASSERT_TRUE(doc().OnOpenDocument(deck));
+    ASSERT_EQ(g_nZSegCount, 3);
+    EXPECT_EQ(offEdge(2), "(1.25 1.75)");
+    EXPECT_EQ(Seg(2).m_Params.m_nTaperPointCount, 2);
+    EXPECT_EQ(Seg(2).GetColumn(0).m_nTaperLine, 1);
+}
+
 // ------------------------------------------------------------------------------------------------
 // Failures
 

@@ -267,6 +267,107 @@ TEST(ZSegment, TaperPointsKeepTheFirstNine)
     EXPECT_DOUBLE_EQ(seg.m_Params.m_dAngle, 12.5);
 }
 
+// Two columns of width 2 and 3: their right edges stand at x = 2 and x = 5.
+CZSegment TwoColumns()
+{
+    CZSegment seg;
+    seg.AppendColumn(MakeColumn({MakeLayer("gaas", 1, 2, 2)}));
+    seg.AppendColumn(MakeColumn({MakeLayer("gaas", 1, 3, 3)}));
+    seg.LayoutColumns(false, 0.0f, 0.0, 0.0);
+    return seg;
+}
+
+std::string TaperPoints(const CZSegmentParams& params)
+{
+    std::string text;
+    for (int k = 0; k < params.m_nTaperPointCount; ++k)
+        text += "(" + std::to_string(params.m_fTaperPoints[k][0]).substr(0, 4) + " " +
+                std::to_string(params.m_fTaperPoints[k][1]).substr(0, 4) + ")";
+    return text;
+}
+
+// A vertex on no column edge cannot be a column flag: the z-segment keeps it, and the taper points
+// built for a save give it after the flagged edges.
+TEST(ZSegment, TaperVerticesOffEveryEdgeAreKeptAfterTheFlaggedEdges)
+{
+    struct Case {
+        const char* what;
+        std::vector<float> bottoms, tops;
+        const char* flags;     // of the two columns
+        const char* offEdge;   // the vertices kept by the z-segment
+        const char* built;     // the taper points built from both
+    };
+    const Case cases[] = {
+        {"on edges only", {2, 5}, {2, 5}, "11", "", "(2.00 2.00)(5.00 5.00)"},
+        {"off every edge", {0.5f, 1.25f}, {20, 0}, "00", "(0.50 20.0)(1.25 0.00)", "(0.50 20.0)(1.25 0.00)"},
+        {"off-edge first in the deck", {3, 5}, {3, 5}, "01", "(3.00 3.00)", "(5.00 5.00)(3.00 3.00)"},
+        {"bottom on an edge, top not", {2}, {4}, "00", "(2.00 4.00)", "(2.00 4.00)"},
+        {"none", {}, {}, "00", "", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        CZSegment seg = TwoColumns();
+        seg.MarkTaperColumns(static_cast<int>(c.bottoms.size()), c.bottoms.data(), c.tops.data());
+        EXPECT_EQ(std::string() + char('0' + seg.GetColumn(0).m_nTaperLine) + char('0' + seg.GetColumn(1).m_nTaperLine),
+                  c.flags);
+        CZSegmentParams kept;
+        kept.m_nTaperPointCount = static_cast<int>(seg.m_OffEdgeTaperPoints.size());
+        for (std::size_t k = 0; k < seg.m_OffEdgeTaperPoints.size(); ++k) {
+            kept.m_fTaperPoints[k][0] = seg.m_OffEdgeTaperPoints[k].first;
+            kept.m_fTaperPoints[k][1] = seg.m_OffEdgeTaperPoints[k].second;
+        }
+        EXPECT_EQ(TaperPoints(kept), c.offEdge);
+        seg.BuildTaperPoints();
+        EXPECT_EQ(TaperPoints(seg.m_Params), c.built);
+    }
+}
+
+TEST(ZSegment, AnOffEdgeVertexAFlaggedEdgeReachesIsWrittenOnce)
+{
+    CZSegment seg = TwoColumns();
+    const float bottoms[] = {2.0f, 7.0f};
+    const float tops[] = {2.0f, 7.0f};
+    seg.MarkTaperColumns(2, bottoms, tops);
+    ASSERT_EQ(seg.m_OffEdgeTaperPoints.size(), 1u);
+    // The second column grows by two: its flagged right edge now stands on the kept vertex.
+    seg.Column(1).m_nTaperLine = 1;
+    seg.Column(1).Layer(0).m_fLowerWidth = 5.0f;
+    seg.Column(1).Layer(0).m_fUpperWidth = 5.0f;
+    seg.LayoutColumns(false, 0.0f, 0.0, 0.0);
+    seg.BuildTaperPoints();
+    EXPECT_EQ(TaperPoints(seg.m_Params), "(2.00 2.00)(7.00 7.00)");
+}
+
+TEST(ZSegment, FlaggedEdgesAndOffEdgeVerticesTogetherKeepTheFirstNine)
+{
+    CZSegment seg;
+    for (int c = 0; c < 6; ++c)
+        seg.AppendColumn(MakeColumn({MakeLayer("gaas", 1, 1, 1)}));
+    seg.LayoutColumns(false, 0.0f, 0.0, 0.0);
+    // Five column edges (x = 1..5) and four vertices off them: nine in the deck.
+    const float xs[] = {1, 2, 3, 4, 5, 0.5f, 1.5f, 2.5f, 3.5f};
+    seg.MarkTaperColumns(9, xs, xs);
+    ASSERT_EQ(seg.m_OffEdgeTaperPoints.size(), 4u);
+    EXPECT_EQ(seg.GetColumn(5).m_nTaperLine, 0);
+    // A sixth edge flagged by the user: the last off-edge vertex no longer fits.
+    seg.Column(5).m_nTaperLine = 1;
+    seg.BuildTaperPoints();
+    EXPECT_EQ(TaperPoints(seg.m_Params),
+              "(1.00 1.00)(2.00 2.00)(3.00 3.00)(4.00 4.00)(5.00 5.00)(6.00 6.00)(0.50 0.50)(1.50 1.50)(2.50 2.50)");
+}
+
+TEST(ZSegment, ClearDropsTheOffEdgeTaperVertices)
+{
+    CZSegment seg = TwoColumns();
+    const float xs[] = {0.5f};
+    seg.MarkTaperColumns(1, xs, xs);
+    ASSERT_EQ(seg.m_OffEdgeTaperPoints.size(), 1u);
+    CZSegment copy = seg;
+    EXPECT_EQ(copy.m_OffEdgeTaperPoints, seg.m_OffEdgeTaperPoints);
+    seg.Clear();
+    EXPECT_TRUE(seg.m_OffEdgeTaperPoints.empty());
+}
+
 TEST(ZSegment, SetSectionRecordOnlyWhenThereIsNone)
 {
     CSectionRecord record;

@@ -64,6 +64,26 @@ std::string Layer(const CLayerRec& l)
     return text;
 }
 
+// What the workbook carries at a position above the layers of a column shorter than others: the
+// empty layer the device's file gives it, void, with the row's thickness and mesh (those of the
+// first column that reaches the row) and as wide as the column's top layer.
+std::string FillerLayer(const CZSegment& s, int column, int row)
+{
+    int reference = 0;
+    for (int c = 0; c < s.GetColumnCount(); ++c)
+        if (s.GetColumn(c).GetLayersInUse() > s.GetColumn(reference).GetLayersInUse())
+            reference = c;
+    const CColumnRec& own = s.GetColumn(column);
+    CLayerRec filler;
+    filler.m_Material.m_Bulk.m_strName = "void macro";
+    filler.m_Material.m_Active.m_strName = "void macro";
+    filler.m_fHeight = s.GetColumn(reference).GetLayer(row).m_fHeight;
+    filler.m_Mesh = s.GetColumn(reference).GetLayer(row).m_Mesh;
+    const int top = own.GetLayersInUse() - 1;
+    filler.m_fLowerWidth = filler.m_fUpperWidth = top >= 0 ? own.GetLayer(top).m_fLowerWidth : own.m_Size.m_fLowerWidth;
+    return Layer(filler);
+}
+
 }  // namespace
 
 std::string CarriedDevice(const CTessaronDoc& doc, bool with3dGeometry, int zsegments)
@@ -81,6 +101,9 @@ std::string CarriedDevice(const CTessaronDoc& doc, bool with3dGeometry, int zseg
                 text += " (" + Num(p.m_fTaperPoints[t][0]) + "," + Num(p.m_fTaperPoints[t][1]) + ")";
             text += "\n";
         }
+        int rows = 0;
+        for (int c = 0; c < s.GetColumnCount(); ++c)
+            rows = std::max(rows, s.GetColumn(c).GetLayersInUse());
         for (int c = 0; c < s.GetColumnCount(); ++c) {
             const CColumnRec& column = s.GetColumn(c);
             text += StrFormat("  column w=%s mesh=%d,%s\n", Num(column.GetLayer(0).m_fLowerWidth).c_str(),
@@ -91,6 +114,8 @@ std::string CarriedDevice(const CTessaronDoc& doc, bool with3dGeometry, int zseg
                 text += Contact("top", t);
             for (int l = 0; l < column.GetLayersInUse(); ++l)
                 text += Layer(column.GetLayer(l));
+            for (int l = column.GetLayersInUse(); l < rows; ++l)
+                text += FillerLayer(s, c, l);
         }
     }
     return text;

@@ -21,10 +21,20 @@ void AppendParam(CKeywordLine& line, const std::string& name, const std::string&
 
 namespace {
 
+// A text "reads back" when its value differs from the number by no more than the rounding noise of
+// arithmetic (a stepped 0.1 + 0.2 is 0.30000000000000004): such noise is not worth a 17-digit text,
+// a lost digit the user typed is.
+constexpr double kReadBackTolerance = 1e-12;
+
 template <typename Number>
 std::string ExactFixedText(Number value)
 {
-    auto readsBack = [value](const std::string& text) { return static_cast<Number>(AtoF(text)) == value; };
+    auto readsBack = [value](const std::string& text) {
+        const Number back = static_cast<Number>(AtoF(text));
+        return back == value ||
+               std::fabs(static_cast<double>(back) - static_cast<double>(value)) <=
+                   kReadBackTolerance * std::fabs(static_cast<double>(value));
+    };
     const std::string fixed = StrFormat("%f", static_cast<double>(value));
     if (readsBack(fixed) || !std::isfinite(value))
         return fixed;

@@ -29,8 +29,9 @@ void AppendParam(CKeywordLine& line, const std::string& name, const std::string&
 
 // A number as the ".layer" file writes it: the "%f" text the file has always had ("0.500000") as
 // long as it reads back as the value; a value that text would change (1e-7 reads back as 0,
-// 0.1234567 as 0.123457) gets the shortest "%g" text that reads back exactly instead. A double
-// reads back as a double, a float as a float, as the reader stores them.
+// 0.1234567 as 0.123457) gets the shortest "%g" text that reads back instead. "Reads back" allows
+// the rounding noise of arithmetic (one part in 1e12), so a stepped 0.1 + 0.2 stays "0.300000". A
+// double reads back as a double, a float as a float, as the reader stores them.
 std::string FileNumber(double value);
 std::string FileNumberOfFloat(float value);
 

@@ -1,5 +1,5 @@
 // The number texts of the ".layer" writer: the "%f" text the files have always had whenever it
-// reads back as the value, else the shortest "%g" text that does.
+// reads back as the value (arithmetic noise aside), else the shortest "%g" text that does.
 
 #include "textfiles/LayerFileContext.h"
 
@@ -25,6 +25,10 @@ const FileNumberCase kCases[] = {
     {1e-7, "1e-007", "1e-007"},
     {-2.5e-9, "-2.5e-009", "-2.5e-009"},
     {0.1234567, "0.1234567", "0.1234567"},
+    // The rounding noise of stepped values keeps the fixed text; a twelfth digit does not.
+    {0.1 + 0.2, "0.300000", "0.300000"},
+    {3e-7 + 1e-23, "3e-007", "3e-007"},
+    {1.00000000001, "1.00000000001", "1.000000"},
     // "%f" gives every digit of a large value: it reads back as itself.
     {1e24, "999999999999999983222784.000000", "1000000013848427855085568.000000"},
 };

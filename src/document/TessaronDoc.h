@@ -587,8 +587,8 @@ private:
     static void ApplyEdgeWidthMarks(CLayerRec& layer);
     // After New Column and New Layer: z-segment zseg as a save of it reads back, short columns
     // filled with the empty layers the file gives them (model/RowPadding.h), so that the views show
-    // what a reopen shows.
-    void PadRowsAsSaved(int zseg);
+    // what a reopen shows; the new layer's row stays even when the user left the layer empty.
+    void PadRowsAsSaved(int zseg, int newRow);
     // The sheet steps of New Column after the undo entry (the first column included).
     void NewColumnSheet();
     void PresetNewLayerImages(const CZSegment& segment, int column, int row);

@@ -105,7 +105,7 @@ void CTessaronDoc::NewColumnSheet()
     segment.InsertColumn(p, column);
 
     TidyCurrentZsegment();
-    PadRowsAsSaved(zseg);
+    PadRowsAsSaved(zseg, 0);
     if (m_ZSegments[zseg].GetColumnCount() == n + 1)
         SetSelection(zseg, p, 0);
     SetModifiedFlag(true);
@@ -192,10 +192,10 @@ void CTessaronDoc::StoreZsegmentImage(CZSegment& segment)
     segment.m_Params.m_nZPlanes = image.m_dZFrom == image.m_dZTo ? 1 : image.m_nZPlanes;
 }
 
-void CTessaronDoc::PadRowsAsSaved(int zseg)
+void CTessaronDoc::PadRowsAsSaved(int zseg, int newRow)
 {
     if (zseg >= 0 && zseg < static_cast<int>(m_ZSegments.size()))
-        CRowPadding::PadAsSaved(m_ZSegments[zseg]);
+        CRowPadding::PadAsSaved(m_ZSegments[zseg], newRow);
 }
 
 void CTessaronDoc::ApplyEdgeWidthMarks(CLayerRec& layer)

@@ -106,12 +106,8 @@ void CTessaronDoc::InsertNewLayer(int zseg, int c, int r)
     column.InsertLayer(r + 1, layer);
     column.m_nSelectedLayer = r + 1;
     ApplyEdgeWidthMarks(column.Layer(r + 1));
-    PadRowsAsSaved(zseg);
-    // An empty layer put on top of the tallest column goes with the empty row it makes.
-    if (segment.GetColumn(c).HasRow(r + 1))
-        SetSelection(zseg, c, r + 1);
-    else
-        SetSelection(-1, -1, -1);
+    PadRowsAsSaved(zseg, r + 1);
+    SetSelection(zseg, c, r + 1);
     if (resetViews)
         UpdateAllViews(1);
     UpdateContacts();

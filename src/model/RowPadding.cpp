@@ -42,21 +42,22 @@ CLayerRec CRowPadding::WrittenFiller(const CZSegment& segment, int column, int r
     return filler;
 }
 
-void CRowPadding::PadAsSaved(CZSegment& segment)
+void CRowPadding::PadAsSaved(CZSegment& segment, int keptRow)
 {
-    TrimEmptyTopRows(segment);
+    // Columns are taken for writing only where they change: the others stay shared with the undo
+    // snapshots that hold them.
+    TrimEmptyTopRows(segment, keptRow);
     AlignRowHeights(segment);
     const int reference = ReferenceColumn(segment);
     const int rows = segment.GetColumnCount() > 0 ? segment.GetColumn(reference).GetLayersInUse() : 0;
     for (int c = 0; c < segment.GetColumnCount(); ++c) {
-        CColumnRec& column = segment.Column(c);
         // A column without any layer has no width to give its fillers; the save refuses it.
-        if (column.GetLayersInUse() == 0)
+        const int inUse = segment.GetColumn(c).GetLayersInUse();
+        if (inUse == 0 || inUse >= rows)
             continue;
-        while (column.GetLayersInUse() < rows) {
-            const int row = column.GetLayersInUse();
+        CColumnRec& column = segment.Column(c);
+        for (int row = inUse; row < rows; ++row)
             column.AppendLayer(ReadBackFiller(segment, c, row, reference, column.GetLayer(row - 1)));
-        }
     }
 }
 
@@ -72,13 +73,13 @@ void CRowPadding::FillBlanksAsReadBack(CLayerRec& layer)
         layer.m_Doping.m_strKind = "none";
 }
 
-void CRowPadding::TrimEmptyTopRows(CZSegment& segment)
+void CRowPadding::TrimEmptyTopRows(CZSegment& segment, int keptRow)
 {
     for (;;) {
         int rows = 0;
         for (const CColumnRec& column : segment.GetColumns())
             rows = std::max(rows, column.GetLayersInUse());
-        if (rows <= 1)
+        if (rows <= 1 || rows - 1 <= keptRow)
             return;
         const int top = rows - 1;
         for (const CColumnRec& column : segment.GetColumns())
@@ -98,17 +99,43 @@ void CRowPadding::AlignRowHeights(CZSegment& segment)
     for (const CColumnRec& column : segment.GetColumns())
         rows = std::max(rows, column.GetLayersInUse());
     for (int row = 0; row < rows; ++row) {
-        const float* height = nullptr;
+        bool found = false;
+        float height = 0.0f;
         for (int c = 0; c < segment.GetColumnCount(); ++c) {
             if (!segment.GetColumn(c).HasRow(row))
                 continue;
-            CLayerRec& layer = segment.Column(c).Layer(row);
-            if (!height)
-                height = &layer.m_fHeight;
-            else if (layer.m_fHeight != *height)
-                layer.m_fHeight = *height;
+            const float own = segment.GetColumn(c).GetLayer(row).m_fHeight;
+            if (!found) {
+                found = true;
+                height = own;
+            } else if (own != height) {
+                segment.Column(c).Layer(row).m_fHeight = height;
+            }
         }
     }
+}
+
+std::vector<CLabelRec> CRowPadding::WrittenRowLabels(const CZSegment& segment, int row)
+{
+    // The row's labels as the file holds them, which the reader gives every layer of the row: those
+    // of its layers in use that are not exactly "void", each text once.
+    std::vector<CLabelRec> labels;
+    for (const CColumnRec& column : segment.GetColumns()) {
+        if (!column.HasRow(row) || column.GetLayer(row).m_Material.m_Bulk.m_strName == "void")
+            continue;
+        for (const CLabelRec& label : column.GetLayer(row).m_Labels) {
+            const bool known = std::any_of(labels.begin(), labels.end(), [&label](const CLabelRec& other) {
+                return other.m_strText == label.m_strText;
+            });
+            if (!known)
+                labels.push_back(label);
+        }
+    }
+    // A label without a place is not written, but its text still keeps a later one out.
+    labels.erase(std::remove_if(labels.begin(), labels.end(),
+                                [](const CLabelRec& label) { return label.m_nLocation == -1; }),
+                 labels.end());
+    return labels;
 }
 
 CLayerRec CRowPadding::ReadBackFiller(const CZSegment& segment, int column, int row, int reference,
@@ -130,6 +157,7 @@ CLayerRec CRowPadding::ReadBackFiller(const CZSegment& segment, int column, int 
     layer.m_Doping.m_fGaussianTail = first.m_Doping.m_fGaussianTail;
     layer.m_Vcsel = first.m_Vcsel;
     layer.m_VcselStatement = first.m_VcselStatement;
+    layer.m_Labels = WrittenRowLabels(segment, row);
     // A width read back from a rectangle below stays the column's width unless the file names it.
     const float base = segment.GetColumn(column).GetLayer(0).m_fLowerWidth;
     layer.m_fWidth = below.m_fUpperWidth != below.m_fLowerWidth ? below.m_fLowerWidth : base;

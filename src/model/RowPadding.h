@@ -8,6 +8,8 @@
 
 #include "model/LayerRec.h"
 
+#include <vector>
+
 class CZSegment;
 
 class CRowPadding {
@@ -24,10 +26,12 @@ public:
                                    const CLayerRec* below);
 
     // Makes the segment what a save and a reopen of it give: rows at the top that hold only empty
-    // layers are dropped (the lowest row stays), every layer of a row takes the row's thickness, and
-    // each column shorter than the tallest gets, in the rows it lacks, the empty layer the reader
-    // makes of the writer's filler. Colours are not touched: the caller runs the colour pass.
-    static void PadAsSaved(CZSegment& segment);
+    // layers are dropped down to row keptRow (the row of the layer the command has just made, which
+    // the user may have left empty on purpose; row 0 always stays), every layer of a row takes the
+    // row's thickness, and each column shorter than the tallest gets, in the rows it lacks, the
+    // empty layer the reader makes of the writer's filler. Colours are not touched: the caller
+    // runs the colour pass.
+    static void PadAsSaved(CZSegment& segment, int keptRow);
 
     // What a save reads back in place of a new layer's blanks: a layer without a bulk macro is
     // written as an empty one and one without an active macro reads back with the empty active
@@ -37,8 +41,9 @@ public:
     static void FillBlanksAsReadBack(CLayerRec& layer);
 
 private:
-    static void TrimEmptyTopRows(CZSegment& segment);
+    static void TrimEmptyTopRows(CZSegment& segment, int keptRow);
     static void AlignRowHeights(CZSegment& segment);
+    static std::vector<CLabelRec> WrittenRowLabels(const CZSegment& segment, int row);
     static CLayerRec ReadBackFiller(const CZSegment& segment, int column, int row, int reference,
                                     const CLayerRec& below);
 };

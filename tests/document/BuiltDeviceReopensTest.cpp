@@ -13,8 +13,17 @@
 
 namespace {
 
+std::string LabelsOf(const CLayerRec& layer)
+{
+    std::string text;
+    for (const CLabelRec& label : layer.m_Labels)
+        text += " label=" + label.m_strText;
+    return text;
+}
+
 // Each column's layers in use as the 2-D view draws them: bulk and active macro and doping kind
-// (equal layers share a colour by them), empty or not, height, both widths and the colour pair.
+// (equal layers share a colour by them), empty or not, height, both widths, the colour pair and the
+// row labels.
 std::string LayerTable(const CZSegment& segment)
 {
     std::ostringstream text;
@@ -24,17 +33,19 @@ std::string LayerTable(const CZSegment& segment)
             text << "  " << layer.m_Material.m_Bulk.m_strName << "/" << layer.m_Material.m_Active.m_strName << " "
                  << layer.m_Doping.m_strKind << (layer.IsEmpty() ? " empty" : "") << " d=" << layer.m_fHeight
                  << " w=" << layer.m_fLowerWidth << ".." << layer.m_fUpperWidth << " colour=" << layer.m_nColour
-                 << "," << layer.m_nPattern << "\n";
+                 << "," << layer.m_nPattern << LabelsOf(layer) << "\n";
     }
     return text.str();
 }
 
-// One step of building: the command, the cell selected before it (-1 none) and the layer entered.
+// One step of building: the command, the cell selected before it (-1 none) and the layer entered,
+// with the label of its row when one is entered.
 struct BuildStep {
     int command;
     int column, row;
     const char* bulk;
     float height, width;
+    const char* rowLabel = nullptr;
 };
 
 struct BuildCase {
@@ -68,6 +79,16 @@ const BuildCase kBuildCases[] = {
       {ID_COLUMN_NEW, 0, 0, "inp", 1.0f, 2.0f},
       {ID_COLUMN_NEW, 1, 0, "gaas", 1.0f, 2.5f},
       {ID_LAYER_NEW, 2, 0, "ingaas", 0.8f, 2.5f}}},
+    {"a new column beside labelled rows",
+     {{ID_COLUMN_NEW, -1, -1, "gaas", 1.5f, 3.0f},
+      {ID_LAYER_NEW, 0, 0, "algaas", 0.5f, 3.0f, "clad"},
+      {ID_LAYER_NEW, 0, 1, "ingaas", 0.25f, 3.0f, "core"},
+      {ID_COLUMN_NEW, -1, -1, "inp", 1.5f, 2.0f}}},
+    {"a new layer left without a material",
+     {{ID_COLUMN_NEW, -1, -1, "gaas", 1.5f, 3.0f},
+      {ID_COLUMN_NEW, -1, -1, "inp", 1.5f, 2.0f},
+      {ID_LAYER_NEW, 1, 0, "", 0.5f, 2.0f},
+      {ID_LAYER_NEW, 0, 0, "algaas", 0.5f, 3.0f}}},
 };
 
 class BuiltDeviceReopens : public BuildCommandsFixture, public ::testing::WithParamInterface<BuildCase> {
@@ -82,6 +103,12 @@ protected:
             g_EditLayer.m_Material.m_Bulk.m_strName = step.bulk;
             g_EditLayer.m_fHeight = step.height;
             g_EditLayer.m_fWidth = g_EditLayer.m_fUpperWidth = g_EditLayer.m_fLowerWidth = step.width;
+            if (step.rowLabel) {
+                CLabelRec label;
+                label.m_strText = step.rowLabel;
+                label.m_nLocation = 1;
+                g_EditLayer.m_Labels = {label};
+            }
             // Mesh counts set, so that the save asks nothing.
             g_EditLayer.m_Mesh.m_nMeshNum = 4;
             g_EditColumn.m_Mesh.m_nMeshNum = 4;

@@ -221,9 +221,10 @@ TEST_F(BuildCommands, AShortColumnAndALayerOnItLookTheSameAfterASaveAndAReopen)
     // A column of one layer beside the first one's three: the rows above it are empty.
     ClickLayerAt(1.5f, 0.75f);
     RunBuildSheet(ID_COLUMN_NEW, "New Column", "1.5", "2", "algaas", "0.2");
-    // A layer on the short column: its empty rows move up, and the topmost goes.
-    ClickLayerAt(4.0f, 0.75f);
+    // A layer on the short column's own one, which is selected: its empty rows move up, and the
+    // topmost goes.
     ASSERT_EQ(doc->m_ZSegments[0].m_nSelectedColumn, 1);
+    ASSERT_EQ(doc->m_ZSegments[0].m_nSelectedRow, 0);
     RunBuildSheet(ID_LAYER_NEW, "New Layer", "0.5", "2", "gaas", "0.1");
     ClickLayerAt(-2.0f, -2.0f);  // beside every layer: nothing selected, as after an open
     const std::string built = Device(*doc);

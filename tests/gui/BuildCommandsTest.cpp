@@ -1,8 +1,9 @@
 // Building a device in the running program: New Column and New Layer from the menus through the
-// real layer property sheet (sizes typed into its boxes), saved and opened again; in the 3-D
-// editor the commands' states on an empty document, New z-segment through the "New segment" sheet
-// (its z range typed into the z-segment page) and the real z-segment position dialog, and Delete
-// z-segment.
+// real layer property sheet (sizes typed into its boxes), saved and opened again to the same
+// picture, short columns included; in the 3-D editor the commands' states on an empty document,
+// New z-segment through the "New segment" sheet (its z range typed into the z-segment page) and
+// the real z-segment position dialog (a ".layer" file it imports is reported on as an opened one
+// is), and Delete z-segment.
 
 #include "AppHarness.h"
 #include "CommandIds.h"
@@ -373,4 +374,33 @@ TEST_F(BuildCommands, TheDeviceEditorStartsWithNewZSegmentAndAddsMoreThroughTheP
     EXPECT_EQ(g_nZSegCount, 1);
     EXPECT_EQ(g_nCurZSeg, 1);
     EXPECT_EQ(doc->m_ZSegments[0].GetColumnCount(), 1);
+}
+
+TEST_F(BuildCommands, ALayerFileOfUnusableNumbersImportedAsAZSegmentIsReportedOnOnceItIsIn)
+{
+    Start("tessaron", "-3");
+    RunWith<CGeneralSheet>(ID_ZSEG_NEW, [](CGeneralSheet& sheet) {
+        Type(&sheet, CZSegmentPage::IDC_TO, "1.5");
+        Click(&sheet, wxID_OK);
+    });
+    ASSERT_EQ(g_nZSegCount, 1);
+
+    const std::string odd = work.Write("odd.layer", "begin_layer\r\n"
+                                                    "column column_num=1 w=wide mesh_num=4 r=1\r\n"
+                                                    "layer_mater macro_name=gaas column_num=1\r\n"
+                                                    "layer d=1 n=4 r=1\r\n"
+                                                    "end_layer\r\n");
+    prompts.ChooseFileNext(odd);
+    prompts.AnswerNext(IDOK);
+    RunWith<CZSegPositionWindow>(ID_ZSEG_NEW, [&odd](CZSegPositionWindow& dialog) {
+        Type(&dialog, CZSegPositionDlg::IDC_TO, "3");
+        Tick(Control<wxCheckBox>(&dialog, CZSegPositionDlg::IDC_USE_EXISTING_FILE));
+        Click(&dialog, CZSegPositionDlg::IDC_IMPORT);
+        EXPECT_EQ(Text(&dialog, CZSegPositionDlg::IDC_LAYER_FILE), odd);
+        Click(&dialog, wxID_OK);
+    });
+    ASSERT_EQ(g_nZSegCount, 2);
+    EXPECT_EQ(doc->m_ZSegments[1].m_strLayerFile, odd);
+    EXPECT_EQ(prompts.Texts(), std::vector<std::string>{"Some values cannot be used as numbers:\n" + odd +
+                                                        ", line 2: w=wide (not a number, read as 0)"});
 }

@@ -152,6 +152,8 @@ public:
     // line, parameter, text) that is not a number or not a size the device can have; the values
     // stay as they were read.
     void ReportUnusableNumbers();
+    // The same for the ".layer" files of z-segments first to end - 1 (from 0) only.
+    void ReportUnusableNumbers(int first, int end);
     // Reads a ".layer" file as z-segment 1; false (an empty new document) when it cannot.
     bool ReadLayerFile(const std::string& path);
     // The reading part of ReadLayerFile: the file's statements through the document's own load
@@ -583,13 +585,18 @@ private:
     // The size page's rule after a new or modified layer: when both edge widths were edited in the
     // sheet, the layer's width becomes its lower width and both marks are cleared.
     static void ApplyEdgeWidthMarks(CLayerRec& layer);
+    // After New Column and New Layer: z-segment zseg as a save of it reads back, short columns
+    // filled with the empty layers the file gives them (model/RowPadding.h), so that the views show
+    // what a reopen shows; the new layer's row stays even when the user left the layer empty.
+    void PadRowsAsSaved(int zseg, int newRow);
     // The sheet steps of New Column after the undo entry (the first column included).
     void NewColumnSheet();
     void PresetNewLayerImages(const CZSegment& segment, int column, int row);
     void InsertNewLayer(int zseg, int column, int row);
     // New z-segment's two paths; false when the sheet or the position dialog was cancelled.
+    // imported tells whether the further z-segment was read from a ".layer" file.
     bool NewFirstZsegment();
-    bool NewFurtherZsegment(int previous);
+    bool NewFurtherZsegment(int previous, bool& imported);
     bool AskZsegmentPosition(const CZSegment& previous, std::string& layerFile, double& from, double& to);
     void MakeZsegmentTemplate(const CZSegment& previous);
     void InsertZsegmentCopy(int index);

@@ -5,6 +5,7 @@
 
 #include "document/TessaronDoc.h"
 
+#include "model/RowPadding.h"
 #include "platform/AppServices.h"
 #include "platform/SheetRunner.h"
 
@@ -104,6 +105,7 @@ void CTessaronDoc::NewColumnSheet()
     segment.InsertColumn(p, column);
 
     TidyCurrentZsegment();
+    PadRowsAsSaved(zseg, 0);
     if (m_ZSegments[zseg].GetColumnCount() == n + 1)
         SetSelection(zseg, p, 0);
     SetModifiedFlag(true);
@@ -158,6 +160,7 @@ CColumnRec CTessaronDoc::NewColumnFromImages()
     PickLayerColour(g_EditLayer.m_Material, g_EditLayer.m_Doping, g_EditLayer.m_nColour, g_EditLayer.m_nPattern, -1,
                     -1, -1);
     CLayerRec layer = g_EditLayer;
+    CRowPadding::FillBlanksAsReadBack(layer);
     layer.m_nSelected = 1;
     column.AppendLayer(layer);
     column.m_Mesh = g_EditColumn.m_Mesh;
@@ -187,6 +190,12 @@ void CTessaronDoc::StoreZsegmentImage(CZSegment& segment)
     segment.m_Params.m_dZFrom = image.m_dZFrom;
     segment.m_Params.m_dZTo = image.m_dZTo;
     segment.m_Params.m_nZPlanes = image.m_dZFrom == image.m_dZTo ? 1 : image.m_nZPlanes;
+}
+
+void CTessaronDoc::PadRowsAsSaved(int zseg, int newRow)
+{
+    if (zseg >= 0 && zseg < static_cast<int>(m_ZSegments.size()))
+        CRowPadding::PadAsSaved(m_ZSegments[zseg], newRow);
 }
 
 void CTessaronDoc::ApplyEdgeWidthMarks(CLayerRec& layer)

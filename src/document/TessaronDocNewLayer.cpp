@@ -3,6 +3,7 @@
 
 #include "document/TessaronDoc.h"
 
+#include "model/RowPadding.h"
 #include "platform/UserPrompts.h"
 
 bool CTessaronDoc::CanAddLayer() const
@@ -99,11 +100,13 @@ void CTessaronDoc::InsertNewLayer(int zseg, int c, int r)
     }
 
     CLayerRec layer = g_EditLayer;
+    CRowPadding::FillBlanksAsReadBack(layer);
     layer.m_nRed = 0;
     layer.m_nWhite = 0;
     column.InsertLayer(r + 1, layer);
     column.m_nSelectedLayer = r + 1;
     ApplyEdgeWidthMarks(column.Layer(r + 1));
+    PadRowsAsSaved(zseg, r + 1);
     SetSelection(zseg, c, r + 1);
     if (resetViews)
         UpdateAllViews(1);

@@ -1,4 +1,4 @@
-// The report after an open of the values in the read ".layer" files that are not numbers or not
+// The report after an open (and after a ".layer" file read as a new z-segment) of the values in the read ".layer" files that are not numbers or not
 // sizes a device can have (textfiles/UnusableNumbers.h).
 
 #include "document/TessaronDoc.h"
@@ -6,12 +6,16 @@
 #include "platform/UserPrompts.h"
 #include "textfiles/UnusableNumbers.h"
 
-void CTessaronDoc::ReportUnusableNumbers()
+#include <algorithm>
+
+void CTessaronDoc::ReportUnusableNumbers() { ReportUnusableNumbers(0, GetZSegmentsInUse()); }
+
+void CTessaronDoc::ReportUnusableNumbers(int first, int end)
 {
     // Each z-segment's material set holds its file's statements as read.
     CUnusableNumbers numbers;
-    const int inUse = std::min(GetZSegmentsInUse(), static_cast<int>(m_MaterialSets.size()));
-    for (int i = 0; i < inUse; ++i)
+    end = std::min({end, GetZSegmentsInUse(), static_cast<int>(m_MaterialSets.size())});
+    for (int i = std::max(first, 0); i < end; ++i)
         numbers.Collect(*m_MaterialSets[static_cast<std::size_t>(i)].m_Lines,
                         m_ZSegments[static_cast<std::size_t>(i)].m_strLayerFile);
     if (!numbers.IsEmpty())

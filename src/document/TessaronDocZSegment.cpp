@@ -47,7 +47,8 @@ void CTessaronDoc::OnNewZsegment()
     g_EditZSegment.m_Params.m_nMethod = -1;
     g_EditZSegment.m_Sections.clear();
 
-    const bool made = g_nZSegCount == 0 ? NewFirstZsegment() : NewFurtherZsegment(previous);
+    bool imported = false;
+    const bool made = g_nZSegCount == 0 ? NewFirstZsegment() : NewFurtherZsegment(previous, imported);
     if (!made) {
         // Nothing was made: the colours count what they counted, and no undo entry stays.
         usage.Restore();
@@ -57,6 +58,10 @@ void CTessaronDoc::OnNewZsegment()
     }
     SetModifiedFlag(true);
     UpdateAllViews(0);
+    // A z-segment read from a ".layer" file is told about as an opened file is: the values in it
+    // that are not numbers or not sizes, once the device shows it.
+    if (imported)
+        ReportUnusableNumbers(g_nCurZSeg - 1, g_nCurZSeg);
 }
 
 bool CTessaronDoc::NewFirstZsegment()
@@ -99,7 +104,7 @@ bool CTessaronDoc::NewFirstZsegment()
     return true;
 }
 
-bool CTessaronDoc::NewFurtherZsegment(int previous)
+bool CTessaronDoc::NewFurtherZsegment(int previous, bool& imported)
 {
     // Without a current z-segment the new one goes after the last.
     if (previous < 1 || previous > GetZSegmentsInUse())
@@ -121,7 +126,7 @@ bool CTessaronDoc::NewFurtherZsegment(int previous)
     m_ZSegClipboard.m_Params.m_dZTo = end + length;
 
     // A file that cannot be read leaves the z-segments as they were; the copy is made instead.
-    const bool imported = LoadLayerFileAsZsegment(previous, from, to, layerFile);
+    imported = LoadLayerFileAsZsegment(previous, from, to, layerFile);
     if (!imported)
         InsertZsegmentCopy(previous);
     ++g_nZSegCount;

@@ -9,6 +9,7 @@
 #include "textfiles/GratingStatements.h"
 #include "textfiles/LabelStatements.h"
 #include "textfiles/LayerComments.h"
+#include "model/RowPadding.h"
 #include "model/VoidMacroName.h"
 #include "textfiles/MaterialStatements.h"
 #include "textfiles/SideContactStatements.h"
@@ -58,14 +59,8 @@ void CLayerStatementWriter::WriteLayerStatements(int nZSeg)
         AppendSeparator();
     }
 
-    m_nRows = 0;
-    m_nReference = 0;
-    for (int c = 0; c < m_nColumns; ++c) {
-        if (z.GetColumn(c).GetLayersInUse() > m_nRows) {
-            m_nRows = z.GetColumn(c).GetLayersInUse();
-            m_nReference = c;
-        }
-    }
+    m_nReference = CRowPadding::ReferenceColumn(z);
+    m_nRows = m_nColumns > 0 ? z.GetColumn(m_nReference).GetLayersInUse() : 0;
     m_fillers.assign(m_nColumns, CLayerRec());
     m_prevFillers.assign(m_nColumns, CLayerRec());
     std::vector<std::string> writtenTypes;
@@ -92,31 +87,11 @@ void CLayerStatementWriter::PrepareFillers(int row)
     m_prevFillers.swap(m_fillers);
     m_nCurrentRow = row;
     const CZSegment& z = m_ctx.zsegs[m_nZSeg];
-    const CLayerRec& reference = z.GetColumn(m_nReference).GetLayer(row);
     for (int c = 0; c < m_nColumns; ++c) {
-        const CColumnRec& column = z.GetColumn(c);
-        if (column.HasRow(row)) continue;
-        // A column shorter than the others is written with an empty layer in the rows it lacks:
-        // a fresh layer with the row's thickness and mesh, as wide as the column's top layer.
-        CLayerRec filler;
-        filler.m_nColumn = c;
-        filler.m_nRow = row;
-        filler.m_nZSeg = m_nZSeg;
-        filler.m_Material.m_Bulk.m_strName = "void";
-        filler.m_Material.m_Active.m_strName = "void";
-        filler.m_Material.m_Grading.m_nGradeVar = 0;
-        filler.m_Doping.m_strKind = "none";
-        filler.m_fHeight = reference.m_fHeight;
-        filler.m_Mesh = reference.m_Mesh;
-        if (row > 0) {
-            const CLayerRec& below = RowLayer(c, row - 1);
-            filler.m_fUpperWidth = filler.m_fLowerWidth = below.m_fLowerWidth;
-            filler.m_fSpare[0] = below.m_fSpare[0];
-            filler.m_fSpare[1] = below.m_fSpare[1];
-        } else {
-            filler.m_fUpperWidth = filler.m_fLowerWidth = column.m_Size.m_fLowerWidth;
-        }
-        m_fillers[c] = filler;
+        if (z.GetColumn(c).HasRow(row)) continue;
+        // A column shorter than the others is written with an empty layer in the rows it lacks.
+        m_fillers[c] = CRowPadding::WrittenFiller(z, c, row, m_nReference, row > 0 ? &RowLayer(c, row - 1) : nullptr);
+        m_fillers[c].m_nZSeg = m_nZSeg;
     }
 }
 

@@ -271,7 +271,12 @@ private:
     // One extent from 0 to the sum of the section lengths: a deck without "z_structure" statements.
     ZExtents SingleExtentOfSections() const;
     std::vector<float> ReadSectionLengthList() const;
-    bool DeckFitsRecords() const;
+    // The first statement of the deck read that does not fit the records (see SolFileRead.cpp),
+    // -1 when every one fits.
+    int FindRecordMisfit() const;
+    // "File data error!" with the deck's path, and the line and text of statement `statement` of
+    // the deck read when it is 0 or more.
+    std::string DeckDataErrorText(int statement) const;
     bool ReadSegmentLayerFile(int index);
     void LoadCompanionFiles(CZSegment& segment, const std::string& deckPath, const CKeywordLine& include);
     bool WriteDeck(CKeywordLineList& list, bool lumivo);

@@ -9,12 +9,15 @@
 #include "platform/FatalExit.h"
 #include "platform/NumberText.h"
 #include "platform/Path.h"
+#include "platform/StringUtil.h"
 #include "platform/UserPrompts.h"
 #include "statements/LoadContext.h"
 #include "textfiles/ContactMacroLines.h"
 #include "textfiles/LayerFileContext.h"
 #include "textfiles/LayerStatementReader.h"
 #include "textfiles/LayerStructureFault.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -23,6 +26,40 @@ const char kOldForm[] = "It is the old sol file!";
 const char kTwoD[] = "It will open 2d sol file!";
 const char kNoLayerFile[] = "Can't find correct layer file!";
 const char kDataError[] = "File data error!";
+
+// Where statement `index` of a deck read flat begins, as a physical line from 1: each
+// statement's raw text holds the blank lines before it and its continuation lines.
+int FlatStatementLine(const std::vector<CKeywordLine>& lines, int index)
+{
+    int line = 1;
+    for (int i = 0; i < index; ++i) {
+        const std::string& raw = lines[static_cast<std::size_t>(i)].m_strText;
+        line += static_cast<int>(std::count(raw.begin(), raw.end(), '\n')) + 1;
+    }
+    const std::string& raw = lines[static_cast<std::size_t>(index)].m_strText;
+    const std::size_t first = raw.find_first_not_of(" \t\r\n");
+    const std::string blanks = raw.substr(0, first == std::string::npos ? raw.size() : first);
+    return line + static_cast<int>(std::count(blanks.begin(), blanks.end(), '\n'));
+}
+
+// The statement for a message: its physical lines without the blank ones before it, each
+// continuation mark dropped and the lines joined by one blank.
+std::string StatementText(const std::string& raw)
+{
+    std::string text;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t end = raw.find('\n', start);
+        std::string piece = Trim(raw.substr(start, end == std::string::npos ? std::string::npos : end - start));
+        if (EndsWith(piece, "&&"))
+            piece = TrimRight(piece.substr(0, piece.size() - 2));
+        if (!piece.empty())
+            text += (text.empty() ? "" : " ") + piece;
+        if (end == std::string::npos)
+            return text;
+        start = end + 1;
+    }
+}
 
 bool IsZSegmentNumber(const std::string& value)
 {
@@ -65,6 +102,18 @@ int CSolFile::ReadSolFile(const std::string& path)
     return 1;
 }
 
+std::string CSolFile::DeckDataErrorText(int statement) const
+{
+    if (m_strReadPath.empty())
+        return kDataError;
+    std::string text = std::string(kDataError) + "\n" + m_strReadPath;
+    const std::vector<CKeywordLine>& lines = m_pDoc->lines.m_lines;
+    if (statement >= 0 && statement < static_cast<int>(lines.size()))
+        text += ", line " + std::to_string(FlatStatementLine(lines, statement)) + ": " +
+                StatementText(lines[static_cast<std::size_t>(statement)].m_strText);
+    return text;
+}
+
 int CSolFile::SetupZSegments(const std::string& path)
 {
     if (!m_pDoc)
@@ -75,9 +124,10 @@ int CSolFile::SetupZSegments(const std::string& path)
         AfxMessageBox(kOldForm, MB_OK);
         return 0;
     }
-    if (!DeckFitsRecords()) {
+    const int misfit = FindRecordMisfit();
+    if (misfit >= 0) {
         m_pDoc->settings.zsegCount = 0;
-        AfxMessageBox(std::string(kDataError) + "\n" + path, MB_OK);
+        AfxMessageBox(DeckDataErrorText(misfit), MB_OK);
         return 0;
     }
     m_pDoc->settings.zsegCount = count;
@@ -97,25 +147,27 @@ int CSolFile::SetupZSegments(const std::string& path)
 // must fit the tables they are read into. The number of any statement ("output", "scan", the
 // material blocks and their statements as well as "z_structure" and "load_mesh") is checked: the
 // passes of a later save go by it.
-bool CSolFile::DeckFitsRecords() const
+int CSolFile::FindRecordMisfit() const
 {
     int zStructures = 0;
     int sections = 0;
-    for (const CKeywordLine& line : m_pDoc->lines.m_lines) {
+    const std::vector<CKeywordLine>& lines = m_pDoc->lines.m_lines;
+    for (int i = 0; i < static_cast<int>(lines.size()); ++i) {
+        const CKeywordLine& line = lines[static_cast<std::size_t>(i)];
         const std::string& keyword = line.m_strKeyword;
         const std::string number = line.GetParam("zseg_num");
         if (keyword == "z_structure") {
-            ++zStructures;
             // Its extents are stored by this number: it must be there.
-            if (!IsZSegmentNumber(number))
-                return false;
+            if (!IsZSegmentNumber(number) || ++zStructures > CZSegment::kMaxZSegments)
+                return i;
         } else if (keyword == "section") {
-            ++sections;
+            if (++sections > kMaxSections)
+                return i;
         } else if (!number.empty() && !IsZSegmentNumber(number)) {
-            return false;
+            return i;
         }
     }
-    return zStructures <= CZSegment::kMaxZSegments && sections <= kMaxSections;
+    return -1;
 }
 
 void CSolFile::ReadLoadMeshStatements(const std::string& folder)

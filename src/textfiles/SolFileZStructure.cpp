@@ -18,7 +18,6 @@
 namespace {
 
 const char kBadSection[] = "The section length is not correct!";
-const char kDataError[] = "File data error!";
 const char kTooManyTaperPoints[] = "Your taper lines are more than 9!";
 // Section lengths are in metres, z positions in micrometres.
 constexpr double kSectionLengthScale = 1000000.0;
@@ -131,8 +130,9 @@ int CSolFile::CheckZStructure()
         return 0;
     // The number of sections first: the check below looks at every one of them against every
     // extent, and a deck of more than the table holds is refused whatever they say.
-    if (m_pDoc->lines.CountKeyword("section") > kMaxSections) {
-        AfxMessageBox(m_strReadPath.empty() ? std::string(kDataError) : kDataError + ("\n" + m_strReadPath), MB_OK);
+    const int excess = m_pDoc->lines.FindNthLine("section", kMaxSections + 1);
+    if (excess >= 0) {
+        AfxMessageBox(DeckDataErrorText(excess), MB_OK);
         return 0;
     }
     // The check takes each statement in the form it is written in.

@@ -73,6 +73,15 @@ const BadFile kBadFiles[] = {
      "begin_layer\r\ncolumn column_num=1 w=2 mesh_num=4\r\nlayer_mater macro_name=gaas column_num=1\r\n"
      "$ the only row\r\nlayer d=-1 n=4\r\nend_layer\r\n",
      false, nullptr, {"Some values cannot be used as numbers:\n{dir}neg.layer, line 5: d=-1 (less than 0.00001)"}, true},
+    {"a deck statement naming z-segment 41", "over.sol",
+     "begin\r\nz_structure zseg_num=1 uniform_zseg_from=0 uniform_zseg_to=10\r\nload_mesh mesh_inf=dev1.msh zseg_num=1\r\n"
+     "\r\noutput sol_outf=dev41.out zseg_num=41\r\nend\r\n",
+     false, nullptr, {"File data error!\n{dir}over.sol, line 5: output sol_outf=dev41.out zseg_num=41"}, false},
+    {"a deck z_structure without its number, over two lines", "unnumbered.sol",
+     "begin\r\n$ the device\r\nz_structure uniform_zseg_from=0 &&\r\n  uniform_zseg_to=10\r\n"
+     "load_mesh mesh_inf=dev1.msh zseg_num=1\r\nend\r\n",
+     false, nullptr,
+     {"File data error!\n{dir}unnumbered.sol, line 3: z_structure uniform_zseg_from=0 uniform_zseg_to=10"}, false},
     {"a missing z-segment file", "dev.sol", "", true, "dev1.layer",
      {"Can't find correct layer file!\n{dir}dev1.layer"}, false},
     {"a z-segment file that is no device", "dev.sol", "", true, nullptr, {"File data error!\n{dir}dev1.layer: it has no column statement."}, false},

@@ -24,6 +24,7 @@ struct MalformedDeck {
     std::vector<std::string> lines;  // the deck's statements between "begin" and "end"
     const char* message;             // the first message the open shows; "" none
     bool opens;
+    int line = 0;  // for the deck's data error: the line of the statement it names ("begin" is line 1)
 };
 
 void PrintTo(const MalformedDeck& c, std::ostream* os) { *os << c.what; }
@@ -78,37 +79,37 @@ const std::string k20Digits = "99999999999999999999";
 const MalformedDeck kDecks[] = {
     {"a sound deck", Deck(), "", true},
     {"a 20-digit z_structure number", Deck("z_structure zseg_num=" + k20Digits + " uniform_zseg_from=0 uniform_zseg_to=10"),
-     kDataError, false},
+     kDataError, false, 2},
     {"a negative 20-digit z_structure number",
-     Deck("z_structure zseg_num=-" + k20Digits + " uniform_zseg_from=0 uniform_zseg_to=10"), kDataError, false},
+     Deck("z_structure zseg_num=-" + k20Digits + " uniform_zseg_from=0 uniform_zseg_to=10"), kDataError, false, 2},
     {"a 29-digit z_structure number that reads as 9 when it wraps",
      Deck("z_structure zseg_num=18446744073709551616000000009 uniform_zseg_from=0 uniform_zseg_to=10"), kDataError,
-     false},
+     false, 2},
     {"z_structure number INT_MIN", Deck("z_structure zseg_num=-2147483648 uniform_zseg_from=0 uniform_zseg_to=10"),
-     kDataError, false},
-    {"z_structure number 0", Deck("z_structure zseg_num=0 uniform_zseg_from=0 uniform_zseg_to=10"), kDataError, false},
-    {"z_structure number 41", Deck("z_structure zseg_num=41 uniform_zseg_from=0 uniform_zseg_to=10"), kDataError, false},
-    {"z_structure without a number", Deck("z_structure uniform_zseg_from=0 uniform_zseg_to=10"), kDataError, false},
-    {"41 z_structure statements", With(Without(Deck(), "z_structure"), ZStructures(41)), kDataError, false},
+     kDataError, false, 2},
+    {"z_structure number 0", Deck("z_structure zseg_num=0 uniform_zseg_from=0 uniform_zseg_to=10"), kDataError, false, 2},
+    {"z_structure number 41", Deck("z_structure zseg_num=41 uniform_zseg_from=0 uniform_zseg_to=10"), kDataError, false, 2},
+    {"z_structure without a number", Deck("z_structure uniform_zseg_from=0 uniform_zseg_to=10"), kDataError, false, 2},
+    {"41 z_structure statements", With(Without(Deck(), "z_structure"), ZStructures(41)), kDataError, false, 48},
     {"load_mesh number INT_MIN", With(Without(Deck(), "load_mesh"), {"load_mesh mesh_inf=dev1.msh zseg_num=-2147483648"}),
-     kDataError, false},
+     kDataError, false, 8},
     {"a 20-digit load_mesh number", With(Without(Deck(), "load_mesh"), {"load_mesh mesh_inf=dev1.msh zseg_num=" + k20Digits}),
-     kDataError, false},
+     kDataError, false, 8},
     {"output number INT_MIN", With(Without(Deck(), "output"), {"output sol_outf=dev1.out zseg_num=-2147483648"}),
-     kDataError, false},
+     kDataError, false, 8},
     {"a 20-digit scan number", With(Without(Deck(), "scan"), {"scan var=voltage_1 zseg_num=" + k20Digits}), kDataError,
-     false},
+     false, 8},
     {"begin_zmater number INT_MIN", {"z_structure zseg_num=1 uniform_zseg_from=0 uniform_zseg_to=10",
                                       "load_mesh mesh_inf=dev1.msh zseg_num=1", "begin_zmater zseg_num=-2147483648",
                                       "end_zmater"},
-     kDataError, false},
-    {"equilibrium number 41", With(Without(Deck(), "equilibrium"), {"equilibrium zseg_num=41"}), kDataError, false},
+     kDataError, false, 4},
+    {"equilibrium number 41", With(Without(Deck(), "equilibrium"), {"equilibrium zseg_num=41"}), kDataError, false, 8},
     {"an output number that is no number", With(Without(Deck(), "output"), {"output sol_outf=dev1.out zseg_num=one"}),
-     kDataError, false},
+     kDataError, false, 8},
     {"201 sections", Deck("z_structure zseg_num=1 uniform_zseg_from=0 uniform_zseg_to=1000", Sections(201, "1.e-6")),
-     kDataError, false},
+     kDataError, false, 209},
     {"201 sections that do not fit either: counted first",
-     Deck("z_structure zseg_num=1 uniform_zseg_from=0 uniform_zseg_to=10", Sections(201, "1.e-3")), kDataError, false},
+     Deck("z_structure zseg_num=1 uniform_zseg_from=0 uniform_zseg_to=10", Sections(201, "1.e-3")), kDataError, false, 209},
     {"200 sections", Deck("z_structure zseg_num=1 uniform_zseg_from=0 uniform_zseg_to=1000", Sections(200, "1.e-6")), "",
      true},
     {"sections without a z extent that go back", {"load_mesh mesh_inf=dev1.msh zseg_num=1", "section length=2",
@@ -162,12 +163,14 @@ protected:
         return folder.Write("dev.sol", text);
     }
 
-    // The message with the file it names on its second line: the deck for its own data errors,
-    // the file looked for when a z-segment's file is missing.
+    // The message with the file it names on its second line: the deck, with the line and the
+    // statement, for its own data errors; the file looked for when a z-segment's file is missing.
     std::string NamedMessage(const std::string& message, const std::string& deckPath) const
     {
+        const MalformedDeck& deck = GetParam();
         if (message == kDataError)
-            return message + "\n" + deckPath;
+            return message + "\n" + deckPath + ", line " + std::to_string(deck.line) + ": " +
+                   deck.lines.at(static_cast<std::size_t>(deck.line) - 2);
         if (message == kNoLayerFile)
             return message + "\n" + folder.File("nothing.layer");
         return message;

@@ -39,7 +39,8 @@ TEST_F(SaveKeepsDevice, ALayerNewLayerLeftWithoutANameKeepsItsRowThroughASave)
     doc().SetSelection(0, 0, 1);
     sheets.AcceptNextSheet();  // OK without naming the material
     Run(ID_LAYER_NEW);
-    ASSERT_EQ(Seg(0).GetColumn(0).GetLayer(2).m_Material.m_Bulk.m_strName, "");
+    // Held as the empty layer the save reads back.
+    ASSERT_EQ(Seg(0).GetColumn(0).GetLayer(2).m_Material.m_Bulk.m_strName, "void macro");
     const auto before = Rows(0);
 
     prompts.AnswerNext(IDYES);  // the new layer's mesh is not set: saved all the same
@@ -49,9 +50,11 @@ TEST_F(SaveKeepsDevice, ALayerNewLayerLeftWithoutANameKeepsItsRowThroughASave)
     const auto after = Rows(0);
     ASSERT_EQ(after.size(), 2u);
     EXPECT_EQ(after[0], before[0]) << "the new layer keeps its row and the top layer stays on top";
-    // The other column keeps its layers where they were; the row it lacks is filled empty.
+    // The other column keeps its layers where they were; the row it lacks is filled empty, before
+    // the save as after it.
     ASSERT_GE(after[1].size(), before[1].size());
     EXPECT_EQ(std::vector<std::string>(after[1].begin(), after[1].begin() + before[1].size()), before[1]);
+    EXPECT_EQ(after, before);
 }
 
 TEST_F(SaveKeepsDevice, ADeviceWithoutAColumnIsNotSavedAsAFileThatWouldNotOpen)

@@ -55,9 +55,15 @@ TEST_F(NewColumn, WithNothingSelectedTheColumnGoesAfterTheLastWithTheDefaultsThe
     EXPECT_EQ(sheets.sheetsRun[0].bannerText, "Veltrane");
     ASSERT_EQ(Seg(0).GetColumnCount(), 3);
     const CColumnRec& added = Seg(0).GetColumn(2);
-    EXPECT_EQ(added.GetLayersInUse(), 1);
+    // Its one layer, and above it the empty layers a save of the device reads back in the rows of
+    // the taller columns.
+    ASSERT_EQ(added.GetLayersInUse(), 4);
     EXPECT_EQ(added.GetLayerSlots(), 500);
     EXPECT_EQ(added.GetLayer(0).m_Material.m_Bulk.m_strName, "algaas");
+    for (int row = 1; row < 4; ++row) {
+        EXPECT_EQ(added.GetLayer(row).m_Material.m_Bulk.m_strName, "void macro") << row;
+        EXPECT_FLOAT_EQ(added.GetLayer(row).m_fHeight, Seg(0).GetColumn(0).GetLayer(row).m_fHeight) << row;
+    }
     EXPECT_FLOAT_EQ(added.m_Size.m_fUpperWidth, 3.0f);
     EXPECT_FLOAT_EQ(added.m_fTaperPoint[0], 1.5f);
     EXPECT_EQ(Seg(0).GetColumn(1).m_Labels.at(0).m_strText, "trench");

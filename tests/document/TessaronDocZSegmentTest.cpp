@@ -244,6 +244,44 @@ TEST_F(ZSegments, AFileThatDoesNotReadGivesTheCopyAndLosesNoZSegment)
     EXPECT_EQ(SavedDevice(), copied);
 }
 
+TEST_F(ZSegments, AFileOfUnusableNumbersReadAsANewZSegmentIsReportedAsAnOpenReportsIt)
+{
+    // The same file opened and read as a new z-segment: the same message, after the z-segment is in.
+    const std::string odd = folder.Write("odd.layer", "begin_layer\r\n"
+                                                      "column column_num=1 w=wide mesh_num=4 r=1\r\n"
+                                                      "layer_mater macro_name=gaas column_num=1\r\n"
+                                                      "$ the only row\r\n"
+                                                      "layer d=-1 n=4 r=1\r\n"
+                                                      "end_layer\r\n");
+    const std::string report = "Some values cannot be used as numbers:\n" + odd +
+                               ", line 2: w=wide (not a number, read as 0)\n" + odd +
+                               ", line 5: d=-1 (less than 0.00001)";
+    prompts.AnswerNext(IDOK);
+    ASSERT_TRUE(doc().OnOpenDocument(odd));
+    EXPECT_EQ(prompts.Texts(), std::vector<std::string>{report});
+    prompts.Clear();
+
+    OpenRidgeAsZSegments({{0.0, 1.0}, {1.0, 3.0}});
+    sheets.AcceptNextPosition(1.0, 1.5, odd);
+    prompts.AnswerNext(IDOK);
+    Run(ID_ZSEG_NEW);
+    EXPECT_EQ(prompts.Texts(), std::vector<std::string>{report});
+    ASSERT_EQ(g_nZSegCount, 3);
+    EXPECT_EQ(Seg(1).m_strLayerFile, odd);
+    EXPECT_EQ(Seg(1).GetColumnCount(), 1);
+    prompts.Clear();
+
+    // A sound file and a copy say nothing.
+    const std::string sound = folder.Write("sound.layer", ExistingFileBytes(ridgePath));
+    for (const std::string& file : {sound, std::string()}) {
+        OpenRidgeAsZSegments({{0.0, 1.0}, {1.0, 3.0}});
+        sheets.AcceptNextPosition(1.0, 1.5, file);
+        Run(ID_ZSEG_NEW);
+        EXPECT_EQ(g_nZSegCount, 3);
+        EXPECT_TRUE(prompts.Texts().empty()) << ::testing::PrintToString(prompts.Texts());
+    }
+}
+
 TEST_F(ZSegments, AZSegmentOfManyColumnsIsCopiedWhole)
 {
     OpenRidgeAsZSegments({{0.0, 1.0}});

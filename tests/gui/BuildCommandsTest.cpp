@@ -1,13 +1,15 @@
 // Building a device in the running program: New Column and New Layer from the menus through the
-// real layer property sheet (sizes typed into its boxes), saved and opened again; in the 3-D
-// editor the commands' states on an empty document, New z-segment through the "New segment" sheet
-// (its z range typed into the z-segment page) and the real z-segment position dialog, and Delete
-// z-segment.
+// real layer property sheet (sizes typed into its boxes), saved and opened again to the same
+// picture, short columns included; in the 3-D editor the commands' states on an empty document,
+// New z-segment through the "New segment" sheet (its z range typed into the z-segment page) and
+// the real z-segment position dialog (a ".layer" file it imports is reported on as an opened one
+// is), and Delete z-segment.
 
 #include "AppHarness.h"
 #include "CommandIds.h"
 #include "FrameCommands.h"
 #include "ModalWindow.h"
+#include "PanePixels.h"
 #include "SheetInput.h"
 #include "WindowInput.h"
 #include "app/MainFrame.h"
@@ -21,6 +23,7 @@
 #include "sheets/ZSegPositionDlg.h"
 #include "sheets/ZSegmentPage.h"
 #include "views/GL2dView.h"
+#include "views/PromptDlg.h"
 #include "support/FileBytes.h"
 #include "support/ScriptedPrompts.h"
 
@@ -115,6 +118,20 @@ std::string Materials(const CTessaronDoc& doc)
     return text.str();
 }
 
+// The 2-D view as the screen shows it, framed by Zoom Origin, below the next-step prompt window.
+CPanePicture FramedPicture()
+{
+    EXPECT_TRUE(Frame()->RunCommand(ID_ZOOM_ORIGIN));
+    CGL2dView* view = Frame()->GetGL2dView();
+    if (CPromptDlg* prompt = view->GetPromptDlg())
+        prompt->Hide();
+    PumpEvents(100);
+    view->Refresh(false);
+    view->Update();
+    PumpEvents(300);
+    return PanePicture(view);
+}
+
 class BuildCommands : public ::testing::Test {
 protected:
     BuildCommands() { ResetProcessState(); }
@@ -190,6 +207,42 @@ TEST_F(BuildCommands, TheLayerBuilderBuildsTwoColumnsOfThreeLayersThatSaveAndOpe
     EXPECT_EQ(doc->GetPathName(), path);
     EXPECT_EQ(Device(*doc), built);
     EXPECT_EQ(Materials(*doc), "gaas(0) algaas(0.3) gaas(0.1) | algaas(0.2) ingaas(0.1) algaas(0) | ");
+}
+
+TEST_F(BuildCommands, AShortColumnAndALayerOnItLookTheSameAfterASaveAndAReopen)
+{
+    Start("brenvik", "-2");
+    Frame()->SetSize(240, 200, 1000, 700);
+    EXPECT_TRUE(Frame()->RunCommand(ID_FILE_NEW));
+    prompts.AnswerNext(IDNO);
+    prompts.AnswerNext(IDNO);
+    RunBuildSheet(ID_COLUMN_NEW, "New Column", "1.5", "3", "gaas", "0");
+    RunBuildSheet(ID_LAYER_NEW, "New Layer", "0.5", "3", "algaas", "0.3");
+    RunBuildSheet(ID_LAYER_NEW, "New Layer", "0.25", "3", "ingaas", "0.1");
+    // A column of one layer beside the first one's three: the rows above it are empty.
+    ClickLayerAt(1.5f, 0.75f);
+    RunBuildSheet(ID_COLUMN_NEW, "New Column", "1.5", "2", "algaas", "0.2");
+    // A layer on the short column's own one, which is selected: its empty rows move up, and the
+    // topmost goes.
+    ASSERT_EQ(doc->m_ZSegments[0].m_nSelectedColumn, 1);
+    ASSERT_EQ(doc->m_ZSegments[0].m_nSelectedRow, 0);
+    RunBuildSheet(ID_LAYER_NEW, "New Layer", "0.5", "2", "gaas", "0.1");
+    ClickLayerAt(-2.0f, -2.0f);  // beside every layer: nothing selected, as after an open
+    const std::string built = Device(*doc);
+    const CPanePicture edited = FramedPicture();
+    ASSERT_GT(edited.width, 0);
+    EXPECT_GT(edited.CountOther(255, 255, 255), size_t(edited.width * edited.height / 20));
+
+    const std::string path = work.File("short.layer");
+    prompts.ChooseFileNext(path);
+    prompts.AnswerNext(IDYES);  // the mesh counts are not set: save all the same
+    EXPECT_TRUE(Frame()->RunCommand(ID_FILE_SAVE_AS));
+    EXPECT_TRUE(Frame()->RunCommand(ID_FILE_NEW));
+    prompts.ChooseFileNext(path);
+    EXPECT_TRUE(Frame()->RunCommand(ID_FILE_OPEN));
+    EXPECT_EQ(doc->GetPathName(), path);
+    EXPECT_EQ(Device(*doc), built);
+    EXPECT_TRUE(FramedPicture().rgb == edited.rgb) << "the 2-D view shows the device it showed before the save";
 }
 
 TEST_F(BuildCommands, TheDeviceEditorBuildsAFirstZSegmentWithMaterialsPickedInTheSheet)
@@ -321,4 +374,33 @@ TEST_F(BuildCommands, TheDeviceEditorStartsWithNewZSegmentAndAddsMoreThroughTheP
     EXPECT_EQ(g_nZSegCount, 1);
     EXPECT_EQ(g_nCurZSeg, 1);
     EXPECT_EQ(doc->m_ZSegments[0].GetColumnCount(), 1);
+}
+
+TEST_F(BuildCommands, ALayerFileOfUnusableNumbersImportedAsAZSegmentIsReportedOnOnceItIsIn)
+{
+    Start("tessaron", "-3");
+    RunWith<CGeneralSheet>(ID_ZSEG_NEW, [](CGeneralSheet& sheet) {
+        Type(&sheet, CZSegmentPage::IDC_TO, "1.5");
+        Click(&sheet, wxID_OK);
+    });
+    ASSERT_EQ(g_nZSegCount, 1);
+
+    const std::string odd = work.Write("odd.layer", "begin_layer\r\n"
+                                                    "column column_num=1 w=wide mesh_num=4 r=1\r\n"
+                                                    "layer_mater macro_name=gaas column_num=1\r\n"
+                                                    "layer d=1 n=4 r=1\r\n"
+                                                    "end_layer\r\n");
+    prompts.ChooseFileNext(odd);
+    prompts.AnswerNext(IDOK);
+    RunWith<CZSegPositionWindow>(ID_ZSEG_NEW, [&odd](CZSegPositionWindow& dialog) {
+        Type(&dialog, CZSegPositionDlg::IDC_TO, "3");
+        Tick(Control<wxCheckBox>(&dialog, CZSegPositionDlg::IDC_USE_EXISTING_FILE));
+        Click(&dialog, CZSegPositionDlg::IDC_IMPORT);
+        EXPECT_EQ(Text(&dialog, CZSegPositionDlg::IDC_LAYER_FILE), odd);
+        Click(&dialog, wxID_OK);
+    });
+    ASSERT_EQ(g_nZSegCount, 2);
+    EXPECT_EQ(doc->m_ZSegments[1].m_strLayerFile, odd);
+    EXPECT_EQ(prompts.Texts(), std::vector<std::string>{"Some values cannot be used as numbers:\n" + odd +
+                                                        ", line 2: w=wide (not a number, read as 0)"});
 }

@@ -114,7 +114,10 @@ TEST_F(RealSheet, SizesTypedIntoTheBoxesReachTheEditLayerOnOk)
         Click(&sheet, wxID_OK);
     });
     EXPECT_TRUE(accepted);
-    EXPECT_FLOAT_EQ(NewLayer().m_fHeight, 3.5f);
+    // The typed height reaches the edit layer; the new layer holds the height of its row, which
+    // the first column gives and the file stores.
+    EXPECT_FLOAT_EQ(g_EditLayer.m_fHeight, 3.5f);
+    EXPECT_FLOAT_EQ(NewLayer().m_fHeight, 2.4f);
     EXPECT_FLOAT_EQ(NewLayer().m_fWidth, 4.0f);
     EXPECT_FLOAT_EQ(NewLayer().m_fUpperWidth, 4.0f);
     EXPECT_FLOAT_EQ(NewLayer().m_fLowerWidth, 4.0f);
@@ -178,7 +181,8 @@ TEST_F(RealSheet, TheConvertButtonAndTheBarsWorkOnTheEdgeWidths)
         Click(&sheet, wxID_OK);
     });
     EXPECT_TRUE(accepted);
-    EXPECT_FLOAT_EQ(NewLayer().m_fHeight, 1.5f);
+    EXPECT_FLOAT_EQ(g_EditLayer.m_fHeight, 1.5f);
+    EXPECT_FLOAT_EQ(NewLayer().m_fHeight, 2.4f);  // the row's height
     EXPECT_FLOAT_EQ(NewLayer().m_fUpperWidth, 5.0f);
     EXPECT_FLOAT_EQ(NewLayer().m_fLowerWidth, 6.05f);
     // Both edges were changed: the new layer's width follows its lower edge, and the marks are spent.

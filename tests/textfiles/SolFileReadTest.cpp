@@ -16,9 +16,9 @@
 namespace {
 
 const char kBadSection[] = "The section length is not correct!";
-// The deck's own data error names the deck; "{deck}" and "{folder}" stand for the deck's path and
-// folder in the expected texts.
-const char kDeckDataError[] = "File data error!\n{deck}";
+// The deck's own data error names the deck, and the line and statement it cannot use; "{deck}"
+// and "{folder}" stand for the deck's path and folder in the expected texts.
+const std::string kDeckDataError = "File data error!\n{deck}";
 
 struct SectionExpectation {
     int kind;
@@ -294,17 +294,26 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedDeck{"section across a z-segment's end", With(RidgeDeck(kFirst), {"section length=11e-6"}),
                     {kBadSection}},
         RefusedDeck{"z_structure without zseg_num", RidgeDeck("z_structure uniform_zseg_from=0 uniform_zseg_to=10"),
-                    {kDeckDataError}},
-        RefusedDeck{"z_structure zseg_num 41", RidgeDeck("z_structure zseg_num=41 uniform_zseg_from=0"), {kDeckDataError}},
-        RefusedDeck{"z_structure zseg_num 0", RidgeDeck("z_structure zseg_num=0 uniform_zseg_from=0"), {kDeckDataError}},
+                    {kDeckDataError + ", line 2: z_structure uniform_zseg_from=0 uniform_zseg_to=10"}},
+        RefusedDeck{"z_structure zseg_num 41", RidgeDeck("z_structure zseg_num=41 uniform_zseg_from=0"),
+                    {kDeckDataError + ", line 2: z_structure zseg_num=41 uniform_zseg_from=0"}},
+        RefusedDeck{"z_structure zseg_num 0", RidgeDeck("z_structure zseg_num=0 uniform_zseg_from=0"),
+                    {kDeckDataError + ", line 2: z_structure zseg_num=0 uniform_zseg_from=0"}},
         RefusedDeck{"load_mesh zseg_num 41", With(RidgeDeck(kFirst), {"load_mesh mesh_inf=x.msh zseg_num=41"}),
-                    {kDeckDataError}},
+                    {kDeckDataError + ", line 6: load_mesh mesh_inf=x.msh zseg_num=41"}},
         RefusedDeck{"begin_zmater zseg_num 0", With(RidgeDeck(kFirst), {"begin_zmater zseg_num=0", "end_zmater"}),
-                    {kDeckDataError}},
+                    {kDeckDataError + ", line 6: begin_zmater zseg_num=0"}},
+        // The line counts the blank and remark lines before the statement and the continued lines
+        // of those before it; the statement is shown as the reader joins it.
+        RefusedDeck{"a continued statement after blank lines and a remark",
+                    {"begin", "", kFirst + " &&", "   taper_length=0", "$ the mesh", "", "load_mesh mesh_inf=x.msh &&",
+                     "  zseg_num=41", "end"},
+                    {kDeckDataError + ", line 7: load_mesh mesh_inf=x.msh zseg_num=41"}},
         RefusedDeck{"41 z_structure statements",
                     Repeated("z_structure zseg_num=%d uniform_zseg_from=0 uniform_zseg_to=0", 41),
-                    {kDeckDataError}},
-        RefusedDeck{"201 sections", Repeated("section length=1e-6 sec_num=%d", 201), {kDeckDataError}},
+                    {kDeckDataError + ", line 42: z_structure zseg_num=1 uniform_zseg_from=0 uniform_zseg_to=0"}},
+        RefusedDeck{"201 sections", Repeated("section length=1e-6 sec_num=%d", 201),
+                    {kDeckDataError + ", line 202: section length=1e-6 sec_num=1"}},
         RefusedDeck{"z-segment without load_mesh", {"begin", kFirst, "end"},
                     {"Can't find correct layer file!\nz-segment 1 names no file (no load_mesh statement)"}},
         RefusedDeck{"missing layer file",

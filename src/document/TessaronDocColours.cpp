@@ -59,7 +59,7 @@ void CTessaronDoc::PickLayerColour(const CLayerMaterial& material, const CLayerD
     for (int s = 0; s < inUse; ++s) {
         const CZSegment& segment = m_ZSegments[s];
         for (int k = 0; k < segment.GetColumnCount(); ++k) {
-            const std::vector<CLayerRec>& layers = segment.GetColumn(k).GetLayers();
+            const CSharedLayers& layers = segment.GetColumn(k).GetLayers();
             for (int j = 0; j < static_cast<int>(layers.size()); ++j) {
                 if (k == skipColumn && j == skipRow && s == skipZSeg)
                     continue;

@@ -265,14 +265,23 @@ void CLayerStatementReader::ReadLayerMaterial(CLayerRec& layer, int n)
     const std::string name = param("macro_name");
     bulk.m_strName = name;
     ToVoidMacroName(bulk.m_strName);
+    // Every variable, variable symbol and "grade_var" name holds "var": a statement without one,
+    // as most are, has none of the variables looked up below.
+    const bool namesVariables =
+        std::any_of(statement.m_params.begin(), statement.m_params.end(),
+                    [](const CKeywordParam& p) { return p.m_strName.find("var") != std::string::npos; });
+    static const std::string kNotGiven;
+    auto variable = [&](const std::string& varName) -> const std::string& {
+        return namesVariables ? param(varName) : kNotGiven;
+    };
     const bool contact = StartsWith(name, "contact");
     for (int v = 1; v <= 6; ++v) {
-        const std::string& value = param(kVarNames[v - 1]);
+        const std::string& value = variable(kVarNames[v - 1]);
         bulk.m_dVar[v - 1] = contact && value.empty() ? kUnsetValue : AtoF(value);
     }
-    if (ReadsAsOldStyle(statement, true))
+    if (namesVariables && ReadsAsOldStyle(statement, true))
         bulk.m_strName += "_old_style";
-    else
+    else if (namesVariables)
         ReadVarSymbols(statement, name, bulk.m_dVar, true);
     // The simulator takes a macro other than the known insulators for one only when told so.
     const bool marked = param("insulator_macro") == "yes" && !CMaterialStatements::IsInsulatorMaterial(bulk.m_strName);
@@ -282,8 +291,8 @@ void CLayerStatementReader::ReadLayerMaterial(CLayerRec& layer, int n)
     const std::string activeName = param("active_macro");
     active.m_strName = activeName.empty() ? "void" : activeName;
     ToVoidMacroName(active.m_strName);
-    for (int v = 1; v <= 6; ++v) active.m_dVar[v - 1] = AtoF(param(kAvarNames[v - 1]));
-    if (!activeName.empty()) {
+    for (int v = 1; v <= 6; ++v) active.m_dVar[v - 1] = AtoF(variable(kAvarNames[v - 1]));
+    if (!activeName.empty() && namesVariables) {
         if (ReadsAsOldStyle(statement, false))
             active.m_strName += "_old_style";
         else

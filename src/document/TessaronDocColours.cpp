@@ -4,6 +4,12 @@
 #include "document/TessaronDoc.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <functional>
+#include <string>
+#include <unordered_map>
+#include <vector>
 
 namespace {
 
@@ -32,6 +38,9 @@ bool StartsWith(const std::string& text, const char* prefix)
 // every number exactly equal; the grading direction does not count.
 bool IsIdenticalForColours(const CLayerRec& a, const CLayerRec& b)
 {
+    // The doping first: layers of one colour bucket mostly differ there.
+    if (a.m_Doping != b.m_Doping)
+        return false;
     const CLayerMaterial& ma = a.m_Material;
     const CLayerMaterial& mb = b.m_Material;
     const bool bulkNamesMatch = (StartsWith(ma.m_Bulk.m_strName, "contact") &&
@@ -46,8 +55,43 @@ bool IsIdenticalForColours(const CLayerRec& a, const CLayerRec& b)
     return ma.m_Grading.m_fGradeFrom == mb.m_Grading.m_fGradeFrom &&
            ma.m_Grading.m_fGradeTo == mb.m_Grading.m_fGradeTo &&
            ma.m_Grading.m_nGradeVar == mb.m_Grading.m_nGradeVar &&
-           ma.m_Active.m_strName == mb.m_Active.m_strName && a.m_Doping == b.m_Doping;
+           ma.m_Active.m_strName == mb.m_Active.m_strName;
 }
+
+// A number for the bucket of layers that can be identical for the colour pass: it is built from
+// the parts IsIdenticalForColours compares exactly, so identical layers always share a bucket. The
+// doping value (compared within a tolerance) is left out; the buckets only shorten the search.
+std::size_t ColourBucket(const CLayerRec& layer)
+{
+    const CLayerMaterial& m = layer.m_Material;
+    std::size_t h = StartsWith(m.m_Bulk.m_strName, "contact") ? 0x9e3779b9u : std::hash<std::string>()(m.m_Bulk.m_strName);
+    const auto mix = [&h](std::size_t v) { h ^= v + 0x9e3779b97f4a7c15ull + (h << 6) + (h >> 2); };
+    // Numbers that compare equal hash alike: -0 as 0.
+    const auto number = [&mix](double v) {
+        const double same = v == 0.0 ? 0.0 : v;
+        std::uint64_t bits = 0;
+        std::memcpy(&bits, &same, sizeof bits);
+        mix(static_cast<std::size_t>(bits));
+    };
+    for (int i = 0; i < 6; ++i) {
+        number(m.m_Active.m_dVar[i]);
+        number(m.m_Bulk.m_dVar[i]);
+    }
+    number(m.m_Grading.m_fGradeFrom);
+    number(m.m_Grading.m_fGradeTo);
+    mix(static_cast<std::size_t>(m.m_Grading.m_nGradeVar));
+    mix(std::hash<std::string>()(m.m_Active.m_strName));
+    mix(std::hash<std::string>()(layer.m_Doping.m_strKind));
+    mix(std::hash<std::string>()(layer.m_Doping.m_strNewDoping));
+    return h;
+}
+
+// Where a layer stands: z-segment, column, row.
+struct LayerPlace {
+    int zseg;
+    int column;
+    int row;
+};
 
 }  // namespace
 
@@ -59,7 +103,7 @@ void CTessaronDoc::PickLayerColour(const CLayerMaterial& material, const CLayerD
     for (int s = 0; s < inUse; ++s) {
         const CZSegment& segment = m_ZSegments[s];
         for (int k = 0; k < segment.GetColumnCount(); ++k) {
-            const std::vector<CLayerRec>& layers = segment.GetColumn(k).GetLayers();
+            const CSharedLayers& layers = segment.GetColumn(k).GetLayers();
             for (int j = 0; j < static_cast<int>(layers.size()); ++j) {
                 if (k == skipColumn && j == skipRow && s == skipZSeg)
                     continue;
@@ -124,52 +168,51 @@ void CTessaronDoc::CountZsegmentColours(int zseg, int step)
 
 int CTessaronDoc::AssignLayerColours()
 {
+    // Each layer takes the pair of the last identical layer before it in this walk: z-segments up
+    // to its own and in each the columns up to its column's index; in its very column only the
+    // rows below, in the others the rows below its column's row count. The layers seen so far are
+    // kept in buckets of possibly identical ones, in walk order, so the search runs backwards
+    // through one bucket instead of through every earlier layer.
+    std::unordered_map<std::size_t, std::vector<LayerPlace>> seen;
     int colourCounter = 0;
     int patternCounter = 0;
     const int inUse = GetZSegmentsInUse();
     for (int s = 0; s < inUse; ++s) {
         CZSegment& segment = m_ZSegments[s];
         for (int c = 0; c < segment.GetColumnCount(); ++c) {
-            CColumnRec& column = segment.Column(c);
-            for (int j = 0; j < column.GetLayersInUse(); ++j) {
-                CLayerRec& layer = column.Layer(j);
-                if (s == 0 && c == 0 && j == 0) {
-                    layer.m_nColour = 0;
-                    layer.m_nPattern = 0;
-                    continue;
-                }
-                // Earlier layers: z-segments up to this one and in each the columns up to this
-                // column's index; in this very column only the rows below. Rows of a column end
-                // at its first missing layer. The last identical one in that order lends its pair,
-                // so the walk runs backwards and stops at the first find.
-                bool found = false;
-                bool compared = false;
-                for (int s2 = s; s2 >= 0 && !found; --s2) {
-                    const CZSegment& other = m_ZSegments[s2];
-                    for (int c2 = c; c2 >= 0 && !found; --c2) {
-                        const bool ownColumn = s2 == s && c2 == c;
-                        const int rows = ownColumn ? j : column.GetLayersInUse();
-                        const int present = std::min(rows, c2 < other.GetColumnCount()
-                                                               ? other.GetColumn(c2).GetLayersInUse()
-                                                               : 0);
-                        compared = compared || rows > 0;
-                        for (int j2 = present - 1; j2 >= 0; --j2) {
-                            const CLayerRec& earlier = other.GetColumn(c2).GetLayer(j2);
-                            if (IsIdenticalForColours(earlier, layer)) {
-                                layer.m_nColour = earlier.m_nColour;
-                                layer.m_nPattern = earlier.m_nPattern;
-                                found = true;
-                                break;
-                            }
-                        }
+            const int rows = segment.GetColumn(c).GetLayersInUse();
+            for (int j = 0; j < rows; ++j) {
+                const CLayerRec& layer = segment.GetColumn(c).GetLayer(j);
+                std::vector<LayerPlace>& bucket = seen[ColourBucket(layer)];
+                int colour = 0;
+                int pattern = 0;
+                if (s != 0 || c != 0 || j != 0) {
+                    const CLayerRec* earlier = nullptr;
+                    for (auto it = bucket.rbegin(); it != bucket.rend() && !earlier; ++it) {
+                        const bool ownColumn = it->zseg == s && it->column == c;
+                        if (!ownColumn && (it->column > c || it->row >= rows))
+                            continue;
+                        const CLayerRec& candidate = m_ZSegments[it->zseg].GetColumn(it->column).GetLayer(it->row);
+                        if (IsIdenticalForColours(candidate, layer))
+                            earlier = &candidate;
+                    }
+                    if (earlier) {
+                        colour = earlier->m_nColour;
+                        pattern = earlier->m_nPattern;
+                    } else {
+                        // Every layer after the first has been compared with some earlier one.
+                        patternCounter = (patternCounter + 1) % kColours;
+                        colourCounter = (colourCounter + 1) % kColours;
+                        colour = colourCounter;
+                        pattern = patternCounter;
                     }
                 }
-                const int differ = compared && !found ? 1 : 0;
-                if (!found && differ > 0) {
-                    patternCounter = (patternCounter + 1) % kColours;
-                    colourCounter = (colourCounter + 1) % kColours;
-                    layer.m_nColour = colourCounter;
-                    layer.m_nPattern = patternCounter;
+                bucket.push_back(LayerPlace{s, c, j});
+                // Written only where the pair changes: a layer an undo snapshot shares stays shared.
+                if (layer.m_nColour != colour || layer.m_nPattern != pattern) {
+                    CLayerRec& written = segment.Column(c).Layer(j);
+                    written.m_nColour = colour;
+                    written.m_nPattern = pattern;
                 }
             }
         }

@@ -63,7 +63,7 @@ double CTessaronDoc::GetColumnWidth(int zseg, int column) const
 
 double CTessaronDoc::GetColumnCutLimit(const CZSegment& segment, int column) const
 {
-    const std::vector<CLayerRec>& layers = segment.GetColumn(column).GetLayers();
+    const CSharedLayers& layers = segment.GetColumn(column).GetLayers();
     if (std::all_of(layers.begin(), layers.end(), [](const CLayerRec& layer) { return layer.IsEmpty(); }))
         return -1.0;
     // Every layer of the column is cut, empty ones too: none of them may be left with a negative

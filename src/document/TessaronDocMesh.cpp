@@ -197,7 +197,7 @@ void CTessaronDoc::FindMinLayerMesh(int zseg, int& row, int& smallest) const
 {
     smallest = 999;
     for (const CColumnRec& column : m_ZSegments.at(zseg).GetColumns()) {
-        const std::vector<CLayerRec>& layers = column.GetLayers();
+        const CSharedLayers& layers = column.GetLayers();
         for (int j = 0; j < static_cast<int>(layers.size()); ++j) {
             if (layers[j].m_Mesh.m_nMeshNum < smallest) {
                 smallest = layers[j].m_Mesh.m_nMeshNum;

@@ -116,7 +116,7 @@ CLayerRec& CColumnRec::Layer(int row)
 {
     if (!HasRow(row))
         throw std::out_of_range("layer row not in use");
-    return m_Layers[row];
+    return m_Layers.Mutable(static_cast<std::size_t>(row));
 }
 
 const CLayerRec& CColumnRec::GetLayer(int row) const
@@ -128,7 +128,7 @@ bool CColumnRec::InsertLayer(int row, const CLayerRec& layer)
 {
     if (row < 0 || row > GetLayersInUse() || GetLayersInUse() >= kMaxLayers)
         return false;
-    m_Layers.insert(m_Layers.begin() + row, layer);
+    m_Layers.insert(static_cast<std::size_t>(row), layer);
     if (GetLayersInUse() > m_nLayerSlots)
         m_nLayerSlots = kMaxLayers;
     return true;
@@ -138,7 +138,7 @@ bool CColumnRec::RemoveLayer(int row)
 {
     if (!HasRow(row))
         return false;
-    m_Layers.erase(m_Layers.begin() + row);
+    m_Layers.erase(static_cast<std::size_t>(row));
     return true;
 }
 
@@ -146,24 +146,44 @@ void CColumnRec::LayoutLayers(const CColumnRec* previous, bool clamp, float minH
 {
     CPoint3f origin;
     for (int i = 0; i < GetLayersInUse(); ++i) {
-        CLayerRec& layer = m_Layers[i];
-        layer.m_fZFrom = static_cast<float>(m_Params.m_dZFrom);
-        layer.m_fZTo = static_cast<float>(m_Params.m_dZTo);
+        const std::size_t row = static_cast<std::size_t>(i);
+        float lowerWidth = m_Layers[row].m_fLowerWidth;
+        float height = m_Layers[row].m_fHeight;
         if (i > 0) {
-            layer.m_fLowerWidth = m_Layers[i - 1].m_fUpperWidth;
-            origin = m_Layers[i - 1].m_A;
+            lowerWidth = m_Layers[row - 1].m_fUpperWidth;
+            origin = m_Layers[row - 1].m_A;
         }
         // Rows line up across columns: the left neighbour's row decides height and top-edge shift.
         float shift = 0.0f;
         if (previous && previous->GetLayersInUse() > i) {
-            const CLayerRec& left = previous->m_Layers[i];
-            layer.m_fHeight = left.m_fHeight;
+            const CLayerRec& left = previous->m_Layers[row];
+            height = left.m_fHeight;
             origin = left.m_B;
             shift = left.m_D.x - left.m_B.x;
         }
+        // A layer the layout leaves as it is stays shared with the undo snapshots' column.
+        if (!LayerMoves(m_Layers[row], lowerWidth, height, CPoint3f(origin.x, origin.y, 0.0f), shift, clamp,
+                        minHeight))
+            continue;
+        CLayerRec& layer = m_Layers.Mutable(row);
+        layer.m_fZFrom = static_cast<float>(m_Params.m_dZFrom);
+        layer.m_fZTo = static_cast<float>(m_Params.m_dZTo);
+        layer.m_fLowerWidth = lowerWidth;
+        layer.m_fHeight = height;
         layer.SetExtent(CPoint3f(origin.x, origin.y, 0.0f), shift, clamp, minHeight);
     }
     OrderContactRanges();
+}
+
+bool CColumnRec::LayerMoves(const CLayerRec& layer, float lowerWidth, float height, CPoint3f origin, float shift,
+                            bool clamp, float minHeight) const
+{
+    CPoint3f a = layer.m_A, b = layer.m_B, c = layer.m_C, d = layer.m_D;
+    CLayerRec::PlaceOutline(origin, shift, clamp, minHeight, lowerWidth, layer.m_fUpperWidth, height, a, b, c, d);
+    return !SameBits(layer.m_fZFrom, static_cast<float>(m_Params.m_dZFrom)) ||
+           !SameBits(layer.m_fZTo, static_cast<float>(m_Params.m_dZTo)) || !SameBits(layer.m_fLowerWidth, lowerWidth) ||
+           !SameBits(layer.m_fHeight, height) || !SamePoint(layer.m_A, a) || !SamePoint(layer.m_B, b) ||
+           !SamePoint(layer.m_C, c) || !SamePoint(layer.m_D, d) || layer.m_nSelected != 0;
 }
 
 bool CColumnRec::LayoutChanges(const CZSegmentParams& params, const CColumnRec* previous, bool clamp,

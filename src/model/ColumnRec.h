@@ -11,6 +11,7 @@
 #include "model/ColumnContacts.h"
 #include "model/LayerBlocks.h"
 #include "model/LayerRec.h"
+#include "model/SharedLayers.h"
 #include "model/Point3f.h"
 #include "model/ZSegmentParams.h"
 
@@ -77,7 +78,7 @@ public:
     CLayerRec& Layer(int row);
     // Any row: a layer in use, or a fresh default layer for a row that is not in use.
     const CLayerRec& GetLayer(int row) const;
-    const std::vector<CLayerRec>& GetLayers() const { return m_Layers; }
+    const CSharedLayers& GetLayers() const { return m_Layers; }
     bool HasRow(int row) const { return row >= 0 && row < GetLayersInUse(); }
     // Every one of the kMaxLayers rows is in use: no layer can be added.
     bool IsFull() const { return GetLayersInUse() >= kMaxLayers; }
@@ -118,6 +119,11 @@ public:
     int FindBottomNonVoidRow() const;
 
 private:
-    std::vector<CLayerRec> m_Layers;   // exactly the rows in use
+    // True when LayoutLayers, giving the layer this lower width, height and place, would change a
+    // bit of it.
+    bool LayerMoves(const CLayerRec& layer, float lowerWidth, float height, CPoint3f origin, float shift, bool clamp,
+                    float minHeight) const;
+
+    CSharedLayers m_Layers;   // exactly the rows in use
     int m_nLayerSlots = 0;
 };

@@ -21,7 +21,7 @@ std::vector<CMeshPolygon> LayerMeshPolygons(const CZSegment& segment, int zseg)
     std::vector<CMeshPolygon> polygons;
     const CSharedColumns& columns = segment.GetColumns();
     for (int c = 0; c < int(columns.size()); ++c) {
-        const std::vector<CLayerRec>& layers = columns[c].GetLayers();
+        const CSharedLayers& layers = columns[c].GetLayers();
         for (int r = 0; r < int(layers.size()); ++r) {
             const CLayerRec& layer = layers[r];
             if (layer.IsEmpty())

@@ -5,8 +5,11 @@
 CColumnRec& CSharedColumns::Mutable(std::size_t c)
 {
     Pointer& column = m_columns[c];
-    if (column.use_count() > 1)
+    if (column.use_count() > 1) {
+        // The copy shares the layers too: only the layers then written are copied.
+        CSharedLayers::SharingScope sharing;
         column = std::make_shared<CColumnRec>(*column);
+    }
     return *column;
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // The columns of a z-segment, shared between copies until one of them is written: copying a
 // z-segment (an undo snapshot, a restore) copies one pointer per column, and a column is copied
-// only when a copy that shares it asks to change it (Mutable). Reading never copies.
+// only when a copy that shares it asks to change it (Mutable); that copy shares the column's layers
+// in turn until each is written (see SharedLayers.h). Reading never copies.
 //
 // A reference from Mutable is valid for writing until the z-segment is next copied: a command takes
 // its column and layer references after its undo checkpoint, not before, or it would write into the

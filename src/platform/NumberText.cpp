@@ -202,7 +202,13 @@ float StrToF(const char* text, const char* end, std::size_t* consumed)
     return strtof_l(number.c_str(), nullptr, CLocale());
 }
 
-double AtoF(const std::string& text) { return StrToD(text.c_str(), nullptr); }
+double AtoF(const std::string& text)
+{
+    // A parameter left out reads as an empty text: the readers ask for many of those.
+    if (text.empty())
+        return 0.0;
+    return StrToD(text.c_str(), nullptr);
+}
 
 int AtoIndex(const std::string& text)
 {

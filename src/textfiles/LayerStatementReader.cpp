@@ -1,6 +1,7 @@
 #include "textfiles/LayerStatementReader.h"
 
 #include <algorithm>
+#include <string_view>
 
 #include "model/UnsetValue.h"
 #include "platform/NumberText.h"
@@ -51,7 +52,7 @@ const ColumnParamNames& NamesOfColumn(int column)
 }
 
 // The value of the first parameter with exactly that name, without a copy; "" when there is none.
-const std::string& ParamValue(const CKeywordLine& statement, const std::string& name)
+const std::string& ParamValue(const CKeywordLine& statement, std::string_view name)
 {
     static const std::string kNone;
     for (const CKeywordParam& param : statement.m_params)
@@ -125,10 +126,14 @@ int CLayerStatementReader::ReadLayerStatements(int nZSeg)
 
     m_materLines.clear();
     m_layerLines.clear();
+    m_contactLines[0].clear();
+    m_contactLines[1].clear();
     for (int i = 0; i < m_ctx.lines.GetCount(); ++i) {
         const std::string& keyword = m_ctx.lines.GetKeyword(i);
         if (keyword == "layer_mater") m_materLines.push_back(i);
         if (keyword == "layer") m_layerLines.push_back(i);
+        if (keyword == "bottom_contact") m_contactLines[0].push_back(i);
+        if (keyword == "top_contact") m_contactLines[1].push_back(i);
     }
 
     m_columnMaterials = m_ctx.lines.CountMacroLinesOfColumns(columns);
@@ -194,7 +199,6 @@ void CLayerStatementReader::ReadColumn(int nZSeg, int k, int layerCount)
 
 void CLayerStatementReader::ReadContactRanges(int nZSeg, int k, bool bottom)
 {
-    const char* keyword = bottom ? "bottom_contact" : "top_contact";
     CColumnContacts& contacts = m_ctx.zsegs[nZSeg].Column(k).m_Contacts;
     if (bottom)
         contacts.SetBottomCount(0);
@@ -205,9 +209,13 @@ void CLayerStatementReader::ReadContactRanges(int nZSeg, int k, bool bottom)
     if (nZSeg > 0 && k < static_cast<int>(m_ctx.zsegs[nZSeg - 1].GetColumnCount()))
         previous = &m_ctx.zsegs[nZSeg - 1].GetColumn(k).m_Contacts;
 
-    int position = 0;
-    while (m_ctx.lines.FindLine(keyword, position, k + 1)) {
-        auto param = [&](const char* name) { return m_ctx.lines.GetColumnParam(keyword, k + 1, name, position - 1); };
+    // The column's statements in file order, from the list of the keyword's statements: a column
+    // does not search the whole file.
+    for (const int i : m_contactLines[bottom ? 0 : 1]) {
+        const CKeywordLine& statement = m_ctx.lines[i];
+        if (AtoI(statement.GetParam("column_num")) != k + 1)
+            continue;
+        auto param = [&](const char* name) { return statement.GetParam(name); };
         CContactRange range;
         range.m_nContactNum = AtoI(param("contact_num"));
         range.m_fFrom = static_cast<float>(AtoF(param("from")));
@@ -247,7 +255,7 @@ void CLayerStatementReader::ReadLayerMaterial(CLayerRec& layer, int n)
     const int index = n <= static_cast<int>(m_materLines.size()) ? m_materLines[n - 1] : -1;
     static const CKeywordLine kNone;
     const CKeywordLine& statement = index >= 0 ? lines[index] : kNone;
-    auto param = [&](const std::string& name) -> const std::string& { return ParamValue(statement, name); };
+    auto param = [&](std::string_view name) -> const std::string& { return ParamValue(statement, name); };
 
     // The remark: the comment standing directly before the statement.
     layer.m_strMaterialComment.clear();
@@ -257,14 +265,23 @@ void CLayerStatementReader::ReadLayerMaterial(CLayerRec& layer, int n)
     const std::string name = param("macro_name");
     bulk.m_strName = name;
     ToVoidMacroName(bulk.m_strName);
+    // Every variable, variable symbol and "grade_var" name holds "var": a statement without one,
+    // as most are, has none of the variables looked up below.
+    const bool namesVariables =
+        std::any_of(statement.m_params.begin(), statement.m_params.end(),
+                    [](const CKeywordParam& p) { return p.m_strName.find("var") != std::string::npos; });
+    static const std::string kNotGiven;
+    auto variable = [&](const std::string& varName) -> const std::string& {
+        return namesVariables ? param(varName) : kNotGiven;
+    };
     const bool contact = StartsWith(name, "contact");
     for (int v = 1; v <= 6; ++v) {
-        const std::string& value = param(kVarNames[v - 1]);
+        const std::string& value = variable(kVarNames[v - 1]);
         bulk.m_dVar[v - 1] = contact && value.empty() ? kUnsetValue : AtoF(value);
     }
-    if (ReadsAsOldStyle(statement, true))
+    if (namesVariables && ReadsAsOldStyle(statement, true))
         bulk.m_strName += "_old_style";
-    else
+    else if (namesVariables)
         ReadVarSymbols(statement, name, bulk.m_dVar, true);
     // The simulator takes a macro other than the known insulators for one only when told so.
     const bool marked = param("insulator_macro") == "yes" && !CMaterialStatements::IsInsulatorMaterial(bulk.m_strName);
@@ -274,8 +291,8 @@ void CLayerStatementReader::ReadLayerMaterial(CLayerRec& layer, int n)
     const std::string activeName = param("active_macro");
     active.m_strName = activeName.empty() ? "void" : activeName;
     ToVoidMacroName(active.m_strName);
-    for (int v = 1; v <= 6; ++v) active.m_dVar[v - 1] = AtoF(param(kAvarNames[v - 1]));
-    if (!activeName.empty()) {
+    for (int v = 1; v <= 6; ++v) active.m_dVar[v - 1] = AtoF(variable(kAvarNames[v - 1]));
+    if (!activeName.empty() && namesVariables) {
         if (ReadsAsOldStyle(statement, false))
             active.m_strName += "_old_style";
         else
@@ -340,6 +357,8 @@ bool CLayerStatementReader::ReadsAsOldStyle(const CKeywordLine& statement, bool 
     bool hasVar = false;
     for (const CKeywordParam& param : statement.m_params) {
         const std::string& name = param.m_strName;
+        // Every variable, symbol and "grade_var" name holds "var": most names are passed at once.
+        if (name.find("var") == std::string::npos) continue;
         for (const std::string& symbol : symbols)
             if (name.find(symbol) != std::string::npos) return false;
         if (hasVar) continue;
@@ -354,7 +373,7 @@ void CLayerStatementReader::ReadLayerGeometry(CLayerRec& layer, const CColumnRec
                                               const CKeywordLine& section, int j, int k)
 {
     const CKeywordLine& statement = m_ctx.lines[m_layerLines[j]];
-    auto param = [&](const std::string& name) -> const std::string& { return ParamValue(statement, name); };
+    auto param = [&](std::string_view name) -> const std::string& { return ParamValue(statement, name); };
     const ColumnParamNames& names = NamesOfColumn(k + 1);
 
     layer.m_nColumn = k;

@@ -54,6 +54,7 @@ private:
     CLayerFileContext& m_ctx;
     std::vector<int> m_materLines;  // indexes of the "layer_mater" statements, in order
     std::vector<int> m_layerLines;  // indexes of the "layer" statements, in order
+    std::vector<int> m_contactLines[2];  // of the "bottom_contact" and the "top_contact" statements
     std::vector<int> m_columnMaterials;  // named "layer_mater" statements by column index
     bool m_bUpperWidthRead = false;
 };

@@ -7,18 +7,22 @@
 
 #include <algorithm>
 #include <cctype>
+#include <string_view>
 
 namespace {
 
 enum class ValueKind { other, number, size };
 
-bool IsOneOf(const std::string& name, std::initializer_list<const char*> names)
+// The statements whose parameters the reader takes as numbers.
+enum class StatementKind { other, column, layer, layerMater, contact };
+
+bool IsOneOf(const std::string& name, std::initializer_list<std::string_view> names)
 {
-    return std::any_of(names.begin(), names.end(), [&](const char* n) { return name == n; });
+    return std::any_of(names.begin(), names.end(), [&](std::string_view n) { return name == n; });
 }
 
 // name is prefix followed by a column number ("w3", "upper_w12").
-bool IsColumnParam(const std::string& name, const std::string& prefix)
+bool IsColumnParam(std::string_view name, std::string_view prefix)
 {
     if (name.size() <= prefix.size() || name.compare(0, prefix.size(), prefix) != 0)
         return false;
@@ -30,37 +34,51 @@ bool IsColumnParam(const std::string& name, const std::string& prefix)
 bool IsColumnDoping(const std::string& name)
 {
     const std::size_t at = name.find("_doping");
-    return at != std::string::npos && IsColumnParam(name.substr(at), "_doping");
+    return at != std::string::npos && IsColumnParam(std::string_view(name).substr(at), "_doping");
+}
+
+StatementKind KindOfStatement(const std::string& keyword)
+{
+    if (keyword == std::string_view("column"))
+        return StatementKind::column;
+    if (keyword == std::string_view("layer"))
+        return StatementKind::layer;
+    if (keyword == std::string_view("layer_mater"))
+        return StatementKind::layerMater;
+    if (keyword == std::string_view("bottom_contact") || keyword == std::string_view("top_contact"))
+        return StatementKind::contact;
+    return StatementKind::other;
 }
 
 // How the reader takes the parameter of a statement: as a size, as another number, or not as a
 // number at all.
-ValueKind KindOf(const std::string& keyword, const std::string& name)
+ValueKind KindOf(StatementKind statement, const std::string& name)
 {
-    if (keyword == "column") {
-        if (name == "w")
+    switch (statement) {
+    case StatementKind::column:
+        if (name == std::string_view("w"))
             return ValueKind::size;
         return IsOneOf(name, {"mesh_num", "r", "shift_center", "xp1", "xp2"}) ? ValueKind::number : ValueKind::other;
-    }
-    if (keyword == "layer") {
-        if (name == "d" || IsColumnParam(name, "w"))
+    case StatementKind::layer:
+        if (name == std::string_view("d") || IsColumnParam(name, "w"))
             return ValueKind::size;
         if (IsOneOf(name, {"n", "r", "shift_center", "xp1", "xp2", "gaussian_tail"}) ||
             IsColumnParam(name, "upper_w") || IsColumnParam(name, "lower_w") || IsColumnDoping(name))
             return ValueKind::number;
         return ValueKind::other;
-    }
-    if (keyword == "layer_mater") {
+    case StatementKind::layerMater:
         if (IsColumnParam(name, "var") || IsColumnParam(name, "avar"))
             return ValueKind::number;
         return IsOneOf(name, {"grade_var", "grade_from", "grade_to", "n_doping", "p_doping", "n_newdoping_index",
                               "p_newdoping_index", "embedded_structure"})
                    ? ValueKind::number
                    : ValueKind::other;
-    }
-    if (keyword == "bottom_contact" || keyword == "top_contact")
+    case StatementKind::contact:
         return IsOneOf(name, {"contact_num", "from", "to", "barrier", "work_function"}) ? ValueKind::number
                                                                                        : ValueKind::other;
+    case StatementKind::other:
+        break;
+    }
     return ValueKind::other;
 }
 
@@ -92,8 +110,11 @@ void CUnusableNumbers::Collect(const CKeywordLineList& lines, const std::string&
     std::vector<std::pair<int, CUnusableNumber>> found;  // statement index, value
     for (int i = 0; i < lines.GetCount(); ++i) {
         const CKeywordLine& line = lines[i];
+        const StatementKind statement = KindOfStatement(line.m_strKeyword);
+        if (statement == StatementKind::other)
+            continue;
         for (const CKeywordParam& param : line.m_params) {
-            const ValueKind kind = KindOf(line.m_strKeyword, param.m_strName);
+            const ValueKind kind = KindOf(statement, param.m_strName);
             // An empty value is a parameter left out: the reader has its default for it.
             if (kind == ValueKind::other || param.m_strValue.empty())
                 continue;

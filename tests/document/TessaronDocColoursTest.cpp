@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <utility>
+#include <vector>
 
 using LayerColours = DocFixture;
 
@@ -135,5 +137,57 @@ TEST_F(LayerColours, AssignLayerColoursComparesContactNamesGradingAndNumbers)
         c.change(column.Layer(1));
         doc().AssignLayerColours();
         EXPECT_EQ(column.Layer(1).m_nColour == 0 && column.Layer(1).m_nPattern == 0, c.shared) << c.name;
+    }
+}
+
+// The colour pass searches, for each layer, the z-segments up to its own, in each the columns up
+// to its column's index, in its own column the rows below it and in the others only the rows below
+// its column's row count; the last identical layer in that walk lends its pair.
+TEST_F(LayerColours, AssignLayerColoursSearchesOnlyTheLayersOfItsWalk)
+{
+    using Device = std::vector<std::vector<std::vector<std::string>>>;  // z-segment, column, bulks
+    struct Case {
+        const char* name;
+        Device device;
+        Device expected;  // colour = pattern of each layer, as text
+    };
+    const Case cases[] = {
+        {"an earlier z-segment's later column is not searched",
+         {{{"a"}, {"b"}}, {{"b"}}},
+         {{{"0"}, {"1"}}, {{"2"}}}},
+        {"another column's rows at or above the own row count are not searched",
+         {{{"a", "b"}, {"b"}}},
+         {{{"0", "1"}, {"2"}}}},
+        {"another column's rows below the own row count lend their pair",
+         {{{"a", "b"}, {"x", "b"}}},
+         {{{"0", "1"}, {"2", "1"}}}},
+        {"an earlier z-segment's same column lends its pair",
+         {{{"a", "b"}}, {{"x", "b"}}},
+         {{{"0", "1"}}, {{"2", "1"}}}},
+        {"an earlier z-segment's rows at or above the own row count are not searched",
+         {{{"a", "b"}}, {{"b"}}},
+         {{{"0", "1"}}, {{"2"}}}},
+    };
+    for (const Case& c : cases) {
+        UseZSegments(static_cast<int>(c.device.size()));
+        for (std::size_t z = 0; z < c.device.size(); ++z)
+            for (const auto& rows : c.device[z]) {
+                CColumnRec& column = AddColumn(static_cast<int>(z), {});
+                for (const std::string& bulk : rows)
+                    column.AppendLayer(MakeLayer(bulk));
+            }
+        doc().AssignLayerColours();
+        Device pairs;
+        for (std::size_t z = 0; z < c.device.size(); ++z) {
+            pairs.emplace_back();
+            for (const CColumnRec& column : Seg(static_cast<int>(z)).GetColumns()) {
+                pairs.back().emplace_back();
+                for (const CLayerRec& layer : column.GetLayers())
+                    pairs.back().back().push_back(layer.m_nColour == layer.m_nPattern
+                                                      ? std::to_string(layer.m_nColour)
+                                                      : "mixed");
+            }
+        }
+        EXPECT_EQ(pairs, c.expected) << c.name;
     }
 }

@@ -142,6 +142,7 @@ private:
     // per-statement passes already done).
     bool MergeParamsOrRecall(const CKeywordLine& o, const CKeywordLine& fresh, CKeywordLine& out, int at);
     void BeginMemo();
+    void ReduceOldMaterialStatements(CKeywordLineList& old);
     // The per-statement passes over the result (default parameters, contact macros), but for the
     // statements the memo gave whole; then the memo learns this save's merges.
     void RunStatementPasses(CKeywordLineList& result);

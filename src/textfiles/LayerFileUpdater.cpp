@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <set>
+#include <unordered_map>
 
 const std::string g_strLayerMaterDefault =
     "layer_mater solve_wave=yes embedded_structure=0 n_newdoping_index=0 p_newdoping_index=0";
@@ -389,12 +390,24 @@ void CLayerFileUpdater::RememberBeforeClearing(const CKeywordLineList& old, cons
             m_beforeClearing.emplace(line.m_nLine, line);
 }
 
+namespace {
+
+// A row and a column number, as the keys of a large file's material statements.
+struct RowColumnHash {
+    std::size_t operator()(const std::pair<int, std::string>& key) const
+    {
+        return std::hash<int>()(key.first) * 31u + std::hash<std::string>()(key.second);
+    }
+};
+
+}  // namespace
+
 void CLayerFileUpdater::KeepDopingTexts(const CKeywordLineList& old, CKeywordLineList& result)
 {
     // The doping a material statement gets from its row's "layer" statement is the fresh value in
     // compact form; when the old material statement of the same row and column held the same value
     // in the user's own text, that text is kept, so that saving a saved file changes nothing.
-    std::map<std::pair<int, std::string>, const CKeywordLine*> oldMaters;
+    std::unordered_map<std::pair<int, std::string>, const CKeywordLine*, RowColumnHash> oldMaters;
     int layers = 0;
     for (const CKeywordLine& line : old.m_lines) {
         if (line.m_strKeyword == "layer")

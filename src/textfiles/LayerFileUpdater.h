@@ -24,6 +24,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 class CMacroList;
@@ -192,6 +193,6 @@ private:
     CKeywordLineList m_freshDopingMoved;
     bool m_haveFreshDopingMoved = false;
     // Material and grating statements as they were before their macro parameters were cleared, by
-    // load number.
-    std::map<int, CKeywordLine> m_beforeClearing;
+    // load number (one a statement of a large file: hashed).
+    std::unordered_map<int, CKeywordLine> m_beforeClearing;
 };

@@ -57,7 +57,7 @@ void CLayerFileUpdater::PlanUnnamedEmptyLayers(const CKeywordLineList& old, cons
 {
     // Which of a column's rows would keep an old material statement without a macro name, if such
     // a statement stood for the writer's "void" one everywhere.
-    std::map<int, const CKeywordLine*> oldByNumber;
+    std::unordered_map<int, const CKeywordLine*> oldByNumber;
     for (const CKeywordLine& line : old.m_lines)
         if (line.m_nLine > 0 && line.m_strKeyword == "layer_mater")
             oldByNumber.emplace(line.m_nLine, &line);

@@ -40,9 +40,12 @@ char CloserOf(char opener)
 }
 
 // Takes the parameter that begins at pos of the normalised text (its name is everything up to the
-// next "=", trimmed) and moves pos past its value; false when none can be taken. ended is set when
-// an unclosed bracket group took the rest of the statement.
-bool TakeParam(const std::string& text, std::size_t& pos, std::vector<CKeywordParam>& params, bool& ended)
+// next "=", trimmed) into params[used] and moves pos past its value; false when none can be taken.
+// ended is set when an unclosed bracket group took the rest of the statement. A statement parsed
+// again (the updater does so with every statement it writes) fills the parameters it had in place,
+// their texts reusing their storage.
+bool TakeParam(const std::string& text, std::size_t& pos, std::vector<CKeywordParam>& params, std::size_t& used,
+               bool& ended)
 {
     const std::size_t equals = text.find('=', pos);
     if (equals == std::string::npos)
@@ -52,7 +55,8 @@ bool TakeParam(const std::string& text, std::size_t& pos, std::vector<CKeywordPa
         ++valueStart;
     if (valueStart >= text.size())
         return false;
-    CKeywordParam& param = params.emplace_back();
+    CKeywordParam& param = used < params.size() ? params[used] : params.emplace_back();
+    ++used;
     param.m_strSourcePrefix.assign(text, pos, valueStart - pos);
     std::size_t nameStart = pos;
     std::size_t nameEnd = equals;
@@ -145,16 +149,18 @@ bool CKeywordLine::ParseTrimmed(const char* text, std::size_t size)
     m_bModified = 0;
     m_nLine = 0;
     m_strKeyword.clear();
-    m_params.clear();
     if (size == 0) {
+        m_params.clear();
         m_strText = kLineEnd;
         return false;
     }
-    m_strText.assign(text, size);
+    // The text may be this statement's own: it is copied before the statement changes.
     // The normalised text is scratch space: one buffer serves every statement a load parses.
     static thread_local std::string normal;
     NormaliseStatementText(text, size, normal);
+    m_strText.assign(text, size);
     if (normal[0] == '$' && normal.find("$SourceFile") == std::string::npos) {
+        m_params.clear();
         m_strKeyword = normal;
         return true;
     }
@@ -172,10 +178,14 @@ bool CKeywordLine::ParseTrimmed(const char* text, std::size_t size)
     } else {
         pos = 0;
     }
-    m_params.reserve(static_cast<std::size_t>(std::count(normal.begin() + static_cast<std::ptrdiff_t>(pos), normal.end(), '=')));
+    const auto equals = static_cast<std::size_t>(std::count(normal.begin() + static_cast<std::ptrdiff_t>(pos), normal.end(), '='));
+    if (m_params.capacity() < equals)
+        m_params.reserve(equals);
+    std::size_t used = 0;
     bool ended = false;
-    while (!ended && TakeParam(normal, pos, m_params, ended)) {
+    while (!ended && TakeParam(normal, pos, m_params, used, ended)) {
     }
+    m_params.erase(m_params.begin() + static_cast<std::ptrdiff_t>(used), m_params.end());
     return true;
 }
 
@@ -292,18 +302,37 @@ void CKeywordLine::WrapText()
         RebuildText(ParamTextForm::asRead);
         return;
     }
-    std::vector<std::string> lines;
-    std::string current = CutKeyword(m_strKeyword, false, lines);
+    std::vector<std::string> cut;
+    std::string current = CutKeyword(m_strKeyword, false, cut);
+    // Finished lines go straight into the text; a parameter with its text as read is placed from
+    // its two parts, without a joined copy (the updater re-wraps every statement it writes).
+    std::string text;
+    for (const std::string& line : cut) {
+        text += line;
+        text += kLineEnd;
+    }
+    std::string built;
     for (const CKeywordParam& param : m_params) {
-        std::string text = param.GetText(ParamTextForm::asRead);
-        if (current.size() + text.size() > kLineRoom) {
-            lines.push_back(current + kContinuation);
+        const bool asRead = !param.HasNoSourceText();
+        if (!asRead)
+            built = param.GetText(ParamTextForm::asRead);
+        const std::size_t size =
+            asRead ? param.m_strSourcePrefix.size() + param.m_strSourceValue.size() : built.size();
+        if (current.size() + size > kLineRoom) {
+            text += current;
+            text += kContinuation;
+            text += kLineEnd;
             current = kIndent;
         }
-        current += text;
+        if (asRead) {
+            current += param.m_strSourcePrefix;
+            current += param.m_strSourceValue;
+        } else {
+            current += built;
+        }
     }
-    lines.push_back(current);
-    m_strText = JoinLines(lines);
+    text += current;
+    m_strText = std::move(text);
 }
 
 std::string CKeywordLine::FormatParams() const

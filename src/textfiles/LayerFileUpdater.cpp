@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <set>
+#include <unordered_map>
 
 const std::string g_strLayerMaterDefault =
     "layer_mater solve_wave=yes embedded_structure=0 n_newdoping_index=0 p_newdoping_index=0";
@@ -20,30 +21,30 @@ namespace layer_updater {
 
 bool IsBlockKeyword(const std::string& keyword)
 {
-    static const char* const blocks[] = {"begin_layer", "end_layer", "begin", "end", "begin_zsol", "end_zsol"};
-    for (const char* block : blocks)
-        if (EqualsNoCase(keyword, block))
-            return true;
-    return false;
+    return IsWordNoCase(keyword, "begin_layer") || IsWordNoCase(keyword, "end_layer") ||
+           IsWordNoCase(keyword, "begin") || IsWordNoCase(keyword, "end") ||
+           IsWordNoCase(keyword, "begin_zsol") || IsWordNoCase(keyword, "end_zsol");
 }
 
-std::string KindCovering(const CKeywordLine& line)
+const std::string& KindCovering(const CKeywordLine& line)
 {
+    static const std::string kNone, kColumn = "column", kLayer = "layer", kBottom = "bottom_contact",
+                                    kTop = "top_contact", kVcsel = "vcsel_section";
     if (IsNonStructureLine(line))
-        return "";
+        return kNone;
     const std::string& k = line.m_strKeyword;
-    if (EqualsNoCase(k, "column"))
-        return "column";
-    if (EqualsNoCase(k, "layer") || EqualsNoCase(k, "layer_mater") || EqualsNoCase(k, "grating_compos") ||
+    if (IsWordNoCase(k, "column"))
+        return kColumn;
+    if (IsWordNoCase(k, "layer") || IsWordNoCase(k, "layer_mater") || IsWordNoCase(k, "grating_compos") ||
         Contains(k, "new_doping"))
-        return "layer";
-    if (EqualsNoCase(k, "bottom_contact"))
-        return "bottom_contact";
-    if (EqualsNoCase(k, "top_contact"))
-        return "top_contact";
-    if (EqualsNoCase(k, "vcsel_section"))
-        return "vcsel_section";
-    return "";
+        return kLayer;
+    if (IsWordNoCase(k, "bottom_contact"))
+        return kBottom;
+    if (IsWordNoCase(k, "top_contact"))
+        return kTop;
+    if (IsWordNoCase(k, "vcsel_section"))
+        return kVcsel;
+    return kNone;
 }
 
 bool IsRegeneratedStatement(const CKeywordLine& line)
@@ -86,13 +87,10 @@ bool IsNonStructureLine(const CKeywordLine& line)
     for (std::size_t at = k.find(kNewDoping); at != std::string::npos; at = k.find(kNewDoping, at + 1))
         if (at + kNewDoping.size() < k.size() && IsDigitChar(k[at + kNewDoping.size()]))
             return false;
-    static const char* const structure[] = {"layer",       "layer_mater",   "top_contact",
-                                            "bottom_contact", "column",     "vcsel_section",
-                                            "grating_compos", "left_contact", "right_contact"};
-    for (const char* word : structure)
-        if (EqualsNoCase(k, word))
-            return false;
-    return true;
+    return !(IsWordNoCase(k, "layer") || IsWordNoCase(k, "layer_mater") || IsWordNoCase(k, "top_contact") ||
+             IsWordNoCase(k, "bottom_contact") || IsWordNoCase(k, "column") || IsWordNoCase(k, "vcsel_section") ||
+             IsWordNoCase(k, "grating_compos") || IsWordNoCase(k, "left_contact") ||
+             IsWordNoCase(k, "right_contact"));
 }
 
 CLayerFileUpdater::CLayerFileUpdater() = default;
@@ -156,7 +154,7 @@ void CLayerFileUpdater::Update(CKeywordLineList old, CKeywordLineList& fresh, CK
     RememberBeforeClearing(old, "grating_compos");
     ClearGratingMacroParams(old);
     InlineIncludesOnColumnChange(old, fresh);
-    NormalizeContactMacroParams(old, 1);
+    ReduceOldMaterialStatements(old);
     NormalizeTopBottomContacts(old);
 
     if (old.IsEmpty()) {
@@ -244,6 +242,31 @@ void CLayerFileUpdater::Update(CKeywordLineList old, CKeywordLineList& fresh, CK
     UpdateVcselSections(fresh, result);
     UpdateDopingParams(result);
     KeepDopingTexts(old, result);
+}
+
+void CLayerFileUpdater::ReduceOldMaterialStatements(CKeywordLineList& old)
+{
+    // NormalizeContactMacroParams(old, 1), with each statement's reduction taken from the memo when
+    // an earlier save made it from the same text: the old lines are those the file was opened with,
+    // so after the first save this pass finds every one of them there.
+    for (CKeywordLine& line : old.m_lines) {
+        if (line.m_strKeyword != "layer_mater")
+            continue;
+        const int number = line.m_nLine;
+        const int source = line.m_nSource;
+        if (m_pMemo != nullptr && number > 0) {
+            if (const CKeywordLine* known = m_pMemo->FindIdentity(number, line.m_strText)) {
+                line = *known;
+                line.m_nLine = number;
+                line.m_nSource = source;
+                continue;
+            }
+        }
+        const std::string text = m_pMemo != nullptr && number > 0 ? line.m_strText : std::string();
+        NormalizeContactMacroParamsOfLine(line, true);
+        if (m_pMemo != nullptr && number > 0)
+            m_pMemo->KeepIdentity(number, text, line);
+    }
 }
 
 void CLayerFileUpdater::BeginMemo()
@@ -367,12 +390,24 @@ void CLayerFileUpdater::RememberBeforeClearing(const CKeywordLineList& old, cons
             m_beforeClearing.emplace(line.m_nLine, line);
 }
 
+namespace {
+
+// A row and a column number, as the keys of a large file's material statements.
+struct RowColumnHash {
+    std::size_t operator()(const std::pair<int, std::string>& key) const
+    {
+        return std::hash<int>()(key.first) * 31u + std::hash<std::string>()(key.second);
+    }
+};
+
+}  // namespace
+
 void CLayerFileUpdater::KeepDopingTexts(const CKeywordLineList& old, CKeywordLineList& result)
 {
     // The doping a material statement gets from its row's "layer" statement is the fresh value in
     // compact form; when the old material statement of the same row and column held the same value
     // in the user's own text, that text is kept, so that saving a saved file changes nothing.
-    std::map<std::pair<int, std::string>, const CKeywordLine*> oldMaters;
+    std::unordered_map<std::pair<int, std::string>, const CKeywordLine*, RowColumnHash> oldMaters;
     int layers = 0;
     for (const CKeywordLine& line : old.m_lines) {
         if (line.m_strKeyword == "layer")

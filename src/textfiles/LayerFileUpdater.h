@@ -24,6 +24,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 class CMacroList;
@@ -142,6 +143,7 @@ private:
     // per-statement passes already done).
     bool MergeParamsOrRecall(const CKeywordLine& o, const CKeywordLine& fresh, CKeywordLine& out, int at);
     void BeginMemo();
+    void ReduceOldMaterialStatements(CKeywordLineList& old);
     // The per-statement passes over the result (default parameters, contact macros), but for the
     // statements the memo gave whole; then the memo learns this save's merges.
     void RunStatementPasses(CKeywordLineList& result);
@@ -191,6 +193,6 @@ private:
     CKeywordLineList m_freshDopingMoved;
     bool m_haveFreshDopingMoved = false;
     // Material and grating statements as they were before their macro parameters were cleared, by
-    // load number.
-    std::map<int, CKeywordLine> m_beforeClearing;
+    // load number (one a statement of a large file: hashed).
+    std::unordered_map<int, CKeywordLine> m_beforeClearing;
 };

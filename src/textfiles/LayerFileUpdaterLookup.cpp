@@ -68,21 +68,21 @@ COldStatementIndex::COldStatementIndex(const CKeywordLineList& old)
         if (IsNonStructureLine(line))
             continue;
         const std::string& keyword = line.m_strKeyword;
-        if (EqualsNoCase(keyword, "column"))
+        if (IsWordNoCase(keyword, "column"))
             m_columns.emplace(Key(line, "column_num"), i);
-        if (EqualsNoCase(keyword, "layer"))
+        if (IsWordNoCase(keyword, "layer"))
             m_layers.emplace(anyLayers++, i);
-        if (EqualsNoCase(keyword, "layer_mater"))
+        if (IsWordNoCase(keyword, "layer_mater"))
             m_maters.emplace(std::make_pair(layers, Key(line, "column_num")), i);
-        if (EqualsNoCase(keyword, "grating_compos"))
+        if (IsWordNoCase(keyword, "grating_compos"))
             m_gratings.emplace(std::make_pair(layers, Key(line, "column_num")), i);
-        if (EqualsNoCase(keyword, "top_contact"))
+        if (IsWordNoCase(keyword, "top_contact"))
             m_tops.emplace(std::make_pair(Key(line, "column_num"), Key(line, "contact_num")), i);
-        if (EqualsNoCase(keyword, "bottom_contact"))
+        if (IsWordNoCase(keyword, "bottom_contact"))
             m_bottoms.emplace(std::make_pair(Key(line, "column_num"), Key(line, "contact_num")), i);
         if (Contains(keyword, "new_doping"))
             m_newDopings.emplace(std::make_pair(layers, lastMaterColumn), i);
-        if (EqualsNoCase(keyword, "vcsel_section"))
+        if (IsWordNoCase(keyword, "vcsel_section"))
             m_vcsels.emplace(Key(line, "vcsel_type"), i);
         if (keyword == "layer")
             ++layers;

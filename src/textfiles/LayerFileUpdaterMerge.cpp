@@ -19,13 +19,17 @@ void CLayerFileUpdater::MatchStructureLines(CKeywordLineList& old, CKeywordLineL
 {
     const COldStatementIndex index(old);
     int k = 0;
-    CKeywordLine remembered;  // the last fresh "layer_mater" statement, with its partner's numbers
+    // The last fresh "layer_mater" statement: a "new_doping" statement is looked up by its column.
+    static const CKeywordLine kNoMater;
+    const CKeywordLine* remembered = &kNoMater;
     for (CKeywordLine& line : fresh.m_lines) {
         if (IsNonStructureLine(line)) {
             line.m_nLine = -1;
             continue;
         }
-        CKeywordLine work = line;
+        // The lookups set the statement's working number and source id, and read nothing else of
+        // it but its parameters.
+        CKeywordLine& work = line;
         const std::string& keyword = line.m_strKeyword;
         if (keyword == "column") {
             index.Column(old, work);
@@ -34,7 +38,7 @@ void CLayerFileUpdater::MatchStructureLines(CKeywordLineList& old, CKeywordLineL
             ++k;
         } else if (keyword == "layer_mater") {
             index.Mater(old, work, k);
-            remembered = work;
+            remembered = &line;
         } else if (keyword == "grating_compos") {
             index.Grating(old, work, k);
         } else if (keyword == "top_contact") {
@@ -42,12 +46,10 @@ void CLayerFileUpdater::MatchStructureLines(CKeywordLineList& old, CKeywordLineL
         } else if (keyword == "bottom_contact") {
             index.Bottom(old, work);
         } else if (Contains(keyword, "new_doping")) {
-            index.NewDoping(old, remembered, work, k);
+            index.NewDoping(old, *remembered, work, k);
         } else if (keyword == "vcsel_section") {
             index.Vcsel(old, work);
         }
-        line.m_nLine = work.m_nLine;
-        line.m_nSource = work.m_nSource;
     }
 }
 
@@ -55,7 +57,7 @@ void CLayerFileUpdater::PlanUnnamedEmptyLayers(const CKeywordLineList& old, cons
 {
     // Which of a column's rows would keep an old material statement without a macro name, if such
     // a statement stood for the writer's "void" one everywhere.
-    std::map<int, const CKeywordLine*> oldByNumber;
+    std::unordered_map<int, const CKeywordLine*> oldByNumber;
     for (const CKeywordLine& line : old.m_lines)
         if (line.m_nLine > 0 && line.m_strKeyword == "layer_mater")
             oldByNumber.emplace(line.m_nLine, &line);

@@ -192,11 +192,11 @@ void CLayerFileUpdater::PlaceColumnPositions(const CKeywordLineList& fresh, CKey
 
 void CLayerFileUpdater::UpdateVcselSections(const CKeywordLineList& fresh, CKeywordLineList& result)
 {
-    for (CKeywordLine& line : result.m_lines) {
-        std::string text = Trim(line.m_strText);
-        line.Parse(text);
-        line.m_strText = text;
-    }
+    // Every statement is parsed again from its own text, trimmed; the text is parsed where it
+    // stands, without a trimmed copy. An empty text stays empty.
+    for (CKeywordLine& line : result.m_lines)
+        if (!line.Parse(static_cast<const std::string&>(line.m_strText)))
+            line.m_strText.clear();
     RemoveVcselSectionLines(result);
 
     int k = 0;

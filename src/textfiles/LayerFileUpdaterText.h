@@ -3,16 +3,34 @@
 
 #include "statements/KeywordLine.h"
 
+#include <cstddef>
 #include <string>
 
 namespace layer_updater {
+
+// True when the keyword is the lower-case word, ignoring the keyword's case. The updater asks this
+// of every line several times per save, so the word is not made into a string first.
+template <std::size_t N>
+bool IsWordNoCase(const std::string& keyword, const char (&word)[N])
+{
+    if (keyword.size() != N - 1)
+        return false;
+    for (std::size_t i = 0; i + 1 < N; ++i) {
+        char c = keyword[i];
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+        if (c != word[i])
+            return false;
+    }
+    return true;
+}
 
 // "begin_layer", "end_layer", "begin", "end", "begin_zsol", "end_zsol", ignoring case.
 bool IsBlockKeyword(const std::string& keyword);
 
 // The merge kind that covers a fresh statement ("column", "layer", "bottom_contact",
 // "top_contact", "vcsel_section"), or "" for a statement no kind covers.
-std::string KindCovering(const CKeywordLine& line);
+const std::string& KindCovering(const CKeywordLine& line);
 
 // The statements regenerated from the model on every save and placed after their anchors.
 bool IsRegeneratedStatement(const CKeywordLine& line);

@@ -34,6 +34,24 @@ void CMergeMemo::End()
     m_current = Entries();
 }
 
+const CKeywordLine* CMergeMemo::FindIdentity(int number, const std::string& text) const
+{
+    auto it = m_identities.find(number);
+    if (it == m_identities.end())
+        return nullptr;
+    const Identity& known = it->second;
+    const std::string& read = known.text.empty() ? known.reduced.m_strText : known.text;
+    return read == text ? &known.reduced : nullptr;
+}
+
+void CMergeMemo::KeepIdentity(int number, const std::string& text, const CKeywordLine& reduced)
+{
+    Identity& known = m_identities[number];
+    known.reduced = reduced;
+    // Most statements read back as they were written: their text is kept once.
+    known.text = text == reduced.m_strText ? std::string() : text;
+}
+
 void CMergeMemo::AppendNumber(std::string& key, long long number)
 {
     // Seven bits a byte, the last byte without its top bit: small numbers (most lengths) take one

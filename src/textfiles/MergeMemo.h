@@ -14,6 +14,11 @@
 //
 // Each save keeps the entries it used or made and drops the rest, so the memo holds one entry per
 // merged statement of the last save.
+//
+// The memo also keeps how each old material statement reads once reduced to its identity for the
+// pairing (NormalizeContactMacroParamsOfLine): that reduction parses the statement from its text
+// alone, so it is worked out once for the lines a file was opened with, not at every save. An entry
+// is found by the statement's load number and answers only a statement of the same text.
 
 #include "statements/KeywordLine.h"
 
@@ -42,9 +47,19 @@ public:
 
     std::size_t GetCount() const { return m_last.size(); }
 
+    // The identity reduction of an old statement with this load number and text, or null.
+    const CKeywordLine* FindIdentity(int number, const std::string& text) const;
+    // Remembers the reduction of the statement with this load number that had this text.
+    void KeepIdentity(int number, const std::string& text, const CKeywordLine& reduced);
+
 private:
     using Entries = std::unordered_map<std::string, CKeywordLine>;
     std::string m_context;
     Entries m_last;     // the last save's entries (those this save has not yet used)
     Entries m_current;  // this save's entries
+    struct Identity {
+        std::string text;     // the statement's text, when the reduction changed it
+        CKeywordLine reduced;
+    };
+    std::unordered_map<int, Identity> m_identities;  // by load number
 };

@@ -6,8 +6,10 @@
 
 #include "statements/KeywordLineList.h"
 
-#include <map>
+#include <cstddef>
+#include <functional>
 #include <string>
+#include <unordered_map>
 #include <utility>
 
 class COldStatementIndex {
@@ -27,6 +29,19 @@ public:
 private:
     using Pair = std::pair<std::string, std::string>;
     using Counted = std::pair<int, std::string>;
+    // The index holds every structure statement of a large file: hashed, its keys are not ordered
+    // by string comparisons.
+    struct PairHash {
+        template <class A, class B>
+        std::size_t operator()(const std::pair<A, B>& key) const
+        {
+            return std::hash<A>()(key.first) * 31u + std::hash<B>()(key.second);
+        }
+    };
+    template <class K>
+    using Map = std::unordered_map<K, int>;
+    template <class K>
+    using PairMap = std::unordered_map<K, int, PairHash>;
 
     template <class Map, class K>
     static int Lookup(const Map& map, const K& key)
@@ -36,12 +51,12 @@ private:
     }
     static int Hand(const CKeywordLineList& old, CKeywordLine& fresh, int index);
 
-    std::map<std::string, int> m_columns;
-    std::map<int, int> m_layers;
-    std::map<Counted, int> m_maters;
-    std::map<Counted, int> m_gratings;
-    std::map<Pair, int> m_tops;
-    std::map<Pair, int> m_bottoms;
-    std::map<Counted, int> m_newDopings;
-    std::map<std::string, int> m_vcsels;
+    Map<std::string> m_columns;
+    Map<int> m_layers;
+    PairMap<Counted> m_maters;
+    PairMap<Counted> m_gratings;
+    PairMap<Pair> m_tops;
+    PairMap<Pair> m_bottoms;
+    PairMap<Counted> m_newDopings;
+    Map<std::string> m_vcsels;
 };

@@ -55,6 +55,11 @@ const RepeatedSaveCase kCases[] = {
     {"updater/doping_type.layer", 0, 0},
     {"updater/nested_main.layer", 0, 0},
     {"layer/ridge_two_columns.layer", 1, 0},
+    {"layer/ridge_two_columns.layer", 0, 3},  // the contact layer
+    {"layer/ridge_two_columns.layer", 1, 2},  // the layer with a grating
+    {"layer/contacts_full.layer", 0, 2},      // the row with side contacts
+    {"updater/contact_layout.layer", 0, 1},   // a contact statement laid out by hand
+    {"updater/contact_layout.layer", 1, 0},
     {"layer/three_columns_include.layer", 2, 0},
     {"lossless/unread_statements.layer", 0, 1},
     {"lossless/user_insulator.layer", 0, 1},

@@ -7,7 +7,7 @@
 
 #include "DocumentBenchSupport.h"
 #include "platform/NumberText.h"
-#include "series/SeriesTable.h"
+#include "series/ModelSeriesTable.h"
 #include "series/SeriesVariable.h"
 
 #include <chrono>
@@ -72,7 +72,7 @@ int main()
     const double series = MedianOf(
         kRepetitions, [&] { fs::remove_all(projects); },
         [&] {
-            CSeriesTable table;
+            CModelSeriesTable table;
             CSeriesVariable width;
             width.SetName("width");
             width.SetLabel("Col:3, Layer:10");

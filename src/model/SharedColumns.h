@@ -9,9 +9,9 @@
 // column the snapshot shares.
 
 #include "model/ColumnRec.h"
+#include "model/PointeeIterator.h"
 
 #include <cstddef>
-#include <iterator>
 #include <memory>
 #include <vector>
 
@@ -20,32 +20,7 @@ public:
     using Pointer = std::shared_ptr<CColumnRec>;
 
     // Reads the columns in order as const records.
-    class const_iterator {
-    public:
-        using iterator_category = std::random_access_iterator_tag;
-        using value_type = CColumnRec;
-        using difference_type = std::ptrdiff_t;
-        using pointer = const CColumnRec*;
-        using reference = const CColumnRec&;
-
-        const_iterator() = default;
-        explicit const_iterator(std::vector<Pointer>::const_iterator it) : m_it(it) {}
-        reference operator*() const { return **m_it; }
-        pointer operator->() const { return m_it->get(); }
-        const_iterator& operator++() { ++m_it; return *this; }
-        const_iterator operator++(int) { const_iterator before = *this; ++m_it; return before; }
-        const_iterator& operator--() { --m_it; return *this; }
-        const_iterator& operator+=(difference_type n) { m_it += n; return *this; }
-        const_iterator operator+(difference_type n) const { return const_iterator(m_it + n); }
-        difference_type operator-(const const_iterator& other) const { return m_it - other.m_it; }
-        reference operator[](difference_type n) const { return *m_it[n]; }
-        bool operator==(const const_iterator& other) const { return m_it == other.m_it; }
-        bool operator!=(const const_iterator& other) const { return m_it != other.m_it; }
-        bool operator<(const const_iterator& other) const { return m_it < other.m_it; }
-
-    private:
-        std::vector<Pointer>::const_iterator m_it;
-    };
+    using const_iterator = CPointeeIterator<CColumnRec>;
 
     std::size_t size() const { return m_columns.size(); }
     bool empty() const { return m_columns.empty(); }

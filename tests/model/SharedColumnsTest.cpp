@@ -5,22 +5,9 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-CZSegment ThreeColumns()
-{
-    CZSegment segment;
-    for (const char* bulk : {"gaas", "inp", "algaas"})
-        segment.AppendColumn(MakeColumn({MakeLayer(bulk, 1.0f, 2.0f), MakeLayer(bulk, 0.5f, 2.0f)}));
-    segment.m_Params.m_dZTo = 3.0;
-    return segment;
-}
-
-}  // namespace
-
 TEST(SharedColumns, ACopySharesEveryColumnUntilOneIsWritten)
 {
-    CZSegment segment = ThreeColumns();
+    CZSegment segment = MakeThreeColumnSegment();
     const CZSegment snapshot = segment;
     for (int c = 0; c < 3; ++c)
         EXPECT_EQ(&segment.GetColumn(c), &snapshot.GetColumn(c)) << c;
@@ -40,7 +27,7 @@ TEST(SharedColumns, ACopySharesEveryColumnUntilOneIsWritten)
 
 TEST(SharedColumns, InsertEraseAndResizeLeaveTheOtherCopyAsItWas)
 {
-    CZSegment segment = ThreeColumns();
+    CZSegment segment = MakeThreeColumnSegment();
     const CZSegment snapshot = segment;
     segment.RemoveColumn(0);
     segment.InsertColumn(1, MakeColumn({MakeLayer("void")}));
@@ -61,7 +48,7 @@ TEST(SharedColumns, InsertEraseAndResizeLeaveTheOtherCopyAsItWas)
 
 TEST(SharedColumns, ALayoutThatMovesNothingKeepsTheColumnsShared)
 {
-    CZSegment segment = ThreeColumns();
+    CZSegment segment = MakeThreeColumnSegment();
     segment.LayoutColumns(false, 0.0f, 0.5, 0.01);
     const CZSegment snapshot = segment;
 

@@ -5,22 +5,9 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-CZSegment ThreeColumns()
-{
-    CZSegment segment;
-    for (const char* bulk : {"gaas", "inp", "algaas"})
-        segment.AppendColumn(MakeColumn({MakeLayer(bulk, 1.0f, 2.0f), MakeLayer(bulk, 0.5f, 2.0f)}));
-    segment.m_Params.m_dZTo = 3.0;
-    return segment;
-}
-
-}  // namespace
-
 TEST(SharedLayers, AColumnCopiedForAWriteCopiesOnlyTheLayerWritten)
 {
-    CZSegment segment = ThreeColumns();
+    CZSegment segment = MakeThreeColumnSegment();
     const CZSegment snapshot = segment;
 
     segment.Column(1).Layer(0).m_fHeight = 7.0f;
@@ -57,7 +44,7 @@ TEST(SharedLayers, AColumnCopyOfItsOwnHasLayersOfItsOwn)
 
 TEST(SharedLayers, ALayoutCopiesOnlyTheLayersItMoves)
 {
-    CZSegment segment = ThreeColumns();
+    CZSegment segment = MakeThreeColumnSegment();
     segment.LayoutColumns(false, 0.0f, 0.0, 0.0);
     const CZSegment snapshot = segment;
 

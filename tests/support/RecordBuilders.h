@@ -2,6 +2,7 @@
 // Small builders for device records in tests.
 
 #include "model/ColumnRec.h"
+#include "model/ZSegment.h"
 
 #include <gtest/gtest.h>
 
@@ -34,4 +35,15 @@ inline CColumnRec MakeColumn(std::initializer_list<CLayerRec> layers)
     for (const CLayerRec& layer : layers)
         EXPECT_TRUE(column.AppendLayer(layer));
     return column;
+}
+
+// A z-segment of three columns ("gaas", "inp", "algaas"), each two layers of heights 1 and 0.5,
+// for tests of what copies of a z-segment share.
+inline CZSegment MakeThreeColumnSegment()
+{
+    CZSegment segment;
+    for (const char* bulk : {"gaas", "inp", "algaas"})
+        segment.AppendColumn(MakeColumn({MakeLayer(bulk, 1.0f, 2.0f), MakeLayer(bulk, 0.5f, 2.0f)}));
+    segment.m_Params.m_dZTo = 3.0;
+    return segment;
 }

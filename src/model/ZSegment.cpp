@@ -128,21 +128,39 @@ void CZSegment::CopySelectedLayer()
 
 // --- Geometry ---
 
+namespace {
+
+// Lays the columns out one after the other, each from its left neighbour, under the parameters.
+void LayOutColumns(CSharedColumns& columns, const CZSegmentParams& params, bool clamp, float minHeight)
+{
+    for (std::size_t c = 0; c < columns.size(); ++c) {
+        const CColumnRec* previous = c > 0 ? &columns[c - 1] : nullptr;
+        // A column another copy shares is written only when the layout moves something in it:
+        // an unchanged device stays shared after every update.
+        if (columns.IsShared(c) && !columns[c].LayoutChanges(params, previous, clamp, minHeight))
+            continue;
+        CColumnRec& column = columns.Mutable(c);
+        column.m_Params = params;
+        column.LayoutLayers(previous, clamp, minHeight);
+    }
+}
+
+}  // namespace
+
 void CZSegment::LayoutColumns(bool clamp, float minHeight, double zShift, double zExtension)
 {
     CZSegmentParams params = m_Params;
     params.m_dZFrom += zShift;
     params.m_dZTo += zShift + zExtension;
-    for (std::size_t c = 0; c < m_Columns.size(); ++c) {
-        const CColumnRec* previous = c > 0 ? &m_Columns[c - 1] : nullptr;
-        // A column an undo snapshot shares is written only when the layout moves something in it:
-        // an unchanged device stays shared after every update.
-        if (m_Columns.IsShared(c) && !m_Columns[c].LayoutChanges(params, previous, clamp, minHeight))
-            continue;
-        CColumnRec& column = m_Columns.Mutable(c);
-        column.m_Params = params;
-        column.LayoutLayers(previous, clamp, minHeight);
-    }
+    LayOutColumns(m_Columns, params, clamp, minHeight);
+}
+
+CSharedColumns CZSegment::ColumnsLaidOutForSave() const
+{
+    // The copy shares every column; the layout copies only those it moves.
+    CSharedColumns columns = m_Columns;
+    LayOutColumns(columns, m_Params, false, 0.0f);
+    return columns;
 }
 
 void CZSegment::GetBoundingRect(float rect[4]) const
@@ -228,11 +246,12 @@ void CZSegment::MarkTaperColumns(int count, const float* bottomXs, const float* 
             m_OffEdgeTaperPoints.emplace_back(bottomXs[k], topXs[k]);
 }
 
-bool CZSegment::GetTaperEdge(int column, CPoint3f& p, CPoint3f& q, bool backFace) const
+namespace {
+
+// The right edge of a flagged column with layers: bottom point p and top point q, at the column's
+// back or front face.
+bool TaperEdgeOf(const CColumnRec& col, CPoint3f& p, CPoint3f& q, bool backFace)
 {
-    if (column < 0 || column >= GetColumnCount())
-        return false;
-    const CColumnRec& col = m_Columns[column];
     if (col.m_nTaperLine == 0 || col.GetLayersInUse() == 0)
         return false;
     const CLayerRec& bottom = col.GetLayers().front();
@@ -243,22 +262,33 @@ bool CZSegment::GetTaperEdge(int column, CPoint3f& p, CPoint3f& q, bool backFace
     return true;
 }
 
-void CZSegment::CollectTaperEdges(std::vector<CPoint3f>& points) const
+void CollectTaperEdgesOf(const CSharedColumns& columns, std::vector<CPoint3f>& points)
 {
     points.clear();
-    for (int c = 0; c < GetColumnCount(); ++c) {
+    for (const CColumnRec& column : columns) {
         CPoint3f p, q;
-        if (GetTaperEdge(c, p, q, true)) {
+        if (TaperEdgeOf(column, p, q, true)) {
             points.push_back(p);
             points.push_back(q);
         }
     }
 }
 
+}  // namespace
+
+bool CZSegment::GetTaperEdge(int column, CPoint3f& p, CPoint3f& q, bool backFace) const
+{
+    if (column < 0 || column >= GetColumnCount())
+        return false;
+    return TaperEdgeOf(m_Columns[column], p, q, backFace);
+}
+
+void CZSegment::CollectTaperEdges(std::vector<CPoint3f>& points) const { CollectTaperEdgesOf(m_Columns, points); }
+
 void CZSegment::BuildTaperPoints()
 {
     std::vector<CPoint3f> points;
-    CollectTaperEdges(points);
+    CollectTaperEdgesOf(ColumnsLaidOutForSave(), points);
     int pairs = std::min(static_cast<int>(points.size() / 2), CZSegmentParams::kMaxTaperPoints);
     for (int k = 0; k < pairs; ++k) {
         m_Params.m_fTaperPoints[k][0] = points[2 * k].x;

@@ -114,6 +114,11 @@ public:
 
     // --- Geometry ---
     void LayoutColumns(bool clamp, float minHeight, double zShift, double zExtension);
+    // The columns laid out as a deck save measures them (LayoutColumns without a thin-layer clamp
+    // or a z shift), the z-segment's own records left as they are: the range lines and taper
+    // points of a save come from the device's geometry, yet a save writes the device and must not
+    // change it, or the records would no longer be what the saved files reopen to.
+    CSharedColumns ColumnsLaidOutForSave() const;
     // (top, left, right, bottom); all 0 without columns or without a layer in column 0.
     void GetBoundingRect(float rect[4]) const;
     bool HasLayer(int column, int row) const;
@@ -139,8 +144,8 @@ public:
         return GetTaperEdge(column, p, q, backFace);
     }
     void CollectTaperEdges(std::vector<CPoint3f>& points) const;
-    // Taper points from the flagged columns, then the off-edge ones that no flagged edge already
-    // gives; at most kMaxTaperPoints, the first ones kept.
+    // Taper points from the flagged columns as ColumnsLaidOutForSave places them, then the
+    // off-edge ones that no flagged edge already gives; at most kMaxTaperPoints, the first ones kept.
     void BuildTaperPoints();
 
     // --- Sections ---

@@ -227,8 +227,8 @@ public:
     void UpdatePreviousLayer();
     // The "$xrange" and "$yrange" lines of z-segment index's ".layer" file.
     void RewriteRanges(int index);
-    // The box of z-segment index's layers, widened from the values given; false when no layer
-    // widened it.
+    // The box of z-segment index's layers as a save lays them out, widened from the values given;
+    // false when no layer widened it. The z-segment's records are not changed.
     bool GetSegmentBounds(int index, float& minX, float& maxX, float& minY, float& maxY);
     // Copies the companion file of oldLayer with the extension to the name of newLayer, never over
     // an existing file.

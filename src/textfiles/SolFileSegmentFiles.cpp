@@ -92,14 +92,13 @@ bool CSolFile::GetSegmentBounds(int index, float& minX, float& maxX, float& minY
 {
     if (!m_pDoc || index < 0 || index >= static_cast<int>(m_pDoc->zsegs.size()))
         return false;
-    CZSegment& segment = m_pDoc->zsegs[static_cast<std::size_t>(index)];
-    segment.LayoutColumns(false, 0.0f, 0.0, 0.0);
+    // Measured on a laid-out copy: the ".layer" file is already written from the records, which
+    // must stay what it holds.
+    const CSharedColumns columns = m_pDoc->zsegs[static_cast<std::size_t>(index)].ColumnsLaidOutForSave();
     bool widened = false;
-    for (int c = 0; c < segment.GetColumnCount(); ++c) {
-        const CColumnRec& column = segment.Column(c);
+    for (const CColumnRec& column : columns)
         for (int r = 0; r < column.GetLayersInUse(); ++r)
             widened = column.GetLayer(r).ExtendBounds(minX, maxX, minY, maxY) || widened;
-    }
     return widened;
 }
 

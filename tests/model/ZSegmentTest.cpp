@@ -247,6 +247,55 @@ TEST(ZSegment, TaperVerticesAndEdges)
     EXPECT_FLOAT_EQ(seg.m_Params.m_fTaperPoints[0][1], 4.0f);
 }
 
+// The save measures the device laid out, but writes it as it is: the layout it measures is made on
+// a copy, and the z-segment's own records stay as they were read or edited.
+TEST(ZSegment, TheSaveLayoutIsMadeOnACopy)
+{
+    CZSegment seg;
+    // The second row's lower width (3) does not meet the first row's upper width (2), and the
+    // bottom contact range reaches past the column's width: the layout changes both.
+    seg.AppendColumn(MakeColumn({MakeLayer("gaas", 1, 3, 2), MakeLayer("gaas", 1, 3, 3)}));
+    CBottomContact beyond;
+    beyond.m_fFrom = 3.0f;
+    beyond.m_fTo = 6.0f;
+    seg.Column(0).m_Contacts.AddBottom(beyond);
+    seg.AppendColumn(MakeColumn({MakeLayer("gaas", 2, 1, 1), MakeLayer("gaas", 1, 1, 1)}));
+    seg.Column(1).m_nTaperLine = 1;
+    const CZSegment asRead = seg;
+
+    CZSegment laidOut = seg;
+    laidOut.LayoutColumns(false, 0.0f, 0.0, 0.0);
+    laidOut.BuildTaperPoints();
+    const CSharedColumns measured = seg.ColumnsLaidOutForSave();
+    seg.BuildTaperPoints();
+
+    for (int c = 0; c < 2; ++c) {
+        SCOPED_TRACE(c);
+        const CColumnRec& own = seg.GetColumn(c);
+        const CColumnRec& before = asRead.GetColumn(c);
+        EXPECT_EQ(own.m_Contacts.GetBottomCount(), before.m_Contacts.GetBottomCount());
+        for (int i = 0; i < own.m_Contacts.GetBottomCount(); ++i)
+            EXPECT_EQ(own.m_Contacts.Bottom(i).m_fTo, before.m_Contacts.Bottom(i).m_fTo);
+        for (int r = 0; r < own.GetLayersInUse(); ++r) {
+            SCOPED_TRACE(r);
+            EXPECT_EQ(own.GetLayer(r).m_fLowerWidth, before.GetLayer(r).m_fLowerWidth);
+            EXPECT_EQ(own.GetLayer(r).m_fHeight, before.GetLayer(r).m_fHeight);
+            EXPECT_EQ(own.GetLayer(r).m_B.x, before.GetLayer(r).m_B.x);
+            // The copy is laid out as the z-segment itself would be.
+            EXPECT_EQ(measured[c].GetLayer(r).m_fLowerWidth, laidOut.GetColumn(c).GetLayer(r).m_fLowerWidth);
+            EXPECT_EQ(measured[c].GetLayer(r).m_B.x, laidOut.GetColumn(c).GetLayer(r).m_B.x);
+            EXPECT_EQ(measured[c].GetLayer(r).m_D.x, laidOut.GetColumn(c).GetLayer(r).m_D.x);
+        }
+    }
+    ASSERT_NE(laidOut.GetColumn(0).GetLayer(1).m_fLowerWidth, seg.GetColumn(0).GetLayer(1).m_fLowerWidth)
+        << "the layout changes the device";
+    // The taper points are those of the laid-out device.
+    ASSERT_EQ(seg.m_Params.m_nTaperPointCount, 1);
+    EXPECT_EQ(seg.m_Params.m_fTaperPoints[0][0], laidOut.m_Params.m_fTaperPoints[0][0]);
+    EXPECT_EQ(seg.m_Params.m_fTaperPoints[0][1], laidOut.m_Params.m_fTaperPoints[0][1]);
+    EXPECT_NE(seg.m_Params.m_fTaperPoints[0][0], 0.0f);
+}
+
 TEST(ZSegment, TaperPointsKeepTheFirstNine)
 {
     CZSegment seg;

@@ -85,8 +85,8 @@ public:
     virtual ~CZSegment() = default;
 
     // Empties columns, clipboards, selection, path, parameters, off-edge taper points, mesh, side
-    // contacts and sections (then two default sections, kinds 0 and 1). Comments, mesh totals, header comments, column
-    // slots and the sweep index are kept.
+    // contacts and sections (then two default sections, kinds 0 and 1). Comments, mesh totals,
+    // header comments, column slots and the sweep index are kept.
     void Clear();
 
     // --- Columns ---

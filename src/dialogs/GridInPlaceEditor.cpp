@@ -4,14 +4,22 @@
 
 #include <wx/utils.h>
 
-void CGridInPlaceEditor::FinishEdit()
+bool CGridInPlaceEditor::TakeFinalText(std::string& text)
 {
     if (m_bFinished)
-        return;
+        return false;
     m_bFinished = true;
     if (m_state.Restored())
         SetEditorText(m_state.InitialText());
-    const std::string text = EditorText();
+    text = EditorText();
+    return true;
+}
+
+void CGridInPlaceEditor::FinishEdit()
+{
+    std::string text;
+    if (!TakeFinalText(text))
+        return;
     const int row = m_state.Row(), col = m_state.Col(), lastKey = m_state.LastKey();
     const bool shift = wxGetKeyState(WXK_SHIFT);
     wxWindow* window = Window();
@@ -24,12 +32,9 @@ void CGridInPlaceEditor::FinishEdit()
 
 void CGridInPlaceEditor::CommitNow()
 {
-    if (m_bFinished)
+    std::string text;
+    if (!TakeFinalText(text))
         return;
-    m_bFinished = true;
-    if (m_state.Restored())
-        SetEditorText(m_state.InitialText());
-    const std::string text = EditorText();
     wxWindow* window = Window();
     window->Hide();
     m_pGrid->EndEdit(m_state.Row(), m_state.Col(), text, 0, false);

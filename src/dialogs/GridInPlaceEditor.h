@@ -36,5 +36,9 @@ protected:
     CGridEditorState m_state;
 
 private:
+    // Marks the edit ended and gives its final text (the initial one after Escape); false when it
+    // had already ended.
+    bool TakeFinalText(std::string& text);
+
     bool m_bFinished = false;
 };

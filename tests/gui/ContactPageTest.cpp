@@ -26,22 +26,6 @@ namespace {
 
 std::string FixtureText() { return FileBytes(std::string(TESSARON_FIXTURES) + "/layer/contacts_full.layer"); }
 
-// The saved statements one to a line: continuation lines joined, runs of blanks made one.
-std::string Statements(const std::string& saved)
-{
-    std::string text;
-    for (size_t i = 0; i < saved.size(); ++i) {
-        if (saved.compare(i, 4, "&&\r\n") == 0) {
-            i += 3;
-            continue;
-        }
-        if (saved[i] == ' ' && !text.empty() && text.back() == ' ')
-            continue;
-        text += saved[i];
-    }
-    return text;
-}
-
 struct Program {
     const char* name;
     const char* flag;
@@ -157,7 +141,7 @@ TEST_P(ContactSheet, AValueTypedAndOkPressedAtOnceIsSaved)
         Click(&sheet, wxID_OK);
     });
     EXPECT_EQ(doc->m_ZSegments[0].GetColumn(0).m_Contacts.Bottom(0).m_fTo, 0.45f);
-    EXPECT_NE(Statements(Save()).find("bottom_contact column_num=1 from=0 to=0.45 contact_num=1"), std::string::npos);
+    EXPECT_NE(JoinedStatements(Save()).find("bottom_contact column_num=1 from=0 to=0.45 contact_num=1"), std::string::npos);
     EXPECT_TRUE(Messages().empty());
 }
 

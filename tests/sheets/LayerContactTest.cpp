@@ -27,22 +27,6 @@ struct Mode {
     bool threeD;
 };
 
-// The saved statements one to a line: continuation lines joined, runs of blanks made one.
-std::string Statements(const std::string& saved)
-{
-    std::string text;
-    for (size_t i = 0; i < saved.size(); ++i) {
-        if (saved.compare(i, 4, "&&\r\n") == 0) {
-            i += 3;
-            continue;
-        }
-        if (saved[i] == ' ' && !text.empty() && text.back() == ' ')
-            continue;
-        text += saved[i];
-    }
-    return text;
-}
-
 void PrintTo(const Mode& m, std::ostream* os) { *os << (m.threeD ? "3-D editor" : "layer builder"); }
 
 class ContactPage : public ContactPageFixture, public ::testing::WithParamInterface<Mode> {
@@ -176,7 +160,7 @@ TEST_P(ContactPage, EditsAreStoredAndContactsOfOneNumberShareTheirParameters)
         Open(FixtureText(), ThreeD());
         EXPECT_TRUE(EditThirdRow([&](CGeneral&, CLayerContact& page) { c.edit(page); })) << c.what;
         EXPECT_EQ(doc().m_nContactUpdateMode, c.mark) << c.what;
-        const std::string saved = Statements(Save());
+        const std::string saved = JoinedStatements(Save());
         for (const std::string& line : c.saved)
             EXPECT_NE(saved.find(line), std::string::npos) << c.what << ": " << line << "\n" << saved;
     }

@@ -31,3 +31,18 @@ std::string ExistingFileBytes(const std::string& path)
     EXPECT_TRUE(ReadWhole(path, bytes)) << path;
     return bytes;
 }
+
+std::string JoinedStatements(const std::string& saved)
+{
+    std::string text;
+    for (size_t i = 0; i < saved.size(); ++i) {
+        if (saved.compare(i, 4, "&&\r\n") == 0) {
+            i += 3;
+            continue;
+        }
+        if (saved[i] == ' ' && !text.empty() && text.back() == ' ')
+            continue;
+        text += saved[i];
+    }
+    return text;
+}

@@ -1,6 +1,10 @@
 #include "model/SharedLayers.h"
 
+#include <sys/mman.h>
+#include <unistd.h>
+
 #include <atomic>
+#include <cstdint>
 #include <new>
 
 namespace {
@@ -31,13 +35,35 @@ struct LayerInBlock {
     }
 };
 
+// A large block is written whole right after it is allocated: asking the kernel for its pages in
+// one call spares a page fault per page, which is most of the cost of reading a large device into
+// fresh memory. Memory the call cannot populate is simply faulted in as usual.
+void PopulateForWriting(void* memory, std::size_t bytes)
+{
+#ifdef MADV_POPULATE_WRITE
+    constexpr std::size_t kWorthIt = 256 * 1024;
+    if (bytes < kWorthIt)
+        return;
+    static const std::uintptr_t page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
+    const std::uintptr_t first = (reinterpret_cast<std::uintptr_t>(memory) + page - 1) / page * page;
+    const std::uintptr_t last = (reinterpret_cast<std::uintptr_t>(memory) + bytes) / page * page;
+    if (last > first)
+        madvise(reinterpret_cast<void*>(first), last - first, MADV_POPULATE_WRITE);
+#else
+    (void)memory;
+    (void)bytes;
+#endif
+}
+
 // Appends count layers in one block, layer i made in place by make(place, i).
 template <class Make>
 void AppendInOneBlock(std::vector<CSharedLayers::Pointer>& layers, std::size_t count, Make make)
 {
     if (count == 0)
         return;
-    void* memory = ::operator new(LayerBlock::kOffset + count * sizeof(CLayerRec));
+    const std::size_t bytes = LayerBlock::kOffset + count * sizeof(CLayerRec);
+    void* memory = ::operator new(bytes);
+    PopulateForWriting(memory, bytes);
     LayerBlock* block = new (memory) LayerBlock{};
     block->live = count;  // each layer made releases one count through its pointer
     std::size_t made = 0;
@@ -100,7 +126,9 @@ void CSharedLayers::resize(std::size_t n)
         m_layers.resize(n);
         return;
     }
-    AppendInOneBlock(m_layers, n - m_layers.size(), [](CLayerRec* place, std::size_t) { return new (place) CLayerRec(); });
+    // Every member of a layer has its own initialiser: "new CLayerRec()" would zero the whole record
+    // first and so write it twice.
+    AppendInOneBlock(m_layers, n - m_layers.size(), [](CLayerRec* place, std::size_t) { return new (place) CLayerRec; });
 }
 
 void CSharedLayers::insert(std::size_t r, const CLayerRec& layer)

@@ -88,7 +88,7 @@ bool CTessaronDoc::OnNewDocument()
     m_MaterialSets.clear();
     // The edit block keeps the user's last material, doping and sizes for the next layer; only
     // what belongs to one particular layer is dropped.
-    g_EditLayer.m_Grating.Reset();
+    g_EditLayer.m_Grating.SetDefault();
     g_EditLayer.m_Mesh.m_dShiftCenter = 0.0;
     g_EditLayer.m_strComment.clear();
     g_EditLayer.m_Labels.clear();

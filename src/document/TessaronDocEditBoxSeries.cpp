@@ -58,7 +58,7 @@ bool CTessaronDoc::FindSeriesValue(int paramId, const CSeriesTarget& gridCell, C
     const int row = selected ? segment.m_nSelectedRow : -1;
     std::string key;
     if (selected && paramId >= 100 && paramId <= 129)
-        key = segment.GetColumn(column).GetLayer(row).m_Vcsel.m_strVcselType;
+        key = segment.GetColumn(column).GetLayer(row).m_Vcsel->m_strVcselType;
     const CLayerFileIndex& index = GetLayerFileIndex(z);
     if (paramId == kGridValueId ? !index.FindContactItem(gridCell, found)
                                 : !index.FindItem(paramId, z, row, column, key, found))

@@ -144,7 +144,7 @@ bool CTessaronDoc::ReadDocumentFile(const std::string& path, const std::string& 
     m_LoadContext.Reset();
     g_nClipboardZSeg = 0;
     m_MaterialSets.clear();
-    g_EditLayer.m_Grating.Reset();
+    g_EditLayer.m_Grating.SetDefault();
     g_EditLayer.m_Mesh.m_dShiftCenter = 0.0;
     g_EditLayer.m_strComment.clear();
     for (CZSegment& segment : m_ZSegments)

@@ -36,7 +36,7 @@ void CTessaronDoc::FillEditImages(const CZSegment& segment, int column, int row)
     // The Gaussian tail is a value of the row, held in its layer of column 0.
     g_EditLayer = source.GetLayer(row);
     g_EditLayer.m_Doping.m_fGaussianTail = segment.GetColumn(0).GetLayer(row).m_Doping.m_fGaussianTail;
-    g_EditLayer.m_Grating.m_nColumn = g_EditLayer.m_nColumn;
+    g_EditLayer.m_Grating.Edit().m_nColumn = g_EditLayer.m_nColumn;
 }
 
 void CTessaronDoc::ApplyRegularColumnRule(CColumnRec& column) const

@@ -78,7 +78,7 @@ void CTessaronDoc::NewColumnSheet()
         g_EditLayer.m_Labels = before.GetColumn(c).GetLayer(0).m_Labels;
     }
     g_nLayerEditMode = 1;
-    g_EditLayer.m_Grating.m_nColumn = p;
+    g_EditLayer.m_Grating.Edit().m_nColumn = p;
     g_EditLayer.m_nSolveWave = 1;
 
     if (!RunBuildSheet("New Column", true, zseg))

@@ -31,7 +31,7 @@ void CTessaronDoc::OnNewLayer()
     m_ZSegments[zseg].Column(c).m_nSelectedLayer = r;
     PresetNewLayerImages(m_ZSegments[zseg], c, r);
     g_nLayerEditMode = 2;
-    g_EditLayer.m_Grating.m_nColumn = c;
+    g_EditLayer.m_Grating.Edit().m_nColumn = c;
     g_EditLayer.m_nSolveWave = 1;
 
     if (!RunBuildSheet("New Layer", true, zseg)) {
@@ -56,7 +56,7 @@ void CTessaronDoc::PresetNewLayerImages(const CZSegment& segment, int c, int r)
     g_EditLayer.m_fLowerWidth = below.m_fUpperWidth;
     g_EditLayer.m_Mesh.Unset();
     g_EditLayer.m_Mesh.m_dShiftCenter = 0.0;
-    g_EditLayer.m_Grating.Reset();
+    g_EditLayer.m_Grating.SetDefault();
     g_EditLayer.m_strComment.clear();
     CollectEditLayerLabels(g_EditLayer.m_Labels);
 

@@ -24,7 +24,7 @@ void CTessaronDoc::NewZsegmentSheet()
     PresetNewColumnImages(false);
     g_EditLayer.m_nZSeg = g_nCurZSeg;
     g_EditLayer.m_nColumn = 0;
-    g_EditLayer.m_Grating.m_nColumn = 0;
+    g_EditLayer.m_Grating.Edit().m_nColumn = 0;
     g_nLayerEditMode = 1;
     g_EditLayer.m_nSolveWave = 1;
 

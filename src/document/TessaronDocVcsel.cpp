@@ -11,7 +11,7 @@ namespace {
 const std::string& NamedSection(const CLayerRec& layer)
 {
     static const std::string none;
-    return layer.m_nVcselFlag != 0 ? layer.m_Vcsel.m_strVcselType : none;
+    return layer.m_nVcselFlag != 0 ? layer.m_Vcsel->m_strVcselType : none;
 }
 
 }  // namespace
@@ -51,7 +51,7 @@ int CTessaronDoc::FindMacroNameInOtherRow(int row, const std::string& name) cons
         if (j == row)
             continue;
         for (const CColumnRec& column : current->GetColumns()) {
-            if (column.HasRow(j) && column.GetLayer(j).m_Vcsel.m_strVcselType == name)
+            if (column.HasRow(j) && column.GetLayer(j).m_Vcsel->m_strVcselType == name)
                 return j < row ? 0 : 1;
         }
     }

@@ -80,7 +80,7 @@ bool CTessaronDoc::NewFirstZsegment()
     g_EditLayer.m_fLowerWidth = 6.0f;
     g_EditLayer.m_Mesh.Unset();
     g_EditLayer.m_Mesh.m_dShiftCenter = 0.0;
-    g_EditLayer.m_Grating.Reset();
+    g_EditLayer.m_Grating.SetDefault();
     g_EditLayer.m_strComment.clear();
     g_EditLayer.m_nSolveWave = 1;
     g_EditZSegment.m_nTotalXMesh = 0;

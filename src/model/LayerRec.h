@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "model/CopyOnWrite.h"
 #include "model/LayerBlocks.h"
 #include "model/Point3f.h"
 #include "statements/KeywordLine.h"
@@ -31,7 +32,7 @@ public:
     float m_fUpperWidth = 0.0f;  // top edge
     float m_fLowerWidth = 0.0f;  // bottom edge; differing widths make a trapezoid
     float m_fSpare[2] = {0.0f, 0.0f};  // carried by copies and splits
-    CVcselSection m_Vcsel;
+    CCopyOnWrite<CVcselSection> m_Vcsel;
     int m_nColour = 0;           // display colour 0..22
     int m_nPattern = 2;          // texture index
     int m_nMaterialTag = 0;      // material number of the automatic mesh counts
@@ -51,9 +52,9 @@ public:
     int m_nRed = 0;              // drawn red: drop target of a layer drag
     int m_nWhite = 0;            // drawn white
     std::string m_strSheetText;  // stored by the property sheet when accepted
-    CKeywordLine m_VcselStatement;  // the layer's "vcsel_section" statement as read
+    CCopyOnWrite<CKeywordLine> m_VcselStatement;  // the layer's "vcsel_section" statement as read
     std::string m_strComment;    // written as comment lines ahead of the row (first column's layer)
-    CGratingComposRec m_Grating;
+    CCopyOnWrite<CGratingComposRec> m_Grating;
     int m_nSolveWave = 1;        // "solve_wave": 1 yes, 0 no
     int m_nEmbedded = 0;         // "embedded_structure"
     std::string m_strMaterialComment;  // "$" line read before the layer's "layer_mater" statement

@@ -104,7 +104,7 @@ void CGeneral::OnInitDialog()
     }
     m_ContactPage.SetSideContacts(m_sideContacts, selectedRow);
     m_ContactPage.SetTargetPlace(g_nCurZSeg - 1, selectedColumn);
-    m_strVcselTypeAtOpen = g_EditLayer.m_nVcselFlag ? g_EditLayer.m_Vcsel.m_strVcselType : std::string();
+    m_strVcselTypeAtOpen = g_EditLayer.m_nVcselFlag ? g_EditLayer.m_Vcsel->m_strVcselType : std::string();
 }
 
 void CGeneral::OpenPosition(const std::string& saved, int top, int width, int height, int screenWidth,
@@ -347,7 +347,8 @@ void CGeneral::ClearContactLayerGrading()
     if (!StartsWith(g_EditLayer.m_Material.m_Bulk.m_strName, "contact"))
         return;
     g_EditLayer.m_Material.m_Grading.m_nGradeVar = 0;
-    g_EditLayer.m_Grating.m_nPresent = 0;
+    if (g_EditLayer.m_Grating->m_nPresent != 0)
+        g_EditLayer.m_Grating.Edit().m_nPresent = 0;
 }
 
 void CGeneral::ApplyVcselTypeToLayers()

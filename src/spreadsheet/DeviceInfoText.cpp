@@ -61,7 +61,7 @@ std::vector<std::string> CDeviceInfoText::RawLines(const CColumnRec& column, con
     lines.push_back("Bulk_macro: " + (IsEmptyText(bulk) ? std::string("void") : bulk));
     const std::string active = FormatActiveMacro(layer);
     if (!active.empty())
-        lines.push_back((layer.m_Grating.m_nPresent ? "Mild Active_macro: " : "Active_macro: ") + active);
+        lines.push_back((layer.m_Grating->m_nPresent ? "Mild Active_macro: " : "Active_macro: ") + active);
     std::string dopingType;
     float concentration = 0.0f;
     GetDoping(layer, dopingType, concentration);

@@ -150,7 +150,7 @@ void CExcelExporter::WriteLayerRow(int row, int column, int layer, float columnW
 std::string CExcelExporter::FormatActiveMacroCell(int column, int layer, const CLayerRec& rec) const
 {
     std::string text = FormatActiveMacro(rec, NumberForm::exact);
-    if (rec.m_Grating.m_nPresent)
+    if (rec.m_Grating->m_nPresent)
         text += FormatGratingTag(column, layer, rec.m_Material.m_Active.m_strName);
     return text;
 }
@@ -295,7 +295,7 @@ void CExcelExporter::WriteGratingBlocks(int& row, int zseg, const CExcelWorkshee
             if (l >= column.GetLayersInUse())
                 continue;
             const CLayerRec& layer = column.GetLayer(l);
-            if (layer.m_Material.m_Bulk.m_strName == "void" || !layer.m_Grating.m_nPresent)
+            if (layer.m_Material.m_Bulk.m_strName == "void" || !layer.m_Grating->m_nPresent)
                 continue;
             int& r = cursor[static_cast<std::size_t>(c)];
             WriteGratingBlock(r, c, FormatDfbTag(c, l, layer.m_Material.m_Active.m_strName), layer.m_Grating, sheet);

@@ -147,7 +147,8 @@ int CLayerStatementReader::ReadLayerStatements(int nZSeg)
             return column.HasRow(j) ? column.Layer(j) : unused;
         };
         for (int k = 0; k < columns; ++k) ReadLayerMaterial(cell(k), j * columns + k + 1);
-        const CKeywordLine section = RowSectionStatement(j);
+        // The row's layers share one copy of the statement.
+        const CCopyOnWrite<CKeywordLine> section = RowSectionStatement(j);
         for (int k = 0; k < columns; ++k) {
             CLayerRec& layer = cell(k);
             layer.m_VcselStatement = section;
@@ -166,14 +167,14 @@ int CLayerStatementReader::ReadLayerStatements(int nZSeg)
     return 1;
 }
 
-CKeywordLine CLayerStatementReader::RowSectionStatement(int row) const
+CCopyOnWrite<CKeywordLine> CLayerStatementReader::RowSectionStatement(int row) const
 {
-    // The last "vcsel_section" statement between the row's "layer" statement and the one before.
+    // The last "vcsel_section" statement between the row's "layer" statement and the one before;
+    // the empty statement when there is none.
     const int from = row > 0 ? m_layerLines[row - 1] + 1 : 0;
-    CKeywordLine section;
-    for (int i = from; i < m_layerLines[row]; ++i)
-        if (m_ctx.lines.GetKeyword(i) == "vcsel_section") section = m_ctx.lines[i];
-    return section;
+    for (int i = m_layerLines[row] - 1; i >= from; --i)
+        if (m_ctx.lines.GetKeyword(i) == "vcsel_section") return CCopyOnWrite<CKeywordLine>(m_ctx.lines[i]);
+    return {};
 }
 
 void CLayerStatementReader::ReadColumn(int nZSeg, int k, int layerCount)
@@ -384,8 +385,11 @@ void CLayerStatementReader::ReadLayerGeometry(CLayerRec& layer, const CColumnRec
     layer.m_Mesh.m_nExtraLow = AtoI(param("xp1"));
     layer.m_Mesh.m_nExtraHigh = AtoI(param("xp2"));
 
-    layer.m_Vcsel.m_strVcselType = param("vcsel_type");
-    if (!layer.m_Vcsel.m_strVcselType.empty()) CVcselSectionStatements::ReadLayerSection(section, layer);
+    // Most layers belong to no VCSEL section and keep the shared default block.
+    if (const std::string& type = param("vcsel_type"); !type.empty()) {
+        layer.m_Vcsel.Edit().m_strVcselType = type;
+        CVcselSectionStatements::ReadLayerSection(section, layer);
+    }
 
     layer.m_Mesh.m_dShiftCenter = AtoF(param("shift_center"));
 

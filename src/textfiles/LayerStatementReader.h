@@ -49,7 +49,7 @@ private:
     void ReadContactRanges(int nZSeg, int k, bool bottom);
     void ReadLayerMaterial(CLayerRec& layer, int n);
     void ReadLayerGeometry(CLayerRec& layer, const CColumnRec& column, const CKeywordLine& section, int j, int k);
-    CKeywordLine RowSectionStatement(int row) const;
+    CCopyOnWrite<CKeywordLine> RowSectionStatement(int row) const;
 
     CLayerFileContext& m_ctx;
     std::vector<int> m_materLines;  // indexes of the "layer_mater" statements, in order

@@ -321,7 +321,7 @@ CKeywordLine CLayerStatementWriter::FormatLayer(int row)
         const CLayerRec& first = RowLayer(0, row);
         if (first.m_Doping.m_fGaussianTail != 0.001f)
             AppendParam(line, "gaussian_tail", FileNumberOfFloat(first.m_Doping.m_fGaussianTail));
-        if (!first.m_Vcsel.m_strVcselType.empty()) AppendParam(line, "vcsel_type", first.m_Vcsel.m_strVcselType);
+        if (!first.m_Vcsel->m_strVcselType.empty()) AppendParam(line, "vcsel_type", first.m_Vcsel->m_strVcselType);
     }
     return line;
 }

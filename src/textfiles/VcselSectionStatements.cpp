@@ -16,7 +16,7 @@ std::string OrDefault(const std::string& text, const char* fallback)
 
 void CVcselSectionStatements::ReadLayerSection(const CKeywordLine& s, CLayerRec& layer)
 {
-    CVcselSection& section = layer.m_Vcsel;
+    CVcselSection& section = layer.m_Vcsel.Edit();
     layer.m_nVcselFlag = 1;
     section.m_strGratingModel = OrDefault(s.GetParam("grating_model"), "1layer");
     section.m_strActive = OrDefault(s.GetParam("active"), "no");
@@ -81,7 +81,7 @@ void CVcselSectionStatements::WriteVcselSections(std::vector<std::string>& writt
 {
     const CZSegment& z = m_ctx.zsegs[n];
     if (z.GetColumnCount() == 0) return;
-    const std::string type = z.GetColumn(0).GetLayer(row).m_Vcsel.m_strVcselType;
+    const std::string type = z.GetColumn(0).GetLayer(row).m_Vcsel->m_strVcselType;
     if (type.empty() || std::find(written.begin(), written.end(), type) != written.end()) return;
     written.push_back(type);
     for (const CVcselSection& section : m_ctx.vcselSections)

@@ -50,7 +50,7 @@ TEST_F(DocCore, NewDocumentResetsModelEditBlockAndHistory)
     g_nClipboardZSeg = 2;
     g_ColourUsage[3][4] = 5;
     doc().m_LoadContext.m_nLineCounter = 40;
-    g_EditLayer.m_Grating.m_nPresent = 1;
+    g_EditLayer.m_Grating.Edit().m_nPresent = 1;
     g_EditLayer.m_Mesh.m_dShiftCenter = 2.5;
     g_EditLayer.m_strComment = "$ old";
     g_EditLayer.m_Labels.resize(1);
@@ -76,7 +76,7 @@ TEST_F(DocCore, NewDocumentResetsModelEditBlockAndHistory)
     EXPECT_EQ(doc().m_nContactUpdateMode, -1);
     EXPECT_EQ(doc().m_dScale[0], -9999.0);
     EXPECT_EQ(doc().m_dScale[1], -9999.0);
-    EXPECT_EQ(g_EditLayer.m_Grating.m_nPresent, 0);
+    EXPECT_EQ(g_EditLayer.m_Grating->m_nPresent, 0);
     EXPECT_EQ(g_EditLayer.m_Mesh.m_dShiftCenter, 0.0);
     EXPECT_TRUE(g_EditLayer.m_strComment.empty());
     EXPECT_TRUE(g_EditLayer.m_Labels.empty());
@@ -235,8 +235,8 @@ TEST_F(DocCore, TidyPrunesVcselSectionsNoLayerNames)
     UseZSegments(1);
     CColumnRec& column = AddColumn(0, {"gaas", "inp"});
     column.Layer(0).m_nVcselFlag = 1;
-    column.Layer(0).m_Vcsel.m_strVcselType = "B";
-    column.Layer(1).m_Vcsel.m_strVcselType = "C";  // flag clear: names nothing
+    column.Layer(0).m_Vcsel.Edit().m_strVcselType = "B";
+    column.Layer(1).m_Vcsel.Edit().m_strVcselType = "C";  // flag clear: names nothing
     for (const char* name : {"A", "B", "C", "B"}) {
         CVcselSection section;
         section.m_strVcselType = name;

@@ -33,7 +33,7 @@ TEST_F(NewColumn, WithNothingSelectedTheColumnGoesAfterTheLastWithTheDefaultsThe
         EXPECT_FLOAT_EQ(g_EditLayer.m_fLowerWidth, 6.0f);
         EXPECT_EQ(g_EditLayer.m_nColumn, 2);
         EXPECT_EQ(g_EditLayer.m_nRow, 0);
-        EXPECT_EQ(g_EditLayer.m_Grating.m_nColumn, 2);
+        EXPECT_EQ(g_EditLayer.m_Grating->m_nColumn, 2);
         // Row 0 keeps the vertical mesh of column 0, and the row's labels.
         EXPECT_EQ(g_EditLayer.m_Mesh.m_nMeshNum, 10);
         ASSERT_EQ(g_EditLayer.m_Labels.size(), 1u);

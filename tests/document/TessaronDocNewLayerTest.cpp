@@ -35,7 +35,7 @@ TEST_F(NewLayer, TheNewLayerGoesRightAboveTheSelectedOneAndOnlyItsColumnChanges)
         EXPECT_EQ(g_nLayerEditMode, 2);
         EXPECT_EQ(g_EditLayer.m_nColumn, 0);
         EXPECT_EQ(g_EditLayer.m_nRow, 1);
-        EXPECT_EQ(g_EditLayer.m_Grating.m_nColumn, 0);
+        EXPECT_EQ(g_EditLayer.m_Grating->m_nColumn, 0);
         // As high as the layer under it, as wide as its top edge.
         EXPECT_FLOAT_EQ(g_EditLayer.m_fHeight, 1.5f);
         EXPECT_FLOAT_EQ(g_EditLayer.m_fWidth, 2.5f);

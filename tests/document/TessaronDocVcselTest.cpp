@@ -16,7 +16,7 @@ protected:
     }
     void Name(int zseg, int column, int row, const std::string& name, int flag = 1)
     {
-        LayerAt(zseg, column, row).m_Vcsel.m_strVcselType = name;
+        LayerAt(zseg, column, row).m_Vcsel.Edit().m_strVcselType = name;
         LayerAt(zseg, column, row).m_nVcselFlag = flag;
     }
 };
@@ -83,13 +83,13 @@ TEST_F(VcselNames, ApplyingASectionReachesEveryRealLayerNamingIt)
     section.m_strVcselType = "T";
     section.m_nMeshPoints = 7;
     doc().ApplyVcselSection("", 2, section);
-    EXPECT_EQ(LayerAt(0, 0, 0).m_Vcsel.m_nMeshPoints, 0);
+    EXPECT_EQ(LayerAt(0, 0, 0).m_Vcsel->m_nMeshPoints, 0);
     doc().ApplyVcselSection("S", 2, section);
     for (auto [z, c, r] : {std::tuple{0, 0, 0}, std::tuple{0, 1, 2}, std::tuple{1, 0, 0}}) {
-        EXPECT_EQ(LayerAt(z, c, r).m_Vcsel.m_strVcselType, "T");
-        EXPECT_EQ(LayerAt(z, c, r).m_Vcsel.m_nMeshPoints, 7);
+        EXPECT_EQ(LayerAt(z, c, r).m_Vcsel->m_strVcselType, "T");
+        EXPECT_EQ(LayerAt(z, c, r).m_Vcsel->m_nMeshPoints, 7);
         EXPECT_EQ(LayerAt(z, c, r).m_nVcselFlag, 2);
     }
-    EXPECT_EQ(LayerAt(0, 0, 1).m_Vcsel.m_strVcselType, "S");
-    EXPECT_EQ(LayerAt(1, 0, 1).m_Vcsel.m_strVcselType, "S");
+    EXPECT_EQ(LayerAt(0, 0, 1).m_Vcsel->m_strVcselType, "S");
+    EXPECT_EQ(LayerAt(1, 0, 1).m_Vcsel->m_strVcselType, "S");
 }

@@ -220,8 +220,8 @@ TEST_F(SheetPages, ALayerWhoseTypeTheListLacksKeepsItsValues)
         EXPECT_EQ(types->GetSelection(), wxNOT_FOUND);
         Click(&sheet, wxID_OK);
     });
-    EXPECT_TRUE(Layer(0, 1).m_Vcsel.IsSame(own));
-    EXPECT_TRUE(Layer(0, 0).m_Vcsel.IsSame(other));
+    EXPECT_TRUE(Layer(0, 1).m_Vcsel->IsSame(own));
+    EXPECT_TRUE(Layer(0, 0).m_Vcsel->IsSame(other));
     EXPECT_EQ(Save(), before);
 }
 

@@ -33,19 +33,19 @@ TEST(LayerRec, ConstructionDefaults)
     EXPECT_EQ(layer.m_nColour, 0);
     EXPECT_EQ(layer.m_nSolveWave, 1);
     EXPECT_EQ(layer.m_nEmbedded, 0);
-    EXPECT_EQ(layer.m_Vcsel.m_strActive, "no");
-    EXPECT_TRUE(layer.m_Vcsel.m_strGratingModel.empty());
-    EXPECT_TRUE(layer.m_Vcsel.m_strVcselType.empty());
-    EXPECT_EQ(layer.m_Vcsel.m_nMeshPoints, 0);
+    EXPECT_EQ(layer.m_Vcsel->m_strActive, "no");
+    EXPECT_TRUE(layer.m_Vcsel->m_strGratingModel.empty());
+    EXPECT_TRUE(layer.m_Vcsel->m_strVcselType.empty());
+    EXPECT_EQ(layer.m_Vcsel->m_nMeshPoints, 0);
     EXPECT_FLOAT_EQ(layer.m_Doping.m_fGaussianTail, 0.001f);
     EXPECT_FLOAT_EQ(layer.m_Doping.m_fValue, 0.0f);
     const int spares[8] = {100, 100, 200, 200, 0, 0, 0, 0};
     for (int i = 0; i < 8; ++i)
         EXPECT_EQ(layer.m_nSpare[i], spares[i]) << i;
-    EXPECT_EQ(layer.m_Grating.m_nColumn, -1);
-    EXPECT_EQ(layer.m_Grating.m_nGratingOrder, 1);
-    EXPECT_DOUBLE_EQ(layer.m_Grating.m_dHigh, 0.1);
-    EXPECT_DOUBLE_EQ(layer.m_Grating.m_dLoAVar[4], -9999.0);
+    EXPECT_EQ(layer.m_Grating->m_nColumn, -1);
+    EXPECT_EQ(layer.m_Grating->m_nGratingOrder, 1);
+    EXPECT_DOUBLE_EQ(layer.m_Grating->m_dHigh, 0.1);
+    EXPECT_DOUBLE_EQ(layer.m_Grating->m_dLoAVar[4], -9999.0);
     EXPECT_EQ(layer.m_wEdgeFlags, 0);
     EXPECT_FLOAT_EQ(layer.m_A.x + layer.m_B.y + layer.m_C.z + layer.m_D.x, 0.0f);
     EXPECT_TRUE(layer.m_Labels.empty());
@@ -57,21 +57,21 @@ TEST(LayerRec, CopyIsDeepAndComplete)
     CLayerRec a = Layer(1.5f, 3.0f, 2.0f);
     a.m_strComment = "$ row one";
     a.m_Labels.push_back({"top", 0, -9999.0});
-    a.m_Grating.m_strHiMacro = "algaas";
+    a.m_Grating.Edit().m_strHiMacro = "algaas";
     a.m_nSpare2 = 7;
-    a.m_VcselStatement.Parse(std::string("vcsel_section vcsel_type=top"));
+    a.m_VcselStatement.Edit().Parse(std::string("vcsel_section vcsel_type=top"));
     CLayerRec b(a);
     CLayerRec c;
     c = a;
     a.m_Labels[0].m_strText = "changed";
-    a.m_Grating.m_strHiMacro.clear();
-    a.m_VcselStatement.SetParam("vcsel_type", "bottom", true);
+    a.m_Grating.Edit().m_strHiMacro.clear();
+    a.m_VcselStatement.Edit().SetParam("vcsel_type", "bottom", true);
     for (const CLayerRec* copy : {&b, &c}) {
         EXPECT_EQ(copy->m_Labels.at(0).m_strText, "top");
-        EXPECT_EQ(copy->m_Grating.m_strHiMacro, "algaas");
+        EXPECT_EQ(copy->m_Grating->m_strHiMacro, "algaas");
         EXPECT_EQ(copy->m_strComment, "$ row one");
         EXPECT_EQ(copy->m_nSpare2, 7);
-        EXPECT_EQ(copy->m_VcselStatement.GetParam("vcsel_type"), "top");
+        EXPECT_EQ(copy->m_VcselStatement->GetParam("vcsel_type"), "top");
         EXPECT_FLOAT_EQ(copy->m_fUpperWidth, 2.0f);
     }
 }
@@ -261,7 +261,7 @@ TEST(LayerRec, PasteMaterialTakesOnlyMaterialData)
     CLayerRec source = Layer(9.0f, 9.0f, 9.0f);
     source.m_Material = Material("algaas", 0.3);
     source.m_Doping.m_strKind = "p";
-    source.m_Vcsel.m_strVcselType = "top";
+    source.m_Vcsel.Edit().m_strVcselType = "top";
     source.m_nVcselFlag = 1;
     source.m_nColour = 5;
     source.m_nPattern = 6;
@@ -277,7 +277,7 @@ TEST(LayerRec, PasteMaterialTakesOnlyMaterialData)
 
     EXPECT_TRUE(target.m_Material == source.m_Material);
     EXPECT_EQ(target.m_Doping.m_strKind, "p");
-    EXPECT_EQ(target.m_Vcsel.m_strVcselType, "top");
+    EXPECT_EQ(target.m_Vcsel->m_strVcselType, "top");
     EXPECT_EQ(target.m_nVcselFlag, 1);
     EXPECT_EQ(target.m_nColour, 5);
     EXPECT_EQ(target.m_nPattern, 6);

@@ -175,22 +175,22 @@ TEST_F(SheetFixture, AContactLayerLeavesWithoutGradingOrGrating)
 {
     g_EditLayer.m_Material.m_Bulk.m_strName = "contact_n";
     g_EditLayer.m_Material.m_Grading.m_nGradeVar = 2;
-    g_EditLayer.m_Grating.m_nPresent = 1;
-    g_EditLayer.m_Grating.m_strHiMacro = "gaas";
-    g_EditLayer.m_Grating.m_strHiActiveMacro = "qw";
-    g_EditLayer.m_Grating.m_strLoMacro = "algaas";
-    g_EditLayer.m_Grating.m_strLoActiveMacro = "qw";
+    g_EditLayer.m_Grating.Edit().m_nPresent = 1;
+    g_EditLayer.m_Grating.Edit().m_strHiMacro = "gaas";
+    g_EditLayer.m_Grating.Edit().m_strHiActiveMacro = "qw";
+    g_EditLayer.m_Grating.Edit().m_strLoMacro = "algaas";
+    g_EditLayer.m_Grating.Edit().m_strLoActiveMacro = "qw";
     OpenSheet(3, {CGeneral::SIZE_PAGE, CGeneral::GRATING_PAGE});
     EXPECT_TRUE(sheet->OnOkPressed());
     EXPECT_EQ(g_EditLayer.m_Material.m_Grading.m_nGradeVar, 0);
-    EXPECT_EQ(g_EditLayer.m_Grating.m_nPresent, 0);
+    EXPECT_EQ(g_EditLayer.m_Grating->m_nPresent, 0);
 }
 
 TEST_F(SheetFixture, EachEmptyGratingMacroNameIsWarnedAboutButOkGoesOn)
 {
-    g_EditLayer.m_Grating.m_nPresent = 1;
-    g_EditLayer.m_Grating.m_strHiMacro = "  gaas ";
-    g_EditLayer.m_Grating.m_strLoMacro = "   ";
+    g_EditLayer.m_Grating.Edit().m_nPresent = 1;
+    g_EditLayer.m_Grating.Edit().m_strHiMacro = "  gaas ";
+    g_EditLayer.m_Grating.Edit().m_strLoMacro = "   ";
     OpenSheet(3, {CGeneral::SIZE_PAGE, CGeneral::GRATING_PAGE});
     prompts.AnswerNext(IDOK);
     prompts.AnswerNext(IDOK);
@@ -200,12 +200,12 @@ TEST_F(SheetFixture, EachEmptyGratingMacroNameIsWarnedAboutButOkGoesOn)
                                       "  You did not set lo_macro_name, \ngrating_compos will not be valid!",
                                       "  You did not set lo_active_macro, \ngrating_compos will not be valid!"}));
     EXPECT_EQ(window.calls, (Calls{"read 6", "commit", "end ok"}));
-    EXPECT_EQ(g_EditLayer.m_Grating.m_strHiMacro, "gaas");
+    EXPECT_EQ(g_EditLayer.m_Grating->m_strHiMacro, "gaas");
 }
 
 TEST_F(SheetFixture, AGratingPageThatCannotBeReadStopsTheOk)
 {
-    g_EditLayer.m_Grating.m_nPresent = 1;
+    g_EditLayer.m_Grating.Edit().m_nPresent = 1;
     OpenSheet(3, {CGeneral::SIZE_PAGE, CGeneral::GRATING_PAGE});
     window.readAccepts = false;
     prompts.AnswerNext(IDOK);
@@ -324,8 +324,8 @@ TEST_F(SheetFixture, NewLayersStartUndopedWithoutExtraMeshAndWithAnEmptyVcselSec
     EXPECT_EQ(g_EditLayer.m_Doping.m_fValue, 0.0f);
     EXPECT_EQ(sheet->m_DopingPage.m_nDopingType, CLayerDop::NONE);
     EXPECT_EQ(g_EditLayer.m_Mesh.m_nExtraLow, 0);
-    EXPECT_EQ(g_EditLayer.m_Vcsel.m_strVcselType, "");
-    EXPECT_EQ(g_EditLayer.m_Vcsel.m_strGratingModel, "1layer");
+    EXPECT_EQ(g_EditLayer.m_Vcsel->m_strVcselType, "");
+    EXPECT_EQ(g_EditLayer.m_Vcsel->m_strGratingModel, "1layer");
     EXPECT_EQ(g_EditLayer.m_nVcselFlag, 1);
     EXPECT_EQ(sheet->m_strVcselTypeAtOpen, "");
 }

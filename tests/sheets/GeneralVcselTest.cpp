@@ -59,9 +59,9 @@ TEST_F(VcselTypes, ANewTypeInAZSegmentWithoutVcselLayersGoesToTheFront)
     EXPECT_TRUE(sheet->OnOkPressed());
     EXPECT_EQ(Names(), (Calls{"N", "A", "B"}));
     EXPECT_EQ(g_EditLayer.m_nVcselFlag, 1);
-    EXPECT_EQ(g_EditLayer.m_Vcsel.m_strVcselType, "N");
+    EXPECT_EQ(g_EditLayer.m_Vcsel->m_strVcselType, "N");
     EXPECT_EQ(g_EditLayer.m_strSheetText, "N");
-    EXPECT_EQ(g_EditLayer.m_Vcsel.m_strGratingModel, "1layer");
+    EXPECT_EQ(g_EditLayer.m_Vcsel->m_strGratingModel, "1layer");
 }
 
 TEST_F(VcselTypes, ANewTypeFollowsTheTypeOfTheRowsBelow)
@@ -124,8 +124,8 @@ TEST_F(VcselTypes, OverwritingAnExistingTypeUpdatesItsEntryAndEveryLayerOfIt)
     EXPECT_EQ(window.calls, (Calls{"commit", "type dialog", "commit", "end ok"}));
     EXPECT_EQ(Names(), (Calls{"A", "V"}));
     EXPECT_FLOAT_EQ(doc().m_VcselSections[1].m_fSectionLoss, 7.0f);
-    EXPECT_FLOAT_EQ(LayerAt(0, 1, 0).m_Vcsel.m_fSectionLoss, 7.0f);
-    EXPECT_FLOAT_EQ(LayerAt(1, 0, 0).m_Vcsel.m_fSectionLoss, 7.0f);
+    EXPECT_FLOAT_EQ(LayerAt(0, 1, 0).m_Vcsel->m_fSectionLoss, 7.0f);
+    EXPECT_FLOAT_EQ(LayerAt(1, 0, 0).m_Vcsel->m_fSectionLoss, 7.0f);
 }
 
 TEST_F(VcselTypes, TheOtherChoicesKeepTheSheetOpenOnTheVcselPage)
@@ -163,7 +163,7 @@ TEST_F(VcselTypes, LoadSelectsTheMatchingEntry)
     EXPECT_EQ(sheet->m_VcselPage.m_nSelectedType, 1);
     EXPECT_EQ(sheet->m_VcselPage.m_strGratingModel, "2layers");
     EXPECT_TRUE(sheet->OnOkPressed());  // an equal-previous page changes no list entry
-    EXPECT_FLOAT_EQ(g_EditLayer.m_Vcsel.m_fSectionLoss, 1.0f);
+    EXPECT_FLOAT_EQ(g_EditLayer.m_Vcsel->m_fSectionLoss, 1.0f);
 }
 
 TEST_F(VcselTypes, AnOverwriteThatEndsInAStopLeavesTheListAsItWas)
@@ -190,9 +190,9 @@ TEST_F(VcselTypes, AVcselPageNeverOpenedStoresAndSpreadsNothing)
     OpenSheet(3);
     EXPECT_EQ(sheet->m_strVcselTypeAtOpen, "V");
     EXPECT_TRUE(sheet->OnOkPressed());
-    EXPECT_TRUE(g_EditLayer.m_Vcsel.IsSame(layerOwn));
+    EXPECT_TRUE(g_EditLayer.m_Vcsel->IsSame(layerOwn));
     EXPECT_EQ(g_EditLayer.m_strSheetText, "");
-    EXPECT_FLOAT_EQ(LayerAt(1, 0, 0).m_Vcsel.m_fSectionLoss, 5.0f);
+    EXPECT_FLOAT_EQ(LayerAt(1, 0, 0).m_Vcsel->m_fSectionLoss, 5.0f);
     EXPECT_FLOAT_EQ(doc().m_VcselSections[0].m_fSectionLoss, 5.0f);
 }
 
@@ -222,7 +222,7 @@ TEST_F(VcselTypes, TheVcselPageOpensOnTheLayersOwnType)
     EXPECT_FLOAT_EQ(sheet->m_VcselPage.m_fSectionLoss, 2.0f);
 
     // A name no entry has exactly: no entry stands for it, and the page keeps the layer's values.
-    g_EditLayer.m_Vcsel.m_strVcselType = "VA";
+    g_EditLayer.m_Vcsel.Edit().m_strVcselType = "VA";
     doc().m_VcselSections = {Type("VAX", 1.0f), Type("W", 5.0f), Type("VAY", 3.0f)};
     OpenSheet(3, {CGeneral::SIZE_PAGE, CGeneral::VCSEL_PAGE});
     EXPECT_EQ(sheet->m_VcselPage.m_nTypeIndexAtOpen, -1);

@@ -18,7 +18,7 @@ class GratingPage : public SheetFixture {
 protected:
     GratingPage()
     {
-        CGratingComposRec& record = g_EditLayer.m_Grating;
+        CGratingComposRec& record = g_EditLayer.m_Grating.Edit();
         record.m_nPresent = 1;
         record.m_strHiMacro = "gaas";
         record.m_strHiActiveMacro = "qw";
@@ -54,9 +54,9 @@ class AProfile : public ::testing::TestWithParam<ProfileCase> {};
 
 TEST_F(GratingPage, OpensWithTheRecordsValuesAndTheColumnCountedFromOne)
 {
-    g_EditLayer.m_Grating.m_dHigh = 0.2;
-    g_EditLayer.m_Grating.m_dRise = 0.05;
-    g_EditLayer.m_Grating.m_nGratingOrder = 2;
+    g_EditLayer.m_Grating.Edit().m_dHigh = 0.2;
+    g_EditLayer.m_Grating.Edit().m_dRise = 0.05;
+    g_EditLayer.m_Grating.Edit().m_nGratingOrder = 2;
     Grating& page = Open();
     EXPECT_EQ(page.m_strName[Grating::HI_VAR], "gaas");
     EXPECT_EQ(page.m_strName[Grating::LO_AVAR], "qw2");
@@ -78,7 +78,7 @@ TEST_F(GratingPage, OpensWithTheRecordsValuesAndTheColumnCountedFromOne)
 
 TEST_F(GratingPage, AnOrderOtherThanOneOrTwoIsReportedShownAsOneAndKeptUntilChosen)
 {
-    g_EditLayer.m_Grating.m_nGratingOrder = 3;
+    g_EditLayer.m_Grating.Edit().m_nGratingOrder = 3;
     prompts.AnswerNext(IDOK);
     Grating& page = Open();
     EXPECT_EQ(prompts.Texts(), Texts{"Grating_order is not correct!"});
@@ -113,7 +113,7 @@ TEST_F(GratingPage, EachParameterChoiceKeepsItsFiveSlotsApart)
 
 TEST_F(GratingPage, WithoutInputGratingComposOnlyTheCheckBoxIsEnabledAndOkTakesTheRecordAsItIs)
 {
-    g_EditLayer.m_Grating.m_nPresent = 0;
+    g_EditLayer.m_Grating.Edit().m_nPresent = 0;
     Grating& page = Open();
     for (int id : Grating::InputControls())
         EXPECT_FALSE(page.IsControlEnabled(id)) << id;

@@ -52,11 +52,11 @@ TEST_F(VcselPage, NewColumnsAndLayersStartANewTypeFromEmptyValues)
         g_nLayerEditMode = mode;
         Vcsel fresh;
         EXPECT_EQ(fresh.m_nCreateMode, Vcsel::NEW_VCSEL) << mode;
-        EXPECT_EQ(g_EditLayer.m_Vcsel.m_strVcselType, "") << mode;
-        EXPECT_FLOAT_EQ(g_EditLayer.m_Vcsel.m_fSectionLoss, 0.0f) << mode;
-        EXPECT_EQ(g_EditLayer.m_Vcsel.m_dLayer[0], 0.0) << mode;
-        EXPECT_EQ(g_EditLayer.m_Vcsel.m_strActive, "no");
-        EXPECT_EQ(g_EditLayer.m_Vcsel.m_strGratingModel, "1layer");
+        EXPECT_EQ(g_EditLayer.m_Vcsel->m_strVcselType, "") << mode;
+        EXPECT_FLOAT_EQ(g_EditLayer.m_Vcsel->m_fSectionLoss, 0.0f) << mode;
+        EXPECT_EQ(g_EditLayer.m_Vcsel->m_dLayer[0], 0.0) << mode;
+        EXPECT_EQ(g_EditLayer.m_Vcsel->m_strActive, "no");
+        EXPECT_EQ(g_EditLayer.m_Vcsel->m_strGratingModel, "1layer");
         EXPECT_EQ(g_EditLayer.m_nVcselFlag, 1) << "the flag stays as the document set it";
     }
 }
@@ -106,10 +106,10 @@ TEST_F(VcselPage, ALayerWhoseTypeTheListLacksKeepsItsValuesAndSpreadsNoOtherType
     MarkVcsel(1, 0, 0, Type("B", 2.0f));   // a layer of another type
     Open();
     EXPECT_TRUE(sheet->OnOkPressed());
-    EXPECT_TRUE(g_EditLayer.m_Vcsel.IsSame(own));
+    EXPECT_TRUE(g_EditLayer.m_Vcsel->IsSame(own));
     EXPECT_EQ(g_EditLayer.m_nVcselFlag, 1);
-    EXPECT_TRUE(LayerAt(0, 1, 1).m_Vcsel.IsSame(own));
-    EXPECT_TRUE(LayerAt(1, 0, 0).m_Vcsel.IsSame(Type("B", 2.0f)));
+    EXPECT_TRUE(LayerAt(0, 1, 1).m_Vcsel->IsSame(own));
+    EXPECT_TRUE(LayerAt(1, 0, 0).m_Vcsel->IsSame(Type("B", 2.0f)));
     ASSERT_EQ(Types().size(), 2u);
     EXPECT_TRUE(Types()[0].IsSame(Type("T10", 10.0f)));
 }
@@ -125,7 +125,7 @@ TEST_F(VcselPage, EqualPreviousGivesTheLayerTheChosenTypesValues)
     EXPECT_EQ(page.m_strTypeName, "B");
     EXPECT_EQ(page.m_strGratingModel, "2layers");
     EXPECT_TRUE(sheet->OnOkPressed());
-    EXPECT_TRUE(g_EditLayer.m_Vcsel.IsSame(Type("B", 2.0f)));
+    EXPECT_TRUE(g_EditLayer.m_Vcsel->IsSame(Type("B", 2.0f)));
     EXPECT_EQ(g_EditLayer.m_strSheetText, "B");
     EXPECT_EQ(Types().size(), 2u);
 }

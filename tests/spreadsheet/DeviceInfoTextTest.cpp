@@ -46,7 +46,7 @@ protected:
         graded.m_Material.m_Grading.m_fGradeTo = 0.3f;
         graded.m_Material.m_Active.m_strName = "gain1";
         graded.m_Material.m_Active.m_dVar[0] = 0.008;
-        graded.m_Grating.m_nPresent = 1;
+        graded.m_Grating.Edit().m_nPresent = 1;
 
         CLayerRec& doped = column.Layer(3);
         doped.m_Doping.m_strKind = "n";
@@ -131,7 +131,7 @@ TEST_F(HoverLines, TheDopingLineFollowsTheLayersDopingType)
 
 TEST_F(HoverLines, AnActiveMacroWithoutAGratingHasThePlainLabel)
 {
-    Seg(0).Column(0).Layer(2).m_Grating.m_nPresent = 0;
+    Seg(0).Column(0).Layer(2).m_Grating.Edit().m_nPresent = 0;
     Lines lines;
     ASSERT_TRUE(CDeviceInfoText(doc()).BuildLines(0, 0, 2, lines));
     EXPECT_EQ(lines[10], "Active_macro: gain1, 0.008,");

@@ -129,18 +129,18 @@ void ExpectSameLayer(const CLayerRec& e, const CLayerRec& a, const std::string& 
     EXPECT_FIELD(m_fWidth);
     EXPECT_FIELD(m_fUpperWidth);
     EXPECT_FIELD(m_fLowerWidth);
-    EXPECT_FIELD(m_Vcsel.m_strActive);
-    EXPECT_FIELD(m_Vcsel.m_strGratingModel);
-    EXPECT_FIELD(m_Vcsel.m_strVcselType);
+    EXPECT_FIELD(m_Vcsel->m_strActive);
+    EXPECT_FIELD(m_Vcsel->m_strGratingModel);
+    EXPECT_FIELD(m_Vcsel->m_strVcselType);
     for (int i = 0; i < 9; ++i) {
-        EXPECT_FIELD(m_Vcsel.m_fIndex[i]);
-        EXPECT_FIELD(m_Vcsel.m_dLayer[i]);
+        EXPECT_FIELD(m_Vcsel->m_fIndex[i]);
+        EXPECT_FIELD(m_Vcsel->m_dLayer[i]);
     }
-    EXPECT_FIELD(m_Vcsel.m_nMeshPoints);
-    EXPECT_FIELD(m_Vcsel.m_fSectionLoss);
-    EXPECT_FIELD(m_Vcsel.m_fSectionIndex);
+    EXPECT_FIELD(m_Vcsel->m_nMeshPoints);
+    EXPECT_FIELD(m_Vcsel->m_fSectionLoss);
+    EXPECT_FIELD(m_Vcsel->m_fSectionIndex);
     EXPECT_FIELD(m_nVcselFlag);
-    EXPECT_EQ(e.m_VcselStatement.FormatParams(), a.m_VcselStatement.FormatParams()) << where << "VCSEL statement";
+    EXPECT_EQ(e.m_VcselStatement->FormatParams(), a.m_VcselStatement->FormatParams()) << where << "VCSEL statement";
     EXPECT_FIELD(m_Material.m_Bulk.m_strName);
     EXPECT_FIELD(m_Material.m_Active.m_strName);
     EXPECT_FIELD(m_Material.m_strInsulatorFor);

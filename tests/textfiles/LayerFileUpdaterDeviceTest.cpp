@@ -133,8 +133,8 @@ const Edit kEdits[] = {
              CLayerRec& layer = column.Layer(r);
              layer.m_fLowerWidth = layer.m_fUpperWidth = layer.m_fWidth = 1.5f;
              layer.m_nColumn = index;
-             if (layer.m_Grating.m_nColumn >= 0)
-                 layer.m_Grating.m_nColumn = index;
+             if (layer.m_Grating->m_nColumn >= 0)
+                 layer.m_Grating.Edit().m_nColumn = index;
          }
          column.m_Labels.clear();
          column.m_Contacts.Clear();
@@ -169,9 +169,9 @@ void AlignWhatTheFileOwns(CZSegment& edited, const CZSegment& read)
             layer.m_nRow = r;
             layer.m_strComment = readLayer.m_strComment;
             layer.m_strMaterialComment = readLayer.m_strMaterialComment;
-            const std::string type = layer.m_Vcsel.m_strVcselType;
+            const std::string type = layer.m_Vcsel->m_strVcselType;
             layer.m_Vcsel = readLayer.m_Vcsel;
-            layer.m_Vcsel.m_strVcselType = type;
+            layer.m_Vcsel.Edit().m_strVcselType = type;
             layer.m_VcselStatement = readLayer.m_VcselStatement;
             layer.m_nVcselFlag = readLayer.m_nVcselFlag;
         }
@@ -299,7 +299,7 @@ TEST_F(LayerFileUpdaterDeviceTest, AnIncludedRowWithMacroParametersKeepsItsInclu
         bool includeKept;
     } cases[] = {
         {"unchanged", [](CZSegment&) {}, true},
-        {"grating variable", [](CZSegment& z) { At(z, 1, 2).m_Grating.m_dHiVar[0] = 0.25; }, false},
+        {"grating variable", [](CZSegment& z) { At(z, 1, 2).m_Grating.Edit().m_dHiVar[0] = 0.25; }, false},
     };
     for (const auto& c : cases) {
         LoadedDevice device;

@@ -183,7 +183,7 @@ TEST(LayerReader, DopingWidthsAndSections)
     EXPECT_EQ((std::vector<float>{4, 2, 3}), (std::vector<float>{first.m_fWidth, first.m_fUpperWidth, first.m_fLowerWidth}));
     EXPECT_EQ((std::vector<float>{5, 5, 5}), (std::vector<float>{second.m_fWidth, second.m_fUpperWidth, second.m_fLowerWidth}));
     // Integer conversion on the layer, decimal conversion truncated in the document's list.
-    EXPECT_EQ(1, first.m_Vcsel.m_nMeshPoints);
+    EXPECT_EQ(1, first.m_Vcsel->m_nMeshPoints);
     ASSERT_EQ(1u, h.vcsel.size());
     EXPECT_EQ(100, h.vcsel[0].m_nMeshPoints);
     EXPECT_EQ("1layer", h.vcsel[0].m_strGratingModel);

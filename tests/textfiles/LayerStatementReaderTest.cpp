@@ -163,23 +163,23 @@ TEST_F(RidgeFixture, VcselSectionsOfRowsAndDocument)
     for (int c = 0; c < 2; ++c) {
         SCOPED_TRACE(c);
         EXPECT_EQ(0, layer(c, 0).m_nVcselFlag);
-        EXPECT_EQ("", layer(c, 0).m_Vcsel.m_strVcselType);
+        EXPECT_EQ("", layer(c, 0).m_Vcsel->m_strVcselType);
         // Row 1 stands after the section statement and takes its values.
         const CLayerRec& row1 = layer(c, 1);
         EXPECT_EQ(1, row1.m_nVcselFlag);
-        EXPECT_EQ("dbr", row1.m_Vcsel.m_strVcselType);
-        EXPECT_EQ("2layers", row1.m_Vcsel.m_strGratingModel);
-        EXPECT_DOUBLE_EQ(1e-7, row1.m_Vcsel.m_dLayer[0]);
-        EXPECT_FLOAT_EQ(3.5f, row1.m_Vcsel.m_fIndex[0]);
-        EXPECT_DOUBLE_EQ(1.2e-7, row1.m_Vcsel.m_dLayer[1]);
-        EXPECT_FLOAT_EQ(3.1f, row1.m_Vcsel.m_fIndex[1]);
-        EXPECT_FLOAT_EQ(2.5f, row1.m_Vcsel.m_fSectionLoss);
+        EXPECT_EQ("dbr", row1.m_Vcsel->m_strVcselType);
+        EXPECT_EQ("2layers", row1.m_Vcsel->m_strGratingModel);
+        EXPECT_DOUBLE_EQ(1e-7, row1.m_Vcsel->m_dLayer[0]);
+        EXPECT_FLOAT_EQ(3.5f, row1.m_Vcsel->m_fIndex[0]);
+        EXPECT_DOUBLE_EQ(1.2e-7, row1.m_Vcsel->m_dLayer[1]);
+        EXPECT_FLOAT_EQ(3.1f, row1.m_Vcsel->m_fIndex[1]);
+        EXPECT_FLOAT_EQ(2.5f, row1.m_Vcsel->m_fSectionLoss);
         // Row 2 names the type but has no section statement of its own.
         const CLayerRec& row2 = layer(c, 2);
         EXPECT_EQ(1, row2.m_nVcselFlag);
-        EXPECT_EQ("dbr", row2.m_Vcsel.m_strVcselType);
-        EXPECT_EQ("1layer", row2.m_Vcsel.m_strGratingModel);
-        EXPECT_EQ("no", row2.m_Vcsel.m_strActive);
+        EXPECT_EQ("dbr", row2.m_Vcsel->m_strVcselType);
+        EXPECT_EQ("1layer", row2.m_Vcsel->m_strGratingModel);
+        EXPECT_EQ("no", row2.m_Vcsel->m_strActive);
     }
 }
 
@@ -201,7 +201,7 @@ TEST_F(RidgeFixture, GratingComposition)
     EXPECT_DOUBLE_EQ(-9999.0, g.m_dHiAVar[0]);
     EXPECT_EQ(2, g.m_nGratingOrder);
     EXPECT_EQ(1, layer(1, 2).m_nEmbedded);
-    EXPECT_EQ(0, layer(0, 2).m_Grating.m_nPresent);
+    EXPECT_EQ(0, layer(0, 2).m_Grating->m_nPresent);
 }
 
 TEST_F(RidgeFixture, SideContactsAndLayerLabels)

@@ -170,8 +170,8 @@ TEST(LayerWriterStatements, VcselSectionsOncePerType)
     z.Column(0).SetLayersInUse(4);
     z.Column(1).SetLayersInUse(4);
     const char* firstColumn[] = {"dbr", "ghost", "dbr", ""};
-    for (int row = 0; row < 4; ++row) z.Column(0).Layer(row).m_Vcsel.m_strVcselType = firstColumn[row];
-    z.Column(1).Layer(3).m_Vcsel.m_strVcselType = "cav";
+    for (int row = 0; row < 4; ++row) z.Column(0).Layer(row).m_Vcsel.Edit().m_strVcselType = firstColumn[row];
+    z.Column(1).Layer(3).m_Vcsel.Edit().m_strVcselType = "cav";
 
     const std::vector<std::vector<std::string>> expected = {
         {"vcsel_section vcsel_type=dbr grating_model=1layer active=no mesh_points=1",

@@ -186,23 +186,20 @@ int CLayerFileUpdater::FindVcselSection(const CKeywordLineList& old, CKeywordLin
 
 bool CLayerFileUpdater::RemoveMatchingParams(const CKeywordLine& pattern, CKeywordLine& s, bool matchValue)
 {
+    // Whether a parameter matches does not depend on the others, and the text a removal leaves
+    // depends only on the parameters left: one rebuild after flagging them all writes the same.
+    std::vector<bool> remove(s.m_params.size(), false);
     bool removed = false;
-    int i = 0;
-    while (i < s.GetParamCount()) {
-        const CKeywordParam& p = s.m_params[static_cast<std::size_t>(i)];
-        bool found = false;
+    for (std::size_t i = 0; i < s.m_params.size(); ++i) {
+        const CKeywordParam& p = s.m_params[i];
         for (const CKeywordParam& q : pattern.m_params)
             if (q.m_strName == p.m_strName && (!matchValue || q.m_strValue == p.m_strValue)) {
-                found = true;
+                remove[i] = true;
+                removed = true;
                 break;
             }
-        if (found) {
-            s.RemoveParam(i);
-            removed = true;
-        } else {
-            ++i;
-        }
     }
+    s.RemoveFlaggedParams(remove);
     return removed;
 }
 

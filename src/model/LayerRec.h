@@ -65,7 +65,7 @@ public:
     CLayerRec& operator=(const CLayerRec&) = default;
     CLayerRec(CLayerRec&&) = default;
     CLayerRec& operator=(CLayerRec&&) = default;
-    virtual ~CLayerRec() = default;
+    ~CLayerRec() = default;
 
     // True when the bulk macro name is a void name: at most one character or beginning with "void".
     bool IsEmpty() const;

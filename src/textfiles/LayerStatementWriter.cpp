@@ -20,6 +20,15 @@ namespace {
 const char kBulkSymbolMessage[] = "Your bulk macro info. is not correct!";
 const char kActiveSymbolMessage[] = "Your active macro info. is not correct!";
 
+// "var_symbol<k>": the name under which a macro definition gives the symbol of its variable k,
+// looked up for every variable of every layer written; the six a layer holds come from a table.
+std::string SymbolName(int k)
+{
+    static const char* const names[] = {"var_symbol1", "var_symbol2", "var_symbol3",
+                                        "var_symbol4", "var_symbol5", "var_symbol6"};
+    return k >= 1 && k <= 6 ? std::string(names[k - 1]) : StrFormat("var_symbol%d", k);
+}
+
 // The macro name as the file names it: no "_old_style" tail.
 std::string WithoutOldStyle(const std::string& name)
 {
@@ -189,9 +198,8 @@ void CLayerStatementWriter::WriteRow(int row, std::vector<std::string>& writtenT
 
 std::string CLayerStatementWriter::LookUpSymbol(const std::string& macroName, int k, const char* message)
 {
-    CMacroDef def;
     std::string symbol;
-    if (m_ctx.macros.Find(macroName, def)) symbol = def.FindParamValue(StrFormat("var_symbol%d", k));
+    if (const CMacroDef* def = m_ctx.macros.FindDefinition(macroName)) symbol = def->FindParamValue(SymbolName(k));
     if (symbol.empty()) AfxMessageBox(message, MB_OK);
     return symbol;
 }
@@ -229,13 +237,13 @@ CKeywordLine CLayerStatementWriter::FormatLayerMater(const CLayerRec& layer, int
     CMaterialStatements materials(m_ctx);
     // A layer holds six variables of each macro.
     const int bulkCount = std::min(materials.GetMacroParamCount("bulk", stored), 6);
+    const CMacroDef* bulkDef = bulkCount > 0 && !oldStyle ? m_ctx.macros.FindDefinition(stored) : nullptr;
     for (int k = 1; k <= bulkCount; ++k) {
         if (k == grade) continue;
         const double value = material.m_Bulk.m_dVar[k - 1];
         if (!oldStyle) {
-            CMacroDef def;
             std::string symbol;
-            if (m_ctx.macros.Find(stored, def)) symbol = def.FindParamValue(StrFormat("var_symbol%d", k));
+            if (bulkDef) symbol = bulkDef->FindParamValue(SymbolName(k));
             if (symbol == "xlam" && std::fabs(value) < 0.0001) continue;
             if (symbol.empty()) AfxMessageBox(kBulkSymbolMessage, MB_OK);
             appendSymbol("var_symbol%d", k, symbol);
@@ -250,12 +258,13 @@ CKeywordLine CLayerStatementWriter::FormatLayerMater(const CLayerRec& layer, int
         AppendParam(line, "active_macro", WithoutOldStyle(active));
         const bool activeOldStyle = Contains(active, "_old_style");
         const int activeCount = std::min(materials.GetMacroParamCount("active", storedActive), 6);
+        const CMacroDef* activeDef =
+            activeCount > 0 && !activeOldStyle ? m_ctx.macros.FindDefinition(active) : nullptr;
         for (int k = 1; k <= activeCount; ++k) {
             const double value = material.m_Active.m_dVar[k - 1];
             if (!activeOldStyle) {
-                CMacroDef def;
                 std::string symbol;
-                if (m_ctx.macros.Find(active, def)) symbol = def.FindParamValue(StrFormat("var_symbol%d", k));
+                if (activeDef) symbol = activeDef->FindParamValue(SymbolName(k));
                 if (symbol == "xlam" && std::fabs(value) < 0.0001) continue;
                 if (symbol.empty()) AfxMessageBox(kActiveSymbolMessage, MB_OK);
                 appendSymbol("avar_symbol%d", k, symbol);

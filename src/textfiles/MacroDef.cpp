@@ -21,18 +21,19 @@ bool IsInvalidWord(const std::string& text)
            || CMacroDef::IsSpecialChar(kInvalidWordChars, 2, text);
 }
 
-std::string EntryAt(const std::vector<std::string>& entries, int i)
+const std::string& EntryAt(const std::vector<std::string>& entries, int i)
 {
-    return (i >= 0 && i < static_cast<int>(entries.size())) ? entries[i] : std::string();
+    static const std::string none;
+    return (i >= 0 && i < static_cast<int>(entries.size())) ? entries[i] : none;
 }
 
 }  // namespace
 
 CMacroDef::CMacroDef(const std::string& usage) : m_strUsage(usage) {}
 
-std::string CMacroDef::GetToken(int i) const { return EntryAt(m_tokens, i); }
+const std::string& CMacroDef::GetToken(int i) const { return EntryAt(m_tokens, i); }
 
-std::string CMacroDef::GetParamEntry(int i) const { return EntryAt(m_params, i); }
+const std::string& CMacroDef::GetParamEntry(int i) const { return EntryAt(m_params, i); }
 
 int CMacroDef::GetParamCount() const { return TripleCount(GetParamEntryCount()); }
 

@@ -21,15 +21,15 @@ public:
 
     const std::string& GetUsage() const { return m_strUsage; }
     std::string GetKeyword() const { return GetToken(0); }
-    std::string GetMacroName() const { return GetToken(3); }
+    const std::string& GetMacroName() const { return GetToken(3); }
 
     const std::string& GetComment() const { return m_strComment; }
     void SetComment(const std::string& comment) { m_strComment = comment; }
 
     int GetTokenCount() const { return static_cast<int>(m_tokens.size()); }
-    std::string GetToken(int i) const;
+    const std::string& GetToken(int i) const;
     int GetParamEntryCount() const { return static_cast<int>(m_params.size()); }
-    std::string GetParamEntry(int i) const;
+    const std::string& GetParamEntry(int i) const;
 
     // (entries of the parameter array - 1) / 3 - 1: -1 for an empty definition.
     int GetParamCount() const;

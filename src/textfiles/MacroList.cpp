@@ -12,20 +12,25 @@ bool CMacroList::GetNext(CMacroDef& def)
 
 bool CMacroList::Find(const std::string& name, CMacroDef& def)
 {
+    const CMacroDef* found = FindDefinition(name);
+    if (found)
+        def = *found;
+    return found != nullptr;
+}
+
+const CMacroDef* CMacroList::FindDefinition(const std::string& name)
+{
     m_nCursor = 0;
-    while (m_nCursor < GetCount()) {
-        if (m_defs[m_nCursor++].GetMacroName() == name) {
-            def = m_defs[m_nCursor - 1];
-            return true;
-        }
-    }
-    return false;
+    while (m_nCursor < GetCount())
+        if (m_defs[m_nCursor++].GetMacroName() == name)
+            return &m_defs[m_nCursor - 1];
+    return nullptr;
 }
 
 int CMacroList::GetParamCountOf(const std::string& name)
 {
-    CMacroDef def;
-    return Find(name, def) ? def.GetParamCount() : 0;
+    const CMacroDef* def = FindDefinition(name);
+    return def ? def->GetParamCount() : 0;
 }
 
 void CMacroList::AddAll(CMacroList& other)

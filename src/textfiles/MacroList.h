@@ -13,6 +13,9 @@ public:
     bool GetNext(CMacroDef& def);
     // The first definition whose name (token 3) equals the name exactly; the cursor stays behind it.
     bool Find(const std::string& name, CMacroDef& def);
+    // The same definition without copying it out; null when there is none. Valid until the list
+    // changes.
+    const CMacroDef* FindDefinition(const std::string& name);
     // Parameter count of the named macro; 0 when the list has none.
     int GetParamCountOf(const std::string& name);
     // Appends a copy of each of the other list's definitions, in order.

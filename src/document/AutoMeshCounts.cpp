@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace {
 
@@ -23,6 +24,25 @@ double DopingTerm(double value, double neighbour)
     if (a != 0.0 && b != 0.0)
         return std::fabs(std::trunc(std::log10(a) - std::log10(b)));
     return 0.0;
+}
+
+CMeshSettings FilledMeshSettings(CMeshSettings mesh, const CMeshRegionResult& result)
+{
+    if (mesh.m_nMeshNum != 0)
+        return mesh;
+    mesh.m_nMeshNum = result.m_nCount;
+    mesh.m_fRatio = static_cast<float>(result.m_dRatio);
+    mesh.m_dShiftCenter = result.m_dShift;
+    mesh.m_nExtraLow = result.m_nLow;
+    mesh.m_nExtraHigh = result.m_nHigh;
+    return mesh;
+}
+
+bool SameMeshSettings(const CMeshSettings& a, const CMeshSettings& b)
+{
+    return a.m_nMeshNum == b.m_nMeshNum && a.m_nExtraLow == b.m_nExtraLow && a.m_nExtraHigh == b.m_nExtraHigh &&
+           std::memcmp(&a.m_fRatio, &b.m_fRatio, sizeof a.m_fRatio) == 0 &&
+           std::memcmp(&a.m_dShiftCenter, &b.m_dShiftCenter, sizeof a.m_dShiftCenter) == 0;
 }
 
 void test::ComputeMeshCounts(int totalX, const std::vector<CMeshRegion>& columns,

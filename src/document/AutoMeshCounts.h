@@ -4,6 +4,8 @@
 // layer rows - giving more lines where material or doping changes and where a region is larger,
 // and grades each region's mesh toward the sides where the changes are.
 
+#include "model/LayerBlocks.h"
+
 #include <vector>
 
 // One region of a direction: its doping concentration (0 undoped), material tag and length.
@@ -58,3 +60,10 @@ public:
 // The doping term of a value and its neighbour's: whole decades between them, or the decades of
 // the doped one beside an undoped one.
 double DopingTerm(double value, double neighbour);
+
+// The settings with an unset count (0) filled in from a region's result: count, ratio, shift and
+// extra lines; settings whose count is set come back as they are.
+CMeshSettings FilledMeshSettings(CMeshSettings mesh, const CMeshRegionResult& result);
+// True when two settings hold the same bits: a pass that would write one over the other changes
+// nothing (a -0 over a 0 does, as a save writes it).
+bool SameMeshSettings(const CMeshSettings& a, const CMeshSettings& b);

@@ -1,5 +1,7 @@
 #include "document/DeckSaveRollback.h"
 
+#include "document/AutoMeshCounts.h"
+
 #include <algorithm>
 
 void CDeckSaveRollback::Capture(const std::vector<CZSegment>& zsegs, int inUse, const CSegInfoList& segInfo)
@@ -29,12 +31,19 @@ void CDeckSaveRollback::Restore(std::vector<CZSegment>& zsegs, CSegInfoList& seg
         zseg.m_strLayerFile = kept.layerFile;
         zseg.m_Params = kept.params;
         zseg.m_Sections = kept.sections;
+        // Only the settings the save changed are put back: a column or layer an undo snapshot
+        // shares stays shared unless the save wrote to it.
         std::size_t next = 0;
         for (int c = 0; c < zseg.GetColumnCount() && next < kept.meshes.size(); ++c) {
-            CColumnRec& column = zseg.Column(c);
-            column.m_Mesh = kept.meshes[next++];
-            for (int r = 0; r < column.GetLayersInUse() && next < kept.meshes.size(); ++r)
-                column.Layer(r).m_Mesh = kept.meshes[next++];
+            const CMeshSettings& columnMesh = kept.meshes[next++];
+            if (!SameMeshSettings(zseg.GetColumn(c).m_Mesh, columnMesh))
+                zseg.Column(c).m_Mesh = columnMesh;
+            const int rows = zseg.GetColumn(c).GetLayersInUse();
+            for (int r = 0; r < rows && next < kept.meshes.size(); ++r) {
+                const CMeshSettings& layerMesh = kept.meshes[next++];
+                if (!SameMeshSettings(zseg.GetColumn(c).GetLayer(r).m_Mesh, layerMesh))
+                    zseg.Column(c).Layer(r).m_Mesh = layerMesh;
+            }
         }
     }
 }

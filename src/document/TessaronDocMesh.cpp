@@ -91,10 +91,13 @@ void CTessaronDoc::PrepareAutoMesh(int index)
                 m_AutoMeshTags[c][j] = ++counter;
         }
     }
+    // Every save runs this pass: a layer whose tag is already right is only read.
     for (int c = 0; c < columns; ++c) {
-        CColumnRec& column = segment.Column(c);
-        for (int j = 0; j < rows && j < column.GetLayersInUse(); ++j)
-            column.Layer(j).m_nMaterialTag = m_AutoMeshTags[c][j];
+        const int inUse = segment.GetColumn(c).GetLayersInUse();
+        for (int j = 0; j < rows && j < inUse; ++j) {
+            if (segment.GetColumn(c).GetLayer(j).m_nMaterialTag != m_AutoMeshTags[c][j])
+                segment.Column(c).Layer(j).m_nMaterialTag = m_AutoMeshTags[c][j];
+        }
     }
 
     // Reference row: the most structured row across the columns, the later one among equals.
@@ -146,22 +149,22 @@ void CTessaronDoc::AutoMeshZsegment(int index)
     calculator.ComputeMeshCounts(segment.m_nTotalXMesh, columnRegions, columnResults, segment.m_nTotalYMesh,
                                  rowRegions, rowResults);
 
-    const auto fill = [](CMeshSettings& mesh, const CMeshRegionResult& result) {
-        if (mesh.m_nMeshNum != 0)
-            return;
-        mesh.m_nMeshNum = result.m_nCount;
-        mesh.m_fRatio = static_cast<float>(result.m_dRatio);
-        mesh.m_dShiftCenter = result.m_dShift;
-        mesh.m_nExtraLow = result.m_nLow;
-        mesh.m_nExtraHigh = result.m_nHigh;
-    };
-    for (int c = 0; c < columns; ++c)
-        fill(segment.Column(c).m_Mesh, columnResults[c]);
+    // Every save runs this pass: a count that is set (or that the fill would give again) is only
+    // read, so that the columns and layers an undo snapshot shares are copied only where a count
+    // is filled in.
+    for (int c = 0; c < columns; ++c) {
+        const CMeshSettings filled = FilledMeshSettings(segment.GetColumn(c).m_Mesh, columnResults[c]);
+        if (!SameMeshSettings(filled, segment.GetColumn(c).m_Mesh))
+            segment.Column(c).m_Mesh = filled;
+    }
     for (int j = 0; j < rows; ++j) {
         for (int c = 0; c < columns; ++c) {
-            CColumnRec& column = segment.Column(c);
-            if (column.HasRow(j))
-                fill(column.Layer(j).m_Mesh, rowResults[j]);
+            if (!segment.GetColumn(c).HasRow(j))
+                continue;
+            const CMeshSettings& stored = segment.GetColumn(c).GetLayer(j).m_Mesh;
+            const CMeshSettings filled = FilledMeshSettings(stored, rowResults[j]);
+            if (!SameMeshSettings(filled, stored))
+                segment.Column(c).Layer(j).m_Mesh = filled;
         }
     }
 }
@@ -247,17 +250,19 @@ bool CTessaronDoc::ConfirmMeshesBeforeSave()
 
 void CTessaronDoc::RaiseMinimumMeshCounts()
 {
+    // Every save runs this pass: a count already at its floor is only read, so that the columns
+    // and layers an undo snapshot shares are copied only where a count is raised.
     for (int z = 0; z < GetZSegmentsInUse(); ++z) {
         CZSegment& segment = m_ZSegments[z];
         for (int c = 0; c < segment.GetColumnCount(); ++c) {
-            CColumnRec& column = segment.Column(c);
-            for (int j = 0; j < column.GetLayersInUse(); ++j) {
-                if (column.Layer(j).m_Mesh.m_nMeshNum < 3)
-                    column.Layer(j).m_Mesh.m_nMeshNum = 3;
+            const int rows = segment.GetColumn(c).GetLayersInUse();
+            for (int j = 0; j < rows; ++j) {
+                if (segment.GetColumn(c).GetLayer(j).m_Mesh.m_nMeshNum < 3)
+                    segment.Column(c).Layer(j).m_Mesh.m_nMeshNum = 3;
             }
         }
         for (int c = 0; c < segment.GetColumnCount(); ++c) {
-            if (segment.Column(c).m_Mesh.m_nMeshNum < 2)
+            if (segment.GetColumn(c).m_Mesh.m_nMeshNum < 2)
                 segment.Column(c).m_Mesh.m_nMeshNum = 2;
         }
     }

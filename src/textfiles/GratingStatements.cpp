@@ -98,10 +98,14 @@ bool CGratingStatements::IsComplete(const CGratingComposRec& rec)
 
 bool CGratingStatements::IsGratingComplete(int n, int column, int row)
 {
-    if (!m_ctx.zsegs[n].GetColumn(column).HasRow(row)) return false;
-    CLayerRec& layer = m_ctx.zsegs[n].Column(column).Layer(row);
-    layer.m_nEmbedded = IsComplete(layer.m_Grating) ? 1 : 0;
-    return layer.m_nEmbedded == 1;
+    CZSegment& z = m_ctx.zsegs[n];
+    if (!z.GetColumn(column).HasRow(row)) return false;
+    const CLayerRec& layer = z.GetColumn(column).GetLayer(row);
+    const int embedded = IsComplete(layer.m_Grating) ? 1 : 0;
+    // The writer asks this of every layer it writes: a flag that is already right is only read,
+    // so that a save copies no layer an undo snapshot shares.
+    if (layer.m_nEmbedded != embedded) z.Column(column).Layer(row).m_nEmbedded = embedded;
+    return embedded == 1;
 }
 
 void CGratingStatements::AppendVariables(CKeywordLine& line, const std::string& macroName,

@@ -13,13 +13,26 @@ int GroupBlockOf(const std::string& keyword)
     return -1;
 }
 
+// The first column that has the row in use; -1 when none has.
+int RowCommentColumn(const CZSegment& z, int row)
+{
+    for (int c = 0; c < z.GetColumnCount(); ++c)
+        if (z.GetColumn(c).HasRow(row)) return c;
+    return -1;
+}
+
 }  // namespace
 
 CLayerRec* CLayerComments::RowCommentHolder(CZSegment& z, int row)
 {
-    for (int c = 0; c < z.GetColumnCount(); ++c)
-        if (z.GetColumn(c).HasRow(row)) return &z.Column(c).Layer(row);
-    return nullptr;
+    const int c = RowCommentColumn(z, row);
+    return c < 0 ? nullptr : &z.Column(c).Layer(row);
+}
+
+const CLayerRec* CLayerComments::RowCommentHolder(const CZSegment& z, int row)
+{
+    const int c = RowCommentColumn(z, row);
+    return c < 0 ? nullptr : &z.GetColumn(c).GetLayer(row);
 }
 
 void CLayerComments::AppendCommentLine(std::string& block, const std::string& line)

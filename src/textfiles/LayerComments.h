@@ -31,6 +31,8 @@ public:
     // The layer that keeps the comment block of a row: the row's layer in the first column that has
     // the row in use (the first column, unless it is shorter than another); null when none has.
     static CLayerRec* RowCommentHolder(CZSegment& z, int row);
+    // The same for reading (the writer): it copies nothing an undo snapshot shares.
+    static const CLayerRec* RowCommentHolder(const CZSegment& z, int row);
 
 private:
     CLayerFileContext& m_ctx;

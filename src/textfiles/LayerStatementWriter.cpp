@@ -48,7 +48,7 @@ float ColumnBaseWidth(const CColumnRec& column)
 void CLayerStatementWriter::WriteLayerStatements(int nZSeg)
 {
     m_nZSeg = nZSeg;
-    CZSegment& z = m_ctx.zsegs[nZSeg];
+    const CZSegment& z = m_ctx.zsegs[nZSeg];
     m_nColumns = z.GetColumnCount();
 
     AppendComments(z.m_strComments[CLayerComments::BeforeBegin]);
@@ -165,7 +165,7 @@ void CLayerStatementWriter::WriteContactRanges(bool bottom)
 
 void CLayerStatementWriter::WriteRow(int row, std::vector<std::string>& writtenTypes)
 {
-    CZSegment& z = m_ctx.zsegs[m_nZSeg];
+    const CZSegment& z = m_ctx.zsegs[m_nZSeg];
     PrepareFillers(row);
 
     if (const CLayerRec* holder = CLayerComments::RowCommentHolder(z, row)) AppendComments(holder->m_strComment);
@@ -174,9 +174,12 @@ void CLayerStatementWriter::WriteRow(int row, std::vector<std::string>& writtenT
     CMaterialStatements materials(m_ctx);
     CGratingStatements gratings(m_ctx);
     for (int c = 0; c < m_nColumns; ++c) {
-        const CLayerRec& layer = RowLayer(c, row);
-        if (materials.WriteLayerMacro(layer, c) != 0) continue;
+        if (materials.WriteLayerMacro(RowLayer(c, row), c) != 0) continue;
         gratings.IsGratingComplete(m_nZSeg, c, row);
+        // Read after the check: when the check changes the layer's embedded flag while an undo
+        // snapshot shares the layer, the column holds a copy of it from then on, and the flag
+        // written is the copy's.
+        const CLayerRec& layer = RowLayer(c, row);
         m_ctx.lines.Append(FormatLayerMater(layer, c));
         if (!layer.m_Doping.m_strNewDoping.empty()) {
             CKeywordLine newDoping;

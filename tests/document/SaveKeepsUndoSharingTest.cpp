@@ -195,7 +195,7 @@ TEST_F(SaveKeepsUndoSharing, AnEmbeddedFlagTheSaveChangesIsWrittenAsChangedWhile
         OpenRidgeLayerFile();
         ASSERT_EQ(Seg(0).GetColumn(1).GetLayer(2).m_nEmbedded, 1);
         // The user takes the grating away: the composition is no longer complete.
-        ModifyLayer(1, 2, [] { g_EditLayer.m_Grating.m_nPresent = 0; });
+        ModifyLayer(1, 2, [] { g_EditLayer.m_Grating.Edit().m_nPresent = 0; });
         ASSERT_EQ(Seg(0).GetColumn(1).GetLayer(2).m_nEmbedded, 1);
         if (checkPoint)
             doc().CheckPoint();

@@ -77,8 +77,9 @@ public:
     CKeywordLine& operator[](int index) { return m_lines[static_cast<std::size_t>(index)]; }
     const CKeywordLine& operator[](int index) const { return m_lines[static_cast<std::size_t>(index)]; }
 
-    // Keyword and parameter value of the statement at index; "" for an index outside the list.
-    std::string GetKeyword(int index) const;
+    // Keyword and parameter value of the statement at index; "" for an index outside the list. The
+    // keyword is the statement's own, valid until the list changes.
+    const std::string& GetKeyword(int index) const;
     std::string GetLineParam(int index, const std::string& name) const;
     int CountKeyword(const std::string& keyword) const;
     int CountColumnLines() const { return CountKeyword("column"); }

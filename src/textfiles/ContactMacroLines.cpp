@@ -11,7 +11,7 @@ namespace {
 
 bool IsContactStatement(const CKeywordLine& line)
 {
-    return line.GetKeyword() == "layer_mater" && StartsWith(line.GetParam("macro_name"), "contact");
+    return line.GetKeyword() == "layer_mater" && StartsWith(line.ParamValue("macro_name"), "contact");
 }
 
 // Gives the first parameter whose name contains from the name to; its index, -1 when none.

@@ -22,7 +22,7 @@ int CGratingStatements::ReadGratingCompos(int n)
     int row = 0;
     const int count = lines.GetCount();
     for (int i = 0; i < count; ++i) {
-        const std::string keyword = lines.GetKeyword(i);
+        const std::string& keyword = lines.GetKeyword(i);
         if (keyword == "layer") {
             ++row;
             continue;

@@ -50,7 +50,7 @@ int CLayerComments::CollectComments(int nZSeg)
     int row = 0;
     const int count = m_ctx.lines.GetCount();
     for (int i = 0; i < count; ++i) {
-        const std::string keyword = m_ctx.lines.GetKeyword(i);
+        const std::string& keyword = m_ctx.lines.GetKeyword(i);
         if (StartsWith(keyword, "$")) {
             // A lone "$" is a separator the writer puts between groups, not a comment of its own,
             // unless it follows a comment.

@@ -18,7 +18,7 @@ int CSideContactStatements::ReadSideContacts(int n)
     int row = -1;
     const int count = m_ctx.lines.GetCount();
     for (int i = 0; i < count; ++i) {
-        const std::string keyword = m_ctx.lines.GetKeyword(i);
+        const std::string& keyword = m_ctx.lines.GetKeyword(i);
         if (keyword == "layer") {
             if (current.GetCount() > 0) groups.push_back(current);
             ++row;

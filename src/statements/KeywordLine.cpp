@@ -33,6 +33,16 @@ void NormaliseStatementText(const char* text, std::size_t size, std::string& out
     out.resize(static_cast<std::size_t>(end - begin));
 }
 
+// The position of the first blank or TAB at or after pos; the size of the text when there is none.
+// A plain scan: the library's find_first_of looks each character up in the set of two, and every
+// keyword and value of a file is ended here.
+std::size_t WordEnd(const std::string& text, std::size_t pos)
+{
+    while (pos < text.size() && !IsBlank(text[pos]))
+        ++pos;
+    return pos;
+}
+
 char CloserOf(char opener)
 {
     switch (opener) {
@@ -83,9 +93,7 @@ bool TakeParam(const std::string& text, std::size_t& pos, std::vector<CKeywordPa
             param.m_strValue.assign(text, valueStart, valueEnd - valueStart);
         }
     } else {
-        valueEnd = text.find_first_of(" \t", valueStart);
-        if (valueEnd == std::string::npos)
-            valueEnd = text.size();
+        valueEnd = WordEnd(text, valueStart);
         param.m_strValue.assign(text, valueStart, valueEnd - valueStart);
     }
     param.m_strSourceValue = param.m_strValue;
@@ -188,9 +196,7 @@ bool CKeywordLine::ParseTrimmed(const char* text, std::size_t size, std::string*
     while (pos < normal.size() && IsWhiteSpace(normal[pos]))
         ++pos;
     if (pos < normal.size()) {
-        std::size_t wordEnd = normal.find_first_of(" \t", pos);
-        if (wordEnd == std::string::npos)
-            wordEnd = normal.size();
+        const std::size_t wordEnd = WordEnd(normal, pos);
         m_strKeyword.assign(normal, pos, wordEnd - pos);
         pos = wordEnd;
     } else {

@@ -131,13 +131,13 @@ TEST(KeywordLine, ValueLookupsWithoutCopyAgreeWithGetParam)
         const std::string what = c.line.m_strText + " / " + c.name;
         const std::string* found = c.line.FindParamValue(c.name);
         ASSERT_EQ(found != nullptr, c.expected != nullptr) << what;
-        if (found)
-            EXPECT_EQ(*found, c.expected) << what;
         EXPECT_EQ(c.line.ParamValue(c.name), c.line.GetParam(c.name)) << what;
         EXPECT_EQ(c.line.GetParam(c.name), c.expected ? c.expected : "") << what;
-        // The value is the statement's own, not a copy.
-        if (found)
+        if (found) {
+            EXPECT_EQ(*found, c.expected) << what;
+            // The value is the statement's own, not a copy.
             EXPECT_EQ(&c.line.ParamValue(c.name), found) << what;
+        }
     }
 }
 

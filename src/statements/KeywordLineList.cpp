@@ -158,7 +158,7 @@ bool CKeywordLineList::LoadNumbered(CArchive& archive, CLoadContext& context, in
     while (ReadNextStatement(archive, logical, raw)) {
         CKeywordLine line;
         line.ParseAsRead(logical, std::move(raw));
-        if (line.m_strKeyword != "include") {
+        if (std::string_view(line.m_strKeyword) != "include") {
             line.m_nLine = ++context.m_nLineCounter;
             line.m_nSource = depth * kSourceStride + index;
             m_lines.push_back(std::move(line));
@@ -313,7 +313,7 @@ namespace {
 // counting as 1); nothing for any other statement.
 bool CountsAsMacroLineOf(const CKeywordLine& line, int& column)
 {
-    if (line.m_strKeyword != "layer_mater")
+    if (std::string_view(line.m_strKeyword) != "layer_mater")
         return false;
     column = ColumnNum(line);
     if (column == 0)

@@ -19,7 +19,7 @@ namespace {
 
 // Number of contact statements of the keyword whose "column_num" names the column, for columns 1..columns
 // (index column - 1), in one pass over the list.
-std::vector<int> CountColumnContacts(const CKeywordLineList& lines, const char* keyword, int columns)
+std::vector<int> CountColumnContacts(const CKeywordLineList& lines, std::string_view keyword, int columns)
 {
     std::vector<int> counts(static_cast<std::size_t>(std::max(columns, 0)), 0);
     for (const CKeywordLine& line : lines.m_lines) {
@@ -71,7 +71,7 @@ bool HasEndAfterBegin(const CKeywordLineList& lines)
     const int begin = lines.FindNthLine("begin_layer", 1);
     if (begin < 0) return true;
     for (int i = begin + 1; i < lines.GetCount(); ++i)
-        if (lines.GetKeyword(i) == "end_layer") return true;
+        if (std::string_view(lines.GetKeyword(i)) == "end_layer") return true;
     return false;
 }
 
@@ -120,7 +120,8 @@ int CLayerStatementReader::ReadLayerStatements(int nZSeg)
     m_contactLines[0].clear();
     m_contactLines[1].clear();
     for (int i = 0; i < m_ctx.lines.GetCount(); ++i) {
-        const std::string& keyword = m_ctx.lines.GetKeyword(i);
+        // Compared as a view: a comparison with a text literal then needs no library call.
+        const std::string_view keyword = m_ctx.lines.GetKeyword(i);
         if (keyword == "layer_mater") m_materLines.push_back(i);
         if (keyword == "layer") m_layerLines.push_back(i);
         if (keyword == "bottom_contact") m_contactLines[0].push_back(i);
@@ -163,7 +164,7 @@ CKeywordLine CLayerStatementReader::RowSectionStatement(int row) const
     const int from = row > 0 ? m_layerLines[row - 1] + 1 : 0;
     CKeywordLine section;
     for (int i = from; i < m_layerLines[row]; ++i)
-        if (m_ctx.lines.GetKeyword(i) == "vcsel_section") section = m_ctx.lines[i];
+        if (std::string_view(m_ctx.lines.GetKeyword(i)) == "vcsel_section") section = m_ctx.lines[i];
     return section;
 }
 

@@ -238,10 +238,10 @@ std::string CKeywordLineList::StoreFlatText() const
 
 // ---------------------------------------------------------------- queries
 
-const std::string& CKeywordLineList::GetKeyword(int index) const
+const std::string& CKeywordLineList::NoKeyword()
 {
     static const std::string kNone;
-    return index >= 0 && index < GetCount() ? (*this)[index].m_strKeyword : kNone;
+    return kNone;
 }
 
 std::string CKeywordLineList::GetLineParam(int index, const std::string& name) const

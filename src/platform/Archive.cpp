@@ -16,7 +16,8 @@ bool CArchive::OpenLoad(const std::string& path)
     std::string bytes;
     if (!ReadFileBytes(path, bytes))
         return false;
-    OpenLoadFromMemory(bytes, path);
+    // The file's bytes are handed over, not copied: a large file would be in memory twice.
+    OpenLoadFromMemory(std::move(bytes), path);
     return true;
 }
 
@@ -37,12 +38,12 @@ bool CArchive::OpenStore(const std::string& path)
     return true;
 }
 
-void CArchive::OpenLoadFromMemory(const std::string& bytes, const std::string& name)
+void CArchive::OpenLoadFromMemory(std::string bytes, const std::string& name)
 {
     Close();
     m_mode = Mode::load;
     m_path = name;
-    m_bytes = bytes;
+    m_bytes = std::move(bytes);
     m_readPos = 0;
 }
 

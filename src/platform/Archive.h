@@ -20,6 +20,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 
 class CArchive {
 public:
@@ -34,7 +35,7 @@ public:
     bool OpenStore(const std::string& path);
     // A loading archive over bytes in memory; name stands for the file path (its folder is where
     // included files are looked for, its end tells a ".mac" file).
-    void OpenLoadFromMemory(const std::string& bytes, const std::string& name);
+    void OpenLoadFromMemory(std::string bytes, const std::string& name);
     // A storing archive that keeps what is written in memory (StoredBytes); Close writes no file.
     void OpenStoreToMemory(const std::string& name = std::string());
 
@@ -48,6 +49,12 @@ public:
     // without a line break counts. False at the end of the file.
     bool ReadString(std::string& line);
     bool AtEnd() const { return m_readPos >= m_bytes.size(); }
+    // Loading: the bytes not read yet (valid until the archive is next opened or closed); a reader
+    // sizes what it builds from them before it reads.
+    std::string_view UnreadText() const
+    {
+        return m_readPos < m_bytes.size() ? std::string_view(m_bytes).substr(m_readPos) : std::string_view();
+    }
 
     // Storing: appends bytes unchanged.
     void WriteString(const std::string& text);

@@ -15,18 +15,32 @@ const char* const kLineEnd = "\r\n";
 const char* const kIndent = "  ";
 
 // CR, LF and "&" read as blanks; runs of blanks collapse to one. TABs are kept as they are.
+// Written through a pointer into a buffer sized for the whole text and cut to length at the end:
+// every statement of a file passes here character by character.
 void NormaliseStatementText(const char* text, std::size_t size, std::string& out)
 {
-    out.clear();
-    out.reserve(size);
+    out.resize(size);
+    char* const begin = out.data();
+    char* end = begin;
     for (std::size_t i = 0; i < size; ++i) {
         char c = text[i];
         if (c == '\r' || c == '\n' || c == '&')
             c = ' ';
-        if (c == ' ' && !out.empty() && out.back() == ' ')
+        if (c == ' ' && end != begin && end[-1] == ' ')
             continue;
-        out += c;
+        *end++ = c;
     }
+    out.resize(static_cast<std::size_t>(end - begin));
+}
+
+// The position of the first blank or TAB at or after pos; the size of the text when there is none.
+// A plain scan: the library's find_first_of looks each character up in the set of two, and every
+// keyword and value of a file is ended here.
+std::size_t WordEnd(const std::string& text, std::size_t pos)
+{
+    while (pos < text.size() && !IsBlank(text[pos]))
+        ++pos;
+    return pos;
 }
 
 char CloserOf(char opener)
@@ -79,9 +93,7 @@ bool TakeParam(const std::string& text, std::size_t& pos, std::vector<CKeywordPa
             param.m_strValue.assign(text, valueStart, valueEnd - valueStart);
         }
     } else {
-        valueEnd = text.find_first_of(" \t", valueStart);
-        if (valueEnd == std::string::npos)
-            valueEnd = text.size();
+        valueEnd = WordEnd(text, valueStart);
         param.m_strValue.assign(text, valueStart, valueEnd - valueStart);
     }
     param.m_strSourceValue = param.m_strValue;
@@ -144,21 +156,35 @@ bool CKeywordLine::Parse(const std::string& text)
     return ParseTrimmed(text.data() + start, end - start);
 }
 
-bool CKeywordLine::ParseTrimmed(const char* text, std::size_t size)
+bool CKeywordLine::ParseAsRead(const std::string& logical, std::string&& raw)
+{
+    std::size_t start = 0;
+    std::size_t end = 0;
+    TrimmedBounds(logical, start, end);
+    return ParseTrimmed(logical.data() + start, end - start, &raw);
+}
+
+bool CKeywordLine::ParseTrimmed(const char* text, std::size_t size, std::string* raw)
 {
     m_bModified = 0;
     m_nLine = 0;
     m_strKeyword.clear();
     if (size == 0) {
         m_params.clear();
-        m_strText = kLineEnd;
+        if (raw)
+            m_strText = std::move(*raw);
+        else
+            m_strText = kLineEnd;
         return false;
     }
     // The text may be this statement's own: it is copied before the statement changes.
     // The normalised text is scratch space: one buffer serves every statement a load parses.
     static thread_local std::string normal;
     NormaliseStatementText(text, size, normal);
-    m_strText.assign(text, size);
+    if (raw)
+        m_strText = std::move(*raw);
+    else
+        m_strText.assign(text, size);
     if (normal[0] == '$' && normal.find("$SourceFile") == std::string::npos) {
         m_params.clear();
         m_strKeyword = normal;
@@ -170,9 +196,7 @@ bool CKeywordLine::ParseTrimmed(const char* text, std::size_t size)
     while (pos < normal.size() && IsWhiteSpace(normal[pos]))
         ++pos;
     if (pos < normal.size()) {
-        std::size_t wordEnd = normal.find_first_of(" \t", pos);
-        if (wordEnd == std::string::npos)
-            wordEnd = normal.size();
+        const std::size_t wordEnd = WordEnd(normal, pos);
         m_strKeyword.assign(normal, pos, wordEnd - pos);
         pos = wordEnd;
     } else {
@@ -189,12 +213,19 @@ bool CKeywordLine::ParseTrimmed(const char* text, std::size_t size)
     return true;
 }
 
-std::string CKeywordLine::GetParam(const std::string& name) const
+const std::string* CKeywordLine::FindParamValue(std::string_view name) const
 {
     for (const CKeywordParam& param : m_params)
         if (param.m_strName == name)
-            return param.m_strValue;
-    return std::string();
+            return &param.m_strValue;
+    return nullptr;
+}
+
+const std::string& CKeywordLine::ParamValue(std::string_view name) const
+{
+    static const std::string kNone;
+    const std::string* value = FindParamValue(name);
+    return value ? *value : kNone;
 }
 
 int CKeywordLine::IndexOfParamContaining(const std::string& text) const

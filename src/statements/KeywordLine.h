@@ -19,6 +19,7 @@
 #include "statements/KeywordParam.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 class CArchive;
@@ -46,14 +47,24 @@ public:
     bool Parse(std::string& text);
     // The same for a text that is to stay as it is.
     bool Parse(const std::string& text);
+    // Parses a statement as a load reads it: logical is the joined statement, raw the text as it
+    // stood in the file, which becomes m_strText (taken over, not copied: a load keeps the raw text
+    // of every statement, and this spares a copy of each). Otherwise as Parse(logical).
+    bool ParseAsRead(const std::string& logical, std::string&& raw);
 
-    std::string GetKeyword() const { return m_strKeyword; }
+    const std::string& GetKeyword() const { return m_strKeyword; }
     const std::string& GetText() const { return m_strText; }
     void SetText(const std::string& text) { m_strText = text; }
     bool IsComment() const { return !m_strKeyword.empty() && m_strKeyword[0] == '$'; }
 
     // Value of the first parameter with exactly that name; "" when there is none.
-    std::string GetParam(const std::string& name) const;
+    std::string GetParam(std::string_view name) const { return ParamValue(name); }
+    // The same without a copy, for readers that look up many parameters of many statements. The
+    // reference stays valid until the statement's parameters change.
+    const std::string& ParamValue(std::string_view name) const;
+    // The value of the first parameter with exactly that name; null when there is none (an empty
+    // value, which SetParam can give, is there).
+    const std::string* FindParamValue(std::string_view name) const;
     // Name of the first parameter whose name contains the text; "" when none.
     std::string FindParamContaining(const std::string& text) const;
     // Index of that parameter; -1 when none.
@@ -96,8 +107,9 @@ public:
 private:
     // m_strText rebuilt wrapped from the parameters left after a removal; m_bModified set.
     void RebuildAfterRemoval();
-    // Parse of a text already trimmed of white space at both ends.
-    bool ParseTrimmed(const char* text, std::size_t size);
+    // Parse of a text already trimmed of white space at both ends; m_strText becomes that text, or
+    // raw when it is given (moved from).
+    bool ParseTrimmed(const char* text, std::size_t size, std::string* raw = nullptr);
 };
 
 // The characters from the first non-white character up to the first blank or TAB; false when the

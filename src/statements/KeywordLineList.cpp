@@ -9,6 +9,14 @@
 #include <algorithm>
 #include <climits>
 #include <cstdlib>
+#include <string_view>
+#include <type_traits>
+
+// A load grows the statement vector and a copy-on-write list moves it: the moves must not fall back
+// to copying every statement and parameter.
+static_assert(std::is_nothrow_move_constructible_v<CKeywordParam>);
+static_assert(std::is_nothrow_move_constructible_v<CKeywordLine>);
+static_assert(std::is_nothrow_move_constructible_v<CKeywordLineList>);
 
 namespace {
 
@@ -29,14 +37,46 @@ std::string FileIdentity(const std::string& path)
     return identity;
 }
 
-int ColumnNum(const CKeywordLine& line) { return AtoI(line.GetParam("column_num")); }
+int ColumnNum(const CKeywordLine& line) { return AtoI(line.ParamValue("column_num")); }
+
+// The length of the line without the white space at its end.
+std::size_t TrimmedRightSize(std::string_view line)
+{
+    std::size_t size = line.size();
+    while (size > 0 && IsWhiteSpace(line[size - 1]))
+        --size;
+    return size;
+}
+
+bool EndsWithContinuation(std::string_view text) { return text.size() >= 2 && text.substr(text.size() - 2) == "&&"; }
+
+// The number of statements a text holds, near enough to size the statement vector before a load:
+// the lines that are not blank and do not continue a line ending in "&&". ("$" lines, which are not
+// continued outside macro files, may make it one short now and then: the vector grows then.)
+std::size_t CountStatementStarts(std::string_view text)
+{
+    std::size_t count = 0;
+    bool continued = false;
+    for (std::size_t start = 0; start < text.size();) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string_view::npos)
+            end = text.size();
+        const std::string_view line = text.substr(start, TrimmedRightSize(text.substr(start, end - start)));
+        if (!line.empty() && !continued)
+            ++count;
+        continued = EndsWithContinuation(line);
+        start = end + 1;
+    }
+    return count;
+}
 
 // Joins the physical lines that follow a line ending in "&&" onto text, each trimmed on the right;
 // when raw is given, each line read is appended to it as read, after a CR LF.
 void JoinContinuations(CArchive& archive, std::string& text, std::string* raw)
 {
-    std::string line;
-    while (EndsWith(text, "&&")) {
+    // One line buffer serves every continuation a load joins.
+    static thread_local std::string line;
+    while (EndsWithContinuation(text)) {
         text.resize(text.size() - 2);
         if (!archive.ReadString(line))
             break;
@@ -44,7 +84,7 @@ void JoinContinuations(CArchive& archive, std::string& text, std::string* raw)
             *raw += kCrLf;
             *raw += line;
         }
-        text += TrimRight(line);
+        text.append(line, 0, TrimmedRightSize(line));
     }
 }
 
@@ -56,17 +96,20 @@ bool CKeywordLineList::ReadNextStatement(CArchive& archive, std::string& logical
 {
     bool macroFile = EndsWith(archive.GetFilePath(), "mac");
     raw.clear();
-    std::string line;
+    // One line buffer serves every statement a load reads.
+    static thread_local std::string line;
     if (!archive.ReadString(line))
         return false;
     raw += line;
-    while (TrimRight(line).empty()) {
+    std::size_t size = TrimmedRightSize(line);
+    while (size == 0) {
         raw += kCrLf;
         if (!archive.ReadString(line))
             return false;
         raw += line;
+        size = TrimmedRightSize(line);
     }
-    logical = TrimRight(line);
+    logical.assign(line, 0, size);
     if (macroFile || logical[0] != '$')
         JoinContinuations(archive, logical, &raw);
     return true;
@@ -74,10 +117,10 @@ bool CKeywordLineList::ReadNextStatement(CArchive& archive, std::string& logical
 
 bool CKeywordLineList::ReadLogicalLine(CArchive& archive, std::string& text)
 {
-    std::string line;
+    static thread_local std::string line;
     if (!archive.ReadString(line))
         return false;
-    text = TrimRight(line);
+    text.assign(line, 0, TrimmedRightSize(line));
     JoinContinuations(archive, text, nullptr);
     return true;
 }
@@ -110,12 +153,12 @@ bool CKeywordLineList::LoadNumbered(CArchive& archive, CLoadContext& context, in
                                     std::vector<std::string>& chain)
 {
     int includeCount = 0;
+    m_lines.reserve(m_lines.size() + CountStatementStarts(archive.UnreadText()));
     std::string logical, raw;
     while (ReadNextStatement(archive, logical, raw)) {
         CKeywordLine line;
-        line.Parse(logical);
-        if (line.m_strKeyword != "include") {
-            line.m_strText = raw;
+        line.ParseAsRead(logical, std::move(raw));
+        if (std::string_view(line.m_strKeyword) != "include") {
             line.m_nLine = ++context.m_nLineCounter;
             line.m_nSource = depth * kSourceStride + index;
             m_lines.push_back(std::move(line));
@@ -139,7 +182,7 @@ bool CKeywordLineList::LoadNumbered(CArchive& archive, CLoadContext& context, in
             m_strLoadError = "Include file " + path + " includes itself";
             return false;
         }
-        context.m_Includes.emplace((depth + 1) * kSourceStride + includeCount, raw);
+        context.m_Includes.emplace((depth + 1) * kSourceStride + includeCount, std::move(line.m_strText));
         chain.push_back(identity);
         bool ok = LoadNumbered(included, context, depth + 1, includeCount, chain);
         chain.pop_back();
@@ -155,11 +198,11 @@ bool CKeywordLineList::SerializeFlat(CArchive& archive)
         archive.WriteString(StoreFlatText());
         return true;
     }
+    m_lines.reserve(m_lines.size() + CountStatementStarts(archive.UnreadText()));
     std::string logical, raw;
     while (ReadNextStatement(archive, logical, raw)) {
         CKeywordLine line;
-        line.Parse(logical);
-        line.m_strText = raw;
+        line.ParseAsRead(logical, std::move(raw));
         m_lines.push_back(std::move(line));
     }
     return true;
@@ -195,9 +238,10 @@ std::string CKeywordLineList::StoreFlatText() const
 
 // ---------------------------------------------------------------- queries
 
-std::string CKeywordLineList::GetKeyword(int index) const
+const std::string& CKeywordLineList::NoKeyword()
 {
-    return index >= 0 && index < GetCount() ? (*this)[index].m_strKeyword : std::string();
+    static const std::string kNone;
+    return kNone;
 }
 
 std::string CKeywordLineList::GetLineParam(int index, const std::string& name) const
@@ -269,12 +313,12 @@ namespace {
 // counting as 1); nothing for any other statement.
 bool CountsAsMacroLineOf(const CKeywordLine& line, int& column)
 {
-    if (line.m_strKeyword != "layer_mater")
+    if (std::string_view(line.m_strKeyword) != "layer_mater")
         return false;
     column = ColumnNum(line);
     if (column == 0)
         column = 1;
-    return !line.GetParam("macro_name").empty();
+    return !line.ParamValue("macro_name").empty();
 }
 
 }  // namespace
@@ -317,7 +361,7 @@ bool CKeywordLineList::FindLineByParam(const std::string& keyword, const std::st
                                        CKeywordLine& found) const
 {
     for (const CKeywordLine& line : m_lines) {
-        if (line.m_nLine >= 0 && line.m_strKeyword == keyword && line.GetParam(name) == value) {
+        if (line.m_nLine >= 0 && line.m_strKeyword == keyword && line.ParamValue(name) == value) {
             found = line;
             return true;
         }

@@ -77,8 +77,13 @@ public:
     CKeywordLine& operator[](int index) { return m_lines[static_cast<std::size_t>(index)]; }
     const CKeywordLine& operator[](int index) const { return m_lines[static_cast<std::size_t>(index)]; }
 
-    // Keyword and parameter value of the statement at index; "" for an index outside the list.
-    std::string GetKeyword(int index) const;
+    // Keyword and parameter value of the statement at index; "" for an index outside the list. The
+    // keyword is the statement's own, valid until the list changes. Inline: readers ask for the
+    // keyword of every statement in several passes.
+    const std::string& GetKeyword(int index) const
+    {
+        return index >= 0 && index < GetCount() ? m_lines[static_cast<std::size_t>(index)].m_strKeyword : NoKeyword();
+    }
     std::string GetLineParam(int index, const std::string& name) const;
     int CountKeyword(const std::string& keyword) const;
     int CountColumnLines() const { return CountKeyword("column"); }
@@ -126,6 +131,7 @@ public:
     int GetZSegmentCount() const;
 
 private:
+    static const std::string& NoKeyword();
     bool LoadNumbered(CArchive& archive, CLoadContext& context, int depth, int index,
                       std::vector<std::string>& chain);
     std::string m_strLoadError;

@@ -1,4 +1,5 @@
 #include "textfiles/ContactMacroLines.h"
+#include <string_view>
 
 #include "model/UnsetValue.h"
 #include "platform/NumberText.h"
@@ -11,7 +12,7 @@ namespace {
 
 bool IsContactStatement(const CKeywordLine& line)
 {
-    return line.GetKeyword() == "layer_mater" && StartsWith(line.GetParam("macro_name"), "contact");
+    return std::string_view(line.GetKeyword()) == "layer_mater" && StartsWith(line.ParamValue("macro_name"), "contact");
 }
 
 // Gives the first parameter whose name contains from the name to; its index, -1 when none.

@@ -1,4 +1,5 @@
 #include "textfiles/GratingStatements.h"
+#include <string_view>
 
 #include "model/UnsetValue.h"
 #include "platform/NumberText.h"
@@ -22,7 +23,8 @@ int CGratingStatements::ReadGratingCompos(int n)
     int row = 0;
     const int count = lines.GetCount();
     for (int i = 0; i < count; ++i) {
-        const std::string keyword = lines.GetKeyword(i);
+        // Compared as a view: a comparison with a text literal then needs no library call.
+        const std::string_view keyword = lines.GetKeyword(i);
         if (keyword == "layer") {
             ++row;
             continue;

@@ -1,4 +1,5 @@
 #include "textfiles/LabelStatements.h"
+#include <string_view>
 
 #include <vector>
 
@@ -37,7 +38,8 @@ void CLabelStatements::ReadLabelPositions(int n)
     std::vector<int> columnsAt;
     std::vector<int> layersAt;
     for (int k = 0; k < count; ++k) {
-        const std::string& keyword = lines[k].m_strKeyword;
+        // Compared as a view: a comparison with a text literal then needs no library call.
+        const std::string_view keyword = lines[k].m_strKeyword;
         if (keyword == "column") columnsAt.push_back(k);
         else if (keyword == "layer") layersAt.push_back(k);
     }
@@ -52,7 +54,7 @@ void CLabelStatements::ReadLabelPositions(int n)
         // Labels of a column number the z-segment does not have are left out.
         if (target < 0 || target >= ColumnCount(z)) continue;
         for (int k = a + 1; k < b; ++k) {
-            if (lines.GetKeyword(k) != "column_position") continue;
+            if (std::string_view(lines.GetKeyword(k)) != "column_position") continue;
             CLabelRec label;
             ParseLabelPosition(true, lines[k], label);
             // A statement without a position the reader knows is no label: a save keeps its text.
@@ -64,7 +66,7 @@ void CLabelStatements::ReadLabelPositions(int n)
         const int a = layersAt[static_cast<std::size_t>(row)];
         const int b = nextOr(layersAt, static_cast<std::size_t>(row) + 1);
         for (int k = a + 1; k < b; ++k) {
-            if (lines.GetKeyword(k) != "layer_position") continue;
+            if (std::string_view(lines.GetKeyword(k)) != "layer_position") continue;
             CLabelRec label;
             ParseLabelPosition(false, lines[k], label);
             if (label.m_nLocation == -1) continue;

@@ -1,11 +1,12 @@
 #include "textfiles/LayerComments.h"
+#include <string_view>
 
 #include "platform/StringUtil.h"
 
 namespace {
 
 // The group a statement closes a comment block for, or -1.
-int GroupBlockOf(const std::string& keyword)
+int GroupBlockOf(std::string_view keyword)
 {
     if (keyword == "column") return CLayerComments::BeforeColumns;
     if (keyword == "bottom_contact") return CLayerComments::BeforeBottomContacts;
@@ -63,11 +64,13 @@ int CLayerComments::CollectComments(int nZSeg)
     int row = 0;
     const int count = m_ctx.lines.GetCount();
     for (int i = 0; i < count; ++i) {
-        const std::string keyword = m_ctx.lines.GetKeyword(i);
-        if (StartsWith(keyword, "$")) {
+        const std::string& text = m_ctx.lines.GetKeyword(i);
+        // Compared as a view: a comparison with a text literal then needs no library call.
+        const std::string_view keyword = text;
+        if (!keyword.empty() && keyword[0] == '$') {
             // A lone "$" is a separator the writer puts between groups, not a comment of its own,
             // unless it follows a comment.
-            if (!(keyword == "$" && block.empty())) AppendCommentLine(block, keyword);
+            if (!(keyword == "$" && block.empty())) AppendCommentLine(block, text);
             continue;
         }
         if (keyword == "begin_layer") {

@@ -19,12 +19,12 @@ namespace {
 
 // Number of contact statements of the keyword whose "column_num" names the column, for columns 1..columns
 // (index column - 1), in one pass over the list.
-std::vector<int> CountColumnContacts(const CKeywordLineList& lines, const char* keyword, int columns)
+std::vector<int> CountColumnContacts(const CKeywordLineList& lines, std::string_view keyword, int columns)
 {
     std::vector<int> counts(static_cast<std::size_t>(std::max(columns, 0)), 0);
     for (const CKeywordLine& line : lines.m_lines) {
         if (line.m_strKeyword != keyword) continue;
-        const int column = AtoI(line.GetParam("column_num"));
+        const int column = AtoI(line.ParamValue("column_num"));
         if (column >= 1 && column <= columns) ++counts[static_cast<std::size_t>(column) - 1];
     }
     return counts;
@@ -51,15 +51,6 @@ const ColumnParamNames& NamesOfColumn(int column)
     return names.at(static_cast<std::size_t>(column));
 }
 
-// The value of the first parameter with exactly that name, without a copy; "" when there is none.
-const std::string& ParamValue(const CKeywordLine& statement, std::string_view name)
-{
-    static const std::string kNone;
-    for (const CKeywordParam& param : statement.m_params)
-        if (param.m_strName == name) return param.m_strValue;
-    return kNone;
-}
-
 // The name of the row statement's doping parameter of a column (from 1), such as "n_doping2"; ""
 // when there is none. The column number must end there: "n_doping12" is no doping of column 1.
 std::string ColumnDopingName(const CKeywordLine& statement, int column)
@@ -80,7 +71,7 @@ bool HasEndAfterBegin(const CKeywordLineList& lines)
     const int begin = lines.FindNthLine("begin_layer", 1);
     if (begin < 0) return true;
     for (int i = begin + 1; i < lines.GetCount(); ++i)
-        if (lines.GetKeyword(i) == "end_layer") return true;
+        if (std::string_view(lines.GetKeyword(i)) == "end_layer") return true;
     return false;
 }
 
@@ -129,7 +120,8 @@ int CLayerStatementReader::ReadLayerStatements(int nZSeg)
     m_contactLines[0].clear();
     m_contactLines[1].clear();
     for (int i = 0; i < m_ctx.lines.GetCount(); ++i) {
-        const std::string& keyword = m_ctx.lines.GetKeyword(i);
+        // Compared as a view: a comparison with a text literal then needs no library call.
+        const std::string_view keyword = m_ctx.lines.GetKeyword(i);
         if (keyword == "layer_mater") m_materLines.push_back(i);
         if (keyword == "layer") m_layerLines.push_back(i);
         if (keyword == "bottom_contact") m_contactLines[0].push_back(i);
@@ -173,7 +165,8 @@ CCopyOnWrite<CKeywordLine> CLayerStatementReader::RowSectionStatement(int row) c
     // the empty statement when there is none.
     const int from = row > 0 ? m_layerLines[row - 1] + 1 : 0;
     for (int i = m_layerLines[row] - 1; i >= from; --i)
-        if (m_ctx.lines.GetKeyword(i) == "vcsel_section") return CCopyOnWrite<CKeywordLine>(m_ctx.lines[i]);
+        if (std::string_view(m_ctx.lines.GetKeyword(i)) == "vcsel_section")
+            return CCopyOnWrite<CKeywordLine>(m_ctx.lines[i]);
     return {};
 }
 
@@ -214,9 +207,9 @@ void CLayerStatementReader::ReadContactRanges(int nZSeg, int k, bool bottom)
     // does not search the whole file.
     for (const int i : m_contactLines[bottom ? 0 : 1]) {
         const CKeywordLine& statement = m_ctx.lines[i];
-        if (AtoI(statement.GetParam("column_num")) != k + 1)
+        if (AtoI(statement.ParamValue("column_num")) != k + 1)
             continue;
-        auto param = [&](const char* name) { return statement.GetParam(name); };
+        auto param = [&](const char* name) -> const std::string& { return statement.ParamValue(name); };
         CContactRange range;
         range.m_nContactNum = AtoI(param("contact_num"));
         range.m_fFrom = static_cast<float>(AtoF(param("from")));
@@ -256,14 +249,14 @@ void CLayerStatementReader::ReadLayerMaterial(CLayerRec& layer, int n)
     const int index = n <= static_cast<int>(m_materLines.size()) ? m_materLines[n - 1] : -1;
     static const CKeywordLine kNone;
     const CKeywordLine& statement = index >= 0 ? lines[index] : kNone;
-    auto param = [&](std::string_view name) -> const std::string& { return ParamValue(statement, name); };
+    auto param = [&](std::string_view name) -> const std::string& { return statement.ParamValue(name); };
 
     // The remark: the comment standing directly before the statement.
     layer.m_strMaterialComment.clear();
     if (index > 0 && StartsWith(lines.GetKeyword(index - 1), "$")) layer.m_strMaterialComment = lines.GetKeyword(index - 1);
 
     CMacroParamSet& bulk = layer.m_Material.m_Bulk;
-    const std::string name = param("macro_name");
+    const std::string& name = param("macro_name");
     bulk.m_strName = name;
     ToVoidMacroName(bulk.m_strName);
     // Every variable, variable symbol and "grade_var" name holds "var": a statement without one,
@@ -289,7 +282,7 @@ void CLayerStatementReader::ReadLayerMaterial(CLayerRec& layer, int n)
     layer.m_Material.m_strInsulatorFor = marked ? bulk.m_strName : std::string();
 
     CMacroParamSet& active = layer.m_Material.m_Active;
-    const std::string activeName = param("active_macro");
+    const std::string& activeName = param("active_macro");
     active.m_strName = activeName.empty() ? "void" : activeName;
     ToVoidMacroName(active.m_strName);
     for (int v = 1; v <= 6; ++v) active.m_dVar[v - 1] = AtoF(variable(kAvarNames[v - 1]));
@@ -374,7 +367,7 @@ void CLayerStatementReader::ReadLayerGeometry(CLayerRec& layer, const CColumnRec
                                               const CKeywordLine& section, int j, int k)
 {
     const CKeywordLine& statement = m_ctx.lines[m_layerLines[j]];
-    auto param = [&](std::string_view name) -> const std::string& { return ParamValue(statement, name); };
+    auto param = [&](std::string_view name) -> const std::string& { return statement.ParamValue(name); };
     const ColumnParamNames& names = NamesOfColumn(k + 1);
 
     layer.m_nColumn = k;
@@ -424,14 +417,14 @@ void CLayerStatementReader::ReadVarSymbols(const CKeywordLine& line, const std::
     const std::string(&symbols)[6] = kSymbols[bulk ? 1 : 0];
     // Without a symbol nothing moves: the macro is not looked up.
     bool anySymbol = false;
-    for (int p = 0; p < 6 && !anySymbol; ++p) anySymbol = !ParamValue(line, symbols[p]).empty();
+    for (int p = 0; p < 6 && !anySymbol; ++p) anySymbol = !line.ParamValue(symbols[p]).empty();
     if (!anySymbol) return;
     double saved[6];
     std::copy(vars, vars + 6, saved);
     CMacroDef def;
     if (!m_ctx.macros.Find(macroName, def)) def = CMacroDef();
     for (int p = 1; p <= 6; ++p) {
-        const std::string& symbol = ParamValue(line, symbols[p - 1]);
+        const std::string& symbol = line.ParamValue(symbols[p - 1]);
         if (symbol.empty()) continue;
         for (int q = 1; q <= 6; ++q) {
             if (def.FindParamValue(kSymbols[1][q - 1]) == symbol) {

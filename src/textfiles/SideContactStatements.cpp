@@ -1,4 +1,5 @@
 #include "textfiles/SideContactStatements.h"
+#include <string_view>
 
 #include "platform/NumberText.h"
 
@@ -7,7 +8,7 @@ void CSideContactStatements::ReadRotation(int n)
     double angle = 0.0;
     const int count = m_ctx.lines.GetCount();
     for (int i = 0; i < count; ++i)
-        if (m_ctx.lines.GetKeyword(i) == "rotation") angle = AtoF(m_ctx.lines.GetLineParam(i, "angle"));
+        if (std::string_view(m_ctx.lines.GetKeyword(i)) == "rotation") angle = AtoF(m_ctx.lines.GetLineParam(i, "angle"));
     m_ctx.zsegs[n].SetAngle(angle);
 }
 
@@ -18,7 +19,8 @@ int CSideContactStatements::ReadSideContacts(int n)
     int row = -1;
     const int count = m_ctx.lines.GetCount();
     for (int i = 0; i < count; ++i) {
-        const std::string keyword = m_ctx.lines.GetKeyword(i);
+        // Compared as a view: a comparison with a text literal then needs no library call.
+        const std::string_view keyword = m_ctx.lines.GetKeyword(i);
         if (keyword == "layer") {
             if (current.GetCount() > 0) groups.push_back(current);
             ++row;

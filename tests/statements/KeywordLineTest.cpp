@@ -104,6 +104,76 @@ TEST(KeywordLine, ParameterAccess)
     EXPECT_FALSE(GetFirstWord(" \r\n", word));
 }
 
+TEST(KeywordLine, ValueLookupsWithoutCopyAgreeWithGetParam)
+{
+    CKeywordLine edited = Parsed("layer d=1");
+    edited.SetParam("empty", "", true);  // a parameter that is there with an empty value
+    struct Case {
+        CKeywordLine line;
+        std::string name;
+        const char* expected;  // null: no parameter of that name
+    };
+    const Case cases[] = {
+        {Parsed("layer_mater macro_name=gaas n_doping2=1e18 column_num=2"), "column_num", "2"},
+        {Parsed("layer_mater macro_name=gaas n_doping2=1e18 column_num=2"), "column", nullptr},
+        {Parsed("layer_mater macro_name=gaas n_doping2=1e18 column_num=2"), "Column_num", nullptr},
+        {Parsed("k a=1 a=2"), "a", "1"},  // the first of repeated names
+        {Parsed("k w=1 w1=2"), "w1", "2"},
+        {Parsed("k w1=2 w=1"), "w", "1"},
+        {Parsed("k  d = 0.5 "), "d", "0.5"},  // the trimmed name
+        {Parsed("k a=[1  2] b=3"), "a", "[1 2]"},
+        {Parsed("$ note a=1"), "a", nullptr},  // a comment has no parameters
+        {Parsed(""), "a", nullptr},
+        {edited, "empty", ""},
+        {edited, "d", "1"},
+    };
+    for (const Case& c : cases) {
+        const std::string what = c.line.m_strText + " / " + c.name;
+        const std::string* found = c.line.FindParamValue(c.name);
+        ASSERT_EQ(found != nullptr, c.expected != nullptr) << what;
+        EXPECT_EQ(c.line.ParamValue(c.name), c.line.GetParam(c.name)) << what;
+        EXPECT_EQ(c.line.GetParam(c.name), c.expected ? c.expected : "") << what;
+        if (found) {
+            EXPECT_EQ(*found, c.expected) << what;
+            // The value is the statement's own, not a copy.
+            EXPECT_EQ(&c.line.ParamValue(c.name), found) << what;
+        }
+    }
+}
+
+TEST(KeywordLine, ParseAsReadKeepsTheRawTextAndParsesTheLogicalOne)
+{
+    struct Case {
+        std::string logical, raw;
+    };
+    const Case cases[] = {
+        {"layer d=1 n=5", "layer d=1 n=5"},
+        {"column column_num=1 w=2", "\r\ncolumn column_num=1 &&\r\n  w=2"},  // blank line and continuation
+        {"  layer d=1\t", "  layer d=1\t"},
+        {"$ note & more", "$ note & more"},
+        {"", "\r\n"},  // nothing but a "&&" the file ended after
+    };
+    for (const Case& c : cases) {
+        CKeywordLine expected;
+        std::string logical = c.logical;
+        const bool parsed = expected.Parse(logical);
+        expected.m_strText = c.raw;
+
+        CKeywordLine line;
+        line.m_nLine = 4;
+        line.m_bModified = 1;
+        line.m_nSource = 7;
+        std::string raw = c.raw;
+        EXPECT_EQ(line.ParseAsRead(c.logical, std::move(raw)), parsed) << c.logical;
+        EXPECT_EQ(line.m_strKeyword, expected.m_strKeyword) << c.logical;
+        EXPECT_EQ(ParamsOf(line), ParamsOf(expected)) << c.logical;
+        EXPECT_EQ(line.m_strText, c.raw) << c.logical;
+        EXPECT_EQ(line.m_nLine, 0);
+        EXPECT_EQ(line.m_bModified, 0);
+        EXPECT_EQ(line.m_nSource, 7);
+    }
+}
+
 TEST(KeywordLine, SetParamChangesTheValueButKeepsTheTextAsRead)
 {
     CKeywordLine line = Parsed("layer d=0.10 n=5");

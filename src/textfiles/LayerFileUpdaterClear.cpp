@@ -108,12 +108,15 @@ bool CLayerFileUpdater::KeepsUnwrittenVariable(const CKeywordLine& o, const CKey
 {
     // Only the same old-style macro on both sides: a free-style statement's variables go with its
     // symbols, and a contact layer's are written under their own names.
-    const std::string name = o.GetParam(nameParam);
-    if (name.empty() || name != f.GetParam(nameParam) || name.compare(0, 7, "contact") == 0)
+    const std::string& name = o.ParamValue(nameParam);
+    if (name.empty() || name != f.ParamValue(nameParam) || name.compare(0, 7, "contact") == 0)
         return false;
-    for (int i = 1; i <= 6; ++i) {
-        const std::string symbol = StrFormat("%s%d", symbolStem, i);
-        if (!o.GetParam(symbol).empty() || !f.GetParam(symbol).empty())
+    // Asked of every material statement a save merges: one name buffer serves the six symbols.
+    std::string symbol = symbolStem;
+    symbol += '1';
+    for (char digit = '1'; digit <= '6'; ++digit) {
+        symbol.back() = digit;
+        if (!o.ParamValue(symbol).empty() || !f.ParamValue(symbol).empty())
             return false;
     }
     return true;
@@ -158,16 +161,15 @@ namespace {
 bool SymbolsChanged(CMacroList* macros, const CKeywordLine& o, const CKeywordLine& f, const char* nameParam,
                     const char* symbolStem)
 {
-    std::string a = o.GetParam(nameParam);
-    std::string b = f.GetParam(nameParam);
-    if (a != b)
+    const std::string& a = o.ParamValue(nameParam);
+    if (a != f.ParamValue(nameParam))
         return true;
     bool freeStyle = false;
     std::string symbol = symbolStem;
     symbol += '0';
     for (int i = 1; i <= 6 && !freeStyle; ++i) {
         symbol.back() = static_cast<char>('0' + i);
-        freeStyle = !o.GetParam(symbol).empty();
+        freeStyle = !o.ParamValue(symbol).empty();
     }
     if (macros == nullptr)
         return false;

@@ -113,17 +113,6 @@ std::string CutKeyword(const std::string& keyword, bool indentRemainder, std::ve
     return current;
 }
 
-std::string JoinLines(const std::vector<std::string>& lines)
-{
-    std::string text;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (i > 0)
-            text += kLineEnd;
-        text += lines[i];
-    }
-    return text;
-}
-
 }  // namespace
 
 bool GetFirstWord(const std::string& text, std::string& word)
@@ -294,19 +283,33 @@ void CKeywordLine::RebuildAfterRemoval()
         return;
     }
     // Breaks are measured on the as-read texts while the canonical texts are placed: this keeps the
-    // layout the files were always written with.
-    std::vector<std::string> lines;
-    std::string current = CutKeyword(m_strKeyword, false, lines);
-    for (const CKeywordParam& param : m_params) {
-        if (current.size() + param.GetText(ParamTextForm::asRead).size() > kLineRoom) {
-            lines.push_back(current + kContinuation);
-            current = kIndent + param.GetText(ParamTextForm::canonical);
-        } else {
-            current += " " + param.GetText(ParamTextForm::canonical);
-        }
+    // layout the files were always written with. Finished lines go straight into the text (a save
+    // rebuilds most material statements this way).
+    std::vector<std::string> cut;
+    std::string current = CutKeyword(m_strKeyword, false, cut);
+    std::string text;
+    for (const std::string& line : cut) {
+        text += line;
+        text += kLineEnd;
     }
-    lines.push_back(current);
-    m_strText = JoinLines(lines);
+    for (const CKeywordParam& param : m_params) {
+        const std::string canonical = param.GetText(ParamTextForm::canonical);
+        // A parameter without a text as read reads as its canonical text.
+        const std::size_t asReadSize = param.HasNoSourceText()
+                                           ? canonical.size()
+                                           : param.m_strSourcePrefix.size() + param.m_strSourceValue.size();
+        if (current.size() + asReadSize > kLineRoom) {
+            text += current;
+            text += kContinuation;
+            text += kLineEnd;
+            current = kIndent;
+        } else {
+            current += ' ';
+        }
+        current += canonical;
+    }
+    text += current;
+    m_strText = std::move(text);
 }
 
 void CKeywordLine::RemoveParamByName(const std::string& name)

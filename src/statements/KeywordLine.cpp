@@ -113,6 +113,21 @@ std::string CutKeyword(const std::string& keyword, bool indentRemainder, std::ve
     return current;
 }
 
+// The start of a wrapped text: the full lines a keyword too long for one line is cut into, each
+// ended, make the returned text; what is left of the keyword goes into current, the line the
+// parameters continue.
+std::string StartWrappedText(const std::string& keyword, std::string& current)
+{
+    std::vector<std::string> cut;
+    current = CutKeyword(keyword, false, cut);
+    std::string text;
+    for (const std::string& line : cut) {
+        text += line;
+        text += kLineEnd;
+    }
+    return text;
+}
+
 }  // namespace
 
 bool GetFirstWord(const std::string& text, std::string& word)
@@ -285,13 +300,8 @@ void CKeywordLine::RebuildAfterRemoval()
     // Breaks are measured on the as-read texts while the canonical texts are placed: this keeps the
     // layout the files were always written with. Finished lines go straight into the text (a save
     // rebuilds most material statements this way).
-    std::vector<std::string> cut;
-    std::string current = CutKeyword(m_strKeyword, false, cut);
-    std::string text;
-    for (const std::string& line : cut) {
-        text += line;
-        text += kLineEnd;
-    }
+    std::string current;
+    std::string text = StartWrappedText(m_strKeyword, current);
     for (const CKeywordParam& param : m_params) {
         const std::string canonical = param.GetText(ParamTextForm::canonical);
         // A parameter without a text as read reads as its canonical text.
@@ -336,15 +346,10 @@ void CKeywordLine::WrapText()
         RebuildText(ParamTextForm::asRead);
         return;
     }
-    std::vector<std::string> cut;
-    std::string current = CutKeyword(m_strKeyword, false, cut);
     // Finished lines go straight into the text; a parameter with its text as read is placed from
     // its two parts, without a joined copy (the updater re-wraps every statement it writes).
-    std::string text;
-    for (const std::string& line : cut) {
-        text += line;
-        text += kLineEnd;
-    }
+    std::string current;
+    std::string text = StartWrappedText(m_strKeyword, current);
     std::string built;
     for (const CKeywordParam& param : m_params) {
         const bool asRead = !param.HasNoSourceText();

@@ -864,7 +864,9 @@ TEST_F(LayerFileUpdaterTest, AnIncompleteGratingIsKeptUntilTheModelWritesOneForI
                                            "lo_macro_name=b lo_active_macro=w",
                                            "layer d=2 n=2 r=1", "end_layer"});
     ASSERT_EQ(twoRows.CountKeyword("grating_compos"), 2);
-    for (const CKeywordLine& line : twoRows.m_lines)
-        if (line.m_strKeyword == "grating_compos" && line.GetParam("hi_active_macro").empty())
+    for (const CKeywordLine& line : twoRows.m_lines) {
+        if (line.m_strKeyword == "grating_compos" && line.GetParam("hi_active_macro").empty()) {
             EXPECT_EQ(line.m_strText, incomplete);
+        }
+    }
 }

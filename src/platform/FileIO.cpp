@@ -53,7 +53,8 @@ void SyncFolder(const std::string& folder)
 
 }  // namespace
 
-bool ReadFileBytes(const std::string& path, std::string& bytes)
+bool ReadFilePieces(const std::string& path, const std::function<bool(const char* data, std::size_t size)>& take,
+                    std::size_t* sizeHint)
 {
     std::string native = ResolveExistingPath(path);
     int fd = OpenForReading(native);
@@ -64,8 +65,8 @@ bool ReadFileBytes(const std::string& path, std::string& bytes)
         ::close(fd);
         return false;
     }
-    std::string data;
-    data.reserve(static_cast<std::size_t>(st.st_size));
+    if (sizeHint)
+        *sizeHint = static_cast<std::size_t>(st.st_size);
     char buffer[65536];
     for (;;) {
         ssize_t n = ::read(fd, buffer, sizeof buffer);
@@ -75,13 +76,29 @@ bool ReadFileBytes(const std::string& path, std::string& bytes)
             ::close(fd);
             return false;
         }
-        if (n == 0)
+        if (n == 0 || !take(buffer, static_cast<std::size_t>(n)))
             break;
-        data.append(buffer, static_cast<std::size_t>(n));
     }
     ::close(fd);
-    bytes.swap(data);
     return true;
+}
+
+bool ReadFileBytes(const std::string& path, std::string& bytes)
+{
+    std::string data;
+    std::size_t size = 0;
+    const bool read = ReadFilePieces(
+        path,
+        [&](const char* piece, std::size_t n) {
+            if (data.empty())
+                data.reserve(size);
+            data.append(piece, n);
+            return true;
+        },
+        &size);
+    if (read)
+        bytes.swap(data);
+    return read;
 }
 
 FileReadCheck CheckReadableFile(const std::string& path, std::size_t maxBytes, std::string& reason)

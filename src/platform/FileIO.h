@@ -18,6 +18,7 @@
 // replace it. The system calls go through the installable FileCalls() service (FileCalls.h).
 
 #include <cstddef>
+#include <functional>
 #include <string>
 
 // The largest ".layer" file the program opens: far above any real device, below what would
@@ -27,6 +28,11 @@ constexpr std::size_t kMaxLayerFileBytes = std::size_t(256) * 1024 * 1024;
 // Reads the whole file (path resolved with ResolveExistingPath). False when it cannot be read or
 // is not a regular file.
 bool ReadFileBytes(const std::string& path, std::string& bytes);
+// Reads the file as ReadFileBytes does, handing each piece read to take instead of keeping it;
+// take returns false to stop early. sizeHint receives the file's size before the first piece. False
+// when the file cannot be read or is not a regular file.
+bool ReadFilePieces(const std::string& path, const std::function<bool(const char* data, std::size_t size)>& take,
+                    std::size_t* sizeHint = nullptr);
 
 // Whether a file can be opened for reading, told without reading it.
 enum class FileReadCheck {

@@ -2,6 +2,7 @@
 #include "model/ZSegment.h"
 
 #include "support/RecordBuilders.h"
+#include "support/SameLayout.h"
 
 #include <gtest/gtest.h>
 
@@ -71,13 +72,7 @@ TEST(SharedColumns, ALayoutThatMovesNothingKeepsTheColumnsShared)
     const CZSegment before = segment;
     segment.LayoutColumns(true, 0.75f, 1.0, 0.02);
     alone.LayoutColumns(true, 0.75f, 1.0, 0.02);
-    for (int c = 0; c < 3; ++c)
-        for (int r = 0; r < 2; ++r) {
-            const CLayerRec& a = segment.GetColumn(c).GetLayer(r);
-            const CLayerRec& b = alone.GetColumn(c).GetLayer(r);
-            EXPECT_EQ(a.m_A.y, b.m_A.y) << c << r;
-            EXPECT_EQ(a.m_fZTo, b.m_fZTo) << c << r;
-        }
+    ExpectSameLayout(segment, alone, 3, 2);
     EXPECT_FLOAT_EQ(segment.GetColumn(0).GetLayer(1).m_A.y, 4.75f);
     EXPECT_FLOAT_EQ(before.GetColumn(0).GetLayer(1).m_A.y, 4.5f);
 }

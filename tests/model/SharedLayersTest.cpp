@@ -2,6 +2,7 @@
 #include "model/ZSegment.h"
 
 #include "support/RecordBuilders.h"
+#include "support/SameLayout.h"
 
 #include <gtest/gtest.h>
 
@@ -72,14 +73,5 @@ TEST(SharedLayers, ALayoutCopiesOnlyTheLayersItMoves)
     alone.Column(0).Layer(0).m_fHeight = 2.0f;
     segment.LayoutColumns(true, 0.75f, 1.0, 0.02);
     alone.LayoutColumns(true, 0.75f, 1.0, 0.02);
-    for (int c = 0; c < 3; ++c)
-        for (int r = 0; r < 2; ++r) {
-            const CLayerRec& a = segment.GetColumn(c).GetLayer(r);
-            const CLayerRec& b = alone.GetColumn(c).GetLayer(r);
-            EXPECT_EQ(a.m_A.x, b.m_A.x) << c << r;
-            EXPECT_EQ(a.m_A.y, b.m_A.y) << c << r;
-            EXPECT_EQ(a.m_D.x, b.m_D.x) << c << r;
-            EXPECT_EQ(a.m_fZFrom, b.m_fZFrom) << c << r;
-            EXPECT_EQ(a.m_fZTo, b.m_fZTo) << c << r;
-        }
+    ExpectSameLayout(segment, alone, 3, 2);
 }

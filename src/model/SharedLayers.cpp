@@ -1,10 +1,8 @@
 #include "model/SharedLayers.h"
 
-#include <sys/mman.h>
-#include <unistd.h>
+#include "platform/MemoryPages.h"
 
 #include <atomic>
-#include <cstdint>
 #include <new>
 
 namespace {
@@ -35,27 +33,8 @@ struct LayerInBlock {
     }
 };
 
-// A large block is written whole right after it is allocated: asking the kernel for its pages in
-// one call spares a page fault per page, which is most of the cost of reading a large device into
-// fresh memory. Memory the call cannot populate is simply faulted in as usual.
-void PopulateForWriting(void* memory, std::size_t bytes)
-{
-#ifdef MADV_POPULATE_WRITE
-    constexpr std::size_t kWorthIt = 256 * 1024;
-    if (bytes < kWorthIt)
-        return;
-    static const std::uintptr_t page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
-    const std::uintptr_t first = (reinterpret_cast<std::uintptr_t>(memory) + page - 1) / page * page;
-    const std::uintptr_t last = (reinterpret_cast<std::uintptr_t>(memory) + bytes) / page * page;
-    if (last > first)
-        madvise(reinterpret_cast<void*>(first), last - first, MADV_POPULATE_WRITE);
-#else
-    (void)memory;
-    (void)bytes;
-#endif
-}
-
-// Appends count layers in one block, layer i made in place by make(place, i).
+// Appends count layers in one block, layer i made in place by make(place, i). The block is written
+// whole right away, so its pages are asked for up front.
 template <class Make>
 void AppendInOneBlock(std::vector<CSharedLayers::Pointer>& layers, std::size_t count, Make make)
 {

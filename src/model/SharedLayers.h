@@ -9,17 +9,17 @@
 
 #include "model/LayerRec.h"
 #include "model/PointeeIterator.h"
+#include "model/SharedLayer.h"
 
 #include <cstddef>
-#include <memory>
 #include <vector>
 
 class CSharedLayers {
 public:
-    using Pointer = std::shared_ptr<CLayerRec>;
+    using Pointer = CSharedLayer;
 
     // Reads the layers in order as const records.
-    using const_iterator = CPointeeIterator<CLayerRec>;
+    using const_iterator = CPointeeIterator<CLayerRec, Pointer>;
 
     // While one lives on this thread, copies of layer lists share their layers instead of copying
     // them.

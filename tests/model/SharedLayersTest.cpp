@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 TEST(SharedLayers, AColumnCopiedForAWriteCopiesOnlyTheLayerWritten)
 {
     CZSegment segment = MakeThreeColumnSegment();
@@ -74,4 +76,31 @@ TEST(SharedLayers, ALayoutCopiesOnlyTheLayersItMoves)
     segment.LayoutColumns(true, 0.75f, 1.0, 0.02);
     alone.LayoutColumns(true, 0.75f, 1.0, 0.02);
     ExpectSameLayout(segment, alone, 3, 2);
+}
+
+TEST(SharedLayers, ALayerSharedWithASnapshotOutlivesTheColumnItWasMadeWith)
+{
+    // The layers of a column live in one block: the snapshot's layers must stay whole when the
+    // column that made the block drops and rewrites its own, and then goes altogether.
+    auto column = std::make_unique<CColumnRec>(
+        MakeColumn({MakeLayer("gaas", 1.0f), MakeLayer("inp", 0.5f), MakeLayer("alas", 0.25f)}));
+    CColumnRec snapshot;
+    {
+        CSharedLayers::SharingScope sharing;
+        snapshot = *column;
+    }
+    EXPECT_TRUE(snapshot.GetLayers().IsShared(1));
+    column->RemoveLayer(2);
+    column->Layer(0).m_fHeight = 4.0f;
+    EXPECT_FALSE(snapshot.GetLayers().IsShared(0));
+    EXPECT_TRUE(snapshot.GetLayers().IsShared(1));
+    column.reset();
+
+    EXPECT_FALSE(snapshot.GetLayers().IsShared(1));
+    const float heights[] = {1.0f, 0.5f, 0.25f};
+    const char* names[] = {"gaas", "inp", "alas"};
+    for (int r = 0; r < 3; ++r) {
+        EXPECT_FLOAT_EQ(snapshot.GetLayer(r).m_fHeight, heights[r]) << r;
+        EXPECT_EQ(snapshot.GetLayer(r).m_Material.m_Bulk.m_strName, names[r]) << r;
+    }
 }

@@ -91,8 +91,9 @@ TEST_P(DeckSaveKeepsRecords, TheRecordsAfterASaveAreWhatTheSavedDeckReopensTo)
     doc().SetSelection(0, 0, 1);
     const std::string table = LayerTable(doc());
     const std::string drawing = Drawing(doc());
-    if (!c.drawn)
+    if (!c.drawn) {
         ASSERT_NE(table.find("bottom 0..3 3..6 "), std::string::npos) << "the range is kept as read\n" << table;
+    }
 
     const std::string deck = device.File("dev.sol");
     ASSERT_TRUE(doc().OnSaveDocument(deck));

@@ -51,19 +51,19 @@ const ColumnParamNames& NamesOfColumn(int column)
     return names.at(static_cast<std::size_t>(column));
 }
 
-// The name of the row statement's doping parameter of a column (from 1), such as "n_doping2"; ""
-// when there is none. The column number must end there: "n_doping12" is no doping of column 1.
-std::string ColumnDopingName(const CKeywordLine& statement, int column)
+// The row statement's doping parameter of a column (from 1), such as "n_doping2"; null when there
+// is none. The column number must end there: "n_doping12" is no doping of column 1.
+const CKeywordParam* ColumnDopingParam(const CKeywordLine& statement, int column)
 {
     const std::string& part = NamesOfColumn(column).doping;
     for (const CKeywordParam& param : statement.m_params) {
         const std::string& name = param.m_strName;
         for (std::size_t at = name.find(part); at != std::string::npos; at = name.find(part, at + 1)) {
             const std::size_t after = at + part.size();
-            if (after == name.size() || name[after] < '0' || name[after] > '9') return name;
+            if (after == name.size() || name[after] < '0' || name[after] > '9') return &param;
         }
     }
-    return std::string();
+    return nullptr;
 }
 
 bool HasEndAfterBegin(const CKeywordLineList& lines)
@@ -141,10 +141,11 @@ int CLayerStatementReader::ReadLayerStatements(int nZSeg)
         for (int k = 0; k < columns; ++k) ReadLayerMaterial(cell(k), j * columns + k + 1);
         // The row's layers share one copy of the statement.
         const CCopyOnWrite<CKeywordLine> section = RowSectionStatement(j);
+        const RowValues row = ReadRowValues(m_ctx.lines[m_layerLines[j]]);
         for (int k = 0; k < columns; ++k) {
             CLayerRec& layer = cell(k);
             layer.m_VcselStatement = section;
-            ReadLayerGeometry(layer, z.GetColumn(k), section, j, k);
+            ReadLayerGeometry(layer, z.GetColumn(k), section, row, j, k);
         }
     }
 
@@ -363,37 +364,53 @@ bool CLayerStatementReader::ReadsAsOldStyle(const CKeywordLine& statement, bool 
     return hasVar;
 }
 
-void CLayerStatementReader::ReadLayerGeometry(CLayerRec& layer, const CColumnRec& column,
-                                              const CKeywordLine& section, int j, int k)
+CLayerStatementReader::RowValues CLayerStatementReader::ReadRowValues(const CKeywordLine& statement)
 {
-    const CKeywordLine& statement = m_ctx.lines[m_layerLines[j]];
+    static const std::string kGaussianTail = "gaussian_tail";
+    RowValues row;
+    row.statement = &statement;
+    row.height = static_cast<float>(AtoF(statement.ParamValue("d")));
+    row.meshNum = AtoI(statement.ParamValue("n"));
+    row.ratio = static_cast<float>(AtoF(statement.ParamValue("r")));
+    row.extraLow = AtoI(statement.ParamValue("xp1"));
+    row.extraHigh = AtoI(statement.ParamValue("xp2"));
+    row.vcselType = &statement.ParamValue("vcsel_type");
+    row.shiftCenter = AtoF(statement.ParamValue("shift_center"));
+    const std::string& tail = statement.ParamValue(kGaussianTail);
+    row.gaussianTail = tail.empty() ? 0.001f : static_cast<float>(AtoF(tail));
+    return row;
+}
+
+void CLayerStatementReader::ReadLayerGeometry(CLayerRec& layer, const CColumnRec& column,
+                                              const CKeywordLine& section, const RowValues& row, int j, int k)
+{
+    const CKeywordLine& statement = *row.statement;
     auto param = [&](std::string_view name) -> const std::string& { return statement.ParamValue(name); };
     const ColumnParamNames& names = NamesOfColumn(k + 1);
 
     layer.m_nColumn = k;
     layer.m_nRow = j;
-    layer.m_fHeight = static_cast<float>(AtoF(param("d")));
-    layer.m_Mesh.m_nMeshNum = AtoI(param("n"));
-    layer.m_Mesh.m_fRatio = static_cast<float>(AtoF(param("r")));
-    layer.m_Mesh.m_nExtraLow = AtoI(param("xp1"));
-    layer.m_Mesh.m_nExtraHigh = AtoI(param("xp2"));
+    layer.m_fHeight = row.height;
+    layer.m_Mesh.m_nMeshNum = row.meshNum;
+    layer.m_Mesh.m_fRatio = row.ratio;
+    layer.m_Mesh.m_nExtraLow = row.extraLow;
+    layer.m_Mesh.m_nExtraHigh = row.extraHigh;
 
     // Most layers belong to no VCSEL section and keep the shared default block.
-    if (const std::string& type = param("vcsel_type"); !type.empty()) {
-        layer.m_Vcsel.Edit().m_strVcselType = type;
+    if (!row.vcselType->empty()) {
+        layer.m_Vcsel.Edit().m_strVcselType = *row.vcselType;
         CVcselSectionStatements::ReadLayerSection(section, layer);
     }
 
-    layer.m_Mesh.m_dShiftCenter = AtoF(param("shift_center"));
+    layer.m_Mesh.m_dShiftCenter = row.shiftCenter;
 
-    const std::string dopingName = ColumnDopingName(statement, k + 1);
-    if (!dopingName.empty()) {
-        layer.m_Doping.m_strKind = dopingName.substr(0, 1);
-        layer.m_Doping.m_fValue = static_cast<float>(AtoF(param(dopingName)));
+    // The first parameter of that name is the one found: its value is the one a lookup by name gives.
+    const CKeywordParam* doping = ColumnDopingParam(statement, k + 1);
+    if (doping != nullptr) {
+        layer.m_Doping.m_strKind = doping->m_strName.substr(0, 1);
+        layer.m_Doping.m_fValue = static_cast<float>(AtoF(doping->m_strValue));
     }
-    static const std::string kGaussianTail = "gaussian_tail";
-    const std::string& tail = param(kGaussianTail);
-    layer.m_Doping.m_fGaussianTail = tail.empty() ? 0.001f : static_cast<float>(AtoF(tail));
+    layer.m_Doping.m_fGaussianTail = row.gaussianTail;
 
     const float width = column.m_Size.m_fLowerWidth;
     layer.m_fWidth = layer.m_fUpperWidth = layer.m_fLowerWidth = width;

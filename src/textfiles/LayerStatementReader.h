@@ -48,7 +48,22 @@ private:
     void ReadColumn(int nZSeg, int k, int layerCount);
     void ReadContactRanges(int nZSeg, int k, bool bottom);
     void ReadLayerMaterial(CLayerRec& layer, int n);
-    void ReadLayerGeometry(CLayerRec& layer, const CColumnRec& column, const CKeywordLine& section, int j, int k);
+    // The values of a row's "layer" statement that every column's layer of the row takes alike,
+    // read once per row rather than once per layer.
+    struct RowValues {
+        const CKeywordLine* statement = nullptr;
+        float height = 0.0f;
+        int meshNum = 0;
+        float ratio = 0.0f;
+        int extraLow = 0;
+        int extraHigh = 0;
+        const std::string* vcselType = nullptr;  // in the statement
+        double shiftCenter = 0.0;
+        float gaussianTail = 0.0f;
+    };
+    static RowValues ReadRowValues(const CKeywordLine& statement);
+    void ReadLayerGeometry(CLayerRec& layer, const CColumnRec& column, const CKeywordLine& section,
+                           const RowValues& row, int j, int k);
     CCopyOnWrite<CKeywordLine> RowSectionStatement(int row) const;
 
     CLayerFileContext& m_ctx;

@@ -39,7 +39,7 @@ std::vector<CZSegment> MakeDevice()
                 layer.m_fHeight = 0.1f;
                 layer.m_fWidth = layer.m_fUpperWidth = layer.m_fLowerWidth = 2.0f;
                 layer.m_Material.m_Bulk.m_strName = r % 2 ? "algaas" : "gaas";
-                layer.m_Material.m_Active.m_strName = "void";
+                layer.m_Material.m_Active.Edit().m_strName = "void";
                 layer.m_Doping.m_strKind = "n";
                 column.AppendLayer(layer);
             }

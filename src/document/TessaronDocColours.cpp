@@ -49,13 +49,13 @@ bool IsIdenticalForColours(const CLayerRec& a, const CLayerRec& b)
     if (!bulkNamesMatch)
         return false;
     for (int i = 0; i < 6; ++i) {
-        if (ma.m_Active.m_dVar[i] != mb.m_Active.m_dVar[i] || ma.m_Bulk.m_dVar[i] != mb.m_Bulk.m_dVar[i])
+        if (ma.m_Active->m_dVar[i] != mb.m_Active->m_dVar[i] || ma.m_Bulk.m_dVar[i] != mb.m_Bulk.m_dVar[i])
             return false;
     }
     return ma.m_Grading.m_fGradeFrom == mb.m_Grading.m_fGradeFrom &&
            ma.m_Grading.m_fGradeTo == mb.m_Grading.m_fGradeTo &&
            ma.m_Grading.m_nGradeVar == mb.m_Grading.m_nGradeVar &&
-           ma.m_Active.m_strName == mb.m_Active.m_strName;
+           ma.m_Active->m_strName == mb.m_Active->m_strName;
 }
 
 // A number for the bucket of layers that can be identical for the colour pass: it is built from
@@ -74,13 +74,13 @@ std::size_t ColourBucket(const CLayerRec& layer)
         mix(static_cast<std::size_t>(bits));
     };
     for (int i = 0; i < 6; ++i) {
-        number(m.m_Active.m_dVar[i]);
+        number(m.m_Active->m_dVar[i]);
         number(m.m_Bulk.m_dVar[i]);
     }
     number(m.m_Grading.m_fGradeFrom);
     number(m.m_Grading.m_fGradeTo);
     mix(static_cast<std::size_t>(m.m_Grading.m_nGradeVar));
-    mix(std::hash<std::string>()(m.m_Active.m_strName));
+    mix(std::hash<std::string>()(m.m_Active->m_strName));
     mix(std::hash<std::string>()(layer.m_Doping.m_strKind));
     mix(std::hash<std::string>()(layer.m_Doping.m_strNewDoping));
     return h;

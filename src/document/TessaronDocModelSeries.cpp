@@ -113,7 +113,7 @@ void CTessaronDoc::ApplySeriesMacroValue(bool active, int zseg, int column, int 
     if (k < 0 || k >= 6 || !IsZSegmentInUse(zseg) || !m_ZSegments[static_cast<std::size_t>(zseg)].HasLayer(column, row))
         return;
     LoadEditImages(zseg, column, row);
-    CMacroParamSet& macro = active ? g_EditLayer.m_Material.m_Active : g_EditLayer.m_Material.m_Bulk;
+    CMacroParamSet& macro = active ? g_EditLayer.m_Material.m_Active.Edit() : g_EditLayer.m_Material.m_Bulk;
     macro.m_dVar[k] = value;
     StoreEditImages(zseg, column, row);
 }

@@ -46,9 +46,9 @@ bool CLayerMaterial::operator==(const CLayerMaterial& other) const
     if (!Near(m_Grading.m_fGradeFrom, other.m_Grading.m_fGradeFrom) ||
         !Near(m_Grading.m_fGradeTo, other.m_Grading.m_fGradeTo))
         return false;
-    if (m_Active.m_strName != other.m_Active.m_strName)
+    if (m_Active->m_strName != other.m_Active->m_strName)
         return false;
-    return SameVariables(m_Active.m_dVar, other.m_Active.m_dVar);
+    return SameVariables(m_Active->m_dVar, other.m_Active->m_dVar);
 }
 
 bool CLayerDoping::operator==(const CLayerDoping& other) const

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "model/CopyOnWrite.h"
 #include "model/UnsetValue.h"
 
 // Vertical mesh of a layer ("n", "r", "xp1", "xp2", "shift_center") or horizontal mesh of a column
@@ -50,7 +51,9 @@ class CLayerMaterial {
 public:
     CMacroParamSet m_Bulk;
     CLayerGrading m_Grading;
-    CMacroParamSet m_Active;
+    // The active macro: most layers have none ("void", no variables), so it is held apart and
+    // shared (see CopyOnWrite.h).
+    CCopyOnWrite<CMacroParamSet> m_Active;
     // The bulk macro name a file marked as an insulator ("insulator_macro=yes"); "" for none. The
     // mark holds as long as the bulk macro keeps that name, wherever the material is copied.
     std::string m_strInsulatorFor;

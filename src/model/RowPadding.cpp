@@ -27,7 +27,7 @@ CLayerRec CRowPadding::WrittenFiller(const CZSegment& segment, int column, int r
     filler.m_nColumn = column;
     filler.m_nRow = row;
     filler.m_Material.m_Bulk.m_strName = "void";
-    filler.m_Material.m_Active.m_strName = "void";
+    filler.m_Material.m_Active.Edit().m_strName = "void";
     filler.m_Material.m_Grading.m_nGradeVar = 0;
     filler.m_Doping.m_strKind = "none";
     filler.m_fHeight = referenceLayer.m_fHeight;
@@ -66,9 +66,8 @@ void CRowPadding::FillBlanksAsReadBack(CLayerRec& layer)
     std::string& bulk = layer.m_Material.m_Bulk.m_strName;
     if (Trim(bulk).empty())
         bulk = "void macro";
-    std::string& active = layer.m_Material.m_Active.m_strName;
-    if (active.empty())
-        active = "void macro";
+    if (layer.m_Material.m_Active->m_strName.empty())
+        layer.m_Material.m_Active.Edit().m_strName = "void macro";
     if (layer.m_Doping.m_strKind.empty())
         layer.m_Doping.m_strKind = "none";
 }
@@ -146,7 +145,7 @@ CLayerRec CRowPadding::ReadBackFiller(const CZSegment& segment, int column, int 
     // gives every layer, no extra mesh lines (the row's statement does not carry them), the
     // members the file does not hold at their defaults.
     ToVoidMacroName(layer.m_Material.m_Bulk.m_strName);
-    ToVoidMacroName(layer.m_Material.m_Active.m_strName);
+    ToVoidMacroName(layer.m_Material.m_Active.Edit().m_strName);
     layer.m_Material.m_Grading.m_strDirection = "+y";
     layer.m_Mesh.m_nExtraLow = 0;
     layer.m_Mesh.m_nExtraHigh = 0;

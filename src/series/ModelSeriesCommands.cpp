@@ -87,7 +87,7 @@ void CModelSeriesCommands::OnSeriCompos(CTessaronDoc& doc, bool active)
     const CLayerRec* layer = SelectedLayer(doc, zseg, column, row);
     if (!layer)
         return;
-    const CMacroParamSet& macro = active ? layer->m_Material.m_Active : layer->m_Material.m_Bulk;
+    const CMacroParamSet& macro = active ? *layer->m_Material.m_Active : layer->m_Material.m_Bulk;
     SeriComposRequest request;
     request.macroName = macro.m_strName;
     for (int k = 0; k < 6; ++k)

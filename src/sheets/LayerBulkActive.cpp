@@ -28,7 +28,7 @@ public:
 
 CMacroParamSet& LayerMacro(CLayerBulkActive::Macro list)
 {
-    return list == CLayerBulkActive::BULK ? g_EditLayer.m_Material.m_Bulk : g_EditLayer.m_Material.m_Active;
+    return list == CLayerBulkActive::BULK ? g_EditLayer.m_Material.m_Bulk : g_EditLayer.m_Material.m_Active.Edit();
 }
 
 void ResetGrading(CLayerGrading& grading)
@@ -49,8 +49,9 @@ CLayerBulkActive::CLayerBulkActive()
     if (g_nLayerEditMode == 1 || g_nLayerEditMode == 2) {
         material.m_Bulk = CMacroParamSet();
         material.m_Bulk.m_strName = kNewBulk;
-        material.m_Active = CMacroParamSet();
-        material.m_Active.m_strName = kVoid;
+        CMacroParamSet noActive;
+        noActive.m_strName = kVoid;
+        material.m_Active = noActive;
         material.m_Grading.m_nGradeVar = 0;
         ResetGrading(material.m_Grading);
         m_strBulkName = kNewBulk;
@@ -60,7 +61,7 @@ CLayerBulkActive::CLayerBulkActive()
     } else if (g_nLayerEditMode == 3) {
         m_strBulkName = material.m_Bulk.m_strName;
         FromVoidMacroName(m_strBulkName);
-        m_strActiveName = material.m_Active.m_strName;
+        m_strActiveName = material.m_Active->m_strName;
         FromVoidMacroName(m_strActiveName);
         m_nGradingChoice = material.m_Grading.m_nGradeVar;
         m_nGradingInForce = material.m_Grading.m_nGradeVar;

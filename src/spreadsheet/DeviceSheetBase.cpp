@@ -122,12 +122,12 @@ std::string CDeviceSheetBase::FormatBulkMacro(const CLayerRec& layer, NumberForm
 
 std::string CDeviceSheetBase::FormatActiveMacro(const CLayerRec& layer, NumberForm form) const
 {
-    const std::string name = MacroNameOf(layer.m_Material.m_Active.m_strName);
+    const std::string name = MacroNameOf(layer.m_Material.m_Active->m_strName);
     if (name.empty())
         return std::string();
     std::string text = WithoutOldStyle(name);
     const int count = ValueCountOf(name);
     for (int k = 0; k < count; ++k)
-        text += ", " + NumberText(layer.m_Material.m_Active.m_dVar[k], form, false);
+        text += ", " + NumberText(layer.m_Material.m_Active->m_dVar[k], form, false);
     return text;
 }

@@ -52,7 +52,7 @@ CLayerRec LayerAtPosition(const CZSegment& segment, int column, int position)
     const CLayerRec& row = segment.GetColumn(reference).GetLayer(position);
     CLayerRec filler;
     filler.m_Material.m_Bulk.m_strName = "void";
-    filler.m_Material.m_Active.m_strName = "void";
+    filler.m_Material.m_Active.Edit().m_strName = "void";
     filler.m_Doping.m_strKind = "none";
     filler.m_fHeight = row.m_fHeight;
     filler.m_Mesh = row.m_Mesh;
@@ -151,7 +151,7 @@ std::string CExcelExporter::FormatActiveMacroCell(int column, int layer, const C
 {
     std::string text = FormatActiveMacro(rec, NumberForm::exact);
     if (rec.m_Grating->m_nPresent)
-        text += FormatGratingTag(column, layer, rec.m_Material.m_Active.m_strName);
+        text += FormatGratingTag(column, layer, rec.m_Material.m_Active->m_strName);
     return text;
 }
 
@@ -298,7 +298,7 @@ void CExcelExporter::WriteGratingBlocks(int& row, int zseg, const CExcelWorkshee
             if (layer.m_Material.m_Bulk.m_strName == "void" || !layer.m_Grating->m_nPresent)
                 continue;
             int& r = cursor[static_cast<std::size_t>(c)];
-            WriteGratingBlock(r, c, FormatDfbTag(c, l, layer.m_Material.m_Active.m_strName), layer.m_Grating, sheet);
+            WriteGratingBlock(r, c, FormatDfbTag(c, l, layer.m_Material.m_Active->m_strName), layer.m_Grating, sheet);
             r += kGratingBlockRows;
         }
     const int deepest = *std::max_element(cursor.begin(), cursor.end());

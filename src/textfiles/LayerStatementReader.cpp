@@ -1,6 +1,7 @@
 #include "textfiles/LayerStatementReader.h"
 
 #include <algorithm>
+#include <cstring>
 #include <string_view>
 
 #include "model/UnsetValue.h"
@@ -64,6 +65,21 @@ const CKeywordParam* ColumnDopingParam(const CKeywordLine& statement, int column
         }
     }
     return nullptr;
+}
+
+// The layers of a file that name no active macro share one value of it.
+CCopyOnWrite<CMacroParamSet> SharedActiveMacro(const CMacroParamSet& active)
+{
+    static const CCopyOnWrite<CMacroParamSet> kNone = [] {
+        CMacroParamSet none;
+        none.m_strName = "void";
+        ToVoidMacroName(none.m_strName);  // as a statement without "active_macro" is read
+        return CCopyOnWrite<CMacroParamSet>(none);
+    }();
+    // Compared bit for bit: a variable read as -0 is kept as it was read.
+    if (active.m_strName == kNone->m_strName && std::memcmp(active.m_dVar, kNone->m_dVar, sizeof active.m_dVar) == 0)
+        return kNone;
+    return CCopyOnWrite<CMacroParamSet>(active);
 }
 
 bool HasEndAfterBegin(const CKeywordLineList& lines)
@@ -282,7 +298,7 @@ void CLayerStatementReader::ReadLayerMaterial(CLayerRec& layer, int n)
     const bool marked = param("insulator_macro") == "yes" && !CMaterialStatements::IsInsulatorMaterial(bulk.m_strName);
     layer.m_Material.m_strInsulatorFor = marked ? bulk.m_strName : std::string();
 
-    CMacroParamSet& active = layer.m_Material.m_Active;
+    CMacroParamSet active;
     const std::string& activeName = param("active_macro");
     active.m_strName = activeName.empty() ? "void" : activeName;
     ToVoidMacroName(active.m_strName);
@@ -293,6 +309,7 @@ void CLayerStatementReader::ReadLayerMaterial(CLayerRec& layer, int n)
         else
             ReadVarSymbols(statement, activeName, active.m_dVar, false);
     }
+    layer.m_Material.m_Active = SharedActiveMacro(active);
 
     static const std::string kSolveWave = "solve_wave", kEmbedded = "embedded_structure";
     static const std::string kNDoping = "n_doping", kPDoping = "p_doping";

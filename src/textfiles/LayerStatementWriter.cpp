@@ -254,7 +254,7 @@ CKeywordLine CLayerStatementWriter::FormatLayerMater(const CLayerRec& layer, int
         AppendParam(line, StrFormat("var%d", k), FileNumber(value));
     }
 
-    const std::string& storedActive = material.m_Active.m_strName;
+    const std::string& storedActive = material.m_Active->m_strName;
     std::string active = storedActive;
     FromVoidMacroName(active);
     if (active != "void" && !storedActive.empty()) {
@@ -264,7 +264,7 @@ CKeywordLine CLayerStatementWriter::FormatLayerMater(const CLayerRec& layer, int
         const CMacroDef* activeDef =
             activeCount > 0 && !activeOldStyle ? m_ctx.macros.FindDefinition(active) : nullptr;
         for (int k = 1; k <= activeCount; ++k) {
-            const double value = material.m_Active.m_dVar[k - 1];
+            const double value = material.m_Active->m_dVar[k - 1];
             if (!activeOldStyle) {
                 std::string symbol;
                 if (activeDef) symbol = activeDef->FindParamValue(SymbolName(k));

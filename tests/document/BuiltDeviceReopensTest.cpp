@@ -30,7 +30,7 @@ std::string LayerTable(const CZSegment& segment)
     for (const CColumnRec& column : segment.GetColumns()) {
         text << "column\n";
         for (const CLayerRec& layer : column.GetLayers())
-            text << "  " << layer.m_Material.m_Bulk.m_strName << "/" << layer.m_Material.m_Active.m_strName << " "
+            text << "  " << layer.m_Material.m_Bulk.m_strName << "/" << layer.m_Material.m_Active->m_strName << " "
                  << layer.m_Doping.m_strKind << (layer.IsEmpty() ? " empty" : "") << " d=" << layer.m_fHeight
                  << " w=" << layer.m_fLowerWidth << ".." << layer.m_fUpperWidth << " colour=" << layer.m_nColour
                  << "," << layer.m_nPattern << LabelsOf(layer) << "\n";

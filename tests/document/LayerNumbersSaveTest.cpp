@@ -88,8 +88,8 @@ TEST_P(LayerNumbersSave, AValueReadsBackAsItselfAfterASave)
     EXPECT_EQ(layer.m_Mesh.m_dShiftCenter, c.value);
     EXPECT_EQ(layer.m_fLowerWidth, f);
     EXPECT_EQ(layer.m_Material.m_Bulk.m_dVar[0], c.value);
-    EXPECT_EQ(layer.m_Material.m_Active.m_dVar[0], c.value);
-    EXPECT_EQ(layer.m_Material.m_Active.m_dVar[1], c.value);
+    EXPECT_EQ(layer.m_Material.m_Active->m_dVar[0], c.value);
+    EXPECT_EQ(layer.m_Material.m_Active->m_dVar[1], c.value);
 
     const CLayerRec& graded = column.GetLayer(1);
     EXPECT_EQ(graded.m_fHeight, f);

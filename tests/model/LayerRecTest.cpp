@@ -9,7 +9,7 @@ CLayerMaterial Material(const std::string& bulk, double var1 = 0.0)
     CLayerMaterial m;
     m.m_Bulk.m_strName = bulk;
     m.m_Bulk.m_dVar[0] = var1;
-    m.m_Active.m_strName = "void";
+    m.m_Active.Edit().m_strName = "void";
     return m;
 }
 
@@ -90,11 +90,11 @@ TEST(LayerRec, MaterialEquality)
     CLayerMaterial gradeFrom = graded;
     gradeFrom.m_Grading.m_fGradeFrom = 0.5f;
     CLayerMaterial activeContact = Material("gaas");
-    activeContact.m_Active.m_strName = "contact";
+    activeContact.m_Active.Edit().m_strName = "contact";
     CLayerMaterial activeContact2 = Material("gaas");
-    activeContact2.m_Active.m_strName = "contact2";
+    activeContact2.m_Active.Edit().m_strName = "contact2";
     CLayerMaterial activeVar = Material("gaas");
-    activeVar.m_Active.m_dVar[5] = 1.0;
+    activeVar.m_Active.Edit().m_dVar[5] = 1.0;
     const Case cases[] = {
         {"contact names of any tail", Material("contact"), Material("contact_xyz"), true},
         {"capital C is no contact", Material("Contact"), Material("contact"), false},

@@ -54,8 +54,8 @@ protected:
         CLayerMaterial& material = g_EditLayer.m_Material;
         material.m_Bulk.m_strName = "gaas";
         SetVars(material.m_Bulk, {0.5, 0, 0, 0, 0, 0});
-        material.m_Active.m_strName = "qw";
-        SetVars(material.m_Active, {8, 0.2, 0, 0, 0, 0});
+        material.m_Active.Edit().m_strName = "qw";
+        SetVars(material.m_Active.Edit(), {8, 0.2, 0, 0, 0, 0});
         material.m_Grading = {2, "-x", 0.1f, 0.3f};
     }
     ~MaterialPage() override { ResetProcessState(); }
@@ -93,8 +93,8 @@ TEST_F(MaterialPage, NewColumnsAndLayersStartAsAlgaasWithoutActiveMacroOrGrading
         CLayerBulkActive& p = Open(mode);
         EXPECT_EQ(Material().m_Bulk.m_strName, "algaas");
         EXPECT_EQ(VarsOf(Material().m_Bulk), Vars{});
-        EXPECT_EQ(Material().m_Active.m_strName, "void");
-        EXPECT_EQ(VarsOf(Material().m_Active), Vars{});
+        EXPECT_EQ(Material().m_Active->m_strName, "void");
+        EXPECT_EQ(VarsOf(*Material().m_Active), Vars{});
         EXPECT_EQ(Material().m_Grading.m_nGradeVar, 0);
         EXPECT_EQ(Material().m_Grading.m_strDirection, "+y");
         EXPECT_EQ(Material().m_Grading.m_fGradeFrom, 0.0f);
@@ -109,7 +109,7 @@ TEST_F(MaterialPage, NewColumnsAndLayersStartAsAlgaasWithoutActiveMacroOrGrading
 TEST_F(MaterialPage, AModifiedLayerShowsItsNamesWithoutStyleSuffixOrVoidFormAndItsGrading)
 {
     g_EditLayer.m_Material.m_Bulk.m_strName = "algaas_old_style";
-    g_EditLayer.m_Material.m_Active.m_strName = "void macro";
+    g_EditLayer.m_Material.m_Active.Edit().m_strName = "void macro";
     CLayerBulkActive& p = Open(3);
     EXPECT_EQ(p.m_strBulkName, "algaas");
     EXPECT_EQ(p.m_bOldStyle[CLayerBulkActive::BULK], 1);
@@ -209,7 +209,7 @@ TEST_P(CommittingAMacro, StoresTheNameAndTheDialogsValuesInTheLayer)
         prompts.AnswerNext(IDOK);
     p.CommitMacro(c.list);
 
-    const CMacroParamSet& layer = c.list == CLayerBulkActive::BULK ? Material().m_Bulk : Material().m_Active;
+    const CMacroParamSet& layer = c.list == CLayerBulkActive::BULK ? Material().m_Bulk : *Material().m_Active;
     EXPECT_EQ(layer.m_strName, c.layerName);
     EXPECT_EQ(VarsOf(layer), c.layerVars);
     ASSERT_EQ(dialogs.macroRuns.size(), c.answer >= 0 ? 1u : 0u);
@@ -283,7 +283,7 @@ TEST_F(MaterialPage, ContactOpensTheContactDialogFromTheBulkListOnly)
     EXPECT_EQ(dialogs.contactRuns.size(), 1u);
     ASSERT_EQ(dialogs.macroRuns.size(), 1u);
     EXPECT_EQ(dialogs.macroRuns[0].m_strName, "contact");
-    EXPECT_EQ(Material().m_Active.m_strName, "contact");
+    EXPECT_EQ(Material().m_Active->m_strName, "contact");
     EXPECT_EQ(contactMarks, 0);
 }
 

@@ -49,7 +49,7 @@ std::string Layer(const CLayerRec& l)
     if (m.m_Grading.m_nGradeVar > 0)
         text += StrFormat(" grade %d %s..%s", m.m_Grading.m_nGradeVar, Num(m.m_Grading.m_fGradeFrom).c_str(),
                           Num(m.m_Grading.m_fGradeTo).c_str());
-    text += "\n      active " + WithoutStyle(m.m_Active.m_strName) + Values(m.m_Active.m_dVar) + "\n";
+    text += "\n      active " + WithoutStyle(m.m_Active->m_strName) + Values(m.m_Active->m_dVar) + "\n";
     const bool doped = !l.m_Doping.m_strKind.empty() && l.m_Doping.m_strKind != "none";
     text += "      doping " + (doped ? l.m_Doping.m_strKind + " " + Num(l.m_Doping.m_fValue) : std::string("none")) + "\n";
     text += "      remark [" + CExcelExporter::StripLayerRemark(l) + "]\n";
@@ -76,7 +76,7 @@ std::string FillerLayer(const CZSegment& s, int column, int row)
     const CColumnRec& own = s.GetColumn(column);
     CLayerRec filler;
     filler.m_Material.m_Bulk.m_strName = "void macro";
-    filler.m_Material.m_Active.m_strName = "void macro";
+    filler.m_Material.m_Active.Edit().m_strName = "void macro";
     filler.m_fHeight = s.GetColumn(reference).GetLayer(row).m_fHeight;
     filler.m_Mesh = s.GetColumn(reference).GetLayer(row).m_Mesh;
     const int top = own.GetLayersInUse() - 1;

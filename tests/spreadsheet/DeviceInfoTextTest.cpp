@@ -44,8 +44,8 @@ protected:
         graded.m_Material.m_Grading.m_nGradeVar = 1;
         graded.m_Material.m_Grading.m_fGradeFrom = 0.1f;
         graded.m_Material.m_Grading.m_fGradeTo = 0.3f;
-        graded.m_Material.m_Active.m_strName = "gain1";
-        graded.m_Material.m_Active.m_dVar[0] = 0.008;
+        graded.m_Material.m_Active.Edit().m_strName = "gain1";
+        graded.m_Material.m_Active.Edit().m_dVar[0] = 0.008;
         graded.m_Grating.Edit().m_nPresent = 1;
 
         CLayerRec& doped = column.Layer(3);

@@ -137,7 +137,7 @@ TEST_F(MacroTexts, MoreThanSixValuesOrAGradeBeyondThemStayWithinTheSixValues)
     layer.m_Material.m_Grading.m_nGradeVar = 7;
     layer.m_Material.m_Grading.m_fGradeFrom = 0.5f;
     EXPECT_EQ(sheet.FormatBulkMacro(layer), "wide, 1, 2, 3, 4, 5, 6");
-    layer.m_Material.m_Active.m_strName = "wide";
+    layer.m_Material.m_Active.Edit().m_strName = "wide";
     EXPECT_EQ(sheet.FormatActiveMacro(layer), "wide, 0, 0, 0, 0, 0, 0");
 }
 
@@ -145,10 +145,10 @@ TEST_F(MacroTexts, ActiveMacroShowsEveryValueOfItsMacro)
 {
     CLayerRec layer = MakeLayer("gaas");
     EXPECT_EQ(sheet.FormatActiveMacro(layer), "") << "no active macro";
-    layer.m_Material.m_Active.m_strName = "void macro";
+    layer.m_Material.m_Active.Edit().m_strName = "void macro";
     EXPECT_EQ(sheet.FormatActiveMacro(layer), "");
-    layer.m_Material.m_Active.m_strName = "gain1";
-    layer.m_Material.m_Active.m_dVar[0] = 0.008;
+    layer.m_Material.m_Active.Edit().m_strName = "gain1";
+    layer.m_Material.m_Active.Edit().m_dVar[0] = 0.008;
     EXPECT_EQ(sheet.FormatActiveMacro(layer), "gain1, 0.008, 0");
 }
 

@@ -142,11 +142,11 @@ void ExpectSameLayer(const CLayerRec& e, const CLayerRec& a, const std::string& 
     EXPECT_FIELD(m_nVcselFlag);
     EXPECT_EQ(e.m_VcselStatement->FormatParams(), a.m_VcselStatement->FormatParams()) << where << "VCSEL statement";
     EXPECT_FIELD(m_Material.m_Bulk.m_strName);
-    EXPECT_FIELD(m_Material.m_Active.m_strName);
+    EXPECT_FIELD(m_Material.m_Active->m_strName);
     EXPECT_FIELD(m_Material.m_strInsulatorFor);
     for (int i = 0; i < 6; ++i) {
         EXPECT_FIELD(m_Material.m_Bulk.m_dVar[i]);
-        EXPECT_FIELD(m_Material.m_Active.m_dVar[i]);
+        EXPECT_FIELD(m_Material.m_Active->m_dVar[i]);
     }
     EXPECT_FIELD(m_Material.m_Grading.m_nGradeVar);
     EXPECT_FIELD(m_Material.m_Grading.m_strDirection);

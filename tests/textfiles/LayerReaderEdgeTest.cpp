@@ -160,7 +160,7 @@ TEST(LayerReader, MacroNamesVariablesAndSymbols)
         const CLayerMaterial& m = h.zsegs[0].GetColumn(0).GetLayer(0).m_Material;
         EXPECT_EQ(c.bulk, m.m_Bulk.m_strName);
         EXPECT_EQ(c.vars, std::vector<double>(m.m_Bulk.m_dVar, m.m_Bulk.m_dVar + 6));
-        EXPECT_EQ(c.active, m.m_Active.m_strName);
+        EXPECT_EQ(c.active, m.m_Active->m_strName);
     }
 }
 

@@ -127,7 +127,7 @@ TEST_F(RidgeFixture, LayerMaterialsAndGeometry)
         EXPECT_EQ(e.bulk, l.m_Material.m_Bulk.m_strName);
         EXPECT_DOUBLE_EQ(e.var1, l.m_Material.m_Bulk.m_dVar[0]);
         EXPECT_DOUBLE_EQ(e.var2, l.m_Material.m_Bulk.m_dVar[1]);
-        EXPECT_EQ(e.active, l.m_Material.m_Active.m_strName);
+        EXPECT_EQ(e.active, l.m_Material.m_Active->m_strName);
         EXPECT_EQ(e.doping, l.m_Doping.m_strKind);
         EXPECT_FLOAT_EQ(e.dopingValue, l.m_Doping.m_fValue);
         EXPECT_FLOAT_EQ(e.height, l.m_fHeight);
@@ -147,8 +147,8 @@ TEST_F(RidgeFixture, LayerMaterialsAndGeometry)
     EXPECT_EQ(1, core.m_Grading.m_nGradeVar);
     EXPECT_FLOAT_EQ(0.1f, core.m_Grading.m_fGradeFrom);
     EXPECT_FLOAT_EQ(0.3f, core.m_Grading.m_fGradeTo);
-    EXPECT_DOUBLE_EQ(8.0, core.m_Active.m_dVar[0]);
-    EXPECT_DOUBLE_EQ(0.1, core.m_Active.m_dVar[1]);
+    EXPECT_DOUBLE_EQ(8.0, core.m_Active->m_dVar[0]);
+    EXPECT_DOUBLE_EQ(0.1, core.m_Active->m_dVar[1]);
 }
 
 TEST_F(RidgeFixture, VcselSectionsOfRowsAndDocument)

@@ -82,7 +82,7 @@ TEST(LayerStatementWriter, EmptyColumnTakesItsOwnWidthAndFreshFillers)
     only.m_Mesh.m_nMeshNum = 3;
     only.m_Mesh.m_fRatio = 1.0f;
     only.m_Material.m_Bulk.m_strName = "gaas";
-    only.m_Material.m_Active.m_strName = "void macro";
+    only.m_Material.m_Active.Edit().m_strName = "void macro";
     only.m_Doping.m_strKind = "none";
 
     CColumnRec& empty = z.Column(1);
@@ -110,7 +110,7 @@ CLayerRec SizedLayer(float height, float upper, float lower)
     layer.m_fUpperWidth = upper;
     layer.m_fLowerWidth = lower;
     layer.m_Material.m_Bulk.m_strName = "gaas";
-    layer.m_Material.m_Active.m_strName = "void macro";
+    layer.m_Material.m_Active.Edit().m_strName = "void macro";
     layer.m_Doping.m_strKind = "none";
     return layer;
 }

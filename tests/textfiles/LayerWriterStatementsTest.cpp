@@ -16,7 +16,7 @@ CLayerRec MaterialLayer(const std::string& bulk, const std::string& active = "vo
 {
     CLayerRec layer;
     layer.m_Material.m_Bulk.m_strName = bulk;
-    layer.m_Material.m_Active.m_strName = active;
+    layer.m_Material.m_Active.Edit().m_strName = active;
     layer.m_Doping.m_strKind = "none";
     return layer;
 }
@@ -34,8 +34,8 @@ TEST(LayerWriterStatements, LayerMaterParameters)
     graded.m_Material.m_Grading.m_fGradeFrom = 0.5f;
     graded.m_Material.m_Grading.m_fGradeTo = 0.25f;
     graded.m_Material.m_Bulk.m_dVar[0] = 0.2;
-    graded.m_Material.m_Active.m_dVar[0] = 8;
-    graded.m_Material.m_Active.m_dVar[1] = 0.125;
+    graded.m_Material.m_Active.Edit().m_dVar[0] = 8;
+    graded.m_Material.m_Active.Edit().m_dVar[1] = 0.125;
     graded.m_nSolveWave = 0;
     graded.m_Doping.m_strKind = "p";
     graded.m_Doping.m_nPNewDopingIndex = 3;

@@ -121,6 +121,32 @@ TEST(NumberText, FormattingMatchesPrintfForEveryValue)
                       PrintfReference("%g", special));
 }
 
+TEST(NumberText, FixedAndScientificTextsMatchTheirFormats)
+{
+    std::vector<double> values = SampleValues();
+    // Ties at the last digit kept, values just below a carry into a new digit, and the texts a
+    // number that is none gets.
+    for (double value : {0.0000005, 0.0000015, 0.0000025, 9.9999995e-7, 999999.9999995, 1e15 + 0.5, 0.125e-1,
+                         9.995, 9.9949999999999992, 1e-320, -1e-320, 3.4028234663852886e38})
+        values.push_back(value);
+    for (double special : {HUGE_VAL, -HUGE_VAL, std::nan(""), -std::nan("")})
+        values.push_back(special);
+    for (double value : values) {
+        for (int precision : {0, 1, 2, 6, 9, 17}) {
+            EXPECT_EQ(FixedText(value, precision), StrFormat("%.*f", precision, value)) << precision << " of " << value;
+            EXPECT_EQ(ScientificText(value, precision), StrFormat("%.*e", precision, value))
+                << precision << " of " << value;
+        }
+        // Bit for bit printf's own texts too, three-digit exponent aside.
+        EXPECT_EQ(FixedText(value, 6), PrintfReference("%f", value)) << value;
+        EXPECT_EQ(ScientificText(value, 2), PrintfReference("%.2e", value)) << value;
+    }
+    EXPECT_EQ(FixedText(-0.0, 6), "-0.000000");
+    EXPECT_EQ(ScientificText(-0.0, 2), "-0.00e+000");
+    EXPECT_EQ(ScientificText(1e17, 2), "1.00e+017");
+    EXPECT_EQ(FixedText(2.5, -1), "2.500000");  // a negative precision counts as none
+}
+
 TEST(NumberText, WholeNumbersAndTextsFormatAsPrintfDoes)
 {
     for (int value : {0, 1, -1, 7, 42, -2147483647 - 1, 2147483647, 100000})

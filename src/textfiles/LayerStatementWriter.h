@@ -36,11 +36,16 @@ private:
     const CLayerRec& RowLayer(int column, int row) const;
     void PrepareFillers(int row);
     void AppendComments(std::string block);
-    void AppendStatements(const std::vector<CKeywordLine>& statements);
+    // Moves the statements to the end of the list.
+    void AppendStatements(std::vector<CKeywordLine>& statements);
     void AppendSeparator();
     void WriteColumns();
     void WriteContactRanges(bool bottom);
     void WriteRow(int row, std::vector<std::string>& writtenTypes);
+    // How a row's layer gives its widths in the row's "layer" statement: not at all, by one width
+    // ("w<c>"), or by both ("upper_w<c>", "lower_w<c>").
+    enum class WidthForm { none, single, trapezoid };
+    WidthForm RowWidthForm(int column, int row) const;
     CKeywordLine FormatLayer(int row);
     CKeywordLine FormatColumn(const CColumnRec& column, int k) const;
     std::string LookUpSymbol(const std::string& macroName, int k, const char* message);
@@ -53,4 +58,5 @@ private:
     int m_nCurrentRow = -1;     // the row being written
     std::vector<CLayerRec> m_fillers;       // per column: the empty layer written in a row it lacks
     std::vector<CLayerRec> m_prevFillers;   // the same for the row below
+    std::vector<WidthForm> m_widthForms;    // per column: the widths of the row being written
 };

@@ -1,6 +1,8 @@
 #include "textfiles/LayerStatementWriter.h"
 
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 
 #include "platform/NumberText.h"
 #include "platform/StringUtil.h"
@@ -219,6 +221,18 @@ std::string CLayerStatementWriter::LookUpSymbol(const std::string& macroName, in
     return symbol;
 }
 
+const std::string& CLayerStatementWriter::VariableText(bool active, int k, double value)
+{
+    CNumberText& last = m_variableTexts[static_cast<std::size_t>((active ? 6 : 0) + k)];
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
+    if (last.text.empty() || bits != last.bits) {
+        last.text = FileNumber(value);
+        last.bits = bits;
+    }
+    return last.text;
+}
+
 CKeywordLine CLayerStatementWriter::FormatLayerMater(const CLayerRec& layer, int column)
 {
     const CLayerMaterial& material = layer.m_Material;
@@ -274,7 +288,7 @@ CKeywordLine CLayerStatementWriter::FormatLayerMater(const CLayerRec& layer, int
             if (symbol.empty()) AfxMessageBox(kBulkSymbolMessage, MB_OK);
             appendSymbol("var_symbol", k, symbol);
         }
-        AppendNewParam(line, NumberedName("var", k), FileNumber(value));
+        AppendNewParam(line, NumberedName("var", k), VariableText(false, k - 1, value));
     }
 
     if (hasActive) {
@@ -291,7 +305,7 @@ CKeywordLine CLayerStatementWriter::FormatLayerMater(const CLayerRec& layer, int
                 if (symbol.empty()) AfxMessageBox(kActiveSymbolMessage, MB_OK);
                 appendSymbol("avar_symbol", k, symbol);
             }
-            AppendNewParam(line, NumberedName("avar", k), FileNumber(value));
+            AppendNewParam(line, NumberedName("avar", k), VariableText(true, k - 1, value));
         }
     }
 
@@ -359,11 +373,20 @@ CKeywordLine CLayerStatementWriter::FormatLayer(int row)
         AppendNewParam(line, NumberedName("lower_w", c + 1), FileNumberOfFloat(layer.m_fLowerWidth));
     }
 
+    // The columns of a row mostly share its doping: a value's text is made once for a run of them.
+    // The bits are compared, so that -0 keeps its own text.
+    std::uint32_t textBits = 0;
+    std::string text;
     for (int c = 0; c < m_nColumns; ++c) {
         const CLayerDoping& doping = RowLayer(c, row).m_Doping;
         if (!IsDoped(doping)) continue;
-        AppendNewParam(line, NumberedName(doping.m_strKind.substr(0, 1) + "_doping", c + 1),
-                       DopingText(doping.m_fValue));
+        std::uint32_t bits = 0;
+        std::memcpy(&bits, &doping.m_fValue, sizeof bits);
+        if (text.empty() || bits != textBits) {
+            text = DopingText(doping.m_fValue);
+            textBits = bits;
+        }
+        AppendNewParam(line, NumberedName(doping.m_strKind.substr(0, 1) + "_doping", c + 1), text);
     }
     if (tail)
         AppendNewParam(line, "gaussian_tail", FileNumberOfFloat(first->m_Doping.m_fGaussianTail));

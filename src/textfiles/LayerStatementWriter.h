@@ -15,6 +15,8 @@
 // The statements carry keyword and parameters only (numbers 0, no raw text); the merge with the
 // file's old lines gives them their text.
 
+#include <array>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -49,6 +51,10 @@ private:
     CKeywordLine FormatLayer(int row);
     CKeywordLine FormatColumn(const CColumnRec& column, int k) const;
     std::string LookUpSymbol(const std::string& macroName, int k, const char* message);
+    // FileNumber of variable k (from 0) of the bulk macro (active: of the active macro). The
+    // columns of a row mostly hold one material, so a variable's text is made once for a run of
+    // equal values (equal bit for bit: -0 keeps its own text).
+    const std::string& VariableText(bool active, int k, double value);
 
     CLayerFileContext& m_ctx;
     int m_nZSeg = 0;
@@ -59,4 +65,9 @@ private:
     std::vector<CLayerRec> m_fillers;       // per column: the empty layer written in a row it lacks
     std::vector<CLayerRec> m_prevFillers;   // the same for the row below
     std::vector<WidthForm> m_widthForms;    // per column: the widths of the row being written
+    struct CNumberText {
+        std::uint64_t bits = 0;
+        std::string text;  // "" before the first
+    };
+    std::array<CNumberText, 12> m_variableTexts;  // the last text of each variable, bulk then active
 };

@@ -12,6 +12,7 @@
 #include <clocale>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <locale.h>
 
 #include <optional>
@@ -158,6 +159,31 @@ TEST(NumberText, WholeNumbersAndTextsFormatAsPrintfDoes)
     EXPECT_EQ(StrFormat("%u %lu %lld %ld", 4000000000u, 5UL, -9000000000LL, -3L), "4000000000 5 -9000000000 -3");
     EXPECT_EQ(StrFormat("%hd", 70000), "4464");
     EXPECT_EQ(StrFormat("[%s][%8s][%-4s][%.2s]", "ab", "ab", "ab", "abc"), "[ab][      ab][ab  ][ab]");
+}
+
+// Widths and precisions given as arguments, a negative width among them, beside plain text and "%%",
+// as printf writes them.
+TEST(NumberText, ArgumentWidthsAndPlainTextFormatAsPrintfDoes)
+{
+    for (int width : {-7, -1, 0, 3, 9})
+        for (const char* spec : {"[%*d]", "[%-*d]", "[%0*d]", "[%*s]", "[%-*s]", "[%*x]", "[%+*d]"}) {
+            char buffer[64];
+            const bool text = spec[std::strlen(spec) - 2] == 's';
+            if (text)
+                std::snprintf(buffer, sizeof buffer, spec, width, "ab");
+            else
+                std::snprintf(buffer, sizeof buffer, spec, width, 42);
+            EXPECT_EQ(text ? StrFormat(spec, width, "ab") : StrFormat(spec, width, 42), buffer) << spec << " " << width;
+        }
+    for (int width : {-12, 12}) {
+        char buffer[64];
+        std::snprintf(buffer, sizeof buffer, "[%*.3f]", width, 2.5);
+        EXPECT_EQ(StrFormat("[%*.3f]", width, 2.5), buffer) << width;
+        std::snprintf(buffer, sizeof buffer, "[%*.*s]", width, 2, "abc");
+        EXPECT_EQ(StrFormat("[%*.*s]", width, 2, "abc"), buffer) << width;
+    }
+    EXPECT_EQ(StrFormat("100%% of %s, then %c%c", "it", 'o', 'k'), "100% of it, then ok");
+    EXPECT_EQ(StrFormat("plain text only"), "plain text only");
 }
 
 TEST(NumberText, ReadingRoundsAsTheCRuntimeDoes)

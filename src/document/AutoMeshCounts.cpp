@@ -14,15 +14,26 @@ constexpr double kNoSize = 1e-30;
 
 double DopingTerm(double value, double neighbour)
 {
+    return DopingTermOfLogs(value, neighbour, DopingMagnitudeLog(value), DopingMagnitudeLog(neighbour));
+}
+
+double DopingMagnitudeLog(double value)
+{
     // Concentrations are magnitudes: a sign never reaches the logarithm.
-    const double a = std::fabs(value);
-    const double b = std::fabs(neighbour);
-    if (a == 0.0 && b != 0.0)
-        return std::log10(b);
-    if (a != 0.0 && b == 0.0)
-        return std::log10(a);
-    if (a != 0.0 && b != 0.0)
-        return std::fabs(std::trunc(std::log10(a) - std::log10(b)));
+    const double magnitude = std::fabs(value);
+    return magnitude != 0.0 ? std::log10(magnitude) : 0.0;
+}
+
+double DopingTermOfLogs(double value, double neighbour, double valueLog, double neighbourLog)
+{
+    const bool doped = std::fabs(value) != 0.0;
+    const bool neighbourDoped = std::fabs(neighbour) != 0.0;
+    if (!doped && neighbourDoped)
+        return neighbourLog;
+    if (doped && !neighbourDoped)
+        return valueLog;
+    if (doped && neighbourDoped)
+        return std::fabs(std::trunc(valueLog - neighbourLog));
     return 0.0;
 }
 

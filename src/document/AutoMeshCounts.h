@@ -60,6 +60,12 @@ public:
 // The doping term of a value and its neighbour's: whole decades between them, or the decades of
 // the doped one beside an undoped one.
 double DopingTerm(double value, double neighbour);
+// The decimal logarithm of a doping's magnitude, the part of DopingTerm that depends on one value
+// alone; 0 for an undoped value, whose logarithm DopingTerm never takes.
+double DopingMagnitudeLog(double value);
+// DopingTerm of two values whose DopingMagnitudeLog is known: a mesh pass compares every layer with
+// its neighbours in its column and in its row, and takes each logarithm once.
+double DopingTermOfLogs(double value, double neighbour, double valueLog, double neighbourLog);
 
 // The settings with an unset count (0) filled in from a region's result: count, ratio, shift and
 // extra lines; settings whose count is set come back as they are.

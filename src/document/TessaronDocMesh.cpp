@@ -16,25 +16,38 @@ double DopingOf(const CLayerRec& layer) { return layer.m_Doping.m_fValue; }
 
 bool SameMaterial(const CLayerRec& a, const CLayerRec& b) { return a.m_Material == b.m_Material; }
 
-// Material changes (J) and doping decades (D) between each of the first `count` layers of a line
-// and its neighbours; the score of the line is 4 D + J. The first layer is always compared with
-// the second entry, which the caller provides (a fresh layer when the line has one row only).
-double LineScore(const std::vector<const CLayerRec*>& line, int count)
+// What a line's score takes of two neighbouring layers: whether their materials differ (J) and
+// the doping decades between them (D). Both are symmetric, so each pair is worked out once.
+struct CNeighbourTerms {
+    int changed = 0;
+    double decades = 0.0;
+};
+
+CNeighbourTerms TermsBetween(const CLayerRec& a, double aLog, const CLayerRec& b, double bLog)
+{
+    return {SameMaterial(a, b) ? 0 : 1, DopingTermOfLogs(DopingOf(a), DopingOf(b), aLog, bLog)};
+}
+
+// The score of a line of `count` layers, 4 D + J over each layer and its neighbours, from the
+// terms of its neighbouring pairs (pair k is layers k and k + 1). The first layer is always
+// compared with the second, which the caller provides (a fresh layer when the line has one row
+// only). The terms are added in the order a layer-by-layer walk meets them.
+double LineScore(const CNeighbourTerms* pairs, int count)
 {
     int changes = 0;
     double decades = 0.0;
-    const auto add = [&](int i, int k) {
-        changes += SameMaterial(*line[i], *line[k]) ? 0 : 1;
-        decades += DopingTerm(DopingOf(*line[i]), DopingOf(*line[k]));
+    const auto add = [&](int k) {
+        changes += pairs[k].changed;
+        decades += pairs[k].decades;
     };
     for (int i = 0; i < count; ++i) {
         if (i == 0) {
-            add(0, 1);
+            add(0);
         } else if (i < count - 1) {
-            add(i, i - 1);
-            add(i, i + 1);
+            add(i - 1);
+            add(i);
         } else {
-            add(i, i - 1);
+            add(i - 1);
         }
     }
     return test::kDopingWeight * decades + changes;
@@ -47,20 +60,53 @@ void CTessaronDoc::PrepareAutoMesh(int index)
     CZSegment& segment = m_ZSegments.at(index);
     const int columns = segment.GetColumnCount();
     const int rows = columns > 0 ? segment.GetColumn(0).GetLayersInUse() : 0;
-    const auto layerAt = [&segment](int c, int j) -> const CLayerRec& { return segment.GetColumn(c).GetLayer(j); };
+    // A column line reaches the slot above a single row (a fresh layer).
+    const int depth = std::max(rows, 2);
+    const auto slot = [depth](int c, int j) { return static_cast<std::size_t>(c * depth + j); };
+    std::vector<const CLayerRec*> layers(static_cast<std::size_t>(columns) * static_cast<std::size_t>(depth));
+    std::vector<double> logs(layers.size());
+    for (int c = 0; c < columns; ++c) {
+        const CColumnRec& column = segment.GetColumn(c);
+        for (int j = 0; j < depth; ++j) {
+            layers[slot(c, j)] = &column.GetLayer(j);
+            logs[slot(c, j)] = DopingMagnitudeLog(DopingOf(column.GetLayer(j)));
+        }
+    }
+    const auto layerAt = [&](int c, int j) -> const CLayerRec& { return *layers[slot(c, j)]; };
+    // Pair j of a column: its slots j and j + 1.
+    std::vector<CNeighbourTerms> below(layers.size());
+    for (int c = 0; c < columns && rows > 0; ++c) {
+        for (int j = 0; j + 1 < depth; ++j)
+            below[slot(c, j)] = TermsBetween(layerAt(c, j), logs[slot(c, j)], layerAt(c, j + 1), logs[slot(c, j + 1)]);
+    }
 
-    // Reference column: the most structured one, the later one among equals. A column of one row
-    // still compares its layer with the slot above (a fresh layer).
+    // Reference column: the most structured one, the later one among equals.
     double best = 0.0;
     m_nRefColumn = 0;
     for (int c = 0; c < columns; ++c) {
-        std::vector<const CLayerRec*> line;
-        for (int j = 0; j < std::max(rows, 2); ++j)
-            line.push_back(&layerAt(c, j));
-        const double score = rows > 0 ? LineScore(line, rows) : 0.0;
+        const double score = rows > 0 ? LineScore(&below[slot(c, 0)], rows) : 0.0;
         if (c == 0 || score >= best) {
             best = score;
             m_nRefColumn = c;
+        }
+    }
+
+    // Reference row: the most structured row across the columns, the later one among equals.
+    // Worked out before the tags are stored: storing one may give a column a copy of its layers.
+    best = 0.0;
+    m_nRefLayer = 0;
+    std::vector<CNeighbourTerms> beside(static_cast<std::size_t>(std::max(columns - 1, 0)));
+    for (int j = 0; j < rows; ++j) {
+        double score = 0.0;
+        if (columns > 1) {
+            for (int c = 0; c + 1 < columns; ++c)
+                beside[static_cast<std::size_t>(c)] =
+                    TermsBetween(layerAt(c, j), logs[slot(c, j)], layerAt(c + 1, j), logs[slot(c + 1, j)]);
+            score = LineScore(beside.data(), columns);
+        }
+        if (j == 0 || score >= best) {
+            best = score;
+            m_nRefLayer = j;
         }
     }
 
@@ -73,14 +119,17 @@ void CTessaronDoc::PrepareAutoMesh(int index)
                 m_AutoMeshTags[0][0] = 1;
                 continue;
             }
-            // The last equal layer in column-then-row order gives its tag: walk backwards.
+            // The last equal layer in column-then-row order gives its tag: walk backwards. The
+            // layer below was compared for the column's score already.
             bool found = false;
             const bool compared = true;  // every layer but the first has an earlier one
             for (int c2 = c; c2 >= 0 && !found; --c2) {
                 for (int j2 = j; j2 >= 0; --j2) {
                     if (c2 == c && j2 == j)
                         continue;
-                    if (SameMaterial(layerAt(c, j), layerAt(c2, j2))) {
+                    const bool same = c2 == c && j2 == j - 1 ? below[slot(c, j2)].changed == 0
+                                                             : SameMaterial(layerAt(c, j), layerAt(c2, j2));
+                    if (same) {
                         m_AutoMeshTags[c][j] = m_AutoMeshTags[c2][j2];
                         found = true;
                         break;
@@ -97,23 +146,6 @@ void CTessaronDoc::PrepareAutoMesh(int index)
         for (int j = 0; j < rows && j < inUse; ++j) {
             if (segment.GetColumn(c).GetLayer(j).m_nMaterialTag != m_AutoMeshTags[c][j])
                 segment.Column(c).Layer(j).m_nMaterialTag = m_AutoMeshTags[c][j];
-        }
-    }
-
-    // Reference row: the most structured row across the columns, the later one among equals.
-    best = 0.0;
-    m_nRefLayer = 0;
-    for (int j = 0; j < rows; ++j) {
-        double score = 0.0;
-        if (columns > 1) {
-            std::vector<const CLayerRec*> line;
-            for (int c = 0; c < columns; ++c)
-                line.push_back(&layerAt(c, j));
-            score = LineScore(line, columns);
-        }
-        if (j == 0 || score >= best) {
-            best = score;
-            m_nRefLayer = j;
         }
     }
 }

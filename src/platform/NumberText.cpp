@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <locale.h>
+#include <string_view>
 
 namespace {
 
@@ -153,7 +154,7 @@ std::string IntegerText(T value)
 }
 
 // Flags other than "-" and "0" (sign, blank, alternate form) are left to printf.
-bool HasOnlyPadFlags(const std::string& flags) { return flags.find_first_not_of("-0") == std::string::npos; }
+bool HasOnlyPadFlags(std::string_view flags) { return flags.find_first_not_of("-0") == std::string_view::npos; }
 
 }  // namespace
 
@@ -272,7 +273,11 @@ std::string StrFormatV(const char* format, va_list argsIn)
     const char* p = format;
     while (*p) {
         if (*p != '%') {
-            out += *p++;
+            // A run of plain text goes over at once.
+            const char* run = p;
+            while (*p && *p != '%')
+                ++p;
+            out.append(run, static_cast<std::size_t>(p - run));
             continue;
         }
         const char* start = p++;
@@ -281,14 +286,21 @@ std::string StrFormatV(const char* format, va_list argsIn)
             ++p;
             continue;
         }
-        std::string flags;
+        // Flags and length modifiers stand together in the format: they are looked at where they
+        // stand, and a printf format is put together only for the forms left to printf.
+        const char* const flagsBegin = p;
         while (*p && std::strchr("-+ #0", *p))
-            flags += *p++;
+            ++p;
+        const std::string_view flags(flagsBegin, static_cast<std::size_t>(p - flagsBegin));
+        bool leftAlign = flags.find('-') != std::string_view::npos;
+        const bool zeroPad = flags.find('0') != std::string_view::npos;
+        bool negativeWidth = false;  // a "*" width given negative: left-aligned, as in printf
         int width = -1;
         if (*p == '*') {
             width = va_arg(args, int);
             if (width < 0) {
-                flags += '-';
+                negativeWidth = true;
+                leftAlign = true;
                 width = -width;
             }
             ++p;
@@ -312,40 +324,44 @@ std::string StrFormatV(const char* format, va_list argsIn)
                     precision = precision * 10 + (*p++ - '0');
             }
         }
-        std::string length;
+        const char* const lengthBegin = p;
         while (*p && std::strchr("hlLqjzt", *p))
-            length += *p++;
+            ++p;
+        const std::string_view length(lengthBegin, static_cast<std::size_t>(p - lengthBegin));
         char conversion = *p;
         if (!conversion) {
             out.append(start);
             break;
         }
         ++p;
-        bool leftAlign = flags.find('-') != std::string::npos;
-        bool zeroPad = flags.find('0') != std::string::npos;
-        std::string bareFlags;
-        for (char f : flags)
-            if (f != '-' && f != '0')
-                bareFlags += f;
-        std::string spec = "%" + bareFlags;
-        if (precision >= 0)
-            spec += "." + std::to_string(precision);
-        std::string piece;
         const bool padFlagsOnly = HasOnlyPadFlags(flags);
+        // The printf format of one floating-point value: the flags other than "-" and "0" (the
+        // padding is done here), the precision, the length and the conversion.
+        const auto valueSpec = [&]() {
+            std::string spec = "%";
+            for (char f : flags)
+                if (f != '-' && f != '0')
+                    spec += f;
+            if (precision >= 0)
+                spec += "." + std::to_string(precision);
+            if (length == "L")
+                spec += 'L';
+            spec += conversion;
+            return spec;
+        };
+        std::string piece;
         switch (conversion) {
         case 'e': case 'E': case 'f': case 'F': case 'g': case 'G': case 'a': case 'A': {
-            spec += length == "L" ? "L" : "";
-            spec += conversion;
             if (length == "L") {
                 ScopedCLocale cLocale;
-                piece = FormatOne(spec, va_arg(args, long double));
+                piece = FormatOne(valueSpec(), va_arg(args, long double));
             } else {
                 const double value = va_arg(args, double);
                 const bool fast = padFlagsOnly && conversion != 'a' && conversion != 'A' &&
                                   ToCharsFloat(value, conversion, precision < 0 ? 6 : precision, piece);
                 if (!fast) {
                     ScopedCLocale cLocale;
-                    piece = FormatOne(spec, value);
+                    piece = FormatOne(valueSpec(), value);
                 }
             }
             if (conversion == 'e' || conversion == 'E' || conversion == 'g' || conversion == 'G')
@@ -372,7 +388,7 @@ std::string StrFormatV(const char* format, va_list argsIn)
             }
             break;
         case 's':
-            if (flags.empty() && width < 0 && precision < 0) {
+            if (flags.empty() && !negativeWidth && width < 0 && precision < 0) {
                 const char* text = va_arg(args, const char*);
                 out += text ? text : "(null)";
                 continue;
@@ -384,8 +400,9 @@ std::string StrFormatV(const char* format, va_list argsIn)
         // Everything else formats as printf does, field width included.
         std::string fullSpec(start, static_cast<std::size_t>(p - start));
         if (fullSpec.find('*') != std::string::npos) {
-            fullSpec = "%" + flags + (width >= 0 ? std::to_string(width) : "") +
-                       (precision >= 0 ? "." + std::to_string(precision) : "") + length + conversion;
+            fullSpec = "%" + std::string(flags) + (negativeWidth ? "-" : "") +
+                       (width >= 0 ? std::to_string(width) : "") +
+                       (precision >= 0 ? "." + std::to_string(precision) : "") + std::string(length) + conversion;
         }
         switch (conversion) {
         case 'd': case 'i':
@@ -424,6 +441,40 @@ std::string StrFormatV(const char* format, va_list argsIn)
     }
     va_end(args);
     return out;
+}
+
+std::string FixedText(double value, int precision)
+{
+    // A negative precision counts as none, as in printf.
+    precision = precision < 0 ? 6 : precision;
+    std::string text;
+    if (!ToCharsFloat(value, 'f', precision, text))
+        text = StrFormat("%.*f", precision, value);
+    return text;
+}
+
+std::string ScientificText(double value, int precision)
+{
+    precision = precision < 0 ? 6 : precision;
+    char buffer[512];
+    const std::to_chars_result result = std::isfinite(value)
+        ? std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, precision)
+        : std::to_chars_result{nullptr, std::errc::value_too_large};
+    if (result.ec != std::errc())
+        return StrFormat("%.*e", precision, value);
+    // The text ends in "e", a sign and two or three digits: a third digit is put in front.
+    const std::size_t size = static_cast<std::size_t>(result.ptr - buffer);
+    const bool twoDigits = buffer[size - 3] == '+' || buffer[size - 3] == '-';
+    std::string text;
+    text.reserve(size + 1);
+    if (twoDigits) {
+        text.append(buffer, size - 2);
+        text += '0';
+        text.append(buffer + size - 2, 2);
+    } else {
+        text.append(buffer, size);
+    }
+    return text;
 }
 
 void NormalizeNumberText(std::string& text)

@@ -42,6 +42,10 @@ int TruncateToInt(double value);
 // printf-style formatting in the "C" locale with three-digit exponents (see above).
 std::string StrFormat(const char* format, ...) __attribute__((format(printf, 1, 2)));
 std::string StrFormatV(const char* format, va_list args);
+// StrFormat("%.*f", precision, value) and StrFormat("%.*e", precision, value) without a format to
+// read: the writers of the structure files format every number of a file, and most go this way.
+std::string FixedText(double value, int precision);
+std::string ScientificText(double value, int precision);
 
 // The compact text of a number: a text that is wholly one decimal number is shortened (zero becomes
 // "0", zeros at the end of the fraction go, the point stays, leading zeros of the exponent go:

@@ -3,20 +3,67 @@
 #include "model/UnsetValue.h"
 #include "platform/NumberText.h"
 
+#include <cassert>
+#include <charconv>
 #include <cmath>
+
+namespace {
+
+// A keyword of letters, digits and "_" parses to itself without parameters: such statements (the
+// writer's own keywords) are built without the parser.
+bool IsPlainKeyword(const std::string& text)
+{
+    if (text.empty())
+        return false;
+    for (const char c : text) {
+        const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
+        if (!plain)
+            return false;
+    }
+    return true;
+}
+
+}  // namespace
 
 CKeywordLine NewStatement(const std::string& keyword)
 {
     CKeywordLine line;
+    if (IsPlainKeyword(keyword)) {
+        line.m_strKeyword = keyword;
+        return line;
+    }
     std::string text = keyword;
     line.Parse(text);
     line.SetText(std::string());
     return line;
 }
 
+CKeywordLine NewStatement(const std::string& keyword, std::size_t params)
+{
+    CKeywordLine line = NewStatement(keyword);
+    line.m_params.reserve(params);
+    return line;
+}
+
 void AppendParam(CKeywordLine& line, const std::string& name, const std::string& value)
 {
     line.SetParam(name, value, true);
+}
+
+void AppendNewParam(CKeywordLine& line, std::string name, std::string value)
+{
+    assert(line.FindParamValue(name) == nullptr);
+    line.m_params.emplace_back(std::move(name), std::move(value));
+    line.m_bModified = 1;
+}
+
+std::string NumberedName(std::string_view prefix, int number)
+{
+    char digits[16];
+    const std::to_chars_result end = std::to_chars(digits, digits + sizeof digits, number);
+    std::string name(prefix);
+    name.append(digits, end.ptr);
+    return name;
 }
 
 namespace {
@@ -35,7 +82,7 @@ std::string ExactFixedText(Number value)
                std::fabs(static_cast<double>(back) - static_cast<double>(value)) <=
                    kReadBackTolerance * std::fabs(static_cast<double>(value));
     };
-    const std::string fixed = StrFormat("%f", static_cast<double>(value));
+    const std::string fixed = FixedText(static_cast<double>(value), 6);
     if (readsBack(fixed) || !std::isfinite(value))
         return fixed;
     for (int digits = 1; digits <= 17; ++digits) {

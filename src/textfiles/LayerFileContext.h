@@ -4,7 +4,9 @@
 // file, and the application's macro list. The document builds one for each read or write; the
 // statement classes of the ".layer" file work only through it, so they run without a document.
 
+#include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/LayerBlocks.h"
@@ -24,8 +26,17 @@ struct CLayerFileContext {
 
 // A statement built in memory: keyword and parameters, numbers 0, no raw text.
 CKeywordLine NewStatement(const std::string& keyword);
-// Appends a parameter (name and value) at the end of a statement built in memory.
+// The same with room for `params` parameters: the document keeps the statements the writer builds,
+// and a list grown one parameter at a time would carry up to twice the room it needs.
+CKeywordLine NewStatement(const std::string& keyword, std::size_t params);
+// Appends a parameter (name and value) at the end of a statement built in memory; a name the
+// statement has already gets the value instead.
 void AppendParam(CKeywordLine& line, const std::string& name, const std::string& value);
+// Appends a parameter whose name the statement cannot have yet, without looking for it: for the
+// writer, whose statements get each name once, every parameter of a file passes here.
+void AppendNewParam(CKeywordLine& line, std::string name, std::string value);
+// A numbered parameter name: the prefix followed by the number ("var3", "lower_w12").
+std::string NumberedName(std::string_view prefix, int number);
 
 // A number as the ".layer" file writes it: the "%f" text the file has always had ("0.500000") as
 // long as it reads back as the value; a value that text would change (1e-7 reads back as 0,

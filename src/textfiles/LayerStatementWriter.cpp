@@ -1,6 +1,8 @@
 #include "textfiles/LayerStatementWriter.h"
 
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 
 #include "platform/NumberText.h"
 #include "platform/StringUtil.h"
@@ -43,6 +45,17 @@ float ColumnBaseWidth(const CColumnRec& column)
     return column.HasRow(0) ? column.GetLayer(0).m_fLowerWidth : column.m_Size.m_fLowerWidth;
 }
 
+// A doping as "%4.2e" writes it: the field width reaches only the texts of infinity and NaN.
+std::string DopingText(float value)
+{
+    const double number = value;
+    return std::isfinite(number) ? ScientificText(number, 2) : StrFormat("%4.2e", number);
+}
+
+bool IsTrapezoid(const CLayerRec& layer) { return layer.m_fUpperWidth != layer.m_fLowerWidth; }
+
+bool IsDoped(const CLayerDoping& doping) { return doping.m_strKind != "none" && !doping.m_strKind.empty(); }
+
 }  // namespace
 
 void CLayerStatementWriter::WriteLayerStatements(int nZSeg)
@@ -55,8 +68,8 @@ void CLayerStatementWriter::WriteLayerStatements(int nZSeg)
     m_ctx.lines.Append(NewStatement("begin_layer"));
     AppendSeparator();
     CKeywordLine rotation = NewStatement("rotation");
-    AppendParam(rotation, "angle", StrFormat("%f", z.GetAngle()));
-    m_ctx.lines.Append(rotation);
+    AppendNewParam(rotation, "angle", FixedText(z.GetAngle(), 6));
+    m_ctx.lines.Append(std::move(rotation));
 
     AppendComments(z.m_strComments[CLayerComments::BeforeColumns]);
     WriteColumns();
@@ -112,9 +125,9 @@ void CLayerStatementWriter::AppendComments(std::string block)
     }
 }
 
-void CLayerStatementWriter::AppendStatements(const std::vector<CKeywordLine>& statements)
+void CLayerStatementWriter::AppendStatements(std::vector<CKeywordLine>& statements)
 {
-    for (const CKeywordLine& line : statements) m_ctx.lines.Append(line);
+    for (CKeywordLine& line : statements) m_ctx.lines.Append(std::move(line));
 }
 
 void CLayerStatementWriter::AppendSeparator()
@@ -124,13 +137,14 @@ void CLayerStatementWriter::AppendSeparator()
 
 CKeywordLine CLayerStatementWriter::FormatColumn(const CColumnRec& column, int k) const
 {
-    CKeywordLine line = NewStatement("column");
-    AppendParam(line, "column_num", StrFormat("%d", k + 1));
-    AppendParam(line, "w", FileNumberOfFloat(ColumnBaseWidth(column)));
-    AppendParam(line, "mesh_num", StrFormat("%d", column.m_Mesh.m_nMeshNum));
-    AppendParam(line, "r", FileNumberOfFloat(column.m_Mesh.m_fRatio));
-    if (column.m_Mesh.m_dShiftCenter != 0.0)
-        AppendParam(line, "shift_center", FileNumber(column.m_Mesh.m_dShiftCenter));
+    const bool shifted = column.m_Mesh.m_dShiftCenter != 0.0;
+    CKeywordLine line = NewStatement("column", shifted ? 5 : 4);
+    AppendNewParam(line, "column_num", std::to_string(k + 1));
+    AppendNewParam(line, "w", FileNumberOfFloat(ColumnBaseWidth(column)));
+    AppendNewParam(line, "mesh_num", std::to_string(column.m_Mesh.m_nMeshNum));
+    AppendNewParam(line, "r", FileNumberOfFloat(column.m_Mesh.m_fRatio));
+    if (shifted)
+        AppendNewParam(line, "shift_center", FileNumber(column.m_Mesh.m_dShiftCenter));
     return line;
 }
 
@@ -154,11 +168,11 @@ void CLayerStatementWriter::WriteContactRanges(bool bottom)
         for (int i = 0; i < count; ++i) {
             const CContactRange& range = bottom ? static_cast<const CContactRange&>(contacts.Bottom(i))
                                                 : static_cast<const CContactRange&>(contacts.Top(i));
-            CKeywordLine line = NewStatement(bottom ? "bottom_contact" : "top_contact");
-            AppendParam(line, "column_num", StrFormat("%d", k + 1));
+            CKeywordLine line = NewStatement(bottom ? "bottom_contact" : "top_contact", 7);
+            AppendNewParam(line, "column_num", std::to_string(k + 1));
             AppendContactParams(line, range.m_fFrom, range.m_fTo, range.m_nContactNum, range.m_strType,
                                 range.m_dBarrier, range.m_dWorkFunction);
-            m_ctx.lines.Append(line);
+            m_ctx.lines.Append(std::move(line));
         }
     }
 }
@@ -207,6 +221,18 @@ std::string CLayerStatementWriter::LookUpSymbol(const std::string& macroName, in
     return symbol;
 }
 
+const std::string& CLayerStatementWriter::VariableText(bool active, int k, double value)
+{
+    CNumberText& last = m_variableTexts[static_cast<std::size_t>((active ? 6 : 0) + k)];
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
+    if (last.text.empty() || bits != last.bits) {
+        last.text = FileNumber(value);
+        last.bits = bits;
+    }
+    return last.text;
+}
+
 CKeywordLine CLayerStatementWriter::FormatLayerMater(const CLayerRec& layer, int column)
 {
     const CLayerMaterial& material = layer.m_Material;
@@ -221,25 +247,36 @@ CKeywordLine CLayerStatementWriter::FormatLayerMater(const CLayerRec& layer, int
     const bool oldStyle = Contains(stored, "_old_style");
     const int grade = material.m_Grading.m_nGradeVar;
 
-    CKeywordLine line = NewStatement("layer_mater");
-    AppendParam(line, "macro_name", name);
-    if (CMaterialStatements::IsInsulatorMaterial(stored) || material.IsMarkedInsulator())
-        AppendParam(line, "insulator_macro", "yes");
-    AppendParam(line, "column_num", StrFormat("%d", column + 1));
-    // A symbol the macro list cannot give is reported and left out: an empty value would make the
-    // file's next parameter part of this one when it is read again.
-    auto appendSymbol = [&](const char* format, int k, const std::string& symbol) {
-        if (!symbol.empty()) AppendParam(line, StrFormat(format, k), symbol);
-    };
-    if (grade != 0) {
-        if (!oldStyle) appendSymbol("var_symbol%d", grade, LookUpSymbol(stored, grade, kBulkSymbolMessage));
-        AppendParam(line, "grade_var", StrFormat("%d", grade));
-        AppendParam(line, "grade_from", FileNumberOfFloat(material.m_Grading.m_fGradeFrom));
-        AppendParam(line, "grade_to", FileNumberOfFloat(material.m_Grading.m_fGradeTo));
-    }
     CMaterialStatements materials(m_ctx);
     // A layer holds six variables of each macro.
     const int bulkCount = std::min(materials.GetMacroParamCount("bulk", stored), 6);
+    const std::string& storedActive = material.m_Active->m_strName;
+    std::string active = storedActive;
+    FromVoidMacroName(active);
+    const bool hasActive = active != "void" && !storedActive.empty();
+    const int activeCount = hasActive ? std::min(materials.GetMacroParamCount("active", storedActive), 6) : 0;
+
+    // Room for the most the statement can get: macro_name, insulator_macro, column_num, the four
+    // of a grading, a symbol and a value per variable, active_macro, solve_wave,
+    // embedded_structure and a new-doping index.
+    const int most = 7 + (grade != 0 ? 4 : 0) + 2 * std::max(bulkCount, 0) +
+                     (hasActive ? 1 + 2 * std::max(activeCount, 0) : 0);
+    CKeywordLine line = NewStatement("layer_mater", static_cast<std::size_t>(most));
+    AppendNewParam(line, "macro_name", name);
+    if (CMaterialStatements::IsInsulatorMaterial(stored) || material.IsMarkedInsulator())
+        AppendNewParam(line, "insulator_macro", "yes");
+    AppendNewParam(line, "column_num", std::to_string(column + 1));
+    // A symbol the macro list cannot give is reported and left out: an empty value would make the
+    // file's next parameter part of this one when it is read again.
+    auto appendSymbol = [&](const char* prefix, int k, const std::string& symbol) {
+        if (!symbol.empty()) AppendNewParam(line, NumberedName(prefix, k), symbol);
+    };
+    if (grade != 0) {
+        if (!oldStyle) appendSymbol("var_symbol", grade, LookUpSymbol(stored, grade, kBulkSymbolMessage));
+        AppendNewParam(line, "grade_var", std::to_string(grade));
+        AppendNewParam(line, "grade_from", FileNumberOfFloat(material.m_Grading.m_fGradeFrom));
+        AppendNewParam(line, "grade_to", FileNumberOfFloat(material.m_Grading.m_fGradeTo));
+    }
     const CMacroDef* bulkDef = bulkCount > 0 && !oldStyle ? m_ctx.macros.FindDefinition(stored) : nullptr;
     for (int k = 1; k <= bulkCount; ++k) {
         if (k == grade) continue;
@@ -249,18 +286,14 @@ CKeywordLine CLayerStatementWriter::FormatLayerMater(const CLayerRec& layer, int
             if (bulkDef) symbol = bulkDef->FindParamValue(SymbolName(k));
             if (symbol == "xlam" && std::fabs(value) < 0.0001) continue;
             if (symbol.empty()) AfxMessageBox(kBulkSymbolMessage, MB_OK);
-            appendSymbol("var_symbol%d", k, symbol);
+            appendSymbol("var_symbol", k, symbol);
         }
-        AppendParam(line, StrFormat("var%d", k), FileNumber(value));
+        AppendNewParam(line, NumberedName("var", k), VariableText(false, k - 1, value));
     }
 
-    const std::string& storedActive = material.m_Active->m_strName;
-    std::string active = storedActive;
-    FromVoidMacroName(active);
-    if (active != "void" && !storedActive.empty()) {
-        AppendParam(line, "active_macro", WithoutOldStyle(active));
+    if (hasActive) {
+        AppendNewParam(line, "active_macro", WithoutOldStyle(active));
         const bool activeOldStyle = Contains(active, "_old_style");
-        const int activeCount = std::min(materials.GetMacroParamCount("active", storedActive), 6);
         const CMacroDef* activeDef =
             activeCount > 0 && !activeOldStyle ? m_ctx.macros.FindDefinition(active) : nullptr;
         for (int k = 1; k <= activeCount; ++k) {
@@ -270,70 +303,94 @@ CKeywordLine CLayerStatementWriter::FormatLayerMater(const CLayerRec& layer, int
                 if (activeDef) symbol = activeDef->FindParamValue(SymbolName(k));
                 if (symbol == "xlam" && std::fabs(value) < 0.0001) continue;
                 if (symbol.empty()) AfxMessageBox(kActiveSymbolMessage, MB_OK);
-                appendSymbol("avar_symbol%d", k, symbol);
+                appendSymbol("avar_symbol", k, symbol);
             }
-            AppendParam(line, StrFormat("avar%d", k), FileNumber(value));
+            AppendNewParam(line, NumberedName("avar", k), VariableText(true, k - 1, value));
         }
     }
 
-    AppendParam(line, "solve_wave", layer.m_nSolveWave != 0 ? "yes" : "no");
-    AppendParam(line, "embedded_structure", StrFormat("%d", layer.m_nEmbedded));
+    AppendNewParam(line, "solve_wave", layer.m_nSolveWave != 0 ? "yes" : "no");
+    AppendNewParam(line, "embedded_structure", std::to_string(layer.m_nEmbedded));
     if (layer.m_Doping.m_strKind == "n")
-        AppendParam(line, "n_newdoping_index", StrFormat("%d", layer.m_Doping.m_nNNewDopingIndex));
+        AppendNewParam(line, "n_newdoping_index", std::to_string(layer.m_Doping.m_nNNewDopingIndex));
     if (layer.m_Doping.m_strKind == "p")
-        AppendParam(line, "p_newdoping_index", StrFormat("%d", layer.m_Doping.m_nPNewDopingIndex));
+        AppendNewParam(line, "p_newdoping_index", std::to_string(layer.m_Doping.m_nPNewDopingIndex));
     return line;
+}
+
+CLayerStatementWriter::WidthForm CLayerStatementWriter::RowWidthForm(int column, int row) const
+{
+    const CLayerRec& layer = RowLayer(column, row);
+    if (row == 0)
+        return IsTrapezoid(layer) ? WidthForm::trapezoid : WidthForm::none;
+    const CLayerRec& below = RowLayer(column, row - 1);
+    // A rectangle on a trapezoid gives its one width; a layer away from the column's base width
+    // gives both unless it is a rectangle on a rectangle. The two exclude each other.
+    if (IsTrapezoid(below) && !IsTrapezoid(layer))
+        return WidthForm::single;
+    const float base = ColumnBaseWidth(m_ctx.zsegs[m_nZSeg].GetColumn(column));
+    const bool atBase = layer.m_fUpperWidth == base && layer.m_fLowerWidth == base;
+    if (!atBase && (!IsTrapezoid(below) || IsTrapezoid(layer)))
+        return WidthForm::trapezoid;
+    return WidthForm::none;
 }
 
 CKeywordLine CLayerStatementWriter::FormatLayer(int row)
 {
-    const CZSegment& z = m_ctx.zsegs[m_nZSeg];
     const CLayerRec& reference = RowLayer(m_nReference, row);
-    CKeywordLine line = NewStatement("layer");
-    AppendParam(line, "d", FileNumberOfFloat(reference.m_fHeight));
-    AppendParam(line, "n", StrFormat("%d", reference.m_Mesh.m_nMeshNum));
-    AppendParam(line, "r", FileNumberOfFloat(reference.m_Mesh.m_fRatio));
-    if (reference.m_Mesh.m_dShiftCenter != 0.0)
-        AppendParam(line, "shift_center", FileNumber(reference.m_Mesh.m_dShiftCenter));
+    const bool shifted = reference.m_Mesh.m_dShiftCenter != 0.0;
+    const CLayerRec* first = m_nColumns > 0 ? &RowLayer(0, row) : nullptr;
+    const bool tail = first && first->m_Doping.m_fGaussianTail != 0.001f;
+    const bool vcsel = first && !first->m_Vcsel->m_strVcselType.empty();
 
-    auto width = [](float value) { return FileNumberOfFloat(value); };
-    auto appendTrapezoid = [&](int c, const CLayerRec& layer) {
-        AppendParam(line, StrFormat("upper_w%d", c + 1), width(layer.m_fUpperWidth));
-        AppendParam(line, StrFormat("lower_w%d", c + 1), width(layer.m_fLowerWidth));
-    };
-    if (row == 0) {
-        for (int c = 0; c < m_nColumns; ++c) {
-            const CLayerRec& layer = RowLayer(c, 0);
-            if (layer.m_fUpperWidth != layer.m_fLowerWidth) appendTrapezoid(c, layer);
-        }
-    } else {
-        for (int c = 0; c < m_nColumns; ++c) {
-            const CLayerRec& layer = RowLayer(c, row);
-            const CLayerRec& below = RowLayer(c, row - 1);
-            if (below.m_fUpperWidth != below.m_fLowerWidth && layer.m_fUpperWidth == layer.m_fLowerWidth)
-                AppendParam(line, StrFormat("w%d", c + 1), width(layer.m_fLowerWidth));
-        }
-        for (int c = 0; c < m_nColumns; ++c) {
-            const CLayerRec& layer = RowLayer(c, row);
-            const CLayerRec& below = RowLayer(c, row - 1);
-            const float base = ColumnBaseWidth(z.GetColumn(c));
-            const bool atBase = layer.m_fUpperWidth == base && layer.m_fLowerWidth == base;
-            if (!atBase && (below.m_fUpperWidth == below.m_fLowerWidth || layer.m_fUpperWidth != layer.m_fLowerWidth))
-                appendTrapezoid(c, layer);
-        }
+    // The statement gets exactly the room it takes: the widths and dopings are decided first.
+    m_widthForms.resize(static_cast<std::size_t>(m_nColumns));
+    std::size_t count = 3 + (shifted ? 1 : 0) + (tail ? 1 : 0) + (vcsel ? 1 : 0);
+    for (int c = 0; c < m_nColumns; ++c) {
+        const WidthForm form = RowWidthForm(c, row);
+        m_widthForms[static_cast<std::size_t>(c)] = form;
+        count += form == WidthForm::trapezoid ? 2 : form == WidthForm::single ? 1 : 0;
+        count += IsDoped(RowLayer(c, row).m_Doping) ? 1 : 0;
     }
 
+    CKeywordLine line = NewStatement("layer", count);
+    AppendNewParam(line, "d", FileNumberOfFloat(reference.m_fHeight));
+    AppendNewParam(line, "n", std::to_string(reference.m_Mesh.m_nMeshNum));
+    AppendNewParam(line, "r", FileNumberOfFloat(reference.m_Mesh.m_fRatio));
+    if (shifted)
+        AppendNewParam(line, "shift_center", FileNumber(reference.m_Mesh.m_dShiftCenter));
+
+    // The single widths of all columns come before the trapezoids.
+    for (int c = 0; c < m_nColumns; ++c) {
+        if (m_widthForms[static_cast<std::size_t>(c)] == WidthForm::single)
+            AppendNewParam(line, NumberedName("w", c + 1), FileNumberOfFloat(RowLayer(c, row).m_fLowerWidth));
+    }
+    for (int c = 0; c < m_nColumns; ++c) {
+        if (m_widthForms[static_cast<std::size_t>(c)] != WidthForm::trapezoid)
+            continue;
+        const CLayerRec& layer = RowLayer(c, row);
+        AppendNewParam(line, NumberedName("upper_w", c + 1), FileNumberOfFloat(layer.m_fUpperWidth));
+        AppendNewParam(line, NumberedName("lower_w", c + 1), FileNumberOfFloat(layer.m_fLowerWidth));
+    }
+
+    // The columns of a row mostly share its doping: a value's text is made once for a run of them.
+    // The bits are compared, so that -0 keeps its own text.
+    std::uint32_t textBits = 0;
+    std::string text;
     for (int c = 0; c < m_nColumns; ++c) {
         const CLayerDoping& doping = RowLayer(c, row).m_Doping;
-        if (doping.m_strKind == "none" || doping.m_strKind.empty()) continue;
-        AppendParam(line, doping.m_strKind.substr(0, 1) + StrFormat("_doping%d", c + 1),
-                    StrFormat("%4.2e", static_cast<double>(doping.m_fValue)));
+        if (!IsDoped(doping)) continue;
+        std::uint32_t bits = 0;
+        std::memcpy(&bits, &doping.m_fValue, sizeof bits);
+        if (text.empty() || bits != textBits) {
+            text = DopingText(doping.m_fValue);
+            textBits = bits;
+        }
+        AppendNewParam(line, NumberedName(doping.m_strKind.substr(0, 1) + "_doping", c + 1), text);
     }
-    if (m_nColumns > 0) {
-        const CLayerRec& first = RowLayer(0, row);
-        if (first.m_Doping.m_fGaussianTail != 0.001f)
-            AppendParam(line, "gaussian_tail", FileNumberOfFloat(first.m_Doping.m_fGaussianTail));
-        if (!first.m_Vcsel->m_strVcselType.empty()) AppendParam(line, "vcsel_type", first.m_Vcsel->m_strVcselType);
-    }
+    if (tail)
+        AppendNewParam(line, "gaussian_tail", FileNumberOfFloat(first->m_Doping.m_fGaussianTail));
+    if (vcsel)
+        AppendNewParam(line, "vcsel_type", first->m_Vcsel->m_strVcselType);
     return line;
 }

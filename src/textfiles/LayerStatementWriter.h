@@ -15,6 +15,8 @@
 // The statements carry keyword and parameters only (numbers 0, no raw text); the merge with the
 // file's old lines gives them their text.
 
+#include <array>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -36,14 +38,23 @@ private:
     const CLayerRec& RowLayer(int column, int row) const;
     void PrepareFillers(int row);
     void AppendComments(std::string block);
-    void AppendStatements(const std::vector<CKeywordLine>& statements);
+    // Moves the statements to the end of the list.
+    void AppendStatements(std::vector<CKeywordLine>& statements);
     void AppendSeparator();
     void WriteColumns();
     void WriteContactRanges(bool bottom);
     void WriteRow(int row, std::vector<std::string>& writtenTypes);
+    // How a row's layer gives its widths in the row's "layer" statement: not at all, by one width
+    // ("w<c>"), or by both ("upper_w<c>", "lower_w<c>").
+    enum class WidthForm { none, single, trapezoid };
+    WidthForm RowWidthForm(int column, int row) const;
     CKeywordLine FormatLayer(int row);
     CKeywordLine FormatColumn(const CColumnRec& column, int k) const;
     std::string LookUpSymbol(const std::string& macroName, int k, const char* message);
+    // FileNumber of variable k (from 0) of the bulk macro (active: of the active macro). The
+    // columns of a row mostly hold one material, so a variable's text is made once for a run of
+    // equal values (equal bit for bit: -0 keeps its own text).
+    const std::string& VariableText(bool active, int k, double value);
 
     CLayerFileContext& m_ctx;
     int m_nZSeg = 0;
@@ -53,4 +64,10 @@ private:
     int m_nCurrentRow = -1;     // the row being written
     std::vector<CLayerRec> m_fillers;       // per column: the empty layer written in a row it lacks
     std::vector<CLayerRec> m_prevFillers;   // the same for the row below
+    std::vector<WidthForm> m_widthForms;    // per column: the widths of the row being written
+    struct CNumberText {
+        std::uint64_t bits = 0;
+        std::string text;  // "" before the first
+    };
+    std::array<CNumberText, 12> m_variableTexts;  // the last text of each variable, bulk then active
 };

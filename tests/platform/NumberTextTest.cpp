@@ -12,6 +12,7 @@
 #include <clocale>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <locale.h>
 
 #include <optional>
@@ -121,6 +122,32 @@ TEST(NumberText, FormattingMatchesPrintfForEveryValue)
                       PrintfReference("%g", special));
 }
 
+TEST(NumberText, FixedAndScientificTextsMatchTheirFormats)
+{
+    std::vector<double> values = SampleValues();
+    // Ties at the last digit kept, values just below a carry into a new digit, and the texts a
+    // number that is none gets.
+    for (double value : {0.0000005, 0.0000015, 0.0000025, 9.9999995e-7, 999999.9999995, 1e15 + 0.5, 0.125e-1,
+                         9.995, 9.9949999999999992, 1e-320, -1e-320, 3.4028234663852886e38})
+        values.push_back(value);
+    for (double special : {HUGE_VAL, -HUGE_VAL, std::nan(""), -std::nan("")})
+        values.push_back(special);
+    for (double value : values) {
+        for (int precision : {0, 1, 2, 6, 9, 17}) {
+            EXPECT_EQ(FixedText(value, precision), StrFormat("%.*f", precision, value)) << precision << " of " << value;
+            EXPECT_EQ(ScientificText(value, precision), StrFormat("%.*e", precision, value))
+                << precision << " of " << value;
+        }
+        // Bit for bit printf's own texts too, three-digit exponent aside.
+        EXPECT_EQ(FixedText(value, 6), PrintfReference("%f", value)) << value;
+        EXPECT_EQ(ScientificText(value, 2), PrintfReference("%.2e", value)) << value;
+    }
+    EXPECT_EQ(FixedText(-0.0, 6), "-0.000000");
+    EXPECT_EQ(ScientificText(-0.0, 2), "-0.00e+000");
+    EXPECT_EQ(ScientificText(1e17, 2), "1.00e+017");
+    EXPECT_EQ(FixedText(2.5, -1), "2.500000");  // a negative precision counts as none
+}
+
 TEST(NumberText, WholeNumbersAndTextsFormatAsPrintfDoes)
 {
     for (int value : {0, 1, -1, 7, 42, -2147483647 - 1, 2147483647, 100000})
@@ -132,6 +159,31 @@ TEST(NumberText, WholeNumbersAndTextsFormatAsPrintfDoes)
     EXPECT_EQ(StrFormat("%u %lu %lld %ld", 4000000000u, 5UL, -9000000000LL, -3L), "4000000000 5 -9000000000 -3");
     EXPECT_EQ(StrFormat("%hd", 70000), "4464");
     EXPECT_EQ(StrFormat("[%s][%8s][%-4s][%.2s]", "ab", "ab", "ab", "abc"), "[ab][      ab][ab  ][ab]");
+}
+
+// Widths and precisions given as arguments, a negative width among them, beside plain text and "%%",
+// as printf writes them.
+TEST(NumberText, ArgumentWidthsAndPlainTextFormatAsPrintfDoes)
+{
+    for (int width : {-7, -1, 0, 3, 9})
+        for (const char* spec : {"[%*d]", "[%-*d]", "[%0*d]", "[%*s]", "[%-*s]", "[%*x]", "[%+*d]"}) {
+            char buffer[64];
+            const bool text = spec[std::strlen(spec) - 2] == 's';
+            if (text)
+                std::snprintf(buffer, sizeof buffer, spec, width, "ab");
+            else
+                std::snprintf(buffer, sizeof buffer, spec, width, 42);
+            EXPECT_EQ(text ? StrFormat(spec, width, "ab") : StrFormat(spec, width, 42), buffer) << spec << " " << width;
+        }
+    for (int width : {-12, 12}) {
+        char buffer[64];
+        std::snprintf(buffer, sizeof buffer, "[%*.3f]", width, 2.5);
+        EXPECT_EQ(StrFormat("[%*.3f]", width, 2.5), buffer) << width;
+        std::snprintf(buffer, sizeof buffer, "[%*.*s]", width, 2, "abc");
+        EXPECT_EQ(StrFormat("[%*.*s]", width, 2, "abc"), buffer) << width;
+    }
+    EXPECT_EQ(StrFormat("100%% of %s, then %c%c", "it", 'o', 'k'), "100% of it, then ok");
+    EXPECT_EQ(StrFormat("plain text only"), "plain text only");
 }
 
 TEST(NumberText, ReadingRoundsAsTheCRuntimeDoes)

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <iterator>
+#include <string>
+#include <vector>
+
 #include "LayerFileHarness.h"
 #include "support/ScriptedPrompts.h"
 #include "textfiles/LayerComments.h"
@@ -159,6 +163,55 @@ TEST(LayerStatementWriter, RowWidthsReferenceColumnAndContactRanges)
     for (const char* part : expected) EXPECT_NE(std::string::npos, text.find(part)) << part << "\n" << text;
     // Only the first column's layer gives the row its Gaussian tail.
     EXPECT_EQ(std::string::npos, text.find("gaussian_tail")) << text;
+}
+
+// The columns of a row mostly repeat one doping and one material; every column still gets the
+// text of its own value when the values change, a zero and a negative zero included.
+TEST(LayerStatementWriter, EachColumnOfARowGetsTheTextOfItsOwnValues)
+{
+    struct Column {
+        float doping;
+        double x;
+        const char* dopingText;
+        const char* xText;
+    };
+    const Column columns[] = {
+        {1e17f, 0.2, "1.00e+017", "0.200000"},   {1e17f, 0.2, "1.00e+017", "0.200000"},
+        {0.0f, 0.0, "0.00e+000", "0.000000"},    {-0.0f, -0.0, "-0.00e+000", "-0.000000"},
+        {1e17f, 1e-7, "1.00e+017", "1e-007"},    {2.5e17f, 0.2, "2.50e+017", "0.200000"},
+    };
+    LayerFileHarness h;
+    CZSegment& z = h.zsegs[0];
+    const int count = static_cast<int>(std::size(columns));
+    z.SetColumnCount(count);
+    for (int c = 0; c < count; ++c) {
+        CLayerRec layer = SizedLayer(1.0f, 2.0f, 2.0f);
+        layer.m_Material.m_Bulk.m_strName = "ingaas";
+        layer.m_Material.m_Bulk.m_dVar[0] = columns[c].x;
+        layer.m_Material.m_Bulk.m_dVar[1] = 0.01;
+        layer.m_Doping.m_strKind = "n";
+        layer.m_Doping.m_fValue = columns[c].doping;
+        z.Column(c).SetLayersInUse(1);
+        z.Column(c).Layer(0) = layer;
+    }
+
+    h.Write(0);
+    std::string layerParams;
+    std::vector<std::string> xTexts;
+    for (const CKeywordLine& line : h.lines.m_lines) {
+        if (line.GetKeyword() == "layer") layerParams = line.FormatParams();
+        if (line.GetKeyword() == "layer_mater") {
+            xTexts.push_back(line.GetParam("var1"));
+            EXPECT_EQ("0.010000", line.GetParam("var2"));
+        }
+    }
+    ASSERT_EQ(static_cast<std::size_t>(count), xTexts.size());
+    for (int c = 0; c < count; ++c) {
+        SCOPED_TRACE(c);
+        EXPECT_EQ(columns[c].xText, xTexts[static_cast<std::size_t>(c)]);
+        const std::string doping = " n_doping" + std::to_string(c + 1) + "=" + columns[c].dopingText + " ";
+        EXPECT_NE(std::string::npos, (layerParams + " ").find(doping)) << layerParams;
+    }
 }
 
 TEST(LayerStatementWriter, ZSegmentWithoutColumns)

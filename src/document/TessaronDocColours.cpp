@@ -52,9 +52,9 @@ bool IsIdenticalForColours(const CLayerRec& a, const CLayerRec& b)
         if (ma.m_Active->m_dVar[i] != mb.m_Active->m_dVar[i] || ma.m_Bulk.m_dVar[i] != mb.m_Bulk.m_dVar[i])
             return false;
     }
-    return ma.m_Grading.m_fGradeFrom == mb.m_Grading.m_fGradeFrom &&
-           ma.m_Grading.m_fGradeTo == mb.m_Grading.m_fGradeTo &&
-           ma.m_Grading.m_nGradeVar == mb.m_Grading.m_nGradeVar &&
+    return ma.m_Grading->m_fGradeFrom == mb.m_Grading->m_fGradeFrom &&
+           ma.m_Grading->m_fGradeTo == mb.m_Grading->m_fGradeTo &&
+           ma.m_Grading->m_nGradeVar == mb.m_Grading->m_nGradeVar &&
            ma.m_Active->m_strName == mb.m_Active->m_strName;
 }
 
@@ -77,9 +77,9 @@ std::size_t ColourBucket(const CLayerRec& layer)
         number(m.m_Active->m_dVar[i]);
         number(m.m_Bulk.m_dVar[i]);
     }
-    number(m.m_Grading.m_fGradeFrom);
-    number(m.m_Grading.m_fGradeTo);
-    mix(static_cast<std::size_t>(m.m_Grading.m_nGradeVar));
+    number(m.m_Grading->m_fGradeFrom);
+    number(m.m_Grading->m_fGradeTo);
+    mix(static_cast<std::size_t>(m.m_Grading->m_nGradeVar));
     mix(std::hash<std::string>()(m.m_Active->m_strName));
     mix(std::hash<std::string>()(layer.m_Doping.m_strKind));
     mix(std::hash<std::string>()(layer.m_Doping.m_strNewDoping));

@@ -39,12 +39,12 @@ bool CLayerMaterial::operator==(const CLayerMaterial& other) const
         return false;
     if (!SameVariables(m_Bulk.m_dVar, other.m_Bulk.m_dVar))
         return false;
-    if (m_Grading.m_nGradeVar != other.m_Grading.m_nGradeVar)
+    if (m_Grading->m_nGradeVar != other.m_Grading->m_nGradeVar)
         return false;
-    if (m_Grading.m_strDirection != other.m_Grading.m_strDirection)
+    if (m_Grading->m_strDirection != other.m_Grading->m_strDirection)
         return false;
-    if (!Near(m_Grading.m_fGradeFrom, other.m_Grading.m_fGradeFrom) ||
-        !Near(m_Grading.m_fGradeTo, other.m_Grading.m_fGradeTo))
+    if (!Near(m_Grading->m_fGradeFrom, other.m_Grading->m_fGradeFrom) ||
+        !Near(m_Grading->m_fGradeTo, other.m_Grading->m_fGradeTo))
         return false;
     if (m_Active->m_strName != other.m_Active->m_strName)
         return false;

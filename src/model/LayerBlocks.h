@@ -50,7 +50,8 @@ struct CLayerGrading {
 class CLayerMaterial {
 public:
     CMacroParamSet m_Bulk;
-    CLayerGrading m_Grading;
+    // The grading: held apart and shared like the active macro, most layers being ungraded.
+    CCopyOnWrite<CLayerGrading> m_Grading;
     // The active macro: most layers have none ("void", no variables), so it is held apart and
     // shared (see CopyOnWrite.h).
     CCopyOnWrite<CMacroParamSet> m_Active;

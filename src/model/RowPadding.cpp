@@ -28,7 +28,7 @@ CLayerRec CRowPadding::WrittenFiller(const CZSegment& segment, int column, int r
     filler.m_nRow = row;
     filler.m_Material.m_Bulk.m_strName = "void";
     filler.m_Material.m_Active.Edit().m_strName = "void";
-    filler.m_Material.m_Grading.m_nGradeVar = 0;
+    filler.m_Material.m_Grading.Edit().m_nGradeVar = 0;
     filler.m_Doping.m_strKind = "none";
     filler.m_fHeight = referenceLayer.m_fHeight;
     filler.m_Mesh = referenceLayer.m_Mesh;
@@ -146,7 +146,7 @@ CLayerRec CRowPadding::ReadBackFiller(const CZSegment& segment, int column, int 
     // members the file does not hold at their defaults.
     ToVoidMacroName(layer.m_Material.m_Bulk.m_strName);
     ToVoidMacroName(layer.m_Material.m_Active.Edit().m_strName);
-    layer.m_Material.m_Grading.m_strDirection = "+y";
+    layer.m_Material.m_Grading.Edit().m_strDirection = "+y";
     layer.m_Mesh.m_nExtraLow = 0;
     layer.m_Mesh.m_nExtraHigh = 0;
     layer.m_fSpare[0] = layer.m_fSpare[1] = 0.0f;

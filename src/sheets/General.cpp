@@ -346,7 +346,7 @@ void CGeneral::ClearContactLayerGrading()
 {
     if (!StartsWith(g_EditLayer.m_Material.m_Bulk.m_strName, "contact"))
         return;
-    g_EditLayer.m_Material.m_Grading.m_nGradeVar = 0;
+    g_EditLayer.m_Material.m_Grading.Edit().m_nGradeVar = 0;
     if (g_EditLayer.m_Grating->m_nPresent != 0)
         g_EditLayer.m_Grating.Edit().m_nPresent = 0;
 }

@@ -52,8 +52,8 @@ CLayerBulkActive::CLayerBulkActive()
         CMacroParamSet noActive;
         noActive.m_strName = kVoid;
         material.m_Active = noActive;
-        material.m_Grading.m_nGradeVar = 0;
-        ResetGrading(material.m_Grading);
+        material.m_Grading.Edit().m_nGradeVar = 0;
+        ResetGrading(material.m_Grading.Edit());
         m_strBulkName = kNewBulk;
         m_strActiveName = kVoid;
         m_nGradingChoice = 0;
@@ -63,8 +63,8 @@ CLayerBulkActive::CLayerBulkActive()
         FromVoidMacroName(m_strBulkName);
         m_strActiveName = material.m_Active->m_strName;
         FromVoidMacroName(m_strActiveName);
-        m_nGradingChoice = material.m_Grading.m_nGradeVar;
-        m_nGradingInForce = material.m_Grading.m_nGradeVar;
+        m_nGradingChoice = material.m_Grading->m_nGradeVar;
+        m_nGradingInForce = material.m_Grading->m_nGradeVar;
     }
 }
 
@@ -184,7 +184,7 @@ void CLayerBulkActive::CommitContact()
 
 void CLayerBulkActive::OnGradingChoice(int choice)
 {
-    CLayerGrading& grading = g_EditLayer.m_Material.m_Grading;
+    CLayerGrading& grading = g_EditLayer.m_Material.m_Grading.Edit();
     if (choice <= 0) {
         m_nGradingChoice = 0;
         grading.m_nGradeVar = 0;

@@ -82,6 +82,22 @@ CCopyOnWrite<CMacroParamSet> SharedActiveMacro(const CMacroParamSet& active)
     return CCopyOnWrite<CMacroParamSet>(active);
 }
 
+// The layers of a file that are not graded share one value of their grading.
+CCopyOnWrite<CLayerGrading> SharedGrading(const CLayerGrading& grading)
+{
+    static const CCopyOnWrite<CLayerGrading> kNone = [] {
+        CLayerGrading none;
+        none.m_strDirection = "+y";  // the direction a read gives every layer
+        return CCopyOnWrite<CLayerGrading>(none);
+    }();
+    const CLayerGrading& none = *kNone;
+    // Compared bit for bit: a bound read as -0 is kept as it was read.
+    const bool same = grading.m_nGradeVar == none.m_nGradeVar && grading.m_strDirection == none.m_strDirection &&
+                      std::memcmp(&grading.m_fGradeFrom, &none.m_fGradeFrom, sizeof(float)) == 0 &&
+                      std::memcmp(&grading.m_fGradeTo, &none.m_fGradeTo, sizeof(float)) == 0;
+    return same ? kNone : CCopyOnWrite<CLayerGrading>(grading);
+}
+
 bool HasEndAfterBegin(const CKeywordLineList& lines)
 {
     const int begin = lines.FindNthLine("begin_layer", 1);
@@ -334,11 +350,12 @@ void CLayerStatementReader::ReadLayerMaterial(CLayerRec& layer, int n)
         doping.m_strKind = "none";
     }
 
-    CLayerGrading& grading = layer.m_Material.m_Grading;
+    CLayerGrading grading;
     grading.m_nGradeVar = AtoI(param("grade_var"));
     grading.m_fGradeFrom = static_cast<float>(AtoF(param("grade_from")));
     grading.m_fGradeTo = static_cast<float>(AtoF(param("grade_to")));
     grading.m_strDirection = "+y";
+    layer.m_Material.m_Grading = SharedGrading(grading);
 
     // The whole statement is kept, so that a save writes it back with its parameters.
     doping.m_strNewDoping.clear();

@@ -245,7 +245,7 @@ CKeywordLine CLayerStatementWriter::FormatLayerMater(const CLayerRec& layer, int
     if (Trim(name).empty())
         name = "void";
     const bool oldStyle = Contains(stored, "_old_style");
-    const int grade = material.m_Grading.m_nGradeVar;
+    const int grade = material.m_Grading->m_nGradeVar;
 
     CMaterialStatements materials(m_ctx);
     // A layer holds six variables of each macro.
@@ -274,8 +274,8 @@ CKeywordLine CLayerStatementWriter::FormatLayerMater(const CLayerRec& layer, int
     if (grade != 0) {
         if (!oldStyle) appendSymbol("var_symbol", grade, LookUpSymbol(stored, grade, kBulkSymbolMessage));
         AppendNewParam(line, "grade_var", std::to_string(grade));
-        AppendNewParam(line, "grade_from", FileNumberOfFloat(material.m_Grading.m_fGradeFrom));
-        AppendNewParam(line, "grade_to", FileNumberOfFloat(material.m_Grading.m_fGradeTo));
+        AppendNewParam(line, "grade_from", FileNumberOfFloat(material.m_Grading->m_fGradeFrom));
+        AppendNewParam(line, "grade_to", FileNumberOfFloat(material.m_Grading->m_fGradeTo));
     }
     const CMacroDef* bulkDef = bulkCount > 0 && !oldStyle ? m_ctx.macros.FindDefinition(stored) : nullptr;
     for (int k = 1; k <= bulkCount; ++k) {

@@ -95,9 +95,9 @@ TEST_P(LayerNumbersSave, AValueReadsBackAsItselfAfterASave)
     EXPECT_EQ(graded.m_fHeight, f);
     EXPECT_EQ(graded.m_fLowerWidth, f);
     EXPECT_EQ(graded.m_fUpperWidth, f);
-    EXPECT_EQ(graded.m_Material.m_Grading.m_nGradeVar, 1);
-    EXPECT_EQ(graded.m_Material.m_Grading.m_fGradeFrom, f);
-    EXPECT_EQ(graded.m_Material.m_Grading.m_fGradeTo, f);
+    EXPECT_EQ(graded.m_Material.m_Grading->m_nGradeVar, 1);
+    EXPECT_EQ(graded.m_Material.m_Grading->m_fGradeFrom, f);
+    EXPECT_EQ(graded.m_Material.m_Grading->m_fGradeTo, f);
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, LayerNumbersSave, ::testing::ValuesIn(kNumbers));

@@ -125,8 +125,8 @@ TEST_F(LayerColours, AssignLayerColoursComparesContactNamesGradingAndNumbers)
     };
     const Case cases[] = {
         {"contact names", [](CLayerRec& l) { l.m_Material.m_Bulk.m_strName = "contact_p"; }, true},
-        {"grading direction", [](CLayerRec& l) { l.m_Material.m_Grading.m_strDirection = "+y"; }, true},
-        {"grade_from", [](CLayerRec& l) { l.m_Material.m_Grading.m_fGradeFrom = 1e-6f; }, false},
+        {"grading direction", [](CLayerRec& l) { l.m_Material.m_Grading.Edit().m_strDirection = "+y"; }, true},
+        {"grade_from", [](CLayerRec& l) { l.m_Material.m_Grading.Edit().m_fGradeFrom = 1e-6f; }, false},
         {"bulk variable", [](CLayerRec& l) { l.m_Material.m_Bulk.m_dVar[5] = 1e-9; }, false},
         {"active name", [](CLayerRec& l) { l.m_Material.m_Active.Edit().m_strName = "qw"; }, false},
         {"doping", [](CLayerRec& l) { l.m_Doping.m_strKind = "n"; }, false},

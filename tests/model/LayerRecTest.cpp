@@ -84,11 +84,11 @@ TEST(LayerRec, MaterialEquality)
         bool equal;
     };
     CLayerMaterial graded = Material("algaas");
-    graded.m_Grading.m_nGradeVar = 1;
+    graded.m_Grading.Edit().m_nGradeVar = 1;
     CLayerMaterial otherDirection = graded;
-    otherDirection.m_Grading.m_strDirection = "+y";
+    otherDirection.m_Grading.Edit().m_strDirection = "+y";
     CLayerMaterial gradeFrom = graded;
-    gradeFrom.m_Grading.m_fGradeFrom = 0.5f;
+    gradeFrom.m_Grading.Edit().m_fGradeFrom = 0.5f;
     CLayerMaterial activeContact = Material("gaas");
     activeContact.m_Active.Edit().m_strName = "contact";
     CLayerMaterial activeContact2 = Material("gaas");

@@ -174,7 +174,7 @@ TEST_F(SheetFixture, AVcselLayerWithoutATypeNameIsAskedForOne)
 TEST_F(SheetFixture, AContactLayerLeavesWithoutGradingOrGrating)
 {
     g_EditLayer.m_Material.m_Bulk.m_strName = "contact_n";
-    g_EditLayer.m_Material.m_Grading.m_nGradeVar = 2;
+    g_EditLayer.m_Material.m_Grading.Edit().m_nGradeVar = 2;
     g_EditLayer.m_Grating.Edit().m_nPresent = 1;
     g_EditLayer.m_Grating.Edit().m_strHiMacro = "gaas";
     g_EditLayer.m_Grating.Edit().m_strHiActiveMacro = "qw";
@@ -182,7 +182,7 @@ TEST_F(SheetFixture, AContactLayerLeavesWithoutGradingOrGrating)
     g_EditLayer.m_Grating.Edit().m_strLoActiveMacro = "qw";
     OpenSheet(3, {CGeneral::SIZE_PAGE, CGeneral::GRATING_PAGE});
     EXPECT_TRUE(sheet->OnOkPressed());
-    EXPECT_EQ(g_EditLayer.m_Material.m_Grading.m_nGradeVar, 0);
+    EXPECT_EQ(g_EditLayer.m_Material.m_Grading->m_nGradeVar, 0);
     EXPECT_EQ(g_EditLayer.m_Grating->m_nPresent, 0);
 }
 

@@ -95,10 +95,10 @@ TEST_F(MaterialPage, NewColumnsAndLayersStartAsAlgaasWithoutActiveMacroOrGrading
         EXPECT_EQ(VarsOf(Material().m_Bulk), Vars{});
         EXPECT_EQ(Material().m_Active->m_strName, "void");
         EXPECT_EQ(VarsOf(*Material().m_Active), Vars{});
-        EXPECT_EQ(Material().m_Grading.m_nGradeVar, 0);
-        EXPECT_EQ(Material().m_Grading.m_strDirection, "+y");
-        EXPECT_EQ(Material().m_Grading.m_fGradeFrom, 0.0f);
-        EXPECT_EQ(Material().m_Grading.m_fGradeTo, 0.0f);
+        EXPECT_EQ(Material().m_Grading->m_nGradeVar, 0);
+        EXPECT_EQ(Material().m_Grading->m_strDirection, "+y");
+        EXPECT_EQ(Material().m_Grading->m_fGradeFrom, 0.0f);
+        EXPECT_EQ(Material().m_Grading->m_fGradeTo, 0.0f);
         EXPECT_EQ(p.m_strBulkName, "algaas");
         EXPECT_EQ(p.m_strActiveName, "void");
         EXPECT_EQ(p.m_nGradingChoice, 0);
@@ -370,7 +370,7 @@ TEST_F(MaterialPage, SwitchingToAnotherVariableAndBackStartsEachFromZeros)
     ASSERT_EQ(dialogs.gradingRuns.size(), 2u);
     EXPECT_FLOAT_EQ(dialogs.gradingRuns[1].m_fFrom, 0.0f) << "2 after 3 is a new choice again";
     EXPECT_EQ(dialogs.gradingRuns[1].m_nDirection, 2);
-    EXPECT_EQ(Material().m_Grading.m_nGradeVar, 2);
+    EXPECT_EQ(Material().m_Grading->m_nGradeVar, 2);
 }
 
 // ---- the macro parameter dialog ----

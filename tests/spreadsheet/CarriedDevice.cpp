@@ -46,9 +46,9 @@ std::string Layer(const CLayerRec& l)
     // A contact layer's number and type are no values of its bulk cell.
     const bool contact = m.m_Bulk.m_strName.compare(0, 7, "contact") == 0;
     text += "      bulk " + WithoutStyle(m.m_Bulk.m_strName) + (contact ? std::string() : Values(m.m_Bulk.m_dVar));
-    if (m.m_Grading.m_nGradeVar > 0)
-        text += StrFormat(" grade %d %s..%s", m.m_Grading.m_nGradeVar, Num(m.m_Grading.m_fGradeFrom).c_str(),
-                          Num(m.m_Grading.m_fGradeTo).c_str());
+    if (m.m_Grading->m_nGradeVar > 0)
+        text += StrFormat(" grade %d %s..%s", m.m_Grading->m_nGradeVar, Num(m.m_Grading->m_fGradeFrom).c_str(),
+                          Num(m.m_Grading->m_fGradeTo).c_str());
     text += "\n      active " + WithoutStyle(m.m_Active->m_strName) + Values(m.m_Active->m_dVar) + "\n";
     const bool doped = !l.m_Doping.m_strKind.empty() && l.m_Doping.m_strKind != "none";
     text += "      doping " + (doped ? l.m_Doping.m_strKind + " " + Num(l.m_Doping.m_fValue) : std::string("none")) + "\n";

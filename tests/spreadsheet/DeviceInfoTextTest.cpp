@@ -41,9 +41,9 @@ protected:
         CLayerRec& graded = column.Layer(2);
         graded.m_fHeight = 0.5f;
         graded.m_fUpperWidth = 3.0f;
-        graded.m_Material.m_Grading.m_nGradeVar = 1;
-        graded.m_Material.m_Grading.m_fGradeFrom = 0.1f;
-        graded.m_Material.m_Grading.m_fGradeTo = 0.3f;
+        graded.m_Material.m_Grading.Edit().m_nGradeVar = 1;
+        graded.m_Material.m_Grading.Edit().m_fGradeFrom = 0.1f;
+        graded.m_Material.m_Grading.Edit().m_fGradeTo = 0.3f;
         graded.m_Material.m_Active.Edit().m_strName = "gain1";
         graded.m_Material.m_Active.Edit().m_dVar[0] = 0.008;
         graded.m_Grating.Edit().m_nPresent = 1;

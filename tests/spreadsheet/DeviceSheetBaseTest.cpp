@@ -119,14 +119,14 @@ TEST_F(MacroTexts, BulkMacroShowsItsValuesUpToTheLastGivenOne)
 TEST_F(MacroTexts, AGradedValueReadsFromTo)
 {
     CLayerRec layer = Bulk("algaas_old_style", {0.3, 0.0});
-    layer.m_Material.m_Grading.m_nGradeVar = 1;
-    layer.m_Material.m_Grading.m_fGradeFrom = 0.1f;
-    layer.m_Material.m_Grading.m_fGradeTo = 0.3f;
+    layer.m_Material.m_Grading.Edit().m_nGradeVar = 1;
+    layer.m_Material.m_Grading.Edit().m_fGradeFrom = 0.1f;
+    layer.m_Material.m_Grading.Edit().m_fGradeTo = 0.3f;
     EXPECT_EQ(sheet.FormatBulkMacro(layer), "algaas, 0.1-0.3, 0");
     // Graded beyond the macro's values: the values between stay unformatted.
     layer = Bulk("unknown", {});
-    layer.m_Material.m_Grading.m_nGradeVar = 3;
-    layer.m_Material.m_Grading.m_fGradeFrom = 0.5f;
+    layer.m_Material.m_Grading.Edit().m_nGradeVar = 3;
+    layer.m_Material.m_Grading.Edit().m_fGradeFrom = 0.5f;
     EXPECT_EQ(sheet.FormatBulkMacro(layer), "unknown, 0.0, 0.0, 0.5-0");
 }
 
@@ -134,8 +134,8 @@ TEST_F(MacroTexts, MoreThanSixValuesOrAGradeBeyondThemStayWithinTheSixValues)
 {
     CLayerRec layer = Bulk("wide", {1, 2, 3, 4, 5, 6});
     EXPECT_EQ(sheet.FormatBulkMacro(layer), "wide, 1, 2, 3, 4, 5, 6");
-    layer.m_Material.m_Grading.m_nGradeVar = 7;
-    layer.m_Material.m_Grading.m_fGradeFrom = 0.5f;
+    layer.m_Material.m_Grading.Edit().m_nGradeVar = 7;
+    layer.m_Material.m_Grading.Edit().m_fGradeFrom = 0.5f;
     EXPECT_EQ(sheet.FormatBulkMacro(layer), "wide, 1, 2, 3, 4, 5, 6");
     layer.m_Material.m_Active.Edit().m_strName = "wide";
     EXPECT_EQ(sheet.FormatActiveMacro(layer), "wide, 0, 0, 0, 0, 0, 0");

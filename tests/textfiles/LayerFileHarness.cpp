@@ -148,10 +148,10 @@ void ExpectSameLayer(const CLayerRec& e, const CLayerRec& a, const std::string& 
         EXPECT_FIELD(m_Material.m_Bulk.m_dVar[i]);
         EXPECT_FIELD(m_Material.m_Active->m_dVar[i]);
     }
-    EXPECT_FIELD(m_Material.m_Grading.m_nGradeVar);
-    EXPECT_FIELD(m_Material.m_Grading.m_strDirection);
-    EXPECT_FIELD(m_Material.m_Grading.m_fGradeFrom);
-    EXPECT_FIELD(m_Material.m_Grading.m_fGradeTo);
+    EXPECT_FIELD(m_Material.m_Grading->m_nGradeVar);
+    EXPECT_FIELD(m_Material.m_Grading->m_strDirection);
+    EXPECT_FIELD(m_Material.m_Grading->m_fGradeFrom);
+    EXPECT_FIELD(m_Material.m_Grading->m_fGradeTo);
     EXPECT_FIELD(m_Doping.m_strKind);
     EXPECT_FIELD(m_Doping.m_fValue);
     EXPECT_FIELD(m_Doping.m_fGaussianTail);

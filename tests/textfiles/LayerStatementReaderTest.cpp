@@ -136,7 +136,7 @@ TEST_F(RidgeFixture, LayerMaterialsAndGeometry)
         EXPECT_FLOAT_EQ(e.tail, l.m_Doping.m_fGaussianTail);
         EXPECT_EQ(e.solveWave, l.m_nSolveWave);
         EXPECT_EQ(e.remark, l.m_strMaterialComment);
-        EXPECT_EQ("+y", l.m_Material.m_Grading.m_strDirection);
+        EXPECT_EQ("+y", l.m_Material.m_Grading->m_strDirection);
     }
     // The contact layer's contact values are its variables: number, type (0 ohmic), no barrier and
     // no work function.
@@ -144,9 +144,9 @@ TEST_F(RidgeFixture, LayerMaterialsAndGeometry)
     EXPECT_EQ((std::vector<double>{4, 0, -9999, -9999, -9999, -9999}), std::vector<double>(contact, contact + 6));
     // The graded core keeps its grading and its active macro's variables in the macro's order.
     const CLayerMaterial& core = layer(0, 2).m_Material;
-    EXPECT_EQ(1, core.m_Grading.m_nGradeVar);
-    EXPECT_FLOAT_EQ(0.1f, core.m_Grading.m_fGradeFrom);
-    EXPECT_FLOAT_EQ(0.3f, core.m_Grading.m_fGradeTo);
+    EXPECT_EQ(1, core.m_Grading->m_nGradeVar);
+    EXPECT_FLOAT_EQ(0.1f, core.m_Grading->m_fGradeFrom);
+    EXPECT_FLOAT_EQ(0.3f, core.m_Grading->m_fGradeTo);
     EXPECT_DOUBLE_EQ(8.0, core.m_Active->m_dVar[0]);
     EXPECT_DOUBLE_EQ(0.1, core.m_Active->m_dVar[1]);
 }

@@ -30,9 +30,9 @@ TEST(LayerWriterStatements, LayerMaterParameters)
         const char* expected;
     };
     CLayerRec graded = MaterialLayer("ingaas", "qw_gain");
-    graded.m_Material.m_Grading.m_nGradeVar = 2;
-    graded.m_Material.m_Grading.m_fGradeFrom = 0.5f;
-    graded.m_Material.m_Grading.m_fGradeTo = 0.25f;
+    graded.m_Material.m_Grading.Edit().m_nGradeVar = 2;
+    graded.m_Material.m_Grading.Edit().m_fGradeFrom = 0.5f;
+    graded.m_Material.m_Grading.Edit().m_fGradeTo = 0.25f;
     graded.m_Material.m_Bulk.m_dVar[0] = 0.2;
     graded.m_Material.m_Active.Edit().m_dVar[0] = 8;
     graded.m_Material.m_Active.Edit().m_dVar[1] = 0.125;
@@ -42,7 +42,7 @@ TEST(LayerWriterStatements, LayerMaterParameters)
     CLayerRec oldStyle = MaterialLayer("algaas_old_style", "qw_old_style");
     oldStyle.m_Material.m_Bulk.m_dVar[0] = 0.3;
     CLayerRec unknownGraded = MaterialLayer("mystery");
-    unknownGraded.m_Material.m_Grading.m_nGradeVar = 1;
+    unknownGraded.m_Material.m_Grading.Edit().m_nGradeVar = 1;
     const Case cases[] = {
         {"free-style with grading and active macro", graded, {},
          "layer_mater macro_name=ingaas column_num=2 var_symbol2=strain grade_var=2 grade_from=0.500000 "

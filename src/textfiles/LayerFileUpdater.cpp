@@ -181,11 +181,11 @@ void CLayerFileUpdater::Update(CKeywordLineList old, CKeywordLineList& fresh, CK
         if (line.m_nLine < 0 || IsNonStructureLine(line))
             continue;
         hasStructure = true;
-        const std::string keyword = line.m_strKeyword;
-        if (keyword == "column" || keyword == "bottom_contact" || keyword == "top_contact" ||
-            keyword == "vcsel_section")
+        const std::string& keyword = line.m_strKeyword;  // MergeStatement takes its own copy
+        if (IsKeyword(keyword, "column") || IsKeyword(keyword, "bottom_contact") || IsKeyword(keyword, "top_contact") ||
+            IsKeyword(keyword, "vcsel_section"))
             MergeStatement(old, fresh, result, keyword);
-        else if (keyword == "layer_mater" || keyword == "grating_compos")
+        else if (IsKeyword(keyword, "layer_mater") || IsKeyword(keyword, "grating_compos"))
             MergeStatement(old, fresh, result, "layer");
     }
 
@@ -207,10 +207,10 @@ void CLayerFileUpdater::Update(CKeywordLineList old, CKeywordLineList& fresh, CK
             if (fresh[i].m_nLine != -2)
                 continue;
             const std::string& keyword = fresh[i].m_strKeyword;
-            if (keyword == "column" || keyword == "bottom_contact" || keyword == "top_contact" ||
-                keyword == "vcsel_section")
+            if (IsKeyword(keyword, "column") || IsKeyword(keyword, "bottom_contact") || IsKeyword(keyword, "top_contact") ||
+                IsKeyword(keyword, "vcsel_section"))
                 MergeStatement(old, fresh, result, keyword);
-            else if (keyword == "layer_mater" || keyword == "grating_compos")
+            else if (IsKeyword(keyword, "layer_mater") || IsKeyword(keyword, "grating_compos"))
                 MergeStatement(old, fresh, result, "layer");
         }
         // Whatever no walk reached (a partner whose keyword differs in case only, a row statement
@@ -250,7 +250,7 @@ void CLayerFileUpdater::ReduceOldMaterialStatements(CKeywordLineList& old)
     // an earlier save made it from the same text: the old lines are those the file was opened with,
     // so after the first save this pass finds every one of them there.
     for (CKeywordLine& line : old.m_lines) {
-        if (line.m_strKeyword != "layer_mater")
+        if (!IsKeyword(line.m_strKeyword, "layer_mater"))
             continue;
         const int number = line.m_nLine;
         const int source = line.m_nSource;
@@ -360,18 +360,18 @@ void CLayerFileUpdater::KeepIncompleteGratings(CKeywordLineList& old, const CKey
     std::set<std::pair<int, std::string>> written;
     int layers = 0;
     for (const CKeywordLine& line : fresh.m_lines) {
-        if (line.m_strKeyword == "layer")
+        if (IsKeyword(line.m_strKeyword, "layer"))
             ++layers;
-        else if (line.m_strKeyword == "grating_compos")
+        else if (IsKeyword(line.m_strKeyword, "grating_compos"))
             written.emplace(layers, Trim(line.GetParam("column_num")));
     }
     layers = 0;
     for (CKeywordLine& line : old.m_lines) {
-        if (line.m_strKeyword == "layer") {
+        if (IsKeyword(line.m_strKeyword, "layer")) {
             ++layers;
             continue;
         }
-        if (line.m_strKeyword != "grating_compos")
+        if (!IsKeyword(line.m_strKeyword, "grating_compos"))
             continue;
         bool complete = true;
         for (const char* name : {"hi_macro_name", "hi_active_macro", "lo_macro_name", "lo_active_macro"})
@@ -410,22 +410,22 @@ void CLayerFileUpdater::KeepDopingTexts(const CKeywordLineList& old, CKeywordLin
     std::unordered_map<std::pair<int, std::string>, const CKeywordLine*, RowColumnHash> oldMaters;
     int layers = 0;
     for (const CKeywordLine& line : old.m_lines) {
-        if (line.m_strKeyword == "layer")
+        if (IsKeyword(line.m_strKeyword, "layer"))
             ++layers;
-        else if (line.m_strKeyword == "layer_mater")
+        else if (IsKeyword(line.m_strKeyword, "layer_mater"))
             oldMaters.emplace(std::make_pair(layers, Trim(line.GetParam("column_num"))), &line);
     }
     layers = 0;
     for (CKeywordLine& line : result.m_lines) {
-        if (line.m_strKeyword == "layer") {
+        if (IsKeyword(line.m_strKeyword, "layer")) {
             ++layers;
             continue;
         }
-        if (line.m_strKeyword == "include") {
+        if (IsKeyword(line.m_strKeyword, "include")) {
             layers += CountLayersInInclude(line);
             continue;
         }
-        if (line.m_strKeyword != "layer_mater" || line.m_params.empty())
+        if (!IsKeyword(line.m_strKeyword, "layer_mater") || line.m_params.empty())
             continue;
         CKeywordParam& doping = line.m_params.back();
         if ((doping.m_strName != "n_doping" && doping.m_strName != "p_doping") || !doping.HasNoSourceText())
@@ -449,13 +449,13 @@ void RemoveVcselSectionLines(CKeywordLineList& list)
 void RemoveSideContactLines(CKeywordLineList& list)
 {
     RemoveLinesIf(list, [](const CKeywordLine& l) {
-        return l.m_strKeyword == "left_contact" || l.m_strKeyword == "right_contact";
+        return IsKeyword(l.m_strKeyword, "left_contact") || IsKeyword(l.m_strKeyword, "right_contact");
     });
 }
 
 void RemovePositionLines(CKeywordLineList& list)
 {
     RemoveLinesIf(list, [](const CKeywordLine& l) {
-        return l.m_strKeyword == "layer_position" || l.m_strKeyword == "column_position";
+        return IsKeyword(l.m_strKeyword, "layer_position") || IsKeyword(l.m_strKeyword, "column_position");
     });
 }

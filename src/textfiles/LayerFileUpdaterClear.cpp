@@ -12,6 +12,8 @@
 #include <algorithm>
 #include <unordered_map>
 
+using layer_updater::IsKeyword;
+
 void ReparseFlattenedKeepNumber(CKeywordLine& s);
 bool CannotHoldParamOf(const CKeywordLine& s, const CKeywordLine& pattern);
 CKeywordLine ParsedStatement(const std::string& text);
@@ -61,7 +63,7 @@ void CLayerFileUpdater::ClearGratingMacroParams(CKeywordLineList& old)
     CKeywordLine pattern;
     pattern.Parse(text);
     for (CKeywordLine& line : old.m_lines)
-        if (line.m_strKeyword == "grating_compos")
+        if (IsKeyword(line.m_strKeyword, "grating_compos"))
             ClearByPattern(pattern, line);
 }
 
@@ -70,10 +72,10 @@ void CLayerFileUpdater::UpdateLayerMaterPass(CKeywordLineList& old, const CKeywo
     // The first fresh material statement of each number: after the pairing, its partner's.
     std::unordered_map<int, const CKeywordLine*> partners;
     for (const CKeywordLine& f : fresh.m_lines)
-        if (f.m_strKeyword == "layer_mater")
+        if (IsKeyword(f.m_strKeyword, "layer_mater"))
             partners.emplace(f.m_nLine, &f);
     for (CKeywordLine& o : old.m_lines) {
-        if (o.m_strKeyword != "layer_mater")
+        if (!IsKeyword(o.m_strKeyword, "layer_mater"))
             continue;
         auto it = partners.find(o.m_nLine);
         if (it != partners.end())
@@ -195,7 +197,7 @@ bool CLayerFileUpdater::ActiveSymbolsChanged(const CKeywordLine& o, const CKeywo
 std::map<std::string, bool> CLayerFileUpdater::GetMergeFlags(const CKeywordLine& o, const CKeywordLine& f)
 {
     std::map<std::string, bool> flags = LayerParamFlags();
-    if (o.m_strKeyword == "layer_mater") {
+    if (IsKeyword(o.m_strKeyword, "layer_mater")) {
         if (!MacroSymbolsChanged(o, f))
             flags.erase("var");
         if (!ActiveSymbolsChanged(o, f))

@@ -31,23 +31,23 @@ void CLayerFileUpdater::MatchStructureLines(CKeywordLineList& old, CKeywordLineL
         // it but its parameters.
         CKeywordLine& work = line;
         const std::string& keyword = line.m_strKeyword;
-        if (keyword == "column") {
+        if (IsKeyword(keyword, "column")) {
             index.Column(old, work);
-        } else if (keyword == "layer") {
+        } else if (IsKeyword(keyword, "layer")) {
             index.Layer(old, work, k);
             ++k;
-        } else if (keyword == "layer_mater") {
+        } else if (IsKeyword(keyword, "layer_mater")) {
             index.Mater(old, work, k);
             remembered = &line;
-        } else if (keyword == "grating_compos") {
+        } else if (IsKeyword(keyword, "grating_compos")) {
             index.Grating(old, work, k);
-        } else if (keyword == "top_contact") {
+        } else if (IsKeyword(keyword, "top_contact")) {
             index.Top(old, work);
-        } else if (keyword == "bottom_contact") {
+        } else if (IsKeyword(keyword, "bottom_contact")) {
             index.Bottom(old, work);
         } else if (Contains(keyword, "new_doping")) {
             index.NewDoping(old, *remembered, work, k);
-        } else if (keyword == "vcsel_section") {
+        } else if (IsKeyword(keyword, "vcsel_section")) {
             index.Vcsel(old, work);
         }
     }
@@ -59,11 +59,11 @@ void CLayerFileUpdater::PlanUnnamedEmptyLayers(const CKeywordLineList& old, cons
     // a statement stood for the writer's "void" one everywhere.
     std::unordered_map<int, const CKeywordLine*> oldByNumber;
     for (const CKeywordLine& line : old.m_lines)
-        if (line.m_nLine > 0 && line.m_strKeyword == "layer_mater")
+        if (line.m_nLine > 0 && IsKeyword(line.m_strKeyword, "layer_mater"))
             oldByNumber.emplace(line.m_nLine, &line);
     std::map<std::string, std::vector<bool>> keptUnnamed;  // "column_num" -> by row, in fresh order
     for (const CKeywordLine& f : fresh.m_lines)
-        if (f.m_strKeyword == "layer_mater")
+        if (IsKeyword(f.m_strKeyword, "layer_mater"))
             keptUnnamed[Trim(f.GetParam("column_num"))];
     std::set<std::string> everyColumn;
     for (const auto& column : keptUnnamed)
@@ -72,7 +72,7 @@ void CLayerFileUpdater::PlanUnnamedEmptyLayers(const CKeywordLineList& old, cons
     trial.AllowUnnamedEmptyLayers(everyColumn);
 
     for (const CKeywordLine& f : fresh.m_lines) {
-        if (f.m_strKeyword != "layer_mater")
+        if (!IsKeyword(f.m_strKeyword, "layer_mater"))
             continue;
         bool unnamed = false;
         auto partner = oldByNumber.find(f.m_nLine);
@@ -178,13 +178,13 @@ namespace {
 // new value must not be taken for no change.
 bool IsOptionalModelParam(const std::string& keyword, const std::string& name)
 {
-    if (keyword == "layer")
+    if (IsKeyword(keyword, "layer"))
         return name == "shift_center" || name == "gaussian_tail" || name == "vcsel_type";
-    if (keyword == "column")
+    if (IsKeyword(keyword, "column"))
         return name == "shift_center";
-    if (keyword == "layer_mater")
+    if (IsKeyword(keyword, "layer_mater"))
         return name == "insulator_macro";
-    if (keyword == "top_contact" || keyword == "bottom_contact")
+    if (IsKeyword(keyword, "top_contact") || IsKeyword(keyword, "bottom_contact"))
         return name == "contact_type" || name == "barrier" || name == "work_function";
     return false;
 }
@@ -364,7 +364,7 @@ void CLayerFileUpdater::MergeParams(const CKeywordLine& o, const CKeywordLine& f
     // GetMergeFlags without copying the map: "var" and "avar" of a material statement count as
     // not written by the model only when its macro's symbols changed.
     const std::map<std::string, bool>& flags = LayerParamFlags();
-    const bool mater = o.m_strKeyword == "layer_mater";
+    const bool mater = IsKeyword(o.m_strKeyword, "layer_mater");
     const bool varFlagged = !mater || MacroSymbolsChanged(o, f);
     const bool avarFlagged = !mater || ActiveSymbolsChanged(o, f);
     // An old-style macro's variables that the fresh statement leaves out were kept by the clearing.

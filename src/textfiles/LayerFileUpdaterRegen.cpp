@@ -13,7 +13,7 @@ using namespace layer_updater;
 bool CLayerFileUpdater::GetRotation(const CKeywordLineList& list, double& angle)
 {
     for (const CKeywordLine& line : list.m_lines)
-        if (line.m_strKeyword == "rotation") {
+        if (IsKeyword(line.m_strKeyword, "rotation")) {
             angle = AtoF(line.GetParam("angle"));
             return true;
         }
@@ -24,7 +24,7 @@ void CLayerFileUpdater::UpdateRotation(CKeywordLineList& old, double angle)
 {
     for (int i = 0; i < old.GetCount(); ++i) {
         CKeywordLine& r = old[i];
-        if (r.m_strKeyword != "rotation")
+        if (!IsKeyword(r.m_strKeyword, "rotation"))
             continue;
         const std::string before = r.GetParam("angle");
         const std::string written = StrFormat("%.2f", angle);
@@ -111,11 +111,11 @@ void CLayerFileUpdater::PlaceAfterAnchors(const CKeywordLineList& fresh, CKeywor
     int resumeAt = 0;
     int resumeCount = -1;
     for (const CKeywordLine& f : fresh.m_lines) {
-        if (f.m_strKeyword == "layer") {
+        if (IsKeyword(f.m_strKeyword, "layer")) {
             ++k;
             continue;
         }
-        if (f.m_strKeyword == "include") {
+        if (IsKeyword(f.m_strKeyword, "include")) {
             k += CountLayersInInclude(f);
             continue;
         }
@@ -153,7 +153,7 @@ void CLayerFileUpdater::PlaceSideContacts(const CKeywordLineList& fresh, CKeywor
     static const char* const skip[] = {"left_contact ", "right_contact "};
     PlaceAfterAnchors(
         fresh, result,
-        [](const CKeywordLine& f) { return f.m_strKeyword == "left_contact" || f.m_strKeyword == "right_contact"; },
+        [](const CKeywordLine& f) { return IsKeyword(f.m_strKeyword, "left_contact") || IsKeyword(f.m_strKeyword, "right_contact"); },
         skip, 2);
 }
 
@@ -161,18 +161,18 @@ void CLayerFileUpdater::PlaceLayerPositions(const CKeywordLineList& fresh, CKeyw
 {
     static const char* const skip[] = {"layer_position "};
     PlaceAfterAnchors(
-        fresh, result, [](const CKeywordLine& f) { return f.m_strKeyword == "layer_position"; }, skip, 1);
+        fresh, result, [](const CKeywordLine& f) { return IsKeyword(f.m_strKeyword, "layer_position"); }, skip, 1);
 }
 
 void CLayerFileUpdater::PlaceColumnPositions(const CKeywordLineList& fresh, CKeywordLineList& result)
 {
     int c = -1;
     for (const CKeywordLine& f : fresh.m_lines) {
-        if (f.m_strKeyword == "column") {
+        if (IsKeyword(f.m_strKeyword, "column")) {
             c = ColumnNumberOf(f);
             continue;
         }
-        if (f.m_strKeyword != "column_position")
+        if (!IsKeyword(f.m_strKeyword, "column_position"))
             continue;
         CKeywordLine placed = f;
         RebuildLineText(placed);
@@ -201,7 +201,7 @@ void CLayerFileUpdater::UpdateVcselSections(const CKeywordLineList& fresh, CKeyw
 
     int k = 0;
     for (const CKeywordLine& f : fresh.m_lines) {
-        if (f.m_strKeyword == "layer") {
+        if (IsKeyword(f.m_strKeyword, "layer")) {
             ++k;
             continue;
         }
@@ -213,15 +213,15 @@ void CLayerFileUpdater::UpdateVcselSections(const CKeywordLineList& fresh, CKeyw
         // among them, so that a section finds its own layer behind an include.
         int m = 0;
         for (int j = 0; j < result.GetCount(); ++j) {
-            if (result[j].m_strKeyword == "layer")
+            if (IsKeyword(result[j].m_strKeyword, "layer"))
                 ++m;
-            else if (result[j].m_strKeyword == "include")
+            else if (IsKeyword(result[j].m_strKeyword, "include"))
                 m += CountLayersInInclude(result[j]);
             if (m != k)
                 continue;
             int target = -1;
             for (int t = j; t < result.GetCount() && target < 0; ++t)
-                if (result[t].m_strKeyword == "layer_mater")
+                if (IsKeyword(result[t].m_strKeyword, "layer_mater"))
                     target = t;
             if (target >= 0) {
                 CKeywordLineList one;
@@ -237,15 +237,15 @@ void CLayerFileUpdater::UpdateDopingParams(CKeywordLineList& list)
 {
     std::vector<int> layers;  // the "layer" statements, in order
     for (int i = 0; i < list.GetCount(); ++i)
-        if (list[i].m_strKeyword == "layer")
+        if (IsKeyword(list[i].m_strKeyword, "layer"))
             layers.push_back(i);
     int c = 1;
     for (CKeywordLine& s : list.m_lines) {
-        if (s.m_strKeyword == "layer") {
+        if (IsKeyword(s.m_strKeyword, "layer")) {
             ++c;
             continue;
         }
-        if (s.m_strKeyword != "layer_mater")
+        if (!IsKeyword(s.m_strKeyword, "layer_mater"))
             continue;
         const std::string column = s.GetParam("column_num");
         for (const char* kind : {"n_doping", "p_doping"}) {
@@ -295,7 +295,7 @@ void CLayerFileUpdater::RemoveNumberedLayerDopings(CKeywordLineList& list)
     // its own column's turn only, so one pass finds which columns are named and a second removes.
     std::vector<bool> named(kMaxDopingColumn + 2, false);
     for (const CKeywordLine& line : list.m_lines) {
-        if (line.m_strKeyword != "layer")
+        if (!IsKeyword(line.m_strKeyword, "layer"))
             continue;
         for (const CKeywordParam& param : line.m_params) {
             int kind = 0;
@@ -310,7 +310,7 @@ void CLayerFileUpdater::RemoveNumberedLayerDopings(CKeywordLineList& list)
     std::vector<bool> remove;
     std::vector<char> taken;
     for (CKeywordLine& line : list.m_lines) {
-        if (line.m_strKeyword != "layer")
+        if (!IsKeyword(line.m_strKeyword, "layer"))
             continue;
         remove.assign(line.m_params.size(), false);
         taken.assign(2 * static_cast<std::size_t>(end), 0);

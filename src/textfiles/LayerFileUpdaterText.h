@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace layer_updater {
 
@@ -23,6 +24,13 @@ bool IsWordNoCase(const std::string& keyword, const char (&word)[N])
             return false;
     }
     return true;
+}
+
+// True when the keyword is exactly the word. Inline, with the lengths compared first: the passes
+// ask this of every statement, most of which have another keyword.
+inline bool IsKeyword(const std::string& keyword, std::string_view word)
+{
+    return std::string_view(keyword) == word;
 }
 
 // "begin_layer", "end_layer", "begin", "end", "begin_zsol", "end_zsol", ignoring case.

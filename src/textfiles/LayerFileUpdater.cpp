@@ -293,26 +293,27 @@ bool CLayerFileUpdater::MergeParamsOrRecall(const CKeywordLine& o, const CKeywor
         MergeParams(o, fresh, out);
         return false;
     }
-    // The key holds all that MergeParams reads of the statements: the old one, the one it was
-    // before its clearing, and the fresh one.
-    std::string key;
-    key.reserve(512);
-    CMergeMemo::AppendLine(key, o);
+    // The memo is asked with all that MergeParams reads of the statements: the old one, the one it
+    // was before its clearing, and the fresh one.
     // The statement before its clearing counts only where the clearing changed it.
-    auto before = m_beforeClearing.find(o.m_nLine);
-    const bool cleared =
-        o.m_nLine > 0 && before != m_beforeClearing.end() && !CMergeMemo::SameLine(before->second, o);
-    CMergeMemo::AppendNumber(key, cleared ? 1 : 0);
-    if (cleared)
-        CMergeMemo::AppendLine(key, before->second);
-    CMergeMemo::AppendLine(key, fresh);
-    if (const CKeywordLine* written = m_pMemo->Find(key)) {
+    auto found = m_beforeClearing.find(o.m_nLine);
+    const CKeywordLine* before = o.m_nLine > 0 && found != m_beforeClearing.end() &&
+                                         !CMergeMemo::SameLine(found->second, o)
+                                     ? &found->second
+                                     : nullptr;
+    if (const CKeywordLine* written = m_pMemo->Find(o, before, fresh)) {
         out = *written;
         m_settledLines.push_back(at);
         return true;
     }
     MergeParams(o, fresh, out);
-    m_memoPending.emplace_back(at, std::move(key));
+    CMergeMemo::Inputs inputs;
+    inputs.old = o;
+    inputs.cleared = before != nullptr;
+    if (before != nullptr)
+        inputs.before = *before;
+    inputs.fresh = fresh;
+    m_memoPending.emplace_back(at, std::move(inputs));
     return false;
 }
 
@@ -330,9 +331,9 @@ void CLayerFileUpdater::RunStatementPasses(CKeywordLineList& result)
     }
     if (!m_memoInUse)
         return;
-    for (const auto& pending : m_memoPending)
+    for (auto& pending : m_memoPending)
         if (pending.first >= 0 && pending.first < result.GetCount())
-            m_pMemo->Keep(pending.second, result[pending.first]);
+            m_pMemo->Keep(std::move(pending.second), result[pending.first]);
     m_pMemo->End();
     m_memoInUse = false;
 }

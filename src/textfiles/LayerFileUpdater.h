@@ -19,6 +19,7 @@
 #include "statements/KeywordLine.h"
 #include "statements/KeywordLineList.h"
 #include "statements/LoadContext.h"
+#include "textfiles/MergeMemo.h"
 #include "textfiles/ReaderDefaults.h"
 
 #include <map>
@@ -28,7 +29,6 @@
 #include <vector>
 
 class CMacroList;
-class CMergeMemo;
 
 // The two default statements: a parameter whose name and value text equal one of theirs is left
 // out of a written statement of the same keyword.
@@ -176,7 +176,7 @@ private:
     // Result statements merged in this update, by index: from the memo (settled) or to be kept
     // in it with their keys.
     std::vector<int> m_settledLines;
-    std::vector<std::pair<int, std::string>> m_memoPending;
+    std::vector<std::pair<int, CMergeMemo::Inputs>> m_memoPending;
     // The include table and folder of the old lines; the entries written back are taken out.
     CLoadContext m_loaded;
     // What absent parameters read as, in the file this update writes.

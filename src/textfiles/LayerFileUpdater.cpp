@@ -167,7 +167,8 @@ void CLayerFileUpdater::Update(CKeywordLineList old, CKeywordLineList& fresh, CK
 
     result.RemoveAll();
     MatchStructureLines(old, fresh);
-    RememberBeforeClearing(old, "layer_mater");
+    // Those of the main file are kept by UpdateLayerMaterPass when their clearing changes them.
+    RememberBeforeClearing(old, "layer_mater", false);
     PlanUnnamedEmptyLayers(old, fresh);
     BeginMemo();
     UpdateLayerMaterPass(old, fresh);
@@ -384,10 +385,10 @@ void CLayerFileUpdater::KeepIncompleteGratings(CKeywordLineList& old, const CKey
     }
 }
 
-void CLayerFileUpdater::RememberBeforeClearing(const CKeywordLineList& old, const char* keyword)
+void CLayerFileUpdater::RememberBeforeClearing(const CKeywordLineList& old, const char* keyword, bool mainFile)
 {
     for (const CKeywordLine& line : old.m_lines)
-        if (line.m_strKeyword == keyword && line.m_nLine > 0)
+        if (line.m_strKeyword == keyword && line.m_nLine > 0 && (mainFile || line.m_nSource != 0))
             m_beforeClearing.emplace(line.m_nLine, line);
 }
 

@@ -162,7 +162,11 @@ private:
     void CopyIncludedFile(const std::string& fromFolder, const std::string& toFolder,
                           const std::string& name, int depth) const;
     void AppendFreshRebuilt(const CKeywordLineList& fresh, CKeywordLineList& result) const;
-    void RememberBeforeClearing(const CKeywordLineList& old, const char* keyword);
+    // Keeps the statements of that keyword as they are, by load number, for the merge: all of them,
+    // or (mainFile false) only those of included files.
+    void RememberBeforeClearing(const CKeywordLineList& old, const char* keyword, bool mainFile = true);
+    // ClearLayerMaterParams; true when it changed o, and then before (when given) gets o as it was.
+    bool ClearLayerMaterParams(CKeywordLine& o, const CKeywordLine& f, CKeywordLine* before);
     void KeepDopingTexts(const CKeywordLineList& old, CKeywordLineList& result);
     int CountLayersInInclude(const CKeywordLine& includeLine);
     template <class Test>

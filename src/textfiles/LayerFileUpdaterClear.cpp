@@ -37,15 +37,20 @@ std::string NumberedNames(const char* stem, int from, int to)
 }
 
 // Removes every parameter of s that the pattern names, whatever its value; s stays exactly as it
-// was when it holds none of them.
-void ClearByPattern(const CKeywordLine& pattern, CKeywordLine& s)
+// was when it holds none of them. When it changed and before is given, before gets s as it was.
+bool ClearByPattern(const CKeywordLine& pattern, CKeywordLine& s, CKeywordLine* before = nullptr)
 {
     if (CannotHoldParamOf(s, pattern))
-        return;
-    const CKeywordLine saved = s;
+        return false;
+    CKeywordLine saved = s;
     ReparseFlattenedKeepNumber(s);
-    if (!CLayerFileUpdater::RemoveMatchingParams(pattern, s, false))
-        s = saved;
+    if (!CLayerFileUpdater::RemoveMatchingParams(pattern, s, false)) {
+        s = std::move(saved);
+        return false;
+    }
+    if (before != nullptr)
+        *before = std::move(saved);
+    return true;
 }
 
 }  // namespace
@@ -74,26 +79,37 @@ void CLayerFileUpdater::UpdateLayerMaterPass(CKeywordLineList& old, const CKeywo
     for (const CKeywordLine& f : fresh.m_lines)
         if (IsKeyword(f.m_strKeyword, "layer_mater"))
             partners.emplace(f.m_nLine, &f);
+    // The statement as it was before its clearing is kept for the merge: one of the main file only
+    // when the clearing changed it, as nothing else changes such a statement before the merge reads
+    // it (the merge reads the statement itself otherwise). One of an included file was kept whole
+    // by RememberBeforeClearing: its source id changes when its block is merged into the file.
+    CKeywordLine before;
     for (CKeywordLine& o : old.m_lines) {
         if (!IsKeyword(o.m_strKeyword, "layer_mater"))
             continue;
         auto it = partners.find(o.m_nLine);
-        if (it != partners.end())
-            ClearLayerMaterParams(o, *it->second);
+        if (it == partners.end())
+            continue;
+        const bool remember = o.m_nLine > 0 && o.m_nSource == 0;
+        if (ClearLayerMaterParams(o, *it->second, remember ? &before : nullptr) && remember)
+            m_beforeClearing.emplace(o.m_nLine, std::move(before));
     }
 }
 
 void CLayerFileUpdater::ClearLayerMaterParams(CKeywordLine& o, const CKeywordLine& f)
+{
+    ClearLayerMaterParams(o, f, nullptr);
+}
+
+bool CLayerFileUpdater::ClearLayerMaterParams(CKeywordLine& o, const CKeywordLine& f, CKeywordLine* before)
 {
     const bool macroChanged = MacroSymbolsChanged(o, f);
     const bool activeChanged = ActiveSymbolsChanged(o, f);
     const CKeywordLine& pattern = LayerMaterClearingPattern(macroChanged, activeChanged);
     const bool keepBulk = macroChanged && KeepsUnwrittenVariable(o, f, "macro_name", "var_symbol");
     const bool keepActive = activeChanged && KeepsUnwrittenVariable(o, f, "active_macro", "avar_symbol");
-    if (!keepBulk && !keepActive) {
-        ClearByPattern(pattern, o);
-        return;
-    }
+    if (!keepBulk && !keepActive)
+        return ClearByPattern(pattern, o, before);
     // The variables of an old-style macro that the fresh statement leaves out stay as written.
     CKeywordLine narrowed = pattern;
     auto kept = [&](const CKeywordParam& p) {
@@ -102,7 +118,7 @@ void CLayerFileUpdater::ClearLayerMaterParams(CKeywordLine& o, const CKeywordLin
     };
     narrowed.m_params.erase(std::remove_if(narrowed.m_params.begin(), narrowed.m_params.end(), kept),
                             narrowed.m_params.end());
-    ClearByPattern(narrowed, o);
+    return ClearByPattern(narrowed, o, before);
 }
 
 bool CLayerFileUpdater::KeepsUnwrittenVariable(const CKeywordLine& o, const CKeywordLine& f, const char* nameParam,

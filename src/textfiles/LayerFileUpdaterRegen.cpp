@@ -240,22 +240,23 @@ void CLayerFileUpdater::UpdateDopingParams(CKeywordLineList& list)
         if (IsKeyword(list[i].m_strKeyword, "layer"))
             layers.push_back(i);
     int c = 1;
+    std::string name;  // "n_doping<column>", made in one buffer for every material statement
     for (CKeywordLine& s : list.m_lines) {
         if (IsKeyword(s.m_strKeyword, "layer")) {
             ++c;
             continue;
         }
-        if (!IsKeyword(s.m_strKeyword, "layer_mater"))
+        if (!IsKeyword(s.m_strKeyword, "layer_mater") || c > static_cast<int>(layers.size()))
             continue;
-        const std::string column = s.GetParam("column_num");
+        const CKeywordLine& layer = list[layers[static_cast<std::size_t>(c - 1)]];
         for (const char* kind : {"n_doping", "p_doping"}) {
-            std::string value;
-            if (c <= static_cast<int>(layers.size()))
-                value = list[layers[static_cast<std::size_t>(c - 1)]].GetParam(kind + column);
+            // The column is read again for each kind: the statement changes only once found.
+            name.assign(kind);
+            name += s.ParamValue("column_num");
+            const std::string& value = layer.ParamValue(name);
             if (value.empty())
                 continue;
-            s.m_params.emplace_back(kind, value);
-            s.WrapText();
+            s.AppendParamWrapped(CKeywordParam(kind, value));
             break;
         }
     }

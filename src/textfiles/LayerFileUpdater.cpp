@@ -54,6 +54,14 @@ bool IsRegeneratedStatement(const CKeywordLine& line)
            k == "layer_position" || k == "column_position";
 }
 
+std::string_view TrimmedView(const std::string& text)
+{
+    std::size_t start = 0;
+    std::size_t end = 0;
+    TrimmedBounds(text, start, end);
+    return std::string_view(text).substr(start, end - start);
+}
+
 std::string IncludeFileName(const CKeywordLine& line)
 {
     return Trim(line.GetParam("file"));
@@ -392,30 +400,19 @@ void CLayerFileUpdater::RememberBeforeClearing(const CKeywordLineList& old, cons
             m_beforeClearing.emplace(line.m_nLine, line);
 }
 
-namespace {
-
-// A row and a column number, as the keys of a large file's material statements.
-struct RowColumnHash {
-    std::size_t operator()(const std::pair<int, std::string>& key) const
-    {
-        return std::hash<int>()(key.first) * 31u + std::hash<std::string>()(key.second);
-    }
-};
-
-}  // namespace
-
 void CLayerFileUpdater::KeepDopingTexts(const CKeywordLineList& old, CKeywordLineList& result)
 {
     // The doping a material statement gets from its row's "layer" statement is the fresh value in
     // compact form; when the old material statement of the same row and column held the same value
     // in the user's own text, that text is kept, so that saving a saved file changes nothing.
-    std::unordered_map<std::pair<int, std::string>, const CKeywordLine*, RowColumnHash> oldMaters;
+    // The keys are views into the old statements, which this pass does not change.
+    std::unordered_map<std::pair<int, std::string_view>, const CKeywordLine*, CountTextHash> oldMaters;
     int layers = 0;
     for (const CKeywordLine& line : old.m_lines) {
         if (IsKeyword(line.m_strKeyword, "layer"))
             ++layers;
         else if (IsKeyword(line.m_strKeyword, "layer_mater"))
-            oldMaters.emplace(std::make_pair(layers, Trim(line.GetParam("column_num"))), &line);
+            oldMaters.emplace(std::make_pair(layers, TrimmedView(line.ParamValue("column_num"))), &line);
     }
     layers = 0;
     for (CKeywordLine& line : result.m_lines) {
@@ -432,10 +429,10 @@ void CLayerFileUpdater::KeepDopingTexts(const CKeywordLineList& old, CKeywordLin
         CKeywordParam& doping = line.m_params.back();
         if ((doping.m_strName != "n_doping" && doping.m_strName != "p_doping") || !doping.HasNoSourceText())
             continue;
-        auto it = oldMaters.find(std::make_pair(layers, Trim(line.GetParam("column_num"))));
+        auto it = oldMaters.find(std::make_pair(layers, TrimmedView(line.ParamValue("column_num"))));
         if (it == oldMaters.end())
             continue;
-        const std::string text = it->second->GetParam(doping.m_strName);
+        const std::string& text = it->second->ParamValue(doping.m_strName);
         if (!text.empty() && text != doping.m_strValue && CompareValueText(text, doping.m_strValue)) {
             doping.m_strValue = text;
             line.WrapText();

@@ -56,30 +56,44 @@ void CLayerFileUpdater::MatchStructureLines(CKeywordLineList& old, CKeywordLineL
 void CLayerFileUpdater::PlanUnnamedEmptyLayers(const CKeywordLineList& old, const CKeywordLineList& fresh)
 {
     // Which of a column's rows would keep an old material statement without a macro name, if such
-    // a statement stood for the writer's "void" one everywhere.
+    // a statement stood for the writer's "void" one everywhere. Only a "void" statement whose
+    // partner has no macro name can; the others are known to be named rows before the trial.
+    // Columns are keyed by views into the fresh statements, which this pass does not change.
     std::unordered_map<int, const CKeywordLine*> oldByNumber;
-    for (const CKeywordLine& line : old.m_lines)
-        if (line.m_nLine > 0 && IsKeyword(line.m_strKeyword, "layer_mater"))
-            oldByNumber.emplace(line.m_nLine, &line);
-    std::map<std::string, std::vector<bool>> keptUnnamed;  // "column_num" -> by row, in fresh order
-    for (const CKeywordLine& f : fresh.m_lines)
-        if (IsKeyword(f.m_strKeyword, "layer_mater"))
-            keptUnnamed[Trim(f.GetParam("column_num"))];
-    std::set<std::string> everyColumn;
-    for (const auto& column : keptUnnamed)
-        everyColumn.insert(column.first);
-    CReaderDefaults trial = m_defaults;
-    trial.AllowUnnamedEmptyLayers(everyColumn);
-
+    bool haveOldByNumber = false;
+    std::unordered_map<std::string_view, std::vector<bool>> keptUnnamed;  // column -> by row, in fresh order
+    struct Trial {
+        std::vector<bool>* rows;
+        std::size_t row;
+        const CKeywordLine* partner;
+        const CKeywordLine* fresh;
+    };
+    std::vector<Trial> trials;
     for (const CKeywordLine& f : fresh.m_lines) {
         if (!IsKeyword(f.m_strKeyword, "layer_mater"))
             continue;
-        bool unnamed = false;
+        std::vector<bool>& rows = keptUnnamed[TrimmedView(f.ParamValue("column_num"))];
+        rows.push_back(false);
+        if (TrimmedView(f.ParamValue("macro_name")) != "void")
+            continue;
+        if (!haveOldByNumber) {
+            for (const CKeywordLine& line : old.m_lines)
+                if (line.m_nLine > 0 && IsKeyword(line.m_strKeyword, "layer_mater"))
+                    oldByNumber.emplace(line.m_nLine, &line);
+            haveOldByNumber = true;
+        }
         auto partner = oldByNumber.find(f.m_nLine);
-        if (Trim(f.GetParam("macro_name")) == "void" && partner != oldByNumber.end() &&
-            partner->second->GetParam("macro_name").empty())
-            unnamed = IsSameStatement(*partner->second, f, trial);
-        keptUnnamed[Trim(f.GetParam("column_num"))].push_back(unnamed);
+        if (partner != oldByNumber.end() && partner->second->ParamValue("macro_name").empty())
+            trials.push_back(Trial{&rows, rows.size() - 1, partner->second, &f});
+    }
+    if (!trials.empty()) {
+        std::set<std::string> everyColumn;
+        for (const auto& column : keptUnnamed)
+            everyColumn.emplace(column.first);
+        CReaderDefaults trial = m_defaults;
+        trial.AllowUnnamedEmptyLayers(everyColumn);
+        for (const Trial& t : trials)
+            (*t.rows)[t.row] = IsSameStatement(*t.partner, *t.fresh, trial);
     }
     // The reader counts a column's layers by its named rows: unnamed ones may only follow them.
     std::set<std::string> allowed;
@@ -88,7 +102,7 @@ void CLayerFileUpdater::PlanUnnamedEmptyLayers(const CKeywordLineList& old, cons
         const auto firstUnnamed = std::find(rows.begin(), rows.end(), true);
         if (firstUnnamed != rows.begin() && firstUnnamed != rows.end() &&
             std::find(firstUnnamed, rows.end(), false) == rows.end())
-            allowed.insert(column.first);
+            allowed.emplace(column.first);
     }
     m_defaults.AllowUnnamedEmptyLayers(allowed);
 }

@@ -4,8 +4,10 @@
 #include "statements/KeywordLine.h"
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace layer_updater {
 
@@ -45,6 +47,18 @@ bool IsRegeneratedStatement(const CKeywordLine& line);
 
 // The "file" value of an include statement, blanks trimmed.
 std::string IncludeFileName(const CKeywordLine& line);
+
+// The text without white space at either end, as a view into it (Trim without the copy: the
+// updater keys statements of every row by their column number).
+std::string_view TrimmedView(const std::string& text);
+
+// A row (or any count) with a text, as the hashed key of a statement of a large file.
+struct CountTextHash {
+    std::size_t operator()(const std::pair<int, std::string_view>& key) const
+    {
+        return std::hash<int>()(key.first) * 31u + std::hash<std::string_view>()(key.second);
+    }
+};
 
 // A parameter name without its trailing digits ("var3" gives "var").
 std::string StripTrailingDigits(std::string name);

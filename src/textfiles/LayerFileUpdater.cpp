@@ -265,9 +265,12 @@ void CLayerFileUpdater::ReduceOldMaterialStatements(CKeywordLineList& old)
         const int source = line.m_nSource;
         if (m_pMemo != nullptr && number > 0) {
             if (const CKeywordLine* known = m_pMemo->FindIdentity(number, line.m_strText)) {
-                line = *known;
-                line.m_nLine = number;
-                line.m_nSource = source;
+                // Most statements are their own reduction: those stay as they are, uncopied.
+                if (known->m_nLine != number || known->m_nSource != source || !CMergeMemo::SameLine(*known, line)) {
+                    line = *known;
+                    line.m_nLine = number;
+                    line.m_nSource = source;
+                }
                 continue;
             }
         }

@@ -182,12 +182,23 @@ bool SymbolsChanged(CMacroList* macros, const CKeywordLine& o, const CKeywordLin
     const std::string& a = o.ParamValue(nameParam);
     if (a != f.ParamValue(nameParam))
         return true;
+    // Free style: one of the symbols 1 to 6 is set (the first parameter of its name has a value).
+    // Asked of every material statement twice a save: one walk over its parameters answers it.
     bool freeStyle = false;
-    std::string symbol = symbolStem;
-    symbol += '0';
-    for (int i = 1; i <= 6 && !freeStyle; ++i) {
-        symbol.back() = static_cast<char>('0' + i);
-        freeStyle = !o.ParamValue(symbol).empty();
+    const std::string_view stem = symbolStem;
+    bool seen[7] = {};
+    for (const CKeywordParam& p : o.m_params) {
+        const std::string& name = p.m_strName;
+        if (name.size() != stem.size() + 1 || name.compare(0, stem.size(), stem) != 0)
+            continue;
+        const char digit = name.back();
+        if (digit < '1' || digit > '6' || seen[digit - '0'])
+            continue;
+        seen[digit - '0'] = true;
+        if (!p.m_strValue.empty()) {
+            freeStyle = true;
+            break;
+        }
     }
     if (macros == nullptr)
         return false;

@@ -249,6 +249,7 @@ void CLayerFileUpdater::Update(CKeywordLineList old, CKeywordLineList& fresh, CK
     PlaceColumnPositions(fresh, result);
     PlaceLayerPositions(fresh, result);
     UpdateVcselSections(fresh, result);
+    EndMemo();
     UpdateDopingParams(result);
     KeepDopingTexts(old, result);
 }
@@ -343,11 +344,41 @@ void CLayerFileUpdater::RunStatementPasses(CKeywordLineList& result)
     }
     if (!m_memoInUse)
         return;
-    for (auto& pending : m_memoPending)
-        if (pending.first >= 0 && pending.first < result.GetCount())
-            m_pMemo->Keep(std::move(pending.second), result[pending.first]);
+    for (int i : m_settledLines)
+        if (i >= 0 && i < result.GetCount())
+            result[i].m_nLine = kMemoParsedMark;
+    for (std::size_t k = 0; k < m_memoPending.size(); ++k) {
+        const int i = m_memoPending[k].first;
+        if (i >= 0 && i < result.GetCount())
+            result[i].m_nLine = kMemoPendingMark + static_cast<int>(k);
+    }
+}
+
+void CLayerFileUpdater::ParseResultStatement(CKeywordLine& line)
+{
+    const int mark = line.m_nLine;
+    if (m_memoInUse && mark == kMemoParsedMark) {
+        line.m_nLine = 0;  // what the parse would leave, the rest being as parsed already
+        return;
+    }
+    // The text is parsed where it stands, without a trimmed copy. An empty text stays empty.
+    if (!line.Parse(static_cast<const std::string&>(line.m_strText)))
+        line.m_strText.clear();
+    if (!m_memoInUse || mark < kMemoPendingMark)
+        return;
+    const auto k = static_cast<std::size_t>(static_cast<long long>(mark) - kMemoPendingMark);
+    if (k < m_memoPending.size())
+        m_pMemo->Keep(std::move(m_memoPending[k].second), line);
+}
+
+void CLayerFileUpdater::EndMemo()
+{
+    if (!m_memoInUse)
+        return;
     m_pMemo->End();
     m_memoInUse = false;
+    m_settledLines.clear();
+    m_memoPending.clear();
 }
 
 void CLayerFileUpdater::KeepUnreadStatements(CKeywordLineList& old)

@@ -22,6 +22,7 @@
 #include "textfiles/MergeMemo.h"
 #include "textfiles/ReaderDefaults.h"
 
+#include <climits>
 #include <map>
 #include <set>
 #include <string>
@@ -145,8 +146,21 @@ private:
     void BeginMemo();
     void ReduceOldMaterialStatements(CKeywordLineList& old);
     // The per-statement passes over the result (default parameters, contact macros), but for the
-    // statements the memo gave whole; then the memo learns this save's merges.
+    // statements the memo gave whole; then marks the statements of the memo (see below).
     void RunStatementPasses(CKeywordLineList& result);
+    // Between the per-statement passes and the parse of every result statement in
+    // UpdateVcselSections (which sets every number to 0) the numbers of the result statements are
+    // not read: there they mark a statement the memo gave, which is already what its text parses
+    // to, and one whose merge the memo learns once it is parsed (the mark plus its index in
+    // m_memoPending). The memo keeps statements as parsed, so a statement found there is not
+    // parsed again.
+    static constexpr int kMemoParsedMark = INT_MIN;
+    static constexpr int kMemoPendingMark = INT_MIN + 1;
+    // Parses a result statement as UpdateVcselSections does, but for one the memo gave; the memo
+    // learns a merge marked for it.
+    void ParseResultStatement(CKeywordLine& line);
+    // The memo keeps the merges this update learned in place of those of the last save.
+    void EndMemo();
     void PlanUnnamedEmptyLayers(const CKeywordLineList& old, const CKeywordLineList& fresh);
     void PrepareIncludeUnits(CKeywordLineList& old);
     void InlineUnit(CKeywordLineList& old, CKeywordLineList& fresh, int source);

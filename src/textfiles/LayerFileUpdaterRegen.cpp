@@ -192,11 +192,9 @@ void CLayerFileUpdater::PlaceColumnPositions(const CKeywordLineList& fresh, CKey
 
 void CLayerFileUpdater::UpdateVcselSections(const CKeywordLineList& fresh, CKeywordLineList& result)
 {
-    // Every statement is parsed again from its own text, trimmed; the text is parsed where it
-    // stands, without a trimmed copy. An empty text stays empty.
+    // Every statement is parsed again from its own text, trimmed.
     for (CKeywordLine& line : result.m_lines)
-        if (!line.Parse(static_cast<const std::string&>(line.m_strText)))
-            line.m_strText.clear();
+        ParseResultStatement(line);
     RemoveVcselSectionLines(result);
 
     int k = 0;

@@ -8,7 +8,8 @@
 // statement as it stood before its parameters were cleared, and the save's context (what absent
 // parameters read as, the macros, the keyword flag map). The memo keeps the statement as the merge
 // left it after its per-statement passes (the removal of default parameters and the contact-macro
-// normalisation), so a statement found here skips those passes too. Nothing is ever taken on trust:
+// normalisation) and as its text then parses (the updater parses every statement it writes once
+// more), so a statement found here skips those passes and that parse. Nothing is taken on trust:
 // an entry answers only a merge of exactly equal inputs, so a memo that outlived an edit, an undo
 // or another file can only miss.
 //

@@ -9,6 +9,8 @@ void CMergeMemo::Begin(const std::string& context)
         m_last.clear();
     m_context = context;
     m_current.clear();
+    // A save merges about as many statements as the last one: the set is not grown step by step.
+    m_current.reserve(m_last.size());
 }
 
 std::size_t CMergeMemo::Hash(const CKeywordLine& old, const CKeywordLine* before, const CKeywordLine& fresh)

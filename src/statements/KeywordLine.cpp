@@ -376,6 +376,12 @@ void CKeywordLine::WrapText()
 
 void CKeywordLine::AppendParamWrapped(CKeywordParam param)
 {
+    const std::string text = param.GetText(ParamTextForm::asRead);
+    AppendParamWrapped(std::move(param), text);
+}
+
+void CKeywordLine::AppendParamWrapped(CKeywordParam param, const std::string& asReadText)
+{
     // WrapText places every parameter from its text as read; on a line of at most kLineRoom
     // characters no break falls before any of them. So when the text is the keyword and those
     // texts on one such line, the wrapped text with one parameter more is this text, followed by
@@ -397,15 +403,12 @@ void CKeywordLine::AppendParamWrapped(CKeywordParam param)
         WrapText();
         return;
     }
-    const CKeywordParam& added = m_params.back();
-    const std::string built = added.HasNoSourceText() ? added.GetText(ParamTextForm::asRead)
-                                                      : added.m_strSourcePrefix + added.m_strSourceValue;
-    if (m_strText.size() + built.size() > kLineRoom) {
+    if (m_strText.size() + asReadText.size() > kLineRoom) {
         m_strText += kContinuation;
         m_strText += kLineEnd;
         m_strText += kIndent;
     }
-    m_strText += built;
+    m_strText += asReadText;
 }
 
 std::string CKeywordLine::FormatParams() const

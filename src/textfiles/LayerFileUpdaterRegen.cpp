@@ -8,6 +8,8 @@
 #include "platform/StringUtil.h"
 #include "textfiles/LayerFileUpdaterText.h"
 
+#include <unordered_map>
+
 using namespace layer_updater;
 
 bool CLayerFileUpdater::GetRotation(const CKeywordLineList& list, double& angle)
@@ -239,6 +241,9 @@ void CLayerFileUpdater::UpdateDopingParams(CKeywordLineList& list)
             layers.push_back(i);
     int c = 1;
     std::string name;  // "n_doping<column>", made in one buffer for every material statement
+    // The text of each doping parameter, by kind and value: a device has a few doping values,
+    // each written into many statements.
+    std::unordered_map<std::string, std::string> texts[2];
     for (CKeywordLine& s : list.m_lines) {
         if (IsKeyword(s.m_strKeyword, "layer")) {
             ++c;
@@ -247,14 +252,19 @@ void CLayerFileUpdater::UpdateDopingParams(CKeywordLineList& list)
         if (!IsKeyword(s.m_strKeyword, "layer_mater") || c > static_cast<int>(layers.size()))
             continue;
         const CKeywordLine& layer = list[layers[static_cast<std::size_t>(c - 1)]];
-        for (const char* kind : {"n_doping", "p_doping"}) {
+        for (int k = 0; k < 2; ++k) {
+            const char* const kind = k == 0 ? "n_doping" : "p_doping";
             // The column is read again for each kind: the statement changes only once found.
             name.assign(kind);
             name += s.ParamValue("column_num");
             const std::string& value = layer.ParamValue(name);
             if (value.empty())
                 continue;
-            s.AppendParamWrapped(CKeywordParam(kind, value));
+            CKeywordParam param(kind, value);
+            auto text = texts[k].find(value);
+            if (text == texts[k].end())
+                text = texts[k].emplace(value, param.GetText(ParamTextForm::asRead)).first;
+            s.AppendParamWrapped(std::move(param), text->second);
             break;
         }
     }

@@ -254,6 +254,35 @@ void CLayerFileUpdater::Update(CKeywordLineList old, CKeywordLineList& fresh, CK
     KeepDopingTexts(old, result);
 }
 
+namespace {
+
+// Copies a material statement into an empty one with room for the doping parameter that
+// UpdateDopingParams appends to each: the append then moves neither its parameters nor its text.
+void CopyWithRoomForDoping(const CKeywordLine& from, CKeywordLine& to)
+{
+    // The members of a statement, all of which are copied here.
+    struct Members {
+        int number;
+        int source;
+        std::string text;
+        int modified;
+        std::string keyword;
+        std::vector<CKeywordParam> params;
+    };
+    static_assert(sizeof(Members) == sizeof(CKeywordLine), "every member of a statement is copied");
+    constexpr std::size_t kDopingRoom = 32;  // " p_doping=1.e+17", after a break if need be
+    to.m_nLine = from.m_nLine;
+    to.m_nSource = from.m_nSource;
+    to.m_strText.reserve(from.m_strText.size() + kDopingRoom);
+    to.m_strText.assign(from.m_strText);
+    to.m_bModified = from.m_bModified;
+    to.m_strKeyword.assign(from.m_strKeyword);
+    to.m_params.reserve(from.m_params.size() + 1);
+    to.m_params.assign(from.m_params.begin(), from.m_params.end());
+}
+
+}  // namespace
+
 void CLayerFileUpdater::ReduceOldMaterialStatements(CKeywordLineList& old)
 {
     // NormalizeContactMacroParams(old, 1), with each statement's reduction taken from the memo when
@@ -315,7 +344,10 @@ bool CLayerFileUpdater::MergeParamsOrRecall(const CKeywordLine& o, const CKeywor
                                      ? &found->second
                                      : nullptr;
     if (const CKeywordLine* written = m_pMemo->Find(o, before, fresh)) {
-        out = *written;
+        if (IsKeyword(written->m_strKeyword, "layer_mater"))
+            CopyWithRoomForDoping(*written, out);
+        else
+            out = *written;
         m_settledLines.push_back(at);
         return true;
     }

@@ -8,6 +8,7 @@
 #include "textfiles/OldStatementIndex.h"
 
 #include <algorithm>
+#include <climits>
 #include <map>
 #include <set>
 #include <unordered_map>
@@ -110,12 +111,16 @@ void CLayerFileUpdater::PlanUnnamedEmptyLayers(const CKeywordLineList& old, cons
 void CLayerFileUpdater::MergeStatement(CKeywordLineList& old, CKeywordLineList& fresh, CKeywordLineList& result,
                                        std::string kind)
 {
-    // Old structure statements by their number; a merged one has its number negated and no
-    // longer answers to it.
-    std::unordered_map<int, int> byNumber;
+    // Old structure statements by their number, the first of each number answering; a merged one
+    // has its number negated and no longer answers to it. Sorted pairs rather than a hashed map:
+    // one block for the whole file, and the load numbers come in order already.
+    std::vector<std::pair<int, int>> byNumber;
+    byNumber.reserve(static_cast<std::size_t>(old.GetCount()));
     for (int o = 0; o < old.GetCount(); ++o)
         if (old[o].m_nLine >= 0 && !IsNonStructureLine(old[o]))
-            byNumber.emplace(old[o].m_nLine, o);
+            byNumber.emplace_back(old[o].m_nLine, o);
+    if (!std::is_sorted(byNumber.begin(), byNumber.end()))
+        std::sort(byNumber.begin(), byNumber.end());
     for (int i = 0; i < fresh.GetCount(); ++i) {
         if (KindCovering(fresh[i]) != kind)
             continue;
@@ -126,8 +131,8 @@ void CLayerFileUpdater::MergeStatement(CKeywordLineList& old, CKeywordLineList& 
                 break;
             int j = -1;
             if (n >= 0) {
-                auto it = byNumber.find(n);
-                if (it != byNumber.end() && old[it->second].m_nLine == n)
+                auto it = std::lower_bound(byNumber.begin(), byNumber.end(), std::make_pair(n, INT_MIN));
+                if (it != byNumber.end() && it->first == n && old[it->second].m_nLine == n)
                     j = it->second;
             }
             if (j < 0) {

@@ -87,18 +87,35 @@ using namespace layer_updater;
 
 bool IsNonStructureLine(const CKeywordLine& line)
 {
+    // Asked of every statement by most passes of a save: the keyword's length picks the few words
+    // it can be. A block keyword ("begin_layer" and the like) is none of them and holds no
+    // "new_doping", so it needs no test of its own.
     const std::string& k = line.m_strKeyword;
-    if (k.empty() || k[0] == '$' || IsBlockKeyword(k))
+    if (k.empty() || k[0] == '$')
         return true;
-    // "new_doping" followed by a digit anywhere in the keyword.
-    static const std::string kNewDoping = "new_doping";
-    for (std::size_t at = k.find(kNewDoping); at != std::string::npos; at = k.find(kNewDoping, at + 1))
-        if (at + kNewDoping.size() < k.size() && IsDigitChar(k[at + kNewDoping.size()]))
+    // "new_doping" followed by a digit anywhere in the keyword: looked for by its first letter,
+    // as most keywords are too short to hold it or have no "n" where it could start.
+    static constexpr std::string_view kNewDoping = "new_doping";
+    for (std::size_t at = 0; at + kNewDoping.size() < k.size(); ++at)
+        if (k[at] == 'n' && k.compare(at, kNewDoping.size(), kNewDoping) == 0 &&
+            IsDigitChar(k[at + kNewDoping.size()]))
             return false;
-    return !(IsWordNoCase(k, "layer") || IsWordNoCase(k, "layer_mater") || IsWordNoCase(k, "top_contact") ||
-             IsWordNoCase(k, "bottom_contact") || IsWordNoCase(k, "column") || IsWordNoCase(k, "vcsel_section") ||
-             IsWordNoCase(k, "grating_compos") || IsWordNoCase(k, "left_contact") ||
-             IsWordNoCase(k, "right_contact"));
+    switch (k.size()) {
+    case 5:
+        return !IsWordNoCase(k, "layer");
+    case 6:
+        return !IsWordNoCase(k, "column");
+    case 11:
+        return !(IsWordNoCase(k, "layer_mater") || IsWordNoCase(k, "top_contact"));
+    case 12:
+        return !IsWordNoCase(k, "left_contact");
+    case 13:
+        return !(IsWordNoCase(k, "vcsel_section") || IsWordNoCase(k, "right_contact"));
+    case 14:
+        return !(IsWordNoCase(k, "bottom_contact") || IsWordNoCase(k, "grating_compos"));
+    default:
+        return true;
+    }
 }
 
 CLayerFileUpdater::CLayerFileUpdater() = default;

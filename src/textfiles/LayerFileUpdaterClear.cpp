@@ -10,6 +10,7 @@
 #include "textfiles/MacroList.h"
 
 #include <algorithm>
+#include <climits>
 #include <unordered_map>
 
 using layer_updater::IsKeyword;
@@ -74,11 +75,15 @@ void CLayerFileUpdater::ClearGratingMacroParams(CKeywordLineList& old)
 
 void CLayerFileUpdater::UpdateLayerMaterPass(CKeywordLineList& old, const CKeywordLineList& fresh)
 {
-    // The first fresh material statement of each number: after the pairing, its partner's.
-    std::unordered_map<int, const CKeywordLine*> partners;
-    for (const CKeywordLine& f : fresh.m_lines)
-        if (IsKeyword(f.m_strKeyword, "layer_mater"))
-            partners.emplace(f.m_nLine, &f);
+    // The first fresh material statement of each number: after the pairing, its partner's. Sorted
+    // pairs of number and place rather than a hashed map: one block for the whole file, and the
+    // numbers, those of the old statements in order, mostly come sorted already.
+    std::vector<std::pair<int, int>> partners;
+    for (int i = 0; i < fresh.GetCount(); ++i)
+        if (IsKeyword(fresh[i].m_strKeyword, "layer_mater"))
+            partners.emplace_back(fresh[i].m_nLine, i);
+    if (!std::is_sorted(partners.begin(), partners.end()))
+        std::sort(partners.begin(), partners.end());
     // The statement as it was before its clearing is kept for the merge: one of the main file only
     // when the clearing changed it, as nothing else changes such a statement before the merge reads
     // it (the merge reads the statement itself otherwise). One of an included file was kept whole
@@ -87,11 +92,11 @@ void CLayerFileUpdater::UpdateLayerMaterPass(CKeywordLineList& old, const CKeywo
     for (CKeywordLine& o : old.m_lines) {
         if (!IsKeyword(o.m_strKeyword, "layer_mater"))
             continue;
-        auto it = partners.find(o.m_nLine);
-        if (it == partners.end())
+        auto it = std::lower_bound(partners.begin(), partners.end(), std::make_pair(o.m_nLine, INT_MIN));
+        if (it == partners.end() || it->first != o.m_nLine)
             continue;
         const bool remember = o.m_nLine > 0 && o.m_nSource == 0;
-        if (ClearLayerMaterParams(o, *it->second, remember ? &before : nullptr) && remember)
+        if (ClearLayerMaterParams(o, fresh[it->second], remember ? &before : nullptr) && remember)
             m_beforeClearing.emplace(o.m_nLine, std::move(before));
     }
 }

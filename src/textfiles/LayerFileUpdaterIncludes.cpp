@@ -159,18 +159,19 @@ void CLayerFileUpdater::InlineUnitsHoldingAnchors(CKeywordLineList& old, CKeywor
     int lastLayer = -1;
     int lastColumn = -1;
     for (int i = 0; i < fresh.GetCount(); ++i) {
-        const std::string keyword = fresh[i].m_strKeyword;
-        if (keyword == "layer") {
+        const std::string& keyword = fresh[i].m_strKeyword;  // inlining a block changes no keyword
+        if (IsKeyword(keyword, "layer")) {
             lastLayer = i;
-        } else if (keyword == "column") {
+        } else if (IsKeyword(keyword, "column")) {
             lastColumn = i;
-        } else if (keyword == "left_contact" || keyword == "right_contact" || keyword == "layer_position") {
+        } else if (IsKeyword(keyword, "left_contact") || IsKeyword(keyword, "right_contact") ||
+                   IsKeyword(keyword, "layer_position")) {
             if (lastLayer < 0)
                 continue;
             int source = fresh[lastLayer].m_nSource;
             if (source > 0 && !isLastLayerOfUnit(source, fresh[lastLayer].m_nLine))
                 InlineUnit(old, fresh, source);
-        } else if (keyword == "column_position") {
+        } else if (IsKeyword(keyword, "column_position")) {
             // Column positions are placed only after "column" statements of the saved file itself.
             if (lastColumn >= 0 && fresh[lastColumn].m_nSource > 0)
                 InlineUnit(old, fresh, fresh[lastColumn].m_nSource);

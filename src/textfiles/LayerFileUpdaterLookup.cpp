@@ -85,9 +85,9 @@ COldStatementIndex::COldStatementIndex(const CKeywordLineList& old)
             m_newDopings.emplace(std::make_pair(layers, lastMaterColumn), i);
         if (IsWordNoCase(keyword, "vcsel_section"))
             m_vcsels.emplace(Key(line, "vcsel_type"), i);
-        if (keyword == "layer")
+        if (IsKeyword(keyword, "layer"))
             ++layers;
-        else if (keyword == "layer_mater")
+        else if (IsKeyword(keyword, "layer_mater"))
             lastMaterColumn = Key(line, "column_num");
     }
 }

@@ -374,6 +374,43 @@ void CKeywordLine::WrapText()
     m_strText = std::move(text);
 }
 
+void CKeywordLine::AppendParamWrapped(CKeywordParam param)
+{
+    const std::string text = param.GetText(ParamTextForm::asRead);
+    AppendParamWrapped(std::move(param), text);
+}
+
+void CKeywordLine::AppendParamWrapped(CKeywordParam param, const std::string& asReadText)
+{
+    // WrapText places every parameter from its text as read; on a line of at most kLineRoom
+    // characters no break falls before any of them. So when the text is the keyword and those
+    // texts on one such line, the wrapped text with one parameter more is this text, followed by
+    // a break when the new parameter does not fit, and the parameter's text.
+    std::size_t pos = 0;
+    auto follows = [&](const std::string& part) {
+        const bool found = pos <= m_strText.size() && m_strText.compare(pos, part.size(), part) == 0;
+        pos += part.size();
+        return found;
+    };
+    bool oneLine = !IsComment() && follows(m_strKeyword);
+    for (std::size_t i = 0; oneLine && i < m_params.size(); ++i) {
+        const CKeywordParam& p = m_params[i];
+        oneLine = !p.HasNoSourceText() && follows(p.m_strSourcePrefix) && follows(p.m_strSourceValue);
+    }
+    oneLine = oneLine && pos == m_strText.size() && pos <= kLineRoom;
+    m_params.push_back(std::move(param));
+    if (!oneLine) {
+        WrapText();
+        return;
+    }
+    if (m_strText.size() + asReadText.size() > kLineRoom) {
+        m_strText += kContinuation;
+        m_strText += kLineEnd;
+        m_strText += kIndent;
+    }
+    m_strText += asReadText;
+}
+
 std::string CKeywordLine::FormatParams() const
 {
     std::string text = m_strKeyword;

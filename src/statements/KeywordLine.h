@@ -96,6 +96,13 @@ public:
     // m_strText := keyword and the as-read parameter texts, wrapped. Reproduces the normalised
     // statement when no line is too long. m_bModified unchanged.
     void WrapText();
+    // Appends the parameter and sets m_strText to what WrapText then gives. A text that already is
+    // the wrapped form of the parameters on one line is extended rather than built again (the
+    // updater adds a doping to every material statement it writes). m_bModified unchanged.
+    void AppendParamWrapped(CKeywordParam param);
+    // The same with the parameter's text as read (GetText(ParamTextForm::asRead)) made by the
+    // caller, who may add one parameter to many statements.
+    void AppendParamWrapped(CKeywordParam param, const std::string& asReadText);
     // The keyword followed by " name=value" per parameter (current values, not normalised).
     std::string FormatParams() const;
 

@@ -23,7 +23,14 @@ namespace {
 const char* const kCrLf = "\r\n";
 constexpr int kSourceStride = 500;
 
-bool IsBareDollar(const CKeywordLine& line) { return Trim(line.m_strText) == "$"; }
+// Asked of every statement a store writes: the text is looked at in place, not trimmed into a copy.
+bool IsBareDollar(const CKeywordLine& line)
+{
+    std::size_t start = 0;
+    std::size_t end = 0;
+    TrimmedBounds(line.m_strText, start, end);
+    return end - start == 1 && line.m_strText[start] == '$';
+}
 
 // The same file reached by different spellings of its path is one file for cycle detection.
 std::string FileIdentity(const std::string& path)
@@ -210,13 +217,20 @@ bool CKeywordLineList::SerializeFlat(CArchive& archive)
 
 std::string CKeywordLineList::StoreRawText() const
 {
+    // The whole file is made in one block, each text appended where it goes.
+    std::size_t size = 0;
+    for (const CKeywordLine& line : m_lines)
+        size += line.m_strText.size() + 2;
     std::string out;
+    out.reserve(size);
     bool previousBare = false;
     for (const CKeywordLine& line : m_lines) {
         bool bare = IsBareDollar(line);
         // Runs of bare "$" lines shrink to one.
-        if (!(bare && previousBare))
-            out += line.m_strText + kCrLf;
+        if (!(bare && previousBare)) {
+            out += line.m_strText;
+            out += kCrLf;
+        }
         previousBare = bare;
     }
     return out;

@@ -54,6 +54,14 @@ bool IsRegeneratedStatement(const CKeywordLine& line)
            k == "layer_position" || k == "column_position";
 }
 
+std::string_view TrimmedView(const std::string& text)
+{
+    std::size_t start = 0;
+    std::size_t end = 0;
+    TrimmedBounds(text, start, end);
+    return std::string_view(text).substr(start, end - start);
+}
+
 std::string IncludeFileName(const CKeywordLine& line)
 {
     return Trim(line.GetParam("file"));
@@ -79,18 +87,35 @@ using namespace layer_updater;
 
 bool IsNonStructureLine(const CKeywordLine& line)
 {
+    // Asked of every statement by most passes of a save: the keyword's length picks the few words
+    // it can be. A block keyword ("begin_layer" and the like) is none of them and holds no
+    // "new_doping", so it needs no test of its own.
     const std::string& k = line.m_strKeyword;
-    if (k.empty() || k[0] == '$' || IsBlockKeyword(k))
+    if (k.empty() || k[0] == '$')
         return true;
-    // "new_doping" followed by a digit anywhere in the keyword.
-    static const std::string kNewDoping = "new_doping";
-    for (std::size_t at = k.find(kNewDoping); at != std::string::npos; at = k.find(kNewDoping, at + 1))
-        if (at + kNewDoping.size() < k.size() && IsDigitChar(k[at + kNewDoping.size()]))
+    // "new_doping" followed by a digit anywhere in the keyword: looked for by its first letter,
+    // as most keywords are too short to hold it or have no "n" where it could start.
+    static constexpr std::string_view kNewDoping = "new_doping";
+    for (std::size_t at = 0; at + kNewDoping.size() < k.size(); ++at)
+        if (k[at] == 'n' && k.compare(at, kNewDoping.size(), kNewDoping) == 0 &&
+            IsDigitChar(k[at + kNewDoping.size()]))
             return false;
-    return !(IsWordNoCase(k, "layer") || IsWordNoCase(k, "layer_mater") || IsWordNoCase(k, "top_contact") ||
-             IsWordNoCase(k, "bottom_contact") || IsWordNoCase(k, "column") || IsWordNoCase(k, "vcsel_section") ||
-             IsWordNoCase(k, "grating_compos") || IsWordNoCase(k, "left_contact") ||
-             IsWordNoCase(k, "right_contact"));
+    switch (k.size()) {
+    case 5:
+        return !IsWordNoCase(k, "layer");
+    case 6:
+        return !IsWordNoCase(k, "column");
+    case 11:
+        return !(IsWordNoCase(k, "layer_mater") || IsWordNoCase(k, "top_contact"));
+    case 12:
+        return !IsWordNoCase(k, "left_contact");
+    case 13:
+        return !(IsWordNoCase(k, "vcsel_section") || IsWordNoCase(k, "right_contact"));
+    case 14:
+        return !(IsWordNoCase(k, "bottom_contact") || IsWordNoCase(k, "grating_compos"));
+    default:
+        return true;
+    }
 }
 
 CLayerFileUpdater::CLayerFileUpdater() = default;
@@ -167,7 +192,8 @@ void CLayerFileUpdater::Update(CKeywordLineList old, CKeywordLineList& fresh, CK
 
     result.RemoveAll();
     MatchStructureLines(old, fresh);
-    RememberBeforeClearing(old, "layer_mater");
+    // Those of the main file are kept by UpdateLayerMaterPass when their clearing changes them.
+    RememberBeforeClearing(old, "layer_mater", false);
     PlanUnnamedEmptyLayers(old, fresh);
     BeginMemo();
     UpdateLayerMaterPass(old, fresh);
@@ -181,11 +207,11 @@ void CLayerFileUpdater::Update(CKeywordLineList old, CKeywordLineList& fresh, CK
         if (line.m_nLine < 0 || IsNonStructureLine(line))
             continue;
         hasStructure = true;
-        const std::string keyword = line.m_strKeyword;
-        if (keyword == "column" || keyword == "bottom_contact" || keyword == "top_contact" ||
-            keyword == "vcsel_section")
+        const std::string& keyword = line.m_strKeyword;  // MergeStatement takes its own copy
+        if (IsKeyword(keyword, "column") || IsKeyword(keyword, "bottom_contact") || IsKeyword(keyword, "top_contact") ||
+            IsKeyword(keyword, "vcsel_section"))
             MergeStatement(old, fresh, result, keyword);
-        else if (keyword == "layer_mater" || keyword == "grating_compos")
+        else if (IsKeyword(keyword, "layer_mater") || IsKeyword(keyword, "grating_compos"))
             MergeStatement(old, fresh, result, "layer");
     }
 
@@ -207,10 +233,10 @@ void CLayerFileUpdater::Update(CKeywordLineList old, CKeywordLineList& fresh, CK
             if (fresh[i].m_nLine != -2)
                 continue;
             const std::string& keyword = fresh[i].m_strKeyword;
-            if (keyword == "column" || keyword == "bottom_contact" || keyword == "top_contact" ||
-                keyword == "vcsel_section")
+            if (IsKeyword(keyword, "column") || IsKeyword(keyword, "bottom_contact") || IsKeyword(keyword, "top_contact") ||
+                IsKeyword(keyword, "vcsel_section"))
                 MergeStatement(old, fresh, result, keyword);
-            else if (keyword == "layer_mater" || keyword == "grating_compos")
+            else if (IsKeyword(keyword, "layer_mater") || IsKeyword(keyword, "grating_compos"))
                 MergeStatement(old, fresh, result, "layer");
         }
         // Whatever no walk reached (a partner whose keyword differs in case only, a row statement
@@ -240,9 +266,39 @@ void CLayerFileUpdater::Update(CKeywordLineList old, CKeywordLineList& fresh, CK
     PlaceColumnPositions(fresh, result);
     PlaceLayerPositions(fresh, result);
     UpdateVcselSections(fresh, result);
+    EndMemo();
     UpdateDopingParams(result);
     KeepDopingTexts(old, result);
 }
+
+namespace {
+
+// Copies a material statement into an empty one with room for the doping parameter that
+// UpdateDopingParams appends to each: the append then moves neither its parameters nor its text.
+void CopyWithRoomForDoping(const CKeywordLine& from, CKeywordLine& to)
+{
+    // The members of a statement, all of which are copied here.
+    struct Members {
+        int number;
+        int source;
+        std::string text;
+        int modified;
+        std::string keyword;
+        std::vector<CKeywordParam> params;
+    };
+    static_assert(sizeof(Members) == sizeof(CKeywordLine), "every member of a statement is copied");
+    constexpr std::size_t kDopingRoom = 32;  // " p_doping=1.e+17", after a break if need be
+    to.m_nLine = from.m_nLine;
+    to.m_nSource = from.m_nSource;
+    to.m_strText.reserve(from.m_strText.size() + kDopingRoom);
+    to.m_strText.assign(from.m_strText);
+    to.m_bModified = from.m_bModified;
+    to.m_strKeyword.assign(from.m_strKeyword);
+    to.m_params.reserve(from.m_params.size() + 1);
+    to.m_params.assign(from.m_params.begin(), from.m_params.end());
+}
+
+}  // namespace
 
 void CLayerFileUpdater::ReduceOldMaterialStatements(CKeywordLineList& old)
 {
@@ -250,15 +306,18 @@ void CLayerFileUpdater::ReduceOldMaterialStatements(CKeywordLineList& old)
     // an earlier save made it from the same text: the old lines are those the file was opened with,
     // so after the first save this pass finds every one of them there.
     for (CKeywordLine& line : old.m_lines) {
-        if (line.m_strKeyword != "layer_mater")
+        if (!IsKeyword(line.m_strKeyword, "layer_mater"))
             continue;
         const int number = line.m_nLine;
         const int source = line.m_nSource;
         if (m_pMemo != nullptr && number > 0) {
             if (const CKeywordLine* known = m_pMemo->FindIdentity(number, line.m_strText)) {
-                line = *known;
-                line.m_nLine = number;
-                line.m_nSource = source;
+                // Most statements are their own reduction: those stay as they are, uncopied.
+                if (known->m_nLine != number || known->m_nSource != source || !CMergeMemo::SameLine(*known, line)) {
+                    line = *known;
+                    line.m_nLine = number;
+                    line.m_nSource = source;
+                }
                 continue;
             }
         }
@@ -293,26 +352,30 @@ bool CLayerFileUpdater::MergeParamsOrRecall(const CKeywordLine& o, const CKeywor
         MergeParams(o, fresh, out);
         return false;
     }
-    // The key holds all that MergeParams reads of the statements: the old one, the one it was
-    // before its clearing, and the fresh one.
-    std::string key;
-    key.reserve(512);
-    CMergeMemo::AppendLine(key, o);
+    // The memo is asked with all that MergeParams reads of the statements: the old one, the one it
+    // was before its clearing, and the fresh one.
     // The statement before its clearing counts only where the clearing changed it.
-    auto before = m_beforeClearing.find(o.m_nLine);
-    const bool cleared =
-        o.m_nLine > 0 && before != m_beforeClearing.end() && !CMergeMemo::SameLine(before->second, o);
-    CMergeMemo::AppendNumber(key, cleared ? 1 : 0);
-    if (cleared)
-        CMergeMemo::AppendLine(key, before->second);
-    CMergeMemo::AppendLine(key, fresh);
-    if (const CKeywordLine* written = m_pMemo->Find(key)) {
-        out = *written;
+    auto found = m_beforeClearing.find(o.m_nLine);
+    const CKeywordLine* before = o.m_nLine > 0 && found != m_beforeClearing.end() &&
+                                         !CMergeMemo::SameLine(found->second, o)
+                                     ? &found->second
+                                     : nullptr;
+    if (const CKeywordLine* written = m_pMemo->Find(o, before, fresh)) {
+        if (IsKeyword(written->m_strKeyword, "layer_mater"))
+            CopyWithRoomForDoping(*written, out);
+        else
+            out = *written;
         m_settledLines.push_back(at);
         return true;
     }
     MergeParams(o, fresh, out);
-    m_memoPending.emplace_back(at, std::move(key));
+    CMergeMemo::Inputs inputs;
+    inputs.old = o;
+    inputs.cleared = before != nullptr;
+    if (before != nullptr)
+        inputs.before = *before;
+    inputs.fresh = fresh;
+    m_memoPending.emplace_back(at, std::move(inputs));
     return false;
 }
 
@@ -330,11 +393,41 @@ void CLayerFileUpdater::RunStatementPasses(CKeywordLineList& result)
     }
     if (!m_memoInUse)
         return;
-    for (const auto& pending : m_memoPending)
-        if (pending.first >= 0 && pending.first < result.GetCount())
-            m_pMemo->Keep(pending.second, result[pending.first]);
+    for (int i : m_settledLines)
+        if (i >= 0 && i < result.GetCount())
+            result[i].m_nLine = kMemoParsedMark;
+    for (std::size_t k = 0; k < m_memoPending.size(); ++k) {
+        const int i = m_memoPending[k].first;
+        if (i >= 0 && i < result.GetCount())
+            result[i].m_nLine = kMemoPendingMark + static_cast<int>(k);
+    }
+}
+
+void CLayerFileUpdater::ParseResultStatement(CKeywordLine& line)
+{
+    const int mark = line.m_nLine;
+    if (m_memoInUse && mark == kMemoParsedMark) {
+        line.m_nLine = 0;  // what the parse would leave, the rest being as parsed already
+        return;
+    }
+    // The text is parsed where it stands, without a trimmed copy. An empty text stays empty.
+    if (!line.Parse(static_cast<const std::string&>(line.m_strText)))
+        line.m_strText.clear();
+    if (!m_memoInUse || mark < kMemoPendingMark)
+        return;
+    const auto k = static_cast<std::size_t>(static_cast<long long>(mark) - kMemoPendingMark);
+    if (k < m_memoPending.size())
+        m_pMemo->Keep(std::move(m_memoPending[k].second), line);
+}
+
+void CLayerFileUpdater::EndMemo()
+{
+    if (!m_memoInUse)
+        return;
     m_pMemo->End();
     m_memoInUse = false;
+    m_settledLines.clear();
+    m_memoPending.clear();
 }
 
 void CLayerFileUpdater::KeepUnreadStatements(CKeywordLineList& old)
@@ -360,18 +453,18 @@ void CLayerFileUpdater::KeepIncompleteGratings(CKeywordLineList& old, const CKey
     std::set<std::pair<int, std::string>> written;
     int layers = 0;
     for (const CKeywordLine& line : fresh.m_lines) {
-        if (line.m_strKeyword == "layer")
+        if (IsKeyword(line.m_strKeyword, "layer"))
             ++layers;
-        else if (line.m_strKeyword == "grating_compos")
+        else if (IsKeyword(line.m_strKeyword, "grating_compos"))
             written.emplace(layers, Trim(line.GetParam("column_num")));
     }
     layers = 0;
     for (CKeywordLine& line : old.m_lines) {
-        if (line.m_strKeyword == "layer") {
+        if (IsKeyword(line.m_strKeyword, "layer")) {
             ++layers;
             continue;
         }
-        if (line.m_strKeyword != "grating_compos")
+        if (!IsKeyword(line.m_strKeyword, "grating_compos"))
             continue;
         bool complete = true;
         for (const char* name : {"hi_macro_name", "hi_active_macro", "lo_macro_name", "lo_active_macro"})
@@ -383,57 +476,46 @@ void CLayerFileUpdater::KeepIncompleteGratings(CKeywordLineList& old, const CKey
     }
 }
 
-void CLayerFileUpdater::RememberBeforeClearing(const CKeywordLineList& old, const char* keyword)
+void CLayerFileUpdater::RememberBeforeClearing(const CKeywordLineList& old, const char* keyword, bool mainFile)
 {
     for (const CKeywordLine& line : old.m_lines)
-        if (line.m_strKeyword == keyword && line.m_nLine > 0)
+        if (line.m_strKeyword == keyword && line.m_nLine > 0 && (mainFile || line.m_nSource != 0))
             m_beforeClearing.emplace(line.m_nLine, line);
 }
-
-namespace {
-
-// A row and a column number, as the keys of a large file's material statements.
-struct RowColumnHash {
-    std::size_t operator()(const std::pair<int, std::string>& key) const
-    {
-        return std::hash<int>()(key.first) * 31u + std::hash<std::string>()(key.second);
-    }
-};
-
-}  // namespace
 
 void CLayerFileUpdater::KeepDopingTexts(const CKeywordLineList& old, CKeywordLineList& result)
 {
     // The doping a material statement gets from its row's "layer" statement is the fresh value in
     // compact form; when the old material statement of the same row and column held the same value
     // in the user's own text, that text is kept, so that saving a saved file changes nothing.
-    std::unordered_map<std::pair<int, std::string>, const CKeywordLine*, RowColumnHash> oldMaters;
+    // The keys are views into the old statements, which this pass does not change.
+    std::unordered_map<std::pair<int, std::string_view>, const CKeywordLine*, CountTextHash> oldMaters;
     int layers = 0;
     for (const CKeywordLine& line : old.m_lines) {
-        if (line.m_strKeyword == "layer")
+        if (IsKeyword(line.m_strKeyword, "layer"))
             ++layers;
-        else if (line.m_strKeyword == "layer_mater")
-            oldMaters.emplace(std::make_pair(layers, Trim(line.GetParam("column_num"))), &line);
+        else if (IsKeyword(line.m_strKeyword, "layer_mater"))
+            oldMaters.emplace(std::make_pair(layers, TrimmedView(line.ParamValue("column_num"))), &line);
     }
     layers = 0;
     for (CKeywordLine& line : result.m_lines) {
-        if (line.m_strKeyword == "layer") {
+        if (IsKeyword(line.m_strKeyword, "layer")) {
             ++layers;
             continue;
         }
-        if (line.m_strKeyword == "include") {
+        if (IsKeyword(line.m_strKeyword, "include")) {
             layers += CountLayersInInclude(line);
             continue;
         }
-        if (line.m_strKeyword != "layer_mater" || line.m_params.empty())
+        if (!IsKeyword(line.m_strKeyword, "layer_mater") || line.m_params.empty())
             continue;
         CKeywordParam& doping = line.m_params.back();
         if ((doping.m_strName != "n_doping" && doping.m_strName != "p_doping") || !doping.HasNoSourceText())
             continue;
-        auto it = oldMaters.find(std::make_pair(layers, Trim(line.GetParam("column_num"))));
+        auto it = oldMaters.find(std::make_pair(layers, TrimmedView(line.ParamValue("column_num"))));
         if (it == oldMaters.end())
             continue;
-        const std::string text = it->second->GetParam(doping.m_strName);
+        const std::string& text = it->second->ParamValue(doping.m_strName);
         if (!text.empty() && text != doping.m_strValue && CompareValueText(text, doping.m_strValue)) {
             doping.m_strValue = text;
             line.WrapText();
@@ -449,13 +531,13 @@ void RemoveVcselSectionLines(CKeywordLineList& list)
 void RemoveSideContactLines(CKeywordLineList& list)
 {
     RemoveLinesIf(list, [](const CKeywordLine& l) {
-        return l.m_strKeyword == "left_contact" || l.m_strKeyword == "right_contact";
+        return IsKeyword(l.m_strKeyword, "left_contact") || IsKeyword(l.m_strKeyword, "right_contact");
     });
 }
 
 void RemovePositionLines(CKeywordLineList& list)
 {
     RemoveLinesIf(list, [](const CKeywordLine& l) {
-        return l.m_strKeyword == "layer_position" || l.m_strKeyword == "column_position";
+        return IsKeyword(l.m_strKeyword, "layer_position") || IsKeyword(l.m_strKeyword, "column_position");
     });
 }

@@ -19,8 +19,10 @@
 #include "statements/KeywordLine.h"
 #include "statements/KeywordLineList.h"
 #include "statements/LoadContext.h"
+#include "textfiles/MergeMemo.h"
 #include "textfiles/ReaderDefaults.h"
 
+#include <climits>
 #include <map>
 #include <set>
 #include <string>
@@ -28,7 +30,6 @@
 #include <vector>
 
 class CMacroList;
-class CMergeMemo;
 
 // The two default statements: a parameter whose name and value text equal one of theirs is left
 // out of a written statement of the same keyword.
@@ -145,8 +146,21 @@ private:
     void BeginMemo();
     void ReduceOldMaterialStatements(CKeywordLineList& old);
     // The per-statement passes over the result (default parameters, contact macros), but for the
-    // statements the memo gave whole; then the memo learns this save's merges.
+    // statements the memo gave whole; then marks the statements of the memo (see below).
     void RunStatementPasses(CKeywordLineList& result);
+    // Between the per-statement passes and the parse of every result statement in
+    // UpdateVcselSections (which sets every number to 0) the numbers of the result statements are
+    // not read: there they mark a statement the memo gave, which is already what its text parses
+    // to, and one whose merge the memo learns once it is parsed (the mark plus its index in
+    // m_memoPending). The memo keeps statements as parsed, so a statement found there is not
+    // parsed again.
+    static constexpr int kMemoParsedMark = INT_MIN;
+    static constexpr int kMemoPendingMark = INT_MIN + 1;
+    // Parses a result statement as UpdateVcselSections does, but for one the memo gave; the memo
+    // learns a merge marked for it.
+    void ParseResultStatement(CKeywordLine& line);
+    // The memo keeps the merges this update learned in place of those of the last save.
+    void EndMemo();
     void PlanUnnamedEmptyLayers(const CKeywordLineList& old, const CKeywordLineList& fresh);
     void PrepareIncludeUnits(CKeywordLineList& old);
     void InlineUnit(CKeywordLineList& old, CKeywordLineList& fresh, int source);
@@ -162,7 +176,11 @@ private:
     void CopyIncludedFile(const std::string& fromFolder, const std::string& toFolder,
                           const std::string& name, int depth) const;
     void AppendFreshRebuilt(const CKeywordLineList& fresh, CKeywordLineList& result) const;
-    void RememberBeforeClearing(const CKeywordLineList& old, const char* keyword);
+    // Keeps the statements of that keyword as they are, by load number, for the merge: all of them,
+    // or (mainFile false) only those of included files.
+    void RememberBeforeClearing(const CKeywordLineList& old, const char* keyword, bool mainFile = true);
+    // ClearLayerMaterParams; true when it changed o, and then before (when given) gets o as it was.
+    bool ClearLayerMaterParams(CKeywordLine& o, const CKeywordLine& f, CKeywordLine* before);
     void KeepDopingTexts(const CKeywordLineList& old, CKeywordLineList& result);
     int CountLayersInInclude(const CKeywordLine& includeLine);
     template <class Test>
@@ -176,7 +194,7 @@ private:
     // Result statements merged in this update, by index: from the memo (settled) or to be kept
     // in it with their keys.
     std::vector<int> m_settledLines;
-    std::vector<std::pair<int, std::string>> m_memoPending;
+    std::vector<std::pair<int, CMergeMemo::Inputs>> m_memoPending;
     // The include table and folder of the old lines; the entries written back are taken out.
     CLoadContext m_loaded;
     // What absent parameters read as, in the file this update writes.

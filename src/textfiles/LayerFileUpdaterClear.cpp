@@ -10,7 +10,10 @@
 #include "textfiles/MacroList.h"
 
 #include <algorithm>
+#include <climits>
 #include <unordered_map>
+
+using layer_updater::IsKeyword;
 
 void ReparseFlattenedKeepNumber(CKeywordLine& s);
 bool CannotHoldParamOf(const CKeywordLine& s, const CKeywordLine& pattern);
@@ -35,15 +38,20 @@ std::string NumberedNames(const char* stem, int from, int to)
 }
 
 // Removes every parameter of s that the pattern names, whatever its value; s stays exactly as it
-// was when it holds none of them.
-void ClearByPattern(const CKeywordLine& pattern, CKeywordLine& s)
+// was when it holds none of them. When it changed and before is given, before gets s as it was.
+bool ClearByPattern(const CKeywordLine& pattern, CKeywordLine& s, CKeywordLine* before = nullptr)
 {
     if (CannotHoldParamOf(s, pattern))
-        return;
-    const CKeywordLine saved = s;
+        return false;
+    CKeywordLine saved = s;
     ReparseFlattenedKeepNumber(s);
-    if (!CLayerFileUpdater::RemoveMatchingParams(pattern, s, false))
-        s = saved;
+    if (!CLayerFileUpdater::RemoveMatchingParams(pattern, s, false)) {
+        s = std::move(saved);
+        return false;
+    }
+    if (before != nullptr)
+        *before = std::move(saved);
+    return true;
 }
 
 }  // namespace
@@ -61,37 +69,52 @@ void CLayerFileUpdater::ClearGratingMacroParams(CKeywordLineList& old)
     CKeywordLine pattern;
     pattern.Parse(text);
     for (CKeywordLine& line : old.m_lines)
-        if (line.m_strKeyword == "grating_compos")
+        if (IsKeyword(line.m_strKeyword, "grating_compos"))
             ClearByPattern(pattern, line);
 }
 
 void CLayerFileUpdater::UpdateLayerMaterPass(CKeywordLineList& old, const CKeywordLineList& fresh)
 {
-    // The first fresh material statement of each number: after the pairing, its partner's.
-    std::unordered_map<int, const CKeywordLine*> partners;
-    for (const CKeywordLine& f : fresh.m_lines)
-        if (f.m_strKeyword == "layer_mater")
-            partners.emplace(f.m_nLine, &f);
+    // The first fresh material statement of each number: after the pairing, its partner's. Sorted
+    // pairs of number and place rather than a hashed map: one block for the whole file, and the
+    // numbers, those of the old statements in order, mostly come sorted already.
+    std::vector<std::pair<int, int>> partners;
+    for (int i = 0; i < fresh.GetCount(); ++i)
+        if (IsKeyword(fresh[i].m_strKeyword, "layer_mater"))
+            partners.emplace_back(fresh[i].m_nLine, i);
+    if (!std::is_sorted(partners.begin(), partners.end()))
+        std::sort(partners.begin(), partners.end());
+    // The statement as it was before its clearing is kept for the merge: one of the main file only
+    // when the clearing changed it, as nothing else changes such a statement before the merge reads
+    // it (the merge reads the statement itself otherwise). One of an included file was kept whole
+    // by RememberBeforeClearing: its source id changes when its block is merged into the file.
+    CKeywordLine before;
     for (CKeywordLine& o : old.m_lines) {
-        if (o.m_strKeyword != "layer_mater")
+        if (!IsKeyword(o.m_strKeyword, "layer_mater"))
             continue;
-        auto it = partners.find(o.m_nLine);
-        if (it != partners.end())
-            ClearLayerMaterParams(o, *it->second);
+        auto it = std::lower_bound(partners.begin(), partners.end(), std::make_pair(o.m_nLine, INT_MIN));
+        if (it == partners.end() || it->first != o.m_nLine)
+            continue;
+        const bool remember = o.m_nLine > 0 && o.m_nSource == 0;
+        if (ClearLayerMaterParams(o, fresh[it->second], remember ? &before : nullptr) && remember)
+            m_beforeClearing.emplace(o.m_nLine, std::move(before));
     }
 }
 
 void CLayerFileUpdater::ClearLayerMaterParams(CKeywordLine& o, const CKeywordLine& f)
+{
+    ClearLayerMaterParams(o, f, nullptr);
+}
+
+bool CLayerFileUpdater::ClearLayerMaterParams(CKeywordLine& o, const CKeywordLine& f, CKeywordLine* before)
 {
     const bool macroChanged = MacroSymbolsChanged(o, f);
     const bool activeChanged = ActiveSymbolsChanged(o, f);
     const CKeywordLine& pattern = LayerMaterClearingPattern(macroChanged, activeChanged);
     const bool keepBulk = macroChanged && KeepsUnwrittenVariable(o, f, "macro_name", "var_symbol");
     const bool keepActive = activeChanged && KeepsUnwrittenVariable(o, f, "active_macro", "avar_symbol");
-    if (!keepBulk && !keepActive) {
-        ClearByPattern(pattern, o);
-        return;
-    }
+    if (!keepBulk && !keepActive)
+        return ClearByPattern(pattern, o, before);
     // The variables of an old-style macro that the fresh statement leaves out stay as written.
     CKeywordLine narrowed = pattern;
     auto kept = [&](const CKeywordParam& p) {
@@ -100,7 +123,7 @@ void CLayerFileUpdater::ClearLayerMaterParams(CKeywordLine& o, const CKeywordLin
     };
     narrowed.m_params.erase(std::remove_if(narrowed.m_params.begin(), narrowed.m_params.end(), kept),
                             narrowed.m_params.end());
-    ClearByPattern(narrowed, o);
+    return ClearByPattern(narrowed, o, before);
 }
 
 bool CLayerFileUpdater::KeepsUnwrittenVariable(const CKeywordLine& o, const CKeywordLine& f, const char* nameParam,
@@ -164,12 +187,23 @@ bool SymbolsChanged(CMacroList* macros, const CKeywordLine& o, const CKeywordLin
     const std::string& a = o.ParamValue(nameParam);
     if (a != f.ParamValue(nameParam))
         return true;
+    // Free style: one of the symbols 1 to 6 is set (the first parameter of its name has a value).
+    // Asked of every material statement twice a save: one walk over its parameters answers it.
     bool freeStyle = false;
-    std::string symbol = symbolStem;
-    symbol += '0';
-    for (int i = 1; i <= 6 && !freeStyle; ++i) {
-        symbol.back() = static_cast<char>('0' + i);
-        freeStyle = !o.ParamValue(symbol).empty();
+    const std::string_view stem = symbolStem;
+    bool seen[7] = {};
+    for (const CKeywordParam& p : o.m_params) {
+        const std::string& name = p.m_strName;
+        if (name.size() != stem.size() + 1 || name.compare(0, stem.size(), stem) != 0)
+            continue;
+        const char digit = name.back();
+        if (digit < '1' || digit > '6' || seen[digit - '0'])
+            continue;
+        seen[digit - '0'] = true;
+        if (!p.m_strValue.empty()) {
+            freeStyle = true;
+            break;
+        }
     }
     if (macros == nullptr)
         return false;
@@ -195,7 +229,7 @@ bool CLayerFileUpdater::ActiveSymbolsChanged(const CKeywordLine& o, const CKeywo
 std::map<std::string, bool> CLayerFileUpdater::GetMergeFlags(const CKeywordLine& o, const CKeywordLine& f)
 {
     std::map<std::string, bool> flags = LayerParamFlags();
-    if (o.m_strKeyword == "layer_mater") {
+    if (IsKeyword(o.m_strKeyword, "layer_mater")) {
         if (!MacroSymbolsChanged(o, f))
             flags.erase("var");
         if (!ActiveSymbolsChanged(o, f))

@@ -152,32 +152,33 @@ void CLayerFileUpdater::InlineUnitsHoldingAnchors(CKeywordLineList& old, CKeywor
     // for the layers of its file, so only the last of them can anchor after it.
     auto isLastLayerOfUnit = [&old](int source, int loadNumber) {
         for (int k = old.GetCount() - 1; k >= 0; --k)
-            if (old[k].m_nSource == source && old[k].m_strKeyword == "layer")
+            if (old[k].m_nSource == source && IsKeyword(old[k].m_strKeyword, "layer"))
                 return old[k].m_nLine == loadNumber;
         return false;
     };
     int lastLayer = -1;
     int lastColumn = -1;
     for (int i = 0; i < fresh.GetCount(); ++i) {
-        const std::string keyword = fresh[i].m_strKeyword;
-        if (keyword == "layer") {
+        const std::string& keyword = fresh[i].m_strKeyword;  // inlining a block changes no keyword
+        if (IsKeyword(keyword, "layer")) {
             lastLayer = i;
-        } else if (keyword == "column") {
+        } else if (IsKeyword(keyword, "column")) {
             lastColumn = i;
-        } else if (keyword == "left_contact" || keyword == "right_contact" || keyword == "layer_position") {
+        } else if (IsKeyword(keyword, "left_contact") || IsKeyword(keyword, "right_contact") ||
+                   IsKeyword(keyword, "layer_position")) {
             if (lastLayer < 0)
                 continue;
             int source = fresh[lastLayer].m_nSource;
             if (source > 0 && !isLastLayerOfUnit(source, fresh[lastLayer].m_nLine))
                 InlineUnit(old, fresh, source);
-        } else if (keyword == "column_position") {
+        } else if (IsKeyword(keyword, "column_position")) {
             // Column positions are placed only after "column" statements of the saved file itself.
             if (lastColumn >= 0 && fresh[lastColumn].m_nSource > 0)
                 InlineUnit(old, fresh, fresh[lastColumn].m_nSource);
         } else if (EqualsNoCase(keyword, "vcsel_section")) {
             // A VCSEL section goes before the first material statement of its layer.
             for (int m = i + 1; m < fresh.GetCount(); ++m)
-                if (fresh[m].m_strKeyword == "layer_mater") {
+                if (IsKeyword(fresh[m].m_strKeyword, "layer_mater")) {
                     if (fresh[m].m_nSource > 0)
                         InlineUnit(old, fresh, fresh[m].m_nSource);
                     break;
@@ -333,7 +334,7 @@ bool CLayerFileUpdater::CanCopyIncludedFile(const std::string& fromFolder, const
     CKeywordLineList lines;
     lines.SerializeFlat(archive);
     for (const CKeywordLine& line : lines.m_lines)
-        if (line.m_strKeyword == "include" && !CanCopyIncludedFile(PathFolder(from), IncludeFileName(line), depth + 1))
+        if (IsKeyword(line.m_strKeyword, "include") && !CanCopyIncludedFile(PathFolder(from), IncludeFileName(line), depth + 1))
             return false;
     return true;
 }
@@ -359,7 +360,7 @@ void CLayerFileUpdater::CopyIncludedFile(const std::string& fromFolder, const st
     CKeywordLineList lines;
     lines.SerializeFlat(archive);
     for (const CKeywordLine& line : lines.m_lines)
-        if (line.m_strKeyword == "include")
+        if (IsKeyword(line.m_strKeyword, "include"))
             CopyIncludedFile(PathFolder(from), PathFolder(to), IncludeFileName(line), depth + 1);
 }
 

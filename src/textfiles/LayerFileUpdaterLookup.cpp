@@ -49,9 +49,10 @@ void CLayerFileUpdater::NormalizeValue(std::string& s)
 
 namespace {
 
-std::string Key(const CKeywordLine& line, const char* name)
+// The trimmed value, as a view into the statement.
+std::string_view Key(const CKeywordLine& line, const char* name)
 {
-    return Trim(line.GetParam(name));
+    return TrimmedView(line.ParamValue(name));
 }
 
 }  // namespace
@@ -62,7 +63,7 @@ COldStatementIndex::COldStatementIndex(const CKeywordLineList& old)
 {
     int layers = 0;      // "layer" statements (exact keyword) so far
     int anyLayers = 0;   // "layer" statements ignoring case so far
-    std::string lastMaterColumn;
+    std::string_view lastMaterColumn;
     for (int i = 0; i < old.GetCount(); ++i) {
         const CKeywordLine& line = old[i];
         if (IsNonStructureLine(line))
@@ -84,9 +85,9 @@ COldStatementIndex::COldStatementIndex(const CKeywordLineList& old)
             m_newDopings.emplace(std::make_pair(layers, lastMaterColumn), i);
         if (IsWordNoCase(keyword, "vcsel_section"))
             m_vcsels.emplace(Key(line, "vcsel_type"), i);
-        if (keyword == "layer")
+        if (IsKeyword(keyword, "layer"))
             ++layers;
-        else if (keyword == "layer_mater")
+        else if (IsKeyword(keyword, "layer_mater"))
             lastMaterColumn = Key(line, "column_num");
     }
 }

@@ -8,6 +8,7 @@
 #include "textfiles/OldStatementIndex.h"
 
 #include <algorithm>
+#include <climits>
 #include <map>
 #include <set>
 #include <unordered_map>
@@ -31,23 +32,23 @@ void CLayerFileUpdater::MatchStructureLines(CKeywordLineList& old, CKeywordLineL
         // it but its parameters.
         CKeywordLine& work = line;
         const std::string& keyword = line.m_strKeyword;
-        if (keyword == "column") {
+        if (IsKeyword(keyword, "column")) {
             index.Column(old, work);
-        } else if (keyword == "layer") {
+        } else if (IsKeyword(keyword, "layer")) {
             index.Layer(old, work, k);
             ++k;
-        } else if (keyword == "layer_mater") {
+        } else if (IsKeyword(keyword, "layer_mater")) {
             index.Mater(old, work, k);
             remembered = &line;
-        } else if (keyword == "grating_compos") {
+        } else if (IsKeyword(keyword, "grating_compos")) {
             index.Grating(old, work, k);
-        } else if (keyword == "top_contact") {
+        } else if (IsKeyword(keyword, "top_contact")) {
             index.Top(old, work);
-        } else if (keyword == "bottom_contact") {
+        } else if (IsKeyword(keyword, "bottom_contact")) {
             index.Bottom(old, work);
         } else if (Contains(keyword, "new_doping")) {
             index.NewDoping(old, *remembered, work, k);
-        } else if (keyword == "vcsel_section") {
+        } else if (IsKeyword(keyword, "vcsel_section")) {
             index.Vcsel(old, work);
         }
     }
@@ -56,30 +57,44 @@ void CLayerFileUpdater::MatchStructureLines(CKeywordLineList& old, CKeywordLineL
 void CLayerFileUpdater::PlanUnnamedEmptyLayers(const CKeywordLineList& old, const CKeywordLineList& fresh)
 {
     // Which of a column's rows would keep an old material statement without a macro name, if such
-    // a statement stood for the writer's "void" one everywhere.
+    // a statement stood for the writer's "void" one everywhere. Only a "void" statement whose
+    // partner has no macro name can; the others are known to be named rows before the trial.
+    // Columns are keyed by views into the fresh statements, which this pass does not change.
     std::unordered_map<int, const CKeywordLine*> oldByNumber;
-    for (const CKeywordLine& line : old.m_lines)
-        if (line.m_nLine > 0 && line.m_strKeyword == "layer_mater")
-            oldByNumber.emplace(line.m_nLine, &line);
-    std::map<std::string, std::vector<bool>> keptUnnamed;  // "column_num" -> by row, in fresh order
-    for (const CKeywordLine& f : fresh.m_lines)
-        if (f.m_strKeyword == "layer_mater")
-            keptUnnamed[Trim(f.GetParam("column_num"))];
-    std::set<std::string> everyColumn;
-    for (const auto& column : keptUnnamed)
-        everyColumn.insert(column.first);
-    CReaderDefaults trial = m_defaults;
-    trial.AllowUnnamedEmptyLayers(everyColumn);
-
+    bool haveOldByNumber = false;
+    std::unordered_map<std::string_view, std::vector<bool>> keptUnnamed;  // column -> by row, in fresh order
+    struct Trial {
+        std::vector<bool>* rows;
+        std::size_t row;
+        const CKeywordLine* partner;
+        const CKeywordLine* fresh;
+    };
+    std::vector<Trial> trials;
     for (const CKeywordLine& f : fresh.m_lines) {
-        if (f.m_strKeyword != "layer_mater")
+        if (!IsKeyword(f.m_strKeyword, "layer_mater"))
             continue;
-        bool unnamed = false;
+        std::vector<bool>& rows = keptUnnamed[TrimmedView(f.ParamValue("column_num"))];
+        rows.push_back(false);
+        if (TrimmedView(f.ParamValue("macro_name")) != "void")
+            continue;
+        if (!haveOldByNumber) {
+            for (const CKeywordLine& line : old.m_lines)
+                if (line.m_nLine > 0 && IsKeyword(line.m_strKeyword, "layer_mater"))
+                    oldByNumber.emplace(line.m_nLine, &line);
+            haveOldByNumber = true;
+        }
         auto partner = oldByNumber.find(f.m_nLine);
-        if (Trim(f.GetParam("macro_name")) == "void" && partner != oldByNumber.end() &&
-            partner->second->GetParam("macro_name").empty())
-            unnamed = IsSameStatement(*partner->second, f, trial);
-        keptUnnamed[Trim(f.GetParam("column_num"))].push_back(unnamed);
+        if (partner != oldByNumber.end() && partner->second->ParamValue("macro_name").empty())
+            trials.push_back(Trial{&rows, rows.size() - 1, partner->second, &f});
+    }
+    if (!trials.empty()) {
+        std::set<std::string> everyColumn;
+        for (const auto& column : keptUnnamed)
+            everyColumn.emplace(column.first);
+        CReaderDefaults trial = m_defaults;
+        trial.AllowUnnamedEmptyLayers(everyColumn);
+        for (const Trial& t : trials)
+            (*t.rows)[t.row] = IsSameStatement(*t.partner, *t.fresh, trial);
     }
     // The reader counts a column's layers by its named rows: unnamed ones may only follow them.
     std::set<std::string> allowed;
@@ -88,7 +103,7 @@ void CLayerFileUpdater::PlanUnnamedEmptyLayers(const CKeywordLineList& old, cons
         const auto firstUnnamed = std::find(rows.begin(), rows.end(), true);
         if (firstUnnamed != rows.begin() && firstUnnamed != rows.end() &&
             std::find(firstUnnamed, rows.end(), false) == rows.end())
-            allowed.insert(column.first);
+            allowed.emplace(column.first);
     }
     m_defaults.AllowUnnamedEmptyLayers(allowed);
 }
@@ -96,12 +111,16 @@ void CLayerFileUpdater::PlanUnnamedEmptyLayers(const CKeywordLineList& old, cons
 void CLayerFileUpdater::MergeStatement(CKeywordLineList& old, CKeywordLineList& fresh, CKeywordLineList& result,
                                        std::string kind)
 {
-    // Old structure statements by their number; a merged one has its number negated and no
-    // longer answers to it.
-    std::unordered_map<int, int> byNumber;
+    // Old structure statements by their number, the first of each number answering; a merged one
+    // has its number negated and no longer answers to it. Sorted pairs rather than a hashed map:
+    // one block for the whole file, and the load numbers come in order already.
+    std::vector<std::pair<int, int>> byNumber;
+    byNumber.reserve(static_cast<std::size_t>(old.GetCount()));
     for (int o = 0; o < old.GetCount(); ++o)
         if (old[o].m_nLine >= 0 && !IsNonStructureLine(old[o]))
-            byNumber.emplace(old[o].m_nLine, o);
+            byNumber.emplace_back(old[o].m_nLine, o);
+    if (!std::is_sorted(byNumber.begin(), byNumber.end()))
+        std::sort(byNumber.begin(), byNumber.end());
     for (int i = 0; i < fresh.GetCount(); ++i) {
         if (KindCovering(fresh[i]) != kind)
             continue;
@@ -112,8 +131,8 @@ void CLayerFileUpdater::MergeStatement(CKeywordLineList& old, CKeywordLineList& 
                 break;
             int j = -1;
             if (n >= 0) {
-                auto it = byNumber.find(n);
-                if (it != byNumber.end() && old[it->second].m_nLine == n)
+                auto it = std::lower_bound(byNumber.begin(), byNumber.end(), std::make_pair(n, INT_MIN));
+                if (it != byNumber.end() && it->first == n && old[it->second].m_nLine == n)
                     j = it->second;
             }
             if (j < 0) {
@@ -178,13 +197,13 @@ namespace {
 // new value must not be taken for no change.
 bool IsOptionalModelParam(const std::string& keyword, const std::string& name)
 {
-    if (keyword == "layer")
+    if (IsKeyword(keyword, "layer"))
         return name == "shift_center" || name == "gaussian_tail" || name == "vcsel_type";
-    if (keyword == "column")
+    if (IsKeyword(keyword, "column"))
         return name == "shift_center";
-    if (keyword == "layer_mater")
+    if (IsKeyword(keyword, "layer_mater"))
         return name == "insulator_macro";
-    if (keyword == "top_contact" || keyword == "bottom_contact")
+    if (IsKeyword(keyword, "top_contact") || IsKeyword(keyword, "bottom_contact"))
         return name == "contact_type" || name == "barrier" || name == "work_function";
     return false;
 }
@@ -364,7 +383,7 @@ void CLayerFileUpdater::MergeParams(const CKeywordLine& o, const CKeywordLine& f
     // GetMergeFlags without copying the map: "var" and "avar" of a material statement count as
     // not written by the model only when its macro's symbols changed.
     const std::map<std::string, bool>& flags = LayerParamFlags();
-    const bool mater = o.m_strKeyword == "layer_mater";
+    const bool mater = IsKeyword(o.m_strKeyword, "layer_mater");
     const bool varFlagged = !mater || MacroSymbolsChanged(o, f);
     const bool avarFlagged = !mater || ActiveSymbolsChanged(o, f);
     // An old-style macro's variables that the fresh statement leaves out were kept by the clearing.

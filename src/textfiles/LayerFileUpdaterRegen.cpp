@@ -8,12 +8,14 @@
 #include "platform/StringUtil.h"
 #include "textfiles/LayerFileUpdaterText.h"
 
+#include <unordered_map>
+
 using namespace layer_updater;
 
 bool CLayerFileUpdater::GetRotation(const CKeywordLineList& list, double& angle)
 {
     for (const CKeywordLine& line : list.m_lines)
-        if (line.m_strKeyword == "rotation") {
+        if (IsKeyword(line.m_strKeyword, "rotation")) {
             angle = AtoF(line.GetParam("angle"));
             return true;
         }
@@ -24,7 +26,7 @@ void CLayerFileUpdater::UpdateRotation(CKeywordLineList& old, double angle)
 {
     for (int i = 0; i < old.GetCount(); ++i) {
         CKeywordLine& r = old[i];
-        if (r.m_strKeyword != "rotation")
+        if (!IsKeyword(r.m_strKeyword, "rotation"))
             continue;
         const std::string before = r.GetParam("angle");
         const std::string written = StrFormat("%.2f", angle);
@@ -111,11 +113,11 @@ void CLayerFileUpdater::PlaceAfterAnchors(const CKeywordLineList& fresh, CKeywor
     int resumeAt = 0;
     int resumeCount = -1;
     for (const CKeywordLine& f : fresh.m_lines) {
-        if (f.m_strKeyword == "layer") {
+        if (IsKeyword(f.m_strKeyword, "layer")) {
             ++k;
             continue;
         }
-        if (f.m_strKeyword == "include") {
+        if (IsKeyword(f.m_strKeyword, "include")) {
             k += CountLayersInInclude(f);
             continue;
         }
@@ -153,7 +155,7 @@ void CLayerFileUpdater::PlaceSideContacts(const CKeywordLineList& fresh, CKeywor
     static const char* const skip[] = {"left_contact ", "right_contact "};
     PlaceAfterAnchors(
         fresh, result,
-        [](const CKeywordLine& f) { return f.m_strKeyword == "left_contact" || f.m_strKeyword == "right_contact"; },
+        [](const CKeywordLine& f) { return IsKeyword(f.m_strKeyword, "left_contact") || IsKeyword(f.m_strKeyword, "right_contact"); },
         skip, 2);
 }
 
@@ -161,18 +163,18 @@ void CLayerFileUpdater::PlaceLayerPositions(const CKeywordLineList& fresh, CKeyw
 {
     static const char* const skip[] = {"layer_position "};
     PlaceAfterAnchors(
-        fresh, result, [](const CKeywordLine& f) { return f.m_strKeyword == "layer_position"; }, skip, 1);
+        fresh, result, [](const CKeywordLine& f) { return IsKeyword(f.m_strKeyword, "layer_position"); }, skip, 1);
 }
 
 void CLayerFileUpdater::PlaceColumnPositions(const CKeywordLineList& fresh, CKeywordLineList& result)
 {
     int c = -1;
     for (const CKeywordLine& f : fresh.m_lines) {
-        if (f.m_strKeyword == "column") {
+        if (IsKeyword(f.m_strKeyword, "column")) {
             c = ColumnNumberOf(f);
             continue;
         }
-        if (f.m_strKeyword != "column_position")
+        if (!IsKeyword(f.m_strKeyword, "column_position"))
             continue;
         CKeywordLine placed = f;
         RebuildLineText(placed);
@@ -192,16 +194,14 @@ void CLayerFileUpdater::PlaceColumnPositions(const CKeywordLineList& fresh, CKey
 
 void CLayerFileUpdater::UpdateVcselSections(const CKeywordLineList& fresh, CKeywordLineList& result)
 {
-    // Every statement is parsed again from its own text, trimmed; the text is parsed where it
-    // stands, without a trimmed copy. An empty text stays empty.
+    // Every statement is parsed again from its own text, trimmed.
     for (CKeywordLine& line : result.m_lines)
-        if (!line.Parse(static_cast<const std::string&>(line.m_strText)))
-            line.m_strText.clear();
+        ParseResultStatement(line);
     RemoveVcselSectionLines(result);
 
     int k = 0;
     for (const CKeywordLine& f : fresh.m_lines) {
-        if (f.m_strKeyword == "layer") {
+        if (IsKeyword(f.m_strKeyword, "layer")) {
             ++k;
             continue;
         }
@@ -213,15 +213,15 @@ void CLayerFileUpdater::UpdateVcselSections(const CKeywordLineList& fresh, CKeyw
         // among them, so that a section finds its own layer behind an include.
         int m = 0;
         for (int j = 0; j < result.GetCount(); ++j) {
-            if (result[j].m_strKeyword == "layer")
+            if (IsKeyword(result[j].m_strKeyword, "layer"))
                 ++m;
-            else if (result[j].m_strKeyword == "include")
+            else if (IsKeyword(result[j].m_strKeyword, "include"))
                 m += CountLayersInInclude(result[j]);
             if (m != k)
                 continue;
             int target = -1;
             for (int t = j; t < result.GetCount() && target < 0; ++t)
-                if (result[t].m_strKeyword == "layer_mater")
+                if (IsKeyword(result[t].m_strKeyword, "layer_mater"))
                     target = t;
             if (target >= 0) {
                 CKeywordLineList one;
@@ -237,25 +237,34 @@ void CLayerFileUpdater::UpdateDopingParams(CKeywordLineList& list)
 {
     std::vector<int> layers;  // the "layer" statements, in order
     for (int i = 0; i < list.GetCount(); ++i)
-        if (list[i].m_strKeyword == "layer")
+        if (IsKeyword(list[i].m_strKeyword, "layer"))
             layers.push_back(i);
     int c = 1;
+    std::string name;  // "n_doping<column>", made in one buffer for every material statement
+    // The text of each doping parameter, by kind and value: a device has a few doping values,
+    // each written into many statements.
+    std::unordered_map<std::string, std::string> texts[2];
     for (CKeywordLine& s : list.m_lines) {
-        if (s.m_strKeyword == "layer") {
+        if (IsKeyword(s.m_strKeyword, "layer")) {
             ++c;
             continue;
         }
-        if (s.m_strKeyword != "layer_mater")
+        if (!IsKeyword(s.m_strKeyword, "layer_mater") || c > static_cast<int>(layers.size()))
             continue;
-        const std::string column = s.GetParam("column_num");
-        for (const char* kind : {"n_doping", "p_doping"}) {
-            std::string value;
-            if (c <= static_cast<int>(layers.size()))
-                value = list[layers[static_cast<std::size_t>(c - 1)]].GetParam(kind + column);
+        const CKeywordLine& layer = list[layers[static_cast<std::size_t>(c - 1)]];
+        for (int k = 0; k < 2; ++k) {
+            const char* const kind = k == 0 ? "n_doping" : "p_doping";
+            // The column is read again for each kind: the statement changes only once found.
+            name.assign(kind);
+            name += s.ParamValue("column_num");
+            const std::string& value = layer.ParamValue(name);
             if (value.empty())
                 continue;
-            s.m_params.emplace_back(kind, value);
-            s.WrapText();
+            CKeywordParam param(kind, value);
+            auto text = texts[k].find(value);
+            if (text == texts[k].end())
+                text = texts[k].emplace(value, param.GetText(ParamTextForm::asRead)).first;
+            s.AppendParamWrapped(std::move(param), text->second);
             break;
         }
     }
@@ -295,7 +304,7 @@ void CLayerFileUpdater::RemoveNumberedLayerDopings(CKeywordLineList& list)
     // its own column's turn only, so one pass finds which columns are named and a second removes.
     std::vector<bool> named(kMaxDopingColumn + 2, false);
     for (const CKeywordLine& line : list.m_lines) {
-        if (line.m_strKeyword != "layer")
+        if (!IsKeyword(line.m_strKeyword, "layer"))
             continue;
         for (const CKeywordParam& param : line.m_params) {
             int kind = 0;
@@ -310,7 +319,7 @@ void CLayerFileUpdater::RemoveNumberedLayerDopings(CKeywordLineList& list)
     std::vector<bool> remove;
     std::vector<char> taken;
     for (CKeywordLine& line : list.m_lines) {
-        if (line.m_strKeyword != "layer")
+        if (!IsKeyword(line.m_strKeyword, "layer"))
             continue;
         remove.assign(line.m_params.size(), false);
         taken.assign(2 * static_cast<std::size_t>(end), 0);

@@ -4,7 +4,10 @@
 #include "statements/KeywordLine.h"
 
 #include <cstddef>
+#include <functional>
 #include <string>
+#include <string_view>
+#include <utility>
 
 namespace layer_updater {
 
@@ -25,6 +28,13 @@ bool IsWordNoCase(const std::string& keyword, const char (&word)[N])
     return true;
 }
 
+// True when the keyword is exactly the word. Inline, with the lengths compared first: the passes
+// ask this of every statement, most of which have another keyword.
+inline bool IsKeyword(const std::string& keyword, std::string_view word)
+{
+    return std::string_view(keyword) == word;
+}
+
 // "begin_layer", "end_layer", "begin", "end", "begin_zsol", "end_zsol", ignoring case.
 bool IsBlockKeyword(const std::string& keyword);
 
@@ -37,6 +47,18 @@ bool IsRegeneratedStatement(const CKeywordLine& line);
 
 // The "file" value of an include statement, blanks trimmed.
 std::string IncludeFileName(const CKeywordLine& line);
+
+// The text without white space at either end, as a view into it (Trim without the copy: the
+// updater keys statements of every row by their column number).
+std::string_view TrimmedView(const std::string& text);
+
+// A row (or any count) with a text, as the hashed key of a statement of a large file.
+struct CountTextHash {
+    std::size_t operator()(const std::pair<int, std::string_view>& key) const
+    {
+        return std::hash<int>()(key.first) * 31u + std::hash<std::string_view>()(key.second);
+    }
+};
 
 // A parameter name without its trailing digits ("var3" gives "var").
 std::string StripTrailingDigits(std::string name);

@@ -1,5 +1,6 @@
 #include "textfiles/MergeMemo.h"
 
+#include <functional>
 #include <utility>
 
 void CMergeMemo::Begin(const std::string& context)
@@ -8,24 +9,63 @@ void CMergeMemo::Begin(const std::string& context)
         m_last.clear();
     m_context = context;
     m_current.clear();
+    // A save merges about as many statements as the last one: the set is not grown step by step.
+    m_current.reserve(m_last.size());
 }
 
-const CKeywordLine* CMergeMemo::Find(const std::string& key)
+std::size_t CMergeMemo::Hash(const CKeywordLine& old, const CKeywordLine* before, const CKeywordLine& fresh)
 {
-    auto kept = m_current.find(key);
-    if (kept != m_current.end())
-        return &kept->second;
-    auto last = m_last.find(key);
-    if (last == m_last.end())
+    // A few cheap parts: an entry is found by comparing the inputs whole, and the load number
+    // alone already tells the statements of one file apart.
+    std::size_t hash = std::hash<std::string>()(old.m_strText);
+    for (long long part : {static_cast<long long>(old.m_nLine), static_cast<long long>(old.m_params.size()),
+                           static_cast<long long>(fresh.m_params.size()), before != nullptr ? 1LL : 0LL})
+        hash = hash * 1000003u ^ std::hash<long long>()(part);
+    return hash;
+}
+
+bool CMergeMemo::Matches(const Inputs& inputs, const CKeywordLine& old, const CKeywordLine* before,
+                         const CKeywordLine& fresh)
+{
+    return inputs.cleared == (before != nullptr) && SameLine(inputs.old, old) && SameLine(inputs.fresh, fresh) &&
+           (before == nullptr || SameLine(inputs.before, *before));
+}
+
+const CMergeMemo::Entry* CMergeMemo::FindIn(const Entries& entries, std::size_t hash, const CKeywordLine& old,
+                                            const CKeywordLine* before, const CKeywordLine& fresh,
+                                            Entries::const_iterator* at)
+{
+    const auto range = entries.equal_range(hash);
+    for (auto it = range.first; it != range.second; ++it)
+        if (Matches(it->second.inputs, old, before, fresh)) {
+            if (at != nullptr)
+                *at = it;
+            return &it->second;
+        }
+    return nullptr;
+}
+
+const CKeywordLine* CMergeMemo::Find(const CKeywordLine& old, const CKeywordLine* before, const CKeywordLine& fresh)
+{
+    const std::size_t hash = Hash(old, before, fresh);
+    if (const Entry* kept = FindIn(m_current, hash, old, before, fresh, nullptr))
+        return &kept->written;
+    Entries::const_iterator at;
+    if (FindIn(m_last, hash, old, before, fresh, &at) == nullptr)
         return nullptr;
-    // The entry moves to this save's set whole, its key and statement not copied.
-    auto moved = m_current.insert(m_last.extract(last));
-    return &moved.position->second;
+    // The entry moves to this save's set whole, its inputs and statement not copied.
+    auto moved = m_current.insert(m_last.extract(at));
+    return &moved->second.written;
 }
 
-void CMergeMemo::Keep(const std::string& key, const CKeywordLine& written)
+void CMergeMemo::Keep(Inputs inputs, const CKeywordLine& written)
 {
-    m_current.emplace(key, written);
+    const CKeywordLine* before = inputs.cleared ? &inputs.before : nullptr;
+    const std::size_t hash = Hash(inputs.old, before, inputs.fresh);
+    // Equal inputs merge alike: the first statement kept for them answers them.
+    if (FindIn(m_current, hash, inputs.old, before, inputs.fresh, nullptr) != nullptr)
+        return;
+    m_current.emplace(hash, Entry{std::move(inputs), written});
 }
 
 void CMergeMemo::End()
@@ -69,22 +109,6 @@ void CMergeMemo::AppendText(std::string& key, const std::string& text)
     // The length first, so that no two lists of texts give the same key.
     AppendNumber(key, static_cast<long long>(text.size()));
     key += text;
-}
-
-void CMergeMemo::AppendLine(std::string& key, const CKeywordLine& line)
-{
-    AppendNumber(key, line.m_nLine);
-    AppendNumber(key, line.m_nSource);
-    AppendNumber(key, line.m_bModified);
-    AppendText(key, line.m_strText);
-    AppendText(key, line.m_strKeyword);
-    AppendNumber(key, static_cast<long long>(line.m_params.size()));
-    for (const CKeywordParam& param : line.m_params) {
-        AppendText(key, param.m_strName);
-        AppendText(key, param.m_strValue);
-        AppendText(key, param.m_strSourcePrefix);
-        AppendText(key, param.m_strSourceValue);
-    }
 }
 
 bool CMergeMemo::SameLine(const CKeywordLine& a, const CKeywordLine& b)

@@ -8,7 +8,8 @@
 // statement as it stood before its parameters were cleared, and the save's context (what absent
 // parameters read as, the macros, the keyword flag map). The memo keeps the statement as the merge
 // left it after its per-statement passes (the removal of default parameters and the contact-macro
-// normalisation), so a statement found here skips those passes too. Nothing is ever taken on trust:
+// normalisation) and as its text then parses (the updater parses every statement it writes once
+// more), so a statement found here skips those passes and that parse. Nothing is taken on trust:
 // an entry answers only a merge of exactly equal inputs, so a memo that outlived an edit, an undo
 // or another file can only miss.
 //
@@ -27,22 +28,31 @@
 
 class CMergeMemo {
 public:
+    // The inputs of one statement's merge: the old statement, the one it was before its clearing
+    // (only where the clearing changed it) and the fresh one.
+    struct Inputs {
+        CKeywordLine old;
+        bool cleared = false;
+        CKeywordLine before;  // empty unless cleared
+        CKeywordLine fresh;
+    };
+
     // Starts a save under the given context: the last save's entries stay usable only when it is
     // the same.
     void Begin(const std::string& context);
-    // The statement the last save wrote for these inputs, or null. A found entry is kept for the
-    // next save.
-    const CKeywordLine* Find(const std::string& key);
+    // The statement the last save wrote for these inputs (before null: not cleared), or null. A
+    // found entry is kept for the next save.
+    const CKeywordLine* Find(const CKeywordLine& old, const CKeywordLine* before, const CKeywordLine& fresh);
     // Remembers what this save wrote for these inputs.
-    void Keep(const std::string& key, const CKeywordLine& written);
+    void Keep(Inputs inputs, const CKeywordLine& written);
     // Ends the save: the entries it used or made replace those of the last one.
     void End();
 
-    // The inputs of one statement's merge, as one key.
-    static void AppendLine(std::string& key, const CKeywordLine& line);
+    // A context's parts, as one text.
     static void AppendText(std::string& key, const std::string& text);
     static void AppendNumber(std::string& key, long long number);
-    // True when the two statements are alike in everything AppendLine puts in a key.
+    // True when the two statements are alike in everything a merge reads of them (numbers, texts,
+    // parameters with their texts as read).
     static bool SameLine(const CKeywordLine& a, const CKeywordLine& b);
 
     std::size_t GetCount() const { return m_last.size(); }
@@ -53,7 +63,17 @@ public:
     void KeepIdentity(int number, const std::string& text, const CKeywordLine& reduced);
 
 private:
-    using Entries = std::unordered_map<std::string, CKeywordLine>;
+    struct Entry {
+        Inputs inputs;
+        CKeywordLine written;
+    };
+    // By a hash of the inputs; an entry answers only inputs equal to its own (Matches).
+    using Entries = std::unordered_multimap<std::size_t, Entry>;
+    static std::size_t Hash(const CKeywordLine& old, const CKeywordLine* before, const CKeywordLine& fresh);
+    static bool Matches(const Inputs& inputs, const CKeywordLine& old, const CKeywordLine* before,
+                        const CKeywordLine& fresh);
+    static const Entry* FindIn(const Entries& entries, std::size_t hash, const CKeywordLine& old,
+                               const CKeywordLine* before, const CKeywordLine& fresh, Entries::const_iterator* at);
     std::string m_context;
     Entries m_last;     // the last save's entries (those this save has not yet used)
     Entries m_current;  // this save's entries

@@ -1,7 +1,8 @@
 #pragma once
 // The structure statements of the old lines of a ".layer" file, indexed by the keys under which a
 // fresh statement looks for its partner (column number, layer ordinal, contact numbers, VCSEL
-// type). Built once per merge, so that pairing a large file stays linear. Each lookup hands the
+// type). Built once per merge, so that pairing a large file stays linear; it must not outlive the
+// old list, nor see it change. Each lookup hands the
 // partner's load number and source id to the fresh statement, or -2 as its number without one.
 
 #include "statements/KeywordLineList.h"
@@ -9,6 +10,7 @@
 #include <cstddef>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <utility>
 
@@ -27,8 +29,10 @@ public:
     int Vcsel(const CKeywordLineList& old, CKeywordLine& fresh) const;
 
 private:
-    using Pair = std::pair<std::string, std::string>;
-    using Counted = std::pair<int, std::string>;
+    // The texts are views into the statements' values: the index lives while the lists it was
+    // made from and the statements looked up stay as they are.
+    using Pair = std::pair<std::string_view, std::string_view>;
+    using Counted = std::pair<int, std::string_view>;
     // The index holds every structure statement of a large file: hashed, its keys are not ordered
     // by string comparisons.
     struct PairHash {
@@ -51,12 +55,12 @@ private:
     }
     static int Hand(const CKeywordLineList& old, CKeywordLine& fresh, int index);
 
-    Map<std::string> m_columns;
+    Map<std::string_view> m_columns;
     Map<int> m_layers;
     PairMap<Counted> m_maters;
     PairMap<Counted> m_gratings;
     PairMap<Pair> m_tops;
     PairMap<Pair> m_bottoms;
     PairMap<Counted> m_newDopings;
-    Map<std::string> m_vcsels;
+    Map<std::string_view> m_vcsels;
 };

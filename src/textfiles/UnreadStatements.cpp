@@ -3,6 +3,8 @@
 #include "platform/NumberText.h"
 #include "textfiles/LabelStatements.h"
 
+#include <string_view>
+
 namespace {
 
 // What the walk over a list knows at each line: the column and layer statements passed.
@@ -18,7 +20,8 @@ public:
 
     void Pass(const CKeywordLine& line)
     {
-        const std::string& keyword = line.m_strKeyword;
+        // A view: its comparisons with the words below look at the lengths first.
+        const std::string_view keyword = line.m_strKeyword;
         if (keyword == "column") {
             ++m_columnsSeen;
             std::string number = line.GetParam("column_num");
@@ -76,7 +79,8 @@ std::vector<bool> CUnreadStatements::Find(const CKeywordLineList& lines)
     CReadingPosition at(lines);
     for (int i = 0; i < lines.GetCount(); ++i) {
         const CKeywordLine& line = lines[i];
-        const std::string& keyword = line.m_strKeyword;
+        // A view: its comparisons with the words below look at the lengths first.
+        const std::string_view keyword = line.m_strKeyword;
         bool read = true;
         if (keyword == "column_position")
             read = at.ColumnLabelIsRead() && !HasNoPosition(true, line);

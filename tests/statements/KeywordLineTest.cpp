@@ -308,3 +308,45 @@ TEST(KeywordLine, WrapColumnLimits)
     wrapped.RemoveParam(0);
     EXPECT_EQ(wrapped.m_strText, value(77) + " &&\r\n" + value(4));
 }
+
+TEST(KeywordLine, AppendingAParameterWrapsAsWrapTextDoes)
+{
+    // The append extends a text that already is the wrapped form on one line; every statement
+    // must end as appending the parameter and wrapping the whole statement leaves it.
+    const auto value = [](std::size_t n) { return std::string(n, 'v'); };
+    struct Case {
+        const char* name;
+        std::string text;
+        CKeywordParam added;
+    };
+    CKeywordParam asRead("x", "2");
+    asRead.m_strSourcePrefix = "  x = ";
+    asRead.m_strSourceValue = "2.0";
+    const Case cases[] = {
+        {"fits on the line", "layer_mater macro_name=gaas column_num=1", {"n_doping", "1.000000e+17"}},
+        {"ends the line at 77", "k a=" + value(60), {"b", value(10)}},
+        {"breaks after 77", "k a=" + value(60), {"b", value(11)}},
+        {"line full already", "k a=" + value(73), {"b", "1"}},
+        {"keyword alone", "layer_mater", {"p_doping", "5e17"}},
+        {"user's blanks", "layer   d=0.10    n=5", {"w", "2"}},
+        {"continued already", std::string(kMaterText), {"n_doping", "1e17"}},
+        {"keyword of 78", value(78), {"a", "1"}},
+        {"keyword cut", value(85) + " a=1", {"b", "2"}},
+        {"comment", "$ a note", {"a", "1"}},
+        {"with a text as read", "layer d=1", asRead},
+    };
+    for (const Case& c : cases) {
+        CKeywordLine expected = Parsed(c.text);
+        if (std::string(c.name) == "continued already")
+            expected.WrapText();
+        CKeywordLine appended = expected;
+        CKeywordLine handed = expected;
+        expected.m_params.push_back(c.added);
+        expected.WrapText();
+        appended.AppendParamWrapped(c.added);
+        handed.AppendParamWrapped(c.added, c.added.GetText(ParamTextForm::asRead));
+        EXPECT_EQ(appended.m_strText, expected.m_strText) << c.name;
+        EXPECT_EQ(ParamsOf(appended), ParamsOf(expected)) << c.name;
+        EXPECT_EQ(handed.m_strText, expected.m_strText) << c.name;
+    }
+}

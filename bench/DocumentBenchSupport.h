@@ -1,7 +1,7 @@
 #pragma once
 // What the document benchmarks share: a large device built in a document, the layer builder's
-// application (a save shows no notice), the median of repeated timings, the heap in use and the
-// growth exponent of a time between two sizes.
+// application (a save shows no notice), one timing and the median of timings, the heap in use and
+// the growth exponent of a time between two sizes.
 
 #include "document/TessaronDoc.h"
 #include "platform/AppServices.h"
@@ -58,6 +58,21 @@ inline void BuildBenchDevice(CTessaronDoc& doc, int zsegs, int columns, int laye
     }
     g_nZSegCount = zsegs;
     g_nCurZSeg = 1;
+}
+
+// Milliseconds one call of work takes.
+template <typename Work>
+double TimeMs(Work&& work)
+{
+    const auto start = std::chrono::steady_clock::now();
+    work();
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+}
+
+inline double Median(std::vector<double> times)
+{
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
 }
 
 // Median of `repetitions` timings of `work` in milliseconds, after one run that is not counted.

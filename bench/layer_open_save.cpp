@@ -128,21 +128,6 @@ struct Figures {
     double Lean() const { return leanRead + leanWrite; }
 };
 
-// Milliseconds one call of work takes.
-template <typename Work>
-double TimeMs(Work&& work)
-{
-    const auto start = std::chrono::steady_clock::now();
-    work();
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-}
-
-double Median(std::vector<double> times)
-{
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
-
 // Every round times each figure once, one after the other, so that what else the machine does
 // weighs on the document and on its reference alike; the first round is not counted.
 Figures Measure(Size size, int rounds)

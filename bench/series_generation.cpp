@@ -51,12 +51,6 @@ double Seconds(const std::function<void()>& work)
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
 CSeriesItem ThicknessItem(const CLayerFileIndex& index, int row, int group)
 {
     CLayerFileItem found;

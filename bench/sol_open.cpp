@@ -1,14 +1,11 @@
 // Opening a ".sol" deck of 40 z-segments, each a ".layer" file of 20 columns x 50 layers, through
-// the document, next to opening the same forty ".layer" files one after the other, in the same run.
-// Every figure is the median of several repetitions; the run ends with the deck's time as a
-// multiple of the forty files'.
+// the document, next to opening the same forty ".layer" files one after the other, in the same
+// rounds. Every figure is the median of the rounds; the run ends with the deck's time as a multiple
+// of the forty files'.
 
-#include "document/TessaronDoc.h"
-#include "MedianReporter.h"
+#include "DocumentBenchSupport.h"
 #include "platform/FileIO.h"
 #include "platform/NumberText.h"
-
-#include <benchmark/benchmark.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -20,7 +17,7 @@ namespace {
 constexpr int kZSegments = 40;
 constexpr int kColumns = 20;
 constexpr int kLayers = 50;
-constexpr int kRepetitions = 7;
+constexpr int kRounds = 15;  // medians of this many timings of each
 
 struct Deck {
     std::string path;
@@ -85,48 +82,44 @@ const Deck& GetDeck()
     return deck;
 }
 
-void BM_OpenDeck(benchmark::State& state)
+// Opens the deck, as a user does, and drops the document.
+void OpenDeck(const Deck& deck)
 {
-    const Deck& deck = GetDeck();
-    for (auto _ : state) {
+    ResetProcessState();
+    CTessaronDoc doc;
+    if (!doc.OnOpenDocument(deck.path) || g_nZSegCount != kZSegments)
+        std::fprintf(stderr, "the deck did not open\n");
+}
+
+// Opens the forty ".layer" files one after the other, each into a document of its own.
+void OpenFortyLayerFiles(const Deck& deck)
+{
+    for (const std::string& file : deck.layerFiles) {
         ResetProcessState();
         CTessaronDoc doc;
-        if (!doc.OnOpenDocument(deck.path) || g_nZSegCount != kZSegments)
-            state.SkipWithError("the deck did not open");
+        if (!doc.OnOpenDocument(file))
+            std::fprintf(stderr, "a .layer file did not open\n");
     }
-    state.counters["z-segments"] = kZSegments;
 }
-BENCHMARK(BM_OpenDeck)->Unit(benchmark::kMillisecond)->Repetitions(kRepetitions)->ReportAggregatesOnly();
-
-void BM_OpenFortyLayerFiles(benchmark::State& state)
-{
-    const Deck& deck = GetDeck();
-    for (auto _ : state) {
-        for (const std::string& file : deck.layerFiles) {
-            ResetProcessState();
-            CTessaronDoc doc;
-            if (!doc.OnOpenDocument(file))
-                state.SkipWithError("a .layer file did not open");
-        }
-    }
-    state.counters["z-segments"] = kZSegments;
-}
-BENCHMARK(BM_OpenFortyLayerFiles)->Unit(benchmark::kMillisecond)->Repetitions(kRepetitions)->ReportAggregatesOnly();
 
 }  // namespace
 
-int main(int argc, char** argv)
+// Every round opens the deck and then the forty files, so that what else the machine does weighs
+// on both alike; the first round is not counted.
+int main()
 {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    GetDeck();  // the files are written before anything is timed
-    MedianReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    const auto deck = reporter.medians.find("BM_OpenDeck/repeats:7");
-    const auto files = reporter.medians.find("BM_OpenFortyLayerFiles/repeats:7");
-    if (deck == reporter.medians.end() || files == reporter.medians.end() || files->second <= 0) return 0;
-    std::printf("\nopening the deck: %.2f ms; the forty .layer files alone: %.2f ms; %.2fx\n", deck->second,
-                files->second, deck->second / files->second);
+    const Deck& deck = GetDeck();  // the files are written before anything is timed
+    std::vector<double> deckMs, filesMs;
+    for (int round = 0; round <= kRounds; ++round) {
+        const double d = TimeMs([&] { OpenDeck(deck); });
+        const double f = TimeMs([&] { OpenFortyLayerFiles(deck); });
+        if (round == 0)
+            continue;
+        deckMs.push_back(d);
+        filesMs.push_back(f);
+    }
+    const double d = Median(deckMs), f = Median(filesMs);
+    std::printf("opening the deck: %.2f ms; the forty .layer files alone: %.2f ms; %.2fx (medians of %d rounds)\n",
+                d, f, d / f, kRounds);
     return 0;
 }

@@ -86,12 +86,6 @@ bool RunChild(const std::string& self, const std::string& path, Run& run)
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
 }  // namespace
 
 int main(int argc, char** argv)

@@ -1,5 +1,6 @@
 #include "textfiles/MergeMemo.h"
 
+#include <cstring>
 #include <functional>
 #include <utility>
 
@@ -24,11 +25,100 @@ std::size_t CMergeMemo::Hash(const CKeywordLine& old, const CKeywordLine* before
     return hash;
 }
 
-bool CMergeMemo::Matches(const Inputs& inputs, const CKeywordLine& old, const CKeywordLine* before,
+namespace {
+
+// Reads an inputs text made by InputsText and compares it, part by part, with statements.
+class CInputsReader {
+public:
+    explicit CInputsReader(const std::string& text) : m_text(text) {}
+
+    bool AtEnd() const { return m_pos == m_text.size(); }
+
+    // The next number is this one (AppendNumber's form).
+    bool Number(long long expected)
+    {
+        // Most numbers (lengths, counts) take one byte.
+        if (m_pos < m_text.size() && (static_cast<unsigned char>(m_text[m_pos]) & 0x80) == 0)
+            return static_cast<unsigned long long>(static_cast<unsigned char>(m_text[m_pos++])) ==
+                   static_cast<unsigned long long>(expected);
+        unsigned long long value = 0;
+        int shift = 0;
+        for (;;) {
+            if (m_pos >= m_text.size() || shift > 63)
+                return false;
+            const auto byte = static_cast<unsigned char>(m_text[m_pos++]);
+            value |= static_cast<unsigned long long>(byte & 0x7F) << shift;
+            if ((byte & 0x80) == 0)
+                break;
+            shift += 7;
+        }
+        return value == static_cast<unsigned long long>(expected);
+    }
+
+    // The next text is this one (AppendText's form).
+    bool Text(const std::string& expected)
+    {
+        const std::size_t size = expected.size();
+        if (!Number(static_cast<long long>(size)) || m_text.size() - m_pos < size)
+            return false;
+        if (size != 0 && std::memcmp(m_text.data() + m_pos, expected.data(), size) != 0)
+            return false;
+        m_pos += size;
+        return true;
+    }
+
+    // The next statement is this one (AppendLine's form).
+    bool Line(const CKeywordLine& line)
+    {
+        if (!Number(line.m_nLine) || !Number(line.m_nSource) || !Number(line.m_bModified) || !Text(line.m_strText) ||
+            !Text(line.m_strKeyword) || !Number(static_cast<long long>(line.m_params.size())))
+            return false;
+        for (const CKeywordParam& p : line.m_params)
+            if (!Text(p.m_strName) || !Text(p.m_strValue) || !Text(p.m_strSourcePrefix) || !Text(p.m_strSourceValue))
+                return false;
+        return true;
+    }
+
+private:
+    const std::string& m_text;
+    std::size_t m_pos = 0;
+};
+
+}  // namespace
+
+void CMergeMemo::AppendLine(std::string& text, const CKeywordLine& line)
+{
+    AppendNumber(text, line.m_nLine);
+    AppendNumber(text, line.m_nSource);
+    AppendNumber(text, line.m_bModified);
+    AppendText(text, line.m_strText);
+    AppendText(text, line.m_strKeyword);
+    AppendNumber(text, static_cast<long long>(line.m_params.size()));
+    for (const CKeywordParam& p : line.m_params) {
+        AppendText(text, p.m_strName);
+        AppendText(text, p.m_strValue);
+        AppendText(text, p.m_strSourcePrefix);
+        AppendText(text, p.m_strSourceValue);
+    }
+}
+
+std::string CMergeMemo::InputsText(const CKeywordLine& old, const CKeywordLine* before, const CKeywordLine& fresh)
+{
+    std::string text;
+    AppendNumber(text, before != nullptr ? 1 : 0);
+    AppendLine(text, old);
+    if (before != nullptr)
+        AppendLine(text, *before);
+    AppendLine(text, fresh);
+    return text;
+}
+
+bool CMergeMemo::Matches(const std::string& inputs, const CKeywordLine& old, const CKeywordLine* before,
                          const CKeywordLine& fresh)
 {
-    return inputs.cleared == (before != nullptr) && SameLine(inputs.old, old) && SameLine(inputs.fresh, fresh) &&
-           (before == nullptr || SameLine(inputs.before, *before));
+    CInputsReader reader(inputs);
+    return reader.Number(before != nullptr ? 1 : 0) && reader.Line(old) &&
+           (before == nullptr || reader.Line(*before)) && reader.Line(fresh) && reader.AtEnd();
 }
 
 const CMergeMemo::Entry* CMergeMemo::FindIn(const Entries& entries, std::size_t hash, const CKeywordLine& old,
@@ -65,7 +155,7 @@ void CMergeMemo::Keep(Inputs inputs, const CKeywordLine& written)
     // Equal inputs merge alike: the first statement kept for them answers them.
     if (FindIn(m_current, hash, inputs.old, before, inputs.fresh, nullptr) != nullptr)
         return;
-    m_current.emplace(hash, Entry{std::move(inputs), written});
+    m_current.emplace(hash, Entry{InputsText(inputs.old, before, inputs.fresh), written});
 }
 
 void CMergeMemo::End()

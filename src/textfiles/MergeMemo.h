@@ -48,7 +48,8 @@ public:
     // Ends the save: the entries it used or made replace those of the last one.
     void End();
 
-    // A context's parts, as one text.
+    // Parts of a text made of numbers and texts (a context, an entry's inputs), so that no two
+    // lists of parts make the same text.
     static void AppendText(std::string& key, const std::string& text);
     static void AppendNumber(std::string& key, long long number);
     // True when the two statements are alike in everything a merge reads of them (numbers, texts,
@@ -64,13 +65,18 @@ public:
 
 private:
     struct Entry {
-        Inputs inputs;
+        // The inputs as one text (InputsText): a tenth of the memory of the statements
+        // themselves, which a large device's memo would hold by the thousand.
+        std::string inputs;
         CKeywordLine written;
     };
     // By a hash of the inputs; an entry answers only inputs equal to its own (Matches).
     using Entries = std::unordered_multimap<std::size_t, Entry>;
     static std::size_t Hash(const CKeywordLine& old, const CKeywordLine* before, const CKeywordLine& fresh);
-    static bool Matches(const Inputs& inputs, const CKeywordLine& old, const CKeywordLine* before,
+    static std::string InputsText(const CKeywordLine& old, const CKeywordLine* before, const CKeywordLine& fresh);
+    static void AppendLine(std::string& text, const CKeywordLine& line);
+    // True when the inputs are those the text was made of; read without making a text of them.
+    static bool Matches(const std::string& inputs, const CKeywordLine& old, const CKeywordLine* before,
                         const CKeywordLine& fresh);
     static const Entry* FindIn(const Entries& entries, std::size_t hash, const CKeywordLine& old,
                                const CKeywordLine* before, const CKeywordLine& fresh, Entries::const_iterator* at);

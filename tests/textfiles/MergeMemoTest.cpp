@@ -97,3 +97,60 @@ TEST_P(MergeMemoAcrossFiles, AMemoOfAnotherFileChangesNothingInTheMerge)
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, MergeMemoAcrossFiles, ::testing::ValuesIn(kCases));
+
+namespace {
+
+CKeywordLine Statement(const std::string& text, int number)
+{
+    CKeywordLine line;
+    line.Parse(text);
+    line.m_nLine = number;
+    return line;
+}
+
+}  // namespace
+
+// An entry answers exactly the inputs it was kept for: any part of any of the three statements
+// that differs, or a clearing on one side only, is a miss. Load numbers of either sign are kept.
+TEST(MergeMemo, AnEntryAnswersOnlyTheInputsItWasKeptFor)
+{
+    const CKeywordLine old = Statement("layer_mater macro_name=gaas column_num=1 p_doping=1.e+17", 7);
+    const CKeywordLine before = Statement("layer_mater macro_name=gaas column_num=1 var1=0 p_doping=1.e+17", 7);
+    const CKeywordLine fresh = Statement("layer_mater macro_name=gaas column_num=1", -2);
+    const CKeywordLine written = Statement("layer_mater macro_name=gaas column_num=1 p_doping=1.e+17", 0);
+
+    CMergeMemo memo;
+    memo.Begin("context");
+    memo.Keep(CMergeMemo::Inputs{old, true, before, fresh}, written);
+    memo.End();
+    memo.Begin("context");
+
+    CKeywordLine otherValue = fresh;
+    otherValue.m_params[0].m_strValue = "algaas";
+    CKeywordLine otherLayout = old;
+    otherLayout.m_params[1].m_strSourcePrefix = "  column_num = ";
+    CKeywordLine otherNumber = old;
+    otherNumber.m_nLine = 8;
+    struct Case {
+        const char* name;
+        const CKeywordLine& old;
+        const CKeywordLine* before;
+        const CKeywordLine& fresh;
+        bool found;
+    };
+    const Case cases[] = {
+        {"the same inputs", old, &before, fresh, true},
+        {"not cleared", old, nullptr, fresh, false},
+        {"another fresh value", old, &before, otherValue, false},
+        {"another layout of the old statement", otherLayout, &before, fresh, false},
+        {"another load number", otherNumber, &before, fresh, false},
+        {"the cleared statement as the old one", old, &old, fresh, false},
+    };
+    for (const Case& c : cases) {
+        const CKeywordLine* found = memo.Find(c.old, c.before, c.fresh);
+        EXPECT_EQ(found != nullptr, c.found) << c.name;
+        if (found != nullptr) {
+            EXPECT_EQ(found->m_strText, written.m_strText) << c.name;
+        }
+    }
+}

@@ -57,6 +57,21 @@ void AppendNewParam(CKeywordLine& line, std::string name, std::string value)
     line.m_bModified = 1;
 }
 
+const std::array<std::string, 6>& VariableNames(bool active)
+{
+    static const std::array<std::string, 6> names[2] = {{"var1", "var2", "var3", "var4", "var5", "var6"},
+                                                        {"avar1", "avar2", "avar3", "avar4", "avar5", "avar6"}};
+    return names[active ? 1 : 0];
+}
+
+const std::array<std::string, 6>& VariableSymbolNames(bool active)
+{
+    static const std::array<std::string, 6> names[2] = {
+        {"var_symbol1", "var_symbol2", "var_symbol3", "var_symbol4", "var_symbol5", "var_symbol6"},
+        {"avar_symbol1", "avar_symbol2", "avar_symbol3", "avar_symbol4", "avar_symbol5", "avar_symbol6"}};
+    return names[active ? 1 : 0];
+}
+
 std::string NumberedName(std::string_view prefix, int number)
 {
     char digits[16];

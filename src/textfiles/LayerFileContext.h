@@ -5,6 +5,7 @@
 // statement classes of the ".layer" file work only through it, so they run without a document.
 
 #include <cstddef>
+#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -37,6 +38,11 @@ void AppendParam(CKeywordLine& line, const std::string& name, const std::string&
 void AppendNewParam(CKeywordLine& line, std::string name, std::string value);
 // A numbered parameter name: the prefix followed by the number ("var3", "lower_w12").
 std::string NumberedName(std::string_view prefix, int number);
+// The names of the six variables of a material statement's bulk macro ("var1".."var6") or of its
+// active macro ("avar1".."avar6"), and those of their symbols ("var_symbol1", "avar_symbol1"..):
+// the reader and the writer name them for every material statement, so they come from tables.
+const std::array<std::string, 6>& VariableNames(bool active);
+const std::array<std::string, 6>& VariableSymbolNames(bool active);
 
 // A number as the ".layer" file writes it: the "%f" text the file has always had ("0.500000") as
 // long as it reads back as the value; a value that text would change (1e-7 reads back as 0,

@@ -275,9 +275,6 @@ void CLayerStatementReader::ReadContactRanges(int nZSeg, int k, bool bottom)
 
 void CLayerStatementReader::ReadLayerMaterial(CLayerRec& layer, int n)
 {
-    // Names from a table, not formatted per lookup: an open reads every material statement.
-    static const std::string kVarNames[6] = {"var1", "var2", "var3", "var4", "var5", "var6"};
-    static const std::string kAvarNames[6] = {"avar1", "avar2", "avar3", "avar4", "avar5", "avar6"};
     const CKeywordLineList& lines = m_ctx.lines;
     const int index = n <= static_cast<int>(m_materLines.size()) ? m_materLines[n - 1] : -1;
     static const CKeywordLine kNone;
@@ -303,7 +300,7 @@ void CLayerStatementReader::ReadLayerMaterial(CLayerRec& layer, int n)
     };
     const bool contact = StartsWith(name, "contact");
     for (int v = 1; v <= 6; ++v) {
-        const std::string& value = variable(kVarNames[v - 1]);
+        const std::string& value = variable(VariableNames(false)[static_cast<std::size_t>(v - 1)]);
         bulk.m_dVar[v - 1] = contact && value.empty() ? kUnsetValue : AtoF(value);
     }
     if (namesVariables && ReadsAsOldStyle(statement, true))
@@ -318,7 +315,7 @@ void CLayerStatementReader::ReadLayerMaterial(CLayerRec& layer, int n)
     const std::string& activeName = param("active_macro");
     active.m_strName = activeName.empty() ? "void" : activeName;
     ToVoidMacroName(active.m_strName);
-    for (int v = 1; v <= 6; ++v) active.m_dVar[v - 1] = AtoF(variable(kAvarNames[v - 1]));
+    for (int v = 1; v <= 6; ++v) active.m_dVar[v - 1] = AtoF(variable(VariableNames(true)[static_cast<std::size_t>(v - 1)]));
     if (!activeName.empty() && namesVariables) {
         if (ReadsAsOldStyle(statement, false))
             active.m_strName += "_old_style";
@@ -374,15 +371,10 @@ bool CLayerStatementReader::ReadsAsOldStyle(const CKeywordLine& statement, bool 
 {
     // Variables but no symbols name an old-style macro. The test is on parts of names, so "avar1"
     // counts as "var1" too.
-    // One pass over the parameters, the parts from tables.
-    static const std::string kVars[2][6] = {{"avar1", "avar2", "avar3", "avar4", "avar5", "avar6"},
-                                            {"var1", "var2", "var3", "var4", "var5", "var6"}};
-    static const std::string kSymbols[2][6] = {
-        {"avar_symbol1", "avar_symbol2", "avar_symbol3", "avar_symbol4", "avar_symbol5", "avar_symbol6"},
-        {"var_symbol1", "var_symbol2", "var_symbol3", "var_symbol4", "var_symbol5", "var_symbol6"}};
+    // One pass over the parameters.
     static const std::string kGradeVar = "grade_var";
-    const std::string(&vars)[6] = kVars[bulk ? 1 : 0];
-    const std::string(&symbols)[6] = kSymbols[bulk ? 1 : 0];
+    const auto& vars = VariableNames(!bulk);
+    const auto& symbols = VariableSymbolNames(!bulk);
     bool hasVar = false;
     for (const CKeywordParam& param : statement.m_params) {
         const std::string& name = param.m_strName;
@@ -392,7 +384,7 @@ bool CLayerStatementReader::ReadsAsOldStyle(const CKeywordLine& statement, bool 
             if (name.find(symbol) != std::string::npos) return false;
         if (hasVar) continue;
         if (bulk && name.find(kGradeVar) != std::string::npos) hasVar = true;
-        for (int v = 0; v < 6 && !hasVar; ++v)
+        for (std::size_t v = 0; v < vars.size() && !hasVar; ++v)
             if (name.find(vars[v]) != std::string::npos) hasVar = true;
     }
     return hasVar;
@@ -462,23 +454,20 @@ void CLayerStatementReader::ReadLayerGeometry(CLayerRec& layer, const CColumnRec
 void CLayerStatementReader::ReadVarSymbols(const CKeywordLine& line, const std::string& macroName, double vars[6],
                                            bool bulk)
 {
-    static const std::string kSymbols[2][6] = {
-        {"avar_symbol1", "avar_symbol2", "avar_symbol3", "avar_symbol4", "avar_symbol5", "avar_symbol6"},
-        {"var_symbol1", "var_symbol2", "var_symbol3", "var_symbol4", "var_symbol5", "var_symbol6"}};
-    const std::string(&symbols)[6] = kSymbols[bulk ? 1 : 0];
+    const auto& symbols = VariableSymbolNames(!bulk);
     // Without a symbol nothing moves: the macro is not looked up.
     bool anySymbol = false;
-    for (int p = 0; p < 6 && !anySymbol; ++p) anySymbol = !line.ParamValue(symbols[p]).empty();
+    for (std::size_t p = 0; p < symbols.size() && !anySymbol; ++p) anySymbol = !line.ParamValue(symbols[p]).empty();
     if (!anySymbol) return;
     double saved[6];
     std::copy(vars, vars + 6, saved);
     CMacroDef def;
     if (!m_ctx.macros.Find(macroName, def)) def = CMacroDef();
     for (int p = 1; p <= 6; ++p) {
-        const std::string& symbol = line.ParamValue(symbols[p - 1]);
+        const std::string& symbol = line.ParamValue(symbols[static_cast<std::size_t>(p - 1)]);
         if (symbol.empty()) continue;
         for (int q = 1; q <= 6; ++q) {
-            if (def.FindParamValue(kSymbols[1][q - 1]) == symbol) {
+            if (def.FindParamValue(VariableSymbolNames(false)[static_cast<std::size_t>(q - 1)]) == symbol) {
                 vars[q - 1] = saved[p - 1];
                 break;
             }

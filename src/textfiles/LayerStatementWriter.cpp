@@ -22,13 +22,12 @@ namespace {
 const char kBulkSymbolMessage[] = "Your bulk macro info. is not correct!";
 const char kActiveSymbolMessage[] = "Your active macro info. is not correct!";
 
-// "var_symbol<k>": the name under which a macro definition gives the symbol of its variable k,
-// looked up for every variable of every layer written; the six a layer holds come from a table.
+// "var_symbol<k>": the name under which a macro definition gives the symbol of its variable k.
 std::string SymbolName(int k)
 {
-    static const char* const names[] = {"var_symbol1", "var_symbol2", "var_symbol3",
-                                        "var_symbol4", "var_symbol5", "var_symbol6"};
-    return k >= 1 && k <= 6 ? std::string(names[k - 1]) : StrFormat("var_symbol%d", k);
+    if (k < 1 || k > 6)
+        return NumberedName("var_symbol", k);
+    return VariableSymbolNames(false)[static_cast<std::size_t>(k - 1)];
 }
 
 // The macro name as the file names it: no "_old_style" tail.

@@ -374,12 +374,6 @@ void CKeywordLine::WrapText()
     m_strText = std::move(text);
 }
 
-void CKeywordLine::AppendParamWrapped(CKeywordParam param)
-{
-    const std::string text = param.GetText(ParamTextForm::asRead);
-    AppendParamWrapped(std::move(param), text);
-}
-
 void CKeywordLine::AppendParamWrapped(CKeywordParam param, const std::string& asReadText)
 {
     // WrapText places every parameter from its text as read; on a line of at most kLineRoom

@@ -98,10 +98,9 @@ public:
     void WrapText();
     // Appends the parameter and sets m_strText to what WrapText then gives. A text that already is
     // the wrapped form of the parameters on one line is extended rather than built again (the
-    // updater adds a doping to every material statement it writes). m_bModified unchanged.
-    void AppendParamWrapped(CKeywordParam param);
-    // The same with the parameter's text as read (GetText(ParamTextForm::asRead)) made by the
-    // caller, who may add one parameter to many statements.
+    // updater adds a doping to every material statement it writes). asReadText is the parameter's
+    // GetText(ParamTextForm::asRead), made by the caller, who adds one parameter to many
+    // statements. m_bModified unchanged.
     void AppendParamWrapped(CKeywordParam param, const std::string& asReadText);
     // The keyword followed by " name=value" per parameter (current values, not normalised).
     std::string FormatParams() const;

@@ -34,6 +34,14 @@ std::string Trim(const std::string& text)
     return text.substr(start, end - start);
 }
 
+std::string_view TrimmedView(const std::string& text)
+{
+    std::size_t start = 0;
+    std::size_t end = 0;
+    TrimmedBounds(text, start, end);
+    return std::string_view(text).substr(start, end - start);
+}
+
 std::string ToLowerAscii(std::string text)
 {
     for (char& c : text)

@@ -4,6 +4,7 @@
 // case folding touches the ASCII letters only.
 
 #include <string>
+#include <string_view>
 
 inline bool IsWhiteSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
 // Blank or TAB: the separators inside a statement line.
@@ -16,6 +17,8 @@ std::string TrimRight(const std::string& text);
 // The bounds of the text without white space at either end: [start, end).
 void TrimmedBounds(const std::string& text, std::size_t& start, std::size_t& end);
 std::string Trim(const std::string& text);
+// Trim without the copy: a view into the text.
+std::string_view TrimmedView(const std::string& text);
 
 std::string ToLowerAscii(std::string text);
 std::string ToUpperAscii(std::string text);

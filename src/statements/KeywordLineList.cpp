@@ -24,13 +24,7 @@ const char* const kCrLf = "\r\n";
 constexpr int kSourceStride = 500;
 
 // Asked of every statement a store writes: the text is looked at in place, not trimmed into a copy.
-bool IsBareDollar(const CKeywordLine& line)
-{
-    std::size_t start = 0;
-    std::size_t end = 0;
-    TrimmedBounds(line.m_strText, start, end);
-    return end - start == 1 && line.m_strText[start] == '$';
-}
+bool IsBareDollar(const CKeywordLine& line) { return TrimmedView(line.m_strText) == "$"; }
 
 // The same file reached by different spellings of its path is one file for cycle detection.
 std::string FileIdentity(const std::string& path)

@@ -54,14 +54,6 @@ bool IsRegeneratedStatement(const CKeywordLine& line)
            k == "layer_position" || k == "column_position";
 }
 
-std::string_view TrimmedView(const std::string& text)
-{
-    std::size_t start = 0;
-    std::size_t end = 0;
-    TrimmedBounds(text, start, end);
-    return std::string_view(text).substr(start, end - start);
-}
-
 std::string IncludeFileName(const CKeywordLine& line)
 {
     return Trim(line.GetParam("file"));

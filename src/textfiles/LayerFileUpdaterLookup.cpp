@@ -227,10 +227,7 @@ bool CannotHoldParamOf(const CKeywordLine& s, const CKeywordLine& pattern)
     // read from it stands in it as it is, so without any of the pattern's names in the text no
     // parameter read from it matches the pattern.
     const std::string& text = s.m_strText;
-    std::size_t start = 0;
-    std::size_t end = 0;
-    TrimmedBounds(text, start, end);
-    if (end - start <= 1)
+    if (TrimmedView(text).size() <= 1)
         return false;
     for (const CKeywordParam& param : pattern.m_params)
         if (text.find(param.m_strName) != std::string::npos)

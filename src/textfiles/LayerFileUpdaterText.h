@@ -48,10 +48,6 @@ bool IsRegeneratedStatement(const CKeywordLine& line);
 // The "file" value of an include statement, blanks trimmed.
 std::string IncludeFileName(const CKeywordLine& line);
 
-// The text without white space at either end, as a view into it (Trim without the copy: the
-// updater keys statements of every row by their column number).
-std::string_view TrimmedView(const std::string& text);
-
 // A row (or any count) with a text, as the hashed key of a statement of a large file.
 struct CountTextHash {
     std::size_t operator()(const std::pair<int, std::string_view>& key) const

@@ -456,24 +456,10 @@ std::string FixedText(double value, int precision)
 std::string ScientificText(double value, int precision)
 {
     precision = precision < 0 ? 6 : precision;
-    char buffer[512];
-    const std::to_chars_result result = std::isfinite(value)
-        ? std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, precision)
-        : std::to_chars_result{nullptr, std::errc::value_too_large};
-    if (result.ec != std::errc())
-        return StrFormat("%.*e", precision, value);
-    // The text ends in "e", a sign and two or three digits: a third digit is put in front.
-    const std::size_t size = static_cast<std::size_t>(result.ptr - buffer);
-    const bool twoDigits = buffer[size - 3] == '+' || buffer[size - 3] == '-';
     std::string text;
-    text.reserve(size + 1);
-    if (twoDigits) {
-        text.append(buffer, size - 2);
-        text += '0';
-        text.append(buffer + size - 2, 2);
-    } else {
-        text.append(buffer, size);
-    }
+    if (!ToCharsFloat(value, 'e', precision, text))
+        return StrFormat("%.*e", precision, value);
+    WidenExponent(text);
     return text;
 }
 

@@ -1,9 +1,10 @@
 #include "textfiles/GratingStatements.h"
-#include <string_view>
 
 #include "model/UnsetValue.h"
 #include "platform/NumberText.h"
 #include "platform/UserPrompts.h"
+
+#include <string_view>
 
 namespace {
 

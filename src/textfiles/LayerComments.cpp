@@ -1,7 +1,8 @@
 #include "textfiles/LayerComments.h"
-#include <string_view>
 
 #include "platform/StringUtil.h"
+
+#include <string_view>
 
 namespace {
 

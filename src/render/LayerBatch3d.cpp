@@ -1,36 +1,20 @@
 #include "render/LayerBatch3d.h"
 
+#include "render/VertexArrays.h"
+
 #include <GL/gl.h>
-
-namespace {
-
-void Append(std::vector<float>& xyz, std::vector<unsigned char>& rgb, const CPoint3f& p, float z, CRgb c)
-{
-    xyz.insert(xyz.end(), {p.x, p.y, z});
-    rgb.insert(rgb.end(), {c.r, c.g, c.b});
-}
-
-void DrawArrays(GLenum mode, const std::vector<float>& xyz, const std::vector<unsigned char>& rgb)
-{
-    if (xyz.empty()) return;
-    glVertexPointer(3, GL_FLOAT, 0, xyz.data());
-    glColorPointer(3, GL_UNSIGNED_BYTE, 0, rgb.data());
-    glDrawArrays(mode, 0, GLsizei(xyz.size() / 3));
-}
-
-} // namespace
 
 void CLayerBatch3d::AddQuad(const CPoint3f* const corners[4], const float z[4], CRgb colour)
 {
-    for (int k = 0; k < 4; ++k) Append(m_faces, m_faceRgb, *corners[k], z[k], colour);
+    for (int k = 0; k < 4; ++k) AppendVertex(m_faces, m_faceRgb, *corners[k], z[k], colour);
 }
 
 void CLayerBatch3d::AddLoop(const CPoint3f* const corners[4], const float z[4], CRgb colour)
 {
     for (int k = 0; k < 4; ++k) {
         const int next = (k + 1) % 4;
-        Append(m_lines, m_lineRgb, *corners[k], z[k], colour);
-        Append(m_lines, m_lineRgb, *corners[next], z[next], colour);
+        AppendVertex(m_lines, m_lineRgb, *corners[k], z[k], colour);
+        AppendVertex(m_lines, m_lineRgb, *corners[next], z[next], colour);
     }
 }
 
@@ -89,7 +73,7 @@ void CLayerBatch3d::Draw() const
     // The faces step back a little so the outlines along their edges always win the depth test.
     glEnable(GL_POLYGON_OFFSET_FILL);
     glPolygonOffset(1.0f, 1.0f);
-    DrawArrays(GL_QUADS, m_faces, m_faceRgb);
+    DrawColouredArrays(GL_QUADS, m_faces, m_faceRgb);
     glDisable(GL_POLYGON_OFFSET_FILL);
 
     glEnable(GL_LINE_SMOOTH);
@@ -98,7 +82,7 @@ void CLayerBatch3d::Draw() const
     glHint(GL_LINE_SMOOTH_HINT, GL_NICEST);
     for (float width : {1.5f, 1.8f}) {
         glLineWidth(width);
-        DrawArrays(GL_LINES, m_lines, m_lineRgb);
+        DrawColouredArrays(GL_LINES, m_lines, m_lineRgb);
     }
     glPopClientAttrib();
     glPopAttrib();

@@ -1,6 +1,7 @@
 #include "render/LayerDrawing.h"
 #include "render/PolarDrawing.h"
 #include "render/StencilEdges.h"
+#include "render/VertexArrays.h"
 
 #include <cmath>
 
@@ -202,9 +203,9 @@ void DrawLayerGL(const CLayerRec& layer, const CLayerDrawOptions& o)
 void CFlatLayerBatch::Add(const CLayerRec& l, int currentZSeg)
 {
     const bool empty = l.IsEmpty();
-    m_colours.push_back(FillColour(l, empty));
+    const CRgb colour = FillColour(l, empty);
     const float z = l.m_fZTo + LayerDepthOffset(l);
-    for (const CPoint3f* p : {&l.m_C, &l.m_B, &l.m_D, &l.m_A}) m_quads.insert(m_quads.end(), {p->x, p->y, z});
+    for (const CPoint3f* p : {&l.m_C, &l.m_B, &l.m_D, &l.m_A}) AppendVertex(m_quads, m_quadRgb, *p, z, colour);
     if (!LayerShowsFrontOutline(l, currentZSeg)) return;
     // The loop upper-left, lower-left, lower-right, upper-right as four separate segments.
     const CPoint3f* loop[5] = {&l.m_A, &l.m_C, &l.m_B, &l.m_D, &l.m_A};
@@ -214,31 +215,30 @@ void CFlatLayerBatch::Add(const CLayerRec& l, int currentZSeg)
 
 void CFlatLayerBatch::Draw() const
 {
-    if (m_colours.empty()) return;
+    if (m_quads.empty()) return;
     glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
     glDisable(GL_TEXTURE_2D);
     glDisable(GL_LIGHTING);
-    glBegin(GL_QUADS);
     glNormal3f(0, 0, 1);
-    // Neighbouring layers often share a colour: the colour is only sent when it changes.
-    const float* v = m_quads.data();
-    for (size_t q = 0; q < m_colours.size(); ++q) {
-        const CRgb c = m_colours[q];
-        if (q == 0 || !(c == m_colours[q - 1])) glColor3ub(c.r, c.g, c.b);
-        for (int k = 0; k < 4; ++k, v += 3) glVertex3fv(v);
-    }
-    glEnd();
+    glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glEnableClientState(GL_COLOR_ARRAY);
+    DrawColouredArrays(GL_QUADS, m_quads, m_quadRgb);
+    // The outlines are all black: drawn from the vertices alone, in the current colour.
+    glDisableClientState(GL_COLOR_ARRAY);
     glColor3ub(0, 0, 0);
     glLineWidth(1.0f);
-    glBegin(GL_LINES);
-    for (size_t i = 0; i + 2 < m_lines.size(); i += 3) glVertex3fv(&m_lines[i]);
-    glEnd();
+    if (!m_lines.empty()) {
+        glVertexPointer(3, GL_FLOAT, 0, m_lines.data());
+        glDrawArrays(GL_LINES, 0, GLsizei(m_lines.size() / 3));
+    }
+    glPopClientAttrib();
 }
 
 void CFlatLayerBatch::Clear()
 {
-    m_colours.clear();
     m_quads.clear();
+    m_quadRgb.clear();
     m_lines.clear();
 }
 

@@ -52,12 +52,12 @@ public:
     void Add(const CLayerRec& layer, int currentZSeg);
     void Draw() const;
     void Clear();
-    bool Empty() const { return m_colours.empty(); }
+    bool Empty() const { return m_quads.empty(); }
 
 private:
-    std::vector<CRgb> m_colours; // one per quad
-    std::vector<float> m_quads;  // x, y, z per vertex, four vertices per quad
-    std::vector<float> m_lines;  // x, y, z per vertex
+    std::vector<float> m_quads;            // x, y, z per vertex, four vertices per quad
+    std::vector<unsigned char> m_quadRgb;  // r, g, b per vertex
+    std::vector<float> m_lines;            // x, y, z per vertex
 };
 
 // Black bars on the top edge of the column's highest non-empty layer (on the bottom edge of its

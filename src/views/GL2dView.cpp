@@ -119,7 +119,8 @@ void CGL2dView::OnUpdate(int /*hint*/) { InvalidateView(); }
 void CGL2dView::InvalidateView()
 {
     m_infoBox.EraseBox();
-    Refresh(false);
+    // Asked for while this view paints, the paint under way is the redraw.
+    if (!m_bPainting) Refresh(false);
 }
 
 void CGL2dView::RunPendingSetup()
@@ -284,7 +285,12 @@ bool CGL2dView::DrawFrame()
 void CGL2dView::OnPaint(wxPaintEvent&)
 {
     wxPaintDC dc(this);
+    // The first paint after a new or opened document fits the view before it draws: a large
+    // device is then not drawn once unfitted and again fitted.
+    m_bPainting = true;
+    if (m_bSetupPending) RunPendingSetup();
     Render();
+    m_bPainting = false;
 }
 
 void CGL2dView::OnSize(wxSizeEvent& event)

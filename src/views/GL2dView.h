@@ -142,8 +142,9 @@ private:
 
     CTessaronDoc* m_pDoc;
     std::unique_ptr<wxGLContext> m_context;
-    bool m_bSetupPending = true;   // projection and fit after the next paint
+    bool m_bSetupPending = true;   // projection and fit at the next paint
     bool m_bSetupQueued = false;
+    bool m_bPainting = false;      // within OnPaint
     bool m_bGLReady = false;       // context state and textures set up (once per context)
     bool m_bOptionsSaved = false;
     const bool m_bThinLayers = true; // layers thinner than a contact bar are drawn that thick

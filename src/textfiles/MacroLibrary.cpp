@@ -42,13 +42,13 @@ void CMacroLibrary::ReadUserMacros(const std::string& path)
     }
 }
 
-bool CMacroLibrary::MakeUserMacro(CKeywordLine statement)
+bool CMacroLibrary::MakeUserMacro(const CKeywordLine& statement)
 {
     static const MacroKind bulk = {"macro_name", "var_symbol", "var", "$  load_macro name="};
     return MakeMacro(statement, bulk);
 }
 
-bool CMacroLibrary::MakeActiveLayerMacro(CKeywordLine statement)
+bool CMacroLibrary::MakeActiveLayerMacro(const CKeywordLine& statement)
 {
     static const MacroKind active = {"active_macro", "avar_symbol", "avar", "$  get_active_layer  name="};
     return MakeMacro(statement, active);
@@ -57,8 +57,8 @@ bool CMacroLibrary::MakeActiveLayerMacro(CKeywordLine statement)
 // True when the holder's own list or the application's list has a definition of that name.
 bool CMacroLibrary::IsDefined(const std::string& name)
 {
-    CMacroDef found;
-    return m_macroList.Find(name, found) || (m_pAppMacros && m_pAppMacros->Find(name, found));
+    // Asked once per material statement of the file: the definitions are looked at, not copied.
+    return m_macroList.FindDefinition(name) || (m_pAppMacros && m_pAppMacros->FindDefinition(name));
 }
 
 bool CMacroLibrary::MakeMacro(const CKeywordLine& statement, const MacroKind& kind)

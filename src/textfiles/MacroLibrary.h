@@ -29,9 +29,9 @@ public:
     // ReadLayerFile, then a bulk and an active-layer macro for every "layer_mater" statement.
     void ReadUserMacros(const std::string& path);
     // The bulk user macro of a "layer_mater" statement, when no list defines it yet; true when made.
-    bool MakeUserMacro(CKeywordLine statement);
+    bool MakeUserMacro(const CKeywordLine& statement);
     // The active-layer user macro of a "layer_mater" statement, likewise.
-    bool MakeActiveLayerMacro(CKeywordLine statement);
+    bool MakeActiveLayerMacro(const CKeywordLine& statement);
     // Empties the list and adds the two built-in contact macros (old style and free style).
     void AddContactMacro();
 

@@ -70,8 +70,9 @@ CGL2dView::CGL2dView(wxWindow* parent, CTessaronDoc* doc)
       m_settingsTimer(this, kSettingsTimerId),
       m_promptTimer(this, kPromptTimerId)
 {
-    // The legacy (compatibility) profile: the drawing is OpenGL 1.1 immediate mode. The platform
-    // defaults ask for direct rendering; an indirect context is refused by many X servers.
+    // The legacy (compatibility) profile: the drawing is OpenGL 1.1 (immediate mode and client-side
+    // vertex arrays). The platform defaults ask for direct rendering; an indirect context is refused
+    // by many X servers.
     wxGLContextAttrs ctxAttrs;
     ctxAttrs.PlatformDefaults().CompatibilityProfile().EndList();
     m_context = std::make_unique<wxGLContext>(this, nullptr, &ctxAttrs);
@@ -265,6 +266,8 @@ bool CGL2dView::DrawFrame()
 {
     if (!MakeCurrent()) return false;
     SetupOpenGL();
+    // A paint has run the set-up already; a frame drawn outside a paint (a pixel read) leaves the
+    // model as it is and has the set-up run after it.
     if (m_bSetupPending && !m_bSetupQueued) {
         m_bSetupQueued = true;
         CallAfter(&CGL2dView::RunPendingSetup);

@@ -73,7 +73,8 @@ CGL3dView::CGL3dView(wxWindow* parent, CTessaronDoc* doc)
                  wxFULL_REPAINT_ON_RESIZE | wxWANTS_CHARS),
       m_pDoc(doc)
 {
-    // The legacy (compatibility) profile: the drawing is OpenGL 1.1 immediate mode.
+    // The legacy (compatibility) profile: the drawing is OpenGL 1.1 (immediate mode and client-side
+    // vertex arrays).
     wxGLContextAttrs ctxAttrs;
     ctxAttrs.PlatformDefaults().CompatibilityProfile().EndList();
     m_context = std::make_unique<wxGLContext>(this, nullptr, &ctxAttrs);

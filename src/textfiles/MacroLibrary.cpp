@@ -2,6 +2,9 @@
 
 #include "platform/Archive.h"
 #include "platform/StringUtil.h"
+#include "statements/KeywordLineList.h"
+
+#include <string_view>
 
 namespace {
 
@@ -20,26 +23,27 @@ void CMacroLibrary::LoadFromLayerFile(const std::string& path)
         ReadUserMacros(path);
 }
 
-void CMacroLibrary::ReadLayerFile(const std::string& path)
+void CMacroLibrary::ReadUserMacros(const std::string& path)
 {
-    // Emptied before trying: an unreadable file must not bring back the previous file's macros.
-    m_statements.RemoveAll();
     CArchive archive;
     if (!archive.OpenLoad(path))
         return;
-    m_statements.SerializeFlat(archive);
-    archive.Close();
-}
-
-void CMacroLibrary::ReadUserMacros(const std::string& path)
-{
-    ReadLayerFile(path);
-    for (const CKeywordLine& statement : m_statements.m_lines) {
-        if (statement.GetKeyword() != "layer_mater")
+    // The file is read flat (no numbering, no includes). Only material statements make macros, so
+    // only a statement whose text holds the keyword at all is parsed: the rest of a large file is
+    // passed over instead of being parsed and kept a second time beside the document's copy.
+    static constexpr std::string_view kMaterial = "layer_mater";
+    std::string logical, raw;
+    CKeywordLine statement;
+    while (CKeywordLineList::ReadNextStatement(archive, logical, raw)) {
+        if (logical.find(kMaterial) == std::string::npos)
+            continue;
+        statement.ParseAsRead(logical, std::move(raw));
+        if (statement.GetKeyword() != kMaterial)
             continue;
         MakeUserMacro(statement);
         MakeActiveLayerMacro(statement);
     }
+    archive.Close();
 }
 
 bool CMacroLibrary::MakeUserMacro(const CKeywordLine& statement)

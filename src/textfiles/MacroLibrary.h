@@ -8,7 +8,7 @@
 // name when the file is opened. A free-style definition keeps its plain name, an old-style one is
 // known as name + "_old_style".
 
-#include "statements/KeywordLineList.h"
+#include "statements/KeywordLine.h"
 #include "textfiles/MacroList.h"
 
 #include <string>
@@ -23,10 +23,9 @@ public:
 
     // Forgets the derived macros; when the path names a ".layer" file, derives that file's.
     void LoadFromLayerFile(const std::string& path);
-    // Reads the file's statements (flat: no numbering, no includes) into the statement store. The
-    // store is emptied first, so a file that cannot be opened leaves it empty.
-    void ReadLayerFile(const std::string& path);
-    // ReadLayerFile, then a bulk and an active-layer macro for every "layer_mater" statement.
+    // Reads the file flat (no numbering, no includes) and makes a bulk and an active-layer macro
+    // for every "layer_mater" statement, in statement order. A file that cannot be opened makes
+    // none.
     void ReadUserMacros(const std::string& path);
     // The bulk user macro of a "layer_mater" statement, when no list defines it yet; true when made.
     bool MakeUserMacro(const CKeywordLine& statement);
@@ -36,7 +35,6 @@ public:
     void AddContactMacro();
 
     CMacroList& GetMacroList() { return m_macroList; }
-    const CKeywordLineList& GetStatements() const { return m_statements; }
 
 private:
     struct MacroKind {
@@ -49,7 +47,6 @@ private:
     bool IsDefined(const std::string& name);
 
     CMacroList m_macroList;
-    CKeywordLineList m_statements;
     CMacroList* m_pAppMacros = nullptr;
 };
 

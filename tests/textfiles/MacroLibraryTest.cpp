@@ -111,6 +111,8 @@ TEST(MacroLibrary, MacrosOfALayerFile)
     CMacroLibrary library;
     library.SetApplicationMacros(&app);
     library.LoadFromLayerFile(kFixtures + "user_macros.layer");
+    // The statements at the end that only mention "layer_mater" (in a comment, in capitals, in a
+    // longer keyword, as a value) make none.
     EXPECT_EQ(Names(library.GetMacroList()),
               (std::vector<std::string>{"myalloy", "mywell", "void_old_style"}));
     CMacroDef def;
@@ -127,7 +129,6 @@ TEST(MacroLibrary, MacrosOfALayerFile)
     ASSERT_EQ(library.GetMacroList().GetCount(), 3);
     library.LoadFromLayerFile(kFixtures + "missing.layer");
     EXPECT_EQ(library.GetMacroList().GetCount(), 0);
-    EXPECT_EQ(library.GetStatements().GetCount(), 0);
 }
 
 TEST(MacroLibrary, BuiltInContactMacros)

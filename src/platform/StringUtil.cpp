@@ -82,11 +82,11 @@ bool EqualsNoCase(const std::string& a, const std::string& b)
     return true;
 }
 
-bool StartsWith(const std::string& text, const std::string& prefix) { return text.compare(0, prefix.size(), prefix) == 0; }
+bool StartsWith(std::string_view text, std::string_view prefix) { return text.substr(0, prefix.size()) == prefix; }
 
-bool EndsWith(const std::string& text, const std::string& suffix)
+bool EndsWith(std::string_view text, std::string_view suffix)
 {
-    return text.size() >= suffix.size() && text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
+    return text.size() >= suffix.size() && text.substr(text.size() - suffix.size()) == suffix;
 }
 
-bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+bool Contains(std::string_view text, std::string_view part) { return text.find(part) != std::string_view::npos; }

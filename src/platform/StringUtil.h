@@ -28,6 +28,7 @@ bool EqualsNoCase(const std::string& a, const std::string& b);
 // <0, 0, >0 like strcmp, ignoring the case of ASCII letters.
 int CompareNoCase(const std::string& a, const std::string& b);
 
-bool StartsWith(const std::string& text, const std::string& prefix);
-bool EndsWith(const std::string& text, const std::string& suffix);
-bool Contains(const std::string& text, const std::string& part);
+// Views, so that a text literal compared with is not first made into a string.
+bool StartsWith(std::string_view text, std::string_view prefix);
+bool EndsWith(std::string_view text, std::string_view suffix);
+bool Contains(std::string_view text, std::string_view part);

@@ -68,6 +68,27 @@ std::size_t ColourBucket(const CLayerRec& layer)
 
 }  // namespace
 
+// The earlier layers a layer is compared with: z-segments up to its own and in each the columns up
+// to its column's index; in its very column only the rows below, in the others the rows below its
+// column's row count. Inline: the walk asks for every layer.
+inline bool CLayerColourWalk::FindEarlierPair(const std::vector<CZSegment>& zsegs,
+                                              const std::vector<LayerPlace>& bucket, const CLayerRec& layer, int s,
+                                              int c, int rows, int& colour, int& pattern) const
+{
+    for (auto it = bucket.rbegin(); it != bucket.rend(); ++it) {
+        const bool ownColumn = it->zseg == s && it->column == c;
+        if (!ownColumn && (it->column > c || it->row >= rows))
+            continue;
+        const CLayerRec& candidate = zsegs[static_cast<std::size_t>(it->zseg)].GetColumn(it->column).GetLayer(it->row);
+        if (IsIdenticalForColours(candidate, layer)) {
+            colour = candidate.m_nColour;
+            pattern = candidate.m_nPattern;
+            return true;
+        }
+    }
+    return false;
+}
+
 void CLayerColourWalk::WalkZsegment(std::vector<CZSegment>& zsegs, int s)
 {
     CZSegment& segment = zsegs[static_cast<std::size_t>(s)];
@@ -96,22 +117,3 @@ void CLayerColourWalk::WalkZsegment(std::vector<CZSegment>& zsegs, int s)
     }
 }
 
-// The earlier layers a layer is compared with: z-segments up to its own and in each the columns up
-// to its column's index; in its very column only the rows below, in the others the rows below its
-// column's row count.
-bool CLayerColourWalk::FindEarlierPair(const std::vector<CZSegment>& zsegs, const std::vector<LayerPlace>& bucket,
-                                       const CLayerRec& layer, int s, int c, int rows, int& colour, int& pattern) const
-{
-    for (auto it = bucket.rbegin(); it != bucket.rend(); ++it) {
-        const bool ownColumn = it->zseg == s && it->column == c;
-        if (!ownColumn && (it->column > c || it->row >= rows))
-            continue;
-        const CLayerRec& candidate = zsegs[static_cast<std::size_t>(it->zseg)].GetColumn(it->column).GetLayer(it->row);
-        if (IsIdenticalForColours(candidate, layer)) {
-            colour = candidate.m_nColour;
-            pattern = candidate.m_nPattern;
-            return true;
-        }
-    }
-    return false;
-}

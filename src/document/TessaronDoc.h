@@ -609,6 +609,8 @@ private:
     // Stores every layer's indices and adds its edge flags, or with `exact` sets them to exactly
     // the flags that hold.
     void StampLayers(bool exact);
+    // The same for the layers of z-segment z alone, `last` being the last z-segment's index.
+    void StampZsegment(int z, int last, bool exact);
     // The z-segments in use that the document holds: g_nZSegCount, but never more than it has.
     int GetZSegmentsInUse() const;
     bool IsZSegmentInUse(int zseg) const { return zseg >= 0 && zseg < GetZSegmentsInUse(); }

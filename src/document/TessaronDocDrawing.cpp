@@ -28,25 +28,28 @@ std::uint16_t CTessaronDoc::ExposedEdgeFlags(const CZSegment& segment, int z, in
 void CTessaronDoc::StampLayers(bool exact)
 {
     const int inUse = GetZSegmentsInUse();
-    for (int z = 0; z < inUse; ++z) {
-        CZSegment& segment = m_ZSegments[z];
-        for (int c = 0; c < segment.GetColumnCount(); ++c) {
-            // Read first and written only where a stamp changes: a column an undo snapshot shares
-            // is copied only when it must be.
-            const int rows = segment.GetColumn(c).GetLayersInUse();
-            for (int r = 0; r < rows; ++r) {
-                const CLayerRec& stamped = segment.GetColumn(c).GetLayer(r);
-                const std::uint16_t flags = ExposedEdgeFlags(segment, z, c, r, g_nZSegCount - 1);
-                const std::uint16_t edges = exact ? flags : std::uint16_t(stamped.m_wEdgeFlags | flags);
-                if (stamped.m_nZSeg == z && stamped.m_nColumn == c && stamped.m_nRow == r &&
-                    stamped.m_wEdgeFlags == edges)
-                    continue;
-                CLayerRec& layer = segment.Column(c).Layer(r);
-                layer.m_nZSeg = z;
-                layer.m_nColumn = c;
-                layer.m_nRow = r;
-                layer.m_wEdgeFlags = edges;
-            }
+    for (int z = 0; z < inUse; ++z)
+        StampZsegment(z, g_nZSegCount - 1, exact);
+}
+
+void CTessaronDoc::StampZsegment(int z, int last, bool exact)
+{
+    CZSegment& segment = m_ZSegments[static_cast<std::size_t>(z)];
+    for (int c = 0; c < segment.GetColumnCount(); ++c) {
+        // Read first and written only where a stamp changes: a column an undo snapshot shares is
+        // copied only when it must be.
+        const int rows = segment.GetColumn(c).GetLayersInUse();
+        for (int r = 0; r < rows; ++r) {
+            const CLayerRec& stamped = segment.GetColumn(c).GetLayer(r);
+            const std::uint16_t flags = ExposedEdgeFlags(segment, z, c, r, last);
+            const std::uint16_t edges = exact ? flags : std::uint16_t(stamped.m_wEdgeFlags | flags);
+            if (stamped.m_nZSeg == z && stamped.m_nColumn == c && stamped.m_nRow == r && stamped.m_wEdgeFlags == edges)
+                continue;
+            CLayerRec& layer = segment.Column(c).Layer(r);
+            layer.m_nZSeg = z;
+            layer.m_nColumn = c;
+            layer.m_nRow = r;
+            layer.m_wEdgeFlags = edges;
         }
     }
 }

@@ -10,6 +10,7 @@
 
 #include "document/DeckSaveRollback.h"
 #include "document/InterruptedSaves.h"
+#include "document/LayerColourWalk.h"
 #include "document/UnnamedCompanions.h"
 #include "platform/FileTransaction.h"
 #include "platform/Path.h"
@@ -17,10 +18,22 @@
 #include "platform/UserPrompts.h"
 #include "textfiles/SolFile.h"
 
+#include <cstring>
+
 namespace {
 
 const char kFaceNumError[] = "face num is error!";
 const char kCantCreate[] = "Can't create file!";
+
+// The colour usage as it stood before a read, put back when the read fails.
+class CColourUsageCopy {
+public:
+    CColourUsageCopy() { std::memcpy(m_cells, g_ColourUsage, sizeof m_cells); }
+    void Restore() const { std::memcpy(g_ColourUsage, m_cells, sizeof m_cells); }
+
+private:
+    int m_cells[23][23];
+};
 
 }  // namespace
 
@@ -55,10 +68,22 @@ bool CTessaronDoc::OpenSolFile(const std::string& pathGiven, int simulator)
     // The deck is read for the simulator it was written for.
     if (simulator >= 0)
         deck.productCode = simulator;
+    // Each z-segment's layers get their colour pairs, are counted in the colour usage and get
+    // their indices and edge flags as soon as its file is read: the pairs and stamps are those
+    // passes over the whole device give, but a deck of many z-segments is far larger than the
+    // cache, and a pass afterwards would fetch every layer record back from memory.
+    CLayerColourWalk colours;
+    const CColourUsageCopy usage;
+    deck.segmentRead = [&](int i) {
+        colours.WalkZsegment(m_ZSegments, i);
+        CountZsegmentColours(i, 1);
+        StampZsegment(i, deck.settings.zsegCount - 1, true);
+    };
     CSolFile reader;
     reader.SetDocument(&deck);
     if (!reader.ReadSolFile(path)) {
-        // The records hold part of the deck: nothing of it may stay.
+        // The records hold part of the deck: nothing of it may stay, nor in the colour usage.
+        usage.Restore();
         m_ZSegments.clear();
         OnNewDocument();
         return false;
@@ -71,11 +96,9 @@ bool CTessaronDoc::OpenSolFile(const std::string& pathGiven, int simulator)
     BuildSegInfoList();
     for (int i = 0; i < m_SegInfoList.GetCount(); ++i)
         m_SegInfoList.GetAt(i)->m_nNamed = 1;
-    RenumberContacts();
-    RecountLayerColours();
     SetSelection(-1, -1, -1);
     MarkLayerFileIndexesStale();
-    UpdateAllViews(1);
+    // The views are updated by the open once the document has its path.
     return true;
 }
 

@@ -21,29 +21,39 @@ enum : std::uint16_t {
     EDGE_BOTTOM_LAYER = 0x20,
 };
 
+// The members are laid out for the passes over every layer of a large device, which is far larger
+// than the cache: the indices, edge flags and colour pair that the drawing update and the colour
+// passes read come first, the members a dropped layer must visit (strings, shared values, labels)
+// next to them, and the plain numbers last.
 class CLayerRec {
 public:
     int m_nColumn = 0;           // column within its z-segment, from 0
     int m_nRow = 0;              // row (layer slot) within the column, from 0
     int m_nZSeg = 0;             // z-segment, from 0
+    std::uint16_t m_wEdgeFlags = 0;  // EDGE_* bits
+    int m_nColour = 0;           // display colour 0..22
+    int m_nPattern = 2;          // texture index
+    int m_nMaterialTag = 0;      // material number of the automatic mesh counts
+    CLayerMaterial m_Material;
+    CLayerDoping m_Doping;
+    CCopyOnWrite<CVcselSection> m_Vcsel;
+    std::string m_strSheetText;  // stored by the property sheet when accepted
+    CCopyOnWrite<CKeywordLine> m_VcselStatement;  // the layer's "vcsel_section" statement as read
+    std::string m_strComment;    // written as comment lines ahead of the row (first column's layer)
+    CCopyOnWrite<CGratingComposRec> m_Grating;
+    std::string m_strMaterialComment;  // "$" line read before the layer's "layer_mater" statement
+    std::vector<CLabelRec> m_Labels;   // "layer_position" labels
     CMeshSettings m_Mesh;        // vertical mesh
     float m_fHeight = 0.0f;      // thickness "d"
     float m_fWidth = 0.0f;       // width of a rectangular layer
     float m_fUpperWidth = 0.0f;  // top edge
     float m_fLowerWidth = 0.0f;  // bottom edge; differing widths make a trapezoid
     float m_fSpare[2] = {0.0f, 0.0f};  // carried by copies and splits
-    CCopyOnWrite<CVcselSection> m_Vcsel;
-    int m_nColour = 0;           // display colour 0..22
-    int m_nPattern = 2;          // texture index
-    int m_nMaterialTag = 0;      // material number of the automatic mesh counts
-    CLayerMaterial m_Material;
-    CLayerDoping m_Doping;
     int m_nSpare[8] = {100, 100, 200, 200, 0, 0, 0, 0};  // carried by copies and splits
     CPoint3f m_A;                // top-left corner of the outline
     CPoint3f m_B;                // bottom-right
     CPoint3f m_C;                // bottom-left
     CPoint3f m_D;                // top-right
-    std::uint16_t m_wEdgeFlags = 0;  // EDGE_* bits
     int m_nVcselFlag = 0;        // non-zero: the layer belongs to a VCSEL section
     float m_fZFrom = 0.0f;       // z range in the 3-D drawing
     float m_fZTo = 0.0f;
@@ -51,14 +61,8 @@ public:
     int m_nSelected = 0;         // drawn dark grey
     int m_nRed = 0;              // drawn red: drop target of a layer drag
     int m_nWhite = 0;            // drawn white
-    std::string m_strSheetText;  // stored by the property sheet when accepted
-    CCopyOnWrite<CKeywordLine> m_VcselStatement;  // the layer's "vcsel_section" statement as read
-    std::string m_strComment;    // written as comment lines ahead of the row (first column's layer)
-    CCopyOnWrite<CGratingComposRec> m_Grating;
     int m_nSolveWave = 1;        // "solve_wave": 1 yes, 0 no
     int m_nEmbedded = 0;         // "embedded_structure"
-    std::string m_strMaterialComment;  // "$" line read before the layer's "layer_mater" statement
-    std::vector<CLabelRec> m_Labels;   // "layer_position" labels
 
     CLayerRec() = default;
     CLayerRec(const CLayerRec&) = default;

@@ -5,6 +5,7 @@
 // for, and the deck settings. The document builds one for each read or write; the handler changes
 // nothing process-wide, so the document applies the settings a read found only when it succeeded.
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -30,4 +31,9 @@ struct CSolDocument {
     CMacroList& macros;                        // the application's macro list
     int productCode;                           // 1 the corvex simulator, 2 the lumivo simulator
     CDeckSettings settings;                    // what the writers follow and a read fills in
+    // Told the index of each z-segment as soon as its ".layer" file has been read, while its
+    // records are still in the cache: the document does its per-layer work on them there rather
+    // than in passes over every z-segment of a large deck afterwards. The read changes nothing
+    // of a z-segment after this.
+    std::function<void(int)> segmentRead = nullptr;
 };

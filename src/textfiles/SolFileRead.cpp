@@ -83,9 +83,12 @@ int CSolFile::ReadSolFile(const std::string& path)
     if (!CheckZStructure() || !SetupZSegments(path))
         return 0;
     ReadLoadMeshStatements(PathFolder(path));
-    for (int i = 0; i < ZSegmentsInUse(); ++i)
+    for (int i = 0; i < ZSegmentsInUse(); ++i) {
         if (!ReadSegmentLayerFile(i))
             return 0;
+        if (m_pDoc->segmentRead)
+            m_pDoc->segmentRead(i);
+    }
 
     // The deck's statements again, in place of the last ".layer" file's.
     if (!ReadDeckFile(path, m_pDoc->lines)) {

@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -18,7 +20,97 @@ protected:
     SolDeckHarness files;  // stages the fixture decks
 };
 
+// What the colour and drawing passes give a layer: its pair, its indices and its edge flags.
+struct LayerStamp {
+    int colour, pattern, zseg, column, row, edges;
+    bool operator==(const LayerStamp& o) const
+    {
+        return colour == o.colour && pattern == o.pattern && zseg == o.zseg && column == o.column && row == o.row &&
+               edges == o.edges;
+    }
+};
+
+void PrintTo(const LayerStamp& s, std::ostream* os)
+{
+    *os << "pair " << s.colour << "/" << s.pattern << " at " << s.zseg << "," << s.column << "," << s.row
+        << " edges " << s.edges;
+}
+
+std::vector<LayerStamp> LayerStamps(const CTessaronDoc& doc)
+{
+    std::vector<LayerStamp> stamps;
+    for (int z = 0; z < g_nZSegCount; ++z)
+        for (const CColumnRec& column : doc.m_ZSegments[static_cast<std::size_t>(z)].GetColumns())
+            for (const CLayerRec& l : column.GetLayers())
+                stamps.push_back({l.m_nColour, l.m_nPattern, l.m_nZSeg, l.m_nColumn, l.m_nRow, l.m_wEdgeFlags});
+    return stamps;
+}
+
+using ColourUsage = std::vector<int>;
+
+ColourUsage CurrentColourUsage()
+{
+    return ColourUsage(&g_ColourUsage[0][0], &g_ColourUsage[0][0] + sizeof g_ColourUsage / sizeof(int));
+}
+
 }  // namespace
+
+// The pairs, indices and edge flags a deck's layers get as each z-segment is read are those the
+// passes over the whole device give, and each layer is counted once in the colour usage. The
+// deck's z-segments share kinds of layer (the third repeats the first) and have columns of
+// different heights.
+TEST_F(DocumentSolFile, ADecksLayersGetThePairsAndEdgesOfPassesOverTheWholeDevice)
+{
+    prompts.AllowUnscripted();
+    const std::vector<std::vector<std::vector<std::string>>> device = {
+        {{"gaas", "algaas", "gaas"}, {"algaas", "gaas"}},
+        {{"inp", "gaas"}, {"gaas", "algaas", "inp", "gaas"}, {"algaas"}},
+        {{"gaas", "algaas", "gaas"}, {"algaas", "gaas"}},
+    };
+    std::string deck = "begin\r\n3d_solution_method 3d_flow=no\r\n";
+    std::string meshes;
+    for (std::size_t z = 0; z < device.size(); ++z) {
+        UseZSegments(1);
+        for (const std::vector<std::string>& bulks : device[z]) {
+            CColumnRec& column = AddColumn(0, {});
+            for (const std::string& bulk : bulks)
+                column.AppendLayer(MakeLayer(bulk));
+        }
+        const std::string name = "seg" + std::to_string(z + 1);
+        ASSERT_TRUE(doc().SaveCurrentZsegmentLayerFile(files.folder.File(name + ".layer")));
+        const std::string number = std::to_string(z + 1);
+        deck += "z_structure zseg_num=" + number + " uniform_zseg_from=" + std::to_string(10 * z) +
+                " uniform_zseg_to=" + std::to_string(10 * z + 10) + "\r\n";
+        meshes += "load_mesh mesh_inf=" + name + ".msh zseg_num=" + number + "\r\n";
+    }
+    const std::string path = files.folder.Write("device.sol", deck + meshes + "end\r\n");
+    ASSERT_TRUE(doc().OnNewDocument());
+    const ColourUsage before = CurrentColourUsage();
+
+    ASSERT_TRUE(doc().OnOpenDocument(path));
+    ASSERT_EQ(g_nZSegCount, 3);
+    const std::vector<LayerStamp> opened = LayerStamps(doc());
+    ASSERT_EQ(opened.size(), 24u);  // rows are padded with void layers across each z-segment
+    ColourUsage counted = before;
+    for (const LayerStamp& s : opened)
+        ++counted[static_cast<std::size_t>(s.colour * 23 + s.pattern)];
+    EXPECT_EQ(CurrentColourUsage(), counted) << "every layer is counted once";
+
+    // The passes over the whole device, from records that hold none of it.
+    for (int z = 0; z < 3; ++z)
+        for (int c = 0; c < Seg(z).GetColumnCount(); ++c)
+            for (int r = 0; r < Seg(z).GetColumn(c).GetLayersInUse(); ++r) {
+                CLayerRec& layer = LayerAt(z, c, r);
+                layer.m_nColour = layer.m_nPattern = layer.m_nZSeg = layer.m_nColumn = layer.m_nRow = -1;
+                layer.m_wEdgeFlags = 0;
+            }
+    doc().AssignLayerColours();
+    doc().RefreshLayerEdges();
+    EXPECT_EQ(LayerStamps(doc()), opened);
+    // The third z-segment's first layer is of the first one's kind.
+    EXPECT_EQ(opened[18].colour, opened[0].colour);
+    EXPECT_EQ(opened[18].pattern, opened[0].pattern);
+}
 
 TEST_F(DocumentSolFile, OpeningACorvexDeckMakesEveryZSegmentAndTakesItsSettings)
 {
@@ -131,7 +223,8 @@ TEST_F(DocumentSolFile, ARefusedDeckLeavesTheOpenDeckAndTheSettingsAsTheyWere)
 }
 
 // A deck refused after some of its z-segments were read (the second z-segment's file is missing)
-// leaves nothing of them behind: the open deck is as it was, z-segments, files and material sets.
+// leaves nothing of them behind: the open deck is as it was, z-segments, files, material sets and
+// the colour usage.
 TEST_F(DocumentSolFile, ADeckRefusedPartWayLeavesNoZSegmentBehind)
 {
     const std::string good = files.Stage("lumivo_len", "taper.sol");
@@ -141,7 +234,9 @@ TEST_F(DocumentSolFile, ADeckRefusedPartWayLeavesNoZSegmentBehind)
     ASSERT_TRUE(DeleteFilePath(files.folder.File("ridge2.layer")));
 
     prompts.AllowUnscripted();
+    const ColourUsage usage = CurrentColourUsage();
     EXPECT_FALSE(doc().OnOpenDocument(path));
+    EXPECT_EQ(CurrentColourUsage(), usage);
     EXPECT_NE(std::find(prompts.Texts().begin(), prompts.Texts().end(),
                         "Can't find correct layer file!\n" + files.folder.File("ridge2.layer")),
               prompts.Texts().end())
@@ -153,6 +248,18 @@ TEST_F(DocumentSolFile, ADeckRefusedPartWayLeavesNoZSegmentBehind)
     EXPECT_EQ(doc().m_MaterialSets.size(), 3u);
     EXPECT_EQ(doc().m_SegInfoList.GetCount(), 3);
     EXPECT_EQ(doc().GetDocFileName(), good);
+}
+
+// The deck read itself (without the open around it, which sets the whole document aside) counts
+// nothing of a deck it refuses part way: the first z-segment read is not left in the colour usage.
+TEST_F(DocumentSolFile, ADeckReadRefusedPartWayCountsNoColours)
+{
+    const std::string path = files.Stage("corvex_pos", "ridge.sol");
+    ASSERT_TRUE(DeleteFilePath(files.folder.File("ridge2.layer")));
+    prompts.AllowUnscripted();
+    const ColourUsage usage = CurrentColourUsage();
+    EXPECT_FALSE(doc().OpenSolFile(path));
+    EXPECT_EQ(CurrentColourUsage(), usage);
 }
 
 TEST_F(DocumentSolFile, ADeckReadForTheOtherSimulatorIsWarnedAndStillOpens)

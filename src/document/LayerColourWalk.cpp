@@ -1,5 +1,7 @@
 #include "document/LayerColourWalk.h"
 
+#include "platform/StringUtil.h"
+
 #include <cstdint>
 #include <cstring>
 #include <functional>
@@ -8,11 +10,6 @@
 namespace {
 
 constexpr int kColours = 23;  // the pairs handed out run over 23 colours and patterns
-
-bool StartsWith(const std::string& text, const char* prefix)
-{
-    return text.compare(0, std::char_traits<char>::length(prefix), prefix) == 0;
-}
 
 // Identical for the colour pass: contact macros match each other whatever follows "contact";
 // every number exactly equal; the grading direction does not count.

@@ -8,6 +8,7 @@
 
 #include "document/TessaronDoc.h"
 
+#include "document/ColourUsageCopy.h"
 #include "document/DeckSaveRollback.h"
 #include "document/InterruptedSaves.h"
 #include "document/LayerColourWalk.h"
@@ -18,22 +19,10 @@
 #include "platform/UserPrompts.h"
 #include "textfiles/SolFile.h"
 
-#include <cstring>
-
 namespace {
 
 const char kFaceNumError[] = "face num is error!";
 const char kCantCreate[] = "Can't create file!";
-
-// The colour usage as it stood before a read, put back when the read fails.
-class CColourUsageCopy {
-public:
-    CColourUsageCopy() { std::memcpy(m_cells, g_ColourUsage, sizeof m_cells); }
-    void Restore() const { std::memcpy(g_ColourUsage, m_cells, sizeof m_cells); }
-
-private:
-    int m_cells[23][23];
-};
 
 }  // namespace
 

@@ -5,6 +5,7 @@
 
 #include "document/TessaronDoc.h"
 
+#include "document/ColourUsageCopy.h"
 #include "platform/AppServices.h"
 #include "platform/SheetRunner.h"
 #include "platform/UserPrompts.h"
@@ -18,16 +19,6 @@ const char kPositionTooSmall[] = "Your input value must be bigger \nthan the pre
 // The column template of a copied z-segment: at least this many column slots.
 const int kTemplateColumnSlots = 20;
 const double kPositionTolerance = 1e-6;
-
-// The colour usage as it was when a command started, put back when its sheet is cancelled.
-class CColourUsageCopy {
-public:
-    CColourUsageCopy() { std::memcpy(m_cells, g_ColourUsage, sizeof m_cells); }
-    void Restore() const { std::memcpy(g_ColourUsage, m_cells, sizeof m_cells); }
-
-private:
-    int m_cells[23][23];
-};
 
 }  // namespace
 

@@ -7,7 +7,7 @@ void ToVoidMacroName(std::string& name)
     if (name.size() <= 1)
         return;
     if (StartsWith(name, "void") && !StartsWith(name, "void macro"))
-        name = "void macro" + name.substr(4);
+        name.replace(0, 4, "void macro");
 }
 
 void FromVoidMacroName(std::string& name)
@@ -15,7 +15,7 @@ void FromVoidMacroName(std::string& name)
     if (name.size() <= 1)
         return;
     if (StartsWith(name, "void macro"))
-        name = "void" + name.substr(10);
+        name.replace(0, 10, "void");
 }
 
 bool IsVoidMacroName(const std::string& name)

@@ -109,12 +109,11 @@ bool HasEndAfterBegin(const CKeywordLineList& lines)
 
 }  // namespace
 
-bool CLayerStatementReader::IsReadableStructure(const CKeywordLineList& lines)
+bool CLayerStatementReader::IsReadableStructure(const CKeywordLineList& lines, const std::vector<int>& materials)
 {
     const int columns = lines.CountColumnLines();
     const int rows = lines.CountLayerLines();
     if (columns > kMaxColumns || rows > kMaxRows) return false;
-    const std::vector<int> materials = lines.CountMacroLinesOfColumns(columns);
     const std::vector<int> bottoms = CountColumnContacts(lines, "bottom_contact", columns);
     const std::vector<int> tops = CountColumnContacts(lines, "top_contact", columns);
     for (std::size_t k = 0; k < static_cast<std::size_t>(std::max(columns, 0)); ++k) {
@@ -133,7 +132,8 @@ int CLayerStatementReader::ReadLayerStatements(int nZSeg)
         z.SetColumnCount(0);
         return 0;
     }
-    if (!IsReadableStructure(m_ctx.lines)) return 0;
+    m_columnMaterials = m_ctx.lines.CountMacroLinesOfColumns(columns);
+    if (!IsReadableStructure(m_ctx.lines, m_columnMaterials)) return 0;
 
     ReadContactMacroLines(m_ctx.lines);
     if (m_ctx.copyLines && m_ctx.copyLines != &m_ctx.lines) ReadContactMacroLines(*m_ctx.copyLines);
@@ -160,7 +160,6 @@ int CLayerStatementReader::ReadLayerStatements(int nZSeg)
         if (keyword == "top_contact") m_contactLines[1].push_back(i);
     }
 
-    m_columnMaterials = m_ctx.lines.CountMacroLinesOfColumns(columns);
     for (int k = 0; k < columns; ++k) ReadColumn(nZSeg, k, rows);
 
     // Rows beyond a column's layers in use are read like the others into this record and dropped.

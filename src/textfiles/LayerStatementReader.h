@@ -32,8 +32,9 @@ public:
     // edit block's width flags so; the reader changes nothing outside the records).
     bool HasReadUpperWidth() const { return m_bUpperWidthRead; }
 
-    // True when the statements fit the records and are complete.
-    static bool IsReadableStructure(const CKeywordLineList& lines);
+    // True when the statements fit the records and are complete; materials holds the named
+    // "layer_mater" statements of each column (CountMacroLinesOfColumns), which the reader needs too.
+    static bool IsReadableStructure(const CKeywordLineList& lines, const std::vector<int>& materials);
 
     // Puts the six variables of a macro, read in file order, into the order of the macro's
     // definition by the statement's symbol parameters ("var_symbol%d" for the bulk macro,

@@ -47,6 +47,9 @@ int main(int argc, char** argv)
     }
     fs::remove_all(folder);
 
-    PrintStartFigures(f, kRounds, "");
+    // A process that only opens the file has almost nothing to do for the small example, so the
+    // time ratio is far from the program's: the start-up goals are the program's own
+    // (bench_start_up_window). The memory figure is the document's share of the program's peak.
+    PrintStartFigures(f, kRounds, "document only: ", "(the goals are the program's: bench_start_up_window)");
     return 0;
 }

@@ -111,6 +111,6 @@ int main(int argc, char** argv)
     }
     fs::remove_all(folder);
 
-    PrintStartFigures(f, kRounds, "the program with its window: ");
+    PrintStartFigures(f, kRounds, "the program with its window: ", "(goals: at most 1.2 x and small + 20 MB)");
     return 0;
 }

@@ -169,7 +169,9 @@ Figures Measure(Size size, int rounds)
             if (!doc.OnSaveDocument(savedAs)) std::fprintf(stderr, "Save As failed\n");
         }));
         keep(editedSave, TimeMs([&] {
-            CLayerRec& layer = doc.m_ZSegments[0].Column(round % size.columns).Layer(round % size.layers);
+            // A row's thickness is written from its first column (the others follow it), so the
+            // edit is made there: an edit the file does not show would save the last save's bytes.
+            CLayerRec& layer = doc.m_ZSegments[0].Column(0).Layer(round % size.layers);
             layer.m_fHeight += 0.001f;
             doc.UpdateAllViews(0);
             if (!doc.OnSaveDocument(savedAs)) std::fprintf(stderr, "save failed\n");

@@ -66,6 +66,7 @@ void CTessaronDoc::DeleteContents()
     }
     m_VcselSections.clear();
     m_MergeMemos.clear();
+    m_BuiltLayerTexts.clear();
     g_nClipboardZSeg = 0;
     CDocumentBase::DeleteContents();
 }

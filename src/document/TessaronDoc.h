@@ -41,6 +41,7 @@
 // (AutoMeshCounts.h), CToolRunner (the mesher tools) and CSetAsideDocument (the open document kept
 // while File Open reads another file).
 
+#include "document/BuiltLayerText.h"
 #include "document/UndoHistory.h"
 #include "model/MaterialSet.h"
 #include "model/ProcessState.h"
@@ -114,6 +115,9 @@ public:
     // What the last ".layer" write of each z-segment merged, by z-segment index, so that the next
     // write merges only what changed (never part of an undo snapshot: it answers only equal inputs).
     std::vector<CMergeMemo> m_MergeMemos;
+    // What the last ".layer" write of each z-segment was built from and wrote, by z-segment index:
+    // a write from the same inputs writes the same bytes again (never part of an undo snapshot).
+    std::vector<CBuiltLayerText> m_BuiltLayerTexts;
     CSegInfoList m_SegInfoList;
     unsigned char m_bHasSelection = 0;    // some layer is selected
     std::vector<CZSegment> m_ZSegments;   // g_nZSegCount of them in use, from the front

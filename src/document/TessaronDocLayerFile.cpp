@@ -124,7 +124,7 @@ bool CTessaronDoc::BuildZsegmentLayerText(int n, const std::string& path, std::s
     CLayerFileContext context = LayerFileContext(nullptr, g_nZSegCount);
     CLayerStatementWriter(context).WriteLayerStatements(n);
 
-    CKeywordLineList old;
+    CSharedKeywordLines oldLines;
     CLoadContext loaded;
     if (n < static_cast<int>(m_MaterialSets.size())) {
         // The included files are copied from the folder of this z-segment's own file, not from
@@ -132,8 +132,24 @@ bool CTessaronDoc::BuildZsegmentLayerText(int n, const std::string& path, std::s
         const CMaterialSet& set = m_MaterialSets[static_cast<std::size_t>(n)];
         loaded.m_Includes = set.m_Includes;
         loaded.m_strIncludeFolder = set.m_strIncludeFolder;
-        old = *set.m_Lines;  // the merge works on a copy of its own
+        oldLines = set.m_Lines;
     }
+    if (static_cast<int>(m_BuiltLayerTexts.size()) <= n)
+        m_BuiltLayerTexts.resize(static_cast<std::size_t>(n) + 1);
+    CBuiltLayerText& built = m_BuiltLayerTexts[static_cast<std::size_t>(n)];
+    // With included files the merge also depends on the folders and the files there, which a save
+    // may have to copy: such a z-segment is merged every time.
+    const bool reusable = loaded.m_Includes.empty();
+    std::string freshImage;
+    const std::uint64_t macroGeneration = GetMacroList().GetGeneration();
+    if (reusable) {
+        freshImage = CBuiltLayerText::FreshImage(*m_LayerLines);
+        if (built.Answers(oldLines, macroGeneration, freshImage)) {
+            bytes = built.Bytes();
+            return true;
+        }
+    }
+
     CKeywordLineList result;
     CLayerFileUpdater updater;
     updater.SetPath(path);
@@ -142,8 +158,12 @@ bool CTessaronDoc::BuildZsegmentLayerText(int n, const std::string& path, std::s
     if (static_cast<int>(m_MergeMemos.size()) <= n)
         m_MergeMemos.resize(static_cast<std::size_t>(n) + 1);
     updater.SetMergeMemo(&m_MergeMemos[static_cast<std::size_t>(n)]);
-    updater.Update(std::move(old), m_LayerLines.Mutable(), result);
+    updater.Update(*oldLines, m_LayerLines.Mutable(), result);  // the merge works on a copy of its own
     bytes = result.StoreRawText();
+    if (reusable)
+        built.Remember(oldLines, macroGeneration, std::move(freshImage), bytes);
+    else
+        built.Forget();
     return true;
 }
 

@@ -7,6 +7,7 @@
 #include "platform/UserPrompts.h"
 #include "statements/KeywordLineList.h"
 
+#include <atomic>
 #include <sstream>
 
 namespace {
@@ -22,7 +23,12 @@ std::vector<std::string> SplitWords(const std::string& line)
     return out;
 }
 
+// The last generation handed out, over every library of the process.
+std::atomic<std::uint64_t> g_lastGeneration{0};
+
 }  // namespace
+
+void CMacroLib::MarkChanged() { m_nGeneration = ++g_lastGeneration; }
 
 void CMacroLib::Load()
 {
@@ -170,6 +176,7 @@ void CMacroLib::ParseMacroText(const std::string& usage, const std::string& comm
     def.SetComment(comment);
     def.Normalize();
     m_defs.push_back(def);
+    MarkChanged();
 }
 
 void CMacroLib::AddParamName(std::string name, std::vector<std::string>& names, bool freeStyle)

@@ -7,6 +7,7 @@
 
 class CArchive;
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -20,7 +21,15 @@ public:
 
     int GetCount() const { return static_cast<int>(m_defs.size()); }
     const CMacroDef& GetDef(int i) const { return m_defs[i]; }
-    void RemoveAll() { m_defs.clear(); }
+    void RemoveAll()
+    {
+        m_defs.clear();
+        MarkChanged();
+    }
+    // A number that every change of the definitions replaces with one no library has had before:
+    // two libraries with the same number hold the same definitions (a copy keeps the number of
+    // what it copied). A save that depends on the definitions asks it to know whether they changed.
+    std::uint64_t GetGeneration() const { return m_nGeneration; }
 
     // Reads the file at the path; when it is missing, offers to search for it.
     void Load();
@@ -39,10 +48,15 @@ public:
     static bool IsCommentFrameLine(const std::string& line);
 
 protected:
+    // To be called after every change of m_defs.
+    void MarkChanged();
+
     std::string m_strPath;
     std::vector<CMacroDef> m_defs;
 
 private:
+    std::uint64_t m_nGeneration = 0;  // 0: the empty library as constructed
+
     bool OfferSearchFor();
     static bool ReadCommentBlock(CArchive& archive, std::string& line, std::string& comment);
     static void AddFunctionParams(const std::string& line, std::vector<std::string>& names,

@@ -39,6 +39,7 @@ void CMacroList::AddAll(CMacroList& other)
     // Copy first: the other list may be this one.
     const std::vector<CMacroDef> copies = other.m_defs;
     m_defs.insert(m_defs.end(), copies.begin(), copies.end());
+    MarkChanged();
 }
 
 void CMacroList::RemoveLast(const CMacroList& other)
@@ -46,5 +47,6 @@ void CMacroList::RemoveLast(const CMacroList& other)
     // Never more than this list holds.
     const int n = std::min(other.GetCount(), GetCount());
     m_defs.erase(m_defs.end() - n, m_defs.end());
+    MarkChanged();
     m_nCursor = std::min(m_nCursor, GetCount());
 }

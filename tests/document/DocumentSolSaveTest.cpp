@@ -220,6 +220,36 @@ TEST_F(DocumentSolSave, ADeckWithTaperVerticesOffTheColumnEdgesSavesByteForByte)
     EXPECT_NE(outline.find("(2.5 2.5) (1.5 2)"), std::string::npos) << outline;
 }
 
+// Two z-segments holding the same device, read from files that lay one statement out differently:
+// each save writes each z-segment into its own file's text, also once the first z-segment is
+// deleted and the second takes its place.
+TEST_F(DocumentSolSave, AZSegmentThatTakesAnothersPlaceIsSavedIntoItsOwnText)
+{
+    const std::string ridge = ExistingFileBytes(kSolFixtures + "corvex_pos/ridge1.layer");
+    const std::string plain = "column column_num=2 w=4 mesh_num=6 r=1";
+    const std::string spaced = "column  column_num=2   w=4 mesh_num=6 r=1";
+    ASSERT_NE(ridge.find(plain), std::string::npos);
+    std::string relaid = ridge;
+    relaid.replace(relaid.find(plain), plain.size(), spaced);
+    ASSERT_TRUE(doc().OnOpenDocument(files.folder.Write("plain.layer", ridge)));
+    Seg(0).m_Params.m_dZTo = 10.0;
+    ASSERT_TRUE(doc().LoadLayerFileAsZsegment(1, 12.0, 20.0, files.folder.Write("spaced.layer", relaid)));
+    g_nZSegCount = 2;
+    doc().BuildSegInfoList();
+    doc().SetModifiedFlag();
+    prompts.ChooseFileNext(Work("dev.sol"));
+    ASSERT_TRUE(doc().OnFileSaveAs());
+    ASSERT_NE(ExistingFileBytes(Seg(0).m_strLayerFile).find(plain), std::string::npos);
+    ASSERT_NE(ExistingFileBytes(Seg(1).m_strLayerFile).find(spaced), std::string::npos);
+
+    doc().SelectZsegment(0);
+    doc().OnCommand(ID_ZSEG_DELETE);
+    ASSERT_EQ(g_nZSegCount, 1);
+    ASSERT_TRUE(doc().OnFileSave());
+    EXPECT_NE(ExistingFileBytes(Seg(0).m_strLayerFile).find(spaced), std::string::npos);
+    EXPECT_TRUE(prompts.Texts().empty());
+}
+
 // A pasted z-segment brings its taper vertices off the column edges along; the undo of the paste
 // takes them away with it, and the saved deck gives the copy the outline of its original.
 TEST_F(DocumentSolSave, APastedZSegmentKeepsItsTaperVerticesOffTheColumnEdges)

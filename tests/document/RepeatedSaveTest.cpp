@@ -1,8 +1,9 @@
 // A save after earlier saves of the same document writes exactly what a first save of the same
 // device writes: the statements the last save merged and that have not changed since are taken
-// from its memo, and every other statement is merged afresh. Each fixture is edited through the
-// document's commands and saved after every step; the same steps replayed on the file opened anew
-// and saved once give the bytes each save must write.
+// from its memo, and every other statement is merged afresh; a save with nothing changed writes
+// the last save's bytes. Each fixture is edited through the document's commands and saved after
+// every step; the same steps replayed on the file opened anew and saved once give the bytes each
+// save must write.
 
 #include "CommandIds.h"
 #include "EditCommandsFixture.h"
@@ -26,6 +27,7 @@ enum class Step {
     dopingDoubled,    // Modify Layer: twice the doping
     materialSwapped,  // Modify Layer: another bulk macro
     undo,             // Undo of the step before
+    nothing,          // no edit: the device saved again as it is
 };
 
 const char* StepName(Step step)
@@ -36,6 +38,7 @@ const char* StepName(Step step)
     case Step::dopingDoubled: return "doping doubled";
     case Step::materialSwapped: return "material swapped";
     case Step::undo: return "undo";
+    case Step::nothing: return "nothing";
     }
     return "";
 }
@@ -66,8 +69,8 @@ const RepeatedSaveCase kCases[] = {
     {"lossless/stale_include.layer", 0, 0},
 };
 
-const std::vector<Step> kSteps = {Step::heightUp,       Step::heightBack, Step::dopingDoubled,
-                                  Step::materialSwapped, Step::undo,       Step::heightUp};
+const std::vector<Step> kSteps = {Step::heightUp, Step::nothing,         Step::heightBack, Step::dopingDoubled,
+                                  Step::nothing,  Step::materialSwapped, Step::undo,       Step::heightUp};
 
 class RepeatedSave : public EditCommands, public ::testing::WithParamInterface<RepeatedSaveCase> {
 protected:
@@ -123,6 +126,7 @@ protected:
             });
             break;
         case Step::undo: doc().OnEditUndo(); break;
+        case Step::nothing: break;
         }
     }
 

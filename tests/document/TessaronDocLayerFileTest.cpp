@@ -228,3 +228,22 @@ TEST_F(DocLayerFile, SaveAsCarriesNestedIncludesFromASubfolder)
     EXPECT_EQ(folder.Read("copy/parts/inner.inc"), inner);
     EXPECT_TRUE(prompts.Texts().empty());
 }
+
+// A device with an included file saved into one new folder and then, unchanged, into another: the
+// second save carries the included file along too, though it writes the same text as the first.
+TEST_F(DocLayerFile, EachSaveAsIntoANewFolderCarriesTheIncludedFile)
+{
+    const std::string path = folder.Write("device/device.layer", DeviceIncluding("rows.inc"));
+    folder.Write("device/rows.inc", kRowsInc);
+    app.mode3d = false;
+    ASSERT_TRUE(doc().OnOpenDocument(path));
+    prompts.Clear();
+    for (const char* copy : {"first", "second"}) {
+        std::filesystem::create_directory(folder.File(copy));
+        prompts.ChooseFileNext(folder.File(std::string(copy) + "/device.layer"));
+        ASSERT_TRUE(doc().OnFileSaveAs()) << copy;
+        EXPECT_EQ(folder.Read(std::string(copy) + "/device.layer"), SavedDeviceIncluding("rows.inc")) << copy;
+        EXPECT_EQ(folder.Read(std::string(copy) + "/rows.inc"), kRowsInc) << copy;
+    }
+    EXPECT_TRUE(prompts.Texts().empty());
+}
